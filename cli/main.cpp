@@ -1,0 +1,17 @@
+#include "cli/cli.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QFile out;
+    QFile err;
+    if (!out.open(stdout, QIODevice::WriteOnly) || !err.open(stderr, QIODevice::WriteOnly))
+        return orvalink::ExitFailure;
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    return orvalink::runCli(arguments, out, err);
+}

@@ -1,0 +1,236 @@
+#include "model/bookmark_model.h"
+
+#include <QDir>
+#include <utility>
+
+namespace orvalink {
+
+namespace {
+
+const QString kTreeSeparator = QStringLiteral("\\");
+
+} // namespace
+
+BookmarkModel::BookmarkModel(SourceKind kind, QString location)
+    : m_kind(kind)
+    , m_location(std::move(location))
+{}
+
+int BookmarkModel::addFolder(int parentRow, QString name, QString caption)
+{
+    const int row = folderCount();
+    FolderRecord record;
+    record.Name = std::move(name);
+    record.Parent = parentRow;
+    record.FirstLink = LinkCount();
+    record.LastLink = record.FirstLink - 1;
+    m_folders.push_back(std::move(record));
+    m_tree.addNode(parentRow, std::move(caption), row);
+    return row;
+}
+
+void BookmarkModel::beginEntries(int row)
+{
+    FolderRecord& record = m_folders[static_cast<size_t>(row)];
+    record.FirstLink = LinkCount();
+    record.LastLink = record.FirstLink - 1;
+}
+
+void BookmarkModel::appendEntry(LinkRecord entry)
+{
+    m_links.push_back(std::move(entry));
+}
+
+void BookmarkModel::endEntries(int row)
+{
+    FolderRecord& record = m_folders[static_cast<size_t>(row)];
+    record.LastLink = LinkCount() - 1;
+    record.LinksLoaded = true;
+}
+
+bool BookmarkModel::ensureListed(int row)
+{
+    if (!folder(row).LinksLoaded && m_lister)
+        m_lister(*this, row);
+    return folder(row).LinksLoaded;
+}
+
+QString BookmarkModel::treePath(int row) const
+{
+    std::vector<int> chain;
+    for (int current = row; current != -1; current = folder(current).Parent)
+        chain.push_back(current);
+    QString path;
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
+        if (it != chain.rbegin())
+            path += kTreeSeparator;
+        // The root of a tree path is its caption; for a file source it equals the row's name.
+        path += *it == 0 ? m_tree.node(0).caption : folder(*it).Name;
+    }
+    return path;
+}
+
+QString BookmarkModel::folderLocation(int row) const
+{
+    if (m_kind != SourceKind::Favorites)
+        return treePath(row) + kTreeSeparator;
+    QString path = m_location;
+    std::vector<int> chain;
+    for (int current = row; current > 0; current = folder(current).Parent)
+        chain.push_back(current);
+    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+        path += folder(*it).Name + QLatin1Char('/');
+    return path;
+}
+
+QString BookmarkModel::Path(int row) const
+{
+    const int parent = folder(row).Parent;
+    return folderLocation(parent == -1 ? row : parent);
+}
+
+QString BookmarkModel::SubfolderPath(int linkRow) const
+{
+    const LinkRecord& entry = link(linkRow);
+    return entry.isSubfolder() ? folderLocation(entry.SubfolderRow) : QString();
+}
+
+bool BookmarkModel::entryChecked(int linkRow) const
+{
+    const LinkRecord& entry = link(linkRow);
+    return entry.isSubfolder() ? isChecked(entry.SubfolderRow) : entry.Selected;
+}
+
+std::vector<NameUrlPair> BookmarkModel::GetFolderLinks(int row, bool exportAll) const
+{
+    std::vector<NameUrlPair> result;
+    const FolderRecord& record = folder(row);
+    if (!record.LinksLoaded)
+        return result;
+    for (int r = record.FirstLink; r <= record.LastLink; ++r) {
+        const LinkRecord& entry = link(r);
+        if (!entry.isSubfolder() && (exportAll || entry.Selected))
+            result.push_back({entry.Name, entry.URL});
+    }
+    SortNameUrlPairs(result);
+    return result;
+}
+
+void BookmarkModel::setFolderCheckBox(int row, bool checked)
+{
+    if (isChecked(row) == checked)
+        return;
+    m_tree.setChecked(row, checked);
+    // The root is never counted: it stands for the whole source, not for a folder of it.
+    if (row != FolderTree::root())
+        m_selectedFolderCount += checked ? 1 : -1;
+}
+
+void BookmarkModel::setLinkSelected(int folderRow, int linkRow, bool selected)
+{
+    LinkRecord& entry = m_links[static_cast<size_t>(linkRow)];
+    if (entry.Selected == selected)
+        return;
+    entry.Selected = selected;
+    const int delta = selected ? 1 : -1;
+    m_folders[static_cast<size_t>(folderRow)].SelectedLinks += delta;
+    m_selectedLinkCount += delta;
+}
+
+void BookmarkModel::refreshBold(int row)
+{
+    if (folder(row).SelectedLinks > 0) {
+        // Bold marks always run up to the root, so the walk can stop at the first bold one.
+        for (int current = row; current != -1 && !isBold(current); current = folder(current).Parent)
+            m_tree.setBold(current, true);
+        return;
+    }
+    for (int current = row; current != -1; current = folder(current).Parent) {
+        if (folder(current).SelectedLinks > 0)
+            return;
+        for (int child : m_tree.children(current)) {
+            if (isBold(child))
+                return;
+        }
+        if (!isBold(current))
+            return;
+        m_tree.setBold(current, false);
+    }
+}
+
+void BookmarkModel::ApplyFolderCheck(int row, bool checked)
+{
+    ensureListed(row);
+    setFolderCheckBox(row, checked);
+    const FolderRecord& record = folder(row);
+    for (int r = record.FirstLink; r <= record.LastLink; ++r) {
+        if (!link(r).isSubfolder())
+            setLinkSelected(row, r, checked);
+    }
+    refreshBold(row);
+}
+
+void BookmarkModel::ApplyEntryCheck(int folderRow, int linkRow, bool checked)
+{
+    LinkRecord& entry = m_links[static_cast<size_t>(linkRow)];
+    if (entry.isSubfolder()) {
+        entry.Selected = checked;
+        ApplyFolderCheck(entry.SubfolderRow, checked);
+        return;
+    }
+    setLinkSelected(folderRow, linkRow, checked);
+    // A folder is checked while it holds a checked link: the first checked link checks it, and
+    // unchecking the last one unchecks it. Its other links are left as they are.
+    if (checked)
+        setFolderCheckBox(folderRow, true);
+    else if (folder(folderRow).SelectedLinks == 0)
+        setFolderCheckBox(folderRow, false);
+    refreshBold(folderRow);
+}
+
+void BookmarkModel::CheckEntries(int folderRow, const std::vector<int>& linkRows, bool checked)
+{
+    for (int linkRow : linkRows) {
+        if (entryChecked(linkRow) != checked)
+            ApplyEntryCheck(folderRow, linkRow, checked);
+    }
+}
+
+void BookmarkModel::CheckFolderAndAllSubs(int row)
+{
+    for (int node : m_tree.subtree(row))
+        ApplyFolderCheck(node, true);
+}
+
+void BookmarkModel::UncheckFolderAndAllSubs(int row)
+{
+    for (int node : m_tree.subtree(row)) {
+        if (isChecked(node))
+            ApplyFolderCheck(node, false);
+    }
+}
+
+void BookmarkModel::CheckAllFolders()
+{
+    for (int node = 0; node < m_tree.size(); ++node)
+        ApplyFolderCheck(node, true);
+}
+
+void BookmarkModel::UncheckAllFolders()
+{
+    for (int node = 0; node < m_tree.size(); ++node)
+        ApplyFolderCheck(node, false);
+}
+
+void BookmarkModel::CheckAllLinks(int row)
+{
+    ApplyFolderCheck(row, true);
+}
+
+void BookmarkModel::UncheckAllLinks(int row)
+{
+    if (isChecked(row))
+        ApplyFolderCheck(row, false);
+}
+
+} // namespace orvalink

@@ -1,0 +1,162 @@
+#include "model/tree_listing.h"
+
+#include <QByteArray>
+#include <vector>
+
+namespace orvalink {
+
+namespace {
+
+// Collects output and hands it to the device in large pieces: a million small writes would
+// cost more than the listing itself.
+class BufferedOutput
+{
+public:
+    explicit BufferedOutput(QIODevice& device)
+        : m_device(device)
+    {
+        m_buffer.reserve(kFlushSize + 4096);
+    }
+    ~BufferedOutput() { flush(); }
+
+    BufferedOutput& operator<<(const QString& text)
+    {
+        m_buffer += text.toUtf8();
+        return maybeFlush();
+    }
+    BufferedOutput& operator<<(const char* text)
+    {
+        m_buffer += text;
+        return maybeFlush();
+    }
+    BufferedOutput& operator<<(char c)
+    {
+        m_buffer += c;
+        return maybeFlush();
+    }
+    BufferedOutput& operator<<(int number)
+    {
+        m_buffer += QByteArray::number(number);
+        return maybeFlush();
+    }
+    void indent(int spaces) { m_buffer.append(spaces, ' '); }
+    void flush()
+    {
+        m_device.write(m_buffer);
+        m_buffer.clear();
+    }
+
+private:
+    static constexpr qsizetype kFlushSize = 1 << 20;
+
+    BufferedOutput& maybeFlush()
+    {
+        if (m_buffer.size() >= kFlushSize)
+            flush();
+        return *this;
+    }
+
+    QIODevice& m_device;
+    QByteArray m_buffer;
+};
+
+// Where the walk stands in one open folder: the next entry row to visit.
+struct OpenFolder
+{
+    int row;
+    int nextEntry;
+};
+
+OpenFolder openFolder(BookmarkModel& model, int row)
+{
+    model.ensureListed(row);
+    return OpenFolder{row, model.folder(row).FirstLink};
+}
+
+QString jsonString(const QString& text)
+{
+    QString quoted;
+    quoted.reserve(text.size() + 2);
+    quoted += QLatin1Char('"');
+    for (QChar c : text) {
+        switch (c.unicode()) {
+        case '"':
+            quoted += QLatin1String("\\\"");
+            break;
+        case '\\':
+            quoted += QLatin1String("\\\\");
+            break;
+        case '\n':
+            quoted += QLatin1String("\\n");
+            break;
+        case '\r':
+            quoted += QLatin1String("\\r");
+            break;
+        case '\t':
+            quoted += QLatin1String("\\t");
+            break;
+        default:
+            if (c.unicode() < 0x20)
+                quoted += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+            else
+                quoted += c;
+        }
+    }
+    quoted += QLatin1Char('"');
+    return quoted;
+}
+
+} // namespace
+
+void writeTreeListing(BookmarkModel& model, QIODevice& out)
+{
+    BufferedOutput output(out);
+    output << "[0] " << model.tree().node(0).caption << '\n';
+    std::vector<OpenFolder> open{openFolder(model, 0)};
+    while (!open.empty()) {
+        OpenFolder& current = open.back();
+        if (current.nextEntry > model.folder(current.row).LastLink) {
+            open.pop_back();
+            continue;
+        }
+        const LinkRecord& entry = model.link(current.nextEntry++);
+        output.indent(2 * static_cast<int>(open.size()));
+        if (entry.isSubfolder()) {
+            output << '[' << entry.SubfolderRow << "] " << model.folder(entry.SubfolderRow).Name
+                   << '\n';
+            open.push_back(openFolder(model, entry.SubfolderRow));
+        } else {
+            output << entry.Name << " <" << entry.URL << ">\n";
+        }
+    }
+}
+
+void writeTreeJson(BookmarkModel& model, QIODevice& out)
+{
+    BufferedOutput output(out);
+    output << "{\"title\":" << jsonString(model.tree().node(0).caption) << ",\"children\":[";
+    std::vector<OpenFolder> open{openFolder(model, 0)};
+    while (!open.empty()) {
+        OpenFolder& current = open.back();
+        const FolderRecord& folder = model.folder(current.row);
+        if (current.nextEntry > folder.LastLink) {
+            output << "]}";
+            open.pop_back();
+            continue;
+        }
+        if (current.nextEntry > folder.FirstLink)
+            output << ',';
+        const LinkRecord& entry = model.link(current.nextEntry++);
+        if (entry.isSubfolder()) {
+            output << "{\"title\":" << jsonString(model.folder(entry.SubfolderRow).Name)
+                   << ",\"children\":[";
+            open.push_back(openFolder(model, entry.SubfolderRow));
+        } else {
+            output << "{\"title\":" << jsonString(entry.Name)
+                   << ",\"url\":" << jsonString(entry.URL) << '}';
+        }
+    }
+    output << '\n';
+}
+
+} // namespace orvalink

@@ -1,0 +1,48 @@
+#include "sources/source_loader.h"
+
+#include "sources/bookmark_file_reader.h"
+#include "sources/favorites_reader.h"
+#include "sources/hotlist_reader.h"
+#include "sources/parsed_tree.h"
+
+namespace orvalink {
+
+namespace {
+
+Result<std::unique_ptr<BookmarkModel>> loadFile(SourceKind kind, const QString& location,
+                                                Progress& progress)
+{
+    progress.start(1);
+    Result<ParsedTree> parsed =
+        kind == SourceKind::BookmarkFile ? NNCreateTree(location) : OperaCreateTree(location);
+    if (!parsed)
+        return Failure{parsed.error()};
+    std::unique_ptr<BookmarkModel> model = TreeToTables(parsed.value(), kind, location);
+    progress.step(1);
+    progress.finish();
+    return model;
+}
+
+} // namespace
+
+Result<std::unique_ptr<BookmarkModel>> LoadSource(SourceKind kind, const QString& location,
+                                                  int expectedFolders, Progress& progress)
+{
+    if (kind == SourceKind::Favorites)
+        return LoadFavorites(location, expectedFolders, progress);
+    return loadFile(kind, location, progress);
+}
+
+Result<BookmarkModel*> loadedSource(Job& job, Progress& progress)
+{
+    if (!job.source()) {
+        Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(
+            sourceKindOf(job.mode), job.sourceLocation(), job.TotalFolderCount, progress);
+        if (!loaded)
+            return Failure{loaded.error()};
+        job.setSource(std::move(loaded.value()));
+    }
+    return job.source();
+}
+
+} // namespace orvalink

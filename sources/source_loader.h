@@ -1,0 +1,22 @@
+#pragma once
+
+#include "model/bookmark_model.h"
+#include "model/job.h"
+#include "model/progress.h"
+#include "model/result.h"
+
+#include <memory>
+
+namespace orvalink {
+
+// Loads a source into tables and tree exactly as the selection window does: a Favorites folder
+// by walking its directories (entries are listed when first needed), a bookmark file or hotlist
+// through its tree builder. Fails with a message when the source cannot be read at all.
+// expectedFolders (the fast scan's count, 0 when unknown) scales the progress.
+Result<std::unique_ptr<BookmarkModel>> LoadSource(SourceKind kind, const QString& location,
+                                                  int expectedFolders, Progress& progress);
+
+// The job's loaded source, loading it from the job's source location on first use.
+Result<BookmarkModel*> loadedSource(Job& job, Progress& progress);
+
+} // namespace orvalink
