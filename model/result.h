@@ -6,10 +6,20 @@
 
 namespace orvalink {
 
-// The reason an operation failed, worded for the user.
+// The reason an operation failed, worded for the user. Some stores also report an error
+// number and the operation that raised it, which callers may show or log.
 struct Failure
 {
+    Failure() = default;
+    Failure(QString text, qint32 number = 0, QString origin = QString())
+        : message(std::move(text))
+        , code(number)
+        , source(std::move(origin))
+    {}
+
     QString message;
+    qint32 code = 0;
+    QString source;
 };
 
 // The outcome of an operation that can fail: a value, or a Failure with its message.
@@ -37,6 +47,7 @@ public:
     }
 
     const QString& error() const { return std::get<1>(m_state).message; }
+    const Failure& failure() const { return std::get<1>(m_state); }
 
 private:
     std::variant<T, Failure> m_state;
@@ -48,16 +59,17 @@ public:
     Result() = default;
     Result(Failure failure)
         : m_failed(true)
-        , m_message(std::move(failure.message))
+        , m_failure(std::move(failure))
     {}
 
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
-    const QString& error() const { return m_message; }
+    const QString& error() const { return m_failure.message; }
+    const Failure& failure() const { return m_failure; }
 
 private:
     bool m_failed = false;
-    QString m_message;
+    Failure m_failure;
 };
 
 } // namespace orvalink
