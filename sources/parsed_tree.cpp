@@ -1,17 +1,15 @@
 #include "sources/parsed_tree.h"
 
 #include <QHash>
-#include <QSet>
 #include <utility>
 
 namespace orvalink {
 
-// The names taken among one folder's children, and for each name that collided the last number
-// it reached, so the next collision resumes there: 100,000 untitled entries in one folder take
-// linear time, not quadratic.
-struct ParsedTree::ChildNames
+// For each name that collided among one folder's children, the last number it reached and the
+// name that number gave, so the next collision resumes there: 100,000 untitled entries in one
+// folder take linear time, not quadratic.
+struct ParsedTree::NumberingMemo
 {
-    QSet<QString> taken;
     QHash<QString, std::pair<int, QString>> lastTry;
 };
 
@@ -26,29 +24,28 @@ ParsedTree::~ParsedTree() = default;
 
 QString ParsedTree::uniqueName(int parent, const QString& name)
 {
-    std::unique_ptr<ChildNames>& slot = m_childNames[parent];
-    if (!slot)
-        slot = std::make_unique<ChildNames>();
-    ChildNames& names = *slot;
-    if (!names.taken.contains(name)) {
-        names.taken.insert(name);
+    if (!m_takenNames.contains({parent, name})) {
+        m_takenNames.insert({parent, name});
         return name;
     }
     // The first collision appends "(1)"; every further try turns each "(k-1)" into "(k)", so
     // the first name actually tried is the one numbered 2.
-    auto memo = names.lastTry.constFind(name);
+    std::unique_ptr<NumberingMemo>& memo = m_numbering[parent];
+    if (!memo)
+        memo = std::make_unique<NumberingMemo>();
+    auto last = memo->lastTry.constFind(name);
     int k = 1;
     QString candidate = name + QStringLiteral("(1)");
-    if (memo != names.lastTry.constEnd()) {
-        k = memo->first;
-        candidate = memo->second;
+    if (last != memo->lastTry.constEnd()) {
+        k = last->first;
+        candidate = last->second;
     }
     do {
         ++k;
         candidate.replace(QStringLiteral("(%1)").arg(k - 1), QStringLiteral("(%1)").arg(k));
-    } while (names.taken.contains(candidate));
-    names.lastTry.insert(name, {k, candidate});
-    names.taken.insert(candidate);
+    } while (m_takenNames.contains({parent, candidate}));
+    memo->lastTry.insert(name, {k, candidate});
+    m_takenNames.insert({parent, candidate});
     return candidate;
 }
 
@@ -62,7 +59,9 @@ int ParsedTree::addChild(int parent, const QString& name, QString url)
 
 void ParsedTree::closeFolder(int folder)
 {
-    m_childNames.erase(folder);
+    for (int child : node(folder).children)
+        m_takenNames.remove({folder, node(child).caption});
+    m_numbering.erase(folder);
 }
 
 std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, SourceKind kind,

@@ -2,6 +2,7 @@
 
 #include "model/bookmark_model.h"
 
+#include <QSet>
 #include <QString>
 #include <memory>
 #include <unordered_map>
@@ -48,12 +49,15 @@ public:
     void reserve(int count) { m_nodes.reserve(static_cast<size_t>(count)); }
 
 private:
-    struct ChildNames;
+    struct NumberingMemo;
     QString uniqueName(int parent, const QString& name);
 
     std::vector<Node> m_nodes;
-    // Only folders that are still open keep their names.
-    std::unordered_map<int, std::unique_ptr<ChildNames>> m_childNames;
+    // The names taken among the children of folders still open, as (folder, name). One set for
+    // all folders: a file of thousands of nested folders must not cost a set per folder.
+    QSet<std::pair<int, QString>> m_takenNames;
+    // Only folders where names collided remember how far the numbering went.
+    std::unordered_map<int, std::unique_ptr<NumberingMemo>> m_numbering;
 };
 
 // Turns a parsed tree into the tables and the folder tree of a loaded source: one folder row

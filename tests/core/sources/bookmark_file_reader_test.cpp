@@ -1,0 +1,230 @@
+#include "model/tree_listing.h"
+#include "sources/bookmark_file_reader.h"
+#include "tests/support/fixture_cases.h"
+#include "tests/support/temp_tree.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace orvalink {
+namespace {
+
+std::unique_ptr<BookmarkModel> load(const QString& path)
+{
+    Result<ParsedTree> parsed = NNCreateTree(path);
+    EXPECT_TRUE(parsed.ok()) << parsed.error().toStdString();
+    if (!parsed)
+        return nullptr;
+    return TreeToTables(parsed.value(), SourceKind::BookmarkFile, path);
+}
+
+std::unique_ptr<BookmarkModel> loadText(const QByteArray& text)
+{
+    return TreeToTables(parseBookmarkText(text), SourceKind::BookmarkFile, QString());
+}
+
+// The counts and folder names of the fast scan are those of the loaded tables, in file order.
+// Loading numbers repeated names, so a scanned name may have gained a "(k)" on the way.
+void expectScannerAgrees(const QByteArray& text, BookmarkModel& model)
+{
+    cNNFastScanning scanner;
+    QStringList names;
+    scanner.setFolderScanHandler([&](const QString& name) { names << name; });
+    scanner.scanText(text);
+    int links = 0;
+    for (const LinkRecord& entry : model.links())
+        links += !entry.isSubfolder();
+    EXPECT_EQ(scanner.nTotalFolders(), model.folderCount() - 1);
+    EXPECT_EQ(scanner.nTotalLinks(), links);
+    // Without a handler the scan cuts no names at all, and must count the same.
+    cNNFastScanning countOnly;
+    countOnly.scanText(text);
+    EXPECT_EQ(countOnly.nTotalFolders(), model.folderCount() - 1);
+    EXPECT_EQ(countOnly.nTotalLinks(), links);
+    ASSERT_EQ(names.size(), model.folderCount() - 1);
+    for (int row = 1; row < model.folderCount(); ++row) {
+        const QString& loaded = model.folder(row).Name;
+        const QString& scanned = names[row - 1];
+        if (loaded != scanned) {
+            EXPECT_TRUE(loaded.endsWith(QLatin1Char(')'))) << loaded.toStdString();
+        }
+    }
+}
+
+TEST(BookmarkFileReader, ReadsEveryFixtureAsExpectedAndTheScannerAgrees)
+{
+    const QStringList cases = test::fixtureCases(QStringLiteral("bookmark-file"));
+    ASSERT_FALSE(cases.isEmpty());
+    for (const QString& dir : cases) {
+        SCOPED_TRACE(dir.toStdString());
+        const QString input = QDir(dir).filePath(QStringLiteral("input.html"));
+        auto model = load(input);
+        ASSERT_TRUE(model);
+        QFile expected(QDir(dir).filePath(QStringLiteral("expected.txt")));
+        ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(test::listing(*model)), QString::fromUtf8(expected.readAll()));
+
+        QFile file(input);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        expectScannerAgrees(file.readAll(), *model);
+
+        cNNFastScanning scanner;
+        scanner.Scan(input);
+        EXPECT_EQ(scanner.nTotalFolders(), model->folderCount() - 1);
+        EXPECT_EQ(scanner.nTotalLinks(), model->LinkCount() - (model->folderCount() - 1));
+    }
+}
+
+TEST(BookmarkFileReader, FailsOnlyWhenTheFileCannotBeOpened)
+{
+    test::TempTree dir;
+    EXPECT_FALSE(NNCreateTree(QString()).ok());
+    const QString missing = dir.path(QStringLiteral("missing.html"));
+    Result<ParsedTree> failed = NNCreateTree(missing);
+    ASSERT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.error().contains(missing)) << failed.error().toStdString();
+    EXPECT_FALSE(NNCreateTree(dir.path()).ok());
+
+    cNNFastScanning scanner;
+    EXPECT_EQ(scanner.nTotalFolders(), -1);
+    EXPECT_EQ(scanner.nTotalLinks(), -1);
+    scanner.Scan(missing);
+    EXPECT_EQ(scanner.nTotalFolders(), 0);
+    EXPECT_EQ(scanner.nTotalLinks(), 0);
+
+    auto empty = load(dir.write(QStringLiteral("empty.html"), QByteArray()));
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->folderCount(), 1);
+    EXPECT_EQ(empty->LinkCount(), 0);
+    EXPECT_EQ(empty->tree().node(0).caption, QString());
+}
+
+TEST(BookmarkFileReader, LineHelpersCutNamesUrlsAndTheHeader)
+{
+    EXPECT_EQ(NNGetFolderName("    <DT><H3 FOLDED ADD_DATE=\"\">Work &amp; Play</H3>"),
+              QStringLiteral("Work & Play"));
+    EXPECT_EQ(NNGetFolderName("<dt><h3>No end tag\r\n<DL><p>"), QStringLiteral("No end tag"));
+    EXPECT_EQ(NNGetFolderName("<DT><A HREF=\"x\">A link</A>"), QString());
+
+    const std::optional<NameUrlPair> link =
+        NNGetLink("\t<HR><dt><a add_date=\"1\" href='a?b=1&amp;c=&#50;'>It&#39;s</A>\r");
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->name, QStringLiteral("It's"));
+    EXPECT_EQ(link->url, QStringLiteral("a?b=1&c=2"));
+    EXPECT_EQ(NNGetLink("<DT><A HREF=\"about:blank\">").value().name,
+              QStringLiteral("about:blank"));
+    EXPECT_EQ(NNGetLink("<DT><A HREF=\"about:blank\"></A>").value().name, QString());
+    EXPECT_FALSE(NNGetLink("<DT><A HREF=\"\">Empty</A>"));
+    EXPECT_FALSE(NNGetLink("<DT><ABBR HREF=\"x\">Not a link</ABBR>"));
+    EXPECT_FALSE(NNGetLink("<P><A HREF=\"x\">After another tag</A>"));
+
+    EXPECT_EQ(NNGetHeader("<title>T</title>\n<h1 id=\"x\">Caf\xc3\xa9\n  &amp; bar</h1>"),
+              QString::fromUtf8("Café & bar"));
+    EXPECT_EQ(NNGetHeader("<H1>Header without a title</H1>"), QString());
+    EXPECT_EQ(NNGetHeader("<TITLE>T</TITLE><H1>Never closed"), QString());
+}
+
+// Bytes that look like nothing a browser writes: the reader must neither crash nor stall, and
+// the scan must still agree with the tree.
+TEST(BookmarkFileReader, SurvivesBinaryAndHostileInput)
+{
+    QByteArray binary;
+    quint32 state = 12345; // a fixed start value keeps the bytes the same on every run
+    for (int i = 0; i < 1 << 18; ++i) {
+        state = state * 1664525u + 1013904223u;
+        binary += static_cast<char>(state >> 24);
+    }
+    // Fragments of real markup in between make the random bytes reach the entry code.
+    QByteArray markup = binary;
+    for (qsizetype i = 0; i + 40 < markup.size(); i += 997) {
+        static const char* const pieces[] = {"\n<DT><H3 a='>\n", "\n<A HREF=\"\xff\0\n",
+                                             "\n</DL>\n",        "\n<HR><DT><A HREF=x>",
+                                             "&#x110000;&#",     "\n<DT><A HREF=\"y\">\n"};
+        const char* piece = pieces[(i / 997) % 6];
+        markup.replace(i, qsizetype(std::strlen(piece)), piece);
+    }
+    const QByteArray cases[] = {
+        binary,
+        markup,
+        QByteArray(1 << 20, '\0'),
+        QByteArray("\xEF\xBB\xBF"),
+        QByteArray("<DT><H3>\xff\xfe\xc3</H3>\n<DT><A HREF=\"\xc3\x28\">\xed\xa0\x80</A>"),
+        QByteArray(1 << 16, '\n'),
+        QByteArray(1 << 16, '<'),
+    };
+    for (const QByteArray& bytes : cases) {
+        auto model = loadText(bytes);
+        expectScannerAgrees(bytes, *model);
+        test::listing(*model);
+    }
+}
+
+// One enormous line and a file of countless tiny entries both take time in proportion to
+// their size: every search moves forward only.
+TEST(BookmarkFileReader, TakesLinearTimeOnHugeLinesAndBrokenEntries)
+{
+    const qsizetype size = 2 << 20;
+    QByteArray unclosedQuote = "<DT><A HREF=\"x\" ICON=\"";
+    unclosedQuote += QByteArray(size, '>');
+    QByteArray separators;
+    while (separators.size() < size)
+        separators += "<HR>";
+    separators += "<DT><A HREF=\"sep\">after</A>";
+    QByteArray unclosedName = "<DT><H3>";
+    unclosedName += QByteArray(size, '<');
+    QByteArray attributes = "<DT><A";
+    while (attributes.size() < size)
+        attributes += " a=b";
+    attributes += " HREF=\"attr\">a</A>";
+    // Entries without closing tags, each followed by lines that are no entries: each of those
+    // lines must be looked at a bounded number of times. (Fewer bytes here: every line is an
+    // entry to load.)
+    QByteArray unclosedEntries;
+    while (unclosedEntries.size() < size / 2)
+        unclosedEntries += "<DT><A HREF=\"u\">no end\ntext\nmore text\n<DT><A HREF=v>\nplain\n";
+
+    QElapsedTimer timer;
+    timer.start();
+    for (const QByteArray& bytes :
+         {unclosedQuote, separators, unclosedName, attributes, unclosedEntries}) {
+        auto model = loadText(bytes);
+        expectScannerAgrees(bytes, *model);
+    }
+    EXPECT_LT(timer.elapsed(), 20000);
+
+    auto model = loadText(separators);
+    ASSERT_EQ(model->LinkCount(), 1);
+    EXPECT_EQ(model->link(0).URL, QStringLiteral("sep"));
+    model = loadText(attributes);
+    ASSERT_EQ(model->LinkCount(), 1);
+    EXPECT_EQ(model->link(0).URL, QStringLiteral("attr"));
+}
+
+TEST(BookmarkFileReader, LoadsAndListsTenThousandNestedFolders)
+{
+    const int depth = 10000;
+    QByteArray text = "<TITLE>t</TITLE><H1>Deep</H1>\n<DL><p>\n";
+    for (int i = 0; i < depth; ++i)
+        text += "<DT><H3>Level " + QByteArray::number(i) + "</H3>\n<DL><p>\n";
+    text += "<DT><A HREF=\"about:bottom\">Bottom</A>\n";
+    for (int i = 0; i < depth; ++i)
+        text += "</DL><p>\n";
+    text += "<DT><A HREF=\"about:top\">Top</A>\n";
+
+    QElapsedTimer timer;
+    timer.start();
+    auto model = loadText(text);
+    const QByteArray listing = test::listing(*model);
+    EXPECT_LT(timer.elapsed(), 5000);
+
+    EXPECT_EQ(model->folderCount(), depth + 1);
+    EXPECT_EQ(model->folder(0).entryCount(), 2);
+    EXPECT_EQ(model->link(model->folder(depth).FirstLink).Name, QStringLiteral("Bottom"));
+    EXPECT_TRUE(listing.endsWith("\n  Top <about:top>\n"));
+}
+
+} // namespace
+} // namespace orvalink
