@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <type_traits>
 #include <utility>
 #include <variant>
 
@@ -22,15 +23,16 @@ struct Failure
     QString source;
 };
 
-// The outcome of an operation that can fail: a value, or a Failure with its message.
+// The outcome of an operation that can fail: a value, or the failure E (a Failure unless the
+// operation has more to say, such as the message box a window must show).
 // Shaped like std::expected, which our compilers offer only from C++23 on.
-template <typename T> class [[nodiscard]] Result
+template <typename T, typename E = Failure> class [[nodiscard]] Result
 {
 public:
     Result(T value)
         : m_state(std::in_place_index<0>, std::move(value))
     {}
-    Result(Failure failure)
+    Result(E failure)
         : m_state(std::in_place_index<1>, std::move(failure))
     {}
 
@@ -46,30 +48,31 @@ public:
         return ok() ? value() : T(std::forward<U>(fallback));
     }
 
-    const QString& error() const { return std::get<1>(m_state).message; }
-    const Failure& failure() const { return std::get<1>(m_state); }
+    const E& failure() const { return std::get<1>(m_state); }
+    const QString& error() const requires std::is_same_v<E, Failure> { return failure().message; }
 
 private:
-    std::variant<T, Failure> m_state;
+    std::variant<T, E> m_state;
 };
 
-template <> class [[nodiscard]] Result<void>
+template <typename E> class [[nodiscard]] Result<void, E>
 {
 public:
     Result() = default;
-    Result(Failure failure)
+    Result(E failure)
         : m_failed(true)
         , m_failure(std::move(failure))
     {}
 
     bool ok() const { return !m_failed; }
     explicit operator bool() const { return ok(); }
-    const QString& error() const { return m_failure.message; }
-    const Failure& failure() const { return m_failure; }
+
+    const E& failure() const { return m_failure; }
+    const QString& error() const requires std::is_same_v<E, Failure> { return m_failure.message; }
 
 private:
     bool m_failed = false;
-    Failure m_failure;
+    E m_failure;
 };
 
 } // namespace orvalink
