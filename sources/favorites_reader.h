@@ -19,24 +19,36 @@ public:
     using FolderScanHandler = std::function<void(const QString& path, const QString& name)>;
 
     void setFolderScanHandler(FolderScanHandler handler) { m_folderScan = std::move(handler); }
-    // Scans the folder recursively (without recursion in the program).
+    // Scans the folder recursively (without recursion in the program). Symbolic links to
+    // folders are followed, except a link back to the folder being read or one of its
+    // ancestors. A folder that cannot be read contributes nothing but itself.
     void Scan(const QString& folder);
     // -1 until a scan has completed.
     int nFolder() const { return m_folders; }
     int nLink() const { return m_links; }
+    // The folder of the last completed scan; "" before.
+    const QString& sFavFolder() const { return m_folder; }
 
 private:
     FolderScanHandler m_folderScan;
+    QString m_folder;
     int m_folders = -1;
     int m_links = -1;
 };
 
-// Loads a Favorites folder: one folder row per directory, depth first; each folder's entries
-// are listed when first needed. Fails when the folder cannot be read.
+// Loads a Favorites folder: the root row (caption "My Favorites"), then one folder row per
+// directory, depth first in listing order; each folder's entries are listed when first needed
+// (the model's lister is ListFolderEntries). Directories are taken as the scanner takes them, so
+// its counts equal the folder rows below the root and the links listed. expectedFolders (the
+// scanner's count) scales the progress. Fails when the folder does not exist or cannot be read.
 Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int expectedFolders,
                                                      Progress& progress);
 
-// Appends the entries of one Favorites folder row to the link table.
+// Appends the entries of folder row's directory (model.folderLocation(row)) to the link table
+// and marks the row listed: subdirectories that have a folder row as subfolder entries, and
+// every file whose name ends in ".url" (any case) as a link, in name order without regard to
+// case. Does nothing when the row is already listed, and leaves it unlisted when its directory
+// cannot be read.
 void ListFolderEntries(BookmarkModel& model, int row);
 
 } // namespace orvalink

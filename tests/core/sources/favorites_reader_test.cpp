@@ -1,0 +1,418 @@
+#include "sources/favorites_reader.h"
+#include "sources/file_helpers.h"
+#include "tests/support/temp_tree.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <ctime>
+#include <fcntl.h>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvalink {
+namespace {
+
+using test::TempTree;
+
+QByteArray shortcut(const QString& url)
+{
+    return "[InternetShortcut]\r\nURL=" + url.toUtf8() + "\r\n";
+}
+
+// Creates each path: a folder when it ends in "/", else a shortcut to "http://" + its name.
+void fill(const TempTree& tree, std::initializer_list<QAnyStringView> paths)
+{
+    for (QAnyStringView path : paths) {
+        const QString relative = path.toString();
+        if (relative.endsWith(QLatin1Char('/')))
+            tree.mkdir(relative);
+        else
+            tree.write(relative, shortcut(QStringLiteral("http://") + relative.section(u'/', -1)));
+    }
+}
+
+std::unique_ptr<BookmarkModel> load(const QString& folder, int expected = 0)
+{
+    Progress silent;
+    Result<std::unique_ptr<BookmarkModel>> loaded = LoadFavorites(folder, expected, silent);
+    EXPECT_TRUE(loaded.ok()) << (loaded.ok() ? std::string() : loaded.error().toStdString());
+    return loaded.ok() ? std::move(loaded.value()) : nullptr;
+}
+
+// Lists every folder; returns the number of links listed.
+int listEverything(BookmarkModel& model)
+{
+    int links = 0;
+    for (int row = 0; row < model.folderCount(); ++row) {
+        model.ensureListed(row);
+        links += static_cast<int>(model.GetFolderLinks(row, true).size());
+    }
+    return links;
+}
+
+// The folder's entries in row order: "name" for a link, "name/" for a subfolder entry.
+QStringList entryNames(BookmarkModel& model, int row)
+{
+    model.ensureListed(row);
+    QStringList names;
+    const FolderRecord& folder = model.folder(row);
+    for (int r = folder.FirstLink; r <= folder.LastLink; ++r) {
+        const LinkRecord& entry = model.link(r);
+        names << (entry.isSubfolder() ? entry.Name + QLatin1Char('/') : entry.Name);
+    }
+    return names;
+}
+
+int rowNamed(const BookmarkModel& model, const QString& name)
+{
+    for (int row = 0; row < model.folderCount(); ++row) {
+        if (model.folder(row).Name == name)
+            return row;
+    }
+    ADD_FAILURE() << "no folder " << name.toStdString();
+    return 0;
+}
+
+// The scanner, the loader and the lister see the same tree.
+void expectAgreement(const QString& folder, int folders, int links)
+{
+    cFastScanning scanner;
+    scanner.Scan(folder);
+    EXPECT_EQ(scanner.nFolder(), folders);
+    EXPECT_EQ(scanner.nLink(), links);
+    std::unique_ptr<BookmarkModel> model = load(folder, scanner.nFolder());
+    ASSERT_TRUE(model);
+    EXPECT_EQ(model->folderCount(), folders + 1);
+    EXPECT_EQ(listEverything(*model), links);
+}
+
+QByteArray nativePath(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// Runs probe as a user without privileges and returns what it reports. Root reads every file
+// whatever its permissions, so as root the probe runs in a forked child that becomes "nobody".
+std::string runUnprivileged(const QString& treeRoot, const std::function<std::string()>& probe)
+{
+    if (::geteuid() != 0)
+        return probe();
+    // The temporary folder is private to its owner; nobody must be able to enter it.
+    EXPECT_EQ(::chmod(nativePath(treeRoot).constData(), 0755), 0);
+    int channel[2];
+    if (::pipe(channel) != 0)
+        return "pipe failed";
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        const passwd* nobody = ::getpwnam("nobody");
+        const uid_t uid = nobody ? nobody->pw_uid : 65534;
+        const gid_t gid = nobody ? nobody->pw_gid : 65534;
+        if (::setgroups(0, nullptr) != 0 || ::setgid(gid) != 0 || ::setuid(uid) != 0)
+            ::_exit(3);
+        const std::string report = probe();
+        const ssize_t written = ::write(channel[1], report.data(), report.size());
+        ::_exit(written == static_cast<ssize_t>(report.size()) ? 0 : 4);
+    }
+    ::close(channel[1]);
+    std::string report;
+    char buffer[4096];
+    for (ssize_t got; (got = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, static_cast<size_t>(got));
+    ::close(channel[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "child status " << status;
+    return report;
+}
+
+TEST(FavoritesReader, ScannerAndLoaderCountTheSameTree)
+{
+    TempTree tree;
+    fill(tree, {"Site.URL", "notes.url.txt", "readme.txt", "Work/Wiki.url", "Work/Mail.url",
+                "Work/Old/Archive.url", ".hidden.url", "Empty/"});
+
+    cFastScanning scanner;
+    EXPECT_EQ(scanner.nFolder(), -1);
+    EXPECT_EQ(scanner.nLink(), -1);
+    QStringList raised;
+    scanner.setFolderScanHandler([&](const QString& path, const QString& name) {
+        raised << path + QLatin1Char('|') + name;
+    });
+    scanner.Scan(tree.path());
+    EXPECT_EQ(scanner.nFolder(), 3);
+    EXPECT_EQ(scanner.nLink(), 5);
+    const QString root = tree.path() + QLatin1Char('/');
+    EXPECT_EQ(raised, (QStringList{root + QStringLiteral("|Empty"), root + QStringLiteral("|Work"),
+                                   root + QStringLiteral("Work/|Old")}));
+    expectAgreement(tree.path(), 3, 5);
+
+    // Nothing to scan counts nothing; an empty location is never the file system's root.
+    for (const QString& nothing : {tree.path(QStringLiteral("missing")), QString()}) {
+        cFastScanning empty;
+        empty.Scan(nothing);
+        EXPECT_EQ(empty.nFolder() + empty.nLink(), 0);
+    }
+}
+
+TEST(FavoritesReader, LoadsDepthFirstAndListsEachFolderWhenNeeded)
+{
+    TempTree tree;
+    fill(tree, {"beta/x.url", "Alpha/Inner/y.url", "alpha/", "Gamma/", "b.url", "A.url", "a.URL",
+                "Site.URL", "notes.url.txt", "readme.txt"});
+    const qint64 noon = QDateTime(QDate(2021, 3, 14), QTime(12, 0)).toSecsSinceEpoch();
+    const timespec times[2] = {{noon, 0}, {noon, 0}};
+    for (const char* name : {"Site.URL", "Gamma"})
+        ASSERT_EQ(::utimensat(AT_FDCWD, nativePath(tree.path(QLatin1String(name))), times, 0), 0);
+
+    class Recorder : public Progress
+    {
+    public:
+        void start(int total) override { calls << QStringLiteral("start %1").arg(total); }
+        void step(int done) override { calls << QString::number(done); }
+        void finish() override { calls << QStringLiteral("finish"); }
+        QStringList calls;
+    } progress;
+    Result<std::unique_ptr<BookmarkModel>> loaded = LoadFavorites(tree.path(), 3, progress);
+    ASSERT_TRUE(loaded.ok());
+    BookmarkModel& model = *loaded.value();
+    // The scan's count is older than the tree: the bar stops at its end.
+    EXPECT_EQ(progress.calls.join(QLatin1Char(' ')), QStringLiteral("start 3 1 2 3 3 3 finish"));
+
+    EXPECT_EQ(model.location(), tree.path() + QLatin1Char('/'));
+    EXPECT_EQ(model.folder(0).Name, QString());
+    EXPECT_EQ(model.tree().node(0).caption, QStringLiteral("My Favorites"));
+    EXPECT_TRUE(model.tree().node(0).expanded);
+    QStringList rows;
+    for (int row = 1; row < model.folderCount(); ++row)
+        rows << model.folder(row).Name;
+    // Siblings without regard to case, ties by the exact name.
+    EXPECT_EQ(rows.join(QLatin1Char(',')), QStringLiteral("Alpha,Inner,alpha,beta,Gamma"));
+    EXPECT_EQ(model.folder(2).Parent, 1);
+
+    EXPECT_EQ(model.LinkCount(), 0);
+    EXPECT_EQ(entryNames(model, 0).join(QLatin1Char(',')),
+              QStringLiteral("A,a,Alpha/,alpha/,b,beta/,Gamma/,Site"));
+    EXPECT_FALSE(model.folder(rowNamed(model, QStringLiteral("beta"))).LinksLoaded);
+    const int listed = model.LinkCount();
+    EXPECT_TRUE(model.ensureListed(0));
+    ListFolderEntries(model, 0);
+    EXPECT_EQ(model.LinkCount(), listed);
+
+    const LinkRecord& site = model.link(model.folder(0).LastLink);
+    EXPECT_EQ(site.URL, QStringLiteral("http://Site.URL"));
+    EXPECT_EQ(site.IconIndex, IconIndex::FavoritesLink);
+    EXPECT_EQ(site.FileDate, QDate(2021, 3, 14));
+    const LinkRecord& gamma = model.link(model.folder(0).LastLink - 1);
+    EXPECT_EQ(gamma.SubfolderRow, rowNamed(model, QStringLiteral("Gamma")));
+    EXPECT_EQ(gamma.IconIndex, IconIndex::FavoritesFolder);
+    EXPECT_EQ(gamma.URL, QString());
+    EXPECT_EQ(gamma.FileDate, QDate(2021, 3, 14));
+
+    // The free lister reads the same directory as the installed one.
+    const int beta = rowNamed(model, QStringLiteral("beta"));
+    ListFolderEntries(model, beta);
+    EXPECT_EQ(model.GetFolderLinks(beta, true).front().url, QStringLiteral("http://x.url"));
+}
+
+TEST(FavoritesReader, MissingAndUnreadableFolders)
+{
+    TempTree tree;
+    Progress silent;
+    Result<std::unique_ptr<BookmarkModel>> missing =
+        LoadFavorites(tree.path(QStringLiteral("missing")), 0, silent);
+    ASSERT_FALSE(missing.ok());
+    EXPECT_TRUE(missing.error().contains(QStringLiteral("does not exist")));
+    EXPECT_FALSE(LoadFavorites(tree.write(QStringLiteral("file"), "x"), 0, silent).ok());
+    EXPECT_FALSE(LoadFavorites(QString(), 0, silent).ok());
+
+    // An unreadable folder is a folder with nothing in it; the rest reads as usual.
+    fill(tree,
+         {"Top.url", "Locked/Inside.url", "Locked/Deeper/More.url", "Private.url", "Closed/"});
+    for (const char* name : {"Locked", "Private.url", "Closed"})
+        ASSERT_EQ(::chmod(nativePath(tree.path(QLatin1String(name))), 0), 0);
+    const QString root = tree.path();
+    const std::string report = runUnprivileged(root, [&] {
+        cFastScanning scanner;
+        scanner.Scan(root);
+        std::string out = std::to_string(scanner.nFolder()) + ' ' + std::to_string(scanner.nLink());
+        std::unique_ptr<BookmarkModel> model = load(root);
+        if (!model)
+            return out + " load failed";
+        out += ' ' + std::to_string(model->folderCount());
+        out += model->ensureListed(rowNamed(*model, QStringLiteral("Locked"))) ? " listed" : " no";
+        out += ' ' + entryNames(*model, 0).join(QLatin1Char(',')).toStdString();
+        out += " '" + model->link(model->folder(0).FirstLink + 2).URL.toStdString() + '\'';
+        out += FileExists(root + QStringLiteral("/Private.url")) ? " exists" : " unreadable";
+        Progress quiet;
+        Result<std::unique_ptr<BookmarkModel>> closed =
+            LoadFavorites(root + QStringLiteral("/Closed"), 0, quiet);
+        return out + (closed.ok() ? " loaded" : ' ' + closed.error().toStdString());
+    });
+    EXPECT_EQ(report.substr(0, report.find(" The")),
+              "2 2 3 no Closed/,Locked/,Private,Top '' unreadable");
+    EXPECT_NE(report.find("cannot be read"), std::string::npos) << report;
+    for (const char* name : {"Locked", "Closed"})
+        ::chmod(nativePath(tree.path(QLatin1String(name))), 0755);
+}
+
+TEST(FavoritesReader, CountsAgreeOnTheSampleAndOnGeneratedTrees)
+{
+    // The sample, against Qt's own walk of it.
+    const QString sample = test::fixturePath(QStringLiteral("../../examples/Favorites"));
+    int folders = 0;
+    int links = 0;
+    for (QDirIterator it(sample, QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
+        const QFileInfo info = it.nextFileInfo();
+        folders += info.isDir();
+        links +=
+            !info.isDir() && info.fileName().endsWith(QStringLiteral(".url"), Qt::CaseInsensitive);
+    }
+    ASSERT_GT(links, 20);
+    expectAgreement(sample, folders, links);
+
+    std::mt19937 random(20240607);
+    for (int round = 0; round < 4; ++round) {
+        TempTree tree;
+        QStringList made{QString()};
+        int generatedLinks = 0;
+        for (int i = 0; i < 150; ++i) {
+            const QString name = made[random() % made.size()] + QString::number(i);
+            const int kind = static_cast<int>(random() % 3);
+            if (kind == 0)
+                made << tree.mkdir(name).sliced(tree.path().size() + 1) + QLatin1Char('/');
+            else
+                tree.write(name + (kind == 1 ? QStringLiteral(".txt") : QStringLiteral(".Url")),
+                           "");
+            generatedLinks += kind == 2;
+        }
+        expectAgreement(tree.path(), static_cast<int>(made.size()) - 1, generatedLinks);
+    }
+}
+
+TEST(FavoritesReader, FollowsFolderLinksButNotLoops)
+{
+    TempTree tree;
+    fill(tree, {"Favs/Sub/In.url", "Outside/Out.url"});
+    const QString favs = tree.path(QStringLiteral("Favs"));
+    const QString outside = tree.path(QStringLiteral("Outside"));
+    ASSERT_TRUE(QFile::link(outside, favs + QStringLiteral("/Out")));
+    ASSERT_TRUE(QFile::link(outside, favs + QStringLiteral("/Sub/Out")));
+    ASSERT_TRUE(QFile::link(favs, favs + QStringLiteral("/Sub/Up")));
+    ASSERT_TRUE(QFile::link(favs + QStringLiteral("/Sub"), favs + QStringLiteral("/Sub/Self")));
+    ASSERT_TRUE(QFile::link(tree.path(QStringLiteral("nowhere")), favs + QStringLiteral("/X.url")));
+    // A FIFO named like a shortcut is a link without a URL; reading it must not block.
+    ASSERT_EQ(::mkfifo(nativePath(favs + QStringLiteral("/Pipe.url")), 0644), 0);
+
+    // Folders Out, Sub, Sub/Out; links In, Out twice, the dangling X and the FIFO.
+    expectAgreement(favs, 3, 5);
+    std::unique_ptr<BookmarkModel> model = load(favs);
+    ASSERT_TRUE(model);
+    EXPECT_EQ(entryNames(*model, rowNamed(*model, QStringLiteral("Sub"))).join(QLatin1Char(',')),
+              QStringLiteral("In,Out/"));
+    EXPECT_EQ(entryNames(*model, 0).join(QLatin1Char(',')), QStringLiteral("Out/,Pipe,Sub/,X"));
+}
+
+TEST(FavoritesReader, NamesThatAreNotValidTextStillReachTheirFolders)
+{
+    TempTree tree;
+    const QByteArray root = nativePath(tree.path());
+    ASSERT_EQ(::mkdir(root + "/Bad\xff", 0755), 0);
+    ASSERT_EQ(::mkdir(root + "/Two\nLines", 0755), 0);
+    for (const QByteArray& file : {root + "/Bad\xff/In\xe9.url", root + "/Two\nLines/x.url"}) {
+        const int fd = ::open(file.constData(), O_WRONLY | O_CREAT, 0644);
+        const QByteArray text = shortcut(QStringLiteral("http://odd/"));
+        ASSERT_EQ(::write(fd, text.constData(), static_cast<size_t>(text.size())), text.size());
+        ::close(fd);
+    }
+
+    expectAgreement(tree.path(), 2, 2);
+    std::unique_ptr<BookmarkModel> model = load(tree.path());
+    ASSERT_TRUE(model);
+    const int bad = rowNamed(*model, QStringLiteral("Bad\u00FF"));
+    EXPECT_EQ(entryNames(*model, bad), QStringList{QStringLiteral("In\u00E9")});
+    EXPECT_EQ(model->GetFolderLinks(bad, true).front().url, QStringLiteral("http://odd/"));
+    EXPECT_EQ(entryNames(*model, rowNamed(*model, QStringLiteral("Two\nLines"))),
+              QStringList{QStringLiteral("x")});
+
+    // Qt cannot name these to remove them.
+    ::unlink(root + "/Bad\xff/In\xe9.url");
+    ::rmdir(root + "/Bad\xff");
+}
+
+TEST(FavoritesReader, TenThousandNestedFoldersLoadAndListQuickly)
+{
+    // Built and removed relative to descriptors: no path to the bottom fits the system's limit.
+    TempTree tree;
+    const int depth = 10000;
+    DirectoryHandle level = DirectoryHandle::open(tree.path());
+    for (int i = 0; i < depth; ++i) {
+        if (i % 100 == 0)
+            ::close(::openat(level.fd(), "l.url", O_WRONLY | O_CREAT, 0644));
+        ::mkdirat(level.fd(), "d", 0755);
+        level = level.openChild("d");
+    }
+    // Processor time, not wall time: the machine may be busy with other work.
+    const std::clock_t start = std::clock();
+    expectAgreement(tree.path(), depth, depth / 100);
+    // A fraction of a second in an optimised build; the bound leaves room for the sanitizers
+    // while catching a walk that revisits the chain for every folder.
+    EXPECT_LT(static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC, 5.0);
+    for (int i = depth; i > 0; --i) {
+        ::unlinkat(level.fd(), "l.url", 0);
+        level = level.openChild("..");
+        ::unlinkat(level.fd(), "d", AT_REMOVEDIR);
+    }
+}
+
+TEST(FavoritesReader, WalksBackUpThroughLongPathsOfFolders)
+{
+    // Every level holds its way down ("a", first in order) and a folder after it ("z") with a
+    // link, so each level is needed again after everything below it. In the second tree the way
+    // down is a link to a folder kept elsewhere, which ".." does not lead back from.
+    for (bool throughLinks : {false, true}) {
+        TempTree tree;
+        QString level = QStringLiteral("Favs");
+        for (int i = 0; i < 150; ++i) {
+            fill(tree, {level + QStringLiteral("/z/z.url")});
+            const QString kept = QStringLiteral("Kept/%1").arg(i);
+            if (throughLinks) {
+                ASSERT_TRUE(QFile::link(tree.mkdir(kept), tree.path(level + QStringLiteral("/a"))));
+            }
+            level = throughLinks ? kept : level + QStringLiteral("/a");
+        }
+        tree.mkdir(level);
+        expectAgreement(tree.path(QStringLiteral("Favs")), 2 * 150, 150);
+    }
+}
+
+TEST(FileHelpers, PathsFoldersAndFiles)
+{
+    TempTree tree;
+    EXPECT_EQ(AddBackslash(QStringLiteral("/a")), QStringLiteral("/a/"));
+    EXPECT_EQ(AddBackslash(QStringLiteral("/a/")), QStringLiteral("/a/"));
+    const QString file = tree.write(QStringLiteral("Folder/file.txt"), "x");
+    const QString folder = tree.path(QStringLiteral("Folder"));
+    ASSERT_TRUE(QFile::link(folder, tree.path(QStringLiteral("Link"))));
+    ASSERT_EQ(::mkfifo(nativePath(tree.path(QStringLiteral("fifo"))), 0644), 0);
+    EXPECT_TRUE(FolderExists(folder) && FolderExists(tree.path(QStringLiteral("Link"))));
+    EXPECT_FALSE(FolderExists(file) || FolderExists(QString()));
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_FALSE(FileExists(folder) || FileExists(tree.path(QStringLiteral("fifo"))));
+    EXPECT_TRUE(DestinationPathValid(file) && DestinationPathValid(folder + QStringLiteral("/n")));
+    EXPECT_TRUE(DestinationPathValid(QStringLiteral("/new.html")));
+    EXPECT_FALSE(DestinationPathValid(tree.path(QStringLiteral("missing/new.html"))));
+    EXPECT_FALSE(DestinationPathValid(QStringLiteral("new.html")));
+}
+
+} // namespace
+} // namespace orvalink
