@@ -136,6 +136,29 @@ TEST(CommandLine, MissingSourceFailsWithAMessageOnStandardError)
         ExitFailure);
 }
 
+TEST(CommandLine, CountAgreesWithTheListedTreeOfTheSampleFavorites)
+{
+    const QString sample = QStringLiteral(ORVALINK_SOURCE_DIR "/examples/Favorites");
+    const CliRun count = runInProcess(
+        {QStringLiteral("count"), QStringLiteral("--from"), QStringLiteral("ie"), sample});
+    const CliRun list = runInProcess(
+        {QStringLiteral("list"), QStringLiteral("--from"), QStringLiteral("ie"), sample});
+    ASSERT_EQ(count.exitCode, ExitSuccess);
+    ASSERT_EQ(list.exitCode, ExitSuccess);
+    int folders = 0;
+    int links = 0;
+    const QStringList lines = list.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    for (const QString& line : lines.mid(1)) {
+        if (line.trimmed().startsWith(QLatin1Char('[')))
+            ++folders;
+        else
+            ++links;
+    }
+    EXPECT_EQ(count.out, QStringLiteral("%1 Folders & %2 Links\n").arg(folders).arg(links));
+    EXPECT_GE(folders, 10);
+    EXPECT_GE(links, 30);
+}
+
 TEST(CommandLine, TheRealProgramKeepsResultsAndMessagesApart)
 {
     test::TempTree dir;
