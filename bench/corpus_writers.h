@@ -1,0 +1,27 @@
+#pragma once
+
+#include "bench/corpus_tree.h"
+#include "model/result.h"
+
+#include <QString>
+
+namespace orvalink {
+
+// Writes the corpus as Firefox writes bookmarks.html: Firefox's header, UTF-8, LF line ends,
+// four spaces per level, the folders and links with their dates, favicons, keywords and tags,
+// <HR> separators followed on the same line by the next entry, <DD> descriptions.
+// The file is replaced only when it is complete. Returns the bytes written.
+Result<qint64> writeCorpusBookmarkFile(const CorpusTree& tree, const QString& path);
+
+// Writes the corpus as Opera on Linux writes its hotlist: version 2.0 with UTF-8, LF line ends,
+// #FOLDER, #URL and #SEPERATOR records with TAB-indented fields, "-" closing each folder, names
+// as plain text. The file is replaced only when it is complete. Returns the bytes written.
+Result<qint64> writeCorpusHotlist(const CorpusTree& tree, const QString& path);
+
+// Writes the corpus as an Internet Explorer Favorites folder: one directory per folder, one
+// shortcut file per link, each file's modification time its link's. The folder is built beside
+// `folder` and put in its place (replacing an older one) only when complete. Returns the bytes
+// of the files written.
+Result<qint64> writeCorpusFavorites(const CorpusTree& tree, const QString& folder);
+
+} // namespace orvalink
