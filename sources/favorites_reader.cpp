@@ -3,7 +3,6 @@
 #include "sources/file_helpers.h"
 #include "sources/internet_shortcut.h"
 
-#include <QFile>
 #include <QHash>
 #include <algorithm>
 #include <cerrno>
@@ -31,6 +30,14 @@ struct DirectoryIdHash
     }
 };
 
+// The identity of the directory an entry leads to, when the listing could read it.
+std::optional<DirectoryId> identityOf(const DirectoryEntry& entry)
+{
+    if (entry.device == 0 && entry.inode == 0)
+        return std::nullopt;
+    return DirectoryId{entry.device, entry.inode};
+}
+
 std::optional<DirectoryId> identityOf(const DirectoryHandle& dir)
 {
     DirectoryId id;
@@ -53,7 +60,10 @@ public:
 
 // The one walk the scanner and the loader share, so that they always agree: every directory
 // below the root depth first, in listing order, without recursion. A link to a directory is
-// followed unless it leads back to the directory being read or one of its ancestors.
+// followed unless it leads back to the directory being read or one of its ancestors, and a
+// directory reached through a link (the link's target, or any folder below it) is entered once:
+// links that fan out, each level linking twice to the next, would otherwise make the walk grow
+// exponentially without ever forming a loop.
 //
 // Only the directories on the current path are held open, and of those only the ones that are
 // still needed and cannot be had back through "..": a tree nested thousands of levels deep must
@@ -109,6 +119,8 @@ private:
         // The entry's name in its parent, for opening it again from an ancestor.
         QByteArray rawName;
         bool viaSymLink = false;
+        // This folder, or one of its ancestors, was entered through a link.
+        bool throughLink = false;
         std::vector<DirectoryEntry> subfolders;
         size_t next = 0;
         // Length of m_path while this folder is entered (its path ends in a separator).
@@ -127,8 +139,8 @@ private:
             if (entry.isDirectory) {
                 // Identity is unknown only for a directory that cannot be examined, and so
                 // cannot be entered either: it cannot lead back up.
-                const bool known = entry.device != 0 || entry.inode != 0;
-                if (known && m_onPath.contains(DirectoryId{entry.device, entry.inode}))
+                const std::optional<DirectoryId> id = identityOf(entry);
+                if (id && m_onPath.contains(*id))
                     continue;
                 frame.subfolders.push_back(std::move(entry));
             } else if (isShortcutName(entry.rawName)) {
@@ -142,10 +154,16 @@ private:
     void enterNext(size_t top)
     {
         const DirectoryEntry& entry = m_stack[top].subfolders[m_stack[top].next++];
+        const bool throughLink = m_stack[top].throughLink || entry.isSymLink;
+        if (const std::optional<DirectoryId> id = identityOf(entry);
+            throughLink && id && !m_reachedThroughLink.insert(*id).second) {
+            return;
+        }
         Frame child;
         child.id = m_visitor.enterFolder(m_stack[top].id, m_path, entry);
         child.rawName = entry.rawName;
         child.viaSymLink = entry.isSymLink;
+        child.throughLink = throughLink;
         m_path += entry.name;
         m_path += kPathSeparator;
         child.pathLength = m_path.size();
@@ -251,6 +269,7 @@ private:
     WalkVisitor& m_visitor;
     std::vector<Frame> m_stack;
     std::unordered_set<DirectoryId, DirectoryIdHash> m_onPath;
+    std::unordered_set<DirectoryId, DirectoryIdHash> m_reachedThroughLink;
     QString m_path;
     int m_heldOpen = 0;
 };
@@ -263,8 +282,8 @@ private:
 class FolderDirectories
 {
 public:
-    explicit FolderDirectories(const QString& rootLocation)
-        : m_root(QFile::encodeName(rootLocation))
+    explicit FolderDirectories(QString rootLocation)
+        : m_root(std::move(rootLocation))
     {}
 
     // What the loader learnt of a folder row; rows come parents first. The identity tells a
@@ -281,7 +300,7 @@ public:
     {
         if (static_cast<size_t>(row) < m_rows.size())
             return m_rows[static_cast<size_t>(row)].rawName;
-        return QFile::encodeName(model.folder(row).Name);
+        return rawFileName(model.folder(row).Name);
     }
 
     // The directory of a folder row; an invalid handle when it cannot be opened. Valid until the
@@ -346,7 +365,7 @@ private:
         return true;
     }
 
-    QByteArray m_root;
+    QString m_root;
     std::vector<Row> m_rows;
     DirectoryHandle m_current;
     int m_currentRow = -1;
@@ -430,10 +449,7 @@ public:
     int enterFolder(int parent, const QString&, const DirectoryEntry& entry) override
     {
         const int row = m_model.addFolder(parent, entry.name);
-        std::optional<DirectoryId> id;
-        if (entry.device != 0 || entry.inode != 0)
-            id = DirectoryId{entry.device, entry.inode};
-        m_directories.addRow(row, parent, entry.rawName, id);
+        m_directories.addRow(row, parent, entry.rawName, identityOf(entry));
         // The scan may be older than the tree: the bar never runs past its end.
         m_progress.step(std::min(row, m_total));
         return row;

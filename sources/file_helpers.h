@@ -26,7 +26,8 @@ bool DestinationPathValid(const QString& path);
 struct DirectoryEntry
 {
     // The name's bytes as the file system keeps them: the only form that reaches the entry
-    // again when the name is not valid UTF-8.
+    // again when the name is not valid UTF-8. On Windows, whose names are UTF-16, the name in
+    // UTF-8.
     QByteArray rawName;
     // The name as shown: UTF-8, else Windows-1252.
     QString name;
@@ -41,43 +42,53 @@ struct DirectoryEntry
     std::optional<qint64> writeTime;
 };
 
+// The raw form (see DirectoryEntry::rawName) of a name that is valid text.
+inline QByteArray rawFileName(const QString& name)
+{
+    return name.toUtf8();
+}
+
 // The local calendar date of the entry's last write; a null date when it could not be read.
 QDate FindDataToDate(const DirectoryEntry& entry);
 
 // True when name ends in ".url" in any case.
 bool isShortcutName(QByteArrayView rawName);
 
-// An open directory. Children are opened relative to it, so no path ever has to be spelled out
-// in full: a tree nested deeper than the platform's path length limit stays reachable.
+// Puts entries in listing order: by name without regard to case, ties broken by the exact name,
+// so that the order never depends on the file system.
+void sortDirectoryEntries(std::vector<DirectoryEntry>& entries);
+
+// An open directory. On POSIX systems children are opened relative to its descriptor, so no path
+// is ever spelled out in full and a tree nested deeper than the system's path length limit stays
+// reachable; on Windows it keeps the directory's path, which the system accepts up to 32,767
+// characters.
 class DirectoryHandle
 {
 public:
     enum class Details { Kinds, KindsAndTimes };
 
     DirectoryHandle() = default;
-    explicit DirectoryHandle(int fd);
     DirectoryHandle(DirectoryHandle&& other) noexcept;
     DirectoryHandle& operator=(DirectoryHandle&& other) noexcept;
     DirectoryHandle(const DirectoryHandle&) = delete;
     DirectoryHandle& operator=(const DirectoryHandle&) = delete;
     ~DirectoryHandle();
 
-    // Opens a directory by path (links followed); an invalid handle on failure, with errno set.
-    static DirectoryHandle open(const QByteArray& path);
+    // Opens a directory by path (links followed); an invalid handle on failure, with errno set
+    // (ENOENT or ENOTDIR when there is no such directory).
     static DirectoryHandle open(const QString& path);
 
-    bool isValid() const { return m_fd >= 0; }
-    int fd() const { return m_fd; }
+    bool isValid() const;
     void close();
 
     // The directory entry rawName of this directory (links followed); ".." gives the parent.
     DirectoryHandle openChild(const QByteArray& rawName) const;
-    // Device and inode of this directory; false when they cannot be read.
+    // Device and inode of this directory (volume and file index on Windows); false when they
+    // cannot be read.
     bool identity(quint64& device, quint64& inode) const;
 
-    // Every entry but "." and "..", in name order without regard to case (ties broken by the
-    // exact name, so the order never depends on the file system). nullopt when the directory
-    // cannot be read.
+    // Every entry but "." and "..", in listing order (see sortDirectoryEntries). nullopt, with
+    // errno set, when the directory cannot be read.
     std::optional<std::vector<DirectoryEntry>> entries(Details details = Details::Kinds) const;
 
     // The bytes of the regular file rawName in this directory (links followed). nullopt when it
@@ -85,7 +96,14 @@ public:
     std::optional<QByteArray> readFile(const QByteArray& rawName, qint64 maxSize) const;
 
 private:
+#ifdef Q_OS_WIN
+    explicit DirectoryHandle(QString path);
+    // Absolute, with "/" separators; empty when not open.
+    QString m_path;
+#else
+    explicit DirectoryHandle(int fd);
     int m_fd = -1;
+#endif
 };
 
 // The entries of the directory at path, in the order of DirectoryHandle::entries().

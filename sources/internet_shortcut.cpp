@@ -4,7 +4,6 @@
 #include "sources/text_decoding.h"
 #include "sources/utf7.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <optional>
@@ -113,7 +112,7 @@ QString readShortcutUrl(const QString& path)
     const QFileInfo info(path);
     const DirectoryHandle folder = DirectoryHandle::open(info.absolutePath());
     const std::optional<QByteArray> contents =
-        folder.readFile(QFile::encodeName(info.fileName()), kMaxShortcutFileSize);
+        folder.readFile(rawFileName(info.fileName()), kMaxShortcutFileSize);
     return contents ? shortcutUrl(*contents) : QString();
 }
 
