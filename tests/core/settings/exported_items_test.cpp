@@ -1,0 +1,61 @@
+#include "settings/exported_items.h"
+#include "tests/support/temp_tree.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace orvalink {
+namespace {
+
+// The program's own options live in $XDG_CONFIG_HOME/orvalink/Orvalink.ini.
+class ExportedItemsTest : public ::testing::Test
+{
+protected:
+    ExportedItemsTest() { qputenv("XDG_CONFIG_HOME", tree.path().toUtf8()); }
+    ~ExportedItemsTest() override { qputenv("XDG_CONFIG_HOME", m_xdg); }
+
+    void storeTotal(const QByteArray& value) const
+    {
+        tree.write(kOptions, "[Settings]\r\nTotalItemsExported=" + value + "\r\n");
+    }
+
+    const QString kOptions = QStringLiteral("orvalink/Orvalink.ini");
+    test::TempTree tree;
+
+private:
+    QByteArray m_xdg = qgetenv("XDG_CONFIG_HOME");
+};
+
+TEST_F(ExportedItemsTest, TotalGrowsAcrossCalls)
+{
+    // Reading the total creates no options file.
+    EXPECT_EQ(AddTotalItemsExported(0), 0);
+    EXPECT_FALSE(QFile::exists(tree.path(kOptions)));
+
+    EXPECT_EQ(AddTotalItemsExported(5), 5);
+    EXPECT_EQ(AddTotalItemsExported(37), 42);
+    EXPECT_EQ(AddTotalItemsExported(0), 42);
+    EXPECT_TRUE(tree.read(kOptions).contains("TotalItemsExported=42"));
+}
+
+TEST_F(ExportedItemsTest, TotalIsThirtyTwoBitsAndNeverWraps)
+{
+    storeTotal("32760");
+    EXPECT_EQ(AddTotalItemsExported(10), 32770);
+
+    storeTotal("2147483640");
+    EXPECT_EQ(AddTotalItemsExported(10), 2147483640);
+    EXPECT_EQ(AddTotalItemsExported(7), 2147483647);
+    EXPECT_EQ(AddTotalItemsExported(1), 2147483647);
+
+    storeTotal("-5");
+    EXPECT_EQ(AddTotalItemsExported(0), 0);
+
+    // A total that cannot be read is left alone.
+    storeTotal("99999999999");
+    EXPECT_EQ(AddTotalItemsExported(3), 0);
+    EXPECT_EQ(tree.read(kOptions), "[Settings]\r\nTotalItemsExported=99999999999\r\n");
+}
+
+} // namespace
+} // namespace orvalink

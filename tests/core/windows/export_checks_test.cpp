@@ -1,0 +1,217 @@
+#include "tests/support/temp_tree.h"
+#include "windows/export_checks.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+namespace orvalink {
+namespace {
+
+QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// A process table that counts how often it is read.
+class CountingProcessTable : public ListedProcessTable
+{
+public:
+    using ListedProcessTable::ListedProcessTable;
+    QStringList executableNames() const override
+    {
+        ++reads;
+        return ListedProcessTable::executableNames();
+    }
+    mutable int reads = 0;
+};
+
+class ExportChecksTest : public ::testing::Test
+{
+protected:
+    // A job whose every location exists.
+    Job job(ExportMode mode) const
+    {
+        Job job;
+        job.mode = mode;
+        tree.mkdir(u8("Favorites/Links"));
+        job.IELocation = tree.path(u8("Favorites"));
+        job.SourceFileLocation = tree.write(u8("source.html"), "");
+        job.DestinationFileLocation = tree.write(u8("destination.adr"), "");
+        job.MenuFileLocation = tree.path(u8("menu.html"));
+        return job;
+    }
+
+    Result<void, CheckFailure> check(const Job& job, bool sourceOnly = false) const
+    {
+        return ValidateExport(job, inputs, sourceOnly, processes);
+    }
+
+    QString readOnlyFile(const QString& name) const
+    {
+        const QString path = tree.write(name, "x");
+        EXPECT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadOther));
+        return path;
+    }
+
+    test::TempTree tree;
+    ExportCheckInputs inputs;
+    CountingProcessTable processes{QStringList()};
+};
+
+void expectFailure(const Result<void, CheckFailure>& result, ExportCheck check,
+                   const QString& title, const QStringList& lines, WindowFix fix)
+{
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.failure().check, check);
+    EXPECT_EQ(result.failure().message.title, title);
+    EXPECT_EQ(result.failure().message.lines, lines);
+    EXPECT_EQ(result.failure().message.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(result.failure().fix, fix);
+}
+
+const QStringList kFileMissingLines = {u8("The Selected Bookmark File Does Not Exist Anymore."),
+                                       u8("Please, Select Another Bookmark File.")};
+
+TEST_F(ExportChecksTest, EveryConversionPassesWhenAllIsInPlace)
+{
+    for (int mode : {2, 4, 5, 6, 7, 8, 9, 10, 11}) {
+        EXPECT_TRUE(check(job(ExportMode(mode))).ok()) << mode;
+        EXPECT_TRUE(check(job(ExportMode(mode)), true).ok()) << mode;
+    }
+}
+
+TEST_F(ExportChecksTest, SourceIsCheckedFirstAndSourceOnlyStopsThere)
+{
+    Job fromFile = job(ExportMode::FirefoxToOpera);
+    // The destination is broken too, and Opera runs: only the source is reported.
+    fromFile.DestinationFileLocation = tree.path(u8("missing/bookmarks.adr"));
+    processes = CountingProcessTable({u8("opera")});
+    EXPECT_TRUE(check(fromFile, true).ok());
+    EXPECT_EQ(processes.reads, 0);
+
+    fromFile.SourceFileLocation = tree.path(u8("gone.html"));
+    expectFailure(check(fromFile), ExportCheck::SourceFileMissing,
+                  u8("Bookmark File Does Not Exist"), kFileMissingLines,
+                  WindowFix::ResetFileComboAndWhat);
+    // A folder is no bookmark file.
+    fromFile.SourceFileLocation = tree.path();
+    EXPECT_EQ(check(fromFile, true).failure().check, ExportCheck::SourceFileMissing);
+
+    Job fromFavorites = job(ExportMode::IEToMenu);
+    fromFavorites.IELocation = tree.path(u8("NoFavorites"));
+    expectFailure(check(fromFavorites, true), ExportCheck::SourceFolderMissing,
+                  u8("Selected Folder Does Not Exist"),
+                  {u8("The Selected Folder Does Not Exist."), u8("Please, Select Another Folder.")},
+                  WindowFix::None);
+    EXPECT_EQ(processes.reads, 0);
+}
+
+TEST_F(ExportChecksTest, FavoritesDestinationAndItsExistingSubfolder)
+{
+    Job toFavorites = job(ExportMode::FirefoxToIE);
+    const QString favorites = toFavorites.IELocation;
+    toFavorites.IELocation = tree.path(u8("NoFavorites"));
+    expectFailure(check(toFavorites), ExportCheck::DestinationFolderMissing,
+                  u8("Selected Subfolder Does Not Exist"),
+                  {u8("The Selected Folder Where To Export The Bookmarks"),
+                   u8("Does Not Exist Anymore. Please, Change Selection.")},
+                  WindowFix::None);
+
+    toFavorites.IELocation = favorites;
+    inputs.intoExistingSubfolder = true;
+    for (const char* inside : {"Links", "./Links/", "Links/../Links", ""}) {
+        inputs.existingSubfolder = u8(inside);
+        EXPECT_TRUE(check(toFavorites).ok()) << inside;
+    }
+    // Folders that exist, but not inside the Favorites folder, are as good as missing.
+    tree.mkdir(u8("outside"));
+    for (const QString& elsewhere : {u8("Gone"), tree.path(u8("outside")), u8("../outside"),
+                                     u8("Links/../../outside"), u8("..")}) {
+        inputs.existingSubfolder = elsewhere;
+        expectFailure(check(toFavorites), ExportCheck::DestinationSubfolderMissing,
+                      u8("Selected Subfolder Does Not Exist"),
+                      {u8("The Selected Subfolder Where To Export The Bookmarks"),
+                       u8("Does Not Exist Anymore. Please, Change Selection.")},
+                      WindowFix::None);
+    }
+    inputs.intoExistingSubfolder = false;
+    EXPECT_TRUE(check(toFavorites).ok());
+}
+
+TEST_F(ExportChecksTest, MenuPageDestination)
+{
+    Job toMenu = job(ExportMode::OperaToMenu);
+    toMenu.MenuFileLocation = tree.path(u8("missing/menu.html"));
+    expectFailure(check(toMenu), ExportCheck::MenuPathInvalid, u8("Warning"),
+                  {toMenu.MenuFileLocation,
+                   u8("The Path of the Selected DHTML Menu File Does Not Exists."),
+                   u8("Please, Select Another Destination.")},
+                  WindowFix::FocusMenuCombo);
+
+    toMenu.MenuFileLocation = readOnlyFile(u8("menu.html"));
+    expectFailure(check(toMenu), ExportCheck::MenuFileReadOnly, u8("Read-Only Bookmark File"),
+                  {u8("The Selected DHTML Menu File is Read-Only."),
+                   u8("Please, Select Another Bookmark File or Change Attribute.")},
+                  WindowFix::None);
+}
+
+TEST_F(ExportChecksTest, BookmarkFileDestinationInCheckOrder)
+{
+    Job toOpera = job(ExportMode::IEToOpera);
+    toOpera.DestinationFileLocation = readOnlyFile(u8("locked.adr"));
+    inputs.merge = true;
+    expectFailure(check(toOpera), ExportCheck::DestinationFileReadOnly,
+                  u8("Read-Only Bookmark File"),
+                  {u8("The Selected Bookmark File is Read-Only."),
+                   u8("Please, Select Another Bookmark File or Change Attribute.")},
+                  WindowFix::None);
+
+    // A merge into a file whose folder is missing too reports the file, not the path.
+    toOpera.DestinationFileLocation = tree.path(u8("missing/bookmarks.adr"));
+    expectFailure(check(toOpera), ExportCheck::MergeFileMissing, u8("Bookmark File Does Not Exist"),
+                  kFileMissingLines, WindowFix::ResetFileCombo);
+
+    inputs.merge = false;
+    expectFailure(check(toOpera), ExportCheck::DestinationPathInvalid, u8("Warning"),
+                  {toOpera.DestinationFileLocation,
+                   u8("The Path of the Selected Bookmark File Does Not Exists."),
+                   u8("Please, Select Another Destination.")},
+                  WindowFix::FocusFileCombo);
+
+    toOpera.DestinationFileLocation = tree.path(u8("new.adr"));
+    EXPECT_TRUE(check(toOpera).ok());
+}
+
+TEST_F(ExportChecksTest, OnlyTheDestinationBrowserMustBeClosed)
+{
+    const auto runningLines = [](const QString& browser) {
+        return QStringList{u8("The %1 browser appears to be running.").arg(browser),
+                           u8("In order to export the bookmarks to %1,").arg(browser),
+                           u8("it is necessary to close all the %1 browsers.").arg(browser)};
+    };
+    processes = CountingProcessTable({u8("bash"), u8("opera")});
+    expectFailure(check(job(ExportMode::FirefoxToOpera)), ExportCheck::OperaRunning,
+                  u8("Opera is running"), runningLines(u8("Opera")), WindowFix::None);
+    EXPECT_TRUE(check(job(ExportMode::OperaToFirefox)).ok());
+
+    processes = CountingProcessTable({u8("FIREFOX.EXE")});
+    expectFailure(check(job(ExportMode::OperaToFirefox)), ExportCheck::FirefoxRunning,
+                  u8("Firefox is running"), runningLines(u8("Firefox")), WindowFix::None);
+    EXPECT_TRUE(check(job(ExportMode::FirefoxToOpera)).ok());
+    EXPECT_TRUE(check(job(ExportMode::OperaToMenu)).ok());
+}
+
+TEST_F(ExportChecksTest, ReadOnlyMeansTheOwnerMayNotWrite)
+{
+    // Permission bits decide, not whether this process could write: root included.
+    EXPECT_TRUE(IsReadOnly(readOnlyFile(u8("r.html"))));
+    const QString othersMayWrite = tree.write(u8("others.html"), "x");
+    ASSERT_TRUE(
+        QFile::setPermissions(othersMayWrite, QFileDevice::ReadOwner | QFileDevice::WriteOther));
+    EXPECT_TRUE(IsReadOnly(othersMayWrite));
+    EXPECT_FALSE(IsReadOnly(tree.write(u8("w.html"), "x")));
+    EXPECT_FALSE(IsReadOnly(tree.path(u8("missing.html"))));
+}
+
+} // namespace
+} // namespace orvalink
