@@ -1,0 +1,335 @@
+#include "platform/user_name.h"
+#include "tests/core/writers/writer_test_support.h"
+#include "writers/bookmark_file_writer.h"
+#include "writers/hotlist_writer.h"
+
+#include <QDir>
+
+namespace orvalink {
+namespace {
+
+using test::crlf;
+using test::TempTree;
+
+const QByteArray kHeader = crlf(R"(<!DOCTYPE NETSCAPE-Bookmark-file-1>
+<!-- This is an automatically generated file (by Orvalink).
+It will be read and overwritten.
+Do Not Edit! -->
+<META HTTP-EQUIV="Content-Type" CONTENT="text/html; charset=UTF-8">
+<TITLE>Bookmarks for anna</TITLE>
+<H1>Bookmarks for anna</H1>
+
+)");
+
+TEST(BookmarkFileWriter, WritesTheWorkedExampleWithLinksAfterOrBeforeFolders)
+{
+    TempTree dir;
+    Job job = test::workedExampleJob(dir);
+    const QString out = dir.path(QStringLiteral("bookmarks.html"));
+    test::RecordingProgress progress;
+    ASSERT_TRUE(WriteBookmarkFile(job, out, FileExportOptions{}, progress).ok());
+    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), kHeader + crlf(R"(<DL><p>
+    <DT><H3 FOLDED ADD_DATE="">Work</H3>
+    <DL><p>
+        <DT><A HREF="about:Wiki">Wiki</A>
+    </DL><p>
+    <DT><A HREF="about:Home">Home</A>
+</DL><p>
+</DL><p>
+)"));
+    EXPECT_EQ(progress.statuses, QStringList({QStringLiteral("Exporting From Folder: My Favorites"),
+                                              QStringLiteral("Exporting From Folder: Work")}));
+
+    FileExportOptions linksBefore;
+    linksBefore.linksBefore = true;
+    ASSERT_TRUE(WriteBookmarkFile(job, out, linksBefore, progress).ok());
+    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), kHeader + crlf(R"(<DL><p>
+    <DT><A HREF="about:Home">Home</A>
+    <DT><H3 FOLDED ADD_DATE="">Work</H3>
+    <DL><p>
+        <DT><A HREF="about:Wiki">Wiki</A>
+    </DL><p>
+</DL><p>
+</DL><p>
+)"));
+}
+
+TEST(BookmarkFileWriter, EscapesMarkupAndWritesUtf8)
+{
+    TempTree dir;
+    Job job = test::favoritesJob(
+        dir, {"Tom & Jerry's <\"best\">/a&b=\"c\".url", "àèéìòù È ü 中文 😀.url"});
+    job.UserName = QStringLiteral("<me> & 'you'");
+    FileExportOptions intoFolder;
+    intoFolder.intoNewFolder = true;
+    intoFolder.newFolderName = QStringLiteral("\"new\" & <old>");
+    const QString out = dir.path(QStringLiteral("bookmarks.html"));
+    Progress quiet;
+    ASSERT_TRUE(WriteBookmarkFile(job, out, intoFolder, quiet).ok());
+
+    // The six accented letters give the bytes of their code page 1252 pairs (U+00C3 and one
+    // more character, identical in Latin-1); everything else is plain UTF-8.
+    QByteArray accented;
+    for (const char16_t second : {0xA0, 0xA8, 0xA9, 0xAC, 0xB2, 0xB9})
+        accented += (QString(QChar(0xC3)) + QChar(second)).toLatin1();
+    EXPECT_EQ(accented, QStringLiteral("àèéìòù").toUtf8());
+    const QByteArray utf8Name =
+        accented + " \xC3\x88 \xC3\xBC \xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80";
+    const QByteArray written = dir.read(QStringLiteral("bookmarks.html"));
+    EXPECT_TRUE(written.contains("<TITLE>Bookmarks for &lt;me&gt; &amp; &#39;you&#39;</TITLE>"));
+    EXPECT_TRUE(written.contains(crlf(R"(<DL><p>
+<DT><H3 FOLDED ADD_DATE="">&quot;new&quot; &amp; &lt;old&gt;</H3>
+<DL><p>
+    <DT><H3 FOLDED ADD_DATE="">Tom &amp; Jerry&#39;s &lt;&quot;best&quot;&gt;</H3>
+    <DL><p>
+        <DT><A HREF="about:a&amp;b=&quot;c&quot;">a&amp;b=&quot;c&quot;</A>
+    </DL><p>
+    <DT><A HREF="about:)") + utf8Name +
+                                 "\">" + utf8Name + "</A>"))
+        << written.toStdString();
+
+    // Our reader gives back every name as it was.
+    EXPECT_EQ(test::rereadListing(SourceKind::BookmarkFile, out),
+              QStringLiteral("  [1] \"new\" & <old>\n"
+                             "    [2] Tom & Jerry's <\"best\">\n"
+                             "      a&b=\"c\" <about:a&b=\"c\">\n"
+                             "    àèéìòù È ü 中文 😀 <about:àèéìòù È ü 中文 😀>\n")
+                  .toUtf8());
+
+    job.UserName.clear();
+    ASSERT_TRUE(WriteBookmarkFile(job, out, FileExportOptions{}, quiet).ok());
+    EXPECT_EQ(job.UserName, GetLogonUserName());
+}
+
+TEST(BookmarkFileWriter, WritesOnlyCheckedFoldersAndLinks)
+{
+    TempTree dir;
+    Job job = test::favoritesJob(
+        dir, {"A.url", "Empty", "Outer/O.url", "Outer/Inner/X.url", "Outer/Inner/Y.url"});
+    BookmarkModel& model = test::loaded(job);
+    const int inner = test::rowNamed(model, QStringLiteral("Inner"));
+    model.ApplyFolderCheck(test::rowNamed(model, QStringLiteral("Empty")), true);
+    model.ApplyFolderCheck(inner, true);
+    model.ApplyEntryCheck(inner, model.folder(inner).LastLink, false);
+    ASSERT_TRUE(model.isChecked(inner) && !model.isChecked(0));
+    const QString out = dir.path(QStringLiteral("bookmarks.html"));
+    FileExportOptions selected;
+    selected.exportAll = false;
+    Progress quiet;
+
+    // The root unchecked: no root lines; a checked folder under an unchecked one lands in the
+    // top list, and an empty checked folder still gets its folder and list lines.
+    ASSERT_TRUE(WriteBookmarkFile(job, out, selected, quiet).ok());
+    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), kHeader + crlf(R"(<DL><p>
+<DT><H3 FOLDED ADD_DATE="">Empty</H3>
+<DL><p>
+</DL><p>
+<DT><H3 FOLDED ADD_DATE="">Inner</H3>
+<DL><p>
+    <DT><A HREF="about:X">X</A>
+</DL><p>
+</DL><p>
+)"));
+}
+
+TEST(BookmarkFileWriter, MergeKeepsTheOldTextUpToItsLastListEndByteForByte)
+{
+    TempTree dir;
+    Job job = test::workedExampleJob(dir);
+    FileExportOptions merge;
+    merge.merge = true;
+    merge.intoNewFolder = true;
+    merge.newFolderName = QStringLiteral("Imported from IE (12/31/1999)");
+    Progress quiet;
+
+    // Bytes no code page would give back, and the last list end in lower case.
+    const QByteArray old = "<H1>Old \xE9 \xC3\xA9</H1>\r\n<DL><p>\r\n</DL><p>\n</dl><p>\njunk";
+    const QString out = dir.write(QStringLiteral("bookmarks.html"), old);
+    ASSERT_TRUE(WriteBookmarkFile(job, out, merge, quiet).ok());
+    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), old.left(old.indexOf("</dl>")) + crlf(R"(
+<DL><p>
+<DT><H3 FOLDED ADD_DATE="">Imported from IE (12/31/1999)</H3>
+<DL><p>
+    <DT><H3 FOLDED ADD_DATE="">Work</H3>
+    <DL><p>
+        <DT><A HREF="about:Wiki">Wiki</A>
+    </DL><p>
+    <DT><A HREF="about:Home">Home</A>
+</DL><p>
+</DL><p>
+</DL><p>
+)"));
+
+    // Firefox ends its file with a bare "</DL>"; its bookmarks stay, ours follow in its top list.
+    const QString fixture = QStringLiteral("bookmark-file/firefox_export/");
+    const QByteArray firefox = test::readFixture(fixture + QStringLiteral("input.html"));
+    ASSERT_TRUE(firefox.endsWith("</DL><p>\n</DL>\n"));
+    dir.write(QStringLiteral("bookmarks.html"), firefox);
+    merge.intoNewFolder = false;
+    ASSERT_TRUE(WriteBookmarkFile(job, out, merge, quiet).ok());
+    EXPECT_TRUE(dir.read(QStringLiteral("bookmarks.html")).startsWith(firefox.chopped(6) + "\r\n"));
+    const QByteArray before = test::readFixture(fixture + QStringLiteral("expected.txt"));
+    EXPECT_EQ(test::rereadListing(SourceKind::BookmarkFile, out),
+              before.mid(before.indexOf('\n') + 1) +
+                  "  [5] Work\n    Wiki <about:Wiki>\n  Home <about:Home>\n");
+
+    // A file without any list end is no bookmark file: it is left alone.
+    for (const QByteArray& text : {QByteArray("Opera Hotlist version 2.0\r\n"), QByteArray()}) {
+        dir.write(QStringLiteral("bookmarks.html"), text);
+        const Result<void, UserMessage> refused = WriteBookmarkFile(job, out, merge, quiet);
+        ASSERT_FALSE(refused.ok());
+        EXPECT_EQ(refused.failure().title, QStringLiteral("Not a Bookmark File"));
+        EXPECT_EQ(refused.failure().lines,
+                  QStringList({QStringLiteral("The Selected File Is Not a Bookmark File."),
+                               QStringLiteral("Please, Select Another Bookmark File.")}));
+        EXPECT_EQ(refused.failure().icon, MessageIcon::Exclamation);
+        EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), text);
+    }
+}
+
+// --- What both writers share ---
+
+using Writer = Result<void, UserMessage> (*)(Job&, const QString&, const FileExportOptions&,
+                                             Progress&);
+struct WriterCase
+{
+    const char* name;
+    Writer write;
+    SourceKind form;
+};
+const WriterCase kWriters[] = {{"bookmark file", &WriteBookmarkFile, SourceKind::BookmarkFile},
+                               {"hotlist", &WriteOperaHotlist, SourceKind::Hotlist}};
+
+TEST(FileWriters, WrittenFilesReadBackAsTheSameTree)
+{
+    // In the writers' order: subfolders first, then links, each sorted by name.
+    TempTree dir;
+    const QString source = dir.write(QStringLiteral("source.html"), R"(<H3>a &amp; b</H3>
+<H3>c &lt;nested&gt; &quot;quoted&quot;</H3>
+<A HREF="http://c.example/?q=1&amp;r=&quot;2&quot;">d 'apos' = #URL</A>
+</DL>
+<H3>empty</H3>
+</DL>
+<A HREF="http://e.example/">e 中文 😀</A>
+</DL>
+<H3>f àèéìòù È</H3>
+</DL>
+<A HREF="about:blank">g &lt;/A&gt; &lt;/DL&gt;</A>
+)");
+    Job job;
+    job.mode = ExportMode::FirefoxToOpera;
+    job.SourceFileLocation = source;
+    const QByteArray expected = test::rereadListing(SourceKind::BookmarkFile, source);
+    ASSERT_TRUE(expected.contains("[3] empty") && expected.contains("g </A> </DL>"));
+    for (const WriterCase& writer : kWriters) {
+        SCOPED_TRACE(writer.name);
+        const QString out = dir.path(QStringLiteral("out"));
+        Progress quiet;
+        ASSERT_TRUE(writer.write(job, out, FileExportOptions{}, quiet).ok());
+        EXPECT_EQ(test::rereadListing(writer.form, out), expected);
+    }
+}
+
+// How a write ended, as a child process reports it through its exit status.
+enum Outcome : int { Written, PermissionRefused, WriteError, OtherMessage };
+
+int outcomeOf(const Result<void, UserMessage>& result)
+{
+    if (result.ok())
+        return Written;
+    const UserMessage& message = result.failure();
+    if (message.title != QStringLiteral("Error") || message.icon != MessageIcon::Critical ||
+        message.lines.size() != 2 || message.lines[1].isEmpty())
+        return OtherMessage;
+    if (message.lines[1] ==
+        QStringLiteral("Please, Check You Have the Permission to Write this File."))
+        return message.lines[0] == QStringLiteral("Error Opening the Bookmark File.")
+                   ? PermissionRefused
+                   : OtherMessage;
+    return message.lines[0] == QStringLiteral("Error Writing the Bookmark File.") ? WriteError
+                                                                                  : OtherMessage;
+}
+
+TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
+{
+    TempTree dir;
+    QByteArray big; // outgrows the size limit below
+    for (int i = 0; i < 3000; ++i)
+        big += "<A HREF=\"http://example.com/" + QByteArray::number(i) + "\">Link</A>\n";
+    const QString source = dir.write(QStringLiteral("source.html"), big);
+    const QByteArray oldBytes = "<DL><p>\r\n</DL><p>\r\n";
+    const bool root = geteuid() == 0;
+    const auto readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnlyFolder | QFile::WriteOwner));
+
+    for (const WriterCase& writer : kWriters) {
+        for (const bool merge : {false, true}) {
+            SCOPED_TRACE(std::string(writer.name) + (merge ? " merge" : " erase"));
+            FileExportOptions options;
+            options.merge = merge;
+            auto attempt = [&](const QString& path) {
+                Job job;
+                job.mode = ExportMode::FirefoxToOpera;
+                job.SourceFileLocation = source;
+                Progress quiet;
+                return outcomeOf(writer.write(job, path, options, quiet));
+            };
+
+            EXPECT_EQ(attempt(dir.path(QStringLiteral("vanished/out"))), WriteError);
+
+            // The disk fills up half-way: the old file stays, nothing is left beside it.
+            const QString full = dir.write(QStringLiteral("full/out"), oldBytes);
+            EXPECT_EQ(
+                test::inChild([&] { return test::limitFileSize(1 << 16) ? attempt(full) : 9; }),
+                WriteError);
+            EXPECT_EQ(dir.read(QStringLiteral("full/out")), oldBytes);
+            EXPECT_EQ(QDir(dir.path(QStringLiteral("full"))).entryList(QDir::Files),
+                      QStringList{QStringLiteral("out")});
+
+            // A folder we may not write in; root may write anywhere, so its child gives that up.
+            const QString lockedDir = dir.mkdir(QStringLiteral("locked"));
+            const QString locked = dir.write(QStringLiteral("locked/out"), oldBytes);
+            ASSERT_TRUE(QFile::setPermissions(lockedDir, root ? readOnlyFolder | QFile::WriteOwner
+                                                              : readOnlyFolder));
+            EXPECT_EQ(
+                test::inChild([&] { return root && !test::becomeNobody() ? 9 : attempt(locked); }),
+                PermissionRefused);
+            ASSERT_TRUE(QFile::setPermissions(lockedDir, readOnlyFolder | QFile::WriteOwner));
+            EXPECT_EQ(dir.read(QStringLiteral("locked/out")), oldBytes);
+
+            // A successful rewrite keeps the file's permissions.
+            const auto private640 = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
+            ASSERT_TRUE(QFile::setPermissions(full, private640));
+            EXPECT_EQ(attempt(full), Written);
+            EXPECT_EQ(QFileInfo(full).permissions() & (readOnlyFolder | QFile::WriteOwner |
+                                                       QFile::WriteGroup | QFile::WriteOther),
+                      private640);
+        }
+    }
+}
+
+TEST(FileWriters, WriteTenThousandNestedFolders)
+{
+    constexpr int depth = 10000;
+    QByteArray nested;
+    for (int i = 1; i <= depth; ++i)
+        nested += "#FOLDER\nNAME=F" + QByteArray::number(i) + "\n";
+    test::TempTree dir;
+    Job job;
+    job.mode = ExportMode::OperaToFirefox;
+    job.SourceFileLocation = dir.write(QStringLiteral("deep.adr"), nested + "#URL\nURL=about:x\n");
+    for (const WriterCase& writer : kWriters) {
+        SCOPED_TRACE(writer.name);
+        const QString out = dir.path(QStringLiteral("out"));
+        Progress quiet;
+        ASSERT_TRUE(writer.write(job, out, FileExportOptions{}, quiet).ok());
+        auto back = test::reread(writer.form, out);
+        ASSERT_EQ(back->folderCount(), depth + 1);
+        EXPECT_EQ(back->folder(depth).Name, QStringLiteral("F10000"));
+        EXPECT_EQ(back->GetFolderLinks(depth, true).at(0).url, QStringLiteral("about:x"));
+    }
+}
+
+} // namespace
+} // namespace orvalink

@@ -1,0 +1,88 @@
+#include "writers/atomic_text_file.h"
+
+#include <QFileInfo>
+
+namespace orvalink {
+
+ChunkedOutput::ChunkedOutput(QIODevice& device)
+    : m_device(device)
+{
+    m_buffer.reserve(kChunkSize + kChunkSize / 4);
+}
+
+void ChunkedOutput::flush()
+{
+    writeAll(m_buffer);
+    // resize() rather than clear(): the buffer keeps its room for the next chunk.
+    m_buffer.resize(0);
+}
+
+void ChunkedOutput::writeThrough(QByteArrayView bytes)
+{
+    flush();
+    writeAll(bytes);
+}
+
+void ChunkedOutput::writeAll(QByteArrayView bytes)
+{
+    // A file write may take only part of the bytes (the file size limit reached) and report the
+    // reason only when asked to write the rest.
+    while (!m_failed && !bytes.isEmpty()) {
+        const qint64 written = m_device.write(bytes.data(), bytes.size());
+        if (written <= 0)
+            m_failed = true;
+        else
+            bytes = bytes.sliced(written);
+    }
+}
+
+AtomicTextFile::AtomicTextFile(const QString& path)
+    : m_path(path)
+    , m_file(path)
+    , m_output(m_file)
+{}
+
+Result<void, UserMessage> AtomicTextFile::open()
+{
+    // Writing into the destination in place would leave it half-written on any failure, so the
+    // new file must stand beside it or nothing is written at all.
+    m_file.setDirectWriteFallback(false);
+    if (!m_file.open(QIODevice::WriteOnly))
+        return fileWriteFailure(m_path, m_file.errorString());
+    return {};
+}
+
+Result<void, UserMessage> AtomicTextFile::commit()
+{
+    m_output.flush();
+    if (m_output.failed()) {
+        const QString reason = m_file.errorString();
+        m_file.cancelWriting();
+        return fileWriteFailure(m_path, reason);
+    }
+    if (!m_file.commit())
+        return fileWriteFailure(m_path, m_file.errorString());
+    return {};
+}
+
+UserMessage fileWriteFailure(const QString& path, const QString& reason)
+{
+    // Root passes every permission test, so its failures (a vanished folder, a full disk) always
+    // come with the system's reason.
+    const QFileInfo file(path);
+    const QFileInfo folder(file.absolutePath());
+    const bool refused = (file.exists() && (!file.isWritable() || !file.isReadable())) ||
+                         (folder.isDir() && !folder.isWritable());
+    if (refused) {
+        return UserMessage{
+            QStringLiteral("Error"),
+            {QStringLiteral("Error Opening the Bookmark File."),
+             QStringLiteral("Please, Check You Have the Permission to Write this File.")},
+            MessageIcon::Critical};
+    }
+    return UserMessage{QStringLiteral("Error"),
+                       {QStringLiteral("Error Writing the Bookmark File."), reason},
+                       MessageIcon::Critical};
+}
+
+} // namespace orvalink

@@ -1,0 +1,121 @@
+#pragma once
+
+#include "model/result.h"
+#include "model/user_message.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QChar>
+#include <QIODevice>
+#include <QSaveFile>
+#include <QString>
+#include <QStringView>
+#include <algorithm>
+#include <cstring>
+
+namespace orvalink {
+
+// Collects a file's bytes and hands them to a device in large pieces: a million small writes
+// would cost more than building the text. Writers append to buffer() and call flushIfFull()
+// after each line or record.
+class ChunkedOutput
+{
+public:
+    explicit ChunkedOutput(QIODevice& device);
+
+    QByteArray& buffer() { return m_buffer; }
+    void append(QByteArrayView bytes) { m_buffer.append(bytes); }
+    // Hands a large block to the device without copying it into the buffer.
+    void writeThrough(QByteArrayView bytes);
+    void flushIfFull()
+    {
+        if (m_buffer.size() >= kChunkSize)
+            flush();
+    }
+    // Hands everything collected to the device. After a failed write nothing more is written.
+    void flush();
+    bool failed() const { return m_failed; }
+
+private:
+    void writeAll(QByteArrayView bytes);
+
+    static constexpr qsizetype kChunkSize = qsizetype(1) << 20;
+
+    QIODevice& m_device;
+    QByteArray m_buffer;
+    bool m_failed = false;
+};
+
+// A text file written whole or not at all. The bytes go to a new file beside the destination,
+// which takes the destination's place (keeping its permissions) only once all of it is written;
+// any failure leaves the old file as it was.
+class AtomicTextFile
+{
+public:
+    explicit AtomicTextFile(const QString& path);
+
+    Result<void, UserMessage> open();
+    ChunkedOutput& output() { return m_output; }
+    // Writes what is left and puts the new file in place of the old one.
+    Result<void, UserMessage> commit();
+
+private:
+    QString m_path;
+    QSaveFile m_file;
+    ChunkedOutput m_output;
+};
+
+// The message for a bookmark file or hotlist that could not be read or written: the permission
+// message when the file or its folder refuses us, otherwise the system's reason.
+UserMessage fileWriteFailure(const QString& path, const QString& reason);
+
+// Appends text as UTF-8. For each ASCII character c, escape(dst, c, previous) may write a form of
+// its own at dst, advance dst and return true; previous is the UTF-16 unit before c (0 at the
+// start). An escape writes at most maxEscapeLength bytes. A surrogate without its partner
+// becomes U+FFFD, as QString::toUtf8() makes it.
+template <typename Escape>
+void appendUtf8(QByteArray& out, QStringView text, qsizetype maxEscapeLength, Escape escape)
+{
+    const qsizetype start = out.size();
+    // Room for the worst case up front, so the loop writes through a plain pointer.
+    out.resize(start + text.size() * std::max<qsizetype>(3, maxEscapeLength));
+    char* dst = out.data() + start;
+    const char16_t* p = text.utf16();
+    const char16_t* const end = p + text.size();
+    char16_t previous = 0;
+    while (p < end) {
+        const char16_t c = *p++;
+        if (c < 0x80) {
+            if (!escape(dst, c, previous))
+                *dst++ = static_cast<char>(c);
+        } else if (c < 0x800) {
+            *dst++ = static_cast<char>(0xC0 | (c >> 6));
+            *dst++ = static_cast<char>(0x80 | (c & 0x3F));
+        } else if (QChar::isHighSurrogate(c) && p < end && QChar::isLowSurrogate(*p)) {
+            const char32_t u = QChar::surrogateToUcs4(c, *p++);
+            *dst++ = static_cast<char>(0xF0 | (u >> 18));
+            *dst++ = static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+            *dst++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+            *dst++ = static_cast<char>(0x80 | (u & 0x3F));
+        } else if (QChar::isSurrogate(c)) {
+            *dst++ = '\xEF';
+            *dst++ = '\xBF';
+            *dst++ = '\xBD';
+        } else {
+            *dst++ = static_cast<char>(0xE0 | (c >> 12));
+            *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            *dst++ = static_cast<char>(0x80 | (c & 0x3F));
+        }
+        previous = c;
+    }
+    out.resize(dst - out.constData());
+}
+
+// Writes an ASCII replacement at dst, for escape functions of appendUtf8().
+template <size_t N> inline void putAscii(char*& dst, const char (&text)[N])
+{
+    std::memcpy(dst, text, N - 1);
+    dst += N - 1;
+}
+
+} // namespace orvalink

@@ -1,0 +1,157 @@
+#include "writers/hotlist_writer.h"
+
+#include "sources/source_loader.h"
+#include "writers/export_walk.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <charconv>
+
+namespace orvalink {
+
+namespace {
+
+constexpr QByteArrayView kHeader = "Opera Hotlist version 2.0\r\n"
+                                   "Options: encoding = utf8, version=3\r\n"
+                                   "\r\n";
+constexpr QByteArrayView kFolderEnd = "-\r\n";
+
+// A field is one line: a CR, an LF or a CR LF inside it becomes one space.
+bool escapeLineBreak(char*& dst, char16_t c, char16_t previous)
+{
+    if (c == u'\n' && previous == u'\r')
+        return true;
+    if (c == u'\r' || c == u'\n') {
+        *dst++ = ' ';
+        return true;
+    }
+    return false;
+}
+
+void appendField(QByteArray& out, QStringView text)
+{
+    appendUtf8(out, text, 1, escapeLineBreak);
+}
+
+// As a formatted print of a number writes it: a space or a minus sign, the digits, a space.
+void appendOrder(QByteArray& out, int order)
+{
+    char digits[16];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, order);
+    out += "    ORDER = ";
+    if (order >= 0)
+        out += ' ';
+    out.append(digits, end.ptr - digits);
+    out += " \r\n";
+}
+
+class HotlistVisitor final : public ExportVisitor
+{
+public:
+    HotlistVisitor(const BookmarkModel& model, int linkOrder, ChunkedOutput& out)
+        : m_tree(model.tree())
+        , m_linkOrder(linkOrder)
+        , m_out(out)
+    {}
+
+    void openFolder(int node) override
+    {
+        if (node != FolderTree::root()) {
+            WriteFolderRecord(m_out.buffer(), m_tree.node(node).caption, kFolderOrder);
+            m_out.flushIfFull();
+        }
+    }
+
+    void writeLinks(const std::vector<NameUrlPair>& links) override
+    {
+        for (const NameUrlPair& link : links) {
+            WriteUrlRecord(m_out.buffer(), link.name, link.url, m_linkOrder);
+            m_out.flushIfFull();
+        }
+    }
+
+    void closeFolder(int node) override
+    {
+        if (node != FolderTree::root())
+            m_out.append(kFolderEnd);
+    }
+
+private:
+    const FolderTree& m_tree;
+    int m_linkOrder;
+    ChunkedOutput& m_out;
+};
+
+} // namespace
+
+void WriteFolderRecord(QByteArray& out, QStringView name, int order)
+{
+    out += "#FOLDER\r\n    NAME=";
+    appendField(out, name);
+    out += "\r\n";
+    appendOrder(out, order);
+    out += "\r\n";
+}
+
+void WriteUrlRecord(QByteArray& out, QStringView name, QStringView url, int order)
+{
+    out += "#URL\r\n    NAME=";
+    appendField(out, name);
+    out += "\r\n    URL=";
+    appendField(out, url);
+    out += "\r\n";
+    appendOrder(out, order);
+    out += "\r\n";
+}
+
+void WriteOperaFolder(BookmarkModel& model, int node, const FileExportOptions& options,
+                      Progress& progress, ChunkedOutput& out)
+{
+    HotlistVisitor visitor(model, options.linksBefore ? kLinksBeforeOrder : kLinksAfterOrder, out);
+    walkExportedFolders(model, node, options, progress, visitor);
+}
+
+Result<void, UserMessage> WriteOperaHotlist(Job& job, const QString& filePath,
+                                            const FileExportOptions& options, Progress& progress)
+{
+    Result<BookmarkModel*> source = loadedSource(job, progress);
+    if (!source)
+        return UserMessage{QStringLiteral("Error"), {source.error()}, MessageIcon::Critical};
+    BookmarkModel& model = *source.value();
+
+    // Appending means copying the old file into the new one, read whole before anything is
+    // written. A file that is not there yet starts empty, as appending would create it.
+    QByteArray old;
+    if (options.merge && QFileInfo::exists(filePath)) {
+        QFile oldFile(filePath);
+        if (!oldFile.open(QIODevice::ReadOnly))
+            return fileWriteFailure(filePath, oldFile.errorString());
+        old = oldFile.readAll();
+        if (oldFile.error() != QFileDevice::NoError)
+            return fileWriteFailure(filePath, oldFile.errorString());
+    }
+
+    AtomicTextFile file(filePath);
+    if (Result<void, UserMessage> opened = file.open(); !opened)
+        return opened;
+    ChunkedOutput& out = file.output();
+    if (options.merge) {
+        out.writeThrough(old);
+        if (old.endsWith('\r'))
+            out.append("\n");
+        else if (!old.isEmpty() && !old.endsWith('\n'))
+            out.append("\r\n");
+        old = QByteArray();
+    } else {
+        out.append(kHeader);
+    }
+    if (options.intoNewFolder)
+        WriteFolderRecord(out.buffer(), options.newFolderName, kFolderOrder);
+    if (!model.tree().isEmpty())
+        WriteOperaFolder(model, FolderTree::root(), options, progress, out);
+    if (options.intoNewFolder)
+        out.append(kFolderEnd);
+    return file.commit();
+}
+
+} // namespace orvalink
