@@ -1,0 +1,671 @@
+// Orvalink's cascading menu engine.
+//
+// The page describes its menus with startMenu() and addItem() calls inside `with (pMenu) {...}`.
+// This script keeps those descriptions as plain data and builds a menu's elements only when the
+// menu is first shown, so that a page of a hundred thousand links opens about as fast as a small
+// one. It is written for current browsers and behaves the same in quirks mode (the page has no
+// doctype) as in standards mode.
+//
+// The page's own calls run in the same script element and use `with`, which strict mode
+// forbids, so the strict code lives inside the function below and hands the page only the
+// names it calls: isNS4, isIE, isOp, ItemStyle and PopupMenu.
+
+(function (global) {
+    'use strict';
+
+    // The page picks its item styles and shadow layers by browser family. The families it
+    // names (Netscape 4, Internet Explorer, the old Opera with its window.opera) are gone;
+    // every current browser answers "none of them", which the page treats as standards-based.
+    global.isNS4 = !!document.layers;
+    global.isOp = !!global.opera;
+    global.isIE = !global.isOp && /\bMSIE |\bTrident\//.test(navigator.userAgent);
+
+    // Open submenus stack above the bars, and deeper ones above shallower ones.
+    var Z_BASE = 1000;
+    var TEXT_INSET = 3;
+
+    function toNumber(value) {
+        var number = Number(value);
+        return isFinite(number) ? number : 0;
+    }
+
+    function isRootName(name) {
+        return name.lastIndexOf('root', 0) === 0;
+    }
+
+    function isScriptUrl(target) {
+        return /^\s*javascript:/i.test(target);
+    }
+
+    // "hand" is the pointing hand under its old Internet Explorer name.
+    function cssCursor(name) {
+        return name === 'hand' ? 'pointer' : name || 'default';
+    }
+
+    // The visible part of the page in page coordinates. In quirks mode the body, not the root
+    // element, reports the size of the window; the scrolling element is whichever of the two
+    // does.
+    function viewport() {
+        var scroller = document.scrollingElement || document.documentElement;
+        return {
+            left: global.pageXOffset,
+            top: global.pageYOffset,
+            width: scroller.clientWidth || global.innerWidth,
+            height: scroller.clientHeight || global.innerHeight
+        };
+    }
+
+    // The item of a menu element that a node lies in, as its number (0: none). Only the given
+    // menu's own element and what lies inside it count.
+    function itemIndex(box, node) {
+        for (; node && node !== box; node = node.parentNode) {
+            if (node.nodeType === 1 && node.hasAttribute('data-item')) {
+                return box.contains(node) ? Number(node.getAttribute('data-item')) : 0;
+            }
+        }
+        return 0;
+    }
+
+    // How items look. The length is an item's height in a vertical menu and its width in a
+    // horizontal one; the popup indicator (markup) marks items that open a submenu,
+    // popupPosition pixels from their right edge; the alphas are opacities in percent (null:
+    // opaque).
+    function ItemStyle(length, spacing, popupIndicator, popupPosition, padding, outColor,
+                       overColor, outClass, overClass, outBorder, overBorder, outAlpha,
+                       overAlpha, normalCursor, nullCursor) {
+        this.length = toNumber(length);
+        this.spacing = toNumber(spacing);
+        this.popupIndicator = popupIndicator ? String(popupIndicator) : '';
+        this.popupPosition = toNumber(popupPosition);
+        this.padding = toNumber(padding);
+        this.outColor = outColor || '';
+        this.overColor = overColor || '';
+        this.outClass = outClass || '';
+        this.overClass = overClass || '';
+        this.outBorder = outBorder || '';
+        this.overBorder = overBorder || '';
+        this.outAlpha = outAlpha;
+        this.overAlpha = overAlpha;
+        // Items that do something when clicked show the normal cursor; folder items, which
+        // open by being pointed at, show the null one.
+        this.normalCursor = cssCursor(normalCursor);
+        this.nullCursor = cssCursor(nullCursor);
+    }
+
+    // Used when a page starts a menu without a style, so that its items still have a size.
+    var PLAIN_STYLE = new ItemStyle(22, 0, '&gt;', -15, 2, '#FFFFFF', '#DDDDDD', '', '', '', '',
+                                    null, null, 'hand', 'default');
+
+    // Item 0 of every menu. The shadow block reads and changes itemSty, extraHTML, menuW and
+    // menuH; the rest is the engine's own.
+    function MenuHeader(name, vertical, left, top, width, style) {
+        this.name = name;
+        this.vertical = vertical;
+        this.left = left;
+        this.top = top;
+        this.width = width; // across the items: the width of a vertical menu, the height of a bar
+        this.itemSty = style;
+        this.extraHTML = ''; // markup shown behind the items
+        this.menuW = vertical ? width : 0;
+        this.menuH = vertical ? 0 : width;
+        this.extent = 0; // along the items: where the last one ends
+        // While the menu is on the page:
+        this.element = null;
+        this.x = 0;
+        this.y = 0;
+        this.parentMenu = null; // the menu and item that opened it
+        this.parentIndex = 0;
+        this.active = 0; // the highlighted item, 0 for none
+    }
+
+    // The page's hook reads `type` and `href` of an item inside `with`, and then assigns the
+    // window's `status`: an item must never have a property of that name.
+    function MenuItem(text, href, type, style, length, pos) {
+        this.text = text;
+        this.href = href;
+        this.type = type;
+        this.itemSty = style;
+        this.length = length;
+        this.pos = pos; // offset from the menu's top (vertical) or left edge (horizontal)
+        this.element = null;
+    }
+
+    function itemType(type) {
+        return type === 'sm:' || type === 'js:' || type === 'nw:' ? type : '';
+    }
+
+    // One set of menus: menu[name][0] is a menu's header, menu[name][n] its n-th item. The page
+    // calls startMenu, addItem and hideDelay through `with`, and its hook reads `menu` the same
+    // way, so a set has no property that could hide one of the page's own names (hBar, subM,
+    // status); the engine's working state is kept under names starting with "_".
+    function PopupMenu(name) {
+        this.name = String(name);
+        this.menu = Object.create(null);
+        this.hideDelay = 500; // milliseconds an abandoned submenu stays open
+        this._current = null; // the menu that addItem() fills
+        this._roots = []; // names of the menus shown as bars
+        this._open = []; // submenus on the screen, outermost first; they form one chain
+        this._hovered = null; // the item element under a mouse or pen
+        this._hideTimer = 0;
+        this._shown = false;
+        PopupMenu.sets.push(this);
+    }
+
+    // Every set of the page, for the window events that show, move and release them.
+    PopupMenu.sets = [];
+
+    // Hooks the page may replace: onmouseover(menuName, itemNumber) when the pointer or the
+    // keyboard focus comes onto an item, onmouseout() when it leaves.
+    PopupMenu.prototype.onmouseover = function () {};
+    PopupMenu.prototype.onmouseout = function () {};
+
+    PopupMenu.prototype.startMenu = function (name, vertical, left, top, width, style) {
+        name = String(name);
+        var old = this.menu[name];
+        if (old) {
+            this._discard(old);
+        } else if (isRootName(name)) {
+            this._roots.push(name);
+        }
+        var items = [new MenuHeader(name, !!vertical, toNumber(left), toNumber(top),
+                                    toNumber(width), style || PLAIN_STYLE)];
+        this.menu[name] = items;
+        this._current = items;
+    };
+
+    // Items are only recorded here: their elements wait until their menu is first shown.
+    PopupMenu.prototype.addItem = function (text, target, type, style, length) {
+        var items = this._current;
+        if (!items) {
+            return;
+        }
+        var header = items[0];
+        // The page passes '' to keep the menu's style.
+        var sty = style instanceof ItemStyle ? style : header.itemSty;
+        var size = toNumber(length) > 0 ? toNumber(length) : sty.length;
+        // Neighbouring items share one pixel, so that touching items (spacing 0) show one border
+        // line between them. A 22-pixel item thus advances 21 pixels, which is what the page's
+        // continuation menus count on when they lift themselves by 21 pixels an item.
+        var pos = items.length > 1 ? header.extent + sty.spacing - 1 : 0;
+        var grown = pos + size - header.extent;
+        header.extent = pos + size;
+        if (header.vertical) {
+            header.menuH += grown;
+        } else {
+            header.menuW += grown;
+        }
+        items.push(new MenuItem(text == null ? '' : String(text),
+                                target == null ? '' : String(target), itemType(type), sty, size,
+                                pos));
+    };
+
+    // Builds and places the bars. Called once the page has loaded.
+    PopupMenu.prototype.show = function () {
+        if (!document.body) {
+            return;
+        }
+        if (!this._shown) {
+            this._shown = true;
+            this._listenToDocument();
+        }
+        for (var i = 0; i < this._roots.length; i++) {
+            var items = this.menu[this._roots[i]];
+            if (!items[0].element) {
+                this._build(items);
+            }
+            items[0].element.style.display = 'block';
+            this._place(items);
+        }
+    };
+
+    // Keeps the bars at their place in the window, and the open submenus beside their items,
+    // after the page scrolled or the window changed size.
+    PopupMenu.prototype.follow = function () {
+        for (var i = 0; i < this._roots.length; i++) {
+            var items = this.menu[this._roots[i]];
+            if (items[0].element) {
+                this._place(items);
+            }
+        }
+        for (var j = 0; j < this._open.length; j++) {
+            this._place(this._open[j]);
+        }
+    };
+
+    // The page is being left: nothing may stay open or pending, so that a page brought back
+    // from the browser's history shows only its bars.
+    PopupMenu.prototype.release = function () {
+        this.hideAll();
+    };
+
+    PopupMenu.prototype.hideAll = function () {
+        this._cancelHide();
+        while (this._open.length) {
+            this._close(this._open.pop());
+        }
+    };
+
+    PopupMenu.prototype._listenToDocument = function () {
+        var self = this;
+        // A press anywhere else (a tap on a touch screen above all) closes the submenus at once.
+        document.addEventListener('pointerdown', function (event) {
+            if (!self._owns(event.target)) {
+                self.hideAll();
+            }
+        }, true);
+        document.addEventListener('keydown', function (event) {
+            if (event.key === 'Escape' && self._open.length && !self._owns(event.target)) {
+                self.hideAll();
+            }
+        });
+    };
+
+    // A restarted menu loses what it had on the page; its new items are built when it is next
+    // shown.
+    PopupMenu.prototype._discard = function (items) {
+        var at = this._open.indexOf(items);
+        if (at >= 0) {
+            while (this._open.length > at) {
+                this._close(this._open.pop());
+            }
+        }
+        var box = items[0].element;
+        if (box && box.parentNode) {
+            box.parentNode.removeChild(box);
+        }
+        if (this._current === items) {
+            this._current = null;
+        }
+    };
+
+    PopupMenu.prototype._build = function (items) {
+        var header = items[0];
+        var box = document.createElement('div');
+        box.setAttribute('data-menu', header.name);
+        box.setAttribute('role', isRootName(header.name) ? 'menubar' : 'menu');
+        box.setAttribute('aria-orientation', header.vertical ? 'vertical' : 'horizontal');
+        box.style.cssText = 'position:absolute;display:none;margin:0;padding:0;border:0;' +
+            'text-align:left;left:0;top:0;width:' + header.menuW + 'px;height:' +
+            header.menuH + 'px;z-index:' + Z_BASE;
+        if (header.extraHTML) {
+            box.innerHTML = header.extraHTML; // the page's own markup (the shadow layers)
+        }
+        var fragment = document.createDocumentFragment();
+        for (var i = 1; i < items.length; i++) {
+            fragment.appendChild(this._buildItem(items, i));
+        }
+        box.appendChild(fragment); // after the extra markup, so the items lie in front of it
+        this._listen(box, items);
+        // The bars go first in the page, so that Tab reaches them before anything else.
+        document.body.insertBefore(box, isRootName(header.name) ? document.body.firstChild : null);
+        header.element = box;
+    };
+
+    PopupMenu.prototype._buildItem = function (items, index) {
+        var header = items[0];
+        var item = items[index];
+        var sty = item.itemSty;
+        var folder = item.type === 'sm:';
+        var element = document.createElement('a');
+        element.setAttribute('data-item', String(index));
+        element.setAttribute('role', 'menuitem');
+        // Tab reaches the bars' items; inside a submenu the arrow keys move.
+        element.tabIndex = isRootName(header.name) ? 0 : -1;
+        element.style.cssText = 'position:absolute;box-sizing:border-box;display:flex;' +
+            'align-items:center;overflow:hidden;white-space:nowrap;margin:0;' +
+            'left:' + (header.vertical ? 0 : item.pos) + 'px;' +
+            'top:' + (header.vertical ? item.pos : 0) + 'px;' +
+            'width:' + (header.vertical ? header.width : item.length) + 'px;' +
+            'height:' + (header.vertical ? item.length : header.width) + 'px;' +
+            'padding:' + sty.padding + 'px;' +
+            'cursor:' + (folder ? sty.nullCursor : sty.normalCursor);
+        if (folder) {
+            element.setAttribute('aria-haspopup', 'true');
+            element.setAttribute('aria-expanded', 'false');
+        } else if (item.type !== 'js:' || isScriptUrl(item.href)) {
+            // A real link: the browser follows it, and it can be opened in a tab or copied.
+            element.setAttribute('href', item.href);
+            if (item.type === 'nw:') {
+                element.target = '_blank';
+                element.rel = 'noopener';
+            }
+        }
+        // The text keeps a few pixels from the borders, which the narrow paddings of the page's
+        // styles would otherwise let it touch.
+        var label = document.createElement('span');
+        label.style.cssText = 'flex:1 1 auto;min-width:0;overflow:hidden;text-overflow:ellipsis;' +
+            'padding:0 ' + TEXT_INSET + 'px';
+        label.textContent = item.text; // a bookmark's name is text, never markup
+        element.appendChild(label);
+        if (folder && sty.popupIndicator) {
+            var indicator = document.createElement('span');
+            indicator.setAttribute('aria-hidden', 'true');
+            indicator.style.cssText = 'position:absolute;top:0;bottom:0;display:flex;' +
+                'align-items:center;left:calc(100% + ' + sty.popupPosition + 'px)';
+            indicator.innerHTML = sty.popupIndicator; // the style's marker is markup ("&gt;")
+            element.appendChild(indicator);
+            label.style.paddingRight = Math.max(TEXT_INSET, -sty.popupPosition) + 'px';
+        }
+        item.element = element;
+        this._paint(items, index, false);
+        return element;
+    };
+
+    PopupMenu.prototype._paint = function (items, index, over) {
+        var item = items[index];
+        var sty = item.itemSty;
+        var element = item.element;
+        if (!element) {
+            return;
+        }
+        element.className = ((over ? sty.overBorder : sty.outBorder) + ' ' +
+                             (over ? sty.overClass : sty.outClass)).trim();
+        element.style.backgroundColor = over ? sty.overColor : sty.outColor;
+        var alpha = over ? sty.overAlpha : sty.outAlpha;
+        element.style.opacity = alpha == null || alpha === '' ? '' : String(toNumber(alpha) / 100);
+        // Neighbours overlap by a pixel: the highlighted item's border goes on top.
+        element.style.zIndex = over ? '1' : '';
+    };
+
+    PopupMenu.prototype._listen = function (box, items) {
+        var self = this;
+        box.addEventListener('pointerover', function (event) { self._pointerOver(items, event); });
+        box.addEventListener('pointerout', function (event) { self._pointerOut(items, event); });
+        box.addEventListener('click', function (event) { self._click(items, event); });
+        box.addEventListener('keydown', function (event) { self._key(items, event); });
+        box.addEventListener('focusin', function (event) { self._focusIn(items, event); });
+        box.addEventListener('focusout', function (event) { self._focusOut(items, event); });
+    };
+
+    // Whether a node lies in one of this set's menus.
+    PopupMenu.prototype._owns = function (node) {
+        for (; node; node = node.parentNode) {
+            if (node.nodeType === 1 && node.hasAttribute('data-menu')) {
+                var items = this.menu[node.getAttribute('data-menu')];
+                return !!items && items[0].element === node;
+            }
+        }
+        return false;
+    };
+
+    // The submenu that the given item has open, if any.
+    PopupMenu.prototype._childOf = function (items, index) {
+        var child = this._open[this._depth(items) + 1];
+        var opened = child && child[0].parentMenu === items && child[0].parentIndex === index;
+        return opened ? child : null;
+    };
+
+    // A bar's depth is -1, that of the n-th open submenu n - 1.
+    PopupMenu.prototype._depth = function (items) {
+        return items[0].parentMenu ? this._open.indexOf(items) : -1;
+    };
+
+    // Closes everything open below a menu, except the chain that the given item opened.
+    PopupMenu.prototype._closeBelow = function (items, keepIndex) {
+        var depth = this._depth(items);
+        if (keepIndex && this._childOf(items, keepIndex)) {
+            return;
+        }
+        while (this._open.length > depth + 1) {
+            this._close(this._open.pop());
+        }
+    };
+
+    PopupMenu.prototype._close = function (items) {
+        var header = items[0];
+        if (header.active) {
+            this._paint(items, header.active, false);
+            header.active = 0;
+        }
+        header.element.style.display = 'none';
+        var parent = header.parentMenu;
+        if (parent) {
+            parent[header.parentIndex].element.setAttribute('aria-expanded', 'false');
+            this._fade(parent, header.parentIndex);
+        }
+    };
+
+    // Highlights an item and closes the submenus of its neighbours.
+    PopupMenu.prototype._activate = function (items, index) {
+        var header = items[0];
+        this._closeBelow(items, index);
+        if (header.active && header.active !== index) {
+            this._paint(items, header.active, false);
+        }
+        header.active = index;
+        this._paint(items, index, true);
+    };
+
+    // Ends an item's highlight, unless its submenu is open, the pointer is on it or it has the
+    // keyboard focus.
+    PopupMenu.prototype._fade = function (items, index) {
+        var element = items[index].element;
+        if (items[0].active !== index || this._childOf(items, index) || element === this._hovered ||
+            element === document.activeElement) {
+            return;
+        }
+        this._paint(items, index, false);
+        items[0].active = 0;
+    };
+
+    PopupMenu.prototype._openSubmenu = function (items, index) {
+        var item = items[index];
+        var sub = item.type === 'sm:' ? this.menu[item.href] : null;
+        if (!sub || sub === items || isRootName(sub[0].name)) {
+            return null;
+        }
+        this._closeBelow(items, index);
+        var header = sub[0];
+        if (this._open.indexOf(sub) >= 0) {
+            // Open already: beside this very item, or higher up the chain (a page whose menus
+            // name each other in a circle), where it stays.
+            return this._childOf(items, index);
+        }
+        if (!header.element) {
+            this._build(sub);
+        }
+        header.parentMenu = items;
+        header.parentIndex = index;
+        this._open.push(sub);
+        header.element.style.zIndex = String(Z_BASE + this._open.length);
+        header.element.style.display = 'block';
+        this._place(sub);
+        item.element.setAttribute('aria-expanded', 'true');
+        return sub;
+    };
+
+    // A bar stands at (left, top) of the window. A submenu stands at (left, top) from the item
+    // that opened it; when it would stick out on the right it goes to the left of its parent
+    // instead, 4 pixels lower; it never reaches lower than 20 pixels above the window's
+    // bottom (5 in Internet Explorer) nor higher than 16 pixels from the top of the page.
+    PopupMenu.prototype._place = function (items) {
+        var header = items[0];
+        var view = viewport();
+        var x;
+        var y;
+        if (!header.parentMenu) {
+            x = view.left + header.left;
+            y = view.top + header.top;
+        } else {
+            var parent = header.parentMenu[0];
+            var opener = header.parentMenu[header.parentIndex];
+            var baseX = parent.x + (parent.vertical ? 0 : opener.pos);
+            var baseY = parent.y + (parent.vertical ? opener.pos : 0);
+            var toLeft = false;
+            x = header.left + baseX;
+            if (x + header.menuW > view.left + view.width) {
+                x = Math.max(view.left, baseX - header.left + 8);
+                toLeft = true;
+            }
+            y = Math.min(header.top + baseY,
+                         view.top + view.height - header.menuH - (global.isIE ? 5 : 20));
+            y = Math.max(y, 16);
+            if (toLeft) {
+                y += 4;
+            }
+        }
+        header.x = x;
+        header.y = y;
+        header.element.style.left = x + 'px';
+        header.element.style.top = y + 'px';
+    };
+
+    PopupMenu.prototype._startHide = function () {
+        var self = this;
+        this._cancelHide();
+        if (!this._open.length) {
+            return;
+        }
+        this._hideTimer = global.setTimeout(function () {
+            self._hideTimer = 0;
+            self.hideAll();
+        }, toNumber(this.hideDelay));
+    };
+
+    PopupMenu.prototype._cancelHide = function () {
+        if (this._hideTimer) {
+            global.clearTimeout(this._hideTimer);
+            this._hideTimer = 0;
+        }
+    };
+
+    PopupMenu.prototype._pointerOver = function (items, event) {
+        // A finger cannot hover: a tap arrives as a click.
+        if (event.pointerType === 'touch') {
+            return;
+        }
+        this._cancelHide();
+        var index = itemIndex(items[0].element, event.target);
+        var from = event.relatedTarget;
+        if (!index || from && items[index].element.contains(from)) {
+            return;
+        }
+        this._hovered = items[index].element;
+        this._activate(items, index);
+        this.onmouseover(items[0].name, index);
+        this._openSubmenu(items, index);
+    };
+
+    PopupMenu.prototype._pointerOut = function (items, event) {
+        if (event.pointerType === 'touch') {
+            return;
+        }
+        var to = event.relatedTarget;
+        var index = itemIndex(items[0].element, event.target);
+        if (index && !(to && items[index].element.contains(to))) {
+            this._hovered = null;
+            this.onmouseout();
+            this._fade(items, index);
+        }
+        if (!this._owns(to)) {
+            this._startHide();
+        }
+    };
+
+    PopupMenu.prototype._click = function (items, event) {
+        var index = itemIndex(items[0].element, event.target);
+        if (!index) {
+            return;
+        }
+        var item = items[index];
+        if (item.type === 'sm:') {
+            // What a mouse did by pointing, a tap on a touch screen does here.
+            event.preventDefault();
+            this._cancelHide();
+            this._activate(items, index);
+            this._openSubmenu(items, index);
+            return;
+        }
+        if (item.type === 'js:' && !isScriptUrl(item.href)) {
+            event.preventDefault();
+            (0, global.eval)(item.href); // the page's own script, run as the page would
+        }
+        // A chosen link ends the visit to the menus, whether the page changes or not.
+        this.hideAll();
+    };
+
+    PopupMenu.prototype._key = function (items, event) {
+        var header = items[0];
+        var index = itemIndex(header.element, event.target);
+        if (!index || event.altKey || event.ctrlKey || event.metaKey) {
+            return;
+        }
+        var item = items[index];
+        var count = items.length - 1;
+        var key = event.key;
+        var next = header.vertical ? 'ArrowDown' : 'ArrowRight';
+        var previous = header.vertical ? 'ArrowUp' : 'ArrowLeft';
+        var into = header.vertical ? 'ArrowRight' : 'ArrowDown';
+        if (key === next) {
+            this._focus(items, index % count + 1);
+        } else if (key === previous) {
+            this._focus(items, (index + count - 2) % count + 1);
+        } else if (key === 'Home') {
+            this._focus(items, 1);
+        } else if (key === 'End') {
+            this._focus(items, count);
+        } else if (item.type === 'sm:' && (key === into || key === 'Enter' || key === ' ')) {
+            this._activate(items, index);
+            var sub = this._openSubmenu(items, index);
+            if (sub && sub.length > 1) {
+                this._focus(sub, 1);
+            }
+        } else if (key === ' ' || key === 'Enter' && !item.element.hasAttribute('href')) {
+            item.element.click(); // a link with an address follows Enter by itself
+        } else if (key === 'Escape' ||
+                   key === 'ArrowLeft' && header.vertical && header.parentMenu) {
+            this._back(items);
+        } else {
+            return;
+        }
+        event.preventDefault();
+    };
+
+    // Escape: a submenu closes and its item gets the focus back; on a bar, its submenus close.
+    PopupMenu.prototype._back = function (items) {
+        var header = items[0];
+        if (!header.parentMenu) {
+            this._closeBelow(items, 0);
+            return;
+        }
+        var parent = header.parentMenu;
+        var at = header.parentIndex;
+        this._closeBelow(parent, 0);
+        this._focus(parent, at);
+    };
+
+    PopupMenu.prototype._focus = function (items, index) {
+        var element = items[index] && items[index].element;
+        if (element) {
+            element.focus({ preventScroll: true });
+        }
+    };
+
+    PopupMenu.prototype._focusIn = function (items, event) {
+        var index = itemIndex(items[0].element, event.target);
+        if (!index) {
+            return;
+        }
+        this._cancelHide();
+        if (items[0].active !== index) {
+            this._activate(items, index);
+        }
+        this.onmouseover(items[0].name, index); // the status line follows the keyboard too
+    };
+
+    PopupMenu.prototype._focusOut = function (items, event) {
+        var index = itemIndex(items[0].element, event.target);
+        var to = event.relatedTarget;
+        if (!index || to && items[index].element.contains(to)) {
+            return;
+        }
+        this.onmouseout();
+        this._fade(items, index);
+        if (!this._owns(to)) {
+            this._startHide();
+        }
+    };
+
+    global.ItemStyle = ItemStyle;
+    global.PopupMenu = PopupMenu;
+})(window);

@@ -1,0 +1,26 @@
+// Window events of the menu page: the bars appear once the page has loaded, the menus keep their
+// place in the window while the page scrolls or the window changes size, and whatever is open
+// closes when the page is left, so that a page brought back from the browser's history shows
+// only its bars.
+(function (global) {
+    'use strict';
+
+    function forEachSet(method) {
+        return function () {
+            global.PopupMenu.sets.forEach(function (set) {
+                set[method]();
+            });
+        };
+    }
+
+    if (document.readyState === 'complete') {
+        forEachSet('show')();
+    } else {
+        global.addEventListener('load', forEachSet('show'));
+    }
+    global.addEventListener('scroll', forEachSet('follow'), { passive: true });
+    global.addEventListener('resize', forEachSet('follow'));
+    // pagehide rather than unload: it also fires for pages kept in the back/forward cache, and
+    // an unload handler would keep the page out of that cache.
+    global.addEventListener('pagehide', forEachSet('release'));
+})(window);

@@ -1,0 +1,307 @@
+// The cascading menu page in headless Chromium: the engine, events and shadow blocks of
+// resources/menu/ inside pages in the generator's format, driven as a person would drive them.
+import assert from 'node:assert/strict';
+import fs from 'node:fs';
+import path from 'node:path';
+import { after, before, describe, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+import { chromium } from 'playwright-core';
+import { pageWithMenus, scriptBlock, startServer } from './support/server.mjs';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const screenshotDir = process.env.ORVALINK_SCREENSHOT_DIR ||
+    path.join(here, '..', '..', 'build', 'browser-screenshots');
+
+let browser;
+let server;
+
+before(async () => {
+    server = await startServer();
+    // Debian's Chromium, never a browser of the tool's own. Playwright starts it with a fresh
+    // temporary profile (its own --user-data-dir) and removes that afterwards.
+    browser = await chromium.launch({
+        executablePath: '/usr/bin/chromium',
+        headless: true,
+        args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+               '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+    });
+});
+
+after(async () => {
+    await browser?.close();
+    await server?.close();
+});
+
+// Opens a page in a fresh context and fails the test on any console or page error.
+async function open(t, name, { width = 1024, height = 700, doctype, hasTouch } = {}) {
+    const context = await browser.newContext({ viewport: { width, height }, hasTouch: !!hasTouch });
+    const page = await context.newPage();
+    const errors = [];
+    page.on('console', (message) => message.type() === 'error' && errors.push(message.text()));
+    page.on('pageerror', (error) => errors.push(error.message));
+    t.after(async () => {
+        await context.close();
+        assert.deepEqual(errors, [], 'console or page errors');
+    });
+    await page.goto(`${server.url}/pages/${name}${doctype ? '?doctype' : ''}`);
+    return page;
+}
+
+const item = (menuName, n) => `[data-menu="${menuName}"] > [data-item="${n}"]`;
+
+// Where a menu stands in the page, or null while it is not shown.
+function menuBox(page, name) {
+    return page.evaluate((menuName) => {
+        const box = document.querySelector(`[data-menu="${menuName}"]`);
+        if (!box || getComputedStyle(box).display === 'none') {
+            return null;
+        }
+        const r = box.getBoundingClientRect();
+        return { x: r.left + scrollX, y: r.top + scrollY, width: r.width, height: r.height };
+    }, name);
+}
+
+async function assertAt(page, name, x, y) {
+    const box = await menuBox(page, name);
+    assert.ok(box, `${name} is shown`);
+    assert.deepEqual([box.x, box.y], [x, y], `${name} position`);
+}
+
+// Each item of a menu as [left, top, width, height] in the window.
+function itemRects(page, menuName) {
+    return page.$$eval(`[data-menu="${menuName}"] > [data-item]`, (items) => items.map((e) => {
+        const r = e.getBoundingClientRect();
+        return [r.left, r.top, r.width, r.height];
+    }));
+}
+
+function screenshot(page, name) {
+    fs.mkdirSync(screenshotDir, { recursive: true });
+    return page.screenshot({ path: path.join(screenshotDir, `${name}.png`) });
+}
+
+// Independent pages in separate contexts: these run side by side.
+describe('menu pages', { concurrency: true }, () => {
+    test('the script blocks can sit inside the hidden script element of a page', () => {
+        for (const name of ['engine.js', 'events.js', 'shadows.js']) {
+            const text = scriptBlock(name).join('\n');
+            for (const forbidden of ['<!--', '-->', '<script', '</script']) {
+                assert.ok(!text.toLowerCase().includes(forbidden), `${name} contains ${forbidden}`);
+            }
+        }
+    });
+
+    test('both layouts load cleanly in quirks and standards mode', async (t) => {
+        for (const doctype of [false, true]) {
+            const top = await open(t, 'horizontal.html', { doctype });
+            assert.equal(await top.evaluate(() => document.compatMode),
+                         doctype ? 'CSS1Compat' : 'BackCompat');
+            assert.deepEqual(await itemRects(top, 'root'),
+                             [[10, 0, 80, 17], [94, 0, 230, 17], [328, 0, 80, 17]]);
+            const left = await open(t, 'vertical.html', { doctype });
+            assert.deepEqual(await itemRects(left, 'root'),
+                             [[0, 16, 230, 22], [0, 40, 230, 22], [0, 64, 230, 22]]);
+        }
+        // Exporting the selection with nothing ticked leaves an empty bar.
+        server.addPage('empty.html', pageWithMenus(["startMenu('root', false, 10, 0, 17, hBar);"]));
+        const empty = await open(t, 'empty.html');
+        assert.equal(await empty.locator('[data-menu="root"] > [data-item]').count(), 0);
+    });
+
+    test('pointing opens submenus by their items and closes other branches', async (t) => {
+        const page = await open(t, 'horizontal.html');
+        await page.hover(item('root', 1));
+        await assertAt(page, 'm2', 10, 20);
+        await page.hover(item('m2', 2));
+        await assertAt(page, 'm3', 237, 41);
+        await page.hover(item('m3', 1));
+        await assertAt(page, 'm4', 464, 41);
+        await screenshot(page, 'horizontal-cascade');
+        await page.hover(item('root', 3));
+        await assertAt(page, 'm7', 328, 20);
+        for (const closed of ['m2', 'm3', 'm4']) {
+            assert.equal(await menuBox(page, closed), null, `${closed} closed`);
+        }
+
+        const left = await open(t, 'vertical.html');
+        await left.hover(item('root', 1));
+        await assertAt(left, 'm2', 227, 16);
+        await left.hover(item('m2', 1));
+        await assertAt(left, 'm3', 454, 16);
+        await screenshot(left, 'vertical-cascade');
+    });
+
+    test('"more..." opens its continuation lifted so that its last item lines up', async (t) => {
+        const page = await open(t, 'horizontal.html');
+        await page.hover(item('root', 2));
+        await assertAt(page, 'm6', 94, 20);
+        const moreTop = (await page.locator(item('m6', 10)).boundingBox()).y;
+        assert.equal(moreTop, 209);
+        await page.hover(item('m6', 10));
+        await assertAt(page, 'mmo6_8', 321, 20);
+        assert.equal((await page.locator(item('mmo6_8', 10)).boundingBox()).y, moreTop);
+        await page.hover(item('mmo6_8', 10));
+        await assertAt(page, 'mmo6_17', 548, 83);
+        assert.equal((await page.locator(item('mmo6_17', 7)).boundingBox()).y, moreTop);
+        assert.equal(await page.locator(item('mmo6_17', 8)).count(), 0);
+        await screenshot(page, 'more-chain');
+    });
+
+    test('items act by type: "" follows, "nw:" opens a window, "js:" runs', async (t) => {
+        const page = await open(t, 'horizontal.html');
+        await page.hover(item('root', 1));
+        await page.click(item('m2', 3));
+        await page.waitForFunction(() => window.bookmarkletRuns === 1);
+        assert.match(page.url(), /horizontal\.html$/);
+        assert.equal(await menuBox(page, 'm2'), null, 'a chosen item closes the menus');
+        await page.hover(item('root', 1));
+        await Promise.all([page.waitForURL(/target\.html\?local$/), page.click(item('m2', 4))]);
+
+        const left = await open(t, 'vertical.html');
+        await left.hover(item('root', 1));
+        const [popup] = await Promise.all([left.context().waitForEvent('page'),
+                                           left.click(item('m2', 2))]);
+        await popup.waitForURL(/target\.html\?intranet$/);
+        assert.match(left.url(), /vertical\.html$/);
+        await left.hover(item('root', 1));
+        await left.click(item('m2', 3));
+        await left.waitForFunction(() => window.scriptRuns === 1);
+    });
+
+    test('shadows lie behind submenus only, and only when the page asks for them', async (t) => {
+        const page = await open(t, 'horizontal.html');
+        await page.hover(item('root', 1));
+        const box = await menuBox(page, 'm2');
+        assert.deepEqual([box.width, box.height], [235, 111]); // 5 items of 21 px and 1, plus 5
+        // Right of the items, inside the menu's grown size, lies the darkest layer in front.
+        const shade = await page.evaluate(([x, y]) => {
+            const e = document.elementFromPoint(x, y);
+            return [e.parentNode.getAttribute('data-menu'), getComputedStyle(e).opacity];
+        }, [box.x + 230, box.y + 50]);
+        assert.deepEqual(shade, ['m2', '0.55']);
+        assert.equal(await page.locator('[data-menu="root"] > div').count(), 0);
+        assert.equal(await page.locator('[data-menu="m2"] > div').count(), 3);
+
+        const left = await open(t, 'vertical.html');
+        await left.hover(item('root', 1));
+        const plain = await menuBox(left, 'm2');
+        assert.deepEqual([plain.width, plain.height], [230, 64]); // 3 items, no shadow
+        assert.equal(await left.locator('[data-menu="m2"] > div').count(), 0);
+    });
+
+    test('submenus stay inside the window, also while it scrolls and changes size', async (t) => {
+        const page = await open(t, 'vertical.html', { width: 600, height: 300 });
+        await page.hover(item('root', 1));
+        await page.hover(item('m2', 1));
+        await assertAt(page, 'm3', 8, 20); // left of its parent and 4 px lower
+        await page.hover(item('m3', 1));
+        await assertAt(page, 'm4', 235, 20);
+        await screenshot(page, 'right-edge');
+        await page.hover(item('root', 3));
+        await assertAt(page, 'm6', 227, 27); // 12 items end 20 px above the window's bottom
+        await page.hover(item('root', 2));
+        await assertAt(page, 'm5', 227, 16); // taller than the window: 16 px from the top
+
+        const tall = await open(t, 'vertical.html');
+        await tall.evaluate(() => {
+            document.querySelector('td[valign]').style.height = '3000px';
+        });
+        await tall.hover(item('root', 1));
+        await tall.hover(item('m2', 1));
+        await assertAt(tall, 'm3', 454, 16);
+        await tall.evaluate(() => new Promise((resolve) => {
+            addEventListener('scroll', () => requestAnimationFrame(resolve), { once: true });
+            scrollTo(0, 500);
+        }));
+        await assertAt(tall, 'root', 0, 516);
+        await assertAt(tall, 'm3', 454, 516);
+        await tall.setViewportSize({ width: 600, height: 700 });
+        await tall.waitForFunction(() => innerWidth === 600);
+        await assertAt(tall, 'm3', 8, 520);
+    });
+
+    test('with "Show URL" the hooks show a link\'s address in the status line', async (t) => {
+        const page = await open(t, 'horizontal.html');
+        const status = () => page.evaluate(() => window.status);
+        await page.hover(item('root', 1));
+        await page.hover(item('m2', 4));
+        assert.equal(await status(), 'target.html?local');
+        await page.hover(item('m2', 2)); // a folder: no address
+        assert.equal(await status(), '');
+    });
+
+    test('the keyboard reaches, opens, walks and closes every menu', async (t) => {
+        const page = await open(t, 'horizontal.html');
+        const focused = () => page.evaluate(() => [
+            document.activeElement.parentNode.getAttribute('data-menu'),
+            document.activeElement.firstChild.textContent,
+        ]);
+        await page.keyboard.press('Tab');
+        assert.deepEqual(await focused(), ['root', 'News']);
+        await page.keyboard.press('Tab');
+        assert.deepEqual(await focused(), ['root', 'Reference and Documentation']);
+        await page.keyboard.press('ArrowLeft');
+        await page.keyboard.press('ArrowDown');
+        // A folder named like markup shows its name and breaks nothing.
+        assert.deepEqual(await focused(), ['m2', '</script><b>x']);
+        assert.equal(await page.locator('b').count(), 0);
+        await page.keyboard.press('ArrowDown');
+        await page.keyboard.press('ArrowRight');
+        assert.deepEqual(await focused(), ['m3', 'Europe']);
+        await screenshot(page, 'keyboard');
+        await page.keyboard.press('Escape');
+        assert.deepEqual(await focused(), ['m2', 'World']);
+        assert.equal(await menuBox(page, 'm3'), null);
+        await page.keyboard.press('ArrowLeft');
+        assert.deepEqual(await focused(), ['root', 'News']);
+        assert.equal(await menuBox(page, 'm2'), null);
+        await page.keyboard.press('Enter');
+        await page.keyboard.press('End');
+        assert.deepEqual(await focused(), ['m2', 'Tom\'s \\ page']);
+        await page.keyboard.press('ArrowUp');
+        await Promise.all([page.waitForURL(/target\.html\?local$/), page.keyboard.press('Enter')]);
+    });
+
+    test('on a touch screen a tap opens a folder and a tap elsewhere closes it', async (t) => {
+        const page = await open(t, 'horizontal.html', { hasTouch: true });
+        await page.tap(item('root', 1));
+        await page.tap(item('m2', 2));
+        await assertAt(page, 'm3', 237, 41);
+        await page.waitForTimeout(1700); // no pointer leaves on a touch screen: nothing times out
+        assert.ok(await menuBox(page, 'm3'));
+        await page.touchscreen.tap(700, 500);
+        assert.equal(await menuBox(page, 'm2'), null);
+    });
+});
+
+// Checks of time run alone, after the others.
+describe('menu timing', () => {
+    test('an abandoned submenu hides after hideDelay and not before', async (t) => {
+        const page = await open(t, 'horizontal.html');
+        const shown = () => menuBox(page, 'm2');
+        await page.hover(item('root', 1));
+        await page.mouse.move(700, 500);
+        await page.waitForTimeout(700);
+        await page.hover(item('m2', 4)); // back in time: the clock starts again
+        await page.mouse.move(700, 500);
+        const left = Date.now();
+        await page.waitForTimeout(1100);
+        assert.ok(await shown(), 'still open 1.1 s after leaving');
+        await page.waitForFunction(() =>
+            getComputedStyle(document.querySelector('[data-menu="m2"]')).display === 'none');
+        assert.ok(Date.now() - left >= 1450, `hidden after ${Date.now() - left} ms`);
+    });
+
+    test('a page of 100,000 links in 5,000 folders shows a submenu within 3 s', async (t) => {
+        const started = Date.now();
+        const page = await open(t, 'big.html');
+        await page.hover(item('root', 1));
+        await page.waitForSelector('[data-menu="m1"]', { state: 'visible' });
+        const elapsed = Date.now() - started;
+        assert.ok(elapsed < 3000, `${elapsed} ms`);
+        // Only what was shown has been built.
+        assert.equal(await page.locator('[data-menu]').count(), 2);
+        await page.hover(item('m1', 50));
+        await assertAt(page, 'm4902', 237, 16); // 119 items: taller than the window
+    });
+});
