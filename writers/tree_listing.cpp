@@ -1,4 +1,6 @@
-#include "model/tree_listing.h"
+#include "writers/tree_listing.h"
+
+#include "writers/atomic_text_file.h"
 
 #include <QByteArray>
 #include <vector>
@@ -7,57 +9,45 @@ namespace orvalink {
 
 namespace {
 
-// Collects output and hands it to the device in large pieces: a million small writes would
-// cost more than the listing itself.
-class BufferedOutput
+// The listing's text, gathered in large pieces before it reaches the device.
+class ListingOutput
 {
 public:
-    explicit BufferedOutput(QIODevice& device)
-        : m_device(device)
-    {
-        m_buffer.reserve(kFlushSize + 4096);
-    }
-    ~BufferedOutput() { flush(); }
+    explicit ListingOutput(QIODevice& device)
+        : m_output(device)
+    {}
+    ~ListingOutput() { m_output.flush(); }
 
-    BufferedOutput& operator<<(const QString& text)
+    ListingOutput& operator<<(const QString& text)
     {
-        m_buffer += text.toUtf8();
-        return maybeFlush();
+        appendUtf8(m_output.buffer(), text, 0, [](char*&, char16_t, char16_t) { return false; });
+        return flushed();
     }
-    BufferedOutput& operator<<(const char* text)
+    ListingOutput& operator<<(const char* text)
     {
-        m_buffer += text;
-        return maybeFlush();
+        m_output.append(text);
+        return flushed();
     }
-    BufferedOutput& operator<<(char c)
+    ListingOutput& operator<<(char c)
     {
-        m_buffer += c;
-        return maybeFlush();
+        m_output.buffer() += c;
+        return flushed();
     }
-    BufferedOutput& operator<<(int number)
+    ListingOutput& operator<<(int number)
     {
-        m_buffer += QByteArray::number(number);
-        return maybeFlush();
+        m_output.buffer() += QByteArray::number(number);
+        return flushed();
     }
-    void indent(int spaces) { m_buffer.append(spaces, ' '); }
-    void flush()
-    {
-        m_device.write(m_buffer);
-        m_buffer.clear();
-    }
+    void indent(int spaces) { m_output.buffer().append(spaces, ' '); }
 
 private:
-    static constexpr qsizetype kFlushSize = 1 << 20;
-
-    BufferedOutput& maybeFlush()
+    ListingOutput& flushed()
     {
-        if (m_buffer.size() >= kFlushSize)
-            flush();
+        m_output.flushIfFull();
         return *this;
     }
 
-    QIODevice& m_device;
-    QByteArray m_buffer;
+    ChunkedOutput m_output;
 };
 
 // Where the walk stands in one open folder: the next entry row to visit.
@@ -110,7 +100,7 @@ QString jsonString(const QString& text)
 
 void writeTreeListing(BookmarkModel& model, QIODevice& out)
 {
-    BufferedOutput output(out);
+    ListingOutput output(out);
     output << "[0] " << model.tree().node(0).caption << '\n';
     std::vector<OpenFolder> open{openFolder(model, 0)};
     while (!open.empty()) {
@@ -133,7 +123,7 @@ void writeTreeListing(BookmarkModel& model, QIODevice& out)
 
 void writeTreeJson(BookmarkModel& model, QIODevice& out)
 {
-    BufferedOutput output(out);
+    ListingOutput output(out);
     output << "{\"title\":" << jsonString(model.tree().node(0).caption) << ",\"children\":[";
     std::vector<OpenFolder> open{openFolder(model, 0)};
     while (!open.empty()) {
