@@ -478,6 +478,8 @@
     // that opened it; when it would stick out on the right it goes to the left of its parent
     // instead, 4 pixels lower; it never reaches lower than 20 pixels above the window's
     // bottom (5 in Internet Explorer) nor higher than 16 pixels from the top of the page.
+    // A submenu that opens below its bar item (left 0) would still stick out after moving
+    // "left", so it is pulled back until its right edge meets the window's.
     PopupMenu.prototype._place = function (items) {
         var header = items[0];
         var view = viewport();
@@ -494,7 +496,11 @@
             var toLeft = false;
             x = header.left + baseX;
             if (x + header.menuW > view.left + view.width) {
-                x = Math.max(view.left, baseX - header.left + 8);
+                x = baseX - header.left + 8;
+                if (x + header.menuW > view.left + view.width) {
+                    x = view.left + view.width - header.menuW;
+                }
+                x = Math.max(view.left, x);
                 toLeft = true;
             }
             y = Math.min(header.top + baseY,

@@ -189,6 +189,17 @@ describe('menu pages', { concurrency: true }, () => {
         assert.equal(await left.locator('[data-menu="m2"] > div').count(), 0);
     });
 
+    test('a submenu below a bar item near the right edge is pulled back into the window', async (t) => {
+        const page = await open(t, 'horizontal.html', { width: 260, height: 400 });
+        await page.hover(item('root', 2));
+        // Hovering may scroll the page sideways; what counts is the visible window.
+        const seen = await page.evaluate(() => {
+            const r = document.querySelector('[data-menu="m6"]').getBoundingClientRect();
+            return { left: r.left, right: r.right, width: document.documentElement.clientWidth };
+        });
+        assert.ok(seen.left >= 0 && seen.right <= seen.width, JSON.stringify(seen));
+    });
+
     test('submenus stay inside the window, also while it scrolls and changes size', async (t) => {
         const page = await open(t, 'vertical.html', { width: 600, height: 300 });
         await page.hover(item('root', 1));
