@@ -2,7 +2,6 @@
 
 #include "bench/corpus_random.h"
 #include "bench/corpus_text.h"
-#include "bench/safe_file_name.h"
 
 #include <QSet>
 #include <algorithm>
@@ -44,6 +43,11 @@ void addDates(CorpusRandom& random, qint64& added, qint64& modified)
 }
 
 } // namespace
+
+QString fileNameKey(const QString& fileName)
+{
+    return fileName.normalized(QString::NormalizationForm_C).toCaseFolded();
+}
 
 CorpusTree::CorpusTree(int links)
     : m_links(std::max(0, links))
@@ -151,8 +155,10 @@ void CorpusTree::numberClashingNames(std::span<Entry> entries) const
         const QStringView extension =
             entry.kind == EntryKind::Link ? QStringView(u".url") : QStringView();
         for (std::uint32_t number = 1;; ++number) {
-            const QString bare = fileNameKey(safeFileName(name, int(number), QStringView()));
-            const QString full = fileNameKey(safeFileName(name, int(number), extension));
+            const QString bare =
+                fileNameKey(safeFileName(name, int(number), QStringView(), kCorpusFileNameRules));
+            const QString full =
+                fileNameKey(safeFileName(name, int(number), extension, kCorpusFileNameRules));
             if (!taken.contains(bare) && !taken.contains(full)) {
                 taken.insert(bare);
                 taken.insert(full);
@@ -246,7 +252,8 @@ QString CorpusTree::fileName(const Entry& entry) const
 {
     const QStringView extension =
         entry.kind == EntryKind::Link ? QStringView(u".url") : QStringView();
-    return safeFileName(generatedName(entry), int(entry.nameNumber), extension);
+    return safeFileName(generatedName(entry), int(entry.nameNumber), extension,
+                        kCorpusFileNameRules);
 }
 
 void CorpusTree::walk(Visitor& visitor) const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "writers/file_names.h"
+
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
@@ -7,6 +9,15 @@
 #include <vector>
 
 namespace orvalink {
+
+// How the corpus names its Favorites files: Orvalink's own safe names, cut to 100 characters for
+// folders as for links, and without the device names Windows reserves, whichever system the
+// corpus is made on.
+inline constexpr FileNameRules kCorpusFileNameRules{kMaxLinkNameCharacters, true};
+
+// The key under which two file names count as the same in one folder: file systems that ignore
+// case (and, on macOS, the form of composed characters) would store them as one file.
+QString fileNameKey(const QString& fileName);
 
 // A folder of the corpus with everything the three forms write about it.
 struct CorpusFolder

@@ -1,0 +1,346 @@
+#include "sources/favorites_reader.h"
+#include "sources/internet_shortcut.h"
+#include "tests/core/writers/writer_test_support.h"
+#include "writers/favorites_writer.h"
+#include "writers/file_names.h"
+#include "writers/internet_shortcut_writer.h"
+
+#include <QDirIterator>
+#include <ostream>
+
+// Readable failures: gtest prints QStrings as arrays of code units otherwise.
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace orvalink {
+namespace {
+
+using test::TempTree;
+
+QString text(const char16_t* utf16)
+{
+    return QString::fromUtf16(utf16);
+}
+
+QStringList strings(std::initializer_list<const char*> items)
+{
+    QStringList list;
+    for (const char* item : items)
+        list << QString::fromUtf8(item);
+    return list;
+}
+
+// A bookmark file with the given body inside its top list, and a job writing it to "fav".
+Job bookmarkFileJob(const TempTree& dir, const char* body)
+{
+    const QByteArray page =
+        QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n"
+                   "<H1>Bookmarks</H1>\n<DL><p>\n") +
+        body + "</DL><p>\n";
+    Job job;
+    job.mode = ExportMode::FirefoxToIE;
+    job.SourceFileLocation = dir.write(QStringLiteral("bookmarks.html"), page);
+    job.IELocation = dir.mkdir(QStringLiteral("fav"));
+    return job;
+}
+
+// Every entry below folder, relative, folders ending in "/", sorted.
+QStringList writtenTree(const QString& folder)
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.nextFileInfo());
+        entries << info.filePath().mid(folder.size() + 1) +
+                       (info.isDir() ? QStringLiteral("/") : QString());
+    }
+    entries.sort();
+    return entries;
+}
+
+QByteArray shortcut(const char* url)
+{
+    return QByteArray("[InternetShortcut]\r\nURL=") + url + "\r\n";
+}
+
+FavoritesExportOptions where(FavoritesWhere place, const QString& folder = QString())
+{
+    FavoritesExportOptions options;
+    options.where = place;
+    options.newFolderName = folder;
+    options.existingFolder = folder;
+    return options;
+}
+
+TEST(InternetShortcutWriter, WritesAsciiAsIsAndOtherUrlsAsWindowsDoes)
+{
+    EXPECT_EQ(internetShortcutContents(QStringLiteral("http://a.example/x?q=%41&b=~\\")),
+              shortcut("http://a.example/x?q=%41&b=~\\"));
+
+    const QString url = text(u"https://user@bücher.example:8080/café?q=東京#Été");
+    const QByteArray ascii =
+        "https://user@xn--bcher-kva.example:8080/caf%C3%A9?q=%E6%9D%B1%E4%BA%AC#%C3%89t%C3%A9";
+    const QByteArray contents = internetShortcutContents(url);
+    EXPECT_TRUE(contents.startsWith(shortcut(ascii) + "[InternetShortcut.A]\r\nURL=" + ascii +
+                                    "\r\n[InternetShortcut.W]\r\nURL="))
+        << contents.toStdString();
+    EXPECT_EQ(contents.count('\n'), 6);
+    EXPECT_EQ(shortcutUrl(contents), url);
+
+    // A bracketed address has no name to put in punycode.
+    EXPECT_EQ(asciiUrl(text(u"http://[::1]/ü")), QByteArray("http://[::1]/%C3%BC"));
+
+    // No line break can start a key or section of its own.
+    EXPECT_EQ(internetShortcutContents(QStringLiteral("http://a/\r\n[x]\rURL=y\nz")),
+              shortcut("http://a/%0A[x]%0AURL=y%0Az"));
+    const QByteArray wide = internetShortcutContents(text(u"http://é/\r\nURL=evil"));
+    EXPECT_EQ(wide.count('\n'), 6);
+    EXPECT_EQ(shortcutUrl(wide), text(u"http://é/%0AURL=evil"));
+}
+
+TEST(FileNames, ReplaceWhatFileSystemsRefuse)
+{
+    EXPECT_EQ(CleanFileName(QStringLiteral("a/b\\c:d*e?f<g>h|i\"j. ")),
+              QStringLiteral("a-b-c-d-e-f-g-h-i-j. "));
+    FileNameRules windows;
+    windows.avoidDeviceNames = true;
+    const struct
+    {
+        const char16_t* name;
+        const char16_t* expected;
+    } cases[] = {
+        {u"a/b: c?", u"a-b- c-.URL"},
+        {u"", u"Untitled.URL"},
+        {u".", u"Untitled.URL"},
+        {u"Acme Inc. . ", u"Acme Inc.URL"},
+        {u"tab\there\r\n\u007F", u"tab-here---.URL"},
+        {u"CON", u"CON_.URL"},
+        {u"nul.txt", u"nul_.txt.URL"},
+        {u"Lpt\u00B9 .x", u"Lpt\u00B9_ .x.URL"},
+        {u"COM10", u"COM10.URL"},
+        {u"lone \xD800 surrogate", u"lone \uFFFD surrogate.URL"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(safeFileName(text(c.name), 1, u".URL", windows), text(c.expected));
+    FileNameRules elsewhere;
+    elsewhere.avoidDeviceNames = false;
+    EXPECT_EQ(safeFileName(QStringLiteral("CON"), 1, u".URL", elsewhere),
+              QStringLiteral("CON.URL"));
+}
+
+TEST(FileNames, CutCharactersNeverBytesOrMarksApart)
+{
+    FileNameRules link;
+    link.maxCharacters = kMaxLinkNameCharacters;
+    EXPECT_EQ(safeFileName(QString(120, u'a'), 1, u".URL", link),
+              QString(100, u'a') + text(u".URL"));
+
+    // 99 letters, then an emoji (two UTF-16 units, one character) fits whole.
+    const QString emoji = QString(99, u'a') + text(u"😀😀");
+    EXPECT_EQ(safeFileName(emoji, 1, u".URL", link), QString(99, u'a') + text(u"😀.URL"));
+    // A letter whose combining mark would pass the limit goes with its mark.
+    const QString marked = QString(99, u'a') + text(u"e\u0301z");
+    EXPECT_EQ(safeFileName(marked, 1, u".URL", link), QString(99, u'a') + text(u".URL"));
+
+    // 200 CJK characters: 100 would be 300 bytes, beyond what Linux takes.
+    const QString cjk = QString(200, QChar(0x6771));
+    EXPECT_EQ(safeFileName(cjk, 1, u".URL", link), QString(83, QChar(0x6771)) + text(u".URL"));
+    EXPECT_EQ(safeFileName(cjk, 12, u".URL", link),
+              QString(82, QChar(0x6771)) + text(u" (12).URL"));
+    // Folders are not cut to 100 characters, only to the byte limit, and marks stay with
+    // their letter there too.
+    const QString folder = safeFileName(QString(100, u'a') + QString(80, QChar(0x00E9)), 1, {});
+    EXPECT_EQ(folder, QString(100, u'a') + QString(77, QChar(0x00E9)));
+    const QString decomposed = QString(252, u'a') + text(u"e\u0301\u0301");
+    EXPECT_EQ(safeFileName(decomposed, 1, {}), QString(252, u'a'));
+}
+
+constexpr const char* kTwoFolders = R"html(
+<DT><A HREF="http://home/">Home</A>
+<DT><H3>Work</H3>
+<DL><p>
+    <DT><A HREF="http://wiki/">Wiki</A>
+    <DT><H3>Deep</H3>
+    <DL><p>
+        <DT><A HREF="http://deep/">Bottom</A>
+    </DL><p>
+</DL><p>
+)html";
+
+TEST(FavoritesWriter, WritesIntoTheRootANewFolderOrAnExistingOne)
+{
+    TempTree dir;
+    Job job = bookmarkFileJob(dir, kTwoFolders);
+    test::RecordingProgress progress;
+    Result<FavoritesExportReport, UserMessage> written =
+        ExportToFav(job, where(FavoritesWhere::Root), progress);
+    ASSERT_TRUE(written.ok());
+    EXPECT_EQ(written.value().linksWritten(), 3);
+    EXPECT_EQ(written.value().linksNotWritten(), 0);
+    EXPECT_EQ(writtenTree(job.IELocation), strings({"Home.URL", "Work/", "Work/Deep/",
+                                                    "Work/Deep/Bottom.URL", "Work/Wiki.URL"}));
+    EXPECT_EQ(dir.read(QStringLiteral("fav/Work/Wiki.URL")), shortcut("http://wiki/"));
+    EXPECT_EQ(progress.statuses,
+              strings({"Exporting From Folder: Bookmarks", "Exporting From Folder: Work",
+                       "Exporting From Folder: Deep"}));
+
+    // A second export, into the Favorites folder named as an empty existing folder, overwrites
+    // the files of the first instead of numbering them.
+    dir.write(QStringLiteral("fav/Home.URL"), "stale and longer than the new content");
+    ASSERT_TRUE(ExportToFav(job, where(FavoritesWhere::ExistingFolder), progress).ok());
+    EXPECT_EQ(dir.read(QStringLiteral("fav/Home.URL")), shortcut("http://home/"));
+    EXPECT_EQ(writtenTree(job.IELocation).size(), 5);
+
+    ASSERT_TRUE(
+        ExportToFav(job, where(FavoritesWhere::NewFolder, QStringLiteral("FF (1/2/03)")), progress)
+            .ok());
+    dir.mkdir(QStringLiteral("fav/Old/Sub"));
+    ASSERT_TRUE(
+        ExportToFav(job, where(FavoritesWhere::ExistingFolder, QStringLiteral("Old/Sub")), progress)
+            .ok());
+    const QStringList all = writtenTree(job.IELocation);
+    EXPECT_TRUE(all.contains(QStringLiteral("FF (1-2-03)/Work/Deep/Bottom.URL")));
+    EXPECT_TRUE(all.contains(QStringLiteral("Old/Sub/Work/Wiki.URL")));
+
+    // No Favorites folder: nothing is written at all.
+    job.IELocation = dir.path(QStringLiteral("missing"));
+    EXPECT_FALSE(
+        ExportToFav(job, where(FavoritesWhere::NewFolder, QStringLiteral("x")), progress).ok());
+    EXPECT_FALSE(QFileInfo::exists(job.IELocation));
+}
+
+TEST(FavoritesWriter, WritesOnlyCheckedItemsUnderTheNearestCheckedFolder)
+{
+    TempTree dir;
+    Job job = bookmarkFileJob(dir, kTwoFolders);
+    BookmarkModel& model = test::loaded(job);
+    // Deep is checked with its link; Work, its parent, is not; of the root only Home.
+    model.ApplyFolderCheck(test::rowNamed(model, QStringLiteral("Deep")), true);
+    model.ApplyEntryCheck(0, model.folder(0).FirstLink, true);
+    FavoritesExportOptions options = where(FavoritesWhere::Root);
+    options.exportAll = false;
+    Progress quiet;
+    ASSERT_TRUE(ExportToFav(job, options, quiet).ok());
+    EXPECT_EQ(writtenTree(job.IELocation), strings({"Deep/", "Deep/Bottom.URL", "Home.URL"}));
+}
+
+TEST(FavoritesWriter, KeepsEveryEntryWhenNamesClash)
+{
+    TempTree dir;
+    Job job = bookmarkFileJob(dir, R"html(
+<DT><A HREF="http://1/">News</A>
+<DT><A HREF="http://2/">news</A>
+<DT><A HREF="http://6/">News (2)</A>
+<DT><A HREF="http://3/">News.</A>
+<DT><H3>Work</H3>
+<DL><p>
+    <DT><A HREF="http://4/">In Work</A>
+</DL><p>
+<DT><H3>WORK</H3>
+<DL><p>
+    <DT><A HREF="http://5/">In WORK</A>
+</DL><p>
+)html");
+    Progress quiet;
+    ASSERT_TRUE(ExportToFav(job, where(FavoritesWhere::Root), quiet).ok());
+    EXPECT_EQ(writtenTree(job.IELocation),
+              strings({"News (2) (2).URL", "News (3).URL", "News.URL", "WORK (2)/",
+                       "WORK (2)/In WORK.URL", "Work/", "Work/In Work.URL", "news (2).URL"}));
+    EXPECT_EQ(dir.read(QStringLiteral("fav/News (3).URL")), shortcut("http://3/"));
+}
+
+TEST(FavoritesWriter, CountsAndSkipsWhatCannotBeWritten)
+{
+    TempTree dir;
+    Job job = bookmarkFileJob(dir, kTwoFolders);
+    // A folder stands where Home's file goes, a file where the folder Work goes.
+    dir.mkdir(QStringLiteral("fav/Home.URL"));
+    dir.write(QStringLiteral("fav/Work"), "not a folder");
+    Progress quiet;
+    Result<FavoritesExportReport, UserMessage> written =
+        ExportToFav(job, where(FavoritesWhere::Root), quiet);
+    ASSERT_TRUE(written.ok());
+    EXPECT_EQ(written.value().linksWritten(), 0);
+    EXPECT_EQ(written.value().notWritten(),
+              QStringList({job.IELocation + QStringLiteral("/Home.URL"),
+                           job.IELocation + QStringLiteral("/Work/Wiki.URL"),
+                           job.IELocation + QStringLiteral("/Work/Deep/Bottom.URL")}));
+    EXPECT_EQ(writtenTree(job.IELocation), strings({"Home.URL/", "Work"}));
+
+    // A write that fails half-way (the file size limit reached) leaves no file behind, and
+    // the links after it are still written.
+    QDir(job.IELocation).removeRecursively();
+    dir.mkdir(QStringLiteral("fav"));
+    Job longUrl = bookmarkFileJob(dir, R"html(
+<DT><A HREF="http://example/a-url-too-long-for-the-limit">A</A>
+<DT><A HREF="http://b/">B</A>
+)html");
+    const int status = test::inChild([&] {
+        if (!test::limitFileSize(40))
+            return 2;
+        Result<FavoritesExportReport, UserMessage> limited =
+            ExportToFav(longUrl, where(FavoritesWhere::Root), quiet);
+        return limited.ok() && limited.value().linksNotWritten() == 1 ? 0 : 1;
+    });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(writtenTree(longUrl.IELocation), strings({"B.URL"}));
+}
+
+// Folders (ending in "/") and links ("folder/name -> url") of a loaded source, sorted.
+QStringList contentsOf(BookmarkModel& model)
+{
+    QStringList entries;
+    std::vector<QString> paths(size_t(model.folderCount()));
+    for (int row = 0; row < model.folderCount(); ++row) {
+        const FolderRecord& folder = model.folder(row);
+        if (folder.Parent >= 0) {
+            paths[size_t(row)] = paths[size_t(folder.Parent)] + folder.Name + u'/';
+            entries << paths[size_t(row)];
+        }
+        model.ensureListed(row);
+        for (int link = folder.FirstLink; link <= folder.LastLink; ++link) {
+            if (!model.link(link).isSubfolder())
+                entries << paths[size_t(row)] + model.link(link).Name + QStringLiteral(" -> ") +
+                               model.link(link).URL;
+        }
+    }
+    entries.sort();
+    return entries;
+}
+
+TEST(FavoritesWriter, OurReaderReadsBackTheSameTree)
+{
+    TempTree dir;
+    Job job = bookmarkFileJob(dir, R"html(
+<DT><A HREF="https://bücher.example/straße?q=東京">Bücher &amp; 東京 😀</A>
+<DT><A HREF="http://a/b?c=d&amp;e=%20f#g">Ünïcödé e&#x301; .hidden</A>
+<DT><H3>Empty</H3>
+<DL><p>
+</DL><p>
+<DT><H3>Καλημέρα . folder</H3>
+<DL><p>
+    <DT><H3>Inner</H3>
+    <DL><p>
+        <DT><A HREF="ftp://x/">Deep &quot;quote-free&quot;</A>
+    </DL><p>
+    <DT><A HREF="javascript:alert(1)">Script</A>
+</DL><p>
+)html");
+    Progress quiet;
+    BookmarkModel& source = test::loaded(job);
+    const QStringList expected = contentsOf(source);
+    ASSERT_TRUE(ExportToFav(job, where(FavoritesWhere::Root), quiet).ok());
+    Result<std::unique_ptr<BookmarkModel>> reread = LoadFavorites(job.IELocation, 0, quiet);
+    ASSERT_TRUE(reread.ok());
+    // The quotes are the only change: a file name cannot hold them.
+    QStringList fixed = expected;
+    fixed.replaceInStrings(QStringLiteral("\"quote-free\""), QStringLiteral("-quote-free-"));
+    EXPECT_EQ(contentsOf(*reread.value()), fixed);
+    EXPECT_EQ(expected.size(), 7);
+}
+
+} // namespace
+} // namespace orvalink

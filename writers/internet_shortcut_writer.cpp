@@ -1,0 +1,196 @@
+#include "writers/internet_shortcut_writer.h"
+
+#include "sources/utf7.h"
+
+#include <QFile>
+#include <QUrl>
+#include <utility>
+
+#ifndef Q_OS_WIN
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+#endif
+
+namespace orvalink {
+
+namespace {
+
+constexpr QByteArrayView kSection = "[InternetShortcut]\r\n";
+constexpr QByteArrayView kAnsiSection = "[InternetShortcut.A]\r\n";
+constexpr QByteArrayView kWideSection = "[InternetShortcut.W]\r\n";
+constexpr QByteArrayView kUrlKey = "URL=";
+constexpr QByteArrayView kLineEnd = "\r\n";
+
+bool isAscii(QStringView text)
+{
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x80)
+            return false;
+    }
+    return true;
+}
+
+QString withoutLineBreaks(const QString& url)
+{
+    if (!url.contains(u'\r') && !url.contains(u'\n'))
+        return url;
+    QString result;
+    result.reserve(url.size() + 8);
+    for (qsizetype i = 0; i < url.size(); ++i) {
+        const QChar c = url.at(i);
+        if (c == u'\r' || c == u'\n') {
+            result += QLatin1StringView("%0A");
+            if (c == u'\r' && i + 1 < url.size() && url.at(i + 1) == u'\n')
+                ++i;
+        } else {
+            result += c;
+        }
+    }
+    return result;
+}
+
+void appendPercentEncoded(QByteArray& out, QStringView text)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    if (isAscii(text)) {
+        out += text.toLatin1();
+        return;
+    }
+    // A lone surrogate becomes U+FFFD here.
+    for (const char byte : text.toUtf8()) {
+        const auto b = static_cast<unsigned char>(byte);
+        if (b < 0x80) {
+            out += byte;
+        } else {
+            out += '%';
+            out += kHex[b >> 4];
+            out += kHex[b & 0x0F];
+        }
+    }
+}
+
+bool isSchemeCharacter(QChar c, bool first)
+{
+    const char16_t u = c.unicode();
+    const bool letter = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z');
+    if (first)
+        return letter;
+    return letter || (u >= u'0' && u <= u'9') || u == u'+' || u == u'-' || u == u'.';
+}
+
+// The host of "scheme://userinfo@host:port/...", as positions [begin, end); an empty range when
+// the URL has no such host or it is an IP literal in brackets.
+std::pair<qsizetype, qsizetype> hostRange(QStringView url)
+{
+    qsizetype colon = 0;
+    while (colon < url.size() && isSchemeCharacter(url.at(colon), colon == 0))
+        ++colon;
+    if (colon == 0 || colon >= url.size() || url.at(colon) != u':' ||
+        !url.sliced(colon + 1).startsWith(u"//")) {
+        return {0, 0};
+    }
+    const qsizetype authority = colon + 3;
+    qsizetype authorityEnd = authority;
+    while (authorityEnd < url.size() && !QStringView(u"/?#\\").contains(url.at(authorityEnd)))
+        ++authorityEnd;
+    qsizetype begin = authority;
+    for (qsizetype i = authority; i < authorityEnd; ++i) {
+        if (url.at(i) == u'@')
+            begin = i + 1;
+    }
+    if (begin < authorityEnd && url.at(begin) == u'[')
+        return {begin, begin};
+    qsizetype end = begin;
+    while (end < authorityEnd && url.at(end) != u':')
+        ++end;
+    return {begin, end};
+}
+
+} // namespace
+
+QByteArray asciiUrl(QStringView url)
+{
+    QByteArray out;
+    out.reserve(url.size() * 3);
+    const auto [hostBegin, hostEnd] = hostRange(url);
+    appendPercentEncoded(out, url.first(hostBegin));
+    const QStringView host = url.sliced(hostBegin, hostEnd - hostBegin);
+    const QByteArray ace = isAscii(host) ? QByteArray() : QUrl::toAce(host.toString());
+    if (ace.isEmpty())
+        appendPercentEncoded(out, host);
+    else
+        out += ace;
+    appendPercentEncoded(out, url.sliced(hostEnd));
+    return out;
+}
+
+QByteArray internetShortcutContents(const QString& url)
+{
+    const QString oneLine = withoutLineBreaks(url);
+    QByteArray contents;
+    if (isAscii(oneLine)) {
+        contents.reserve(kSection.size() + kUrlKey.size() + oneLine.size() + kLineEnd.size());
+        contents.append(kSection).append(kUrlKey).append(oneLine.toLatin1()).append(kLineEnd);
+        return contents;
+    }
+    const QByteArray ascii = asciiUrl(oneLine);
+    for (const QByteArrayView section : {kSection, kAnsiSection})
+        contents.append(section).append(kUrlKey).append(ascii).append(kLineEnd);
+    contents.append(kWideSection).append(kUrlKey).append(encodeUtf7(oneLine)).append(kLineEnd);
+    return contents;
+}
+
+#ifdef Q_OS_WIN
+
+bool writeShortcutFile(const QString& path, QByteArrayView contents)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
+        return false;
+    const bool written = file.write(contents.data(), contents.size()) == contents.size();
+    file.close();
+    if (written && file.error() == QFileDevice::NoError)
+        return true;
+    file.remove();
+    return false;
+}
+
+#else
+
+bool writeShortcutFile(const QString& path, QByteArrayView contents)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // O_NONBLOCK: a pipe of that name with no reader fails at once instead of hanging us.
+    int fd = -1;
+    do {
+        fd = ::open(name.constData(),
+                    O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY,
+                    0666);
+    } while (fd < 0 && errno == EINTR);
+    if (fd < 0)
+        return false;
+    bool written = true;
+    // A write may take only part of the bytes (the file size limit reached) and report the
+    // reason only when asked for the rest.
+    while (!contents.isEmpty()) {
+        const ssize_t n = ::write(fd, contents.data(), static_cast<size_t>(contents.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            written = false;
+            break;
+        }
+        contents = contents.sliced(n);
+    }
+    // Linux releases the descriptor even when close() reports an error: nothing to retry.
+    if (::close(fd) != 0)
+        written = false;
+    if (!written)
+        ::unlink(name.constData());
+    return written;
+}
+
+#endif
+
+} // namespace orvalink

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+namespace orvalink {
+
+// The bytes of an Internet Shortcut (".URL") file for url, each line ended by CR LF.
+//
+// An ASCII URL is written exactly as it is, in the two lines "[InternetShortcut]" and "URL=" +
+// URL. A URL with other characters is written as Windows writes one: its ASCII form (see
+// asciiUrl) in "[InternetShortcut]" and again in "[InternetShortcut.A]", and the URL itself,
+// UTF-7 encoded, in "[InternetShortcut.W]". Windows then reads the same URL in every code page,
+// and so does our reader, which takes the ".W" value while its ".A" twin equals the base.
+//
+// A line break in the URL (CR, LF, or CR LF as one) becomes "%0A" first: no value can start an
+// INI line of its own.
+QByteArray internetShortcutContents(const QString& url);
+
+// The URL in ASCII: a non-ASCII host in punycode, every other non-ASCII character
+// percent-encoded as UTF-8, and every ASCII character left exactly as it is. A host that is no
+// valid international domain name is percent-encoded like the rest.
+QByteArray asciiUrl(QStringView url);
+
+// Writes contents as the file at path, replacing a regular file of that name. Shortcuts are
+// small and many, so the file is written in place, without a temporary file and without waiting
+// for the disk. A file whose write failed is removed, so that none is left half-written. A
+// symbolic link or a pipe standing at path is not written through.
+bool writeShortcutFile(const QString& path, QByteArrayView contents);
+
+} // namespace orvalink
