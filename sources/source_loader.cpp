@@ -33,6 +33,36 @@ Result<std::unique_ptr<BookmarkModel>> LoadSource(SourceKind kind, const QString
     return loadFile(kind, location, progress);
 }
 
+SourceCounts CountSource(SourceKind kind, const QString& location, Progress& progress)
+{
+    const QString searching = QStringLiteral("Searching Folder: ");
+    switch (kind) {
+    case SourceKind::Favorites: {
+        cFastScanning scanner;
+        scanner.setFolderScanHandler([&](const QString& path, const QString& name) {
+            progress.status(searching + path + name);
+        });
+        scanner.Scan(location);
+        return {scanner.nFolder(), scanner.nLink()};
+    }
+    case SourceKind::BookmarkFile: {
+        cNNFastScanning scanner;
+        scanner.setFolderScanHandler(
+            [&](const QString& name) { progress.status(searching + name); });
+        scanner.Scan(location);
+        return {scanner.nTotalFolders(), scanner.nTotalLinks()};
+    }
+    case SourceKind::Hotlist: {
+        cOperaFastScanning scanner;
+        scanner.setFolderScanHandler(
+            [&](const QString& name) { progress.status(searching + name); });
+        scanner.Scan(location);
+        return {scanner.nTotalFolders(), scanner.nTotalLinks()};
+    }
+    }
+    return {};
+}
+
 Result<BookmarkModel*> loadedSource(Job& job, Progress& progress)
 {
     if (!job.source()) {

@@ -1,7 +1,7 @@
-#include "model/tree_listing.h"
 #include "sources/bookmark_file_reader.h"
 #include "tests/support/fixture_cases.h"
 #include "tests/support/temp_tree.h"
+#include "writers/tree_listing.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/export_mode.h"
+#include "model/result.h"
+
+#include <QCommandLineParser>
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace orvalink::cli {
+
+// Where a command's results and messages go: results to standard output, everything else to
+// standard error.
+class Output
+{
+public:
+    Output(QIODevice& out, QIODevice& err)
+        : m_out(out)
+        , m_err(err)
+    {}
+
+    void result(const QString& line) { m_out.write(line.toUtf8() + '\n'); }
+    QIODevice& resultDevice() { return m_out; }
+    void message(const QString& line) { m_err.write(line.toUtf8() + '\n'); }
+    // Reports bad arguments with the usage text; returns the exit code for them.
+    int usageError(const QString& problem);
+    // Reports a failure; returns the exit code for it.
+    int failure(const QString& problem);
+    void usage() { m_out.write(kUsage); }
+
+    static const char kUsage[];
+
+private:
+    QIODevice& m_out;
+    QIODevice& m_err;
+};
+
+// Parses a command's arguments (without the program name); false after reporting the error.
+bool parseArguments(QCommandLineParser& parser, const QStringList& arguments, Output& output);
+
+// The form named on the command line: "ie", "firefox" or "opera".
+std::optional<SourceKind> parseForm(const QString& form);
+
+// Whether a source can be read at all, with the reason when not.
+Result<void> checkReadable(SourceKind kind, const QString& path);
+
+int runConvert(const QStringList& arguments, Output& output);
+
+} // namespace orvalink::cli

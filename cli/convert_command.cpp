@@ -1,0 +1,336 @@
+#include "cli/cli.h"
+#include "cli/cli_support.h"
+#include "menu/color_presets.h"
+#include "model/text_order.h"
+#include "platform/processes.h"
+#include "sources/file_helpers.h"
+#include "sources/source_loader.h"
+#include "windows/export_run.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace orvalink::cli {
+
+namespace {
+
+// The options of convert, grouped by the destinations they belong to.
+const QStringList kFileOptions{QStringLiteral("overwrite"), QStringLiteral("top-level"),
+                               QStringLiteral("folder"), QStringLiteral("no-backup"),
+                               QStringLiteral("links-before")};
+const QStringList kFavoritesOptions{QStringLiteral("where"), QStringLiteral("folder"),
+                                    QStringLiteral("existing")};
+const QStringList kMenuOptions{
+    QStringLiteral("layout"),     QStringLiteral("open-new"),     QStringLiteral("same-window"),
+    QStringLiteral("show-url"),   QStringLiteral("no-show-url"),  QStringLiteral("shadows"),
+    QStringLiteral("no-shadows"), QStringLiteral("stats"),        QStringLiteral("no-stats"),
+    QStringLiteral("max-items"),  QStringLiteral("no-max-items"), QStringLiteral("title"),
+    QStringLiteral("preset")};
+const QStringList kValueOptions{QStringLiteral("from"),     QStringLiteral("to"),
+                                QStringLiteral("folder"),   QStringLiteral("where"),
+                                QStringLiteral("existing"), QStringLiteral("only"),
+                                QStringLiteral("layout"),   QStringLiteral("max-items"),
+                                QStringLiteral("title"),    QStringLiteral("preset")};
+
+// Where a conversion writes to.
+enum class Destination { Favorites, BookmarkFile, Hotlist, MenuPage };
+
+ExportMode exportModeOf(SourceKind from, Destination to)
+{
+    constexpr ExportMode modes[3][4] = {
+        {ExportMode::None, ExportMode::IEToFirefox, ExportMode::IEToOpera, ExportMode::IEToMenu},
+        {ExportMode::FirefoxToIE, ExportMode::None, ExportMode::FirefoxToOpera,
+         ExportMode::FirefoxToMenu},
+        {ExportMode::OperaToIE, ExportMode::OperaToFirefox, ExportMode::None,
+         ExportMode::OperaToMenu},
+    };
+    return modes[static_cast<int>(from)][static_cast<int>(to)];
+}
+
+// The new folder's name the export windows propose: named after the source, dated today.
+QString defaultNewFolderName(SourceKind from)
+{
+    const char* source = from == SourceKind::Favorites      ? "IE"
+                         : from == SourceKind::BookmarkFile ? "FF"
+                                                            : "Opera";
+    return QStringLiteral("Imported from %1 (%2)")
+        .arg(QLatin1String(source),
+             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+class ConvertCommand
+{
+public:
+    explicit ConvertCommand(Output& output)
+        : m_output(output)
+    {
+        QStringList names =
+            kFileOptions + kFavoritesOptions + kMenuOptions +
+            QStringList{QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("only")};
+        names.removeDuplicates();
+        for (const QString& name : names)
+            addOption(name);
+        m_parser.addPositionalArgument(QStringLiteral("source"), QString());
+        m_parser.addPositionalArgument(QStringLiteral("destination"), QString());
+    }
+
+    int run(const QStringList& arguments);
+
+private:
+    void addOption(const QString& name)
+    {
+        const bool takesValue = kValueOptions.contains(name);
+        m_parser.addOption({name, QString(), takesValue ? QStringLiteral("value") : QString()});
+    }
+    bool isSet(const QString& name) const { return m_parser.isSet(name); }
+    QString value(const QString& name) const { return m_parser.value(name); }
+
+    // Each returns what is wrong with the arguments, or "" when they are fine.
+    QString refuseOptionsOtherThan(const QStringList& allowed, const QString& destination) const;
+    QString refuseBoth(const QString& one, const QString& other) const;
+    QString takeFileOptions(SourceKind source, Job& job, ExportRequest& request) const;
+    QString takeFavoritesOptions(SourceKind source, ExportRequest& request) const;
+    QString takeMenuOptions(ExportRequest& request) const;
+    QString selectOnly(Job& job, bool& failed);
+
+    Output& m_output;
+    QCommandLineParser m_parser;
+};
+
+QString ConvertCommand::refuseOptionsOtherThan(const QStringList& allowed,
+                                               const QString& destination) const
+{
+    for (const QString& name : kFileOptions + kFavoritesOptions + kMenuOptions) {
+        if (isSet(name) && !allowed.contains(name))
+            return QStringLiteral("--%1 does not apply to %2.").arg(name, destination);
+    }
+    return {};
+}
+
+QString ConvertCommand::refuseBoth(const QString& one, const QString& other) const
+{
+    if (isSet(one) && isSet(other))
+        return QStringLiteral("--%1 and --%2 contradict each other.").arg(one, other);
+    return {};
+}
+
+QString ConvertCommand::takeFileOptions(SourceKind source, Job& job, ExportRequest& request) const
+{
+    if (isSet(QStringLiteral("folder")) &&
+        (isSet(QStringLiteral("overwrite")) || isSet(QStringLiteral("top-level"))))
+        return QStringLiteral("--folder cannot go with --overwrite or --top-level.");
+    // As in the export window, the choices about the old file exist only while there is one:
+    // a new file is written whole, at its top level, without a backup.
+    const bool exists = FileExists(job.DestinationFileLocation);
+    FileExportOptions& options = request.file;
+    options.merge = exists && !isSet(QStringLiteral("overwrite"));
+    options.intoNewFolder = options.merge && !isSet(QStringLiteral("top-level"));
+    options.newFolderName = isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
+                                                            : defaultNewFolderName(source);
+    options.linksBefore = isSet(QStringLiteral("links-before"));
+    request.backup = exists && !isSet(QStringLiteral("no-backup"));
+    return {};
+}
+
+QString ConvertCommand::takeFavoritesOptions(SourceKind source, ExportRequest& request) const
+{
+    FavoritesExportOptions& options = request.favorites;
+    const QString place =
+        isSet(QStringLiteral("where")) ? value(QStringLiteral("where")) : QStringLiteral("new");
+    if (place == QLatin1String("root"))
+        options.where = FavoritesWhere::Root;
+    else if (place == QLatin1String("new"))
+        options.where = FavoritesWhere::NewFolder;
+    else if (place == QLatin1String("existing"))
+        options.where = FavoritesWhere::ExistingFolder;
+    else
+        return QStringLiteral("--where takes root, new or existing.");
+    if ((options.where == FavoritesWhere::ExistingFolder) != isSet(QStringLiteral("existing")))
+        return QStringLiteral("--existing goes with --where existing, and only with it.");
+    if (isSet(QStringLiteral("folder")) && options.where != FavoritesWhere::NewFolder)
+        return QStringLiteral("--folder names the new folder of --where new.");
+    options.newFolderName = isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
+                                                            : defaultNewFolderName(source);
+    options.existingFolder = value(QStringLiteral("existing"));
+    return {};
+}
+
+QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
+{
+    for (const auto& [one, other] :
+         {std::pair{QStringLiteral("open-new"), QStringLiteral("same-window")},
+          std::pair{QStringLiteral("show-url"), QStringLiteral("no-show-url")},
+          std::pair{QStringLiteral("shadows"), QStringLiteral("no-shadows")},
+          std::pair{QStringLiteral("stats"), QStringLiteral("no-stats")},
+          std::pair{QStringLiteral("max-items"), QStringLiteral("no-max-items")}}) {
+        if (const QString problem = refuseBoth(one, other); !problem.isEmpty())
+            return problem;
+    }
+    MenuPageOptions& options = request.menu;
+    const QString layout = isSet(QStringLiteral("layout")) ? value(QStringLiteral("layout"))
+                                                           : QStringLiteral("horizontal");
+    if (layout != QLatin1String("horizontal") && layout != QLatin1String("vertical"))
+        return QStringLiteral("--layout takes horizontal or vertical.");
+    options.vertical = layout == QLatin1String("vertical");
+    options.openInNewWindow = !isSet(QStringLiteral("same-window"));
+    options.showUrl = !isSet(QStringLiteral("no-show-url"));
+    options.shadows = !isSet(QStringLiteral("no-shadows"));
+    options.showStatistics = isSet(QStringLiteral("stats"));
+    if (isSet(QStringLiteral("no-max-items"))) {
+        options.breakAfter.reset();
+    } else if (isSet(QStringLiteral("max-items"))) {
+        bool isNumber = false;
+        const int items = value(QStringLiteral("max-items")).toInt(&isNumber);
+        if (!isNumber || items < 2 || items > 99)
+            return QStringLiteral("Please, insert a number in range [2-99]");
+        options.breakAfter = items;
+    }
+    if (isSet(QStringLiteral("title")))
+        options.pageTitle = value(QStringLiteral("title"));
+
+    // "<Custom>" is the default colours; any other name must be a stored preset, matched as the
+    // store matches its sections.
+    const QString wanted = isSet(QStringLiteral("preset")) ? value(QStringLiteral("preset"))
+                                                           : QStringLiteral("<Custom>");
+    if (caseBlindKey(wanted) != caseBlindKey(QStringLiteral("<Custom>"))) {
+        MenuColorPresets presets;
+        presets.InstallBuiltInPresets();
+        presets.LoadColorPresets();
+        QStringList names;
+        for (const MenuColorPresets::Entry& entry : presets.entries()) {
+            if (caseBlindKey(entry.name) == caseBlindKey(wanted)) {
+                options.colors = presets.ApplyColorPreset(entry.row);
+                return {};
+            }
+            names << entry.name;
+        }
+        return QStringLiteral("There is no colour preset \"%1\". The presets are: %2.")
+            .arg(wanted, names.join(QStringLiteral(", ")));
+    }
+    return {};
+}
+
+// Checks the folders of --only, each with everything below it, as the selection window's
+// "Check Folder && All Subs" does.
+QString ConvertCommand::selectOnly(Job& job, bool& failed)
+{
+    if (Result<void> readable = checkReadable(sourceKindOf(job.mode), job.sourceLocation());
+        !readable) {
+        failed = true;
+        return readable.error();
+    }
+    Progress silent;
+    Result<BookmarkModel*> loaded = loadedSource(job, silent);
+    if (!loaded) {
+        failed = true;
+        return loaded.error();
+    }
+    BookmarkModel& model = *loaded.value();
+    for (const QString& text : m_parser.values(QStringLiteral("only"))) {
+        bool isNumber = false;
+        const int row = text.toInt(&isNumber);
+        if (!isNumber || row < 0 || row >= model.folderCount())
+            return QStringLiteral("--only %1 is not a folder of the source.").arg(text);
+        model.CheckFolderAndAllSubs(row);
+    }
+    return {};
+}
+
+int ConvertCommand::run(const QStringList& arguments)
+{
+    if (!parseArguments(m_parser, arguments, m_output))
+        return ExitUsage;
+    if (!isSet(QStringLiteral("from")) || !isSet(QStringLiteral("to")))
+        return m_output.usageError(QStringLiteral("convert needs --from and --to."));
+    const std::optional<SourceKind> source = parseForm(value(QStringLiteral("from")));
+    if (!source)
+        return m_output.usageError(QStringLiteral("--from takes ie, firefox or opera."));
+    const QString to = value(QStringLiteral("to"));
+    const std::optional<SourceKind> toBrowser = parseForm(to);
+    if (!toBrowser && to != QLatin1String("menu"))
+        return m_output.usageError(QStringLiteral("--to takes ie, firefox, opera or menu."));
+    const Destination destination =
+        toBrowser ? static_cast<Destination>(*toBrowser) : Destination::MenuPage;
+    QStringList paths = m_parser.positionalArguments();
+    if (paths.size() != 2)
+        return m_output.usageError(QStringLiteral("Give a source and a destination path."));
+    // The checks want a destination with a folder part, as the windows' dialogs give it.
+    for (QString& path : paths)
+        path = QFileInfo(path).absoluteFilePath();
+
+    Job job;
+    job.mode = exportModeOf(*source, destination);
+    if (job.mode == ExportMode::None)
+        return m_output.usageError(
+            QStringLiteral("The source and the destination are of the same form."));
+    if (*source == SourceKind::Favorites)
+        job.IELocation = paths[0];
+    else
+        job.SourceFileLocation = paths[0];
+
+    ExportRequest request;
+    QString problem;
+    switch (destination) {
+    case Destination::Favorites:
+        job.IELocation = paths[1];
+        problem = refuseOptionsOtherThan(kFavoritesOptions, QStringLiteral("a Favorites folder"));
+        if (problem.isEmpty())
+            problem = takeFavoritesOptions(*source, request);
+        break;
+    case Destination::BookmarkFile:
+    case Destination::Hotlist:
+        job.DestinationFileLocation = paths[1];
+        problem =
+            refuseOptionsOtherThan(kFileOptions, QStringLiteral("a bookmark file or hotlist"));
+        if (problem.isEmpty())
+            problem = takeFileOptions(*source, job, request);
+        break;
+    case Destination::MenuPage:
+        job.MenuFileLocation = paths[1];
+        problem = refuseOptionsOtherThan(kMenuOptions, QStringLiteral("a menu page"));
+        if (problem.isEmpty())
+            problem = takeMenuOptions(request);
+        break;
+    }
+    if (!problem.isEmpty())
+        return m_output.usageError(problem);
+
+    const bool exportAll = !isSet(QStringLiteral("only"));
+    request.file.exportAll = exportAll;
+    request.favorites.exportAll = exportAll;
+    request.menu.exportAll = exportAll;
+
+    // The export window counts its source as soon as it is chosen.
+    Progress silent;
+    const SourceCounts counts = CountSource(*source, job.sourceLocation(), silent);
+    job.TotalFolderCount = counts.folders;
+    job.TotalLinkCount = counts.links;
+    if (!exportAll) {
+        bool failed = false;
+        if (const QString onlyProblem = selectOnly(job, failed); !onlyProblem.isEmpty())
+            return failed ? m_output.failure(onlyProblem) : m_output.usageError(onlyProblem);
+    }
+
+    const ExportOutcome outcome = RunExport(job, request, SystemProcessTable(), silent);
+    if (!outcome.completed()) {
+        m_output.message(outcome.message.title);
+        m_output.message(outcome.message.text());
+        return ExitFailure;
+    }
+    m_output.result(outcome.message.lines.first());
+    if (outcome.linksNotWritten > 0) {
+        m_output.message(outcome.message.lines.last());
+        return ExitFailure;
+    }
+    return ExitSuccess;
+}
+
+} // namespace
+
+int runConvert(const QStringList& arguments, Output& output)
+{
+    return ConvertCommand(output).run(arguments);
+}
+
+} // namespace orvalink::cli
