@@ -1,5 +1,6 @@
 #include "platform/special_folders.h"
 #include "platform/user_name.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -7,40 +8,12 @@
 namespace orvalink {
 namespace {
 
-// Points an environment variable elsewhere for the life of the object.
-class EnvOverride
-{
-public:
-    EnvOverride(const char* name, const QString& value)
-        : m_name(name)
-        , m_had(qEnvironmentVariableIsSet(name))
-        , m_old(qgetenv(name))
-    {
-        if (value.isNull())
-            qunsetenv(name);
-        else
-            qputenv(name, value.toUtf8());
-    }
-    ~EnvOverride()
-    {
-        if (m_had)
-            qputenv(m_name, m_old);
-        else
-            qunsetenv(m_name);
-    }
-
-private:
-    const char* m_name;
-    bool m_had;
-    QByteArray m_old;
-};
-
 class SpecialFoldersTest : public ::testing::Test
 {
 protected:
     test::TempTree tree;
-    EnvOverride home{"HOME", tree.path(QStringLiteral("home"))};
-    EnvOverride xdg{"XDG_CONFIG_HOME", QString()};
+    test::ScopedEnvironment home{"HOME", tree.path(QStringLiteral("home"))};
+    test::ScopedEnvironment xdg{"XDG_CONFIG_HOME", QString()};
 };
 
 TEST_F(SpecialFoldersTest, FavoritesPreferTheHomeFolderThenWine)
@@ -69,11 +42,13 @@ TEST_F(SpecialFoldersTest, ConfigurationFoldersFollowXdgAndPortableMode)
     EXPECT_EQ(optionsFolder(program), tree.path(QStringLiteral("home/.config/orvalink")));
     {
         // A relative XDG path is to be ignored.
-        const EnvOverride relative("XDG_CONFIG_HOME", QStringLiteral("relative/config"));
+        const test::ScopedEnvironment relative("XDG_CONFIG_HOME",
+                                               QStringLiteral("relative/config"));
         EXPECT_EQ(optionsFolder(program), tree.path(QStringLiteral("home/.config/orvalink")));
     }
     {
-        const EnvOverride absolute("XDG_CONFIG_HOME", tree.path(QStringLiteral("xdg/")));
+        const test::ScopedEnvironment absolute("XDG_CONFIG_HOME",
+                                               tree.path(QStringLiteral("xdg/")));
         EXPECT_EQ(GetSpecialFolder(SpecialFolder::ApplicationData),
                   tree.path(QStringLiteral("xdg")));
         EXPECT_EQ(optionsFolder(program), tree.path(QStringLiteral("xdg/orvalink")));

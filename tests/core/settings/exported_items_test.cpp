@@ -1,4 +1,5 @@
 #include "settings/exported_items.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_tree.h"
 
 #include <QFile>
@@ -11,9 +12,6 @@ namespace {
 class ExportedItemsTest : public ::testing::Test
 {
 protected:
-    ExportedItemsTest() { qputenv("XDG_CONFIG_HOME", tree.path().toUtf8()); }
-    ~ExportedItemsTest() override { qputenv("XDG_CONFIG_HOME", m_xdg); }
-
     void storeTotal(const QByteArray& value) const
     {
         tree.write(kOptions, "[Settings]\r\nTotalItemsExported=" + value + "\r\n");
@@ -21,9 +19,7 @@ protected:
 
     const QString kOptions = QStringLiteral("orvalink/Orvalink.ini");
     test::TempTree tree;
-
-private:
-    QByteArray m_xdg = qgetenv("XDG_CONFIG_HOME");
+    test::ScopedEnvironment configHome{"XDG_CONFIG_HOME", tree.path()};
 };
 
 TEST_F(ExportedItemsTest, TotalGrowsAcrossCalls)

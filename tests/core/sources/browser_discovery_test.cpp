@@ -1,5 +1,6 @@
 #include "platform/browser_folders.h"
 #include "sources/browser_discovery.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>
@@ -16,17 +17,6 @@ QString u8(const char* text)
 class BrowserDiscoveryTest : public ::testing::Test
 {
 protected:
-    BrowserDiscoveryTest()
-    {
-        qputenv("HOME", tree.path(u8("home")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", tree.path(u8("xdg")).toUtf8());
-    }
-    ~BrowserDiscoveryTest() override
-    {
-        qputenv("HOME", m_home);
-        qputenv("XDG_CONFIG_HOME", m_xdg);
-    }
-
     QString bookmarks(const QString& profileFolder) const
     {
         return tree.write(profileFolder + u8("/bookmarks.html"), "<DL>\n");
@@ -41,11 +31,9 @@ protected:
     }
 
     test::TempTree tree;
+    test::ScopedEnvironment userHome{"HOME", tree.path(u8("home"))};
+    test::ScopedEnvironment configHome{"XDG_CONFIG_HOME", tree.path(u8("xdg"))};
     QStringList entries{u8("(placeholder)")};
-
-private:
-    QByteArray m_home = qgetenv("HOME");
-    QByteArray m_xdg = qgetenv("XDG_CONFIG_HOME");
 };
 
 TEST_F(BrowserDiscoveryTest, ProfilesInSectionOrder)
