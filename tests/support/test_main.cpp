@@ -1,5 +1,4 @@
 #include <QTemporaryDir>
-
 #include <gtest/gtest.h>
 
 // Every test process runs with a home and an options folder of its own, so that nothing a test
