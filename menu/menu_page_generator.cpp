@@ -4,10 +4,10 @@
 #include "menu/text_width.h"
 #include "sources/source_loader.h"
 #include "writers/atomic_text_file.h"
+#include "writers/html_text.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -54,25 +54,6 @@ const char* scriptEscape(char16_t c)
 }
 constexpr qsizetype kLongestScriptEscape = 4;
 
-const char* htmlEscape(char16_t c)
-{
-    switch (c) {
-    case u'&':
-        return "&amp;";
-    case u'<':
-        return "&lt;";
-    case u'>':
-        return "&gt;";
-    case u'"':
-        return "&quot;";
-    case u'\'':
-        return "&#39;";
-    default:
-        return nullptr;
-    }
-}
-constexpr qsizetype kLongestHtmlEscape = 6;
-
 template <const char* (*Escape)(char16_t)> bool putEscape(char*& dst, char16_t c, char16_t)
 {
     const char* escaped = Escape(c);
@@ -91,7 +72,7 @@ void appendScriptString(QByteArray& out, QStringView text)
 QByteArray html(QStringView text)
 {
     QByteArray out;
-    appendUtf8(out, text, kLongestHtmlEscape, putEscape<htmlEscape>);
+    appendHtmlText(out, text);
     return out;
 }
 
@@ -412,22 +393,13 @@ Result<int, UserMessage> CreateMenuPage(Job& job, const QString& pagePath,
     if (!source)
         return UserMessage{QStringLiteral("Error"), {source.error()}, MessageIcon::Critical};
 
-    const auto writeFailure = [](const QString& reason) {
-        return UserMessage{QStringLiteral("Error"),
-                           {QStringLiteral("Error Writing the Menu Page."), reason},
-                           MessageIcon::Critical};
-    };
-    // The new page goes beside the old one and takes its place only once it is complete.
-    QSaveFile file(pagePath);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(file.errorString());
-    ChunkedOutput out(file);
-    MenuPageGenerator generator(*source.value(), options, progress, out);
+    AtomicTextFile file(pagePath, QStringLiteral("Menu Page"));
+    if (Result<void, UserMessage> opened = file.open(); !opened)
+        return opened.failure();
+    MenuPageGenerator generator(*source.value(), options, progress, file.output());
     const int itemsWritten = generator.writePage();
-    out.flush();
-    if (!file.commit())
-        return writeFailure(file.errorString());
+    if (Result<void, UserMessage> committed = file.commit(); !committed)
+        return committed.failure();
     return itemsWritten;
 }
 

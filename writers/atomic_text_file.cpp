@@ -36,8 +36,9 @@ void ChunkedOutput::writeAll(QByteArrayView bytes)
     }
 }
 
-AtomicTextFile::AtomicTextFile(const QString& path)
+AtomicTextFile::AtomicTextFile(const QString& path, QString document)
     : m_path(path)
+    , m_document(std::move(document))
     , m_file(path)
     , m_output(m_file)
 {}
@@ -48,7 +49,7 @@ Result<void, UserMessage> AtomicTextFile::open()
     // new file must stand beside it or nothing is written at all.
     m_file.setDirectWriteFallback(false);
     if (!m_file.open(QIODevice::WriteOnly))
-        return fileWriteFailure(m_path, m_file.errorString());
+        return fileWriteFailure(m_path, m_file.errorString(), m_document);
     return {};
 }
 
@@ -58,14 +59,14 @@ Result<void, UserMessage> AtomicTextFile::commit()
     if (m_output.failed()) {
         const QString reason = m_file.errorString();
         m_file.cancelWriting();
-        return fileWriteFailure(m_path, reason);
+        return fileWriteFailure(m_path, reason, m_document);
     }
     if (!m_file.commit())
-        return fileWriteFailure(m_path, m_file.errorString());
+        return fileWriteFailure(m_path, m_file.errorString(), m_document);
     return {};
 }
 
-UserMessage fileWriteFailure(const QString& path, const QString& reason)
+UserMessage fileWriteFailure(const QString& path, const QString& reason, const QString& document)
 {
     // Root passes every permission test, so its failures (a vanished folder, a full disk) always
     // come with the system's reason.
@@ -76,12 +77,12 @@ UserMessage fileWriteFailure(const QString& path, const QString& reason)
     if (refused) {
         return UserMessage{
             QStringLiteral("Error"),
-            {QStringLiteral("Error Opening the Bookmark File."),
+            {QStringLiteral("Error Opening the %1.").arg(document),
              QStringLiteral("Please, Check You Have the Permission to Write this File.")},
             MessageIcon::Critical};
     }
     return UserMessage{QStringLiteral("Error"),
-                       {QStringLiteral("Error Writing the Bookmark File."), reason},
+                       {QStringLiteral("Error Writing the %1.").arg(document), reason},
                        MessageIcon::Critical};
 }
 

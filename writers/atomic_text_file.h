@@ -52,7 +52,9 @@ private:
 class AtomicTextFile
 {
 public:
-    explicit AtomicTextFile(const QString& path);
+    // document names the kind of file in messages: "Bookmark File", "Menu Page".
+    explicit AtomicTextFile(const QString& path,
+                            QString document = QStringLiteral("Bookmark File"));
 
     Result<void, UserMessage> open();
     ChunkedOutput& output() { return m_output; }
@@ -61,13 +63,15 @@ public:
 
 private:
     QString m_path;
+    QString m_document;
     QSaveFile m_file;
     ChunkedOutput m_output;
 };
 
-// The message for a bookmark file or hotlist that could not be read or written: the permission
-// message when the file or its folder refuses us, otherwise the system's reason.
-UserMessage fileWriteFailure(const QString& path, const QString& reason);
+// The message for a file that could not be read or written: the permission message when the
+// file or its folder refuses us, otherwise the system's reason. document names the kind of file.
+UserMessage fileWriteFailure(const QString& path, const QString& reason,
+                             const QString& document = QStringLiteral("Bookmark File"));
 
 // Appends text as UTF-8. For each ASCII character c, escape(dst, c, previous) may write a form of
 // its own at dst, advance dst and return true; previous is the UTF-16 unit before c (0 at the

@@ -3,6 +3,7 @@
 #include "platform/user_name.h"
 #include "sources/source_loader.h"
 #include "writers/export_walk.h"
+#include "writers/html_text.h"
 
 #include <QByteArrayView>
 #include <QFile>
@@ -21,57 +22,6 @@ constexpr QByteArrayView kFolderEnd = "</H3>\r\n";
 // tree thousands of folders deep it would make the file grow with the square of the depth.
 constexpr int kDeepestIndentLevel = 100;
 
-// Text between tags: nothing in a name may pass for markup, so every character that could is
-// written as its reference, which Firefox and Chromium-family browsers read back as it was.
-bool escapeText(char*& dst, char16_t c, char16_t)
-{
-    switch (c) {
-    case u'&':
-        putAscii(dst, "&amp;");
-        return true;
-    case u'<':
-        putAscii(dst, "&lt;");
-        return true;
-    case u'>':
-        putAscii(dst, "&gt;");
-        return true;
-    case u'"':
-        putAscii(dst, "&quot;");
-        return true;
-    case u'\'':
-        putAscii(dst, "&#39;");
-        return true;
-    default:
-        return false;
-    }
-}
-constexpr qsizetype kLongestTextEscape = 6;
-
-// A URL inside the quoted HREF value: only what could end the value or start a reference.
-bool escapeAttribute(char*& dst, char16_t c, char16_t)
-{
-    switch (c) {
-    case u'&':
-        putAscii(dst, "&amp;");
-        return true;
-    case u'"':
-        putAscii(dst, "&quot;");
-        return true;
-    default:
-        return false;
-    }
-}
-
-void appendText(QByteArray& out, QStringView text)
-{
-    appendUtf8(out, text, kLongestTextEscape, escapeText);
-}
-
-void appendAttribute(QByteArray& out, QStringView text)
-{
-    appendUtf8(out, text, kLongestTextEscape, escapeAttribute);
-}
-
 class BookmarkFileVisitor final : public ExportVisitor
 {
 public:
@@ -87,7 +37,7 @@ public:
             QByteArray& out = m_out.buffer();
             indent();
             out += kFolderStart;
-            appendText(out, m_tree.node(node).caption);
+            appendHtmlText(out, m_tree.node(node).caption);
             out += kFolderEnd;
             indent();
             out += kListStart;
@@ -102,9 +52,9 @@ public:
         for (const NameUrlPair& link : links) {
             indent();
             out += "<DT><A HREF=\"";
-            appendAttribute(out, link.url);
+            appendHtmlAttribute(out, link.url);
             out += "\">";
-            appendText(out, link.name);
+            appendHtmlText(out, link.name);
             out += "</A>\r\n";
             m_out.flushIfFull();
         }
@@ -163,9 +113,9 @@ void appendHeader(QByteArray& out, QStringView userName)
            "Do Not Edit! -->\r\n"
            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\n"
            "<TITLE>Bookmarks for ";
-    appendText(out, userName);
+    appendHtmlText(out, userName);
     out += "</TITLE>\r\n<H1>Bookmarks for ";
-    appendText(out, userName);
+    appendHtmlText(out, userName);
     out += "</H1>\r\n\r\n";
 }
 
@@ -217,7 +167,7 @@ Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,
     out.append(kListStart);
     if (options.intoNewFolder) {
         out.append(kFolderStart);
-        appendText(out.buffer(), options.newFolderName);
+        appendHtmlText(out.buffer(), options.newFolderName);
         out.append(kFolderEnd);
         out.append(kListStart);
     }

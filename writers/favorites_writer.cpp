@@ -25,12 +25,13 @@ struct Directory
     FolderNames names;
 };
 
-UserMessage favoritesFolderMissing()
+// The checks before an export catch a missing Favorites folder with their own message; this one
+// is for callers that write without them.
+UserMessage favoritesFolderMissing(const QString& folder)
 {
-    return UserMessage{QStringLiteral("Selected Subfolder Does Not Exist"),
-                       {QStringLiteral("The Selected Folder Where To Export The Bookmarks"),
-                        QStringLiteral("Does Not Exist Anymore. Please, Change Selection.")},
-                       MessageIcon::Exclamation};
+    return UserMessage{QStringLiteral("Error"),
+                       {QStringLiteral("The Favorites Folder Does Not Exist."), folder},
+                       MessageIcon::Critical};
 }
 
 QString baseFolder(const QString& favorites, const FavoritesExportOptions& options)
@@ -82,7 +83,7 @@ Result<FavoritesExportReport, UserMessage>
 ExportToFav(Job& job, const FavoritesExportOptions& options, Progress& progress)
 {
     if (!FolderExists(job.IELocation))
-        return favoritesFolderMissing();
+        return favoritesFolderMissing(job.IELocation);
     Result<BookmarkModel*> source = loadedSource(job, progress);
     if (!source)
         return UserMessage{QStringLiteral("Error"), {source.error()}, MessageIcon::Critical};
