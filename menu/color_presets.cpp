@@ -88,20 +88,21 @@ void MenuColorPresets::InstallBuiltInPresets()
     const double installed = leadingNumber(version.value()).value_or(0);
     if (installed >= kInstalledVersionNumber)
         return;
+    // One write for the presets and the version mark: another program reading the store at the
+    // same time sees both presets whole or none, and a failed write leaves the version as it was,
+    // so the next start tries again.
+    QList<CSetting::Write> writes;
     if (kBuiltInVersion > installed) {
         for (const BuiltInPreset& preset : kBuiltInPresets) {
             const QString name = QString::fromUtf16(preset.name);
             const QStringList colors =
                 QString::fromUtf16(preset.colors).split(u' ', Qt::SkipEmptyParts);
-            for (int slot = 0; slot < colors.size(); ++slot) {
-                // Without the presets the version must stay as it was, so the next start
-                // tries again.
-                if (!store.SaveSettingStr(name, colorKey(slot), colors[slot]))
-                    return;
-            }
+            for (int slot = 0; slot < colors.size(); ++slot)
+                writes.append({name, colorKey(slot), colors[slot]});
         }
     }
-    (void)store.SaveSettingStr(kVersionSection, kVersionKey, kInstalledVersion);
+    writes.append({kVersionSection, kVersionKey, kInstalledVersion});
+    (void)store.SaveSettings(writes);
 }
 
 void MenuColorPresets::LoadColorPresets()
@@ -166,13 +167,11 @@ Result<void> MenuColorPresets::SaveColorPreset(const QString& name, const MenuCo
         return Failure(QStringLiteral("A Menu Color Preset cannot be named %1.").arg(name));
     CSetting store = openStore(m_storeName);
     const QString section = name.trimmed();
-    for (int slot = 0; slot < MenuColorSlotCount; ++slot) {
-        Result<void> written = store.SaveSettingInt(
-            section, colorKey(slot), static_cast<qint32>(colors[static_cast<size_t>(slot)]));
-        if (!written)
-            return written;
-    }
-    return {};
+    QList<CSetting::Write> writes;
+    for (int slot = 0; slot < MenuColorSlotCount; ++slot)
+        writes.append(
+            {section, colorKey(slot), QString::number(colors[static_cast<size_t>(slot)])});
+    return store.SaveSettings(writes);
 }
 
 Result<int> MenuColorPresets::savePreset(const QString& name, const MenuColors& colors)

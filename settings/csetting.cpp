@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSaveFile>
 #include <limits>
 #include <optional>
@@ -85,6 +86,31 @@ std::optional<Cause> saveDocument(const QString& path, const IniDocument& docume
     return std::nullopt;
 }
 
+// Keeps other processes from changing the file between this one's read and its write. The lock
+// file stands beside the options file; one left behind by a crashed process goes stale.
+class StoreLock
+{
+public:
+    explicit StoreLock(const QString& path)
+        : m_folder(QFileInfo(path).absolutePath())
+        , m_lock(path + QStringLiteral(".lock"))
+    {}
+
+    std::optional<Cause> acquire()
+    {
+        if (!QDir().mkpath(m_folder))
+            return Cause{kPathNotFound, QStringLiteral("Path not found")};
+        constexpr int kWaitMilliseconds = 10000;
+        if (!m_lock.tryLock(kWaitMilliseconds))
+            return Cause{kFileAccessError, QStringLiteral("The file is in use by another program")};
+        return std::nullopt;
+    }
+
+private:
+    QString m_folder;
+    QLockFile m_lock;
+};
+
 // The number a Windows profile integer read gives: an optional minus and the leading digits.
 std::optional<qint32> leadingNumber(QStringView text)
 {
@@ -104,6 +130,20 @@ std::optional<qint32> leadingNumber(QStringView text)
     if (number > std::numeric_limits<qint32>::max())
         return std::nullopt;
     return static_cast<qint32>(number);
+}
+
+// An integer setting as the Windows profile functions read it: the leading number of the value,
+// the default for a missing key or an empty value; fails for a number beyond 32 bits.
+Result<qint32> intValue(const IniDocument& document, const QString& section, const QString& key,
+                        qint32 defaultValue)
+{
+    const std::optional<QString> text = document.value(section, key);
+    if (!text || text->isEmpty())
+        return defaultValue;
+    const std::optional<qint32> number = leadingNumber(*text);
+    if (!number)
+        return Failure();
+    return *number;
 }
 
 } // namespace
@@ -133,15 +173,13 @@ Result<qint32> CSetting::GetSettingInt(const QString& section, const QString& ke
     auto document = readDocument(iniPath());
     if (auto* cause = std::get_if<Cause>(&document))
         return failure(SettingReadingError, "GetSettingInt", "Error reading Setting ", *cause);
-    const std::optional<QString> text = std::get<IniDocument>(document).value(section, key);
-    if (!text || text->isEmpty())
-        return defaultValue;
-    const std::optional<qint32> number = leadingNumber(*text);
+    const Result<qint32> number =
+        intValue(std::get<IniDocument>(document), section, key, defaultValue);
     if (!number) {
         return failure(SettingReadingError, "GetSettingInt", "Error reading Setting ",
                        {kOverflow, QStringLiteral("Overflow")});
     }
-    return *number;
+    return number;
 }
 
 Result<QList<SettingEntry>> CSetting::GetSettingAll(const QString& section) const
@@ -163,33 +201,75 @@ Result<QStringList> CSetting::GetSectionNames() const
 Result<void> CSetting::SaveSettingStr(const QString& section, const QString& key,
                                       const QString& value)
 {
-    return write(section, key, value, "SaveSettingStr");
+    return write({{section, key, value}}, "SaveSettingStr");
 }
 
 Result<void> CSetting::SaveSettingInt(const QString& section, const QString& key, qint32 value)
 {
-    return write(section, key, QString::number(value), "SaveSettingInt");
+    return write({{section, key, QString::number(value)}}, "SaveSettingInt");
 }
 
-Result<void> CSetting::write(const QString& section, const QString& key, const QString& value,
-                             const char* operation)
+Result<void> CSetting::SaveSettings(const QList<Write>& writes)
+{
+    return write(writes, "SaveSettings");
+}
+
+Result<void> CSetting::write(const QList<Write>& writes, const char* operation)
 {
     static constexpr char kText[] = "Error writing Setting ";
     const QString path = iniPath();
+    StoreLock lock(path);
+    if (const auto cause = lock.acquire())
+        return failure(WritingError, operation, kText, *cause);
     auto document = readDocument(path);
     if (auto* cause = std::get_if<Cause>(&document))
         return failure(WritingError, operation, kText, *cause);
-    if (!std::get<IniDocument>(document).setValue(section, key, value))
-        return failure(WritingError, operation, kText, invalidArgument());
-    if (const auto cause = saveDocument(path, std::get<IniDocument>(document)))
+    IniDocument& ini = std::get<IniDocument>(document);
+    for (const Write& change : writes) {
+        if (!IniDocument::canStore(change.section, change.key, change.value))
+            return failure(WritingError, operation, kText, invalidArgument());
+    }
+    for (const Write& change : writes)
+        ini.setValue(change.section, change.key, change.value);
+    if (const auto cause = saveDocument(path, ini))
         return failure(WritingError, operation, kText, *cause);
     return {};
+}
+
+Result<qint32>
+CSetting::UpdateSettingInt(const QString& section, const QString& key, qint32 defaultValue,
+                           const std::function<std::optional<qint32>(qint32)>& change)
+{
+    static constexpr char kText[] = "Error writing Setting ";
+    const QString path = iniPath();
+    StoreLock lock(path);
+    if (const auto cause = lock.acquire())
+        return failure(WritingError, "UpdateSettingInt", kText, *cause);
+    auto document = readDocument(path);
+    if (auto* cause = std::get_if<Cause>(&document))
+        return failure(SettingReadingError, "UpdateSettingInt", "Error reading Setting ", *cause);
+    IniDocument& ini = std::get<IniDocument>(document);
+    const Result<qint32> current = intValue(ini, section, key, defaultValue);
+    if (!current)
+        return failure(SettingReadingError, "UpdateSettingInt", "Error reading Setting ",
+                       {kOverflow, QStringLiteral("Overflow")});
+    const std::optional<qint32> changed = change(current.value());
+    if (!changed)
+        return current.value();
+    if (!ini.setValue(section, key, QString::number(*changed)))
+        return failure(WritingError, "UpdateSettingInt", kText, invalidArgument());
+    if (const auto cause = saveDocument(path, ini))
+        return failure(WritingError, "UpdateSettingInt", kText, *cause);
+    return *changed;
 }
 
 Result<void> CSetting::DeleteKey(const QString& section, const QString& key)
 {
     static constexpr char kText[] = "Error Deleting Key ";
     const QString path = iniPath();
+    StoreLock lock(path);
+    if (const auto cause = lock.acquire())
+        return failure(DeletingError, "DeleteKey", kText, *cause);
     auto document = readDocument(path);
     if (auto* cause = std::get_if<Cause>(&document))
         return failure(DeletingError, "DeleteKey", kText, *cause);

@@ -6,12 +6,16 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 namespace orvalink {
 
 // Named values kept in an INI file, addressed by section and key. Every call reads or writes
 // the file at once and nothing is kept in memory, so two stores on one file see each other's
-// writes. Create one where it is needed and drop it afterwards.
+// writes, also across processes (the desktop program and the command line share the file):
+// a write reads, changes and replaces the file under a lock file beside it, so no process
+// loses another's change. Create one where it is needed and drop it afterwards.
 //
 // A failure carries the store's error number as its code, the operation as its source (for
 // example "CSetting.GetSettingInt") and a message such as "Error reading Setting (6, Overflow)".
@@ -51,13 +55,26 @@ public:
     // value is replaced where it stands. Every other line of the file stays as it was.
     Result<void> SaveSettingStr(const QString& section, const QString& key, const QString& value);
     Result<void> SaveSettingInt(const QString& section, const QString& key, qint32 value);
+    // Writes several values in one go: another store reading the file at the same moment sees
+    // all of them or none (a colour preset is eight keys that only make sense together).
+    struct Write
+    {
+        QString section;
+        QString key;
+        QString value;
+    };
+    Result<void> SaveSettings(const QList<Write>& writes);
+    // Reads an integer as GetSettingInt() does and writes what change makes of it, in one go, so
+    // that no other process writes in between (a running total). change returns the value to
+    // write, or nothing to leave the file alone. Returns the value the setting holds afterwards.
+    Result<qint32> UpdateSettingInt(const QString& section, const QString& key, qint32 defaultValue,
+                                    const std::function<std::optional<qint32>(qint32)>& change);
     // Removes a key, or with an empty key the whole section. Removing what is not there
     // succeeds.
     Result<void> DeleteKey(const QString& section, const QString& key);
 
 private:
-    Result<void> write(const QString& section, const QString& key, const QString& value,
-                       const char* operation);
+    Result<void> write(const QList<Write>& writes, const char* operation);
 
     QString m_iniPath;
 };

@@ -2,6 +2,7 @@
 
 #include "settings/csetting.h"
 
+#include <algorithm>
 #include <limits>
 
 namespace orvalink {
@@ -13,18 +14,25 @@ qint32 AddTotalItemsExported(qint32 count)
 
     CSetting store;
     store.Init();
-    const Result<qint32> stored = store.GetSettingInt(kSection, kKey, 0);
-    if (!stored)
-        return 0;
-    qint32 total = stored.value();
-    const qint64 sum = qint64(total) + count;
-    if (count != 0 && sum >= std::numeric_limits<qint32>::min() &&
-        sum <= std::numeric_limits<qint32>::max()) {
-        total = static_cast<qint32>(sum);
-        // A failed write leaves the old total, which is all the caller could do about it.
-        (void)store.SaveSettingInt(kSection, kKey, total);
+    // Read and written in one go: two programs exporting at the same time lose no item.
+    const auto add = [count](qint32 total) -> std::optional<qint32> {
+        const qint64 sum = qint64(total) + count;
+        if (count == 0 || sum < std::numeric_limits<qint32>::min() ||
+            sum > std::numeric_limits<qint32>::max())
+            return std::nullopt;
+        return static_cast<qint32>(sum);
+    };
+    if (count == 0) {
+        // Only reading: the file is not even created.
+        const Result<qint32> stored = store.GetSettingInt(kSection, kKey, 0);
+        return stored ? std::max(stored.value(), 0) : 0;
     }
-    return total < 0 ? 0 : total;
+    // A failed write leaves the old total, which is all the caller could do about it.
+    const Result<qint32> total = store.UpdateSettingInt(kSection, kKey, 0, add);
+    if (total)
+        return std::max(total.value(), 0);
+    const Result<qint32> stored = store.GetSettingInt(kSection, kKey, 0);
+    return stored ? std::max(stored.value(), 0) : 0;
 }
 
 } // namespace orvalink

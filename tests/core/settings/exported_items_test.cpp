@@ -3,6 +3,10 @@
 #include "tests/support/temp_tree.h"
 
 #include <QFile>
+#ifdef Q_OS_UNIX
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
 #include <gtest/gtest.h>
 
 namespace orvalink {
@@ -52,6 +56,31 @@ TEST_F(ExportedItemsTest, TotalIsThirtyTwoBitsAndNeverWraps)
     EXPECT_EQ(AddTotalItemsExported(3), 0);
     EXPECT_EQ(tree.read(kOptions), "[Settings]\r\nTotalItemsExported=99999999999\r\n");
 }
+
+#ifdef Q_OS_UNIX
+TEST_F(ExportedItemsTest, ProgramsExportingAtTheSameTimeLoseNoItem)
+{
+    constexpr int programs = 4;
+    constexpr int exportsEach = 25;
+    std::vector<pid_t> children;
+    for (int p = 0; p < programs; ++p) {
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            for (int e = 0; e < exportsEach; ++e)
+                AddTotalItemsExported(1);
+            _exit(0);
+        }
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    EXPECT_EQ(AddTotalItemsExported(0), programs * exportsEach);
+}
+#endif
 
 } // namespace
 } // namespace orvalink
