@@ -1,36 +1,61 @@
-// The cascading menu page in headless Chromium: the engine, events and shadow blocks of
-// resources/menu/ inside pages in the generator's format, driven as a person would drive them.
+// The cascading menu page in headless Chromium: pages that orvalink-cli generates from the
+// sources in sources/, driven as a person would drive them.
+//
+// horizontal.html: menu.adr with News, Reference and Documentation and Unsorted on the bar,
+//   "more..." after 9 entries, links in the same window, with shadows and "Show URL".
+// vertical.html: menu.html with Daily work, Home and Travel down the side, no breaks, links in
+//   a new window, no shadows, no "Show URL".
+// vertical-more.html: menu.adr as horizontal.html, but down the side and with new windows.
+// big.html: 100,000 links in 5,000 folders, everything exported.
 import assert from 'node:assert/strict';
 import fs from 'node:fs';
+import os from 'node:os';
 import path from 'node:path';
 import { after, before, describe, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 import { chromium } from 'playwright-core';
-import { pageWithMenus, scriptBlock, startServer } from './support/server.mjs';
+import { generatePages } from './support/pages.mjs';
+import { startServer } from './support/server.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const screenshotDir = process.env.ORVALINK_SCREENSHOT_DIR ||
     path.join(here, '..', '..', 'build', 'browser-screenshots');
 
+let workDir;
+let pagesDir;
 let browser;
 let server;
 
 before(async () => {
-    server = await startServer();
+    workDir = fs.mkdtempSync(path.join(os.tmpdir(), 'orvalink-menu-pages-'));
     // Debian's Chromium, never a browser of the tool's own. Playwright starts it with a fresh
     // temporary profile (its own --user-data-dir) and removes that afterwards.
-    browser = await chromium.launch({
+    const [pages, launched] = await Promise.allSettled([generatePages(workDir), chromium.launch({
         executablePath: '/usr/bin/chromium',
         headless: true,
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    });
+    })]);
+    // Both are waited for, so that a failure of one leaves nothing running for after() to miss.
+    browser = launched.value;
+    for (const { status, reason } of [pages, launched]) {
+        if (status === 'rejected') {
+            throw reason;
+        }
+    }
+    pagesDir = pages.value;
+    server = await startServer(pagesDir);
 });
 
 after(async () => {
     await browser?.close();
     await server?.close();
+    if (workDir) {
+        fs.rmSync(workDir, { recursive: true, force: true });
+    }
 });
+
+const pageText = (name) => fs.readFileSync(path.join(pagesDir, name), 'utf8');
 
 // Opens a page in a fresh context and fails the test on any console or page error.
 async function open(t, name, { width = 1024, height = 700, doctype, hasTouch } = {}) {
@@ -82,11 +107,16 @@ function screenshot(page, name) {
 
 // Independent pages in separate contexts: these run side by side.
 describe('menu pages', { concurrency: true }, () => {
-    test('the script blocks can sit inside the hidden script element of a page', () => {
-        for (const name of ['engine.js', 'events.js', 'shadows.js']) {
-            const text = scriptBlock(name).join('\n');
+    test('nothing inside the hidden script element of a page ends it early', () => {
+        // The engine, its events and shadows, and every item with its name and address.
+        for (const name of ['horizontal.html', 'vertical.html']) {
+            const text = pageText(name).toLowerCase();
+            const start = text.indexOf('<script language="javascript1.2"><!--');
+            const end = text.indexOf('// end hide -->\r\n</script>');
+            assert.ok(start >= 0 && end > start, `${name} has its script element`);
+            const script = text.slice(start + '<script language="javascript1.2"><!--'.length, end);
             for (const forbidden of ['<!--', '-->', '<script', '</script']) {
-                assert.ok(!text.toLowerCase().includes(forbidden), `${name} contains ${forbidden}`);
+                assert.ok(!script.includes(forbidden), `${name} contains ${forbidden}`);
             }
         }
     });
@@ -102,8 +132,10 @@ describe('menu pages', { concurrency: true }, () => {
             assert.deepEqual(await itemRects(left, 'root'),
                              [[0, 16, 230, 22], [0, 40, 230, 22], [0, 64, 230, 22]]);
         }
-        // Exporting the selection with nothing ticked leaves an empty bar.
-        server.addPage('empty.html', pageWithMenus(["startMenu('root', false, 10, 0, 17, hBar);"]));
+        // Exporting the selection with nothing ticked leaves an empty bar: the generator then
+        // writes the bar's line and no item.
+        server.addPage('empty.html', pageText('horizontal.html').replace(
+            /(startMenu\('root'.*\r\n)[^]*?(?=hideDelay=)/, '$1'));
         const empty = await open(t, 'empty.html');
         assert.equal(await empty.locator('[data-menu="root"] > [data-item]').count(), 0);
     });
@@ -145,6 +177,18 @@ describe('menu pages', { concurrency: true }, () => {
         assert.equal((await page.locator(item('mmo6_17', 7)).boundingBox()).y, moreTop);
         assert.equal(await page.locator(item('mmo6_17', 8)).count(), 0);
         await screenshot(page, 'more-chain');
+
+        const left = await open(t, 'vertical-more.html');
+        await left.hover(item('root', 2));
+        await assertAt(left, 'm6', 227, 40);
+        const leftMoreTop = (await left.locator(item('m6', 10)).boundingBox()).y;
+        assert.equal(leftMoreTop, 229);
+        await left.hover(item('m6', 10));
+        await assertAt(left, 'mmo6_8', 454, 40);
+        await left.hover(item('mmo6_8', 10));
+        await assertAt(left, 'mmo6_17', 681, 103);
+        assert.equal((await left.locator(item('mmo6_17', 7)).boundingBox()).y, leftMoreTop);
+        await screenshot(left, 'vertical-more-chain');
     });
 
     test('items act by type: "" follows, "nw:" opens a window, "js:" runs', async (t) => {
