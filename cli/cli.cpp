@@ -100,6 +100,12 @@ bool asksForHelp(const QStringList& arguments)
 
 int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
 {
+    return runCli(arguments, out, err, SystemProcessTable());
+}
+
+int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err,
+           const ProcessTable& processes)
+{
     Output output(out, err);
     if (arguments.isEmpty())
         return output.usageError(QStringLiteral("No command given."));
@@ -114,7 +120,7 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
     if (command == QLatin1String("list"))
         return list(rest, output);
     if (command == QLatin1String("convert"))
-        return cli::runConvert(rest, output);
+        return cli::runConvert(rest, output, processes);
     if (command == QLatin1String("discover"))
         return discover(rest, output);
     return output.usageError(QStringLiteral("Unknown command \"%1\".").arg(command));

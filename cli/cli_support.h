@@ -2,6 +2,7 @@
 
 #include "model/export_mode.h"
 #include "model/result.h"
+#include "platform/processes.h"
 
 #include <QCommandLineParser>
 #include <QIODevice>
@@ -46,6 +47,6 @@ std::optional<SourceKind> parseForm(const QString& form);
 // Whether a source can be read at all, with the reason when not.
 Result<void> checkReadable(SourceKind kind, const QString& path);
 
-int runConvert(const QStringList& arguments, Output& output);
+int runConvert(const QStringList& arguments, Output& output, const ProcessTable& processes);
 
 } // namespace orvalink::cli

@@ -62,8 +62,9 @@ QString defaultNewFolderName(SourceKind from)
 class ConvertCommand
 {
 public:
-    explicit ConvertCommand(Output& output)
+    ConvertCommand(Output& output, const ProcessTable& processes)
         : m_output(output)
+        , m_processes(processes)
     {
         QStringList names =
             kFileOptions + kFavoritesOptions + kMenuOptions +
@@ -95,6 +96,7 @@ private:
     QString selectOnly(Job& job, bool& failed);
 
     Output& m_output;
+    const ProcessTable& m_processes;
     QCommandLineParser m_parser;
 };
 
@@ -312,7 +314,7 @@ int ConvertCommand::run(const QStringList& arguments)
             return failed ? m_output.failure(onlyProblem) : m_output.usageError(onlyProblem);
     }
 
-    const ExportOutcome outcome = RunExport(job, request, SystemProcessTable(), silent);
+    const ExportOutcome outcome = RunExport(job, request, m_processes, silent);
     if (!outcome.completed()) {
         m_output.message(outcome.message.title);
         m_output.message(outcome.message.text());
@@ -328,9 +330,9 @@ int ConvertCommand::run(const QStringList& arguments)
 
 } // namespace
 
-int runConvert(const QStringList& arguments, Output& output)
+int runConvert(const QStringList& arguments, Output& output, const ProcessTable& processes)
 {
-    return ConvertCommand(output).run(arguments);
+    return ConvertCommand(output, processes).run(arguments);
 }
 
 } // namespace orvalink::cli

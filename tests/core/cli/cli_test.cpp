@@ -1,4 +1,5 @@
 #include "cli/cli.h"
+#include "tests/core/cli/cli_runner.h"
 #include "tests/support/temp_tree.h"
 
 #include <QBuffer>
@@ -11,29 +12,8 @@
 namespace orvalink {
 namespace {
 
-struct CliRun
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-CliRun runInProcess(const QStringList& arguments)
-{
-    QByteArray out;
-    QByteArray err;
-    QBuffer outBuffer(&out);
-    QBuffer errBuffer(&err);
-    outBuffer.open(QIODevice::WriteOnly);
-    errBuffer.open(QIODevice::WriteOnly);
-    CliRun run;
-    run.exitCode = runCli(arguments, outBuffer, errBuffer);
-    outBuffer.close();
-    errBuffer.close();
-    run.out = QString::fromUtf8(out);
-    run.err = QString::fromUtf8(err);
-    return run;
-}
+using test::CliRun;
+using test::runInProcess;
 
 const QByteArray kHotlist("Opera Hotlist version 2.0\n\n"
                           "#FOLDER\n\tNAME=Work \"&\" play\n\n"

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace orvalink::test {
+
+// What one run of the command line printed and returned.
+struct CliRun
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+// Runs orvalink-cli in process. No browser counts as running, so a Firefox open on the machine
+// that runs the tests cannot fail a conversion.
+CliRun runInProcess(const QStringList& arguments);
+
+// How treeOf() writes a link: "Folder/Name <URL>", or "Folder/Name" TAB "URL" for names that may
+// hold " <" themselves.
+enum class LinkFormat { Angles, Tab };
+
+// A source's entries below the root as the command line lists them, sorted: a folder as
+// "Folder/Sub/", a link as the format says. The writers order links by name and folders without
+// regard to case, so this compares what stands where, not the order.
+QStringList treeOf(const QString& form, const QString& path,
+                   LinkFormat format = LinkFormat::Angles);
+
+} // namespace orvalink::test
