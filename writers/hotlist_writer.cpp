@@ -82,6 +82,31 @@ private:
     ChunkedOutput& m_out;
 };
 
+UserMessage notAHotlist()
+{
+    return UserMessage{QStringLiteral("Not an Opera Hotlist"),
+                       {QStringLiteral("The Selected File Is Not an Opera Hotlist."),
+                        QStringLiteral("Please, Select Another Opera Hotlist File.")},
+                       MessageIcon::Exclamation};
+}
+
+// Whether records can be appended to these bytes: a hotlist starts with its header line, or (when
+// an older program appended to an empty file) with a record or a folder end. Anything else,
+// such as a bookmark file chosen by mistake, would be spoilt by appending.
+bool canAppendTo(QByteArrayView old)
+{
+    if (old.startsWith("\xEF\xBB\xBF"))
+        old = old.sliced(3);
+    const QByteArrayView first = old.trimmed();
+    if (first.isEmpty())
+        return true;
+    const qsizetype end = first.indexOf('\n');
+    const QByteArrayView line = (end < 0 ? first : first.first(end)).trimmed();
+    return line.startsWith("#") || line == "-" ||
+           QByteArrayView(line.first(std::min<qsizetype>(line.size(), 13)))
+                   .compare("Opera Hotlist", Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 void WriteFolderRecord(QByteArray& out, QStringView name, int order)
@@ -129,13 +154,18 @@ Result<void, UserMessage> WriteOperaHotlist(Job& job, const QString& filePath,
         old = oldFile.readAll();
         if (oldFile.error() != QFileDevice::NoError)
             return fileWriteFailure(filePath, oldFile.errorString());
+        if (!canAppendTo(old))
+            return notAHotlist();
     }
+    // Appending to an empty file writes a whole hotlist: records without a header are no hotlist
+    // other programs read.
+    const bool append = options.merge && !old.trimmed().isEmpty();
 
     AtomicTextFile file(filePath);
     if (Result<void, UserMessage> opened = file.open(); !opened)
         return opened;
     ChunkedOutput& out = file.output();
-    if (options.merge) {
+    if (append) {
         out.writeThrough(old);
         if (old.endsWith('\r'))
             out.append("\n");

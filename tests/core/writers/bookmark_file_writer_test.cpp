@@ -257,13 +257,16 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
     for (int i = 0; i < 3000; ++i)
         big += "<A HREF=\"http://example.com/" + QByteArray::number(i) + "\">Link</A>\n";
     const QString source = dir.write(QStringLiteral("source.html"), big);
-    const QByteArray oldBytes = "<DL><p>\r\n</DL><p>\r\n";
     const bool root = geteuid() == 0;
     const auto readOnlyFolder = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
                                 QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther;
     ASSERT_TRUE(QFile::setPermissions(dir.path(), readOnlyFolder | QFile::WriteOwner));
 
     for (const WriterCase& writer : kWriters) {
+        // Something each writer will merge into.
+        const QByteArray oldBytes = writer.form == SourceKind::Hotlist
+                                        ? QByteArray("Opera Hotlist version 2.0\r\n\r\n")
+                                        : QByteArray("<DL><p>\r\n</DL><p>\r\n");
         for (const bool merge : {false, true}) {
             SCOPED_TRACE(std::string(writer.name) + (merge ? " merge" : " erase"));
             FileExportOptions options;

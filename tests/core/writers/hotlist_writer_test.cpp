@@ -67,6 +67,18 @@ TEST(HotlistWriter, AppendsWithoutHeaderAfterEndingTheOldLastLine)
     ASSERT_TRUE(WriteOperaHotlist(job, out, options, quiet).ok());
     EXPECT_TRUE(
         dir.read(QStringLiteral("opera6.adr")).startsWith("#URL\r\n\tNAME=x\r\n#FOLDER\r\n"));
+
+    // Appending to an empty file writes a whole hotlist; anything that is no hotlist is left
+    // alone rather than spoilt.
+    dir.write(QStringLiteral("opera6.adr"), "\r\n");
+    ASSERT_TRUE(WriteOperaHotlist(job, out, options, quiet).ok());
+    EXPECT_TRUE(dir.read(QStringLiteral("opera6.adr")).startsWith("Opera Hotlist version 2.0\r\n"));
+    const QByteArray html = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n</DL>\n";
+    dir.write(QStringLiteral("opera6.adr"), html);
+    const Result<void, UserMessage> refused = WriteOperaHotlist(job, out, options, quiet);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.failure().title, QStringLiteral("Not an Opera Hotlist"));
+    EXPECT_EQ(dir.read(QStringLiteral("opera6.adr")), html);
 }
 
 TEST(HotlistWriter, KeepsEachNameOnOneLineAndOnlyCheckedFolders)
