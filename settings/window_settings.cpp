@@ -1,0 +1,518 @@
+#include "settings/window_settings.h"
+
+#include "model/job.h"
+#include "settings/csetting.h"
+#include "sources/file_helpers.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+#include <optional>
+
+namespace orvalink {
+
+namespace {
+
+const QString kPosition = QStringLiteral("Position");
+const QString kSettings = QStringLiteral("Settings");
+// Histories keep five entries.
+constexpr int kHistoryLength = 5;
+
+// Reads from the program's own options. An options file that cannot be read at all gives the
+// defaults, as a missing one does; a single value that cannot be read (a number beyond 32
+// bits) is nothing, and its control keeps its state.
+class SettingsReader
+{
+public:
+    SettingsReader() { m_store.Init(); }
+
+    std::optional<qint32> integer(const QString& section, const QString& key, qint32 fallback)
+    {
+        const Result<qint32> value = m_store.GetSettingInt(section, key, fallback);
+        if (value)
+            return value.value();
+        return fileUnreadable() ? std::optional<qint32>(fallback) : std::nullopt;
+    }
+    std::optional<QString> text(const QString& section, const QString& key,
+                                const QString& fallback = QString())
+    {
+        const Result<QString> value = m_store.GetSettingStr(section, key, fallback);
+        if (value)
+            return value.value();
+        return fileUnreadable() ? std::optional<QString>(fallback) : std::nullopt;
+    }
+
+private:
+    bool fileUnreadable()
+    {
+        if (!m_unreadable) {
+            QFile file(m_store.iniPath());
+            m_unreadable = file.exists() && !file.open(QIODevice::ReadOnly);
+        }
+        return *m_unreadable;
+    }
+
+    CSetting m_store;
+    std::optional<bool> m_unreadable;
+};
+
+// Collects a window's values and writes them in one go. A value the file cannot hold (a line
+// break in a path) is skipped; a store that cannot be written keeps its old values.
+class SettingsWriter
+{
+public:
+    ~SettingsWriter()
+    {
+        if (m_writes.isEmpty())
+            return;
+        CSetting store;
+        store.Init();
+        static_cast<void>(store.SaveSettings(m_writes));
+    }
+
+    void text(const QString& section, const QString& key, const QString& value)
+    {
+        if (IniDocument::canStore(section, key, value))
+            m_writes.append({section, key, value});
+    }
+    void integer(const QString& section, const QString& key, qint32 value)
+    {
+        text(section, key, QString::number(value));
+    }
+
+private:
+    QList<CSetting::Write> m_writes;
+};
+
+template <typename Control> Control* find(const QWidget& window, const QString& name)
+{
+    return window.findChild<Control*>(name);
+}
+
+QString arrayName(const QString& name, int index)
+{
+    return name + QLatin1Char('(') + QString::number(index) + QLatin1Char(')');
+}
+
+// The screen area windows are kept on, in logical pixels.
+QRect screenArea(const QScreen* screen)
+{
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+}
+
+QRect screenAreaOf(const QWidget& window)
+{
+    return screenArea(window.screen());
+}
+
+int toTwips(int pixels)
+{
+    return pixels * kTwipsPerPixel;
+}
+
+int toPixels(int twips)
+{
+    return int(std::lround(twips / double(kTwipsPerPixel)));
+}
+
+int roundedShare(int whole, int parts)
+{
+    return int(std::lround(whole / double(parts)));
+}
+
+// Check boxes store their state: 0 unchecked, 1 checked, 2 partly checked.
+void loadCheckBox(SettingsReader& reader, const QWidget& window, const QString& name,
+                  const QString& key, qint32 fallback)
+{
+    auto* box = find<QCheckBox>(window, name);
+    if (!box)
+        return;
+    const std::optional<qint32> value = reader.integer(kSettings, key, fallback);
+    if (!value)
+        return;
+    if (*value == 0)
+        box->setCheckState(Qt::Unchecked);
+    else if (*value == 1)
+        box->setCheckState(Qt::Checked);
+    else if (*value == 2)
+        box->setCheckState(Qt::PartiallyChecked);
+}
+
+void saveCheckBox(SettingsWriter& writer, const QWidget& window, const QString& name,
+                  const QString& key)
+{
+    if (const auto* box = find<QCheckBox>(window, name))
+        writer.integer(kSettings, key,
+                       box->checkState() == Qt::PartiallyChecked ? 2
+                       : box->isChecked()                        ? 1
+                                                                 : 0);
+}
+
+// Option buttons: any value but 0 selects. Clearing one is possible even in an exclusive
+// group, so that a file saying "none of them" is shown as it says.
+void setOptionButton(QAbstractButton& button, bool selected)
+{
+    if (button.isChecked() == selected)
+        return;
+    if (selected) {
+        button.setChecked(true);
+        return;
+    }
+    QButtonGroup* group = button.group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = button.autoExclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
+    button.setAutoExclusive(false);
+    button.setChecked(false);
+    button.setAutoExclusive(autoExclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
+}
+
+void loadOptionButton(SettingsReader& reader, const QWidget& window, const QString& name,
+                      const QString& key, qint32 fallback)
+{
+    auto* button = find<QAbstractButton>(window, name);
+    if (!button)
+        return;
+    if (const std::optional<qint32> value = reader.integer(kSettings, key, fallback))
+        setOptionButton(*button, *value != 0);
+}
+
+void saveOptionButton(SettingsWriter& writer, const QWidget& window, const QString& name,
+                      const QString& key)
+{
+    if (const auto* button = find<QAbstractButton>(window, name))
+        writer.integer(kSettings, key, button->isChecked() ? -1 : 0);
+}
+
+void loadFavoritesLocation(SettingsReader& reader, Job& job)
+{
+    const std::optional<QString> location = reader.text(kSettings, QStringLiteral("FavLocation"));
+    if (location && FolderExists(*location))
+        job.IELocation = *location;
+}
+
+void saveFavoritesLocation(SettingsWriter& writer, const QWidget& window)
+{
+    if (const auto* field = find<QLineEdit>(window, QStringLiteral("txtIELoc")))
+        writer.text(kSettings, QStringLiteral("FavLocation"), field->text());
+}
+
+// The options the Favorites export window and the Firefox-Opera window share.
+void loadWriterOptions(SettingsReader& reader, const QWidget& window)
+{
+    loadCheckBox(reader, window, QStringLiteral("chkBackup"), QStringLiteral("Backup"), 1);
+    loadCheckBox(reader, window, QStringLiteral("chkLinksBefore"), QStringLiteral("LinksBefore"),
+                 0);
+    loadOptionButton(reader, window, QStringLiteral("optOldErase"), QStringLiteral("OldErase"), 0);
+    loadOptionButton(reader, window, QStringLiteral("optOldMerge"), QStringLiteral("OldMerge"), -1);
+    for (int i = 0; i <= 1; ++i)
+        loadOptionButton(reader, window, arrayName(QStringLiteral("optWhere"), i),
+                         QString::number(i) + QStringLiteral("Where"), -i);
+}
+
+void saveWriterOptions(SettingsWriter& writer, const QWidget& window)
+{
+    saveCheckBox(writer, window, QStringLiteral("chkBackup"), QStringLiteral("Backup"));
+    saveCheckBox(writer, window, QStringLiteral("chkLinksBefore"), QStringLiteral("LinksBefore"));
+    saveOptionButton(writer, window, QStringLiteral("optOldErase"), QStringLiteral("OldErase"));
+    saveOptionButton(writer, window, QStringLiteral("optOldMerge"), QStringLiteral("OldMerge"));
+    for (int i = 0; i <= 1; ++i)
+        saveOptionButton(writer, window, arrayName(QStringLiteral("optWhere"), i),
+                         QString::number(i) + QStringLiteral("Where"));
+}
+
+enum class History { BookmarkFile, Hotlist };
+
+QString historyKey(History history, int index)
+{
+    return QString::number(index) + (history == History::BookmarkFile
+                                         ? QStringLiteral("NNLocation")
+                                         : QStringLiteral("OperaHotlist"));
+}
+
+// The file of a history entry: a bookmark file entry may read "<profile> path".
+QString historyPath(History history, const QString& entry)
+{
+    if (history == History::Hotlist)
+        return entry;
+    const qsizetype marker = entry.lastIndexOf(QLatin1Char('>'));
+    return marker < 0 ? entry : entry.mid(marker + 2);
+}
+
+void loadHistory(History history, QComboBox& list)
+{
+    SettingsReader reader;
+    for (int i = 0; i < kHistoryLength; ++i) {
+        const std::optional<QString> entry = reader.text(kSettings, historyKey(history, i));
+        if (!entry || !FileExists(historyPath(history, *entry)))
+            continue;
+        list.addItem(*entry);
+        if (i == 0)
+            list.setCurrentIndex(list.count() - 1);
+    }
+}
+
+void saveHistory(History history, const QComboBox& list, SettingsWriter& writer)
+{
+    for (int i = 0; i < kHistoryLength; ++i)
+        writer.text(kSettings, historyKey(history, i), QString());
+    int written = 0;
+    for (int item = 1; item < list.count(); ++item) {
+        const QString entry = list.itemText(item);
+        // Discovered hotlists are found again at the next start.
+        if (history == History::Hotlist && entry.startsWith(QLatin1Char('<')))
+            continue;
+        writer.text(kSettings, historyKey(history, written++), entry);
+    }
+}
+
+void loadHistoryInto(History history, const QWidget& window, const QString& listName)
+{
+    if (auto* list = find<QComboBox>(window, listName))
+        loadHistory(history, *list);
+}
+
+void saveHistoryOf(History history, const QWidget& window, const QString& listName,
+                   SettingsWriter& writer)
+{
+    if (const auto* list = find<QComboBox>(window, listName))
+        saveHistory(history, *list, writer);
+}
+
+History historyOfHotlistWhen(bool hotlist)
+{
+    return hotlist ? History::Hotlist : History::BookmarkFile;
+}
+
+QString menuLocationKey(int index)
+{
+    return QString::number(index) + QStringLiteral("MenuLocation");
+}
+
+void loadPosition(int windowIndex, QWidget& window, SettingsReader& reader)
+{
+    const QRect screen = screenAreaOf(window);
+    QString leftKey = QStringLiteral("SecLeft");
+    QString topKey = QStringLiteral("SecTop");
+    int defaultLeft = toTwips(screen.left()) + roundedShare(toTwips(screen.width()), 5);
+    int defaultTop = toTwips(screen.top()) + roundedShare(toTwips(screen.height()), 5);
+    if (windowIndex == 1) {
+        leftKey = QStringLiteral("MainLeft");
+        topKey = QStringLiteral("MainTop");
+        defaultLeft = toTwips(screen.left()) + roundedShare(toTwips(screen.width()), 3);
+        defaultTop = toTwips(screen.top()) + roundedShare(toTwips(screen.height()), 3);
+    } else if (windowIndex == 3) {
+        leftKey = QStringLiteral("ThiLeft");
+        topKey = QStringLiteral("ThiTop");
+        defaultLeft = toTwips(50);
+        defaultTop = toTwips(100);
+        QSize size = window.size();
+        if (const auto width = reader.integer(kPosition, QStringLiteral("ThiWidth"), toTwips(700)))
+            size.setWidth(toPixels(*width));
+        if (const auto height =
+                reader.integer(kPosition, QStringLiteral("ThiHeight"), toTwips(400)))
+            size.setHeight(toPixels(*height));
+        window.resize(size);
+    }
+    const QPoint current = window.frameGeometry().topLeft();
+    const int left = reader.integer(kPosition, leftKey, defaultLeft).value_or(toTwips(current.x()));
+    const int top = reader.integer(kPosition, topKey, defaultTop).value_or(toTwips(current.y()));
+    PlaceWindow(window, left, top);
+}
+
+void savePosition(int windowIndex, const QWidget& window, SettingsWriter& writer)
+{
+    QPoint position = window.frameGeometry().topLeft();
+    QSize size = window.size();
+    if (window.isMaximized() || window.isMinimized() || window.isFullScreen()) {
+        // The place the window goes back to, not the whole screen or the task bar.
+        const QPoint frameOffset = window.geometry().topLeft() - position;
+        position = window.normalGeometry().topLeft() - frameOffset;
+        size = window.normalGeometry().size();
+    }
+    QString leftKey = QStringLiteral("SecLeft");
+    QString topKey = QStringLiteral("SecTop");
+    if (windowIndex == 1) {
+        leftKey = QStringLiteral("MainLeft");
+        topKey = QStringLiteral("MainTop");
+    } else if (windowIndex == 3) {
+        leftKey = QStringLiteral("ThiLeft");
+        topKey = QStringLiteral("ThiTop");
+        writer.integer(kPosition, QStringLiteral("ThiWidth"), toTwips(size.width()));
+        writer.integer(kPosition, QStringLiteral("ThiHeight"), toTwips(size.height()));
+    }
+    writer.integer(kPosition, leftKey, toTwips(position.x()));
+    writer.integer(kPosition, topKey, toTwips(position.y()));
+}
+
+} // namespace
+
+QPoint keptOnScreen(const QRect& screen, const QSize& windowSize, QPoint wanted)
+{
+    int left = wanted.x();
+    int top = wanted.y();
+    if (left < screen.left())
+        left = screen.left();
+    if (left + windowSize.width() > screen.left() + screen.width())
+        left = screen.left() + screen.width() - windowSize.width();
+    if (top < screen.top())
+        top = screen.top();
+    if (top + windowSize.height() > screen.top() + screen.height())
+        top = screen.top() + screen.height() - windowSize.height();
+    return QPoint(left, top);
+}
+
+void PlaceWindow(QWidget& window, int leftTwips, int topTwips)
+{
+    const QPoint wanted(toPixels(leftTwips), toPixels(topTwips));
+    // A position saved on another screen of a desktop with several goes back to that screen.
+    const QScreen* screen = QGuiApplication::screenAt(wanted);
+    const QRect area = screen ? screenArea(screen) : screenAreaOf(window);
+    window.move(keptOnScreen(area, window.frameGeometry().size(), wanted));
+}
+
+void LoadWindowSettings(int windowIndex, QWidget& window, Job& job)
+{
+    SettingsReader reader;
+    loadPosition(windowIndex, window, reader);
+    const QString fromList = QStringLiteral("cboFromLoc");
+    const QString toList = QStringLiteral("cboNNLoc");
+    switch (windowIndex) {
+    case 2:
+    case 7:
+        loadFavoritesLocation(reader, job);
+        loadWriterOptions(reader, window);
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 7), window, toList);
+        break;
+    case 4:
+    case 9: {
+        loadFavoritesLocation(reader, job);
+        auto* root = find<QAbstractButton>(window, QStringLiteral("NNoptWhere(0)"));
+        auto* newFolder = find<QAbstractButton>(window, QStringLiteral("NNoptWhere(1)"));
+        if (root) {
+            if (const auto value = reader.integer(kSettings, QStringLiteral("WhereRoot"), 0))
+                setOptionButton(*root, *value != 0);
+            if (newFolder)
+                setOptionButton(*newFolder, !root->isChecked());
+        }
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 9), window, toList);
+        break;
+    }
+    case 5:
+    case 6:
+    case 11:
+        // The menu window's options (its source location or history, the menu page history,
+        // the colour preset and the page options) are read here once that window exists.
+        break;
+    case 8:
+    case 10:
+        loadWriterOptions(reader, window);
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 10), window, fromList);
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 8), window, toList);
+        break;
+    default:
+        // The main window and the selection window keep only their position.
+        break;
+    }
+}
+
+void SaveWindowSettings(int windowIndex, QWidget& window)
+{
+    SettingsWriter writer;
+    savePosition(windowIndex, window, writer);
+    const QString fromList = QStringLiteral("cboFromLoc");
+    const QString toList = QStringLiteral("cboNNLoc");
+    switch (windowIndex) {
+    case 2:
+    case 7:
+        saveFavoritesLocation(writer, window);
+        saveWriterOptions(writer, window);
+        saveHistoryOf(historyOfHotlistWhen(windowIndex == 7), window, toList, writer);
+        break;
+    case 4:
+    case 9:
+        saveFavoritesLocation(writer, window);
+        saveOptionButton(writer, window, QStringLiteral("NNoptWhere(0)"),
+                         QStringLiteral("WhereRoot"));
+        saveOptionButton(writer, window, QStringLiteral("NNoptWhere(1)"),
+                         QStringLiteral("WhereNew"));
+        saveHistoryOf(historyOfHotlistWhen(windowIndex == 9), window, toList, writer);
+        break;
+    case 5:
+    case 6:
+    case 11:
+        // The menu window's options are written here once that window exists.
+        break;
+    case 8:
+    case 10:
+        saveWriterOptions(writer, window);
+        saveHistoryOf(historyOfHotlistWhen(windowIndex == 10), window, fromList, writer);
+        saveHistoryOf(historyOfHotlistWhen(windowIndex == 8), window, toList, writer);
+        break;
+    default:
+        break;
+    }
+}
+
+void LoadBookmarkFileHistory(QComboBox& list)
+{
+    loadHistory(History::BookmarkFile, list);
+}
+
+void SaveBookmarkFileHistory(const QComboBox& list)
+{
+    SettingsWriter writer;
+    saveHistory(History::BookmarkFile, list, writer);
+}
+
+void LoadHotlistHistory(QComboBox& list)
+{
+    loadHistory(History::Hotlist, list);
+}
+
+void SaveHotlistHistory(const QComboBox& list)
+{
+    SettingsWriter writer;
+    saveHistory(History::Hotlist, list, writer);
+}
+
+void LoadMenuLocationHistory(QWidget& window, Job& job)
+{
+    auto* list = find<QComboBox>(window, QStringLiteral("cboDHTMLLoc"));
+    if (!list)
+        return;
+    SettingsReader reader;
+    for (int i = 0; i < kHistoryLength; ++i) {
+        const std::optional<QString> entry = reader.text(kSettings, menuLocationKey(i));
+        if (!entry || !DestinationPathValid(*entry))
+            continue;
+        list->addItem(*entry);
+        if (i == 0)
+            job.MenuFileLocation = *entry;
+    }
+}
+
+void SaveMenuLocationHistory(QWidget& window)
+{
+    const auto* list = find<QComboBox>(window, QStringLiteral("cboDHTMLLoc"));
+    if (!list)
+        return;
+    SettingsWriter writer;
+    for (int i = 0; i < kHistoryLength; ++i)
+        writer.text(kSettings, menuLocationKey(i),
+                    i < list->count() ? list->itemText(i) : QString());
+}
+
+} // namespace orvalink

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "tests/support/scoped_environment.h"
+#include "ui/scripted_dialogs.h"
+
+#include <QList>
+#include <QObject>
+#include <QPalette>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+class QWidget;
+
+namespace orvalink::test {
+
+// One executable per area runs several Qt Test classes: each test file registers its class with
+// ORVALINK_GUI_TEST(Class) instead of QTEST_MAIN, and the shared main (gui_test_main.cpp, added
+// by orvalink_add_gui_test) runs them all, in the order of their class names, in a QApplication
+// with a home and options folder of its own. The exit code is the number of failed tests.
+using TestFactory = QObject* (*)();
+int registerTest(TestFactory factory);
+QList<TestFactory>& registeredTests();
+
+#define ORVALINK_GUI_TEST(Class)                                                                   \
+    static const int orvalinkRegistered##Class =                                                   \
+        orvalink::test::registerTest([]() -> QObject* { return new Class; });
+
+// A home and an options folder of its own ($HOME and $XDG_CONFIG_HOME in a fresh temporary
+// folder) for as long as the object lives, so that no test reads or touches the user's options
+// or another test's. Create one per test function (in init()) or per test case.
+class FreshHome
+{
+public:
+    FreshHome();
+    FreshHome(const FreshHome&) = delete;
+    FreshHome& operator=(const FreshHome&) = delete;
+
+    // The temporary home folder.
+    QString path() const { return m_folder.path(); }
+    // The program's options file in this home ("<home>/.config/orvalink/Orvalink.ini").
+    QString optionsFile() const;
+
+private:
+    QTemporaryDir m_folder;
+    std::unique_ptr<ScopedEnvironment> m_home;
+    std::unique_ptr<ScopedEnvironment> m_config;
+};
+
+// ScriptedDialogs whose unanswered question fails the running Qt test (and is then answered
+// as cancelled, so the test never hangs).
+class TestDialogs : public ScriptedDialogs
+{
+public:
+    TestDialogs();
+};
+
+// Saves a picture of widget as "<name>.png" in the build tree's screenshot folder and returns
+// its path ("" when it could not be written).
+QString saveScreenshot(QWidget& widget, const QString& name);
+// Saves four pictures of widget, "<name>-light-1x.png", "-light-2x", "-dark-1x" and "-dark-2x":
+// with a light and a dark palette, at 100% and at 200% scaling (drawn at twice the pixels, as
+// QT_SCALE_FACTOR=2 would). The application's palette is put back afterwards. Returns the paths
+// written.
+QStringList saveScreenshotSet(QWidget& widget, const QString& name);
+// The palettes of the screenshot sets.
+QPalette lightPalette();
+QPalette darkPalette();
+// The build tree's screenshot folder (created when needed).
+QString screenshotFolder();
+
+} // namespace orvalink::test

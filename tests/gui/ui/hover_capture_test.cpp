@@ -1,0 +1,152 @@
+#include "tests/gui/support/gui_test_support.h"
+#include "ui/hover_capture.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <QVBoxLayout>
+
+using namespace orvalink;
+
+namespace {
+
+void enter(QWidget& widget)
+{
+    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget.mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(&widget, &event);
+}
+
+void leave(QWidget& widget)
+{
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(&widget, &event);
+}
+
+void move(QWidget& widget, QPoint at, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent event(QEvent::MouseMove, QPointF(at), widget.mapToGlobal(QPointF(at)), Qt::NoButton,
+                      buttons, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+QPushButton* tagged(QWidget& window, const QString& name, const QString& tag)
+{
+    auto* button = new QPushButton(name, &window);
+    button->setObjectName(name);
+    button->setProperty("Tag", tag);
+    window.layout()->addWidget(button);
+    return button;
+}
+
+} // namespace
+
+class HoverCaptureTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_window = std::make_unique<QWidget>();
+        new QVBoxLayout(m_window.get());
+        m_first = tagged(*m_window, QStringLiteral("first"), QStringLiteral("Browse"));
+        m_second = tagged(*m_window, QStringLiteral("second"), QStringLiteral("Start Exporting"));
+        m_untagged = new QLineEdit(m_window.get());
+        m_statusBar = new QStatusBar(m_window.get());
+        m_window->layout()->addWidget(m_untagged);
+        m_window->layout()->addWidget(m_statusBar);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+
+        m_capture = std::make_unique<cCaptureTheMouse>();
+        m_events.clear();
+        connect(m_capture.get(), &cCaptureTheMouse::MouseEnter, this, [this](QWidget* control) {
+            m_events.append(QStringLiteral("enter ") + control->objectName());
+        });
+        connect(m_capture.get(), &cCaptureTheMouse::MouseExit, this, [this](QWidget* control) {
+            m_events.append(QStringLiteral("exit ") + control->objectName());
+        });
+        m_capture->watchTagged(*m_window);
+    }
+
+    void cleanup()
+    {
+        m_capture.reset();
+        m_window.reset();
+    }
+
+    void followsThePointerOneControlAtATime()
+    {
+        const int right = m_first->width();
+        enter(*m_first);
+        move(*m_first, QPoint(10, 5));
+        // Exactly on the right edge still counts as inside.
+        move(*m_first, QPoint(right, 5));
+        QCOMPARE(m_events, QStringList({QStringLiteral("enter first")}));
+        QCOMPARE(m_capture->x(), right);
+
+        // One step further is outside; more moves from outside (a drag) do not enter again.
+        move(*m_first, QPoint(right + 1, 5), Qt::LeftButton);
+        move(*m_first, QPoint(right + 20, 5), Qt::LeftButton);
+        QCOMPARE(m_events.size(), 2);
+        QCOMPARE(m_capture->captured(), nullptr);
+
+        // Straight from one control to the other: the first is left before the second entered.
+        m_events.clear();
+        move(*m_first, QPoint(3, 3));
+        enter(*m_second);
+        leave(*m_first);
+        QCOMPARE(m_events, QStringList({QStringLiteral("enter first"), QStringLiteral("exit first"),
+                                        QStringLiteral("enter second")}));
+        m_events.clear();
+        m_capture->Release();
+        m_capture->Release();
+        QCOMPARE(m_events, QStringList({QStringLiteral("exit second")}));
+
+        // Hiding the hovered control, or ending the object, ends the hover.
+        m_events.clear();
+        enter(*m_first);
+        m_first->hide();
+        enter(*m_second);
+        m_capture.reset();
+        QCOMPARE(m_events.size(), 4);
+        QCOMPARE(m_events.last(), QStringLiteral("exit second"));
+    }
+
+    void showsTagsOfWatchedControls()
+    {
+        m_capture->showTagsIn(m_statusBar);
+        m_statusBar->showMessage(QStringLiteral("Ready"));
+        enter(*m_untagged);
+        QVERIFY(m_events.isEmpty());
+        QCOMPARE(m_statusBar->currentMessage(), QStringLiteral("Ready"));
+
+        enter(*m_second);
+        QCOMPARE(m_statusBar->currentMessage(), QStringLiteral("Start Exporting"));
+        leave(*m_second);
+        QCOMPARE(m_statusBar->currentMessage(), QString());
+
+        // Watched by hand but without a tag: the status text stays.
+        m_capture->watch(m_untagged);
+        m_statusBar->showMessage(QStringLiteral("Ready"));
+        enter(*m_untagged);
+        QCOMPARE(m_events.size(), 3);
+        QCOMPARE(m_statusBar->currentMessage(), QStringLiteral("Ready"));
+    }
+
+private:
+    std::unique_ptr<QWidget> m_window;
+    std::unique_ptr<cCaptureTheMouse> m_capture;
+    QPushButton* m_first = nullptr;
+    QPushButton* m_second = nullptr;
+    QLineEdit* m_untagged = nullptr;
+    QStatusBar* m_statusBar = nullptr;
+    QStringList m_events;
+};
+
+ORVALINK_GUI_TEST(HoverCaptureTest)
+#include "hover_capture_test.moc"

@@ -1,0 +1,257 @@
+#include "ui/icons.h"
+
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QSvgRenderer>
+#include <algorithm>
+#include <utility>
+
+// The drawings are compiled into the GUI library, a static library: its resources must be
+// registered by name, or the linker leaves them out.
+static void registerIconResources()
+{
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(orvalink_icons);
+        return true;
+    }();
+    Q_UNUSED(registered);
+}
+
+namespace orvalink {
+
+namespace {
+
+// How much of white the hover look mixes in.
+constexpr int kHoverLightening = 70;
+// How much the disabled look keeps of a pixel's opacity, in 256ths.
+constexpr int kDisabledOpacity = 110;
+
+// One drawing placed in a part of the icon's square, in fractions of its side.
+struct Layer
+{
+    QString path;
+    QRectF place;
+};
+
+// Draws one or more of our SVG drawings into a square, in the looks of QIcon's modes: the
+// drawing as it is (Normal), brighter (Active, Selected), faded grey (Disabled).
+class LayeredIconEngine : public QIconEngine
+{
+public:
+    explicit LayeredIconEngine(QList<Layer> layers)
+        : m_layers(std::move(layers))
+    {
+        for (const Layer& layer : std::as_const(m_layers))
+            m_key += layer.path + QLatin1Char('@') + QString::number(layer.place.x()) +
+                     QLatin1Char(',') + QString::number(layer.place.y()) + QLatin1Char(',') +
+                     QString::number(layer.place.width()) + QLatin1Char(';');
+    }
+
+    QIconEngine* clone() const override { return new LayeredIconEngine(m_layers); }
+    QString key() const override { return QStringLiteral("orvalink.layered"); }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = std::min(rect.width(), rect.height());
+        if (side <= 0)
+            return;
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap picture = render(qRound(side * ratio), mode);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(QPointF(rect.x() + (rect.width() - side) / 2.0,
+                                    rect.y() + (rect.height() - side) / 2.0),
+                            picture);
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        if (side <= 0)
+            return QPixmap();
+        if (size.width() == size.height())
+            return render(side, mode);
+        QPixmap framed(size);
+        framed.fill(Qt::transparent);
+        QPainter painter(&framed);
+        painter.drawPixmap((size.width() - side) / 2, (size.height() - side) / 2,
+                           render(side, mode));
+        return framed;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+private:
+    QPixmap render(int side, QIcon::Mode mode) const
+    {
+        const QString cacheKey =
+            m_key + QString::number(side) + QLatin1Char('/') + QString::number(int(mode));
+        QPixmap cached;
+        if (QPixmapCache::find(cacheKey, &cached))
+            return cached;
+        QImage image(side, side, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            for (const Layer& layer : m_layers) {
+                QSvgRenderer drawing(layer.path);
+                drawing.render(&painter,
+                               QRectF(layer.place.x() * side, layer.place.y() * side,
+                                      layer.place.width() * side, layer.place.height() * side));
+            }
+            if (mode == QIcon::Active || mode == QIcon::Selected) {
+                // Only over what is drawn: the transparent corners stay transparent.
+                painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
+                painter.fillRect(image.rect(), QColor(255, 255, 255, kHoverLightening));
+            }
+        }
+        if (mode == QIcon::Disabled)
+            fade(image);
+        const QPixmap picture = QPixmap::fromImage(image);
+        QPixmapCache::insert(cacheKey, picture);
+        return picture;
+    }
+
+    // Grey, lighter and partly transparent, so it reads as unavailable on light and dark
+    // backgrounds alike.
+    static void fade(QImage& image)
+    {
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = line[x];
+                const int grey = 96 + qGray(pixel) / 2;
+                line[x] = qRgba(grey, grey, grey, qAlpha(pixel) * kDisabledOpacity / 256);
+            }
+        }
+    }
+
+    QList<Layer> m_layers;
+    QString m_key;
+};
+
+QIcon layeredIcon(QList<Layer> layers)
+{
+    registerIconResources();
+    return QIcon(new LayeredIconEngine(std::move(layers)));
+}
+
+QIcon drawing(const QString& name)
+{
+    return layeredIcon({{iconPath(name), QRectF(0, 0, 1, 1)}});
+}
+
+QString formName(SourceKind form)
+{
+    switch (form) {
+    case SourceKind::Favorites:
+        return QStringLiteral("favorites");
+    case SourceKind::BookmarkFile:
+        return QStringLiteral("bookmark_file");
+    case SourceKind::Hotlist:
+        return QStringLiteral("hotlist");
+    }
+    return QString();
+}
+
+QString destinationName(Destination to)
+{
+    switch (to) {
+    case Destination::Favorites:
+        return formName(SourceKind::Favorites);
+    case Destination::BookmarkFile:
+        return formName(SourceKind::BookmarkFile);
+    case Destination::Hotlist:
+        return formName(SourceKind::Hotlist);
+    case Destination::MenuPage:
+        return QStringLiteral("menu_page");
+    }
+    return QString();
+}
+
+Destination destinationOf(ExportMode mode)
+{
+    if (DestIsIE(mode))
+        return Destination::Favorites;
+    if (DestIsFirefox(mode))
+        return Destination::BookmarkFile;
+    if (DestIsOpera(mode))
+        return Destination::Hotlist;
+    return Destination::MenuPage;
+}
+
+} // namespace
+
+QString iconPath(const QString& name)
+{
+    registerIconResources();
+    return QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
+}
+
+QIcon applicationIcon()
+{
+    return drawing(QStringLiteral("orvalink"));
+}
+
+QIcon formIcon(SourceKind form)
+{
+    return drawing(formName(form));
+}
+
+QIcon menuPageIcon()
+{
+    return drawing(QStringLiteral("menu_page"));
+}
+
+QIcon conversionIcon(SourceKind from, Destination to)
+{
+    // The source large at the upper left, the destination at the lower right, and the arrow
+    // between them over the free corner.
+    return layeredIcon({
+        {iconPath(formName(from)), QRectF(0.0, 0.0, 0.66, 0.66)},
+        {iconPath(destinationName(to)), QRectF(0.42, 0.42, 0.58, 0.58)},
+        {iconPath(QStringLiteral("conversion_arrow")), QRectF(0.54, 0.02, 0.44, 0.44)},
+    });
+}
+
+QIcon conversionIcon(ExportMode mode)
+{
+    return conversionIcon(sourceKindOf(mode), destinationOf(mode));
+}
+
+QIcon backIcon()
+{
+    return drawing(QStringLiteral("back"));
+}
+
+QIcon folderIcon(SourceKind form, bool open)
+{
+    return drawing((open ? QStringLiteral("folder_open_") : QStringLiteral("folder_")) +
+                   formName(form));
+}
+
+QIcon linkIcon(SourceKind form)
+{
+    return drawing(QStringLiteral("link_") + formName(form));
+}
+
+QIcon favoritesRootIcon()
+{
+    return drawing(QStringLiteral("favorites_root"));
+}
+
+QIcon sortIcon(Qt::SortOrder order)
+{
+    return drawing(order == Qt::AscendingOrder ? QStringLiteral("sort_ascending")
+                                               : QStringLiteral("sort_descending"));
+}
+
+} // namespace orvalink
