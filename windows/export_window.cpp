@@ -120,8 +120,9 @@ void ExportWindow::closeEvent(QCloseEvent* event)
         return;
     }
     saveSettings();
-    m_job.ResetJob();
+    // The selection window shows the job's source: it goes before the source does.
     discardSelection();
+    m_job.ResetJob();
     event->accept();
     emit closed();
 }

@@ -1,0 +1,190 @@
+#include "selection/entry_list_model.h"
+
+#include <QLocale>
+#include <algorithm>
+
+namespace orvalink {
+
+namespace {
+
+constexpr quint8 kShownChecked = 1;
+constexpr quint8 kShownBold = 2;
+
+} // namespace
+
+EntryListModel::EntryListModel(const BookmarkModel& source, const SelectionImages& images,
+                               QObject* parent)
+    : QAbstractTableModel(parent)
+    , m_source(source)
+    , m_images(images)
+{
+    // Only the weight is set: the view fills in the rest from its own font.
+    m_boldFont.setBold(true);
+}
+
+quint8 EntryListModel::shownState(int linkRow) const
+{
+    const LinkRecord& entry = m_source.link(linkRow);
+    const bool bold = entry.isSubfolder() && m_source.isBold(entry.SubfolderRow);
+    return static_cast<quint8>((m_source.entryChecked(linkRow) ? kShownChecked : 0) |
+                               (bold ? kShownBold : 0));
+}
+
+void EntryListModel::setFolder(int folderRow, EntryColumn column, bool descending)
+{
+    const int oldSection = sectionOf(m_column);
+    beginResetModel();
+    m_folder = folderRow;
+    m_column = column;
+    m_descending = descending;
+    m_rows = sortedEntryRows(m_source, folderRow, column, descending);
+    m_shown.clear();
+    m_shown.reserve(m_rows.size());
+    for (int linkRow : m_rows)
+        m_shown.push_back(shownState(linkRow));
+    endResetModel();
+    emit headerDataChanged(Qt::Horizontal, std::min(oldSection, sectionOf(column)),
+                           std::max(oldSection, sectionOf(column)));
+}
+
+void EntryListModel::sortBy(EntryColumn column, bool descending)
+{
+    const int oldSection = sectionOf(m_column);
+    m_column = column;
+    m_descending = descending;
+    if (m_folder >= 0) {
+        emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+        const std::vector<int> oldRows = m_rows;
+        m_rows = sortedEntryRows(m_source, m_folder, column, descending);
+        for (size_t i = 0; i < m_rows.size(); ++i)
+            m_shown[i] = shownState(m_rows[i]);
+        // Highlighted and current entries follow their rows to their new places.
+        const int firstLink = m_source.folder(m_folder).FirstLink;
+        std::vector<int> newRowOfLink(m_rows.size());
+        for (size_t i = 0; i < m_rows.size(); ++i)
+            newRowOfLink[static_cast<size_t>(m_rows[i] - firstLink)] = static_cast<int>(i);
+        const QModelIndexList from = persistentIndexList();
+        QModelIndexList to;
+        to.reserve(from.size());
+        for (const QModelIndex& old : from) {
+            const int linkRow = oldRows[static_cast<size_t>(old.row())];
+            to.append(index(newRowOfLink[static_cast<size_t>(linkRow - firstLink)], old.column()));
+        }
+        changePersistentIndexList(from, to);
+        emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+    }
+    emit headerDataChanged(Qt::Horizontal, std::min(oldSection, sectionOf(column)),
+                           std::max(oldSection, sectionOf(column)));
+}
+
+void EntryListModel::refresh()
+{
+    // Runs of changed rows are announced as one range each.
+    int first = -1;
+    auto flush = [&](int endRow) {
+        if (first == -1)
+            return;
+        emit dataChanged(index(first, NameColumn), index(endRow - 1, ColumnCount - 1),
+                         {Qt::CheckStateRole, Qt::FontRole});
+        first = -1;
+    };
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        const quint8 now = shownState(m_rows[i]);
+        if (now == m_shown[i]) {
+            flush(static_cast<int>(i));
+            continue;
+        }
+        m_shown[i] = now;
+        if (first == -1)
+            first = static_cast<int>(i);
+    }
+    flush(static_cast<int>(m_rows.size()));
+}
+
+int EntryListModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int EntryListModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : ColumnCount;
+}
+
+QVariant EntryListModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const int linkRow = linkRowAt(index.row());
+    const LinkRecord& entry = m_source.link(linkRow);
+    switch (role) {
+    case Qt::DisplayRole:
+        switch (index.column()) {
+        case NameColumn:
+            return entry.Name;
+        case UrlColumn:
+            return entry.URL;
+        case DateColumn:
+            // File sources have no dates; their entries show an empty column.
+            return entry.FileDate.isValid()
+                       ? QLocale().toString(entry.FileDate, QLocale::ShortFormat)
+                       : QString();
+        }
+        return {};
+    case Qt::ToolTipRole:
+        return entry.URL.isEmpty() ? QVariant() : QVariant(entry.URL);
+    case Qt::DecorationRole:
+        return index.column() == NameColumn ? QVariant(m_images.entry(entry.IconIndex))
+                                            : QVariant();
+    case Qt::CheckStateRole:
+        if (index.column() != NameColumn)
+            return {};
+        return m_source.entryChecked(linkRow) ? Qt::Checked : Qt::Unchecked;
+    case Qt::FontRole:
+        return (shownState(linkRow) & kShownBold) != 0 ? QVariant(m_boldFont) : QVariant();
+    default:
+        return {};
+    }
+}
+
+bool EntryListModel::setData(const QModelIndex& index, const QVariant& value, int role)
+{
+    if (role != Qt::CheckStateRole || !index.isValid() || index.column() != NameColumn)
+        return false;
+    const int linkRow = linkRowAt(index.row());
+    const bool checked = value.toInt() == Qt::Checked;
+    if (checked != m_source.entryChecked(linkRow))
+        emit checkRequested(linkRow, checked);
+    return true;
+}
+
+Qt::ItemFlags EntryListModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (index.column() == NameColumn)
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+QVariant EntryListModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal)
+        return {};
+    if (role == Qt::DisplayRole) {
+        switch (section) {
+        case NameColumn:
+            return QStringLiteral("Link Name");
+        case UrlColumn:
+            return QStringLiteral("URL");
+        case DateColumn:
+            return QStringLiteral("Creation Date");
+        }
+    }
+    if (role == Qt::DecorationRole && section == sectionOf(m_column))
+        return m_images.sortArrow(m_descending);
+    return {};
+}
+
+} // namespace orvalink

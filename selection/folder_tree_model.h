@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/bookmark_model.h"
+#include "selection/selection_images.h"
+
+#include <QAbstractItemModel>
+#include <QFont>
+#include <vector>
+
+namespace orvalink {
+
+// The source's folder tree as an item model: one item per tree node, with the folder's check
+// box, its bold mark and its folder image, children in the tree's order. The model only shows
+// the BookmarkModel: a check box the user changes is handed on as checkRequested(), and the
+// owner applies the selection rules and calls refresh() so that every item shows the new state.
+class FolderTreeModel : public QAbstractItemModel
+{
+    Q_OBJECT
+
+public:
+    FolderTreeModel(const BookmarkModel& source, const SelectionImages& images,
+                    QObject* parent = nullptr);
+
+    // The item of a tree node, and the node of an item (FolderTree::NoNode for none).
+    QModelIndex indexOfNode(int node) const;
+    static int nodeOf(const QModelIndex& index);
+
+    // The current folder shows the open folder image.
+    void setCurrentNode(int node);
+
+    // Announces every item whose check box or bold mark differs from what it showed last.
+    void refresh();
+
+    QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
+    QModelIndex parent(const QModelIndex& child) const override;
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    bool hasChildren(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+signals:
+    // The user changed a folder's check box.
+    void checkRequested(int node, bool checked);
+
+private:
+    // What an item showed when it was last announced: bit 0 checked, bit 1 bold.
+    quint8 shownState(int node) const;
+    void announce(int node);
+
+    const BookmarkModel& m_source;
+    SelectionImages m_images;
+    QFont m_boldFont;
+    // The position of each node among its siblings; the tree does not change once loaded.
+    std::vector<int> m_rowInParent;
+    std::vector<quint8> m_shown;
+    int m_currentNode = FolderTree::NoNode;
+};
+
+} // namespace orvalink

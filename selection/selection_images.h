@@ -1,0 +1,37 @@
+#pragma once
+
+#include "model/export_mode.h"
+
+#include <QIcon>
+
+namespace orvalink {
+
+// The pictures of the selection window for one source, made once: the tree's folder images, the
+// entry list's images by IconIndex and the two sort arrows of the list's column headers.
+class SelectionImages
+{
+public:
+    explicit SelectionImages(SourceKind kind);
+
+    // A folder node: the open folder marks the tree's current folder.
+    const QIcon& folder(bool open) const { return open ? m_folderOpen : m_folderClosed; }
+    // The root node of the source; the Favorites root has a picture of its own.
+    const QIcon& root(bool open) const;
+    // The image of an entry of the list, by its IconIndex.
+    const QIcon& entry(int iconIndex) const;
+    const QIcon& sortArrow(bool descending) const
+    {
+        return descending ? m_sortDescending : m_sortAscending;
+    }
+
+private:
+    SourceKind m_kind;
+    QIcon m_folderClosed;
+    QIcon m_folderOpen;
+    QIcon m_favoritesRoot;
+    QIcon m_link;
+    QIcon m_sortAscending;
+    QIcon m_sortDescending;
+};
+
+} // namespace orvalink
