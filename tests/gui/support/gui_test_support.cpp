@@ -1,9 +1,16 @@
 #include "tests/gui/support/gui_test_support.h"
 
+#include "selection/selection_window.h"
+
 #include <QApplication>
+#include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPixmap>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 namespace orvalink::test {
@@ -62,6 +69,11 @@ QPalette lightPalette()
     palette.setColor(QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
     palette.setColor(QPalette::Link, QColor(0x1a, 0x5f, 0xb4));
+    // Disabled controls must look disabled in the pictures too.
+    const QColor disabledText(0x9a, 0x9a, 0x9a);
+    for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, disabledText);
+    palette.setColor(QPalette::Disabled, QPalette::Base, QColor(0xef, 0xef, 0xef));
     return palette;
 }
 
@@ -117,6 +129,41 @@ QStringList saveScreenshotSet(QWidget& widget, const QString& name)
     QApplication::setPalette(original);
     QApplication::processEvents();
     return written;
+}
+
+QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
+QStringList itemTexts(const QComboBox& combo)
+{
+    QStringList texts;
+    for (int i = 0; i < combo.count(); ++i)
+        texts << combo.itemText(i);
+    return texts;
+}
+
+void chooseItem(QComboBox& combo, int index)
+{
+    combo.setCurrentIndex(index);
+    emit combo.activated(index);
+}
+
+void confirmSelectionWith(std::function<void(Form3&)> work)
+{
+    auto* poll = new QTimer(QCoreApplication::instance());
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, work = std::move(work)] {
+        auto* selection = qobject_cast<Form3*>(QApplication::activeModalWidget());
+        if (!selection || !selection->isVisible())
+            return;
+        poll->deleteLater();
+        work(*selection);
+        selection->accept();
+    });
+    poll->start(10);
 }
 
 } // namespace orvalink::test

@@ -9,9 +9,15 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QWidget>
+#include <functional>
 #include <memory>
 
-class QWidget;
+class QComboBox;
+
+namespace orvalink {
+class Form3;
+}
 
 namespace orvalink::test {
 
@@ -69,5 +75,26 @@ QPalette lightPalette();
 QPalette darkPalette();
 // The build tree's screenshot folder (created when needed).
 QString screenshotFolder();
+
+// A window's control by its name; a missing one ends the test program, as no test can go on.
+template <typename T> T* child(const QWidget& window, const QString& name)
+{
+    T* found = window.findChild<T*>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+// Writes a file (and the folders on its way); returns its path, or "" when it failed.
+QString writeFile(const QString& path, const QByteArray& bytes);
+
+// The texts of a combo box's items, in order.
+QStringList itemTexts(const QComboBox& combo);
+// Chooses an item as a click in the drop-down does.
+void chooseItem(QComboBox& combo, int index);
+
+// Once the selection window shows (loading a source runs the event loop first), runs work on it
+// and confirms it. Call before the action that opens the window.
+void confirmSelectionWith(std::function<void(Form3&)> work);
 
 } // namespace orvalink::test

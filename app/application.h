@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/main_window.h"
+#include "model/job.h"
+#include "ui/qt_dialogs.h"
+
+namespace orvalink {
+
+// The running desktop program: the job the windows share, the dialogs they show and the main
+// window, from start to end. Members are destroyed in reverse order, so the windows go before
+// the job and the dialogs they refer to.
+class Application
+{
+public:
+    Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    Form1& mainWindow() { return m_mainWindow; }
+    Job& job() { return m_job; }
+
+private:
+    QtDialogs m_dialogs;
+    Job m_job;
+    Form1 m_mainWindow;
+};
+
+} // namespace orvalink

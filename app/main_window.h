@@ -1,0 +1,102 @@
+#pragma once
+
+#include "model/export_mode.h"
+#include "ui/hover_capture.h"
+#include "windows/export_window.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <array>
+
+class QAbstractButton;
+class QPushButton;
+class QStatusBar;
+
+namespace orvalink {
+
+class Dialogs;
+class Job;
+
+// "Orvalink": the launcher of the nine conversions. A two-level panel of picture buttons
+// ("cmdInizio(0)" to "cmdInizio(12)"): the first level offers the three sources (buttons 0 to
+// 2); choosing one widens the window and shows that source's three conversions in the same
+// places (buttons 4 to 6, 7 to 9 or 10 to 12) with the back button 3 beside them. The File menu
+// reaches every conversion directly from either level.
+//
+// A button's meaning is its "Tag" property, not its index: the dispatcher compares tags. The tag
+// of the button under the pointer is shown in the status bar ("StatusBar1").
+//
+// Choosing a conversion sets the job's mode and opens that conversion's window; the main window
+// stays visible but disabled until the window closes. Each export window exists at most once.
+class Form1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kButtonCount = 13;
+    // The window widths of the two levels at 96 dpi (4080 and 5415 twips); the window grows in
+    // the same proportion where its texts need more room.
+    static constexpr int kFirstLevelWidth = 272;
+    static constexpr int kSecondLevelWidth = 361;
+
+    Form1(Job& job, Dialogs& dialogs, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // The button "cmdInizio(index)".
+    QPushButton* cmdInizio(int index) const;
+
+    // What a click on button index does: open the second level, go back, or open a conversion;
+    // a tag it does not know ("(Last Selection)") does nothing. Then the focus goes to
+    // "Picture1" and any hover ends.
+    void cmdInizio_Click(int index);
+
+    // Makes the window and its buttons available or not (the window stays visible); returns
+    // enabled.
+    bool EnableMainWindow(bool enabled);
+
+    // The export window of the current job, while it is open.
+    ExportWindow* ActiveExportWindow() const { return m_activeExportWindow; }
+
+    // Shows the "Orvalink" window in front, as a second start of the program asks; an open export
+    // window comes in front of it.
+    void bringToFront();
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // The export windows, one per kind of window; modes share a window as their windows do.
+    enum ExportWindowSlot { FavoritesExport, FavoritesImport, MenuPage, FirefoxOpera, SlotCount };
+    static ExportWindowSlot slotOf(ExportMode mode);
+
+    void createButtons(QWidget* panel);
+    void createMenus();
+    // Fixes the window's size for one level; the heights of both levels are equal.
+    void applyLevelSize(bool secondLevel);
+    int levelWidth(bool secondLevel) const;
+    void showSecondLevel(int firstButton);
+    void showFirstLevel();
+    void openExportWindow(ExportMode mode);
+    void exportWindowClosed(ExportWindow* window);
+    void showHelp();
+    void showAbout();
+    // Keeps a window of ours in front of this one, as its owner, without making it a child
+    // (a child would be disabled along with this window).
+    void own(QWidget& window);
+
+    void cat_MouseEnter(QWidget* control);
+    void cat_MouseExit(QWidget* control);
+
+    Job& m_job;
+    Dialogs& m_dialogs;
+    std::array<QPushButton*, kButtonCount> m_buttons{};
+    QWidget* m_picture1 = nullptr;
+    QStatusBar* m_statusBar1 = nullptr;
+    cCaptureTheMouse m_cat;
+    std::array<QPointer<ExportWindow>, SlotCount> m_exportWindows;
+    QPointer<ExportWindow> m_activeExportWindow;
+};
+
+} // namespace orvalink

@@ -1,0 +1,128 @@
+#include "app/single_instance.h"
+
+#include "platform/special_folders.h"
+#include "platform/user_name.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QLockFile>
+#include <QStandardPaths>
+
+namespace orvalink {
+
+namespace {
+
+// What a later copy says, and what the running copy answers once its window is in front.
+constexpr QByteArrayView kActivateRequest = "activate\n";
+constexpr QByteArrayView kActivatedReply = "activated\n";
+// A request is one short line; a client that sends more is not one of us.
+constexpr qint64 kMaxRequestLength = 64;
+
+// A running copy answers at once: it only needs its event loop. A copy busy with long work
+// still answers, as long work lets the event loop run (without user input).
+constexpr int kConnectTimeoutMs = 2000;
+constexpr int kReplyTimeoutMs = 3000;
+// Two copies started at the same moment take turns; a lock older than this is left over.
+constexpr int kLockTimeoutMs = 5000;
+
+// Where the socket of that name lives.
+QString addressOf(const QString& name)
+{
+#ifdef Q_OS_UNIX
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return QDir(runtime).filePath(name);
+#endif
+    return name;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(QString serverName, QObject* parent)
+    : QObject(parent)
+    , m_name(std::move(serverName))
+    , m_address(addressOf(m_name))
+{
+    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::answer);
+}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::serverNameFor(const QString& userName, const QString& optionsFolder)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    hash.addData(userName.toUtf8());
+    hash.addData(QByteArrayView("\n"));
+    hash.addData(QDir::cleanPath(QDir(optionsFolder).absolutePath()).toUtf8());
+    return QStringLiteral("orvalink-") + QString::fromLatin1(hash.result().toHex().left(24));
+}
+
+QString SingleInstance::defaultServerName()
+{
+    return serverNameFor(GetLogonUserName(), optionsFolder());
+}
+
+SingleInstance::Role SingleInstance::claim()
+{
+    // Without the lock, two copies started together could both find no server and both listen.
+    const QString lockFolder =
+        m_address == m_name ? QDir::tempPath() : QFileInfo(m_address).absolutePath();
+    QLockFile lock(QDir(lockFolder).filePath(m_name + QStringLiteral(".lock")));
+    lock.setStaleLockTime(kLockTimeoutMs * 2);
+    const bool locked = lock.tryLock(kLockTimeoutMs);
+
+    if (activateRunningCopy())
+        return Role::Later;
+
+    // Nobody answered, so a socket of this name is one a crashed copy left behind.
+    QLocalServer::removeServer(m_address);
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    if (!m_server.listen(m_address))
+        qWarning("Orvalink cannot tell later copies that it runs: %s",
+                 qPrintable(m_server.errorString()));
+    if (locked)
+        lock.unlock();
+    return Role::First;
+}
+
+bool SingleInstance::activateRunningCopy()
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_address);
+    if (!socket.waitForConnected(kConnectTimeoutMs))
+        return false;
+    socket.write(kActivateRequest.data(), kActivateRequest.size());
+    socket.waitForBytesWritten(kReplyTimeoutMs);
+    // Waiting for the reply lets the running copy raise its window before this one ends; it
+    // runs either way, so a late or missing reply changes nothing.
+    while (!socket.canReadLine() && socket.waitForReadyRead(kReplyTimeoutMs)) {
+    }
+    return true;
+}
+
+void SingleInstance::answer()
+{
+    while (QLocalSocket* client = m_server.nextPendingConnection()) {
+        connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
+        connect(client, &QLocalSocket::readyRead, this, [this, client] {
+            if (!client->canReadLine()) {
+                if (client->bytesAvailable() > kMaxRequestLength) {
+                    client->abort();
+                    client->deleteLater();
+                }
+                return;
+            }
+            const QByteArray line = client->readLine(kMaxRequestLength + 1);
+            if (line == kActivateRequest) {
+                emit activationRequested();
+                client->write(kActivatedReply.data(), kActivatedReply.size());
+                client->flush();
+            }
+            client->disconnectFromServer();
+        });
+    }
+}
+
+} // namespace orvalink
