@@ -1,0 +1,407 @@
+#include "windows/favorites_import_window.h"
+
+#include "settings/window_settings.h"
+#include "ui/browse_for_folder.h"
+#include "ui/icons.h"
+#include "windows/browse_ie_location.h"
+#include "windows/location_list.h"
+#include "windows/what_to_export.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QVBoxLayout>
+
+namespace orvalink {
+
+namespace {
+
+constexpr Qt::CaseSensitivity kPathCase =
+#ifdef Q_OS_WIN
+    Qt::CaseInsensitive;
+#else
+    Qt::CaseSensitive;
+#endif
+
+// The path of folder relative to base, with the platform's separators, when folder lies below
+// base; "" when it is base itself or lies elsewhere.
+QString relativeSubfolder(const QString& base, const QString& folder)
+{
+    const auto below = [](const QString& top, const QString& path) -> QString {
+        if (top.isEmpty() || path.isEmpty())
+            return QString();
+        const QString prefix = top.endsWith(QLatin1Char('/')) ? top : top + QLatin1Char('/');
+        if (!path.startsWith(prefix, kPathCase) || path.size() == prefix.size())
+            return QString();
+        return QDir::toNativeSeparators(path.mid(prefix.size()));
+    };
+    const QString plain = below(QDir::cleanPath(QDir::fromNativeSeparators(base)),
+                                QDir::cleanPath(QDir::fromNativeSeparators(folder)));
+    if (!plain.isEmpty())
+        return plain;
+    // The picker may answer with the folder's real path where the Favorites folder is reached
+    // through a link.
+    return below(QFileInfo(base).canonicalFilePath(), QFileInfo(folder).canonicalFilePath());
+}
+
+QString whereName(int index)
+{
+    return QStringLiteral("NNoptWhere(%1)").arg(index);
+}
+
+// Indents a control under an option button, as far as the option's text.
+int optionIndent(const QWidget& option)
+{
+    return option.style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
+           option.style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
+}
+
+} // namespace
+
+Form4::Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, dialogs, std::move(processes), owner)
+    , m_mode(job.mode)
+    , m_sourceKind(sourceKindOf(job.mode))
+{
+    setObjectName(QStringLiteral("Form4"));
+    const bool hotlist = m_sourceKind == SourceKind::Hotlist;
+    setWindowTitle(hotlist ? QStringLiteral("Opera Bookmarks to IE Favorites - Orvalink")
+                           : QStringLiteral("FF Bookmarks to IE Favorites - Orvalink"));
+    setWindowIcon(conversionIcon(m_mode));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    QTabWidget* tabs = createTabStrip({QStringLiteral("Setting"), QStringLiteral("Options")});
+    layout->addWidget(tabs, 1);
+    buildSettingsPage(tabPage(0));
+    buildOptionsPage(tabPage(1));
+    auto* bottom = new QWidget(central);
+    buildButtons(bottom);
+    layout->addWidget(bottom);
+    setCentralWidget(central);
+
+    // The saved Favorites folder, where-to-export choice and source history; the history's
+    // latest file is taken over as a click on it would.
+    LoadWindowSettings(static_cast<int>(m_mode), *this, this->job());
+    m_sources->chooseCurrent();
+    whatFrame()->optWhatAll()->setChecked(true);
+    m_whereNew->setText(datedFolderName(hotlist ? QStringLiteral("Imported from Opera (")
+                                                : QStringLiteral("Imported from FF (")));
+
+    if (this->job().IELocation.isEmpty())
+        this->job().IELocation = LocateFavoritesFolder(this, this->dialogs());
+    m_favorites->setText(this->job().IELocation);
+    m_sources->combo()->setFocus();
+
+    discover(*m_sources, m_sourceKind);
+    m_sources->fitDropWidth();
+    enableHoverHelp();
+    resize(sizeHint());
+}
+
+Form4::~Form4() = default;
+
+void Form4::buildSettingsPage(QWidget* page)
+{
+    const bool hotlist = m_sourceKind == SourceKind::Hotlist;
+
+    auto* location = new QGroupBox(QStringLiteral("Filenames:"), page);
+    location->setObjectName(QStringLiteral("fraNNLocation"));
+    auto* grid = new QGridLayout(location);
+
+    // Image1 shows a bookmark file, Image3 a hotlist: the source's picture heads its list.
+    auto* image1 = new QLabel(location);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(formIcon(SourceKind::BookmarkFile).pixmap(QSize(20, 20)));
+    auto* image3 = new QLabel(location);
+    image3->setObjectName(QStringLiteral("Image3"));
+    image3->setPixmap(formIcon(SourceKind::Hotlist).pixmap(QSize(20, 20)));
+    (hotlist ? image1 : image3)->hide();
+
+    auto* label1 = new QLabel(hotlist ? QStringLiteral("Location of Opera Hotlist:")
+                                      : QStringLiteral("Location of Firefox Bookmarks:"),
+                              location);
+    label1->setObjectName(QStringLiteral("Label1"));
+    auto* combo = new QComboBox(location);
+    combo->setObjectName(QStringLiteral("cboNNLoc"));
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(36);
+    label1->setBuddy(combo);
+    m_sources = new LocationList(combo,
+                                 hotlist ? QStringLiteral("- Please Select an Opera Hotlist File -")
+                                         : QStringLiteral("- Please Select a Bookmark File -"),
+                                 this);
+    setSourceList(m_sources);
+    auto* browseSourceButton =
+        browseButton(QStringLiteral("NNcmdNNBrowse"), folderIcon(m_sourceKind, true), location);
+    setTag(browseSourceButton, hotlist ? QStringLiteral("Select the Opera Hotlist File to Export")
+                                       : QStringLiteral("Select the Bookmark File to Export"));
+
+    auto* favoritesPicture = new QLabel(location);
+    favoritesPicture->setPixmap(formIcon(SourceKind::Favorites).pixmap(QSize(20, 20)));
+    auto* label3 = new QLabel(QStringLiteral("Location of Internet Explorer Favorites:"), location);
+    label3->setObjectName(QStringLiteral("Label3"));
+    m_favorites = new QLineEdit(location);
+    m_favorites->setObjectName(QStringLiteral("txtIELoc"));
+    setTag(m_favorites, QStringLiteral("Favorites Folder Location Where Export the Bookmarks"));
+    label3->setBuddy(m_favorites);
+    auto* browseFavorites = browseButton(QStringLiteral("NNcmdIEBrowse"),
+                                         folderIcon(SourceKind::Favorites, true), location);
+    setTag(browseFavorites, QStringLiteral("Select the Favorites Folder Location"));
+    auto* autoButton = new QPushButton(QStringLiteral("Auto"), location);
+    autoButton->setObjectName(QStringLiteral("NNcmdIEAuto"));
+    autoButton->setAutoDefault(false);
+    autoButton->setFixedHeight(browseFavorites->height());
+    setTag(autoButton, QStringLiteral("Auto-Detect the Favorites Folder Location"));
+
+    auto* sourceHeading = new QHBoxLayout;
+    sourceHeading->addWidget(hotlist ? image3 : image1);
+    sourceHeading->addWidget(label1, 1);
+    auto* favoritesHeading = new QHBoxLayout;
+    favoritesHeading->addWidget(favoritesPicture);
+    favoritesHeading->addWidget(label3, 1);
+
+    grid->addLayout(sourceHeading, 0, 0, 1, 3);
+    grid->addWidget(combo, 1, 0, 1, 2);
+    grid->addWidget(browseSourceButton, 1, 2);
+    grid->addLayout(favoritesHeading, 2, 0, 1, 3);
+    grid->addWidget(m_favorites, 3, 0);
+    grid->addWidget(autoButton, 3, 1);
+    grid->addWidget(browseFavorites, 3, 2);
+    grid->setColumnStretch(0, 1);
+    grid->setVerticalSpacing(6);
+
+    WhatToExportNames names;
+    names.all = QStringLiteral("NNoptWhatAll");
+    names.selected = QStringLiteral("NNoptWhatSelect");
+    names.select = QStringLiteral("NNcmdSelect");
+    names.allTag = QStringLiteral("Export All Folders and Links contained in the Bookmark File");
+    auto* what = new WhatToExportFrame(*this, names, page);
+    what->setSourceChosenTest([this] { return sourceChosenTest(); });
+    setWhatFrame(what);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(location);
+    layout->addWidget(what);
+    layout->addStretch(1);
+
+    connect(m_sources, &LocationList::entryChosen, this, &Form4::sourceChosen);
+    connect(browseSourceButton, &QPushButton::clicked, this, &Form4::browseSource);
+    connect(browseFavorites, &QPushButton::clicked, this, [this] { BrowseIELocation(*this); });
+    connect(autoButton, &QPushButton::clicked, this, &Form4::autoLocate);
+    connect(m_favorites, &QLineEdit::textChanged, this, &Form4::favoritesEdited);
+}
+
+void Form4::buildOptionsPage(QWidget* page)
+{
+    auto* frame = new QGroupBox(QStringLiteral("Where to Export:"), page);
+    frame->setObjectName(QStringLiteral("fraNNWhere"));
+    const std::array<QString, 3> captions{QStringLiteral("Export in the Root Folder"),
+                                          QStringLiteral("Export in a New Folder"),
+                                          QStringLiteral("Export in a Existing Folder")};
+    const std::array<QString, 3> tags{
+        QStringLiteral("Export Bookmarks in the Root of the Favorites Folder"),
+        QStringLiteral("Export Bookmarks in a New Folder"),
+        QStringLiteral("Export Bookmarks in a Existing Folder")};
+    for (int i = 0; i < 3; ++i) {
+        m_where[i] = new QRadioButton(captions[i], frame);
+        m_where[i]->setObjectName(whereName(i));
+        setTag(m_where[i], tags[i]);
+    }
+    m_whereNew = new QLineEdit(frame);
+    m_whereNew->setObjectName(QStringLiteral("NNtxtWhereNew"));
+    setTag(m_whereNew,
+           QStringLiteral("Name of the New Folder Where the Bookmarks Will Be Exported"));
+    m_whereExist = new QLineEdit(frame);
+    m_whereExist->setObjectName(QStringLiteral("NNtxtWhereExist"));
+    setTag(m_whereExist,
+           QStringLiteral("Name of the Existing Folder Where the Bookmarks Will Be Exported"));
+    auto* browseExisting = browseButton(QStringLiteral("NNcmdWhereBrowse"),
+                                        folderIcon(SourceKind::Favorites, true), frame);
+    setTag(browseExisting,
+           QStringLiteral("Select the Existing Folder Where to Export the Bookmarks"));
+
+    // Each name sits under its option, indented like the option's text.
+    auto* grid = new QGridLayout(frame);
+    grid->setColumnMinimumWidth(0, optionIndent(*m_where[1]));
+    grid->addWidget(m_where[0], 0, 0, 1, 3);
+    grid->addWidget(m_where[1], 1, 0, 1, 3);
+    grid->addWidget(m_whereNew, 2, 1, 1, 2);
+    grid->addWidget(m_where[2], 3, 0, 1, 3);
+    grid->addWidget(m_whereExist, 4, 1);
+    grid->addWidget(browseExisting, 4, 2);
+    grid->setColumnStretch(1, 1);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(frame);
+    layout->addStretch(1);
+
+    // As a new window shows them before the saved choice arrives.
+    m_where[1]->setChecked(true);
+    m_whereExist->setEnabled(false);
+    for (int i = 0; i < 3; ++i) {
+        connect(m_where[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (on)
+                whereChosen(i);
+        });
+    }
+    connect(m_where[2], &QRadioButton::clicked, this, &Form4::existingFolderClicked);
+    connect(browseExisting, &QPushButton::clicked, this, &Form4::browseExistingFolder);
+}
+
+void Form4::buildButtons(QWidget* bottom)
+{
+    bottom->setObjectName(QStringLiteral("Frame2"));
+    auto* start = actionButton(QStringLiteral("Command10"), QStringLiteral("Start Exporting"),
+                               conversionIcon(m_mode), bottom);
+    setTag(start, QStringLiteral("Start the Exportation"));
+    auto* exit = actionButton(QStringLiteral("NNcmdExit"),
+                              QStringLiteral("Go Back to the Main Window"), backIcon(), bottom);
+    setTag(exit, QStringLiteral("Go Back to the Main Window (ESC)"));
+    layoutActionButtons(bottom, {start, exit});
+    applyButtonThemes({findChild<QPushButton*>(QStringLiteral("NNcmdIEBrowse")),
+                       findChild<QPushButton*>(QStringLiteral("NNcmdNNBrowse")), exit, start});
+    setBackButton(exit);
+    connect(start, &QPushButton::clicked, this, &Form4::startExporting);
+}
+
+void Form4::AggiornaWhatToExport(const SourceCounts& counts)
+{
+    whatFrame()->takeCounts(counts);
+}
+
+void Form4::sourceChosen(const QString& entry)
+{
+    if (m_browsing)
+        return;
+    job().SourceFileLocation = LocationList::pathOf(entry);
+    const SourceCounts counts = countSource(m_sourceKind, job().SourceFileLocation);
+    m_sources->setChosenPath(job().SourceFileLocation);
+    AggiornaWhatToExport(counts);
+}
+
+void Form4::browseSource()
+{
+    const QString chosen = dialogs().openFile(this, sourceFileRequest(m_sourceKind));
+    if (chosen.isEmpty() || chosen == m_sources->combo()->currentText())
+        return;
+    const SourceCounts counts = countSource(m_sourceKind, chosen);
+    if (counts.links == 0) {
+        status(QStringLiteral("Ready"));
+        dialogs().message(this, noBookmarkMessage());
+        return;
+    }
+    m_sources->addBrowsed(chosen, BrowsedPlace::AfterDiscovered, BrowsedLimit::BeyondDiscovered);
+    {
+        // The file is counted already: choosing it only shows it and makes it the one the
+        // placeholder brings back.
+        const QScopedValueRollback browsing(m_browsing, true);
+        m_sources->chooseEntry(chosen);
+    }
+    job().SourceFileLocation = chosen;
+    m_sources->setChosenPath(chosen);
+    AggiornaWhatToExport(counts);
+}
+
+bool Form4::sourceChosenTest()
+{
+    if (!m_sources->isPlaceholderShown())
+        return true;
+    dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
+                                        {QStringLiteral("Please, Select a Bookmark File.")},
+                                        MessageIcon::Information});
+    m_sources->combo()->setFocus();
+    return false;
+}
+
+void Form4::autoLocate()
+{
+    job().IELocation = LocateFavoritesFolder(this, dialogs());
+    m_favorites->setText(job().IELocation);
+}
+
+void Form4::favoritesEdited(const QString& text)
+{
+    job().IELocation = text;
+    m_whereExist->clear();
+    m_whereExist->setToolTip(QString());
+    if (m_where[2]->isChecked())
+        m_where[1]->setChecked(true);
+}
+
+void Form4::whereChosen(int index)
+{
+    // Each name can be edited only while its option is chosen.
+    m_whereNew->setEnabled(index == 1);
+    m_whereExist->setEnabled(index == 2);
+}
+
+void Form4::existingFolderClicked()
+{
+    if (m_whereExist->text().isEmpty())
+        browseExistingFolder();
+    if (m_whereExist->text().isEmpty())
+        m_where[0]->setChecked(true);
+}
+
+void Form4::browseExistingFolder()
+{
+    cBrowseForFolder picker;
+    picker.setHwnd(this);
+    static_cast<void>(picker.setDialogTitle(QStringLiteral("Please, Select a Folder.")));
+    picker.setSRootFolderPath(job().IELocation);
+    picker.setInitialFolder(job().IELocation);
+    picker.Show(dialogs());
+
+    const QString relative = relativeSubfolder(job().IELocation, picker.FolderName());
+    if (relative.isEmpty())
+        return;
+    m_whereExist->setText(relative);
+    m_whereExist->setToolTip(relative);
+    m_where[2]->setChecked(true);
+}
+
+FavoritesExportOptions Form4::favoritesOptions() const
+{
+    FavoritesExportOptions options;
+    options.where = FavoritesWhere::Root;
+    if (m_where[1]->isChecked() && m_where[1]->isEnabled())
+        options.where = FavoritesWhere::NewFolder;
+    else if (m_where[2]->isChecked() && m_where[2]->isEnabled())
+        options.where = FavoritesWhere::ExistingFolder;
+    options.newFolderName = m_whereNew->text();
+    options.existingFolder = m_whereExist->text();
+    options.exportAll = whatFrame()->exportsAll();
+    return options;
+}
+
+void Form4::startExporting()
+{
+    if (m_sources->isPlaceholderShown()) {
+        dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
+                                            {QStringLiteral("Please, Select A Bookmark File.")},
+                                            MessageIcon::Information});
+        showFirstTab();
+        m_sources->combo()->setFocus();
+        return;
+    }
+    ExportRequest request;
+    request.favorites = favoritesOptions();
+    runExport(request);
+}
+
+void Form4::saveSettings()
+{
+    SaveWindowSettings(static_cast<int>(m_mode), *this);
+}
+
+} // namespace orvalink

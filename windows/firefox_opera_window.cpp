@@ -1,0 +1,293 @@
+#include "windows/firefox_opera_window.h"
+
+#include "settings/window_settings.h"
+#include "sources/file_helpers.h"
+#include "ui/icons.h"
+#include "windows/file_destination_options.h"
+#include "windows/location_list.h"
+#include "windows/what_to_export.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace orvalink {
+
+namespace {
+
+bool toOpera(ExportMode mode)
+{
+    return mode == ExportMode::FirefoxToOpera;
+}
+
+QString locationCaption(SourceKind kind)
+{
+    return kind == SourceKind::Hotlist ? QStringLiteral("Location of Opera Hotlist:")
+                                       : QStringLiteral("Location of Firefox Bookmarks:");
+}
+
+QString placeholder(SourceKind kind)
+{
+    return kind == SourceKind::Hotlist ? QStringLiteral("- Please Select an Opera Hotlist File -")
+                                       : QStringLiteral("- Please Select a Bookmark File -");
+}
+
+QComboBox* locationCombo(const QString& name, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(50);
+    return combo;
+}
+
+// A location's heading: the browser's picture and the label.
+QHBoxLayout* heading(QLabel* picture, QLabel* label)
+{
+    auto* row = new QHBoxLayout;
+    row->addWidget(picture);
+    row->addWidget(label, 1);
+    return row;
+}
+
+} // namespace
+
+Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, dialogs, std::move(processes), owner)
+    , m_mode(job.mode)
+    , m_sourceKind(toOpera(job.mode) ? SourceKind::BookmarkFile : SourceKind::Hotlist)
+{
+    setObjectName(QStringLiteral("Form6"));
+    const bool opera = toOpera(m_mode);
+    setWindowTitle(opera ? QStringLiteral("FF Bookmarks to Opera Bookmarks - Orvalink")
+                         : QStringLiteral("Opera Bookmarks to FF Bookmarks - Orvalink"));
+    setWindowIcon(conversionIcon(m_mode));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    QTabWidget* tabs = createTabStrip({QStringLiteral("Settings"), QStringLiteral("Options")});
+    layout->addWidget(tabs, 1);
+    buildSettingsPage(tabPage(0));
+    m_options = new FileDestinationOptions(
+        tabPage(1), opera ? QStringLiteral("Merge Firefox Bookmarks with Old Opera Bookmarks")
+                          : QStringLiteral("Merge Opera Bookmarks with Old Firefox Bookmarks"));
+    auto* bottom = new QWidget(central);
+    buildButtons(bottom);
+    layout->addWidget(bottom);
+    setCentralWidget(central);
+    // Sized before the saved position is applied, which keeps the whole window on the screen.
+    resize(sizeHint());
+
+    // The saved options and both histories; each history's latest file is taken over.
+    LoadWindowSettings(static_cast<int>(m_mode), *this, this->job());
+    m_sources->chooseCurrent();
+    m_destinations->chooseCurrent();
+    m_options->txtWhereNew()->setText(datedFolderName(
+        opera ? QStringLiteral("Imported from FF (") : QStringLiteral("Imported from Opera (")));
+    whatFrame()->optWhatAll()->setChecked(true);
+    m_sources->combo()->setFocus();
+
+    discover(*m_sources, m_sourceKind);
+    discover(*m_destinations, opera ? SourceKind::Hotlist : SourceKind::BookmarkFile);
+    m_sources->fitDropWidth();
+    m_destinations->fitDropWidth();
+    enableHoverHelp();
+}
+
+Form6::~Form6() = default;
+
+void Form6::buildSettingsPage(QWidget* page)
+{
+    const bool opera = toOpera(m_mode);
+    const SourceKind destinationKind = opera ? SourceKind::Hotlist : SourceKind::BookmarkFile;
+
+    WhatToExportNames names;
+    names.allTag = QStringLiteral("Export All Folders and Links contained in the Favorites Folder");
+    auto* what = new WhatToExportFrame(*this, names, page);
+    setWhatFrame(what);
+
+    auto* location = new QGroupBox(QStringLiteral("Filenames:"), page);
+    location->setObjectName(QStringLiteral("fraLocation"));
+    auto* grid = new QGridLayout(location);
+
+    // Image1 shows Firefox, Image3 Opera, each beside its browser's list.
+    auto* image1 = new QLabel(location);
+    image1->setObjectName(QStringLiteral("Image1"));
+    image1->setPixmap(formIcon(SourceKind::BookmarkFile).pixmap(QSize(20, 20)));
+    auto* image3 = new QLabel(location);
+    image3->setObjectName(QStringLiteral("Image3"));
+    image3->setPixmap(formIcon(SourceKind::Hotlist).pixmap(QSize(20, 20)));
+
+    auto* label3 = new QLabel(locationCaption(m_sourceKind), location);
+    label3->setObjectName(QStringLiteral("Label3"));
+    QComboBox* from = locationCombo(QStringLiteral("cboFromLoc"), location);
+    label3->setBuddy(from);
+    m_sources = new LocationList(from, placeholder(m_sourceKind), this);
+    setSourceList(m_sources);
+    auto* browseSource =
+        browseButton(QStringLiteral("cmdSelectFrom"), folderIcon(m_sourceKind, true), location);
+    setTag(browseSource, opera ? QStringLiteral("Select the Bookmark File to Export")
+                               : QStringLiteral("Select the Opera Hotlist to Export"));
+
+    m_destinationLabel = new QLabel(locationCaption(destinationKind), location);
+    m_destinationLabel->setObjectName(QStringLiteral("Label1"));
+    QComboBox* to = locationCombo(QStringLiteral("cboNNLoc"), location);
+    m_destinationLabel->setBuddy(to);
+    m_destinations = new LocationList(to, placeholder(destinationKind), this);
+    setDestinationList(m_destinations);
+    auto* browseDestination =
+        browseButton(QStringLiteral("Command2"), folderIcon(destinationKind, true), location);
+    setTag(browseDestination,
+           opera ? QStringLiteral("Select the Opera Hotlist File Where to Export")
+                 : QStringLiteral("Select the File Where to Export the Opera Bookmarks"));
+
+    grid->addLayout(heading(opera ? image1 : image3, label3), 0, 0, 1, 2);
+    grid->addWidget(from, 1, 0);
+    grid->addWidget(browseSource, 1, 1);
+    grid->addLayout(heading(opera ? image3 : image1, m_destinationLabel), 2, 0, 1, 2);
+    grid->addWidget(to, 3, 0);
+    grid->addWidget(browseDestination, 3, 1);
+    grid->setColumnStretch(0, 1);
+    grid->setVerticalSpacing(6);
+
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(what);
+    layout->addWidget(location);
+    layout->addStretch(1);
+
+    connect(browseSource, &QPushButton::clicked, this, &Form6::browseSource);
+    connect(browseDestination, &QPushButton::clicked, this, &Form6::browseDestination);
+    connect(m_sources, &LocationList::entryChosen, this, &Form6::sourceChosen);
+    connect(m_destinations, &LocationList::entryChosen, this, &Form6::destinationChosen);
+}
+
+void Form6::buildButtons(QWidget* bottom)
+{
+    bottom->setObjectName(QStringLiteral("Frame2"));
+    auto* start = actionButton(QStringLiteral("Command10"), QStringLiteral("Start Exporting"),
+                               conversionIcon(m_mode), bottom);
+    setTag(start, QStringLiteral("Start Exporting"));
+    auto* back = actionButton(QStringLiteral("Command8"),
+                              QStringLiteral("Go Back to the Main Window"), backIcon(), bottom);
+    setTag(back, QStringLiteral("Go Back to the Main Window (ESC)"));
+    layoutActionButtons(bottom, {start, back});
+    applyButtonThemes({findChild<QPushButton*>(QStringLiteral("cmdSelectFrom")), back, start,
+                       findChild<QPushButton*>(QStringLiteral("Command2"))});
+    setBackButton(back);
+    connect(start, &QPushButton::clicked, this, &Form6::startExporting);
+}
+
+void Form6::sourceChosen(const QString& entry)
+{
+    // The same file again is not counted again, unless the list lost it meanwhile.
+    const bool known = entry == m_lastScannedSource && !m_sources->chosenPath().isEmpty();
+    if (!known && !m_sourceJustBrowsed) {
+        job().SourceFileLocation = LocationList::pathOf(entry);
+        const SourceCounts counts = countSource(m_sourceKind, job().SourceFileLocation);
+        m_sources->setChosenPath(job().SourceFileLocation);
+        m_lastScannedSource = entry;
+        countRefresh(counts);
+    }
+    m_sourceJustBrowsed = false;
+}
+
+void Form6::browseSource()
+{
+    const QString chosen = dialogs().openFile(this, sourceFileRequest(m_sourceKind));
+    if (chosen.isEmpty())
+        return;
+    const SourceCounts counts = countSource(m_sourceKind, chosen);
+    if (counts.links == 0) {
+        dialogs().message(this, noBookmarkMessage());
+        return;
+    }
+    m_sources->addBrowsed(chosen, BrowsedPlace::AfterDiscovered, BrowsedLimit::BeyondDiscovered);
+    m_sourceJustBrowsed = true;
+    job().SourceFileLocation = chosen;
+    m_sources->chooseEntry(chosen);
+    m_sources->setChosenPath(chosen);
+    m_lastScannedSource = chosen;
+    countRefresh(counts);
+}
+
+void Form6::destinationChosen(const QString& entry)
+{
+    job().DestinationFileLocation = LocationList::pathOf(entry);
+    job().UserName = LocationList::profileOf(entry);
+    m_destinations->setChosenPath(job().DestinationFileLocation);
+    RefreshOptions();
+}
+
+void Form6::browseDestination()
+{
+    const bool opera = toOpera(m_mode);
+    FileDialogRequest request;
+    if (opera) {
+        request.title = QStringLiteral("Select Where To Export The FF Bookmarks");
+        request.defaultExtension = QStringLiteral("adr");
+        request.filter = QStringLiteral("All Files (*.*)|*.*|Opera Hotlist Files|*.adr|");
+    } else {
+        request.title = QStringLiteral("Select Where To Export The Opera Bookmarks");
+        request.defaultExtension = QStringLiteral("htm");
+        request.filter = QStringLiteral("All Files (*.*)|*.*|HTML Files|*.html;*.htm|");
+    }
+    request.filterIndex = 2;
+    request.confirmOverwrite = true;
+    const QString chosen = dialogs().saveFile(this, request);
+    if (chosen.isEmpty())
+        return;
+    m_destinations->addBrowsed(chosen, BrowsedPlace::First, BrowsedLimit::BeyondDiscovered);
+    m_destinations->chooseEntry(chosen);
+}
+
+void Form6::countRefresh(const SourceCounts& counts)
+{
+    whatFrame()->takeCounts(counts);
+}
+
+void Form6::RefreshOptions()
+{
+    const bool exists = FileExists(job().DestinationFileLocation);
+    m_destinationLabel->setText(
+        locationCaption(toOpera(m_mode) ? SourceKind::Hotlist : SourceKind::BookmarkFile) +
+        (exists ? QStringLiteral(" (File Exists)") : QStringLiteral(" (New File)")));
+    m_options->RefreshOptions(exists);
+}
+
+void Form6::startExporting()
+{
+    const auto notSelected = [this](LocationList& list, const QString& text) {
+        dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
+                                            {text},
+                                            MessageIcon::Exclamation});
+        showFirstTab();
+        list.combo()->setFocus();
+    };
+    if (m_sources->isPlaceholderShown()) {
+        notSelected(*m_sources, QStringLiteral("Please, Select a Bookmark File to Export."));
+        return;
+    }
+    if (m_destinations->isPlaceholderShown()) {
+        notSelected(*m_destinations,
+                    QStringLiteral("Please, Select a Bookmark File Where to Export."));
+        return;
+    }
+    ExportRequest request;
+    m_options->fill(request);
+    request.file.exportAll = whatFrame()->exportsAll();
+    if (runExport(request).completed())
+        RefreshOptions();
+}
+
+void Form6::saveSettings()
+{
+    SaveWindowSettings(static_cast<int>(m_mode), *this);
+}
+
+} // namespace orvalink

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "windows/conversion_window.h"
+
+class QLabel;
+class QPushButton;
+
+namespace orvalink {
+
+class FileDestinationOptions;
+class LocationList;
+
+// "Form6": a Firefox bookmark file to an Opera hotlist (FirefoxToOpera) or back
+// (OperaToFirefox). The "Settings" page holds what to export and the two location lists, the
+// source "cboFromLoc" (browse "cmdSelectFrom") and the destination "cboNNLoc" (browse
+// "Command2"), each offering the files discovery finds, the saved history and up to five browsed
+// files; the "Options" page what happens to the old bookmarks and where the bookmarks go
+// (FileDestinationOptions). "Start Exporting" ("Command10") checks, backs up, writes and
+// reports; "Go Back to the Main Window" ("Command8", Esc) closes.
+//
+// The window is made for the job's mode and saves its options and both histories as it closes;
+// the old-bookmarks and where-to-export choices are shared with the Favorites export window.
+class Form6 : public ConversionWindow
+{
+    Q_OBJECT
+
+public:
+    Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
+          QWidget* owner = nullptr);
+    ~Form6() override;
+
+    ExportMode mode() const { return m_mode; }
+
+protected:
+    void saveSettings() override;
+
+private:
+    void buildSettingsPage(QWidget* page);
+    void buildButtons(QWidget* bottom);
+
+    void sourceChosen(const QString& entry);
+    void browseSource();
+    void destinationChosen(const QString& entry);
+    void browseDestination();
+    // The source was counted: the counts become the job's and the frame's.
+    void countRefresh(const SourceCounts& counts);
+    void RefreshOptions();
+    void startExporting();
+
+    ExportMode m_mode;
+    SourceKind m_sourceKind;
+    QLabel* m_destinationLabel = nullptr;
+    LocationList* m_sources = nullptr;
+    LocationList* m_destinations = nullptr;
+    FileDestinationOptions* m_options = nullptr;
+    // The source list's text when the source was counted last.
+    QString m_lastScannedSource;
+    // The source was just picked and counted through the file dialog; choosing it in the list
+    // does not count it again.
+    bool m_sourceJustBrowsed = false;
+};
+
+} // namespace orvalink
