@@ -1,0 +1,286 @@
+#include "model/job.h"
+#include "selection/selection_window.h"
+#include "settings/exported_items.h"
+#include "sources/source_loader.h"
+#include "tests/gui/support/gui_test_support.h"
+#include "windows/favorites_import_window.h"
+#include "writers/tree_listing.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+using namespace orvalink;
+using orvalink::test::confirmSelectionWith;
+using orvalink::test::writeFile;
+using namespace Qt::Literals::StringLiterals;
+using Kind = ScriptedDialogs::Kind;
+
+namespace {
+
+// Two folders below the root ("News" holding "Deep") and three links.
+const QByteArray kBookmarkFile =
+    "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>News</H3>\n<DL><p>\n"
+    "<DT><A HREF=\"https://news.example/\">News</A>\n<DT><H3>Deep</H3>\n<DL><p>\n"
+    "<DT><A HREF=\"https://deep.example/\">Deep</A>\n</DL><p>\n</DL><p>\n"
+    "<DT><A HREF=\"https://top.example/\">Top</A>\n</DL><p>\n";
+// One folder and three links.
+const QByteArray kHotlist = "Opera Hotlist version 2.0\n\n#FOLDER\n\tNAME=Papers\n\n"
+                            "#URL\n\tNAME=Daily\n\tURL=https://daily.example/\n\n"
+                            "#URL\n\tNAME=Weekly\n\tURL=https://weekly.example/\n\n-\n\n"
+                            "#URL\n\tNAME=Top\n\tURL=https://top.example/\n\n";
+
+// A Favorites folder as its reader sees it.
+QString favoritesListing(const QString& folder)
+{
+    Progress quiet;
+    auto loaded = LoadSource(SourceKind::Favorites, folder, 0, quiet);
+    QBuffer out;
+    out.open(QIODevice::WriteOnly);
+    if (loaded)
+        writeTreeListing(*loaded.value(), out);
+    return QString::fromUtf8(out.data());
+}
+
+} // namespace
+
+class FavoritesImportWindowTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<test::FreshHome>();
+        m_favorites = m_home->path() + QStringLiteral("/Favorites");
+        QVERIFY(QDir().mkpath(m_favorites));
+        m_dialogs = std::make_unique<test::TestDialogs>();
+        m_job = std::make_unique<Job>();
+    }
+
+    void cleanup()
+    {
+        if (m_window)
+            m_window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_job.reset();
+        m_dialogs.reset();
+        m_home.reset();
+    }
+
+    // Firefox: the profile's file found by discovery, "Deep" alone ticked in the selection window
+    // (it lands straight in the new folder), then reopening takes the file from the history.
+    void bookmarkFileScenario()
+    {
+        const QString file =
+            writeFile(m_home->path() + "/.mozilla/firefox/p/bookmarks.html"_L1, kBookmarkFile);
+        writeFile(m_home->path() + "/.mozilla/firefox/profiles.ini"_L1,
+                  "[Profile0]\nName=default\nIsRelative=1\nPath=p\n");
+        open(ExportMode::FirefoxToIE);
+        QCOMPARE(control<QComboBox>("cboNNLoc")->currentText(), "<default> "_L1 + file);
+        QCOMPARE(m_job->SourceFileLocation, file);
+        QCOMPARE(control<QLineEdit>("txtIELoc")->text(), m_favorites);
+        QCOMPARE(whatCaption(), "What to Export: (2 Folders && 3 Links)"_L1);
+
+        confirmSelectionWith([this](Form3&) { m_job->source()->ApplyFolderCheck(2, true); });
+        click("NNcmdSelect");
+        QCOMPARE(whatCaption(), "What to Export: (1 Folders && 1 Links)"_L1);
+        QString newFolder = control<QLineEdit>("NNtxtWhereNew")->text();
+        QVERIFY(newFolder.startsWith("Imported from FF ("_L1));
+        click("Command10");
+        expectCompletion({"1 Folders & 1 Links Exported Successfully."_L1},
+                         MessageIcon::Information);
+        QCOMPARE(favoritesListing(m_favorites + QLatin1Char('/') +
+                                  newFolder.replace(QLatin1Char('/'), QLatin1Char('-'))),
+                 "[0] My Favorites\n  [1] Deep\n    Deep <https://deep.example/>\n"_L1);
+        QCOMPARE(AddTotalItemsExported(0), 2);
+
+        click("NNoptWhere(0)");
+        reopen(ExportMode::FirefoxToIE);
+        QCOMPARE(m_job->SourceFileLocation, file);
+        QCOMPARE(whatCaption(), "What to Export: (2 Folders && 3 Links)"_L1);
+        QVERIFY(control<QRadioButton>("NNoptWhere(0)")->isChecked());
+        saveTabs(u"form4-bookmark-file"_s);
+
+        // No saved folder and none to be found: the user is asked to type one.
+        QVERIFY(QDir(m_favorites).removeRecursively());
+        reopen(ExportMode::FirefoxToIE);
+        QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Unable to Autolocate IE Folder"_L1);
+    }
+
+    // Opera: the hotlist picked with the file dialog, an existing subfolder picked under the
+    // Favorites folder, and a folder standing where a link's file must go.
+    void hotlistScenario()
+    {
+        QTemporaryDir files;
+        const QString hotlist = writeFile(files.filePath("opera6.adr"_L1), kHotlist);
+        const QString inner = m_favorites + "/Sub/Inner"_L1;
+        QVERIFY(QDir().mkpath(inner + "/Top.URL"_L1));
+        open(ExportMode::OperaToIE);
+        m_dialogs->answerOpenFile(hotlist);
+        click("NNcmdNNBrowse");
+        QCOMPARE(m_dialogs->last(Kind::OpenFile).file.title, "Select an Opera Hotlist File"_L1);
+        QCOMPARE(whatCaption(), "What to Export: (1 Folders && 3 Links)"_L1);
+
+        m_dialogs->answerPickFolder(inner);
+        click("NNoptWhere(2)");
+        QCOMPARE(m_dialogs->last(Kind::PickFolder).folder.rootPath, m_favorites);
+        QCOMPARE(control<QLineEdit>("NNtxtWhereExist")->text(),
+                 QDir::toNativeSeparators("Sub/Inner"_L1));
+        click("Command10");
+        expectCompletion(
+            {"1 Folders & 3 Links Exported Successfully."_L1, "1 Links Could Not Be Written."_L1},
+            MessageIcon::Exclamation);
+        QVERIFY(QFile::exists(inner + "/Papers/Weekly.URL"_L1));
+        saveTabs(u"form4-hotlist"_s);
+
+        reopen(ExportMode::OperaToIE);
+        QCOMPARE(m_job->SourceFileLocation, hotlist);
+    }
+
+    // Which name can be edited, what the subfolder picker's answer makes of the choice, and a
+    // changed Favorites folder dropping the subfolder picked under the old one.
+    void whereToExport()
+    {
+        QVERIFY(QDir().mkpath(m_favorites + "/Tools"_L1));
+        QTemporaryDir elsewhere;
+        open(ExportMode::FirefoxToIE);
+        auto* newName = control<QLineEdit>("NNtxtWhereNew");
+        auto* existingName = control<QLineEdit>("NNtxtWhereExist");
+        QVERIFY(newName->isEnabled() && !existingName->isEnabled());
+        click("NNoptWhere(0)");
+        QVERIFY(!newName->isEnabled());
+        // Cancelled, the Favorites folder itself, a folder elsewhere: back to the root.
+        for (const QString& answer : {QString(), m_favorites, elsewhere.path()}) {
+            m_dialogs->answerPickFolder(answer);
+            click("NNoptWhere(2)");
+            QVERIFY(control<QRadioButton>("NNoptWhere(0)")->isChecked());
+            QVERIFY(existingName->text().isEmpty());
+        }
+        m_dialogs->answerPickFolder(m_favorites + "/Tools"_L1);
+        click("NNcmdWhereBrowse");
+        QVERIFY(control<QRadioButton>("NNoptWhere(2)")->isChecked());
+        QCOMPARE(existingName->text(), "Tools"_L1);
+        QVERIFY(existingName->isEnabled() && !newName->isEnabled());
+
+        auto* location = control<QLineEdit>("txtIELoc");
+        location->setFocus();
+        QTest::keyClick(location, Qt::Key_Backspace);
+        QCOMPARE(m_job->IELocation, location->text());
+        QVERIFY(existingName->text().isEmpty());
+        QVERIFY(control<QRadioButton>("NNoptWhere(1)")->isChecked() && newName->isEnabled());
+    }
+
+    // The source list keeps five browsed files, refuses a file without links and brings the
+    // chosen file back for the placeholder; the checks speak through the window.
+    void sourceListAndChecks()
+    {
+        QTemporaryDir files;
+        open(ExportMode::FirefoxToIE);
+        auto* combo = control<QComboBox>("cboNNLoc");
+        click("Command10");
+        QCOMPARE(m_dialogs->last(Kind::Message).message.lines,
+                 QStringList{"Please, Select A Bookmark File."_L1});
+
+        QStringList browsed;
+        for (int i = 1; i <= 6; ++i) {
+            browsed << writeFile(files.filePath(u"b%1.html"_s.arg(i)), kBookmarkFile);
+            browse(browsed.last());
+        }
+        QCOMPARE(combo->count(), 6);
+        QCOMPARE(combo->findText(browsed.first()), -1);
+        browse(writeFile(files.filePath("empty.html"_L1), "<DL><p>\n</DL><p>\n"));
+        QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Select a Bookmark File"_L1);
+        QCOMPARE(m_dialogs->last(Kind::Message).message.icon, MessageIcon::None);
+        QCOMPARE(combo->count(), 6);
+        combo->setFocus();
+        QTest::keyClick(combo, Qt::Key_Home);
+        QCOMPARE(combo->currentText(), browsed.last());
+        QCOMPARE(m_job->SourceFileLocation, browsed.last());
+
+        QFile::remove(browsed.last());
+        click("Command10");
+        QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Bookmark File Does Not Exist"_L1);
+        QCOMPARE(combo->currentIndex(), 0);
+        QCOMPARE(whatCaption(), "What to Export: (0 Folders && 0 Links)"_L1);
+
+        browse(browsed.at(1));
+        control<QLineEdit>("txtIELoc")->setText(m_favorites + "/Gone"_L1);
+        click("Command10");
+        QCOMPARE(m_dialogs->last(Kind::Message).message.lines.value(0),
+                 "The Selected Folder Where To Export The Bookmarks"_L1);
+        control<QLineEdit>("txtIELoc")->setText(m_favorites);
+        QVERIFY(QDir().mkpath(m_favorites + "/Tools"_L1));
+        m_dialogs->answerPickFolder(m_favorites + "/Tools"_L1);
+        click("NNcmdWhereBrowse");
+        QVERIFY(QDir(m_favorites + "/Tools"_L1).removeRecursively());
+        click("Command10");
+        QCOMPARE(m_dialogs->last(Kind::Message).message.lines.value(0),
+                 "The Selected Subfolder Where To Export The Bookmarks"_L1);
+        QVERIFY(QDir(m_favorites).isEmpty());
+    }
+
+private:
+    void open(ExportMode mode)
+    {
+        m_job->mode = mode;
+        m_window =
+            new Form4(*m_job, *m_dialogs, std::make_unique<ListedProcessTable>(QStringList()));
+        m_window->show();
+    }
+    void reopen(ExportMode mode)
+    {
+        QVERIFY(m_window->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        open(mode);
+    }
+    template <typename T> T* control(const char* name) const
+    {
+        return m_window->findChild<T*>(QLatin1String(name));
+    }
+    void click(const char* name)
+    {
+        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
+    }
+    void browse(const QString& file)
+    {
+        m_dialogs->answerOpenFile(file);
+        click("NNcmdNNBrowse");
+    }
+    QString whatCaption() const { return control<QGroupBox>("fraWhat")->title(); }
+    void expectCompletion(const QStringList& lines, MessageIcon icon)
+    {
+        const UserMessage shown = m_dialogs->last(Kind::Message).message;
+        QCOMPARE(shown.title, "Exporting Complete"_L1);
+        QCOMPARE(shown.lines, lines);
+        QCOMPARE(shown.icon, icon);
+    }
+    // Runs change on the source once the selection window shows, then confirms it.
+    void saveTabs(const QString& name)
+    {
+        for (int tab : {0, 1}) {
+            m_window->tabStrip()->setCurrentIndex(tab);
+            QVERIFY(!test::saveScreenshotSet(*m_window, name + u"-tab%1"_s.arg(tab)).isEmpty());
+        }
+    }
+
+    std::unique_ptr<test::FreshHome> m_home;
+    QString m_favorites;
+    std::unique_ptr<test::TestDialogs> m_dialogs;
+    std::unique_ptr<Job> m_job;
+    QPointer<Form4> m_window;
+};
+
+ORVALINK_GUI_TEST(FavoritesImportWindowTest)
+#include "favorites_import_window_test.moc"
