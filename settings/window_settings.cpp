@@ -301,6 +301,81 @@ QString menuLocationKey(int index)
     return QString::number(index) + QStringLiteral("MenuLocation");
 }
 
+void saveMenuHistory(const QWidget& window, SettingsWriter& writer)
+{
+    const auto* list = find<QComboBox>(window, QStringLiteral("cboDHTMLLoc"));
+    if (!list)
+        return;
+    for (int i = 0; i < kHistoryLength; ++i)
+        writer.text(kSettings, menuLocationKey(i),
+                    i < list->count() ? list->itemText(i) : QString());
+}
+
+// The menu window's check boxes, with their keys and first-start values.
+struct MenuOption
+{
+    const char16_t* control;
+    const char16_t* key;
+    qint32 fallback;
+};
+
+constexpr MenuOption kMenuOptions[] = {
+    {u"chkOpenNew", u"OpenInNewWin", 1},      {u"chkShowUrl", u"ShowURL", 1},
+    {u"chkVertical", u"Vertical", 0},         {u"chkShadows", u"Shadows", 1},
+    {u"chkShowStatistics", u"Statistics", 0}, {u"chkMaxItems", u"BreakVertical", 1},
+    {u"chkShowBrowser", u"ShowInBrowser", 1},
+};
+
+// The preset chosen last: the menu window lists its presets in "cboMenuColor" before it loads
+// its options, and selecting the entry applies the preset. A name no entry has exactly (a
+// preset deleted since) selects "<Custom>".
+void loadColorPreset(SettingsReader& reader, const QWidget& window)
+{
+    auto* presets = find<QComboBox>(window, QStringLiteral("cboMenuColor"));
+    if (!presets)
+        return;
+    const std::optional<QString> name = reader.text(kSettings, QStringLiteral("ColorPreset"));
+    if (!name)
+        return;
+    const int entry = presets->findText(*name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    presets->setCurrentIndex(entry >= 0 ? entry : 0);
+}
+
+void loadMenuOptions(SettingsReader& reader, const QWidget& window)
+{
+    loadColorPreset(reader, window);
+    for (const MenuOption& option : kMenuOptions)
+        loadCheckBox(reader, window, QString::fromUtf16(option.control),
+                     QString::fromUtf16(option.key), option.fallback);
+    if (auto* title = find<QLineEdit>(window, QStringLiteral("txtPageTitle"))) {
+        if (const auto text = reader.text(kSettings, QStringLiteral("PageTitle"),
+                                          QStringLiteral("Bookmarks By Orvalink")))
+            title->setText(*text);
+    }
+    if (auto* breakAfter = find<QLineEdit>(window, QStringLiteral("txtMaxItems"))) {
+        if (const auto items = reader.integer(kSettings, QStringLiteral("BreakAfter"), 25))
+            breakAfter->setText(QString::number(*items));
+    }
+}
+
+void saveMenuOptions(SettingsWriter& writer, const QWidget& window)
+{
+    if (const auto* presets = find<QComboBox>(window, QStringLiteral("cboMenuColor")))
+        writer.text(kSettings, QStringLiteral("ColorPreset"), presets->currentText());
+    for (const MenuOption& option : kMenuOptions)
+        saveCheckBox(writer, window, QString::fromUtf16(option.control),
+                     QString::fromUtf16(option.key));
+    if (const auto* title = find<QLineEdit>(window, QStringLiteral("txtPageTitle")))
+        writer.text(kSettings, QStringLiteral("PageTitle"), title->text());
+    // A text that is no 16-bit number (empty) leaves the value saved before.
+    if (const auto* breakAfter = find<QLineEdit>(window, QStringLiteral("txtMaxItems"))) {
+        bool number = false;
+        const short items = breakAfter->text().trimmed().toShort(&number);
+        if (number)
+            writer.integer(kSettings, QStringLiteral("BreakAfter"), items);
+    }
+}
+
 void loadPosition(int windowIndex, QWidget& window, SettingsReader& reader)
 {
     const QRect screen = screenAreaOf(window);
@@ -413,8 +488,12 @@ void LoadWindowSettings(int windowIndex, QWidget& window, Job& job)
     case 5:
     case 6:
     case 11:
-        // The menu window's options (its source location or history, the menu page history,
-        // the colour preset and the page options) are read here once that window exists.
+        if (windowIndex == 5)
+            loadFavoritesLocation(reader, job);
+        else
+            loadHistoryInto(historyOfHotlistWhen(windowIndex == 11), window, toList);
+        LoadMenuLocationHistory(window, job);
+        loadMenuOptions(reader, window);
         break;
     case 8:
     case 10:
@@ -453,7 +532,12 @@ void SaveWindowSettings(int windowIndex, QWidget& window)
     case 5:
     case 6:
     case 11:
-        // The menu window's options are written here once that window exists.
+        if (windowIndex == 5)
+            saveFavoritesLocation(writer, window);
+        else
+            saveHistoryOf(historyOfHotlistWhen(windowIndex == 11), window, toList, writer);
+        saveMenuHistory(window, writer);
+        saveMenuOptions(writer, window);
         break;
     case 8:
     case 10:
@@ -506,13 +590,8 @@ void LoadMenuLocationHistory(QWidget& window, Job& job)
 
 void SaveMenuLocationHistory(QWidget& window)
 {
-    const auto* list = find<QComboBox>(window, QStringLiteral("cboDHTMLLoc"));
-    if (!list)
-        return;
     SettingsWriter writer;
-    for (int i = 0; i < kHistoryLength; ++i)
-        writer.text(kSettings, menuLocationKey(i),
-                    i < list->count() ? list->itemText(i) : QString());
+    saveMenuHistory(window, writer);
 }
 
 } // namespace orvalink

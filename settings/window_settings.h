@@ -35,7 +35,9 @@ inline constexpr int kTwipsPerPixel = 15;
 // Restores the window's position (kept on the screen, see PlaceWindow) and options. Export
 // windows call it after adding the placeholder item 0 to their location lists and before
 // location discovery. "FavLocation" becomes job.IELocation when that folder exists; the menu
-// window's first menu page becomes job.MenuFileLocation.
+// window's first menu page becomes job.MenuFileLocation. The menu window lists its colour
+// presets in "cboMenuColor" before calling: the entry named exactly as the preset saved last is
+// selected (setCurrentIndex, so the window applies it), "<Custom>" when there is none.
 void LoadWindowSettings(int windowIndex, QWidget& window, Job& job);
 // Stores the window's position and options; called as the window closes, before the job is
 // reset.
