@@ -1,0 +1,102 @@
+// Times how soon a cascading menu page becomes usable in Chromium: the page is opened in a fresh
+// context, the first item of its first bar is hovered, and the time is taken when a submenu is
+// visible. The time counts from the page's navigation start (performance.now() in the page), so
+// it holds the page's download, parsing, script and the submenu's first build.
+//
+//   node bench/menu_open.mjs [--runs N] [--tsv] PAGE
+//
+// Uses Debian's Chromium and the playwright-core that the browser tests install in
+// tests/browser/node_modules (tools/deps installs both); nothing here downloads a browser.
+import { createRequire } from 'node:module';
+import path from 'node:path';
+import { pathToFileURL, fileURLToPath } from 'node:url';
+
+const repo = path.join(path.dirname(fileURLToPath(import.meta.url)), '..');
+const { chromium } = createRequire(path.join(repo, 'tests', 'browser', 'package.json'))(
+    'playwright-core');
+
+function usage(problem) {
+    console.error(`menu_open: ${problem}\nUsage: node bench/menu_open.mjs [--runs N] [--tsv] PAGE`);
+    process.exit(2);
+}
+
+let runs = 3;
+let tsv = false;
+let page;
+const args = process.argv.slice(2);
+for (let i = 0; i < args.length; i++) {
+    if (args[i] === '--runs') {
+        runs = Number(args[++i]);
+        if (!Number.isInteger(runs) || runs < 1) {
+            usage('--runs takes a number of at least 1');
+        }
+    } else if (args[i] === '--tsv') {
+        tsv = true;
+    } else if (page === undefined && !args[i].startsWith('--')) {
+        page = path.resolve(args[i]);
+    } else {
+        usage(`unexpected "${args[i]}"`);
+    }
+}
+if (page === undefined) {
+    usage('give the page to open');
+}
+
+// The same flags as the browser tests: no sandbox (CI runs as root), and nothing in the
+// background that could take time from the page.
+const browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    headless: true,
+    args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
+           '--disable-background-networking', '--disable-component-update', '--disable-sync'],
+});
+
+async function openOnce() {
+    const context = await browser.newContext({ viewport: { width: 1024, height: 700 } });
+    try {
+        const tab = await context.newPage();
+        const errors = [];
+        tab.on('pageerror', (error) => errors.push(error.message));
+        await tab.goto(pathToFileURL(page).href, { timeout: 60000 });
+        await tab.hover('[data-menu^="root"] > [data-item="1"]', { timeout: 60000 });
+        // Polled in the page on every frame, so the moment is the first frame that shows it.
+        const shown = await tab.waitForFunction(() => {
+            for (const box of document.querySelectorAll('[role="menu"][data-menu]')) {
+                if (box.getClientRects().length > 0 &&
+                    getComputedStyle(box).visibility !== 'hidden') {
+                    return performance.now();
+                }
+            }
+            return false;
+        }, null, { polling: 'raf', timeout: 60000 });
+        if (errors.length > 0) {
+            throw new Error(`page error: ${errors[0]}`);
+        }
+        return (await shown.jsonValue()) / 1000;
+    } finally {
+        await context.close();
+    }
+}
+
+let status = 0;
+try {
+    const seconds = [];
+    for (let r = 0; r < runs; r++) {
+        seconds.push(await openOnce());
+    }
+    seconds.sort((a, b) => a - b);
+    const best = seconds[0];
+    const median = seconds[Math.floor(seconds.length / 2)];
+    if (tsv) {
+        console.log(`${best.toFixed(4)}\t${median.toFixed(4)}`);
+    } else {
+        console.log(`${path.basename(page)}: first submenu shown after best ${best.toFixed(3)} s, ` +
+                    `median ${median.toFixed(3)} s of ${runs} runs (from navigation start)`);
+    }
+} catch (error) {
+    console.error(`menu_open: ${error.message.split('\n')[0]}`);
+    status = 1;
+} finally {
+    await browser.close();
+}
+process.exit(status);
