@@ -30,20 +30,13 @@ before(async () => {
     workDir = fs.mkdtempSync(path.join(os.tmpdir(), 'orvalink-menu-pages-'));
     // Debian's Chromium, never a browser of the tool's own. Playwright starts it with a fresh
     // temporary profile (its own --user-data-dir) and removes that afterwards.
-    const [pages, launched] = await Promise.allSettled([generatePages(workDir), chromium.launch({
+    browser = await chromium.launch({
         executablePath: '/usr/bin/chromium',
         headless: true,
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run',
                '--disable-background-networking', '--disable-component-update', '--disable-sync'],
-    })]);
-    // Both are waited for, so that a failure of one leaves nothing running for after() to miss.
-    browser = launched.value;
-    for (const { status, reason } of [pages, launched]) {
-        if (status === 'rejected') {
-            throw reason;
-        }
-    }
-    pagesDir = pages.value;
+    });
+    pagesDir = await generatePages(workDir);
     server = await startServer(pagesDir);
 });
 
@@ -164,31 +157,27 @@ describe('menu pages', { concurrency: true }, () => {
     });
 
     test('"more..." opens its continuation lifted so that its last item lines up', async (t) => {
-        const page = await open(t, 'horizontal.html');
-        await page.hover(item('root', 2));
-        await assertAt(page, 'm6', 94, 20);
-        const moreTop = (await page.locator(item('m6', 10)).boundingBox()).y;
-        assert.equal(moreTop, 209);
-        await page.hover(item('m6', 10));
-        await assertAt(page, 'mmo6_8', 321, 20);
-        assert.equal((await page.locator(item('mmo6_8', 10)).boundingBox()).y, moreTop);
-        await page.hover(item('mmo6_8', 10));
-        await assertAt(page, 'mmo6_17', 548, 83);
-        assert.equal((await page.locator(item('mmo6_17', 7)).boundingBox()).y, moreTop);
-        assert.equal(await page.locator(item('mmo6_17', 8)).count(), 0);
-        await screenshot(page, 'more-chain');
-
-        const left = await open(t, 'vertical-more.html');
-        await left.hover(item('root', 2));
-        await assertAt(left, 'm6', 227, 40);
-        const leftMoreTop = (await left.locator(item('m6', 10)).boundingBox()).y;
-        assert.equal(leftMoreTop, 229);
-        await left.hover(item('m6', 10));
-        await assertAt(left, 'mmo6_8', 454, 40);
-        await left.hover(item('mmo6_8', 10));
-        await assertAt(left, 'mmo6_17', 681, 103);
-        assert.equal((await left.locator(item('mmo6_17', 7)).boundingBox()).y, leftMoreTop);
-        await screenshot(left, 'vertical-more-chain');
+        // Across the top and down the side: where each menu of the chain opens, and where the
+        // "more..." item of the first stands.
+        const layouts = [
+            ['horizontal.html', [94, 20], 209, [321, 20], [548, 83]],
+            ['vertical-more.html', [227, 40], 229, [454, 40], [681, 103]],
+        ];
+        for (const [name, first, moreTop, second, third] of layouts) {
+            const page = await open(t, name);
+            await page.hover(item('root', 2));
+            await assertAt(page, 'm6', ...first);
+            const top = async (menuName, n) => (await page.locator(item(menuName, n)).boundingBox()).y;
+            assert.equal(await top('m6', 10), moreTop);
+            await page.hover(item('m6', 10));
+            await assertAt(page, 'mmo6_8', ...second);
+            assert.equal(await top('mmo6_8', 10), moreTop);
+            await page.hover(item('mmo6_8', 10));
+            await assertAt(page, 'mmo6_17', ...third);
+            assert.equal(await top('mmo6_17', 7), moreTop);
+            assert.equal(await page.locator(item('mmo6_17', 8)).count(), 0);
+            await screenshot(page, `${name.slice(0, -5)}-chain`);
+        }
     });
 
     test('items act by type: "" follows, "nw:" opens a window, "js:" runs', async (t) => {
@@ -198,7 +187,13 @@ describe('menu pages', { concurrency: true }, () => {
         await page.waitForFunction(() => window.bookmarkletRuns === 1);
         assert.match(page.url(), /horizontal\.html$/);
         assert.equal(await menuBox(page, 'm2'), null, 'a chosen item closes the menus');
+        // With "Show URL" pointing at a link shows its address in the status line, at a folder
+        // nothing.
         await page.hover(item('root', 1));
+        await page.hover(item('m2', 4));
+        assert.equal(await page.evaluate(() => window.status), 'target.html?local');
+        await page.hover(item('m2', 2));
+        assert.equal(await page.evaluate(() => window.status), '');
         await Promise.all([page.waitForURL(/target\.html\?local$/), page.click(item('m2', 4))]);
 
         const left = await open(t, 'vertical.html');
@@ -233,18 +228,17 @@ describe('menu pages', { concurrency: true }, () => {
         assert.equal(await left.locator('[data-menu="m2"] > div').count(), 0);
     });
 
-    test('a submenu below a bar item near the right edge is pulled back into the window', async (t) => {
-        const page = await open(t, 'horizontal.html', { width: 260, height: 400 });
-        await page.hover(item('root', 2));
-        // Hovering may scroll the page sideways; what counts is the visible window.
-        const seen = await page.evaluate(() => {
+    test('submenus stay inside the window, also while it scrolls and changes size', async (t) => {
+        // A submenu below a bar item near the right edge is pulled back; hovering may scroll
+        // the page sideways, so what counts is the visible window.
+        const narrow = await open(t, 'horizontal.html', { width: 260, height: 400 });
+        await narrow.hover(item('root', 2));
+        const seen = await narrow.evaluate(() => {
             const r = document.querySelector('[data-menu="m6"]').getBoundingClientRect();
             return { left: r.left, right: r.right, width: document.documentElement.clientWidth };
         });
         assert.ok(seen.left >= 0 && seen.right <= seen.width, JSON.stringify(seen));
-    });
 
-    test('submenus stay inside the window, also while it scrolls and changes size', async (t) => {
         const page = await open(t, 'vertical.html', { width: 600, height: 300 });
         await page.hover(item('root', 1));
         await page.hover(item('m2', 1));
@@ -273,16 +267,6 @@ describe('menu pages', { concurrency: true }, () => {
         await tall.setViewportSize({ width: 600, height: 700 });
         await tall.waitForFunction(() => innerWidth === 600);
         await assertAt(tall, 'm3', 8, 520);
-    });
-
-    test('with "Show URL" the hooks show a link\'s address in the status line', async (t) => {
-        const page = await open(t, 'horizontal.html');
-        const status = () => page.evaluate(() => window.status);
-        await page.hover(item('root', 1));
-        await page.hover(item('m2', 4));
-        assert.equal(await status(), 'target.html?local');
-        await page.hover(item('m2', 2)); // a folder: no address
-        assert.equal(await status(), '');
     });
 
     test('the keyboard reaches, opens, walks and closes every menu', async (t) => {

@@ -17,6 +17,12 @@ struct CliRun
 // that runs the tests cannot fail a conversion.
 CliRun runInProcess(const QStringList& arguments);
 
+// Arguments written as one line; none of them holds a blank.
+inline QStringList words(const char* line)
+{
+    return QString::fromLatin1(line).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
 // How treeOf() writes a link: "Folder/Name <URL>", or "Folder/Name" TAB "URL" for names that may
 // hold " <" themselves.
 enum class LinkFormat { Angles, Tab };

@@ -8,16 +8,10 @@
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_tree.h"
 
-#include <QBuffer>
-#include <QCryptographicHash>
 #include <QDate>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
@@ -28,32 +22,38 @@ namespace orvalink {
 namespace {
 
 using namespace Qt::StringLiterals;
-
 using test::CliRun;
+using test::runInProcess;
+using test::treeOf;
+using test::words;
 
-CliRun cli(const QStringList& arguments)
+const QString kIe = u"ie"_s;
+const QString kFirefox = u"firefox"_s;
+const QString kOpera = u"opera"_s;
+const QString kMenu = u"menu"_s;
+
+QStringList convertArguments(const QString& from, const QString& source, const QString& to,
+                             const QString& dest, const QStringList& options = {})
 {
-    return test::runInProcess(arguments);
+    return QStringList{u"convert"_s, u"--from"_s, from, source, u"--to"_s, to, dest} + options;
 }
 
 CliRun convert(const QString& from, const QString& source, const QString& to, const QString& dest,
                const QStringList& options = {})
 {
-    return cli(QStringList{u"convert"_s, u"--from"_s, from, source, u"--to"_s, to, dest} + options);
+    return runInProcess(convertArguments(from, source, to, dest, options));
 }
 
 // The same small source in each form: three folders (one of them empty, one nested) and four
 // links, one with "&" in its address.
-const QStringList kSmallTree{
-    u"Empty/"_s,
-    u"Home <https://home.example/>"_s,
-    u"News/"_s,
-    u"News/Daily <https://daily.example/>"_s,
-    u"News/Local/"_s,
-    u"News/Local/Town <https://town.example/>"_s,
-    u"News/Weekly <https://weekly.example/?a=1&b=2>"_s,
-};
-const QString kSmallCounts = u"3 Folders & 4 Links"_s;
+const QStringList kSmallTree{u"Empty/"_s,
+                             u"Home <https://home.example/>"_s,
+                             u"News/"_s,
+                             u"News/Daily <https://daily.example/>"_s,
+                             u"News/Local/"_s,
+                             u"News/Local/Town <https://town.example/>"_s,
+                             u"News/Weekly <https://weekly.example/?a=1&b=2>"_s};
+const QString kSmallDone = u"3 Folders & 4 Links Exported Successfully.\n"_s;
 
 const QByteArray
     kHotlistHeader("Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n");
@@ -98,9 +98,9 @@ void writeShortcut(const test::TempTree& dir, const QString& relative, const QBy
 // Writes the small source in the given form; returns its path.
 QString writeSmallSource(const test::TempTree& dir, const QString& form)
 {
-    if (form == u"opera")
+    if (form == kOpera)
         return dir.write(u"source.adr"_s, kSmallHotlist);
-    if (form == u"firefox")
+    if (form == kFirefox)
         return dir.write(u"source.html"_s, kSmallBookmarkFile);
     writeShortcut(dir, u"Source/News/Daily.url"_s, "https://daily.example/");
     writeShortcut(dir, u"Source/News/Weekly.url"_s, "https://weekly.example/?a=1&b=2");
@@ -113,19 +113,19 @@ QString writeSmallSource(const test::TempTree& dir, const QString& form)
 // A destination of the given form that does not exist yet (a Favorites folder always exists).
 QString newDestination(const test::TempTree& dir, const QString& form)
 {
-    if (form == u"ie")
+    if (form == kIe)
         return dir.mkdir(u"Favorites"_s);
-    if (form == u"menu")
-        return dir.path(u"menu.html"_s);
-    return dir.path(form == u"opera" ? u"dest.adr"_s : u"dest.html"_s);
+    return dir.path(form == kOpera  ? u"dest.adr"_s
+                    : form == kMenu ? u"menu.html"_s
+                                    : u"dest.html"_s);
 }
 
 // A destination that holds kOldTree.
 QString oldDestination(const test::TempTree& dir, const QString& form)
 {
-    if (form == u"opera")
+    if (form == kOpera)
         return dir.write(u"dest.adr"_s, kOldHotlist);
-    if (form == u"firefox")
+    if (form == kFirefox)
         return dir.write(u"dest.html"_s, kOldBookmarkFile);
     writeShortcut(dir, u"Favorites/Old/Kept.url"_s, "https://kept.example/");
     return dir.path(u"Favorites"_s);
@@ -136,8 +136,6 @@ QStringList sorted(QStringList entries)
     std::sort(entries.begin(), entries.end());
     return entries;
 }
-
-using test::treeOf;
 
 // The entries as they stand inside a folder of this name.
 QStringList inFolder(const QString& folder, const QStringList& entries)
@@ -156,7 +154,7 @@ std::string text(const QStringList& entries)
 // The new folder's name the conversion proposes for a source form.
 QString defaultFolderName(const QString& from)
 {
-    const QString source = from == u"ie" ? u"IE"_s : from == u"firefox" ? u"FF"_s : u"Opera"_s;
+    const QString source = from == kIe ? u"IE"_s : from == kFirefox ? u"FF"_s : u"Opera"_s;
     return u"Imported from %1 (%2)"_s.arg(
         source, QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }
@@ -168,8 +166,14 @@ qint32 storedTotal()
     return store.GetSettingInt(u"Settings"_s, u"TotalItemsExported"_s, 0).value();
 }
 
-// Every folder and file below root with a digest of its bytes, one per line: two snapshots are
-// equal when nothing was written, created or removed.
+QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("unreadable");
+}
+
+// Every folder and file below root with its bytes, one per line: two snapshots are equal when
+// nothing was written, created or removed.
 std::string snapshot(const QString& root)
 {
     QStringList lines;
@@ -178,85 +182,59 @@ std::string snapshot(const QString& root)
     while (it.hasNext()) {
         const QFileInfo info(it.next());
         const QString relative = QDir(root).relativeFilePath(info.filePath());
-        if (info.isDir()) {
-            lines << relative + u'/';
-            continue;
-        }
-        QFile file(info.filePath());
-        const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : "unreadable";
-        lines << relative + u' ' +
-                     QString::fromLatin1(
-                         QCryptographicHash::hash(bytes, QCryptographicHash::Sha1).toHex());
+        lines << (info.isDir()
+                      ? relative + u'/'
+                      : relative + u' ' + QString::fromLatin1(readBytes(it.filePath()).toHex()));
     }
     return text(sorted(lines));
 }
 
-QString readText(const QString& path)
+TEST(ConvertCommand, EachBrowserToEachOtherFormWritesTheWholeTreeAndAddsToTheTotal)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-}
-
-QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QString completion(const QString& counts)
-{
-    return counts + u" Exported Successfully.\n"_s;
-}
-
-TEST(ConvertCommand, EachBrowserToEachOtherWritesTheWholeTreeAndAddsToTheTotal)
-{
-    const qint32 totalBefore = storedTotal();
-    const std::pair<QString, QString> conversions[] = {
-        {u"ie"_s, u"firefox"_s},    {u"ie"_s, u"opera"_s}, {u"firefox"_s, u"ie"_s},
-        {u"firefox"_s, u"opera"_s}, {u"opera"_s, u"ie"_s}, {u"opera"_s, u"firefox"_s},
-    };
-    for (const auto& [from, to] : conversions) {
-        SCOPED_TRACE(from.toStdString() + " to " + to.toStdString());
-        test::TempTree dir;
-        const QString dest = newDestination(dir, to);
-        const CliRun run = convert(from, writeSmallSource(dir, from), to, dest);
-        EXPECT_EQ(run.exitCode, ExitSuccess);
-        EXPECT_EQ(run.out, completion(kSmallCounts));
-        EXPECT_EQ(run.err, QString());
-        // A new bookmark file or hotlist gets the source at its top level; Favorites go into a
-        // new folder named after the source, whose date loses the "/" a folder name cannot hold.
-        const QStringList expected =
-            to == u"ie" ? inFolder(defaultFolderName(from).replace(u'/', u'-'), kSmallTree)
-                        : kSmallTree;
-        EXPECT_EQ(text(treeOf(to, dest)), text(expected));
-    }
-    EXPECT_EQ(storedTotal() - totalBefore, 6 * (3 + 4));
-}
-
-TEST(ConvertCommand, EachBrowserToAMenuPageWritesEveryLinkAndAddsThePageItemsToTheTotal)
-{
-    for (const QString& from : {u"ie"_s, u"firefox"_s, u"opera"_s}) {
-        SCOPED_TRACE(from.toStdString());
-        test::TempTree dir;
-        const QString page = newDestination(dir, u"menu"_s);
-        const qint32 totalBefore = storedTotal();
-        const CliRun run = convert(from, writeSmallSource(dir, from), u"menu"_s, page);
-        EXPECT_EQ(run.exitCode, ExitSuccess);
-        EXPECT_EQ(run.out, completion(kSmallCounts));
-        EXPECT_EQ(run.err, QString());
-
-        const QString html = readText(page);
-        for (const char* item :
-             {"addItem('Daily', 'https://daily.example/', 'nw:');",
-              "addItem('Weekly', 'https://weekly.example/?a=1&b=2', 'nw:');",
-              "addItem('Town', 'https://town.example/', 'nw:');",
-              "addItem('Home', 'https://home.example/', 'nw:');", "addItem('(Empty)', '#'"}) {
-            EXPECT_TRUE(html.contains(QLatin1String(item))) << item;
+    // Options that only apply to an existing bookmark file or hotlist, taken in turn.
+    const QStringList ignored[] = {words("--overwrite"), words("--top-level"), words("--folder X")};
+    int conversion = 0;
+    for (const QString& from : {kIe, kFirefox, kOpera}) {
+        for (const QString& to : {kIe, kFirefox, kOpera, kMenu}) {
+            if (from == to)
+                continue;
+            SCOPED_TRACE(from.toStdString() + " to " + to.toStdString());
+            test::TempTree dir;
+            const QString dest = newDestination(dir, to);
+            const qint32 totalBefore = storedTotal();
+            const QStringList options =
+                to == kFirefox || to == kOpera ? ignored[conversion++ % 3] : QStringList();
+            const CliRun run = convert(from, writeSmallSource(dir, from), to, dest, options);
+            EXPECT_EQ(run.exitCode, ExitSuccess) << text(options);
+            EXPECT_EQ(run.out, kSmallDone);
+            EXPECT_EQ(run.err, QString());
+            if (to == kMenu) {
+                const QByteArray html = readBytes(dest);
+                for (const char* item :
+                     {"addItem('Daily', 'https://daily.example/', 'nw:');",
+                      "addItem('Weekly', 'https://weekly.example/?a=1&b=2', 'nw:');",
+                      "addItem('Town', 'https://town.example/', 'nw:');",
+                      "addItem('Home', 'https://home.example/', 'nw:');", "addItem('(Empty)', '#'"})
+                    EXPECT_TRUE(html.contains(item)) << item;
+                // A page counts its items: the root item, the root's three entries, News's three,
+                // Town and "(Empty)".
+                EXPECT_EQ(html.count("\r\n addItem('"), 9);
+                EXPECT_EQ(storedTotal() - totalBefore, 9);
+                continue;
+            }
+            // A new bookmark file or hotlist is written whole, at its top level and without backup,
+            // whatever the options; Favorites go into a new folder named after the source, whose
+            // date loses the "/" a folder name cannot hold.
+            const QStringList expected =
+                to == kIe ? inFolder(defaultFolderName(from).replace(u'/', u'-'), kSmallTree)
+                          : kSmallTree;
+            EXPECT_EQ(text(treeOf(to, dest)), text(expected));
+            if (to != kIe) {
+                EXPECT_EQ(QDir(dir.path()).entryList({u"*dest*"_s}),
+                          QStringList{QFileInfo(dest).fileName()});
+            }
+            EXPECT_EQ(storedTotal() - totalBefore, 3 + 4);
         }
-        // The root item, the root's three entries, News's three, Town and "(Empty)".
-        const int items = static_cast<int>(html.count(u"\r\n addItem('"_s));
-        EXPECT_EQ(items, 9);
-        EXPECT_EQ(storedTotal() - totalBefore, items);
     }
 }
 
@@ -265,19 +243,18 @@ TEST(ConvertCommand, AnExistingFileIsMergedIntoANewFolderOrOverwrittenAndBackedU
     struct Case
     {
         QStringList options;
-        // The folder the source goes into, "" for the top level.
-        QString folder;
+        QString folder; // the folder the source goes into, "" for the top level
         bool keepsOld;
         bool backup;
     };
-    for (const QString& to : {u"firefox"_s, u"opera"_s}) {
-        const QString from = to == u"opera" ? u"firefox"_s : u"opera"_s;
+    for (const QString& to : {kFirefox, kOpera}) {
+        const QString from = to == kOpera ? kFirefox : kOpera;
         const Case cases[] = {
             {{}, defaultFolderName(from), true, true},
             {{u"--folder"_s, u"Mine & <Yours>"_s}, u"Mine & <Yours>"_s, true, true},
-            {{u"--top-level"_s, u"--no-backup"_s}, {}, true, false},
-            {{u"--overwrite"_s}, {}, false, true},
-            {{u"--overwrite"_s, u"--no-backup"_s}, {}, false, false},
+            {words("--top-level --no-backup"), {}, true, false},
+            {words("--overwrite"), {}, false, true},
+            {words("--overwrite --no-backup"), {}, false, false},
         };
         for (const Case& c : cases) {
             SCOPED_TRACE(to.toStdString() + " " + text(c.options));
@@ -287,37 +264,13 @@ TEST(ConvertCommand, AnExistingFileIsMergedIntoANewFolderOrOverwrittenAndBackedU
             const QString backup = dir.write(u"Backup_of_"_s + QFileInfo(dest).fileName(), "stale");
             const CliRun run = convert(from, writeSmallSource(dir, from), to, dest, c.options);
             EXPECT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
-            EXPECT_EQ(run.out, completion(kSmallCounts));
-
+            EXPECT_EQ(run.out, kSmallDone);
             QStringList expected = c.folder.isEmpty() ? kSmallTree : inFolder(c.folder, kSmallTree);
             if (c.keepsOld)
                 expected += kOldTree;
             EXPECT_EQ(text(treeOf(to, dest)), text(sorted(expected)));
-
             // A backup replaces an older one; without one the older one stays.
             EXPECT_EQ(readBytes(backup), c.backup ? oldBytes : QByteArray("stale"));
-        }
-    }
-}
-
-TEST(ConvertCommand, ANewFileIsWrittenWholeAtItsTopLevelWithoutBackupWhateverTheOptions)
-{
-    const QStringList optionSets[] = {
-        {u"--overwrite"_s},
-        {u"--top-level"_s},
-        {u"--folder"_s, u"Ignored"_s},
-    };
-    for (const QString& to : {u"firefox"_s, u"opera"_s}) {
-        for (const QStringList& options : optionSets) {
-            SCOPED_TRACE(to.toStdString() + " " + text(options));
-            test::TempTree dir;
-            const QString source = writeSmallSource(dir, u"ie"_s);
-            const QString dest = newDestination(dir, to);
-            const CliRun run = convert(u"ie"_s, source, to, dest, options);
-            EXPECT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
-            EXPECT_EQ(text(treeOf(to, dest)), text(kSmallTree));
-            EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-                      QStringList{QFileInfo(dest).fileName()});
         }
     }
 }
@@ -325,20 +278,20 @@ TEST(ConvertCommand, ANewFileIsWrittenWholeAtItsTopLevelWithoutBackupWhateverThe
 // The listing of a source below its root line, whose caption names the user.
 QString listingBelowRoot(const QString& form, const QString& path)
 {
-    const QString listing = cli({u"list"_s, u"--from"_s, form, path}).out;
+    const QString listing = runInProcess({u"list"_s, u"--from"_s, form, path}).out;
     return listing.mid(listing.indexOf(u'\n') + 1);
 }
 
 TEST(ConvertCommand, LinksBeforePutsEachFoldersLinksBeforeItsSubfoldersAlsoInANewFile)
 {
-    for (const QString& to : {u"firefox"_s, u"opera"_s}) {
+    for (const QString& to : {kFirefox, kOpera}) {
         SCOPED_TRACE(to.toStdString());
         test::TempTree dir;
-        const QString source = writeSmallSource(dir, u"ie"_s);
+        const QString source = writeSmallSource(dir, kIe);
         const QString plain = dir.path(u"plain."_s + to);
         const QString linksFirst = dir.path(u"links-first."_s + to);
-        ASSERT_EQ(convert(u"ie"_s, source, to, plain).exitCode, ExitSuccess);
-        ASSERT_EQ(convert(u"ie"_s, source, to, linksFirst, {u"--links-before"_s}).exitCode,
+        ASSERT_EQ(convert(kIe, source, to, plain).exitCode, ExitSuccess);
+        ASSERT_EQ(convert(kIe, source, to, linksFirst, words("--links-before")).exitCode,
                   ExitSuccess);
         EXPECT_EQ(listingBelowRoot(to, plain), u"  [1] Empty\n"
                                                "  [2] News\n"
@@ -359,76 +312,59 @@ TEST(ConvertCommand, LinksBeforePutsEachFoldersLinksBeforeItsSubfoldersAlsoInANe
 
 TEST(ConvertCommand, FavoritesGoIntoTheRootANewFolderOrAnExistingSubfolder)
 {
-    struct Case
-    {
-        QStringList options;
-        QString folder;
-    };
-    const Case cases[] = {
-        {{u"--where"_s, u"root"_s}, {}},
+    const std::pair<QStringList, QString> cases[] = {
+        {words("--where root"), {}},
         {{u"--where"_s, u"new"_s, u"--folder"_s, u"Mine: new?"_s}, u"Mine- new-"_s},
-        {{u"--folder"_s, u"Mine"_s}, u"Mine"_s},
-        {{u"--where"_s, u"existing"_s, u"--existing"_s, u"Sub/Deeper"_s}, u"Sub/Deeper"_s},
+        {words("--folder Mine"), u"Mine"_s},
+        {words("--where existing --existing Sub/Deeper"), u"Sub/Deeper"_s},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(text(c.options));
+    for (const auto& [options, folder] : cases) {
+        SCOPED_TRACE(text(options));
         test::TempTree dir;
-        const QString favorites = oldDestination(dir, u"ie"_s);
+        const QString favorites = oldDestination(dir, kIe);
         dir.mkdir(u"Favorites/Sub/Deeper"_s);
-        const CliRun run =
-            convert(u"opera"_s, writeSmallSource(dir, u"opera"_s), u"ie"_s, favorites, c.options);
+        const CliRun run = convert(kOpera, writeSmallSource(dir, kOpera), kIe, favorites, options);
         EXPECT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
-        EXPECT_EQ(run.out, completion(kSmallCounts));
-
+        EXPECT_EQ(run.out, kSmallDone);
         QStringList expected = kOldTree + QStringList{u"Sub/"_s, u"Sub/Deeper/"_s};
-        expected += c.folder.isEmpty() ? kSmallTree : inFolder(c.folder, kSmallTree);
+        expected += folder.isEmpty() ? kSmallTree : inFolder(folder, kSmallTree);
         expected.removeDuplicates();
-        EXPECT_EQ(text(treeOf(u"ie"_s, favorites)), text(sorted(expected)));
+        EXPECT_EQ(text(treeOf(kIe, favorites)), text(sorted(expected)));
     }
 }
 
-// The folder row of each folder as "list" prints it, by name.
-QHash<QString, QString> folderRows(const QString& form, const QString& path)
+// The folder row that "list" prints before a folder's name.
+QString folderRow(const QString& form, const QString& path, const QString& name)
 {
-    static const QRegularExpression folderLine(u"^\\s*\\[(\\d+)\\] (.*)$"_s);
-    QHash<QString, QString> rows;
-    for (const QString& line : cli({u"list"_s, u"--from"_s, form, path}).out.split(u'\n')) {
-        const QRegularExpressionMatch match = folderLine.match(line);
-        if (match.hasMatch())
-            rows.insert(match.captured(2), match.captured(1));
-    }
-    return rows;
+    const QString listing = runInProcess({u"list"_s, u"--from"_s, form, path}).out;
+    return QRegularExpression(u"\\[(\\d+)\\] "_s + name + u'\n').match(listing).captured(1);
 }
 
 TEST(ConvertCommand, OnlyExportsTheChosenFoldersAndCountsThem)
 {
     const std::pair<QString, QString> conversions[] = {
-        {u"opera"_s, u"firefox"_s},
-        {u"ie"_s, u"opera"_s},
-        {u"firefox"_s, u"ie"_s},
-        {u"ie"_s, u"menu"_s},
-    };
+        {kOpera, kFirefox}, {kIe, kOpera}, {kFirefox, kIe}, {kIe, kMenu}};
     for (const auto& [from, to] : conversions) {
         SCOPED_TRACE(from.toStdString() + " to " + to.toStdString());
         test::TempTree dir;
         const QString source = writeSmallSource(dir, from);
-        const QHash<QString, QString> rows = folderRows(from, source);
-        ASSERT_TRUE(rows.contains(u"Local"_s) && rows.contains(u"Empty"_s));
+        const QString local = folderRow(from, source, u"Local"_s);
+        const QString empty = folderRow(from, source, u"Empty"_s);
+        ASSERT_FALSE(local.isEmpty() || empty.isEmpty());
         const QString dest = newDestination(dir, to);
         const qint32 totalBefore = storedTotal();
-        QStringList options{u"--only"_s, rows[u"Local"_s], u"--only"_s, rows[u"Empty"_s]};
-        if (to == u"ie")
+        QStringList options{u"--only"_s, local, u"--only"_s, empty};
+        if (to == kIe)
             options << u"--where"_s << u"root"_s;
         const CliRun run = convert(from, source, to, dest, options);
         EXPECT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
-        EXPECT_EQ(run.out, completion(u"2 Folders & 1 Links"_s));
-
-        if (to == u"menu") {
-            const QString html = readText(dest);
-            EXPECT_TRUE(html.contains(u"addItem('Town'"_s));
-            EXPECT_FALSE(html.contains(u"addItem('Daily'"_s));
-            EXPECT_FALSE(html.contains(u"addItem('Home'"_s));
-            EXPECT_EQ(storedTotal() - totalBefore, html.count(u"\r\n addItem('"_s));
+        EXPECT_EQ(run.out, u"2 Folders & 1 Links Exported Successfully.\n"_s);
+        if (to == kMenu) {
+            const QByteArray html = readBytes(dest);
+            EXPECT_TRUE(html.contains("addItem('Town'"));
+            EXPECT_FALSE(html.contains("addItem('Daily'"));
+            EXPECT_FALSE(html.contains("addItem('Home'"));
+            EXPECT_EQ(storedTotal() - totalBefore, html.count("\r\n addItem('"));
             continue;
         }
         // Local, whose parent is not exported, moves up to the top level.
@@ -441,140 +377,121 @@ TEST(ConvertCommand, OnlyExportsTheChosenFoldersAndCountsThem)
 TEST(ConvertCommand, MenuPageOptionsShowInThePage)
 {
     test::TempTree dir;
-    const QString source = writeSmallSource(dir, u"opera"_s);
+    const QString source = writeSmallSource(dir, kOpera);
     const QString plainPage = dir.path(u"plain.html"_s);
     const QString page = dir.path(u"page.html"_s);
-    ASSERT_EQ(convert(u"opera"_s, source, u"menu"_s, plainPage).exitCode, ExitSuccess);
+    ASSERT_EQ(convert(kOpera, source, kMenu, plainPage).exitCode, ExitSuccess);
     const CliRun run =
-        convert(u"opera"_s, source, u"menu"_s, page,
-                {u"--layout"_s, u"vertical"_s, u"--same-window"_s, u"--no-show-url"_s,
-                 u"--no-shadows"_s, u"--stats"_s, u"--max-items"_s, u"2"_s, u"--title"_s,
-                 u"Links & <Things>"_s, u"--preset"_s, u"iCE"_s});
+        convert(kOpera, source, kMenu, page,
+                words("--layout vertical --same-window --no-show-url --no-shadows --stats "
+                      "--max-items 2 --preset iCE")
+                    << u"--title"_s << u"Links & <Things>"_s);
     ASSERT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
-    const QString plain = readText(plainPage);
-    const QString html = readText(page);
-    const QString shadows = QString::fromUtf8(menuScriptLines(MenuScript::Shadows));
+    const QByteArray plain = readBytes(plainPage);
+    const QByteArray html = readBytes(page);
+    const QByteArray shadows = menuScriptLines(MenuScript::Shadows);
     ASSERT_FALSE(shadows.isEmpty());
 
-    struct Mark
-    {
-        const char* text;
-        bool inPlain;
-        bool inOptions;
-    };
-    const Mark marks[] = {
-        {"startMenu('root', false, 10, 0, 17, hBar);", true, false},
-        {"startMenu('root', true, 0, 16, 230, hBar);", false, true},
-        {"addItem('Daily', 'https://daily.example/', 'nw:');", true, false},
-        {"addItem('Daily', 'https://daily.example/', '');", false, true},
-        {"pMenu.onmouseover", true, false},
-        {"This page has been created the ", false, true},
-        {"(3 folders and 4 links).", false, true},
-        {"addItem('more...'", false, true},
-        {"<title>Bookmarks By Orvalink</title>", true, false},
-        {"<title>Links &amp; &lt;Things&gt;</title>", false, true},
+    // Each mark stands in the page with no options (true) or in the one with every option.
+    const std::pair<const char*, bool> marks[] = {
+        {"startMenu('root', false, 10, 0, 17, hBar);", true},
+        {"startMenu('root', true, 0, 16, 230, hBar);", false},
+        {"addItem('Daily', 'https://daily.example/', 'nw:');", true},
+        {"addItem('Daily', 'https://daily.example/', '');", false},
+        {"pMenu.onmouseover", true},
+        {"This page has been created the ", false},
+        {"(3 folders and 4 links).", false},
+        {"addItem('more...'", false},
+        {"<title>Bookmarks By Orvalink</title>", true},
+        {"<title>Links &amp; &lt;Things&gt;</title>", false},
         // "<Custom>" colours, then those of "Ice": page background, menu bar, item text.
-        {"bgcolor='#418AC7'", true, false},
-        {"bgcolor='#FFFFFF'", false, true},
-        {"bgcolor='#8090AE'", false, true},
-        {"color: #333344 }", false, true},
+        {"bgcolor='#418AC7'", true},
+        {"bgcolor='#FFFFFF'", false},
+        {"bgcolor='#8090AE'", false},
+        {"color: #333344 }", false},
+        {shadows.constData(), true},
     };
-    for (const Mark& mark : marks) {
-        EXPECT_EQ(plain.contains(QLatin1String(mark.text)), mark.inPlain) << mark.text;
-        EXPECT_EQ(html.contains(QLatin1String(mark.text)), mark.inOptions) << mark.text;
+    for (const auto& [mark, inPlain] : marks) {
+        EXPECT_EQ(plain.contains(mark), inPlain) << mark;
+        EXPECT_EQ(html.contains(mark), !inPlain) << mark;
     }
-    EXPECT_TRUE(plain.contains(shadows));
-    EXPECT_FALSE(html.contains(shadows));
-
     // The top of the range is taken as well.
-    EXPECT_EQ(convert(u"opera"_s, source, u"menu"_s, page, {u"--max-items"_s, u"99"_s}).exitCode,
-              ExitSuccess);
+    EXPECT_EQ(convert(kOpera, source, kMenu, page, words("--max-items 99")).exitCode, ExitSuccess);
 }
 
 TEST(ConvertCommand, BadArgumentsExitTwoWithUsageAndWriteNothing)
 {
     test::TempTree dir;
-    const QString source = writeSmallSource(dir, u"opera"_s);
-    const QString file = oldDestination(dir, u"firefox"_s);
-    const QString favorites = oldDestination(dir, u"ie"_s);
+    const QString source = writeSmallSource(dir, kOpera);
+    const QString file = oldDestination(dir, kFirefox);
+    const QString favorites = oldDestination(dir, kIe);
     const QString page = dir.path(u"menu.html"_s);
-    const QString opera = u"opera"_s;
-    const QString firefox = u"firefox"_s;
-    const QString ie = u"ie"_s;
-    const QString menu = u"menu"_s;
-
-    struct Case
-    {
-        QStringList arguments;
-        const char* problem;
+    const auto args = [&](const QString& to, const QString& dest, const char* options = "") {
+        return convertArguments(kOpera, source, to, dest, words(options));
     };
-    const auto args = [&](const QString& to, const QString& dest, const QStringList& options) {
-        return QStringList{u"convert"_s, u"--from"_s, opera, source, u"--to"_s, to, dest} + options;
-    };
-    const Case cases[] = {
-        {args(opera, dir.path(u"x.adr"_s), {}), "same form"},
-        {{u"convert"_s, u"--from"_s, opera, source, file}, "--to"},
-        {args(firefox, file, {u"extra"_s}), "source and a destination"},
-        {args(u"chrome"_s, file, {}), "--to"},
-        {args(firefox, file, {u"--folder"_s, u"X"_s, u"--overwrite"_s}), "--folder"},
-        {args(firefox, file, {u"--folder"_s, u"X"_s, u"--top-level"_s}), "--folder"},
-        {args(firefox, file, {u"--where"_s, u"root"_s}), "--where"},
-        {args(firefox, file, {u"--stats"_s}), "--stats"},
-        {args(ie, favorites, {u"--overwrite"_s}), "--overwrite"},
-        {args(ie, favorites, {u"--where"_s, u"existing"_s}), "--existing"},
-        {args(ie, favorites, {u"--existing"_s, u"Old"_s}), "--existing"},
-        {args(ie, favorites, {u"--where"_s, u"root"_s, u"--folder"_s, u"X"_s}), "--folder"},
-        {args(ie, favorites, {u"--where"_s, u"elsewhere"_s}), "--where"},
-        {args(menu, page, {u"--no-backup"_s}), "--no-backup"},
-        {args(menu, page, {u"--stats"_s, u"--no-stats"_s}), "contradict"},
-        {args(menu, page, {u"--layout"_s, u"diagonal"_s}), "--layout"},
-        {args(menu, page, {u"--max-items"_s, u"1"_s}), "Please, insert a number in range [2-99]"},
-        {args(menu, page, {u"--max-items"_s, u"100"_s}), "Please, insert a number in range [2-99]"},
-        {args(menu, page, {u"--max-items"_s, u"many"_s}),
-         "Please, insert a number in range [2-99]"},
-        {args(menu, page, {u"--preset"_s, u"Sunset"_s}), "Ice, Steel"},
-        {args(firefox, file, {u"--only"_s, u"99"_s}), "--only 99"},
-        {args(firefox, file, {u"--only"_s, u"-1"_s}), "--only -1"},
-        {args(firefox, file, {u"--only"_s, u"1"_s, u"--only"_s, u"News"_s}), "--only News"},
+    const char* range = "Please, insert a number in range [2-99]";
+    const std::pair<QStringList, const char*> cases[] = {
+        {args(kOpera, dir.path(u"x.adr"_s)), "same form"},
+        {{u"convert"_s, u"--from"_s, kOpera, source, file}, "--to"},
+        {args(kFirefox, file, "extra"), "source and a destination"},
+        {args(u"chrome"_s, file), "--to"},
+        {args(kFirefox, file, "--folder X --overwrite"), "--folder"},
+        {args(kFirefox, file, "--folder X --top-level"), "--folder"},
+        {args(kFirefox, file, "--where root"), "--where"},
+        {args(kFirefox, file, "--stats"), "--stats"},
+        {args(kIe, favorites, "--overwrite"), "--overwrite"},
+        {args(kIe, favorites, "--where existing"), "--existing"},
+        {args(kIe, favorites, "--existing Old"), "--existing"},
+        {args(kIe, favorites, "--where root --folder X"), "--folder"},
+        {args(kIe, favorites, "--where elsewhere"), "--where"},
+        {args(kMenu, page, "--no-backup"), "--no-backup"},
+        {args(kMenu, page, "--stats --no-stats"), "contradict"},
+        {args(kMenu, page, "--layout diagonal"), "--layout"},
+        {args(kMenu, page, "--max-items 1"), range},
+        {args(kMenu, page, "--max-items 100"), range},
+        {args(kMenu, page, "--max-items many"), range},
+        {args(kMenu, page, "--preset Sunset"), "Ice, Steel"},
+        {args(kFirefox, file, "--only 99"), "--only 99"},
+        {args(kFirefox, file, "--only -1"), "--only -1"},
+        {args(kFirefox, file, "--only 1 --only News"), "--only News"},
     };
     const std::string before = snapshot(dir.path());
     const qint32 totalBefore = storedTotal();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(text(c.arguments.mid(5)));
-        const CliRun run = cli(c.arguments);
+    for (const auto& [arguments, problem] : cases) {
+        SCOPED_TRACE(text(arguments.mid(5)));
+        const CliRun run = runInProcess(arguments);
         EXPECT_EQ(run.exitCode, ExitUsage);
         EXPECT_EQ(run.out, QString());
+        // The problem comes first, then the usage, which names every option itself.
+        EXPECT_TRUE(run.err.section(u'\n', 0, 0).contains(QLatin1String(problem)))
+            << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(u"Usage:"_s));
-        EXPECT_TRUE(run.err.contains(QLatin1String(c.problem))) << run.err.toStdString();
         EXPECT_EQ(snapshot(dir.path()), before);
     }
     EXPECT_EQ(storedTotal(), totalBefore);
 }
 
-TEST(ConvertCommand, AFailedCheckExitsOneWithItsTitleAndWritesNothing)
+TEST(ConvertCommand, AFailedCheckBackupOrWriteExitsOneWithItsMessageAndWritesNothing)
 {
     test::TempTree dir;
-    const QString hotlist = writeSmallSource(dir, u"opera"_s);
-    const QString file = oldDestination(dir, u"firefox"_s);
-    const QString favorites = oldDestination(dir, u"ie"_s);
+    const QString hotlist = writeSmallSource(dir, kOpera);
+    const QString file = oldDestination(dir, kFirefox);
+    const QString favorites = oldDestination(dir, kIe);
+    const QString hotlistDest = oldDestination(dir, kOpera);
     dir.mkdir(u"Outside"_s);
     const QString readOnlyFile = dir.write(u"locked.adr"_s, kOldHotlist);
     const QString readOnlyPage = dir.write(u"locked.html"_s, "<html></html>");
     for (const QString& path : {readOnlyFile, readOnlyPage})
         ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     const QString missingFolder = dir.path(u"missing/dest.html"_s);
-
-    const QString opera = u"opera"_s;
-    const QString firefox = u"firefox"_s;
-    const QString ie = u"ie"_s;
-    const QString menu = u"menu"_s;
-    const auto args = [](const QString& from, const QString& source, const QString& to,
-                         const QString& dest, const QStringList& options = {}) {
-        return QStringList{u"convert"_s, u"--from"_s, from, source, u"--to"_s, to, dest} + options;
-    };
+    // A folder where the backup goes cannot be replaced by a copy, nor one where the new file
+    // goes by the file; an old file to merge into that is no bookmark file is left alone.
+    dir.mkdir(u"Backup_of_dest.adr"_s);
+    const QString folder = dir.mkdir(u"folder.html"_s);
+    const QString notes = dir.write(u"notes.html"_s, "just notes");
     const auto inExisting = [&](const QString& subfolder) {
-        return args(opera, hotlist, ie, favorites,
-                    {u"--where"_s, u"existing"_s, u"--existing"_s, subfolder});
+        return convertArguments(kOpera, hotlist, kIe, favorites,
+                                {u"--where"_s, u"existing"_s, u"--existing"_s, subfolder});
     };
     struct Case
     {
@@ -585,30 +502,35 @@ TEST(ConvertCommand, AFailedCheckExitsOneWithItsTitleAndWritesNothing)
     const char* subfolderMissing = "Selected Subfolder Does Not Exist";
     const char* subfolderLine = "The Selected Subfolder Where To Export The Bookmarks";
     const Case cases[] = {
-        {args(opera, dir.path(u"gone.adr"_s), firefox, file), "Bookmark File Does Not Exist",
-         "The Selected Bookmark File Does Not Exist Anymore."},
-        {args(ie, dir.path(u"Gone"_s), firefox, file), "Selected Folder Does Not Exist",
-         "The Selected Folder Does Not Exist."},
-        {args(firefox, file, opera, readOnlyFile), "Read-Only Bookmark File",
+        {convertArguments(kOpera, dir.path(u"gone.adr"_s), kFirefox, file),
+         "Bookmark File Does Not Exist", "The Selected Bookmark File Does Not Exist Anymore."},
+        {convertArguments(kIe, dir.path(u"Gone"_s), kFirefox, file),
+         "Selected Folder Does Not Exist", "The Selected Folder Does Not Exist."},
+        {convertArguments(kFirefox, file, kOpera, readOnlyFile), "Read-Only Bookmark File",
          "The Selected Bookmark File is Read-Only."},
-        {args(opera, hotlist, menu, readOnlyPage), "Read-Only Bookmark File",
+        {convertArguments(kOpera, hotlist, kMenu, readOnlyPage), "Read-Only Bookmark File",
          "The Selected DHTML Menu File is Read-Only."},
-        {args(opera, hotlist, firefox, missingFolder), "Warning",
-         "The Path of the Selected Bookmark File Does Not Exists."},
-        {args(opera, hotlist, menu, dir.path(u"missing/menu.html"_s)), "Warning",
+        {convertArguments(kOpera, hotlist, kMenu, dir.path(u"missing/menu.html"_s)), "Warning",
          "The Path of the Selected DHTML Menu File Does Not Exists."},
-        {args(opera, hotlist, ie, dir.path(u"Gone"_s)), subfolderMissing,
+        {convertArguments(kOpera, hotlist, kIe, dir.path(u"Gone"_s)), subfolderMissing,
          "The Selected Folder Where To Export The Bookmarks"},
         {inExisting(u"Missing"_s), subfolderMissing, subfolderLine},
         {inExisting(u"../Outside"_s), subfolderMissing, subfolderLine},
         {inExisting(u"Old/../../Outside"_s), subfolderMissing, subfolderLine},
         {inExisting(dir.path(u"Outside"_s)), subfolderMissing, subfolderLine},
+        {convertArguments(kFirefox, file, kOpera, hotlistDest), "Backup Failed",
+         "Unable to Make a Backup of the Bookmark File."},
+        {convertArguments(kOpera, hotlist, kFirefox, folder), "Error",
+         "Error Writing the Bookmark File."},
+        {convertArguments(kOpera, hotlist, kMenu, folder), "Error", "Error Writing the Menu Page."},
+        {convertArguments(kOpera, hotlist, kFirefox, notes, words("--no-backup")),
+         "Not a Bookmark File", "The Selected File Is Not a Bookmark File."},
     };
     const std::string before = snapshot(dir.path());
     const qint32 totalBefore = storedTotal();
     for (const Case& c : cases) {
         SCOPED_TRACE(text(c.arguments));
-        const CliRun run = cli(c.arguments);
+        const CliRun run = runInProcess(c.arguments);
         EXPECT_EQ(run.exitCode, ExitFailure);
         EXPECT_EQ(run.out, QString());
         EXPECT_TRUE(run.err.startsWith(QLatin1String(c.title) + u'\n')) << run.err.toStdString();
@@ -616,171 +538,90 @@ TEST(ConvertCommand, AFailedCheckExitsOneWithItsTitleAndWritesNothing)
         EXPECT_FALSE(run.err.contains(u"Usage:"_s));
         EXPECT_EQ(snapshot(dir.path()), before);
     }
-    // The path that is not there comes first.
-    EXPECT_EQ(convert(opera, hotlist, firefox, missingFolder).err,
-              u"Warning\n"_s + missingFolder +
-                  u"\nThe Path of the Selected Bookmark File Does Not Exists.\n"
-                  "Please, Select Another Destination.\n"_s);
+    // The whole message, with the path that is not there first.
+    const CliRun run = convert(kOpera, hotlist, kFirefox, missingFolder);
+    EXPECT_EQ(run.exitCode, ExitFailure);
+    EXPECT_EQ(run.err, u"Warning\n"_s + missingFolder +
+                           u"\nThe Path of the Selected Bookmark File Does Not Exists.\n"
+                           "Please, Select Another Destination.\n"_s);
+    EXPECT_EQ(snapshot(dir.path()), before);
     EXPECT_EQ(storedTotal(), totalBefore);
 }
-
-TEST(ConvertCommand, AFailedBackupOrWriteExitsOneAndLeavesTheDestination)
-{
-    test::TempTree dir;
-    const QString bookmarkFile = writeSmallSource(dir, u"firefox"_s);
-    const QString hotlist = writeSmallSource(dir, u"opera"_s);
-    const QString hotlistDest = oldDestination(dir, u"opera"_s);
-    // A folder where the backup goes cannot be replaced by a copy, nor one where the new file
-    // goes by the file.
-    dir.mkdir(u"Backup_of_dest.adr"_s);
-    const QString folder = dir.mkdir(u"folder.html"_s);
-    // An old file to merge into that is no bookmark file is left alone.
-    const QString notes = dir.write(u"notes.html"_s, "just notes");
-
-    struct Case
-    {
-        QString from;
-        QString source;
-        QString to;
-        QString dest;
-        QStringList options;
-        const char* message;
-    };
-    const Case cases[] = {
-        {u"firefox"_s, bookmarkFile, u"opera"_s, hotlistDest, {}, "Backup Failed"},
-        {u"opera"_s, hotlist, u"firefox"_s, folder, {}, "Error Writing the Bookmark File."},
-        {u"opera"_s, hotlist, u"menu"_s, folder, {}, "Error Writing the Menu Page."},
-        {u"opera"_s, hotlist, u"firefox"_s, notes, {u"--no-backup"_s}, "Not a Bookmark File"},
-    };
-    const std::string before = snapshot(dir.path());
-    const qint32 totalBefore = storedTotal();
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.message);
-        const CliRun run = convert(c.from, c.source, c.to, c.dest, c.options);
-        EXPECT_EQ(run.exitCode, ExitFailure);
-        EXPECT_EQ(run.out, QString());
-        EXPECT_TRUE(run.err.contains(QLatin1String(c.message))) << run.err.toStdString();
-        EXPECT_EQ(snapshot(dir.path()), before);
-    }
-    EXPECT_EQ(storedTotal(), totalBefore);
-}
-
-// A Favorites folder where a file stands in the way of the folder "News": its two links and the
-// link of "Local" below it cannot be written.
-struct BlockedFavorites
-{
-    test::TempTree dir;
-    QString source = writeSmallSource(dir, u"opera"_s);
-    QString favorites = dir.mkdir(u"Favorites"_s);
-    QString blocker = dir.write(u"Favorites/News"_s, "not a folder");
-};
 
 TEST(ConvertCommand, SkippedFavoritesAreReportedAndFailTheConversion)
 {
-    BlockedFavorites blocked;
+    // A file stands in the way of the folder "News": its two links and the link of "Local" below
+    // it cannot be written.
+    test::TempTree dir;
+    const QString favorites = dir.mkdir(u"Favorites"_s);
+    const QString blocker = dir.write(u"Favorites/News"_s, "not a folder");
     const CliRun run =
-        convert(u"opera"_s, blocked.source, u"ie"_s, blocked.favorites, {u"--where"_s, u"root"_s});
+        convert(kOpera, writeSmallSource(dir, kOpera), kIe, favorites, words("--where root"));
     EXPECT_EQ(run.exitCode, ExitFailure);
-    EXPECT_EQ(run.out, completion(kSmallCounts));
+    EXPECT_EQ(run.out, kSmallDone);
     EXPECT_TRUE(run.err.contains(u"3 Links Could Not Be Written."_s)) << run.err.toStdString();
-    EXPECT_EQ(readBytes(blocked.blocker), QByteArray("not a folder"));
-    EXPECT_EQ(text(treeOf(u"ie"_s, blocked.favorites)),
-              text({u"Empty/"_s, u"Home <https://home.example/>"_s}));
+    EXPECT_EQ(readBytes(blocker), QByteArray("not a folder"));
+    EXPECT_EQ(text(treeOf(kIe, favorites)), text({u"Empty/"_s, u"Home <https://home.example/>"_s}));
 }
 
 TEST(ConvertCommand, DiscoverListsFirefoxProfilesInSectionOrderThenTheHotlist)
 {
     test::TempTree home;
     const test::ScopedEnvironment environment("HOME", home.path());
-    {
-        const CliRun run = cli({u"discover"_s});
-        EXPECT_EQ(run.exitCode, ExitSuccess);
-        EXPECT_EQ(run.out, QString());
-        EXPECT_EQ(run.err, QString());
-    }
-    const QString elsewhere = home.mkdir(u"elsewhere/d.default"_s);
+    const CliRun nothing = runInProcess({u"discover"_s});
+    EXPECT_EQ(nothing.exitCode, ExitSuccess);
+    EXPECT_EQ(nothing.out + nothing.err, QString());
+
+    // Profiles in the order of their sections, whatever their numbers.
     home.write(u".mozilla/firefox/profiles.ini"_s,
-               "[General]\nStartWithLastProfile=1\n\n"
-               "[Profile1]\nName=work\nIsRelative=1\nPath=Profiles/w.work\n\n"
-               "[Profile2]\nName=unused\nIsRelative=1\nPath=Profiles/u.unused\n\n"
-               "[Profile0]\nName=default\nIsRelative=0\nPath=" +
-                   elsewhere.toUtf8() + "\nDefault=1\n");
+               "[Profile1]\nName=work\nIsRelative=1\nPath=w.work\n\n"
+               "[Profile0]\nName=default\nIsRelative=1\nPath=d.default\n");
     const QString work =
-        home.write(u".mozilla/firefox/Profiles/w.work/bookmarks.html"_s, kSmallBookmarkFile);
-    home.mkdir(u".mozilla/firefox/Profiles/u.unused"_s);
-    const QString other = home.write(u"elsewhere/d.default/bookmarks.html"_s, kSmallBookmarkFile);
+        home.write(u".mozilla/firefox/w.work/bookmarks.html"_s, kSmallBookmarkFile);
+    const QString other =
+        home.write(u".mozilla/firefox/d.default/bookmarks.html"_s, kSmallBookmarkFile);
     const QString hotlist = home.write(u".opera/bookmarks.adr"_s, kSmallHotlist);
     home.write(u".opera/operaprefs.ini"_s,
                "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
-
-    const CliRun run = cli({u"discover"_s});
+    const CliRun run = runInProcess({u"discover"_s});
     EXPECT_EQ(run.exitCode, ExitSuccess);
     EXPECT_EQ(run.out, u"<work> "_s + work + u"\n<default> "_s + other + u'\n' + hotlist + u'\n');
     EXPECT_EQ(run.err, QString());
 }
 
-struct ProgramRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-ProgramRun runProgram(const QStringList& arguments, const QString& workingDirectory = {})
-{
-    QProcess process;
-    process.setWorkingDirectory(workingDirectory);
-    process.start(QStringLiteral(ORVALINK_CLI_PATH), arguments);
-    ProgramRun run;
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit) {
-        ADD_FAILURE() << "orvalink-cli did not finish";
-        return run;
-    }
-    run.exitCode = process.exitCode();
-    run.out = process.readAllStandardOutput();
-    run.err = process.readAllStandardError();
-    return run;
-}
-
+// The real program: results alone on standard output, messages alone on standard error, and the
+// exit status of each outcome.
 TEST(ConvertCommand, TheRealProgramPrintsOnlyTheCompletionOnStandardOutput)
 {
     test::TempTree dir;
-    const QString source = writeSmallSource(dir, u"ie"_s);
+    const QString source = writeSmallSource(dir, kIe);
     const QString dest = dir.path(u"dest.adr"_s);
-    const QStringList arguments{u"convert"_s, u"--from"_s, u"ie"_s, source,
-                                u"--to"_s,    u"opera"_s,  dest};
-
-    ProgramRun run = runProgram(arguments);
+    QProcess process;
+    const auto runProgram = [&](const QStringList& arguments) {
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(ORVALINK_CLI_PATH), arguments);
+        EXPECT_TRUE(process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit);
+        return CliRun{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                      QString::fromUtf8(process.readAllStandardError())};
+    };
+    CliRun run = runProgram(convertArguments(kIe, source, kOpera, dest));
     EXPECT_EQ(run.exitCode, ExitSuccess);
-    EXPECT_EQ(run.out, QByteArray("3 Folders & 4 Links Exported Successfully.\n"));
-    EXPECT_EQ(run.err, QByteArray());
+    EXPECT_EQ(run.out, kSmallDone);
+    EXPECT_EQ(run.err, QString());
 
-    // A check that fails: the message goes to standard error alone.
     ASSERT_TRUE(QFile::setPermissions(dest, QFileDevice::ReadOwner));
-    run = runProgram(arguments);
+    run = runProgram(convertArguments(kIe, source, kOpera, dest));
     EXPECT_EQ(run.exitCode, ExitFailure);
-    EXPECT_EQ(run.out, QByteArray());
-    EXPECT_TRUE(run.err.contains("Read-Only Bookmark File")) << run.err.toStdString();
+    EXPECT_EQ(run.out, QString());
+    EXPECT_TRUE(run.err.contains(u"Read-Only Bookmark File"_s)) << run.err.toStdString();
 
-    run = runProgram(arguments + QStringList{u"--layout"_s, u"vertical"_s});
-    EXPECT_EQ(run.exitCode, ExitUsage);
-    EXPECT_EQ(run.out, QByteArray());
-    EXPECT_TRUE(run.err.contains("Usage:"));
-
-    // Relative paths start from the working directory; names are not limited to ASCII.
-    run = runProgram({u"convert"_s, u"--from"_s, u"ie"_s, u"Source"_s, u"--to"_s, u"firefox"_s,
-                      u"Lesezeichen \u00dcbersicht.html"_s},
-                     dir.path());
+    // Relative paths start from the working directory; names are not limited to ASCII. (The real
+    // program looks for running browsers, and a Firefox may be open where the tests run: these
+    // runs write hotlists.)
+    const QString name = u"Lesezeichen \u00dcbersicht.adr"_s;
+    run = runProgram(convertArguments(kIe, u"Source"_s, kOpera, name));
     EXPECT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
-    EXPECT_EQ(text(treeOf(u"firefox"_s, dir.path(u"Lesezeichen \u00dcbersicht.html"_s))),
-              text(kSmallTree));
-
-    BlockedFavorites blocked;
-    run = runProgram({u"convert"_s, u"--from"_s, u"opera"_s, blocked.source, u"--to"_s, u"ie"_s,
-                      blocked.favorites, u"--where"_s, u"root"_s});
-    EXPECT_EQ(run.exitCode, ExitFailure);
-    EXPECT_EQ(run.out, QByteArray("3 Folders & 4 Links Exported Successfully.\n"));
-    EXPECT_TRUE(run.err.contains("3 Links Could Not Be Written.")) << run.err.toStdString();
+    EXPECT_EQ(text(treeOf(kOpera, dir.path(name))), text(kSmallTree));
 }
 
 } // namespace

@@ -15,11 +15,6 @@ using namespace Qt::StringLiterals;
 
 using test::CliRun;
 
-CliRun cli(const QStringList& arguments)
-{
-    return test::runInProcess(arguments);
-}
-
 // Links as "Folder/Name" TAB "URL": the names here hold " <" themselves.
 QStringList treeOf(const QString& form, const QString& path)
 {
@@ -46,72 +41,51 @@ QStringList asFavorites(const QStringList& entries)
     return cleaned;
 }
 
-QString completion(const QStringList& entries)
-{
-    const auto folders = std::count_if(entries.begin(), entries.end(),
-                                       [](const QString& entry) { return entry.endsWith(u'/'); });
-    return u"%1 Folders & %2 Links Exported Successfully.\n"_s.arg(folders).arg(entries.size() -
-                                                                                folders);
-}
+const QString kCompletion = u"9 Folders & 15 Links Exported Successfully.\n"_s;
 
-struct Step
+// Converts the source into each destination in turn, each destination the next one's source, and
+// compares every destination with the tree it should hold.
+void roundTrip(QString from, QString source, const std::vector<std::pair<QString, QString>>& steps)
 {
-    QString from;
-    QString to;
-    QString dest;
-};
-
-// Converts the source through each step in turn, each step's destination the next one's source,
-// and compares every destination with the tree it should hold.
-void roundTrip(const QString& form, const QString& source, const std::vector<Step>& steps)
-{
-    const QStringList original = treeOf(form, source);
+    const QStringList original = treeOf(from, source);
     // The source is what it is meant to be: nested and empty folders, names in many scripts.
-    ASSERT_EQ(completion(original), u"9 Folders & 15 Links Exported Successfully.\n"_s);
+    ASSERT_EQ(std::count_if(original.begin(), original.end(),
+                            [](const QString& entry) { return entry.endsWith(u'/'); }),
+              9);
+    ASSERT_EQ(original.size(), 9 + 15);
     ASSERT_TRUE(original.contains(u"Café & Crème 'Brûlée'/Nested 1/Nested 2/Nested 3/"_s));
     ASSERT_TRUE(original.contains(u"Tags <b> & \"quotes\"\thttps://tags.example/?q=<b>&r=\"s\""_s));
-
-    QString from = source;
     bool passedFavorites = false;
-    for (const Step& step : steps) {
-        SCOPED_TRACE(step.from.toStdString() + " to " + step.to.toStdString());
-        QStringList options;
-        if (step.to == u"ie")
-            options << u"--where"_s << u"root"_s;
-        const CliRun run = cli(
-            QStringList{u"convert"_s, u"--from"_s, step.from, from, u"--to"_s, step.to, step.dest} +
-            options);
+    for (const auto& [to, dest] : steps) {
+        SCOPED_TRACE(from.toStdString() + " to " + to.toStdString());
+        QStringList arguments{u"convert"_s, u"--from"_s, from, source, u"--to"_s, to, dest};
+        if (to == u"ie")
+            arguments << u"--where"_s << u"root"_s;
+        const CliRun run = test::runInProcess(arguments);
         ASSERT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
-        EXPECT_EQ(run.out, completion(original));
-        passedFavorites = passedFavorites || step.to == u"ie";
-        EXPECT_EQ(text(treeOf(step.to, step.dest)),
-                  text(passedFavorites ? asFavorites(original) : original));
-        from = step.dest;
+        EXPECT_EQ(run.out, kCompletion);
+        passedFavorites = passedFavorites || to == u"ie";
+        EXPECT_EQ(text(treeOf(to, dest)), text(passedFavorites ? asFavorites(original) : original));
+        from = to;
+        source = dest;
     }
 }
 
-TEST(RoundTrip, BothSourcesHoldTheSameTree)
+TEST(RoundTrip, EachSourceThroughEveryFormAndBackKeepsEverything)
 {
-    EXPECT_EQ(text(treeOf(u"opera"_s, test::fixturePath(u"convert/round_trip/source.adr"_s))),
-              text(treeOf(u"firefox"_s, test::fixturePath(u"convert/round_trip/source.html"_s))));
-}
-
-TEST(RoundTrip, HotlistToBookmarkFileToFavoritesToHotlistKeepsEverything)
-{
+    const QString hotlist = test::fixturePath(u"convert/round_trip/source.adr"_s);
+    const QString bookmarkFile = test::fixturePath(u"convert/round_trip/source.html"_s);
+    // Both sources hold the same tree, so each carries all of it through every form.
+    EXPECT_EQ(text(treeOf(u"opera"_s, hotlist)), text(treeOf(u"firefox"_s, bookmarkFile)));
     test::TempTree dir;
-    roundTrip(u"opera"_s, test::fixturePath(u"convert/round_trip/source.adr"_s),
-              {{u"opera"_s, u"firefox"_s, dir.path(u"bookmarks.html"_s)},
-               {u"firefox"_s, u"ie"_s, dir.mkdir(u"Favorites"_s)},
-               {u"ie"_s, u"opera"_s, dir.path(u"back.adr"_s)}});
-}
-
-TEST(RoundTrip, BookmarkFileToHotlistToFavoritesToBookmarkFileKeepsEverything)
-{
-    test::TempTree dir;
-    roundTrip(u"firefox"_s, test::fixturePath(u"convert/round_trip/source.html"_s),
-              {{u"firefox"_s, u"opera"_s, dir.path(u"hotlist.adr"_s)},
-               {u"opera"_s, u"ie"_s, dir.mkdir(u"Favorites"_s)},
-               {u"ie"_s, u"firefox"_s, dir.path(u"back.html"_s)}});
+    roundTrip(u"opera"_s, hotlist,
+              {{u"firefox"_s, dir.path(u"bookmarks.html"_s)},
+               {u"ie"_s, dir.mkdir(u"Favorites"_s)},
+               {u"opera"_s, dir.path(u"back.adr"_s)}});
+    roundTrip(u"firefox"_s, bookmarkFile,
+              {{u"opera"_s, dir.path(u"hotlist.adr"_s)},
+               {u"ie"_s, dir.mkdir(u"Favorites2"_s)},
+               {u"firefox"_s, dir.path(u"back.html"_s)}});
 }
 
 } // namespace

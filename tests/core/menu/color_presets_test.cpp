@@ -19,19 +19,29 @@ class ColorPresetTest : public ::testing::Test
 protected:
     QString storePath() const { return dir.path(u8("ColorPreset.ini")); }
     MenuColorPresets presets() const { return MenuColorPresets(storePath()); }
-    QStringList names(const MenuColorPresets& table) const
+    // The table as the menu window finds it at its start.
+    MenuColorPresets installed() const
+    {
+        MenuColorPresets table = presets();
+        table.InstallBuiltInPresets();
+        table.LoadColorPresets();
+        return table;
+    }
+    // The names of the list, separated by ",".
+    QString names(const MenuColorPresets& table) const
     {
         QStringList result;
         for (const MenuColorPresets::Entry& entry : table.entries())
             result << entry.name;
-        return result;
+        return result.join(u',');
     }
-    QStringList pageCodes(const MenuColors& colors) const
+    // The colours as the page writes them, separated by blanks.
+    QString pageCodes(const MenuColors& colors) const
     {
         QStringList codes;
         for (MenuColor color : colors)
             codes << ColorToHtml(color);
-        return codes;
+        return codes.join(u' ');
     }
     QByteArray store() const { return dir.read(u8("ColorPreset.ini")); }
 
@@ -40,34 +50,24 @@ protected:
 
 TEST_F(ColorPresetTest, FirstStartInstallsIceAndSteelOnce)
 {
-    MenuColorPresets table = presets();
-    table.InstallBuiltInPresets();
-    table.LoadColorPresets();
-    EXPECT_EQ(names(table), QStringList({u8("<Custom>"), u8("Ice"), u8("Steel")}));
-    const CSetting settings = [&] {
-        CSetting s;
-        s.Init(storePath());
-        return s;
-    }();
+    MenuColorPresets table = installed();
+    EXPECT_EQ(names(table), u8("<Custom>,Ice,Steel"));
+    CSetting settings;
+    settings.Init(storePath());
     EXPECT_EQ(settings.GetSettingStr(u8("Version"), u8("Version")).value(), u8("2"));
     EXPECT_EQ(settings.GetSectionNames().value(),
               QStringList({u8("Ice"), u8("Steel"), u8("Version")}));
 
-    const MenuColorPresets::Entry ice = table.entries()[1];
-    EXPECT_EQ(pageCodes(table.ApplyColorPreset(ice.row)),
-              QStringList({u8("#333344"), u8("#333344"), u8("#E6E6EF"), u8("#C6E1A0"),
-                           u8("#8090AE"), u8("#8090AE"), u8("#FFFFFF"), u8("#8090AE")}));
+    EXPECT_EQ(pageCodes(table.ApplyColorPreset(table.entries()[1].row)),
+              u8("#333344 #333344 #E6E6EF #C6E1A0 #8090AE #8090AE #FFFFFF #8090AE"));
     EXPECT_EQ(pageCodes(table.ApplyColorPreset(table.entries()[2].row)),
-              QStringList({u8("#000000"), u8("#FFFFFF"), u8("#CCCCDD"), u8("#6699CC"),
-                           u8("#666666"), u8("#666666"), u8("#FFFFFF"), u8("#336699")}));
+              u8("#000000 #FFFFFF #CCCCDD #6699CC #666666 #666666 #FFFFFF #336699"));
     EXPECT_EQ(table.ApplyColorPreset(MenuColorPresets::CustomRow), kDefaultMenuColors);
 
     // A user's change to a built-in survives the next start.
     MenuColors mine = kDefaultMenuColors;
     ASSERT_TRUE(table.savePreset(u8("Ice"), mine).ok());
-    MenuColorPresets again = presets();
-    again.InstallBuiltInPresets();
-    again.LoadColorPresets();
+    MenuColorPresets again = installed();
     EXPECT_EQ(again.ApplyColorPreset(again.entries()[again.findEntry(u8("Ice"))].row), mine);
 }
 
@@ -81,7 +81,7 @@ TEST_F(ColorPresetTest, InstallsOnlyOverAnOlderVersion)
     dir.write(u8("ColorPreset.ini"), "[Version]\r\nVersion=1\r\n");
     table.InstallBuiltInPresets();
     table.LoadColorPresets();
-    EXPECT_EQ(names(table), QStringList({u8("<Custom>"), u8("Ice"), u8("Steel")}));
+    EXPECT_EQ(names(table), u8("<Custom>,Ice,Steel"));
 }
 
 TEST_F(ColorPresetTest, LoadsInStoreOrderKeepingColoursForMissingOrInvalidKeys)
@@ -94,7 +94,7 @@ TEST_F(ColorPresetTest, LoadsInStoreOrderKeepingColoursForMissingOrInvalidKeys)
                                      "[version]\n");
     MenuColorPresets table = presets();
     table.LoadColorPresets();
-    ASSERT_EQ(names(table), QStringList({u8("<Custom>"), u8("First"), u8("Second")}));
+    ASSERT_EQ(names(table), u8("<Custom>,First,Second"));
     // Rows follow the store's sections; "Version" leaves row 1 unused.
     EXPECT_EQ(table.entries()[1].row, 2);
     EXPECT_EQ(table.entries()[2].row, 3);
@@ -108,9 +108,7 @@ TEST_F(ColorPresetTest, LoadsInStoreOrderKeepingColoursForMissingOrInvalidKeys)
 
 TEST_F(ColorPresetTest, RefusesReservedNamesAndOverwritesWithoutRegardToCase)
 {
-    MenuColorPresets table = presets();
-    table.InstallBuiltInPresets();
-    table.LoadColorPresets();
+    MenuColorPresets table = installed();
     const QByteArray before = store();
     for (const char* name : {"", "  ", "<Mine>", " <x", "Version", "VERSION"}) {
         EXPECT_TRUE(MenuColorPresets::isRefusedName(u8(name))) << name;
@@ -118,7 +116,7 @@ TEST_F(ColorPresetTest, RefusesReservedNamesAndOverwritesWithoutRegardToCase)
     }
     EXPECT_FALSE(MenuColorPresets::isRefusedName(u8("My <Preset>")));
     EXPECT_EQ(store(), before);
-    EXPECT_EQ(names(table), QStringList({u8("<Custom>"), u8("Ice"), u8("Steel")}));
+    EXPECT_EQ(names(table), u8("<Custom>,Ice,Steel"));
 
     // "ice" is "Ice" to the store, so saving it overwrites Ice, which moves to the end.
     EXPECT_EQ(table.entryOverwrittenBy(u8("ice")), 1);
@@ -127,13 +125,13 @@ TEST_F(ColorPresetTest, RefusesReservedNamesAndOverwritesWithoutRegardToCase)
     const Result<int> saved = table.savePreset(u8("ice"), colors);
     ASSERT_TRUE(saved.ok());
     EXPECT_EQ(saved.value(), 2);
-    EXPECT_EQ(names(table), QStringList({u8("<Custom>"), u8("Steel"), u8("Ice")}));
+    EXPECT_EQ(names(table), u8("<Custom>,Steel,Ice"));
     EXPECT_EQ(table.ApplyColorPreset(table.entries()[2].row), colors);
     EXPECT_EQ(table.entries()[2].row, 3);
 
     MenuColorPresets reloaded = presets();
     reloaded.LoadColorPresets();
-    EXPECT_EQ(names(reloaded), QStringList({u8("<Custom>"), u8("Ice"), u8("Steel")}));
+    EXPECT_EQ(names(reloaded), u8("<Custom>,Ice,Steel"));
     EXPECT_EQ(reloaded.ApplyColorPreset(reloaded.entries()[1].row), colors);
 
     // A new name goes to the end of the list in a row of its own.
@@ -144,15 +142,13 @@ TEST_F(ColorPresetTest, RefusesReservedNamesAndOverwritesWithoutRegardToCase)
 
 TEST_F(ColorPresetTest, DeletesAPresetsSectionButNeverCustom)
 {
-    MenuColorPresets table = presets();
-    table.InstallBuiltInPresets();
-    table.LoadColorPresets();
+    MenuColorPresets table = installed();
     EXPECT_FALSE(table.deletePreset(0).ok());
     EXPECT_FALSE(table.deletePreset(3).ok());
     ASSERT_EQ(table.entries().size(), 3u);
 
     ASSERT_TRUE(table.deletePreset(1).ok());
-    EXPECT_EQ(names(table), QStringList({u8("<Custom>"), u8("Steel")}));
+    EXPECT_EQ(names(table), u8("<Custom>,Steel"));
     EXPECT_FALSE(store().contains("[Ice]"));
     EXPECT_FALSE(store().contains("Color0=4469555"));
 
@@ -160,11 +156,11 @@ TEST_F(ColorPresetTest, DeletesAPresetsSectionButNeverCustom)
     // saving adds nothing.
     QFile::setPermissions(storePath(), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
     EXPECT_FALSE(table.savePreset(u8("Other"), kDefaultMenuColors).ok());
-    EXPECT_EQ(names(table), QStringList({u8("<Custom>"), u8("Steel")}));
+    EXPECT_EQ(names(table), u8("<Custom>,Steel"));
     EXPECT_FALSE(table.deletePreset(1).ok());
-    EXPECT_EQ(names(table), QStringList({u8("<Custom>")}));
+    EXPECT_EQ(names(table), u8("<Custom>"));
     table.LoadColorPresets();
-    EXPECT_EQ(names(table), QStringList({u8("<Custom>"), u8("Steel")}));
+    EXPECT_EQ(names(table), u8("<Custom>,Steel"));
 }
 
 } // namespace

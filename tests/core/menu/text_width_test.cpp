@@ -45,15 +45,10 @@ TEST(TextWidth, FindsBoundariesBetweenWholeCharacters)
 {
     // "a", a thumbs-up with a skin tone (two surrogate pairs), "e" with an accent, "b".
     const QString text = u8("a\U0001F44D\U0001F3FDe\u0301b");
-    EXPECT_EQ(characterBoundaryBefore(text, -1), 0);
-    EXPECT_EQ(characterBoundaryBefore(text, 1), 1);
-    EXPECT_EQ(characterBoundaryBefore(text, 2), 1);
-    EXPECT_EQ(characterBoundaryBefore(text, 3), 1);
-    EXPECT_EQ(characterBoundaryBefore(text, 4), 1);
-    EXPECT_EQ(characterBoundaryBefore(text, 5), 5);
-    EXPECT_EQ(characterBoundaryBefore(text, 6), 5);
-    EXPECT_EQ(characterBoundaryBefore(text, 7), 7);
-    EXPECT_EQ(characterBoundaryBefore(text, 99), text.size());
+    const std::pair<qsizetype, qsizetype> boundaries[] = {{-1, 0}, {1, 1}, {2, 1}, {3, 1}, {4, 1},
+                                                          {5, 5},  {6, 5}, {7, 7}, {99, 8}};
+    for (const auto& [position, boundary] : boundaries)
+        EXPECT_EQ(characterBoundaryBefore(text, position), boundary) << position;
 }
 
 } // namespace

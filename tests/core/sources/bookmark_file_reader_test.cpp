@@ -42,8 +42,8 @@ void expectScannerAgrees(const QByteArray& text, BookmarkModel& model)
     // Without a handler the scan cuts no names at all, and must count the same.
     cNNFastScanning countOnly;
     countOnly.scanText(text);
-    EXPECT_EQ(countOnly.nTotalFolders(), model.folderCount() - 1);
-    EXPECT_EQ(countOnly.nTotalLinks(), links);
+    EXPECT_EQ(std::pair(countOnly.nTotalFolders(), countOnly.nTotalLinks()),
+              std::pair(scanner.nTotalFolders(), scanner.nTotalLinks()));
     ASSERT_EQ(names.size(), model.folderCount() - 1);
     for (int row = 1; row < model.folderCount(); ++row) {
         const QString& loaded = model.folder(row).Name;
@@ -70,11 +70,6 @@ TEST(BookmarkFileReader, ReadsEveryFixtureAsExpectedAndTheScannerAgrees)
         QFile file(input);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         expectScannerAgrees(file.readAll(), *model);
-
-        cNNFastScanning scanner;
-        scanner.Scan(input);
-        EXPECT_EQ(scanner.nTotalFolders(), model->folderCount() - 1);
-        EXPECT_EQ(scanner.nTotalLinks(), model->LinkCount() - (model->folderCount() - 1));
     }
 }
 
@@ -127,9 +122,10 @@ TEST(BookmarkFileReader, LineHelpersCutNamesUrlsAndTheHeader)
     EXPECT_EQ(NNGetHeader("<TITLE>T</TITLE><H1>Never closed"), QString());
 }
 
-// Bytes that look like nothing a browser writes: the reader must neither crash nor stall, and
-// the scan must still agree with the tree.
-TEST(BookmarkFileReader, SurvivesBinaryAndHostileInput)
+// Bytes that look like nothing a browser writes, and inputs built so that a search that goes
+// back over what it has seen takes quadratic time: each loads without crash or stall, and the
+// scan agrees with the tree.
+TEST(BookmarkFileReader, SurvivesHostileInputInLinearTime)
 {
     QByteArray binary;
     quint32 state = 12345; // a fixed start value keeps the bytes the same on every run
@@ -146,52 +142,40 @@ TEST(BookmarkFileReader, SurvivesBinaryAndHostileInput)
         const char* piece = pieces[(i / 997) % 6];
         markup.replace(i, qsizetype(std::strlen(piece)), piece);
     }
-    const QByteArray cases[] = {
-        binary,
-        markup,
-        QByteArray(1 << 20, '\0'),
-        QByteArray("\xEF\xBB\xBF"),
-        QByteArray("<DT><H3>\xff\xfe\xc3</H3>\n<DT><A HREF=\"\xc3\x28\">\xed\xa0\x80</A>"),
-        QByteArray(1 << 16, '\n'),
-        QByteArray(1 << 16, '<'),
-    };
-    for (const QByteArray& bytes : cases) {
-        auto model = loadText(bytes);
-        expectScannerAgrees(bytes, *model);
-        test::listing(*model);
-    }
-}
-
-// One enormous line and a file of countless tiny entries both take time in proportion to
-// their size: every search moves forward only.
-TEST(BookmarkFileReader, TakesLinearTimeOnHugeLinesAndBrokenEntries)
-{
     const qsizetype size = 2 << 20;
-    QByteArray unclosedQuote = "<DT><A HREF=\"x\" ICON=\"";
-    unclosedQuote += QByteArray(size, '>');
     QByteArray separators;
     while (separators.size() < size)
         separators += "<HR>";
     separators += "<DT><A HREF=\"sep\">after</A>";
-    QByteArray unclosedName = "<DT><H3>";
-    unclosedName += QByteArray(size, '<');
     QByteArray attributes = "<DT><A";
     while (attributes.size() < size)
         attributes += " a=b";
     attributes += " HREF=\"attr\">a</A>";
     // Entries without closing tags, each followed by lines that are no entries: each of those
-    // lines must be looked at a bounded number of times. (Fewer bytes here: every line is an
-    // entry to load.)
+    // lines must be looked at a bounded number of times.
     QByteArray unclosedEntries;
     while (unclosedEntries.size() < size / 2)
         unclosedEntries += "<DT><A HREF=\"u\">no end\ntext\nmore text\n<DT><A HREF=v>\nplain\n";
 
     QElapsedTimer timer;
     timer.start();
-    for (const QByteArray& bytes :
-         {unclosedQuote, separators, unclosedName, attributes, unclosedEntries}) {
+    for (const QByteArray& bytes : {
+             binary,
+             markup,
+             QByteArray(1 << 20, '\0'),
+             QByteArray("\xEF\xBB\xBF"),
+             QByteArray("<DT><H3>\xff\xfe\xc3</H3>\n<DT><A HREF=\"\xc3\x28\">\xed\xa0\x80</A>"),
+             QByteArray(1 << 16, '\n'),
+             QByteArray(1 << 16, '<'),
+             "<DT><A HREF=\"x\" ICON=\"" + QByteArray(size, '>'),
+             "<DT><H3>" + QByteArray(size, '<'),
+             separators,
+             attributes,
+             unclosedEntries,
+         }) {
         auto model = loadText(bytes);
         expectScannerAgrees(bytes, *model);
+        test::listing(*model);
     }
     EXPECT_LT(timer.elapsed(), 20000);
 

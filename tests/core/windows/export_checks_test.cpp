@@ -58,19 +58,22 @@ protected:
     CountingProcessTable processes{QStringList()};
 };
 
-void expectFailure(const Result<void, CheckFailure>& result, ExportCheck check,
-                   const QString& title, const QStringList& lines, WindowFix fix)
+// The message's lines are compared joined by "|".
+void expectFailure(const Result<void, CheckFailure>& result, ExportCheck check, const char* title,
+                   const QString& lines, WindowFix fix = WindowFix::None)
 {
     ASSERT_FALSE(result.ok());
     EXPECT_EQ(result.failure().check, check);
-    EXPECT_EQ(result.failure().message.title, title);
-    EXPECT_EQ(result.failure().message.lines, lines);
+    EXPECT_EQ(result.failure().message.title, u8(title));
+    EXPECT_EQ(result.failure().message.lines.join(u'|'), lines);
     EXPECT_EQ(result.failure().message.icon, MessageIcon::Exclamation);
     EXPECT_EQ(result.failure().fix, fix);
 }
 
-const QStringList kFileMissingLines = {u8("The Selected Bookmark File Does Not Exist Anymore."),
-                                       u8("Please, Select Another Bookmark File.")};
+const QString kFileMissingLines =
+    u8("The Selected Bookmark File Does Not Exist Anymore.|Please, Select Another Bookmark File.");
+const QString kSubfolderMissingLines = u8("The Selected Subfolder Where To Export The Bookmarks|"
+                                          "Does Not Exist Anymore. Please, Change Selection.");
 
 TEST_F(ExportChecksTest, EveryConversionPassesWhenAllIsInPlace)
 {
@@ -87,12 +90,10 @@ TEST_F(ExportChecksTest, SourceIsCheckedFirstAndSourceOnlyStopsThere)
     fromFile.DestinationFileLocation = tree.path(u8("missing/bookmarks.adr"));
     processes = CountingProcessTable({u8("opera")});
     EXPECT_TRUE(check(fromFile, true).ok());
-    EXPECT_EQ(processes.reads, 0);
 
     fromFile.SourceFileLocation = tree.path(u8("gone.html"));
-    expectFailure(check(fromFile), ExportCheck::SourceFileMissing,
-                  u8("Bookmark File Does Not Exist"), kFileMissingLines,
-                  WindowFix::ResetFileComboAndWhat);
+    expectFailure(check(fromFile), ExportCheck::SourceFileMissing, "Bookmark File Does Not Exist",
+                  kFileMissingLines, WindowFix::ResetFileComboAndWhat);
     // A folder is no bookmark file.
     fromFile.SourceFileLocation = tree.path();
     EXPECT_EQ(check(fromFile, true).failure().check, ExportCheck::SourceFileMissing);
@@ -100,9 +101,8 @@ TEST_F(ExportChecksTest, SourceIsCheckedFirstAndSourceOnlyStopsThere)
     Job fromFavorites = job(ExportMode::IEToMenu);
     fromFavorites.IELocation = tree.path(u8("NoFavorites"));
     expectFailure(check(fromFavorites, true), ExportCheck::SourceFolderMissing,
-                  u8("Selected Folder Does Not Exist"),
-                  {u8("The Selected Folder Does Not Exist."), u8("Please, Select Another Folder.")},
-                  WindowFix::None);
+                  "Selected Folder Does Not Exist",
+                  u8("The Selected Folder Does Not Exist.|Please, Select Another Folder."));
     EXPECT_EQ(processes.reads, 0);
 }
 
@@ -112,10 +112,9 @@ TEST_F(ExportChecksTest, FavoritesDestinationAndItsExistingSubfolder)
     const QString favorites = toFavorites.IELocation;
     toFavorites.IELocation = tree.path(u8("NoFavorites"));
     expectFailure(check(toFavorites), ExportCheck::DestinationFolderMissing,
-                  u8("Selected Subfolder Does Not Exist"),
-                  {u8("The Selected Folder Where To Export The Bookmarks"),
-                   u8("Does Not Exist Anymore. Please, Change Selection.")},
-                  WindowFix::None);
+                  "Selected Subfolder Does Not Exist",
+                  u8("The Selected Folder Where To Export The Bookmarks|"
+                     "Does Not Exist Anymore. Please, Change Selection."));
 
     toFavorites.IELocation = favorites;
     inputs.intoExistingSubfolder = true;
@@ -129,74 +128,61 @@ TEST_F(ExportChecksTest, FavoritesDestinationAndItsExistingSubfolder)
                                      u8("Links/../../outside"), u8("..")}) {
         inputs.existingSubfolder = elsewhere;
         expectFailure(check(toFavorites), ExportCheck::DestinationSubfolderMissing,
-                      u8("Selected Subfolder Does Not Exist"),
-                      {u8("The Selected Subfolder Where To Export The Bookmarks"),
-                       u8("Does Not Exist Anymore. Please, Change Selection.")},
-                      WindowFix::None);
+                      "Selected Subfolder Does Not Exist", kSubfolderMissingLines);
     }
     inputs.intoExistingSubfolder = false;
     EXPECT_TRUE(check(toFavorites).ok());
 }
 
-TEST_F(ExportChecksTest, MenuPageDestination)
+TEST_F(ExportChecksTest, MenuPageAndBookmarkFileDestinationsInCheckOrder)
 {
     Job toMenu = job(ExportMode::OperaToMenu);
     toMenu.MenuFileLocation = tree.path(u8("missing/menu.html"));
-    expectFailure(check(toMenu), ExportCheck::MenuPathInvalid, u8("Warning"),
-                  {toMenu.MenuFileLocation,
-                   u8("The Path of the Selected DHTML Menu File Does Not Exists."),
-                   u8("Please, Select Another Destination.")},
+    expectFailure(check(toMenu), ExportCheck::MenuPathInvalid, "Warning",
+                  toMenu.MenuFileLocation +
+                      u8("|The Path of the Selected DHTML Menu File Does Not Exists.|"
+                         "Please, Select Another Destination."),
                   WindowFix::FocusMenuCombo);
-
     toMenu.MenuFileLocation = readOnlyFile(u8("menu.html"));
-    expectFailure(check(toMenu), ExportCheck::MenuFileReadOnly, u8("Read-Only Bookmark File"),
-                  {u8("The Selected DHTML Menu File is Read-Only."),
-                   u8("Please, Select Another Bookmark File or Change Attribute.")},
-                  WindowFix::None);
-}
+    expectFailure(check(toMenu), ExportCheck::MenuFileReadOnly, "Read-Only Bookmark File",
+                  u8("The Selected DHTML Menu File is Read-Only.|"
+                     "Please, Select Another Bookmark File or Change Attribute."));
 
-TEST_F(ExportChecksTest, BookmarkFileDestinationInCheckOrder)
-{
     Job toOpera = job(ExportMode::IEToOpera);
     toOpera.DestinationFileLocation = readOnlyFile(u8("locked.adr"));
     inputs.merge = true;
-    expectFailure(check(toOpera), ExportCheck::DestinationFileReadOnly,
-                  u8("Read-Only Bookmark File"),
-                  {u8("The Selected Bookmark File is Read-Only."),
-                   u8("Please, Select Another Bookmark File or Change Attribute.")},
-                  WindowFix::None);
-
+    expectFailure(check(toOpera), ExportCheck::DestinationFileReadOnly, "Read-Only Bookmark File",
+                  u8("The Selected Bookmark File is Read-Only.|"
+                     "Please, Select Another Bookmark File or Change Attribute."));
     // A merge into a file whose folder is missing too reports the file, not the path.
     toOpera.DestinationFileLocation = tree.path(u8("missing/bookmarks.adr"));
-    expectFailure(check(toOpera), ExportCheck::MergeFileMissing, u8("Bookmark File Does Not Exist"),
+    expectFailure(check(toOpera), ExportCheck::MergeFileMissing, "Bookmark File Does Not Exist",
                   kFileMissingLines, WindowFix::ResetFileCombo);
-
     inputs.merge = false;
-    expectFailure(check(toOpera), ExportCheck::DestinationPathInvalid, u8("Warning"),
-                  {toOpera.DestinationFileLocation,
-                   u8("The Path of the Selected Bookmark File Does Not Exists."),
-                   u8("Please, Select Another Destination.")},
+    expectFailure(check(toOpera), ExportCheck::DestinationPathInvalid, "Warning",
+                  toOpera.DestinationFileLocation +
+                      u8("|The Path of the Selected Bookmark File Does Not Exists.|"
+                         "Please, Select Another Destination."),
                   WindowFix::FocusFileCombo);
-
     toOpera.DestinationFileLocation = tree.path(u8("new.adr"));
     EXPECT_TRUE(check(toOpera).ok());
 }
 
 TEST_F(ExportChecksTest, OnlyTheDestinationBrowserMustBeClosed)
 {
-    const auto runningLines = [](const QString& browser) {
-        return QStringList{u8("The %1 browser appears to be running.").arg(browser),
-                           u8("In order to export the bookmarks to %1,").arg(browser),
-                           u8("it is necessary to close all the %1 browsers.").arg(browser)};
+    const auto running = [](const char* browser) {
+        return u8("The %1 browser appears to be running.|In order to export the bookmarks to %1,|"
+                  "it is necessary to close all the %1 browsers.")
+            .arg(u8(browser));
     };
     processes = CountingProcessTable({u8("bash"), u8("opera")});
     expectFailure(check(job(ExportMode::FirefoxToOpera)), ExportCheck::OperaRunning,
-                  u8("Opera is running"), runningLines(u8("Opera")), WindowFix::None);
+                  "Opera is running", running("Opera"));
     EXPECT_TRUE(check(job(ExportMode::OperaToFirefox)).ok());
 
     processes = CountingProcessTable({u8("FIREFOX.EXE")});
     expectFailure(check(job(ExportMode::OperaToFirefox)), ExportCheck::FirefoxRunning,
-                  u8("Firefox is running"), runningLines(u8("Firefox")), WindowFix::None);
+                  "Firefox is running", running("Firefox"));
     EXPECT_TRUE(check(job(ExportMode::FirefoxToOpera)).ok());
     EXPECT_TRUE(check(job(ExportMode::OperaToMenu)).ok());
 }

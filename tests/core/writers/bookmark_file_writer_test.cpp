@@ -21,7 +21,7 @@ Do Not Edit! -->
 
 )");
 
-TEST(BookmarkFileWriter, WritesTheWorkedExampleWithLinksAfterOrBeforeFolders)
+TEST(BookmarkFileWriter, WritesTheWorkedExample)
 {
     TempTree dir;
     Job job = test::workedExampleJob(dir);
@@ -39,19 +39,6 @@ TEST(BookmarkFileWriter, WritesTheWorkedExampleWithLinksAfterOrBeforeFolders)
 )"));
     EXPECT_EQ(progress.statuses, QStringList({QStringLiteral("Exporting From Folder: My Favorites"),
                                               QStringLiteral("Exporting From Folder: Work")}));
-
-    FileExportOptions linksBefore;
-    linksBefore.linksBefore = true;
-    ASSERT_TRUE(WriteBookmarkFile(job, out, linksBefore, progress).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), kHeader + crlf(R"(<DL><p>
-    <DT><A HREF="about:Home">Home</A>
-    <DT><H3 FOLDED ADD_DATE="">Work</H3>
-    <DL><p>
-        <DT><A HREF="about:Wiki">Wiki</A>
-    </DL><p>
-</DL><p>
-</DL><p>
-)"));
 }
 
 TEST(BookmarkFileWriter, EscapesMarkupAndWritesUtf8)
@@ -60,21 +47,13 @@ TEST(BookmarkFileWriter, EscapesMarkupAndWritesUtf8)
     Job job = test::favoritesJob(
         dir, {"Tom & Jerry's <\"best\">/a&b=\"c\".url", "àèéìòù È ü 中文 😀.url"});
     job.UserName = QStringLiteral("<me> & 'you'");
-    FileExportOptions intoFolder;
-    intoFolder.intoNewFolder = true;
-    intoFolder.newFolderName = QStringLiteral("\"new\" & <old>");
+    const FileExportOptions intoFolder{.intoNewFolder = true,
+                                       .newFolderName = QStringLiteral("\"new\" & <old>")};
     const QString out = dir.path(QStringLiteral("bookmarks.html"));
     Progress quiet;
     ASSERT_TRUE(WriteBookmarkFile(job, out, intoFolder, quiet).ok());
 
-    // The six accented letters give the bytes of their code page 1252 pairs (U+00C3 and one
-    // more character, identical in Latin-1); everything else is plain UTF-8.
-    QByteArray accented;
-    for (const char16_t second : {0xA0, 0xA8, 0xA9, 0xAC, 0xB2, 0xB9})
-        accented += (QString(QChar(0xC3)) + QChar(second)).toLatin1();
-    EXPECT_EQ(accented, QStringLiteral("àèéìòù").toUtf8());
-    const QByteArray utf8Name =
-        accented + " \xC3\x88 \xC3\xBC \xE4\xB8\xAD\xE6\x96\x87 \xF0\x9F\x98\x80";
+    const QByteArray utf8Name = QStringLiteral("àèéìòù È ü 中文 😀").toUtf8();
     const QByteArray written = dir.read(QStringLiteral("bookmarks.html"));
     EXPECT_TRUE(written.contains("<TITLE>Bookmarks for &lt;me&gt; &amp; &#39;you&#39;</TITLE>"));
     EXPECT_TRUE(written.contains(crlf(R"(<DL><p>
@@ -87,14 +66,6 @@ TEST(BookmarkFileWriter, EscapesMarkupAndWritesUtf8)
     <DT><A HREF="about:)") + utf8Name +
                                  "\">" + utf8Name + "</A>"))
         << written.toStdString();
-
-    // Our reader gives back every name as it was.
-    EXPECT_EQ(test::rereadListing(SourceKind::BookmarkFile, out),
-              QStringLiteral("  [1] \"new\" & <old>\n"
-                             "    [2] Tom & Jerry's <\"best\">\n"
-                             "      a&b=\"c\" <about:a&b=\"c\">\n"
-                             "    àèéìòù È ü 中文 😀 <about:àèéìòù È ü 中文 😀>\n")
-                  .toUtf8());
 
     job.UserName.clear();
     ASSERT_TRUE(WriteBookmarkFile(job, out, FileExportOptions{}, quiet).ok());
@@ -113,12 +84,12 @@ TEST(BookmarkFileWriter, WritesOnlyCheckedFoldersAndLinks)
     model.ApplyEntryCheck(inner, model.folder(inner).LastLink, false);
     ASSERT_TRUE(model.isChecked(inner) && !model.isChecked(0));
     const QString out = dir.path(QStringLiteral("bookmarks.html"));
-    FileExportOptions selected;
-    selected.exportAll = false;
     Progress quiet;
 
     // The root unchecked: no root lines; a checked folder under an unchecked one lands in the
     // top list, and an empty checked folder still gets its folder and list lines.
+    FileExportOptions selected;
+    selected.exportAll = false;
     ASSERT_TRUE(WriteBookmarkFile(job, out, selected, quiet).ok());
     EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), kHeader + crlf(R"(<DL><p>
 <DT><H3 FOLDED ADD_DATE="">Empty</H3>
@@ -136,10 +107,9 @@ TEST(BookmarkFileWriter, MergeKeepsTheOldTextUpToItsLastListEndByteForByte)
 {
     TempTree dir;
     Job job = test::workedExampleJob(dir);
-    FileExportOptions merge;
-    merge.merge = true;
-    merge.intoNewFolder = true;
-    merge.newFolderName = QStringLiteral("Imported from IE (12/31/1999)");
+    FileExportOptions merge{.merge = true,
+                            .intoNewFolder = true,
+                            .newFolderName = QStringLiteral("Imported from IE (12/31/1999)")};
     Progress quiet;
 
     // Bytes no code page would give back, and the last list end in lower case.
@@ -200,36 +170,6 @@ struct WriterCase
 const WriterCase kWriters[] = {{"bookmark file", &WriteBookmarkFile, SourceKind::BookmarkFile},
                                {"hotlist", &WriteOperaHotlist, SourceKind::Hotlist}};
 
-TEST(FileWriters, WrittenFilesReadBackAsTheSameTree)
-{
-    // In the writers' order: subfolders first, then links, each sorted by name.
-    TempTree dir;
-    const QString source = dir.write(QStringLiteral("source.html"), R"(<H3>a &amp; b</H3>
-<H3>c &lt;nested&gt; &quot;quoted&quot;</H3>
-<A HREF="http://c.example/?q=1&amp;r=&quot;2&quot;">d 'apos' = #URL</A>
-</DL>
-<H3>empty</H3>
-</DL>
-<A HREF="http://e.example/">e 中文 😀</A>
-</DL>
-<H3>f àèéìòù È</H3>
-</DL>
-<A HREF="about:blank">g &lt;/A&gt; &lt;/DL&gt;</A>
-)");
-    Job job;
-    job.mode = ExportMode::FirefoxToOpera;
-    job.SourceFileLocation = source;
-    const QByteArray expected = test::rereadListing(SourceKind::BookmarkFile, source);
-    ASSERT_TRUE(expected.contains("[3] empty") && expected.contains("g </A> </DL>"));
-    for (const WriterCase& writer : kWriters) {
-        SCOPED_TRACE(writer.name);
-        const QString out = dir.path(QStringLiteral("out"));
-        Progress quiet;
-        ASSERT_TRUE(writer.write(job, out, FileExportOptions{}, quiet).ok());
-        EXPECT_EQ(test::rereadListing(writer.form, out), expected);
-    }
-}
-
 // How a write ended, as a child process reports it through its exit status.
 enum Outcome : int { Written, PermissionRefused, WriteError, OtherMessage };
 
@@ -238,16 +178,19 @@ int outcomeOf(const Result<void, UserMessage>& result)
     if (result.ok())
         return Written;
     const UserMessage& message = result.failure();
+    const QString permission =
+        QStringLiteral("Please, Check You Have the Permission to Write this File.");
     if (message.title != QStringLiteral("Error") || message.icon != MessageIcon::Critical ||
         message.lines.size() != 2 || message.lines[1].isEmpty())
         return OtherMessage;
-    if (message.lines[1] ==
-        QStringLiteral("Please, Check You Have the Permission to Write this File."))
-        return message.lines[0] == QStringLiteral("Error Opening the Bookmark File.")
-                   ? PermissionRefused
-                   : OtherMessage;
-    return message.lines[0] == QStringLiteral("Error Writing the Bookmark File.") ? WriteError
-                                                                                  : OtherMessage;
+    if (message.lines ==
+        QStringList{QStringLiteral("Error Opening the Bookmark File."), permission})
+        return PermissionRefused;
+    // The second line says what the system reported.
+    return message.lines[0] == QStringLiteral("Error Writing the Bookmark File.") &&
+                   message.lines[1] != permission
+               ? WriteError
+               : OtherMessage;
 }
 
 TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
@@ -290,14 +233,13 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
             EXPECT_EQ(QDir(dir.path(QStringLiteral("full"))).entryList(QDir::Files),
                       QStringList{QStringLiteral("out")});
 
-            // A folder we may not write in; root may write anywhere, so its child gives that up.
+            // A folder we may not write in.
             const QString lockedDir = dir.mkdir(QStringLiteral("locked"));
             const QString locked = dir.write(QStringLiteral("locked/out"), oldBytes);
             ASSERT_TRUE(QFile::setPermissions(lockedDir, root ? readOnlyFolder | QFile::WriteOwner
                                                               : readOnlyFolder));
-            EXPECT_EQ(
-                test::inChild([&] { return root && !test::becomeNobody() ? 9 : attempt(locked); }),
-                PermissionRefused);
+            EXPECT_EQ(test::inChild([&] { return test::unprivileged() ? attempt(locked) : 9; }),
+                      PermissionRefused);
             ASSERT_TRUE(QFile::setPermissions(lockedDir, readOnlyFolder | QFile::WriteOwner));
             EXPECT_EQ(dir.read(QStringLiteral("locked/out")), oldBytes);
 

@@ -50,10 +50,10 @@ TEST(HotlistWriter, AppendsWithoutHeaderAfterEndingTheOldLastLine)
     const QByteArray old = "Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n"
                            "#URL\n\tNAME=Old\n\tURL=about:old";
     const QString out = dir.write(QStringLiteral("opera6.adr"), old);
-    FileExportOptions options;
-    options.merge = true;
-    options.intoNewFolder = true;
-    options.newFolderName = QStringLiteral("Imported from IE (12/31/1999)");
+    const FileExportOptions options{.merge = true,
+                                    .intoNewFolder = true,
+                                    .newFolderName =
+                                        QStringLiteral("Imported from IE (12/31/1999)")};
     const QByteArray appended = folderRecord("Imported from IE (12/31/1999)") +
                                 folderRecord("Work") + urlRecord("Wiki") + "-\r\n" +
                                 urlRecord("Home") + "-\r\n";
@@ -88,10 +88,8 @@ TEST(HotlistWriter, KeepsEachNameOnOneLineAndOnlyCheckedFolders)
         dir, {"A.url", "Outer/O.url", "Outer/Inner\nfolder/two\r\nline\r\n\r\nCaffè.url"});
     BookmarkModel& model = test::loaded(job);
     model.ApplyFolderCheck(test::rowNamed(model, QStringLiteral("Inner\nfolder")), true);
-    FileExportOptions selected;
-    selected.exportAll = false;
-    selected.intoNewFolder = true;
-    selected.newFolderName = QStringLiteral("cr\ronly");
+    const FileExportOptions selected{
+        .intoNewFolder = true, .newFolderName = QStringLiteral("cr\ronly"), .exportAll = false};
     const QString out = dir.path(QStringLiteral("opera6.adr"));
     Progress quiet;
     // The unchecked folders are left out, the checked one below them is not.

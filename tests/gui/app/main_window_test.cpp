@@ -24,10 +24,11 @@
 using namespace orvalink;
 using orvalink::test::FreshHome;
 using orvalink::test::TestDialogs;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kReady = QStringLiteral("Ready");
+const QString kReady = u"Ready"_s;
 
 QString tagOf(const QWidget* button)
 {
@@ -46,7 +47,7 @@ QList<int> visibleButtons(const Form1& window)
 
 QStatusBar* statusBarOf(const Form1& window)
 {
-    return window.findChild<QStatusBar*>(QStringLiteral("StatusBar1"));
+    return window.findChild<QStatusBar*>(u"StatusBar1"_s);
 }
 
 // Whether the status bar is wide enough to show text whole.
@@ -76,6 +77,7 @@ class MainWindowTest : public QObject
 private slots:
     void init()
     {
+        m_font = QApplication::font();
         m_home = std::make_unique<FreshHome>();
         m_dialogs = std::make_unique<TestDialogs>();
         m_job = std::make_unique<Job>();
@@ -94,79 +96,73 @@ private slots:
         m_job.reset();
         m_dialogs.reset();
         m_home.reset();
+        QApplication::setFont(m_font);
     }
 
-    void panelLevelsAndBackButton()
+    void panelLevels_data()
     {
+        QTest::addColumn<double>("fontScale");
+        QTest::newRow("normal text") << 1.0;
+        // A high font setting widens the window rather than cutting captions or tags.
+        QTest::newRow("large text") << 1.8;
+    }
+
+    void panelLevels()
+    {
+        QFETCH(double, fontScale);
+        if (fontScale != 1.0) {
+            QFont large = m_font;
+            large.setPointSizeF(m_font.pointSizeF() * fontScale);
+            QApplication::setFont(large);
+            m_window = std::make_unique<Form1>(*m_job, *m_dialogs);
+            m_window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        }
         Form1& window = *m_window;
+        const auto button = [&](int index) { return window.cmdInizio(index); };
+        // Captions fit their buttons, buttons the window, tags the status bar.
+        const auto showWhole = [&] {
+            for (int index : visibleButtons(window)) {
+                QPushButton* shown = button(index);
+                QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) < shown->width());
+                QVERIFY(window.centralWidget()->rect().contains(shown->geometry()));
+                QVERIFY2(statusShowsWhole(window, tagOf(shown)), qPrintable(tagOf(shown)));
+            }
+        };
         QCOMPARE(visibleButtons(window), (QList<int>{0, 1, 2}));
-        QCOMPARE(tagOf(window.cmdInizio(3)), QStringLiteral("Go Back to Main Window"));
         QCOMPARE(statusBarOf(window)->currentMessage(), kReady);
         const int firstWidth = window.width();
         QVERIFY(firstWidth >= Form1::kFirstLevelWidth);
-        for (int index : {0, 1, 2})
-            QVERIFY(statusShowsWhole(window, tagOf(window.cmdInizio(index))));
+        showWhole();
 
-        const int groupOf[] = {4, 7, 10};
         for (int source = 0; source < 3; ++source) {
-            QTest::mouseClick(window.cmdInizio(source), Qt::LeftButton);
-            const int first = groupOf[source];
+            QTest::mouseClick(button(source), Qt::LeftButton);
+            const int first = 4 + 3 * source;
             QCOMPARE(visibleButtons(window), (QList<int>{3, first, first + 1, first + 2}));
-            QCOMPARE(tagOf(window.cmdInizio(3)), QStringLiteral("Go Back to Main Window"));
+            QCOMPARE(tagOf(button(3)), u"Go Back to Main Window"_s);
             // The group stands where the sources stood, left to right, the back button last.
-            const int top = window.cmdInizio(first)->y();
-            QCOMPARE(window.cmdInizio(first)->x(), window.cmdInizio(0)->x());
-            QVERIFY(window.cmdInizio(first)->x() < window.cmdInizio(first + 1)->x());
-            QVERIFY(window.cmdInizio(first + 1)->x() < window.cmdInizio(first + 2)->x());
-            QVERIFY(window.cmdInizio(first + 2)->x() < window.cmdInizio(3)->x());
-            QCOMPARE(window.cmdInizio(3)->y(), top);
-            // Wider in the designed proportion, and wide enough for what it shows.
-            QVERIFY(window.width() >= firstWidth * 5415 / 4080);
-            QVERIFY(window.width() >= Form1::kSecondLevelWidth);
-            for (int index : {3, first, first + 1, first + 2}) {
-                QVERIFY(statusShowsWhole(window, tagOf(window.cmdInizio(index))));
-                QVERIFY(
-                    window.centralWidget()->rect().contains(window.cmdInizio(index)->geometry()));
+            QCOMPARE(button(first)->pos(), button(0)->pos());
+            const int shown[] = {first, first + 1, first + 2, 3};
+            for (int i = 1; i < 4; ++i) {
+                QVERIFY(button(shown[i - 1])->x() < button(shown[i])->x());
+                QCOMPARE(button(shown[i])->y(), button(first)->y());
             }
-            QTest::mouseClick(window.cmdInizio(3), Qt::LeftButton);
+            // Wider in the designed proportion.
+            QVERIFY(window.width() >= firstWidth * 5415 / 4080);
+            showWhole();
+            QTest::mouseClick(button(3), Qt::LeftButton);
             QCOMPARE(visibleButtons(window), (QList<int>{0, 1, 2}));
-            QCOMPARE(tagOf(window.cmdInizio(3)), QStringLiteral("(Last Selection)"));
+            QCOMPARE(tagOf(button(3)), u"(Last Selection)"_s);
             QCOMPARE(window.width(), firstWidth);
         }
 
         // "(Last Selection)" is no conversion and no level: only the focus and hover change.
-        statusBarOf(window)->showMessage(tagOf(window.cmdInizio(1)));
+        statusBarOf(window)->showMessage(tagOf(button(1)));
         window.cmdInizio_Click(3);
         QCOMPARE(visibleButtons(window), (QList<int>{0, 1, 2}));
         QCOMPARE(window.width(), firstWidth);
         QVERIFY(window.ActiveExportWindow() == nullptr);
-        QCOMPARE(QApplication::focusWidget(),
-                 window.findChild<QWidget*>(QStringLiteral("Picture1")));
-    }
-
-    // Large text (a high font setting) widens the window rather than cutting captions or tags.
-    void largeTextIsNotClipped()
-    {
-        const QFont original = QApplication::font();
-        QFont large = original;
-        large.setPointSizeF(original.pointSizeF() * 1.8);
-        QApplication::setFont(large);
-        Form1 window(*m_job, *m_dialogs);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        for (int source : {-1, 0, 1, 2}) {
-            if (source >= 0)
-                window.cmdInizio_Click(source);
-            for (int index : visibleButtons(window)) {
-                QPushButton* button = window.cmdInizio(index);
-                QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width());
-                QVERIFY(window.centralWidget()->rect().contains(button->geometry()));
-                QVERIFY2(statusShowsWhole(window, tagOf(button)), qPrintable(tagOf(button)));
-            }
-            if (source >= 0)
-                window.cmdInizio_Click(3);
-        }
-        QApplication::setFont(original);
+        QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget*>(u"Picture1"_s));
     }
 
     void hoverShowsTagAndReady()
@@ -191,30 +187,31 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("windowName");
-
-        const auto add = [](int button, const QString& menuItem, ExportMode mode,
-                            const QString& title, const QString& windowName) {
-            QTest::addRow("%s", qPrintable(menuItem))
-                << button << menuItem << static_cast<int>(mode) << title << windowName;
+        const struct
+        {
+            int button;
+            const char* menuItem;
+            ExportMode mode;
+            const char* title;
+            const char* windowName;
+        } rows[] = {
+            {4, "mnuFileIE(1)", ExportMode::IEToFirefox, "IE Favorites to FF Bookmarks", "Form2"},
+            {5, "mnuFileIE(2)", ExportMode::IEToOpera, "IE Favorites to Opera Bookmarks", "Form2"},
+            {6, "mnuFileIE(3)", ExportMode::IEToMenu, "IE Favorites to DHTML Menu", "Form5"},
+            {7, "mnuFileNN(1)", ExportMode::FirefoxToIE, "FF Bookmarks to IE Favorites", "Form4"},
+            {8, "mnuFileNN(2)", ExportMode::FirefoxToOpera, "FF Bookmarks to Opera Bookmarks",
+             "Form6"},
+            {9, "mnuFileNN(3)", ExportMode::FirefoxToMenu, "FF Bookmarks to DHTML Menu", "Form5"},
+            {10, "mnuFileOp(1)", ExportMode::OperaToIE, "Opera Bookmarks to IE Favorites", "Form4"},
+            {11, "mnuFileOp(2)", ExportMode::OperaToFirefox, "Opera Bookmarks to FF Bookmarks",
+             "Form6"},
+            {12, "mnuFileOp(3)", ExportMode::OperaToMenu, "Opera Bookmarks to DHTML Menu", "Form5"},
         };
-        add(4, QStringLiteral("mnuFileIE(1)"), ExportMode::IEToFirefox,
-            QStringLiteral("IE Favorites to FF Bookmarks - Orvalink"), QStringLiteral("Form2"));
-        add(5, QStringLiteral("mnuFileIE(2)"), ExportMode::IEToOpera,
-            QStringLiteral("IE Favorites to Opera Bookmarks - Orvalink"), QStringLiteral("Form2"));
-        add(6, QStringLiteral("mnuFileIE(3)"), ExportMode::IEToMenu,
-            QStringLiteral("IE Favorites to DHTML Menu - Orvalink"), QStringLiteral("Form5"));
-        add(7, QStringLiteral("mnuFileNN(1)"), ExportMode::FirefoxToIE,
-            QStringLiteral("FF Bookmarks to IE Favorites - Orvalink"), QStringLiteral("Form4"));
-        add(8, QStringLiteral("mnuFileNN(2)"), ExportMode::FirefoxToOpera,
-            QStringLiteral("FF Bookmarks to Opera Bookmarks - Orvalink"), QStringLiteral("Form6"));
-        add(9, QStringLiteral("mnuFileNN(3)"), ExportMode::FirefoxToMenu,
-            QStringLiteral("FF Bookmarks to DHTML Menu - Orvalink"), QStringLiteral("Form5"));
-        add(10, QStringLiteral("mnuFileOp(1)"), ExportMode::OperaToIE,
-            QStringLiteral("Opera Bookmarks to IE Favorites - Orvalink"), QStringLiteral("Form4"));
-        add(11, QStringLiteral("mnuFileOp(2)"), ExportMode::OperaToFirefox,
-            QStringLiteral("Opera Bookmarks to FF Bookmarks - Orvalink"), QStringLiteral("Form6"));
-        add(12, QStringLiteral("mnuFileOp(3)"), ExportMode::OperaToMenu,
-            QStringLiteral("Opera Bookmarks to DHTML Menu - Orvalink"), QStringLiteral("Form5"));
+        for (const auto& row : rows)
+            QTest::newRow(row.menuItem)
+                << row.button << QString::fromLatin1(row.menuItem) << static_cast<int>(row.mode)
+                << QString::fromLatin1(row.title) + u" - Orvalink"_s
+                << QString::fromLatin1(row.windowName);
     }
 
     // Each conversion by its button, and by its menu item from the first level and from a
@@ -234,43 +231,34 @@ private slots:
 
         enum class Route { Button, MenuFromFirstLevel, MenuFromOtherGroup };
         for (Route route : {Route::Button, Route::MenuFromFirstLevel, Route::MenuFromOtherGroup}) {
-            QList<int> panelBefore;
-            if (route == Route::Button) {
-                QTest::mouseClick(window.cmdInizio(source), Qt::LeftButton);
-                panelBefore = visibleButtons(window);
+            if (route != Route::MenuFromFirstLevel)
+                QTest::mouseClick(
+                    window.cmdInizio(route == Route::Button ? source : (source + 1) % 3),
+                    Qt::LeftButton);
+            const QList<int> panelBefore = visibleButtons(window);
+            if (route == Route::Button)
                 QTest::mouseClick(window.cmdInizio(button), Qt::LeftButton);
-            } else {
-                if (route == Route::MenuFromOtherGroup)
-                    QTest::mouseClick(window.cmdInizio((source + 1) % 3), Qt::LeftButton);
-                panelBefore = visibleButtons(window);
+            else
                 action->trigger();
-            }
             QCOMPARE(static_cast<int>(m_job->mode), mode);
             ExportWindow* exportWindow = window.ActiveExportWindow();
             QVERIFY(exportWindow);
+            QCOMPARE(openExportWindows(), QList<ExportWindow*>{exportWindow});
             QCOMPARE(exportWindow->windowTitle(), title);
             QCOMPARE(exportWindow->objectName(), windowName);
-            QVERIFY(exportWindow->isVisible());
-            QCOMPARE(openExportWindows().size(), 1);
             // The choice leaves the panel as it was.
             QCOMPARE(visibleButtons(window), panelBefore);
-
-            QVERIFY(!window.isEnabled());
-            for (int index = 0; index < Form1::kButtonCount; ++index)
-                QVERIFY(!window.cmdInizio(index)->isEnabled());
-            QVERIFY(exportWindow->isEnabled());
+            QVERIFY(!window.isEnabled() && exportWindow->isEnabled());
             // The main window waits for the export window.
             QVERIFY(!window.close());
             QVERIFY(window.isVisible());
 
             QVERIFY(exportWindow->close());
-            QVERIFY(window.isEnabled());
             for (int index = 0; index < Form1::kButtonCount; ++index)
                 QVERIFY(window.cmdInizio(index)->isEnabled());
             QVERIFY(window.ActiveExportWindow() == nullptr);
             QCOMPARE(m_job->mode, ExportMode::None);
             QCOMPARE(openExportWindows().size(), 0);
-
             if (visibleButtons(window).contains(3))
                 QTest::mouseClick(window.cmdInizio(3), Qt::LeftButton);
         }
@@ -288,38 +276,34 @@ private slots:
         QCOMPARE(m_job->mode, ExportMode::IEToOpera);
         QCOMPARE(openExportWindows().size(), 1);
 
+        // Once closed, it is made anew.
         QVERIFY(favoritesExport->close());
         QTRY_VERIFY(favoritesExport.isNull());
         window.cmdInizio_Click(4);
-        QVERIFY(window.ActiveExportWindow());
         QCOMPARE(openExportWindows().size(), 1);
-        QCOMPARE(window.ActiveExportWindow()->windowTitle(),
-                 QStringLiteral("IE Favorites to FF Bookmarks - Orvalink"));
+        QCOMPARE(m_job->mode, ExportMode::IEToFirefox);
     }
 
     void exitAndHelpAndAbout()
     {
         Form1& window = *m_window;
-        window.findChild<QAction*>(QStringLiteral("mnuHelpSub(1)"))->trigger();
+        window.findChild<QAction*>(u"mnuHelpSub(1)"_s)->trigger();
         QCOMPARE(m_dialogs->count(ScriptedDialogs::Kind::OpenExternally), 1);
         QCOMPARE(m_dialogs->last(ScriptedDialogs::Kind::OpenExternally).target,
                  helpPagePath(QCoreApplication::applicationDirPath()));
 
-        bool enabledDuringAbout = true;
-        bool aboutShown = false;
+        // The about window is modal: the main window waits for it.
+        bool shownModal = false;
         QTimer::singleShot(0, this, [&] {
             auto* about = qobject_cast<frmAbout*>(QApplication::activeModalWidget());
-            aboutShown = about != nullptr;
-            enabledDuringAbout = window.isEnabled();
+            shownModal = about && !window.isEnabled();
             if (about)
                 about->reject();
         });
-        window.findChild<QAction*>(QStringLiteral("mnuHelpSub(4)"))->trigger();
-        QVERIFY(aboutShown);
-        QVERIFY(!enabledDuringAbout);
-        QVERIFY(window.isEnabled());
+        window.findChild<QAction*>(u"mnuHelpSub(4)"_s)->trigger();
+        QVERIFY(shownModal && window.isEnabled());
 
-        window.findChild<QAction*>(QStringLiteral("mnuFileSub(6)"))->trigger();
+        window.findChild<QAction*>(u"mnuFileSub(6)"_s)->trigger();
         QVERIFY(!window.isVisible());
     }
 
@@ -333,28 +317,23 @@ private slots:
 
         // Below share/orvalink when installed.
         QTemporaryDir prefix;
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
-        QVERIFY(QDir(prefix.path()).mkpath(QStringLiteral("share/orvalink/help")));
-        const QString installed = prefix.filePath(QStringLiteral("share/orvalink/help/index.html"));
+        QVERIFY(QDir(prefix.path()).mkpath(u"bin"_s));
+        QVERIFY(QDir(prefix.path()).mkpath(u"share/orvalink/help"_s));
+        const QString installed = prefix.filePath(u"share/orvalink/help/index.html"_s);
         QVERIFY(QFile::copy(built, installed));
-        QCOMPARE(helpPagePath(prefix.filePath(QStringLiteral("bin"))), installed);
+        QCOMPARE(helpPagePath(prefix.filePath(u"bin"_s)), installed);
     }
 
     void positionIsSavedAndRestored()
     {
-        // A first start opens at a third of the screen.
+        // Stored in twips from the screen's edge.
         const QRect screen = m_window->screen()->geometry();
-        QCOMPARE(m_window->frameGeometry().topLeft(),
-                 QPoint(qRound(screen.width() / 3.0), qRound(screen.height() / 3.0)) +
-                     screen.topLeft());
-
         m_window->move(screen.topLeft() + QPoint(40, 60));
         const QPoint placed = m_window->frameGeometry().topLeft();
         QVERIFY(m_window->close());
         CSetting options;
         options.Init();
-        QCOMPARE(options.GetSettingInt(QStringLiteral("Position"), QStringLiteral("MainLeft"))
-                     .valueOr(-1),
+        QCOMPARE(options.GetSettingInt(u"Position"_s, u"MainLeft"_s).valueOr(-1),
                  (placed.x() - screen.left()) * 15);
 
         Form1 again(*m_job, *m_dialogs);
@@ -366,18 +345,17 @@ private slots:
     // Pictures of both levels, light and dark, at 100% and 200%, for a person to look at.
     void screenshots()
     {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
         Form1 window(*m_job, *m_dialogs);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(test::saveScreenshotSet(window, QStringLiteral("main_window_first_level")).size(),
-                 4);
+        QCOMPARE(test::saveScreenshotSet(window, u"main_window_first_level"_s).size(), 4);
         window.cmdInizio_Click(0);
-        QCOMPARE(test::saveScreenshotSet(window, QStringLiteral("main_window_second_level")).size(),
-                 4);
+        QCOMPARE(test::saveScreenshotSet(window, u"main_window_second_level"_s).size(), 4);
     }
 
 private:
+    QFont m_font;
     std::unique_ptr<FreshHome> m_home;
     std::unique_ptr<TestDialogs> m_dialogs;
     std::unique_ptr<Job> m_job;

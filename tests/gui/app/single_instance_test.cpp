@@ -22,6 +22,7 @@
 #endif
 
 using namespace orvalink;
+using namespace Qt::Literals::StringLiterals;
 using orvalink::test::FreshHome;
 using orvalink::test::TestDialogs;
 
@@ -31,9 +32,7 @@ namespace {
 QString uniqueServerName()
 {
     static int count = 0;
-    return QStringLiteral("orvalink-test-%1-%2")
-        .arg(QCoreApplication::applicationPid())
-        .arg(++count);
+    return u"orvalink-test-%1-%2"_s.arg(QCoreApplication::applicationPid()).arg(++count);
 }
 
 } // namespace
@@ -68,7 +67,7 @@ private slots:
 
         QProcess second;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"offscreen"_s);
         second.setProcessEnvironment(environment);
         second.start(QStringLiteral(ORVALINK_PROGRAM), QStringList());
         QVERIFY(second.waitForStarted());
@@ -118,17 +117,13 @@ private slots:
         QCOMPARE(running.claim(), SingleInstance::Role::First);
         QSignalSpy activations(&running, &SingleInstance::activationRequested);
 
-        QLocalSocket endless;
-        endless.connectToServer(running.address());
-        QVERIFY(endless.waitForConnected(5000));
-        endless.write(QByteArray(4096, 'a'));
-        QTRY_COMPARE(endless.state(), QLocalSocket::UnconnectedState);
-
-        QLocalSocket wrong;
-        wrong.connectToServer(running.address());
-        QVERIFY(wrong.waitForConnected(5000));
-        wrong.write("activate now\n");
-        QTRY_COMPARE(wrong.state(), QLocalSocket::UnconnectedState);
+        for (const QByteArray& talk : {QByteArray(4096, 'a'), QByteArray("activate now\n")}) {
+            QLocalSocket other;
+            other.connectToServer(running.address());
+            QVERIFY(other.waitForConnected(5000));
+            other.write(talk);
+            QTRY_COMPARE(other.state(), QLocalSocket::UnconnectedState);
+        }
         QCOMPARE(activations.count(), 0);
     }
 

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 using namespace orvalink;
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -53,8 +54,8 @@ private slots:
     {
         m_window = std::make_unique<QWidget>();
         new QVBoxLayout(m_window.get());
-        m_first = tagged(*m_window, QStringLiteral("first"), QStringLiteral("Browse"));
-        m_second = tagged(*m_window, QStringLiteral("second"), QStringLiteral("Start Exporting"));
+        m_first = tagged(*m_window, u"first"_s, u"Browse"_s);
+        m_second = tagged(*m_window, u"second"_s, u"Start Exporting"_s);
         m_untagged = new QLineEdit(m_window.get());
         m_statusBar = new QStatusBar(m_window.get());
         m_window->layout()->addWidget(m_untagged);
@@ -64,12 +65,10 @@ private slots:
 
         m_capture = std::make_unique<cCaptureTheMouse>();
         m_events.clear();
-        connect(m_capture.get(), &cCaptureTheMouse::MouseEnter, this, [this](QWidget* control) {
-            m_events.append(QStringLiteral("enter ") + control->objectName());
-        });
-        connect(m_capture.get(), &cCaptureTheMouse::MouseExit, this, [this](QWidget* control) {
-            m_events.append(QStringLiteral("exit ") + control->objectName());
-        });
+        connect(m_capture.get(), &cCaptureTheMouse::MouseEnter, this,
+                [this](QWidget* control) { m_events.append(u"enter "_s + control->objectName()); });
+        connect(m_capture.get(), &cCaptureTheMouse::MouseExit, this,
+                [this](QWidget* control) { m_events.append(u"exit "_s + control->objectName()); });
         m_capture->watchTagged(*m_window);
     }
 
@@ -86,7 +85,7 @@ private slots:
         move(*m_first, QPoint(10, 5));
         // Exactly on the right edge still counts as inside.
         move(*m_first, QPoint(right, 5));
-        QCOMPARE(m_events, QStringList({QStringLiteral("enter first")}));
+        QCOMPARE(m_events, QStringList({u"enter first"_s}));
         QCOMPARE(m_capture->x(), right);
 
         // One step further is outside; more moves from outside (a drag) do not enter again.
@@ -100,12 +99,11 @@ private slots:
         move(*m_first, QPoint(3, 3));
         enter(*m_second);
         leave(*m_first);
-        QCOMPARE(m_events, QStringList({QStringLiteral("enter first"), QStringLiteral("exit first"),
-                                        QStringLiteral("enter second")}));
+        QCOMPARE(m_events, QStringList({u"enter first"_s, u"exit first"_s, u"enter second"_s}));
         m_events.clear();
         m_capture->Release();
         m_capture->Release();
-        QCOMPARE(m_events, QStringList({QStringLiteral("exit second")}));
+        QCOMPARE(m_events, QStringList({u"exit second"_s}));
 
         // Hiding the hovered control, or ending the object, ends the hover.
         m_events.clear();
@@ -113,29 +111,29 @@ private slots:
         m_first->hide();
         enter(*m_second);
         m_capture.reset();
-        QCOMPARE(m_events.size(), 4);
-        QCOMPARE(m_events.last(), QStringLiteral("exit second"));
+        QCOMPARE(m_events, QStringList({u"enter first"_s, u"exit first"_s, u"enter second"_s,
+                                        u"exit second"_s}));
     }
 
     void showsTagsOfWatchedControls()
     {
         m_capture->showTagsIn(m_statusBar);
-        m_statusBar->showMessage(QStringLiteral("Ready"));
+        m_statusBar->showMessage(u"Ready"_s);
         enter(*m_untagged);
         QVERIFY(m_events.isEmpty());
-        QCOMPARE(m_statusBar->currentMessage(), QStringLiteral("Ready"));
+        QCOMPARE(m_statusBar->currentMessage(), u"Ready"_s);
 
         enter(*m_second);
-        QCOMPARE(m_statusBar->currentMessage(), QStringLiteral("Start Exporting"));
+        QCOMPARE(m_statusBar->currentMessage(), u"Start Exporting"_s);
         leave(*m_second);
         QCOMPARE(m_statusBar->currentMessage(), QString());
 
         // Watched by hand but without a tag: the status text stays.
         m_capture->watch(m_untagged);
-        m_statusBar->showMessage(QStringLiteral("Ready"));
+        m_statusBar->showMessage(u"Ready"_s);
         enter(*m_untagged);
         QCOMPARE(m_events.size(), 3);
-        QCOMPARE(m_statusBar->currentMessage(), QStringLiteral("Ready"));
+        QCOMPARE(m_statusBar->currentMessage(), u"Ready"_s);
     }
 
 private:

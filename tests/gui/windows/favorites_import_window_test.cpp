@@ -6,23 +6,18 @@
 #include "windows/favorites_import_window.h"
 #include "writers/tree_listing.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
 #include <QDir>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
 
 using namespace orvalink;
-using orvalink::test::confirmSelectionWith;
 using orvalink::test::writeFile;
 using namespace Qt::Literals::StringLiterals;
 using Kind = ScriptedDialogs::Kind;
@@ -63,7 +58,7 @@ private slots:
     void init()
     {
         m_home = std::make_unique<test::FreshHome>();
-        m_favorites = m_home->path() + QStringLiteral("/Favorites");
+        m_favorites = m_home->path() + "/Favorites"_L1;
         QVERIFY(QDir().mkpath(m_favorites));
         m_dialogs = std::make_unique<test::TestDialogs>();
         m_job = std::make_unique<Job>();
@@ -88,29 +83,26 @@ private slots:
         writeFile(m_home->path() + "/.mozilla/firefox/profiles.ini"_L1,
                   "[Profile0]\nName=default\nIsRelative=1\nPath=p\n");
         open(ExportMode::FirefoxToIE);
-        QCOMPARE(control<QComboBox>("cboNNLoc")->currentText(), "<default> "_L1 + file);
-        QCOMPARE(m_job->SourceFileLocation, file);
-        QCOMPARE(control<QLineEdit>("txtIELoc")->text(), m_favorites);
-        QCOMPARE(whatCaption(), "What to Export: (2 Folders && 3 Links)"_L1);
+        QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), "<default> "_L1 + file);
 
-        confirmSelectionWith([this](Form3&) { m_job->source()->ApplyFolderCheck(2, true); });
+        test::confirmSelectionWith([this](Form3&) { m_job->source()->ApplyFolderCheck(2, true); });
         click("NNcmdSelect");
         QCOMPARE(whatCaption(), "What to Export: (1 Folders && 1 Links)"_L1);
-        QString newFolder = control<QLineEdit>("NNtxtWhereNew")->text();
+        QString newFolder = get<QLineEdit>("NNtxtWhereNew")->text();
         QVERIFY(newFolder.startsWith("Imported from FF ("_L1));
         click("Command10");
         expectCompletion({"1 Folders & 1 Links Exported Successfully."_L1},
                          MessageIcon::Information);
-        QCOMPARE(favoritesListing(m_favorites + QLatin1Char('/') +
-                                  newFolder.replace(QLatin1Char('/'), QLatin1Char('-'))),
+        QCOMPARE(favoritesListing(m_favorites + u'/' + newFolder.replace(u'/', u'-')),
                  "[0] My Favorites\n  [1] Deep\n    Deep <https://deep.example/>\n"_L1);
         QCOMPARE(AddTotalItemsExported(0), 2);
 
+        // Reopening keeps the file and the choice but not the selection.
         click("NNoptWhere(0)");
         reopen(ExportMode::FirefoxToIE);
         QCOMPARE(m_job->SourceFileLocation, file);
         QCOMPARE(whatCaption(), "What to Export: (2 Folders && 3 Links)"_L1);
-        QVERIFY(control<QRadioButton>("NNoptWhere(0)")->isChecked());
+        QVERIFY(get<QRadioButton>("NNoptWhere(0)")->isChecked());
         saveTabs(u"form4-bookmark-file"_s);
 
         // No saved folder and none to be found: the user is asked to type one.
@@ -128,15 +120,14 @@ private slots:
         const QString inner = m_favorites + "/Sub/Inner"_L1;
         QVERIFY(QDir().mkpath(inner + "/Top.URL"_L1));
         open(ExportMode::OperaToIE);
-        m_dialogs->answerOpenFile(hotlist);
-        click("NNcmdNNBrowse");
+        browse(hotlist);
         QCOMPARE(m_dialogs->last(Kind::OpenFile).file.title, "Select an Opera Hotlist File"_L1);
         QCOMPARE(whatCaption(), "What to Export: (1 Folders && 3 Links)"_L1);
 
         m_dialogs->answerPickFolder(inner);
         click("NNoptWhere(2)");
         QCOMPARE(m_dialogs->last(Kind::PickFolder).folder.rootPath, m_favorites);
-        QCOMPARE(control<QLineEdit>("NNtxtWhereExist")->text(),
+        QCOMPARE(get<QLineEdit>("NNtxtWhereExist")->text(),
                  QDir::toNativeSeparators("Sub/Inner"_L1));
         click("Command10");
         expectCompletion(
@@ -149,60 +140,28 @@ private slots:
         QCOMPARE(m_job->SourceFileLocation, hotlist);
     }
 
-    // Which name can be edited, what the subfolder picker's answer makes of the choice, and a
-    // changed Favorites folder dropping the subfolder picked under the old one.
-    void whereToExport()
-    {
-        QVERIFY(QDir().mkpath(m_favorites + "/Tools"_L1));
-        QTemporaryDir elsewhere;
-        open(ExportMode::FirefoxToIE);
-        auto* newName = control<QLineEdit>("NNtxtWhereNew");
-        auto* existingName = control<QLineEdit>("NNtxtWhereExist");
-        QVERIFY(newName->isEnabled() && !existingName->isEnabled());
-        click("NNoptWhere(0)");
-        QVERIFY(!newName->isEnabled());
-        // Cancelled, the Favorites folder itself, a folder elsewhere: back to the root.
-        for (const QString& answer : {QString(), m_favorites, elsewhere.path()}) {
-            m_dialogs->answerPickFolder(answer);
-            click("NNoptWhere(2)");
-            QVERIFY(control<QRadioButton>("NNoptWhere(0)")->isChecked());
-            QVERIFY(existingName->text().isEmpty());
-        }
-        m_dialogs->answerPickFolder(m_favorites + "/Tools"_L1);
-        click("NNcmdWhereBrowse");
-        QVERIFY(control<QRadioButton>("NNoptWhere(2)")->isChecked());
-        QCOMPARE(existingName->text(), "Tools"_L1);
-        QVERIFY(existingName->isEnabled() && !newName->isEnabled());
-
-        auto* location = control<QLineEdit>("txtIELoc");
-        location->setFocus();
-        QTest::keyClick(location, Qt::Key_Backspace);
-        QCOMPARE(m_job->IELocation, location->text());
-        QVERIFY(existingName->text().isEmpty());
-        QVERIFY(control<QRadioButton>("NNoptWhere(1)")->isChecked() && newName->isEnabled());
-    }
-
     // The source list keeps five browsed files, refuses a file without links and brings the
-    // chosen file back for the placeholder; the checks speak through the window.
-    void sourceListAndChecks()
+    // chosen file back for the placeholder; where to export follows the subfolder picker's answer
+    // and drops a subfolder of a Favorites folder no longer chosen; the checks speak through the
+    // window, and nothing is written.
+    void sourceWhereAndChecks()
     {
         QTemporaryDir files;
         open(ExportMode::FirefoxToIE);
-        auto* combo = control<QComboBox>("cboNNLoc");
+        auto* combo = get<QComboBox>("cboNNLoc");
         click("Command10");
-        QCOMPARE(m_dialogs->last(Kind::Message).message.lines,
-                 QStringList{"Please, Select A Bookmark File."_L1});
+        QCOMPARE(shownLines(), QStringList{"Please, Select A Bookmark File."_L1});
 
         QStringList browsed;
-        for (int i = 1; i <= 6; ++i) {
-            browsed << writeFile(files.filePath(u"b%1.html"_s.arg(i)), kBookmarkFile);
-            browse(browsed.last());
-        }
+        for (int i = 1; i <= 6; ++i)
+            browse(browsed.emplace_back(
+                writeFile(files.filePath(u"b%1.html"_s.arg(i)), kBookmarkFile)));
         QCOMPARE(combo->count(), 6);
         QCOMPARE(combo->findText(browsed.first()), -1);
         browse(writeFile(files.filePath("empty.html"_L1), "<DL><p>\n</DL><p>\n"));
-        QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Select a Bookmark File"_L1);
-        QCOMPARE(m_dialogs->last(Kind::Message).message.icon, MessageIcon::None);
+        const UserMessage refused = m_dialogs->last(Kind::Message).message;
+        QCOMPARE(refused.title, "Select a Bookmark File"_L1);
+        QCOMPARE(refused.icon, MessageIcon::None);
         QCOMPARE(combo->count(), 6);
         combo->setFocus();
         QTest::keyClick(combo, Qt::Key_Home);
@@ -216,18 +175,37 @@ private slots:
         QCOMPARE(whatCaption(), "What to Export: (0 Folders && 0 Links)"_L1);
 
         browse(browsed.at(1));
-        control<QLineEdit>("txtIELoc")->setText(m_favorites + "/Gone"_L1);
-        click("Command10");
-        QCOMPARE(m_dialogs->last(Kind::Message).message.lines.value(0),
-                 "The Selected Folder Where To Export The Bookmarks"_L1);
-        control<QLineEdit>("txtIELoc")->setText(m_favorites);
-        QVERIFY(QDir().mkpath(m_favorites + "/Tools"_L1));
-        m_dialogs->answerPickFolder(m_favorites + "/Tools"_L1);
+        auto* newName = get<QLineEdit>("NNtxtWhereNew");
+        auto* existingName = get<QLineEdit>("NNtxtWhereExist");
+        QVERIFY(newName->isEnabled() && !existingName->isEnabled());
+        click("NNoptWhere(0)");
+        QVERIFY(!newName->isEnabled());
+        // Cancelled, the Favorites folder itself, a folder elsewhere: back to the root.
+        for (const QString& answer : {QString(), m_favorites, files.path()}) {
+            m_dialogs->answerPickFolder(answer);
+            click("NNoptWhere(2)");
+            QVERIFY(get<QRadioButton>("NNoptWhere(0)")->isChecked());
+            QVERIFY(existingName->text().isEmpty());
+        }
+        const QString tools = m_favorites + "/Tools"_L1;
+        QVERIFY(QDir().mkpath(tools));
+        m_dialogs->answerPickFolder(tools);
         click("NNcmdWhereBrowse");
-        QVERIFY(QDir(m_favorites + "/Tools"_L1).removeRecursively());
+        QVERIFY(get<QRadioButton>("NNoptWhere(2)")->isChecked());
+        QCOMPARE(existingName->text(), "Tools"_L1);
+        QVERIFY(existingName->isEnabled() && !newName->isEnabled());
+        QVERIFY(QDir(tools).removeRecursively());
         click("Command10");
-        QCOMPARE(m_dialogs->last(Kind::Message).message.lines.value(0),
-                 "The Selected Subfolder Where To Export The Bookmarks"_L1);
+        QCOMPARE(shownLines().value(0), "The Selected Subfolder Where To Export The Bookmarks"_L1);
+
+        auto* location = get<QLineEdit>("txtIELoc");
+        location->setFocus();
+        QTest::keyClick(location, Qt::Key_Backspace);
+        QCOMPARE(m_job->IELocation, location->text());
+        QVERIFY(existingName->text().isEmpty());
+        QVERIFY(get<QRadioButton>("NNoptWhere(1)")->isChecked() && newName->isEnabled());
+        click("Command10");
+        QCOMPARE(shownLines().value(0), "The Selected Folder Where To Export The Bookmarks"_L1);
         QVERIFY(QDir(m_favorites).isEmpty());
     }
 
@@ -245,20 +223,19 @@ private:
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         open(mode);
     }
-    template <typename T> T* control(const char* name) const
+    template <typename T = QAbstractButton> T* get(const char* name) const
     {
-        return m_window->findChild<T*>(QLatin1String(name));
+        return test::child<T>(*m_window, QLatin1String(name));
     }
-    void click(const char* name)
-    {
-        QTest::mouseClick(control<QAbstractButton>(name), Qt::LeftButton);
-    }
+    void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
     void browse(const QString& file)
     {
         m_dialogs->answerOpenFile(file);
         click("NNcmdNNBrowse");
     }
-    QString whatCaption() const { return control<QGroupBox>("fraWhat")->title(); }
+    QString whatCaption() const { return get<QGroupBox>("fraWhat")->title(); }
+    // The lines of the last message box.
+    QStringList shownLines() const { return m_dialogs->last(Kind::Message).message.lines; }
     void expectCompletion(const QStringList& lines, MessageIcon icon)
     {
         const UserMessage shown = m_dialogs->last(Kind::Message).message;
@@ -266,7 +243,6 @@ private:
         QCOMPARE(shown.lines, lines);
         QCOMPARE(shown.icon, icon);
     }
-    // Runs change on the source once the selection window shows, then confirms it.
     void saveTabs(const QString& name)
     {
         for (int tab : {0, 1}) {

@@ -8,7 +8,6 @@
 #include "windows/firefox_opera_window.h"
 #include "writers/tree_listing.h"
 
-#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,22 +16,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
+#include <QPointer>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
-#include <functional>
-#include <memory>
 
 using namespace orvalink;
-using orvalink::test::child;
-using orvalink::test::chooseItem;
-using orvalink::test::confirmSelectionWith;
-using orvalink::test::FreshHome;
-using orvalink::test::itemTexts;
-using orvalink::test::TestDialogs;
+using namespace orvalink::test;
+using namespace Qt::Literals::StringLiterals;
 using Kind = ScriptedDialogs::Kind;
 
 namespace {
@@ -42,37 +33,16 @@ const QByteArray kOldBookmarks = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bo
                                  "<DT><A HREF=\"https://old.example/\">Old</A>\n</DL><p>\n";
 
 // Two folders, three links.
-const QByteArray kHotlist = "Opera Hotlist version 2.0\n\n"
-                            "#FOLDER\n\tNAME=Radio\n\n"
-                            "#URL\n\tNAME=Jazz\n\tURL=https://jazz.example/\n\n"
-                            "#FOLDER\n\tNAME=Late\n\n"
-                            "#URL\n\tNAME=Owl\n\tURL=https://owl.example/\n\n-\n-\n"
-                            "#URL\n\tNAME=Weather\n\tURL=https://weather.example/\n\n";
-
-QString write(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write %s", qPrintable(path));
-    return path;
-}
+const QByteArray kHotlist =
+    "Opera Hotlist version 2.0\n\n#FOLDER\n\tNAME=Radio\n\n"
+    "#URL\n\tNAME=Jazz\n\tURL=https://jazz.example/\n\n"
+    "#FOLDER\n\tNAME=Late\n\n#URL\n\tNAME=Owl\n\tURL=https://owl.example/\n\n"
+    "-\n-\n#URL\n\tNAME=Weather\n\tURL=https://weather.example/\n\n";
 
 QByteArray read(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// A Favorites folder: News (BBC), Linux (Kernel) and the link Top: two folders, three links.
-void writeFavorites(const QString& folder)
-{
-    const auto shortcut = [](const char* url) {
-        return QByteArray("[InternetShortcut]\r\nURL=") + url + "\r\n";
-    };
-    write(folder + QStringLiteral("/News/BBC.url"), shortcut("https://bbc.example/"));
-    write(folder + QStringLiteral("/Linux/Kernel.url"), shortcut("https://kernel.example/"));
-    write(folder + QStringLiteral("/Top.url"), shortcut("https://top.example/"));
 }
 
 // The tree of a written file below its root line, as the readers see it.
@@ -81,17 +51,12 @@ QString treeOf(SourceKind kind, const QString& path)
     Progress quiet;
     Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
     if (!loaded)
-        return QStringLiteral("unreadable: ") + loaded.error();
+        return "unreadable: "_L1 + loaded.error();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     writeTreeListing(*loaded.value(), buffer);
-    QString listing = QString::fromUtf8(buffer.data());
-    return listing.mid(listing.indexOf(QLatin1Char('\n')) + 1);
-}
-
-QString lastMessageTitle(const ScriptedDialogs& dialogs)
-{
-    return dialogs.last(Kind::Message).message.title;
+    const QString listing = QString::fromUtf8(buffer.data());
+    return listing.mid(listing.indexOf(u'\n') + 1);
 }
 
 } // namespace
@@ -110,6 +75,8 @@ private slots:
 
     void cleanup()
     {
+        if (m_window)
+            m_window->close();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_job.reset();
         m_dialogs.reset();
@@ -121,129 +88,103 @@ private slots:
     // the Firefox-Opera window.
     void favoritesToFirefox()
     {
-        writeFavorites(home(QStringLiteral("Favorites")));
-        write(home(QStringLiteral(".mozilla/firefox/profiles.ini")),
+        writeFavorites(home(u"Favorites"_s));
+        write(u".mozilla/firefox/profiles.ini"_s,
               "[Profile0]\nName=default\nIsRelative=1\nPath=abc.default\n");
-        const QString bookmarks = write(
-            home(QStringLiteral(".mozilla/firefox/abc.default/bookmarks.html")), kOldBookmarks);
-        const QString entry = QStringLiteral("<default> ") + bookmarks;
+        const QString bookmarks =
+            write(u".mozilla/firefox/abc.default/bookmarks.html"_s, kOldBookmarks);
+        const QString entry = "<default> "_L1 + bookmarks;
 
-        Form2* window = open<Form2>(ExportMode::IEToFirefox);
-        QCOMPARE(child<QGroupBox>(*window, QStringLiteral("fraWhat"))->title(),
-                 QStringLiteral("What to Export: (2 Folders && 3 Links)"));
-        auto* destinations = child<QComboBox>(*window, QStringLiteral("cboNNLoc"));
-        QCOMPARE(destinations->currentText(), entry);
-        QCOMPARE(m_job->DestinationFileLocation, bookmarks);
-        QCOMPARE(m_job->UserName, QStringLiteral("default"));
-        QCOMPARE(child<QLabel>(*window, QStringLiteral("Label1"))->text(),
-                 QStringLiteral("Location of Firefox Bookmarks: (File Exists)"));
-        screenshots(window, QStringLiteral("form2"));
+        open<Form2>(ExportMode::IEToFirefox);
+        QCOMPARE(caption(), "What to Export: (2 Folders && 3 Links)"_L1);
+        QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), entry);
+        QCOMPARE(m_job->UserName, "default"_L1);
+        screenshots(u"form2"_s);
 
-        child<QCheckBox>(*window, QStringLiteral("chkLinksBefore"))->click();
-        const QString folder = child<QLineEdit>(*window, QStringLiteral("txtWhereNew"))->text();
-        QVERIFY(folder.startsWith(QStringLiteral("Imported from IE (")));
-        child<QPushButton>(*window, QStringLiteral("Command10"))->click();
-
+        get<QCheckBox>("chkLinksBefore")->click();
+        const QString folder = get<QLineEdit>("txtWhereNew")->text();
+        QVERIFY(folder.startsWith("Imported from IE ("_L1));
+        click("Command10");
         QCOMPARE(m_dialogs->messageTexts(),
-                 QStringList{QStringLiteral("2 Folders & 3 Links Exported Successfully.")});
-        QCOMPARE(m_dialogs->last(Kind::Message).message.icon, MessageIcon::Information);
-        QCOMPARE(read(QFileInfo(bookmarks).path() + QStringLiteral("/Backup_of_bookmarks.html")),
-                 kOldBookmarks);
+                 QStringList{"2 Folders & 3 Links Exported Successfully."_L1});
+        QCOMPARE(read(QFileInfo(bookmarks).path() + "/Backup_of_bookmarks.html"_L1), kOldBookmarks);
         QCOMPARE(treeOf(SourceKind::BookmarkFile, bookmarks),
-                 QStringLiteral("  Old <https://old.example/>\n  [1] %1\n"
-                                "    Top <https://top.example/>\n    [2] Linux\n"
-                                "      Kernel <https://kernel.example/>\n    [3] News\n"
-                                "      BBC <https://bbc.example/>\n")
-                     .arg(folder));
+                 u"  Old <https://old.example/>\n  [1] %1\n    Top <https://top.example/>\n"
+                 "    [2] Linux\n      Kernel <https://kernel.example/>\n    [3] News\n"
+                 "      BBC <https://bbc.example/>\n"_s.arg(folder));
         QCOMPARE(AddTotalItemsExported(0), 5);
-        QVERIFY(window->close());
 
         // The shared choices and the bookmark file history, in the other window.
-        Form6* other = open<Form6>(ExportMode::OperaToFirefox);
-        QVERIFY(child<QCheckBox>(*other, QStringLiteral("chkLinksBefore"))->isChecked());
-        QCOMPARE(child<QComboBox>(*other, QStringLiteral("cboNNLoc"))->currentText(), entry);
-        QCOMPARE(m_job->UserName, QStringLiteral("default"));
-        QVERIFY(other->close());
+        open<Form6>(ExportMode::OperaToFirefox);
+        QVERIFY(get<QCheckBox>("chkLinksBefore")->isChecked());
+        QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), entry);
+        QCOMPARE(m_job->UserName, "default"_L1);
     }
 
     // Favorites to Opera: a browsed Favorites folder, a new hotlist, and a selection. A new file
     // offers neither merge nor backup nor a new folder until the export made it exist.
     void favoritesToOperaSelected()
     {
-        QVERIFY(QDir(m_home->path()).mkpath(QStringLiteral("Favorites")));
-        const QString favorites = home(QStringLiteral("Elsewhere"));
+        QVERIFY(QDir(m_home->path()).mkpath(u"Favorites"_s));
+        const QString favorites = home(u"Elsewhere"_s);
         writeFavorites(favorites);
-        Form2* window = open<Form2>(ExportMode::IEToOpera);
-        QCOMPARE(m_job->TotalLinkCount, 0);
-
+        open<Form2>(ExportMode::IEToOpera);
         m_dialogs->answerPickFolder(favorites);
-        child<QPushButton>(*window, QStringLiteral("Command1"))->click();
-        QCOMPARE(m_dialogs->last(Kind::PickFolder).folder.prompt,
-                 QStringLiteral("Please, Select a Folder."));
-        QCOMPARE(child<QLineEdit>(*window, QStringLiteral("txtIELoc"))->text(), favorites);
+        click("Command1");
+        QCOMPARE(m_dialogs->last(Kind::PickFolder).folder.prompt, "Please, Select a Folder."_L1);
+        QCOMPARE(get<QLineEdit>("txtIELoc")->text(), favorites);
         QCOMPARE(m_job->TotalLinkCount, 3);
 
-        const QString hotlist = home(QStringLiteral("out/new.adr"));
+        const QString hotlist = home(u"out/new.adr"_s);
         QVERIFY(QDir().mkpath(QFileInfo(hotlist).path()));
         m_dialogs->answerSaveFile(hotlist);
-        child<QPushButton>(*window, QStringLiteral("Command2"))->click();
-        QCOMPARE(child<QLabel>(*window, QStringLiteral("Label1"))->text(),
-                 QStringLiteral("Location of Opera Hotlist: (New File)"));
+        click("Command2");
+        QCOMPARE(get<QLabel>("Label1")->text(), "Location of Opera Hotlist: (New File)"_L1);
         for (const char* name :
              {"frmOld", "chkBackup", "optOldMerge", "optWhere(1)", "txtWhereNew"})
-            QVERIFY2(!child<QWidget>(*window, QLatin1String(name))->isEnabled(), name);
+            QVERIFY2(!get<QWidget>(name)->isEnabled(), name);
 
         // Only the folder "Linux" (folder row 1 of the listing order) and its link.
         confirmSelectionWith([this](Form3&) { m_job->source()->ApplyFolderCheck(1, true); });
-        child<QPushButton>(*window, QStringLiteral("Command5"))->click();
-        QVERIFY(child<QRadioButton>(*window, QStringLiteral("optWhatSelect"))->isChecked());
-        QCOMPARE(child<QGroupBox>(*window, QStringLiteral("fraWhat"))->title(),
-                 QStringLiteral("What to Export: (1 Folders && 1 Links)"));
-
-        child<QPushButton>(*window, QStringLiteral("Command10"))->click();
+        click("Command5");
+        QCOMPARE(caption(), "What to Export: (1 Folders && 1 Links)"_L1);
+        click("Command10");
         QCOMPARE(m_dialogs->messageTexts(),
-                 QStringList{QStringLiteral("1 Folders & 1 Links Exported Successfully.")});
+                 QStringList{"1 Folders & 1 Links Exported Successfully."_L1});
         QCOMPARE(treeOf(SourceKind::Hotlist, hotlist),
-                 QStringLiteral("  [1] Linux\n    Kernel <https://kernel.example/>\n"));
-        QCOMPARE(child<QLabel>(*window, QStringLiteral("Label1"))->text(),
-                 QStringLiteral("Location of Opera Hotlist: (File Exists)"));
+                 "  [1] Linux\n    Kernel <https://kernel.example/>\n"_L1);
+        QCOMPARE(get<QLabel>("Label1")->text(), "Location of Opera Hotlist: (File Exists)"_L1);
 
         // Overwriting forces the root; merging brings the new folder back.
-        auto* newFolder = child<QRadioButton>(*window, QStringLiteral("optWhere(1)"));
-        auto* newName = child<QLineEdit>(*window, QStringLiteral("txtWhereNew"));
+        auto* newFolder = get<QRadioButton>("optWhere(1)");
+        auto* newName = get<QLineEdit>("txtWhereNew");
         QVERIFY(newFolder->isChecked() && newFolder->isEnabled() && newName->isEnabled());
-        child<QRadioButton>(*window, QStringLiteral("optOldErase"))->click();
-        QVERIFY(child<QRadioButton>(*window, QStringLiteral("optWhere(0)"))->isChecked());
+        click("optOldErase");
+        QVERIFY(get<QRadioButton>("optWhere(0)")->isChecked());
         QVERIFY(!newFolder->isEnabled() && !newName->isEnabled());
-        child<QRadioButton>(*window, QStringLiteral("optOldMerge"))->click();
+        click("optOldMerge");
         QVERIFY(newFolder->isChecked() && newFolder->isEnabled() && newName->isEnabled());
-        QVERIFY(window->close());
     }
 
     // Firefox to Opera: the source from the saved history, the hotlist Opera names, everything
     // written over the old hotlist.
     void firefoxToOpera()
     {
-        const QString bookmarks = write(home(QStringLiteral("b/bookmarks.html")),
-                                        QByteArray(kOldBookmarks).replace("Old", "Fresh"));
+        const QString bookmarks =
+            write(u"b/bookmarks.html"_s, QByteArray(kOldBookmarks).replace("Old", "Fresh"));
         write(m_home->optionsFile(), "[Settings]\r\n0NNLocation=" + bookmarks.toUtf8() + "\r\n");
-        const QString hotlist = write(home(QStringLiteral("opera/bookmarks.adr")), kHotlist);
-        write(home(QStringLiteral(".opera/operaprefs.ini")),
+        const QString hotlist = write(u"opera/bookmarks.adr"_s, kHotlist);
+        write(u".opera/operaprefs.ini"_s,
               "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
 
-        Form6* window = open<Form6>(ExportMode::FirefoxToOpera);
-        QCOMPARE(m_job->SourceFileLocation, bookmarks);
-        QCOMPARE(m_job->TotalLinkCount, 1);
-        QCOMPARE(m_job->DestinationFileLocation, hotlist);
-        screenshots(window, QStringLiteral("form6"));
+        open<Form6>(ExportMode::FirefoxToOpera);
+        screenshots(u"form6"_s);
 
-        child<QRadioButton>(*window, QStringLiteral("optOldErase"))->click();
-        child<QPushButton>(*window, QStringLiteral("Command10"))->click();
+        click("optOldErase");
+        click("Command10");
         QCOMPARE(m_dialogs->messageTexts(),
-                 QStringList{QStringLiteral("0 Folders & 1 Links Exported Successfully.")});
-        QCOMPARE(treeOf(SourceKind::Hotlist, hotlist),
-                 QStringLiteral("  Fresh <https://old.example/>\n"));
-        QVERIFY(window->close());
+                 QStringList{"0 Folders & 1 Links Exported Successfully."_L1});
+        QCOMPARE(treeOf(SourceKind::Hotlist, hotlist), "  Fresh <https://old.example/>\n"_L1);
     }
 
     // Opera to Firefox: browsed files on both sides, merged into the root of the bookmark file.
@@ -251,140 +192,152 @@ private slots:
     // sixth browsed destination pushes out the oldest.
     void operaToFirefox()
     {
-        Form6* window = open<Form6>(ExportMode::OperaToFirefox);
-        auto* sources = child<QComboBox>(*window, QStringLiteral("cboFromLoc"));
-        auto* browseSource = child<QPushButton>(*window, QStringLiteral("cmdSelectFrom"));
-
-        m_dialogs->answerOpenFile(
-            write(home(QStringLiteral("empty.adr")), "Opera Hotlist version 2.0\n"));
-        browseSource->click();
+        open<Form6>(ExportMode::OperaToFirefox);
+        auto* sources = get<QComboBox>("cboFromLoc");
+        m_dialogs->answerOpenFile(write(u"empty.adr"_s, "Opera Hotlist version 2.0\n"));
+        click("cmdSelectFrom");
         QCOMPARE(m_dialogs->messageTexts(),
-                 QStringList{QStringLiteral("The Selected File Does Not Contain Any Bookmark.")});
+                 QStringList{"The Selected File Does Not Contain Any Bookmark."_L1});
         QCOMPARE(sources->count(), 1);
-        QVERIFY(m_job->SourceFileLocation.isEmpty());
 
-        const QString hotlist = write(home(QStringLiteral("opera.adr")), kHotlist);
+        const QString hotlist = write(u"opera.adr"_s, kHotlist);
         m_dialogs->answerOpenFile(hotlist);
-        browseSource->click();
+        click("cmdSelectFrom");
         QCOMPARE(itemTexts(*sources).mid(1), QStringList{hotlist});
-        QCOMPARE(child<QGroupBox>(*window, QStringLiteral("fraWhat"))->title(),
-                 QStringLiteral("What to Export: (2 Folders && 3 Links)"));
+        QCOMPARE(caption(), "What to Export: (2 Folders && 3 Links)"_L1);
 
-        const QString bookmarks = write(home(QStringLiteral("ff/bookmarks.html")), kOldBookmarks);
+        const QString bookmarks = write(u"ff/bookmarks.html"_s, kOldBookmarks);
         m_dialogs->answerSaveFile(bookmarks);
-        child<QPushButton>(*window, QStringLiteral("Command2"))->click();
-        child<QRadioButton>(*window, QStringLiteral("optWhere(0)"))->click();
-        child<QPushButton>(*window, QStringLiteral("Command10"))->click();
-        QCOMPARE(lastMessageTitle(*m_dialogs), QStringLiteral("Exporting Complete"));
+        click("Command2");
+        click("optWhere(0)");
+        click("Command10");
+        QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Exporting Complete"_L1);
         QCOMPARE(treeOf(SourceKind::BookmarkFile, bookmarks),
-                 QStringLiteral("  Old <https://old.example/>\n  [1] Radio\n    [2] Late\n"
-                                "      Owl <https://owl.example/>\n"
-                                "    Jazz <https://jazz.example/>\n"
-                                "  Weather <https://weather.example/>\n"));
+                 "  Old <https://old.example/>\n  [1] Radio\n    [2] Late\n"
+                 "      Owl <https://owl.example/>\n    Jazz <https://jazz.example/>\n"
+                 "  Weather <https://weather.example/>\n"_L1);
 
-        auto* destinations = child<QComboBox>(*window, QStringLiteral("cboNNLoc"));
+        auto* destinations = get<QComboBox>("cboNNLoc");
         chooseItem(*destinations, 0);
         QCOMPARE(destinations->currentText(), bookmarks);
 
         QStringList browsed;
         for (int i = 1; i <= 5; ++i) {
-            browsed.prepend(home(QStringLiteral("ff/new%1.html").arg(i)));
+            browsed.prepend(home(u"ff/new%1.html"_s.arg(i)));
             m_dialogs->answerSaveFile(browsed.first());
-            child<QPushButton>(*window, QStringLiteral("Command2"))->click();
+            click("Command2");
         }
         QCOMPARE(itemTexts(*destinations).mid(1), browsed);
         QCOMPARE(m_job->DestinationFileLocation, browsed.first());
-        QCOMPARE(child<QLabel>(*window, QStringLiteral("Label1"))->text(),
-                 QStringLiteral("Location of Firefox Bookmarks: (New File)"));
-        QVERIFY(window->close());
+        QCOMPARE(get<QLabel>("Label1")->text(), "Location of Firefox Bookmarks: (New File)"_L1);
     }
 
     // What the checks, the backup and the writer refuse reaches the user, and only that: no
     // "Exporting Complete" after it.
     void failuresAreReported()
     {
-        const QString bookmarks = write(home(QStringLiteral("b/bookmarks.html")), kOldBookmarks);
-        const QString hotlist = write(home(QStringLiteral("o/bookmarks.adr")), kHotlist);
+        const QString bookmarks = write(u"b/bookmarks.html"_s, kOldBookmarks);
+        const QString hotlist = write(u"o/bookmarks.adr"_s, kHotlist);
         write(m_home->optionsFile(), "[Settings]\r\n0NNLocation=" + bookmarks.toUtf8() +
                                          "\r\n0OperaHotlist=" + hotlist.toUtf8() + "\r\n");
-        const auto exportWith = [&](Form6* window) {
+        // The title of the one message an export shows.
+        const auto exportShows = [&] {
             m_dialogs->clear();
-            child<QPushButton>(*window, QStringLiteral("Command10"))->click();
-            return m_dialogs->calls(Kind::Message).size() == 1 ? lastMessageTitle(*m_dialogs)
-                                                               : QStringLiteral("several");
+            click("Command10");
+            return m_dialogs->calls(Kind::Message).size() == 1
+                       ? m_dialogs->last(Kind::Message).message.title
+                       : u"several"_s;
         };
 
-        Form6* running =
-            open<Form6>(ExportMode::FirefoxToOpera,
-                        QStringList{QStringLiteral("firefox"), QStringLiteral("OPERA")});
-        QCOMPARE(exportWith(running), QStringLiteral("Opera is running"));
-        QVERIFY(running->close());
+        open<Form6>(ExportMode::FirefoxToOpera, {u"firefox"_s, u"OPERA"_s});
+        QCOMPARE(exportShows(), "Opera is running"_L1);
 
-        Form6* window = open<Form6>(ExportMode::FirefoxToOpera);
+        open<Form6>(ExportMode::FirefoxToOpera);
         QFile::setPermissions(hotlist, QFile::ReadOwner | QFile::ReadGroup);
-        QCOMPARE(exportWith(window), QStringLiteral("Read-Only Bookmark File"));
+        QCOMPARE(exportShows(), "Read-Only Bookmark File"_L1);
         QFile::setPermissions(hotlist, QFile::ReadOwner | QFile::WriteOwner);
 
-        const QString backup = home(QStringLiteral("o/Backup_of_bookmarks.adr"));
+        const QString backup = home(u"o/Backup_of_bookmarks.adr"_s);
         QVERIFY(QDir().mkpath(backup));
-        QVERIFY(child<QCheckBox>(*window, QStringLiteral("chkBackup"))->isChecked());
-        QVERIFY(exportWith(window) != QStringLiteral("Exporting Complete"));
+        QVERIFY(exportShows() != "Exporting Complete"_L1);
         QVERIFY(QDir().rmdir(backup));
 
         // A merge into a file that is no hotlist is refused by the writer.
         write(hotlist, "no hotlist\n");
-        QVERIFY(exportWith(window) != QStringLiteral("Exporting Complete"));
+        QVERIFY(exportShows() != "Exporting Complete"_L1);
         QCOMPARE(read(hotlist), QByteArray("no hotlist\n"));
         QCOMPARE(AddTotalItemsExported(0), 0);
 
         // A merge into a file that has gone: the destination list starts over.
         QVERIFY(QFile::remove(hotlist));
-        QCOMPARE(exportWith(window), QStringLiteral("Bookmark File Does Not Exist"));
-        auto* destinations = child<QComboBox>(*window, QStringLiteral("cboNNLoc"));
+        QCOMPARE(exportShows(), "Bookmark File Does Not Exist"_L1);
+        auto* destinations = get<QComboBox>("cboNNLoc");
         QCOMPARE(destinations->currentIndex(), 0);
         QVERIFY(destinations->toolTip().isEmpty());
 
         // A source that has gone: the source list starts over, with nothing to count.
         QVERIFY(QFile::remove(bookmarks));
         chooseItem(*destinations, 1);
-        QCOMPARE(exportWith(window), QStringLiteral("Bookmark File Does Not Exist"));
-        QCOMPARE(child<QComboBox>(*window, QStringLiteral("cboFromLoc"))->currentIndex(), 0);
-        QCOMPARE(child<QGroupBox>(*window, QStringLiteral("fraWhat"))->title(),
-                 kNoSourceWhatCaption.toString());
-        QCOMPARE(exportWith(window), QStringLiteral("Bookmark File Not Selected"));
-        QVERIFY(window->close());
+        QCOMPARE(exportShows(), "Bookmark File Does Not Exist"_L1);
+        QCOMPARE(get<QComboBox>("cboFromLoc")->currentIndex(), 0);
+        QCOMPARE(caption(), kNoSourceWhatCaption.toString());
+        QCOMPARE(exportShows(), "Bookmark File Not Selected"_L1);
     }
 
 private:
-    QString home(const QString& relative) const
+    QString home(const QString& relative) const { return m_home->path() + u'/' + relative; }
+
+    // Writes a file, a relative path in the home folder.
+    QString write(const QString& path, const QByteArray& bytes) const
     {
-        return m_home->path() + QLatin1Char('/') + relative;
+        const QString written = writeFile(QDir(m_home->path()).filePath(path), bytes);
+        if (written.isEmpty())
+            qFatal("cannot write %s", qPrintable(path));
+        return written;
     }
 
-    template <typename Window> Window* open(ExportMode mode, const QStringList& processes = {})
+    // A Favorites folder: News (BBC), Linux (Kernel) and the link Top: two folders, three links.
+    void writeFavorites(const QString& folder) const
     {
-        m_job->mode = mode;
-        auto* window =
-            new Window(*m_job, *m_dialogs, std::make_unique<ListedProcessTable>(processes));
-        window->show();
-        return window;
+        for (const auto& [file, url] : {std::pair{"/News/BBC.url", "bbc"},
+                                        {"/Linux/Kernel.url", "kernel"},
+                                        {"/Top.url", "top"}})
+            write(folder + QLatin1String(file),
+                  "[InternetShortcut]\r\nURL=https://"_ba + url + ".example/\r\n");
     }
+
+    // Opens the window for mode, closing the one before.
+    template <typename Window> void open(ExportMode mode, const QStringList& processes = {})
+    {
+        if (m_window)
+            QVERIFY(m_window->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_job->mode = mode;
+        m_window = new Window(*m_job, *m_dialogs, std::make_unique<ListedProcessTable>(processes));
+        m_window->show();
+    }
+    template <typename T = QAbstractButton> T* get(const char* name) const
+    {
+        return child<T>(*m_window, QLatin1String(name));
+    }
+    void click(const char* name) const { get(name)->click(); }
+    QString caption() const { return get<QGroupBox>("fraWhat")->title(); }
 
     // Both tabs, light and dark, at 100% and 200%.
-    static void screenshots(QWidget* window, const QString& name)
+    void screenshots(const QString& name) const
     {
-        auto* tabs = child<QTabWidget>(*window, QStringLiteral("TabStrip1"));
-        orvalink::test::saveScreenshotSet(*window, name + QStringLiteral("-settings"));
+        auto* tabs = get<QTabWidget>("TabStrip1");
+        saveScreenshotSet(*m_window, name + "-settings"_L1);
         tabs->setCurrentIndex(1);
-        orvalink::test::saveScreenshotSet(*window, name + QStringLiteral("-options"));
+        saveScreenshotSet(*m_window, name + "-options"_L1);
         tabs->setCurrentIndex(0);
     }
 
     std::unique_ptr<FreshHome> m_home;
     std::unique_ptr<TestDialogs> m_dialogs;
     std::unique_ptr<Job> m_job;
+    QPointer<QWidget> m_window;
 };
 
 ORVALINK_GUI_TEST(FileExportWindowsTest)
-
 #include "file_export_windows_test.moc"
