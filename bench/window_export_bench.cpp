@@ -1,7 +1,8 @@
-// Times the Firefox-Opera window's export the way the user starts it: the window is opened
-// offscreen, the source and the destination are picked through its browse buttons (answered by
-// scripted dialogs), and the clock runs from the click on "Start Exporting" until the click
-// returns (checks, loading the source, writing, the completion message).
+// Times an export window's export the way the user starts it: the window (the Firefox-Opera
+// window, or the menu window for a page) is opened offscreen, the source and the destination are
+// picked through its browse buttons (answered by scripted dialogs), and the clock runs from the
+// click on "Start Exporting" or "Create the Menu" until the click returns (checks, loading the
+// source, writing, the completion message).
 //
 //   orvalink-window-export-bench [corpus folder] [runs]
 //
@@ -9,11 +10,13 @@
 // and must hold bookmarks.html and bookmarks.adr. Each run opens a fresh window and writes a new
 // file. Prints the best and the median time of each direction.
 
+#include "menu/menu_window.h"
 #include "model/job.h"
 #include "ui/scripted_dialogs.h"
 #include "windows/firefox_opera_window.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -36,17 +39,28 @@ double timeOneExport(ExportMode mode, const QString& source, const QString& dest
     ScriptedDialogs dialogs([](const QString& description) {
         std::fprintf(stderr, "unexpected dialog: %s\n", qPrintable(description));
     });
-    auto* window = new Form6(job, dialogs, std::make_unique<ListedProcessTable>(QStringList{}));
+    const bool menuPage = DestIsMenu(mode);
+    auto processes = std::make_unique<ListedProcessTable>(QStringList{});
+    QWidget* window = nullptr;
+    if (menuPage)
+        window = new Form5(job, dialogs, std::move(processes));
+    else
+        window = new Form6(job, dialogs, std::move(processes));
     window->show();
+    const auto click = [window](const char* name) {
+        window->findChild<QPushButton*>(QLatin1String(name))->click();
+    };
     dialogs.answerOpenFile(source);
-    window->findChild<QPushButton*>(QStringLiteral("cmdSelectFrom"))->click();
+    click(menuPage ? "cmdNNBrowse" : "cmdSelectFrom");
     dialogs.answerSaveFile(destination);
-    window->findChild<QPushButton*>(QStringLiteral("Command2"))->click();
+    click(menuPage ? "cmdMenuFilename" : "Command2");
+    if (menuPage)
+        window->findChild<QCheckBox*>(QStringLiteral("chkShowBrowser"))->setChecked(false);
     dialogs.clear();
 
     QElapsedTimer clock;
     clock.start();
-    window->findChild<QPushButton*>(QStringLiteral("Command10"))->click();
+    click(menuPage ? "cmdCreaDHTML" : "Command10");
     const double seconds = clock.nsecsElapsed() / 1e9;
 
     const ScriptedDialogs::Call shown = dialogs.last(ScriptedDialogs::Kind::Message);
@@ -105,6 +119,8 @@ int main(int argc, char** argv)
     const Direction directions[] = {
         {"bookmark file to hotlist", ExportMode::FirefoxToOpera, bookmarks, QStringLiteral("adr")},
         {"hotlist to bookmark file", ExportMode::OperaToFirefox, hotlist, QStringLiteral("html")},
+        {"bookmark file to menu page", ExportMode::FirefoxToMenu, bookmarks,
+         QStringLiteral("html")},
     };
     int failed = 0;
     for (const Direction& direction : directions) {
