@@ -2,10 +2,8 @@
 
 #include "menu/menu_color_widgets.h"
 #include "platform/special_folders.h"
-#include "settings/window_settings.h"
 #include "sources/file_helpers.h"
 #include "ui/icons.h"
-#include "windows/browse_ie_location.h"
 #include "windows/location_list.h"
 #include "windows/what_to_export.h"
 
@@ -33,8 +31,6 @@ namespace {
 // The tab pages.
 constexpr int kBookmarksTab = 0;
 constexpr int kMenuTab = 1;
-
-constexpr int kPictureSide = 20;
 
 // "Break Submenu After" takes 2 to 99 items.
 constexpr int kFewestItems = 2;
@@ -65,31 +61,6 @@ const std::array<QString, MenuColorSlotCount> kColorTags{
     QStringLiteral("Background Color of the Page"),
     QStringLiteral("Color of the Top Menu Bar"),
 };
-
-QLabel* picture(const QString& name, const QIcon& icon, QWidget* parent)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setPixmap(icon.pixmap(QSize(kPictureSide, kPictureSide)));
-    return label;
-}
-
-QHBoxLayout* heading(QLabel* image, QLabel* caption)
-{
-    auto* layout = new QHBoxLayout;
-    layout->addWidget(image);
-    layout->addWidget(caption, 1);
-    return layout;
-}
-
-QComboBox* locationCombo(const QString& name, QWidget* parent)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(36);
-    return combo;
-}
 
 bool isOn(const QCheckBox* box)
 {
@@ -129,12 +100,11 @@ protected:
 
 Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
-    , m_mode(job.mode)
     , m_kind(sourceKindOf(job.mode))
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(titleOf(m_mode));
-    setWindowIcon(conversionIcon(m_mode));
+    setWindowTitle(titleOf(mode()));
+    setWindowIcon(conversionIcon(mode()));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -155,13 +125,11 @@ Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     m_presets.InstallBuiltInPresets();
     m_presets.LoadColorPresets();
     listPresets(0);
-    LoadWindowSettings(static_cast<int>(m_mode), *this, this->job());
+    loadSettings();
     breakAfterToggled();
 
     if (m_kind == SourceKind::Favorites) {
-        if (this->job().IELocation.isEmpty())
-            this->job().IELocation = LocateFavoritesFolder(this, this->dialogs());
-        m_favorites->setText(this->job().IELocation);
+        showFavoritesFolder(m_favorites);
         if (m_favorites->text().isEmpty())
             rescanFavorites();
     } else {
@@ -215,50 +183,23 @@ void Form5::buildBookmarksPage(QWidget* page)
     grid->setVerticalSpacing(6);
 
     if (m_kind == SourceKind::Favorites) {
-        auto* caption =
-            new QLabel(QStringLiteral("Location of Internet Explorer Favorites:"), location);
-        caption->setObjectName(QStringLiteral("lblIELoc"));
-        m_favorites = new QLineEdit(location);
-        m_favorites->setObjectName(QStringLiteral("txtIELoc"));
-        setTag(m_favorites, QStringLiteral("Favorites Folder Location"));
-        caption->setBuddy(m_favorites);
-        auto* browse = browseButton(QStringLiteral("cmdIEBrowse"),
-                                    folderIcon(SourceKind::Favorites, true), location);
-        setTag(browse, QStringLiteral("Select the Favorites Folder Location"));
-        auto* autoButton = new QPushButton(QStringLiteral("Auto"), location);
-        autoButton->setObjectName(QStringLiteral("cmdIEAuto"));
-        autoButton->setAutoDefault(false);
-        setTag(autoButton, QStringLiteral("Auto-Detect the Favorites Folder Location"));
-        grid->addLayout(
-            heading(picture(QStringLiteral("imgIE"), formIcon(SourceKind::Favorites), location),
-                    caption),
-            0, 0, 1, 3);
+        const FavoritesLocation favorites = createFavoritesLocation(
+            location, {QStringLiteral("imgIE"), QStringLiteral("lblIELoc"),
+                       QStringLiteral("Favorites Folder Location"), QStringLiteral("cmdIEBrowse"),
+                       QStringLiteral("cmdIEAuto")});
+        m_favorites = favorites.field;
+        grid->addLayout(favorites.heading, 0, 0, 1, 3);
         grid->addWidget(m_favorites, 1, 0);
-        grid->addWidget(browse, 1, 1);
-        grid->addWidget(autoButton, 1, 2);
-
-        connect(browse, &QPushButton::clicked, this, [this] { BrowseIELocation(*this); });
-        connect(autoButton, &QPushButton::clicked, this, &Form5::autoLocate);
-        // A folder put into the field by the window is the job's already: count it at once.
-        // Typed text becomes the job's folder when the editing ends, so that half a path is
-        // never walked.
-        connect(m_favorites, &QLineEdit::textChanged, this, [this](const QString& text) {
-            if (text == this->job().IELocation)
-                rescanFavorites();
-        });
-        connect(m_favorites, &QLineEdit::editingFinished, this, [this] {
-            if (m_favorites->text() != this->job().IELocation) {
-                this->job().IELocation = m_favorites->text();
-                rescanFavorites();
-            }
-        });
+        grid->addWidget(favorites.browse, 1, 1);
+        grid->addWidget(favorites.autoButton, 1, 2);
+        countFavoritesAsEdited(m_favorites);
     } else {
         const bool hotlist = m_kind == SourceKind::Hotlist;
         auto* caption = new QLabel(hotlist ? QStringLiteral("Location of Opera Hotlist:")
                                            : QStringLiteral("Location of Firefox Bookmarks:"),
                                    location);
         caption->setObjectName(QStringLiteral("lblNNLoc"));
-        QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), location);
+        QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 36, location);
         caption->setBuddy(combo);
         m_sources = new LocationList(combo,
                                      hotlist ? QStringLiteral("- Please Select an Hotlist File -")
@@ -282,7 +223,7 @@ void Form5::buildBookmarksPage(QWidget* page)
 
     m_pageLabel = new QLabel(kMenuLocationCaption, location);
     m_pageLabel->setObjectName(QStringLiteral("Label1"));
-    QComboBox* pages = locationCombo(QStringLiteral("cboDHTMLLoc"), location);
+    QComboBox* pages = locationCombo(QStringLiteral("cboDHTMLLoc"), 36, location);
     m_pageLabel->setBuddy(pages);
     m_pages = new LocationList(pages, QString(), this);
     setMenuList(pages);
@@ -472,46 +413,22 @@ void Form5::buildPagePage(QWidget* page)
 
 void Form5::buildButtons(QWidget* bottom)
 {
-    bottom->setObjectName(QStringLiteral("fraButtons"));
-    auto* create = actionButton(QStringLiteral("cmdCreaDHTML"), QStringLiteral("Create the Menu"),
-                                conversionIcon(m_mode), bottom);
-    setTag(create, QStringLiteral("Create the DHTML Menu Page"));
-    auto* back = actionButton(QStringLiteral("cmdExit"),
-                              QStringLiteral("Go Back to the Main Window"), backIcon(), bottom);
-    setTag(back, QStringLiteral("Go Back to the Main Window (ESC)"));
-    layoutActionButtons(bottom, {create, back});
-    applyButtonThemes({findChild<QPushButton*>(QStringLiteral("cmdIEBrowse")),
-                       findChild<QPushButton*>(QStringLiteral("cmdNNBrowse")),
-                       findChild<QPushButton*>(QStringLiteral("cmdMenuFilename")), create, back});
-    setBackButton(back);
+    auto* create =
+        buildActionRow(bottom,
+                       {QStringLiteral("fraButtons"), QStringLiteral("cmdCreaDHTML"),
+                        QStringLiteral("Create the Menu"),
+                        QStringLiteral("Create the DHTML Menu Page"), QStringLiteral("cmdExit")},
+                       {findChild<QPushButton*>(QStringLiteral("cmdIEBrowse")),
+                        findChild<QPushButton*>(QStringLiteral("cmdNNBrowse")),
+                        findChild<QPushButton*>(QStringLiteral("cmdMenuFilename"))});
     connect(create, &QPushButton::clicked, this, &Form5::create);
 }
 
 // Source -----------------------------------------------------------------------------------
 
-void Form5::rescanFavorites()
-{
-    whatFrame()->takeCounts(countSource(SourceKind::Favorites, job().IELocation), true);
-}
-
-void Form5::autoLocate()
-{
-    job().IELocation = LocateFavoritesFolder(this, dialogs());
-    m_favorites->setText(job().IELocation);
-}
-
 void Form5::sourceChosen(const QString& entry)
 {
-    // The same file again is not counted again, unless the list lost it meanwhile.
-    const bool known = entry == m_lastScannedSource && !m_sources->chosenPath().isEmpty();
-    if (!known && !m_sourceJustBrowsed) {
-        job().SourceFileLocation = LocationList::pathOf(entry);
-        const SourceCounts counts = countSource(m_kind, job().SourceFileLocation);
-        m_sources->setChosenPath(job().SourceFileLocation);
-        m_lastScannedSource = entry;
-        whatFrame()->takeCounts(counts);
-    }
-    m_sourceJustBrowsed = false;
+    countChosenSource(entry, m_kind);
 }
 
 void Form5::browseSource()
@@ -519,18 +436,7 @@ void Form5::browseSource()
     const QString chosen = dialogs().openFile(this, sourceFileRequest(m_kind));
     if (chosen.isEmpty() || chosen == m_sources->currentEntry())
         return;
-    const SourceCounts counts = countSource(m_kind, chosen);
-    if (counts.links == 0) {
-        dialogs().message(this, noBookmarkMessage());
-        return;
-    }
-    m_sources->addBrowsed(chosen, BrowsedPlace::AfterDiscovered, BrowsedLimit::BeyondDiscovered);
-    m_sourceJustBrowsed = true;
-    job().SourceFileLocation = chosen;
-    m_sources->chooseEntry(chosen);
-    m_sources->setChosenPath(chosen);
-    m_lastScannedSource = chosen;
-    whatFrame()->takeCounts(counts);
+    takeBrowsedSource(chosen, m_kind);
 }
 
 bool Form5::sourceFileChosen()
@@ -745,11 +651,6 @@ void Form5::create()
     runExport(request, isOn(m_showBrowser) ? OnCompletion::OpenResult : OnCompletion::ShowMessage);
     if (FileExists(job().MenuFileLocation))
         showPageState();
-}
-
-void Form5::saveSettings()
-{
-    SaveWindowSettings(static_cast<int>(m_mode), *this);
 }
 
 } // namespace orvalink

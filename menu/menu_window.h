@@ -41,8 +41,6 @@ public:
           QWidget* owner = nullptr);
     ~Form5() override;
 
-    ExportMode mode() const { return m_mode; }
-
     // The eight colours of the colour boxes, by slot.
     MenuColors colors() const;
     // The page as the controls describe it now, each option counting only where its control is
@@ -56,9 +54,6 @@ public:
     // the focus.
     bool CheckMaxItems();
 
-protected:
-    void saveSettings() override;
-
 private:
     void buildBookmarksPage(QWidget* page);
     void buildMenuPage(QWidget* page);
@@ -69,8 +64,6 @@ private:
     ColorBox* colorBox(int slot, QWidget* parent);
 
     // Source.
-    void rescanFavorites();
-    void autoLocate();
     void sourceChosen(const QString& entry);
     void browseSource();
     bool sourceFileChosen();
@@ -92,7 +85,6 @@ private:
     void breakAfterToggled();
     void create();
 
-    ExportMode m_mode;
     SourceKind m_kind;
     MenuColorPresets m_presets;
 
@@ -116,11 +108,6 @@ private:
     QCheckBox* m_showBrowser = nullptr;
     QCheckBox* m_showStatistics = nullptr;
 
-    // The source list's entry when the source was counted last.
-    QString m_lastScannedSource;
-    // The source was just picked and counted through the file dialog; choosing it in the list
-    // does not count it again.
-    bool m_sourceJustBrowsed = false;
     // Set while the window fills the preset list, so that no change counts as the user's choice.
     bool m_listingPresets = false;
     // Set while the range check runs: its message takes the focus away from the field.

@@ -1,6 +1,9 @@
 #include "windows/conversion_window.h"
 
+#include "settings/window_settings.h"
+#include "ui/icons.h"
 #include "ui/themed_button.h"
+#include "windows/browse_ie_location.h"
 #include "windows/location_list.h"
 #include "windows/what_to_export.h"
 
@@ -11,6 +14,8 @@
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
@@ -27,11 +32,28 @@ constexpr int kBrowsePicture = 20;
 constexpr int kActionPicture = 28;
 constexpr int kCaptionPadding = 6;
 
+// A large picture button with its caption below the picture (start, back).
+QPushButton* actionButton(const QString& name, const QString& caption, const QIcon& icon,
+                          QWidget* parent)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setIcon(icon);
+    button->setIconSize(QSize(kActionPicture, kActionPicture));
+    button->setAutoDefault(false);
+    const QFontMetrics metrics(button->font());
+    button->setMinimumSize(metrics.horizontalAdvance(caption) + 4 * kCaptionPadding,
+                           kActionPicture + metrics.height() + 3 * kCaptionPadding);
+    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    return button;
+}
+
 } // namespace
 
 ConversionWindow::ConversionWindow(Job& job, Dialogs& dialogs,
                                    std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ExportWindow(job, dialogs, owner)
+    , m_mode(job.mode)
     , m_processes(processes ? std::move(processes) : std::make_unique<SystemProcessTable>())
 {}
 
@@ -56,9 +78,43 @@ SourceCounts ConversionWindow::countSource(SourceKind kind, const QString& locat
     return busy([&] { return CountSource(kind, location, *this); });
 }
 
+void ConversionWindow::rescanFavorites()
+{
+    m_whatFrame->takeCounts(countSource(SourceKind::Favorites, job().IELocation), true);
+}
+
 int ConversionWindow::discover(LocationList& list, SourceKind kind)
 {
     return busy([&] { return list.discover(kind, *this); });
+}
+
+void ConversionWindow::countChosenSource(const QString& entry, SourceKind kind)
+{
+    const bool known = entry == m_lastCountedSource && !m_sourceList->chosenPath().isEmpty();
+    if (!known && !m_sourceJustBrowsed) {
+        job().SourceFileLocation = LocationList::pathOf(entry);
+        const SourceCounts counts = countSource(kind, job().SourceFileLocation);
+        m_sourceList->setChosenPath(job().SourceFileLocation);
+        m_lastCountedSource = entry;
+        m_whatFrame->takeCounts(counts);
+    }
+    m_sourceJustBrowsed = false;
+}
+
+void ConversionWindow::takeBrowsedSource(const QString& path, SourceKind kind)
+{
+    const SourceCounts counts = countSource(kind, path);
+    if (counts.links == 0) {
+        dialogs().message(this, noBookmarkMessage());
+        return;
+    }
+    m_sourceList->addBrowsed(path, BrowsedPlace::AfterDiscovered, BrowsedLimit::BeyondDiscovered);
+    m_sourceJustBrowsed = true;
+    job().SourceFileLocation = path;
+    m_sourceList->chooseEntry(path);
+    m_sourceList->setChosenPath(path);
+    m_lastCountedSource = path;
+    m_whatFrame->takeCounts(counts);
 }
 
 bool ConversionWindow::checkSource()
@@ -142,11 +198,105 @@ QWidget* ConversionWindow::tabPage(int index) const
     return m_tabStrip ? m_tabStrip->widget(index) : nullptr;
 }
 
-void ConversionWindow::setBackButton(QAbstractButton* button)
+QPushButton* ConversionWindow::buildActionRow(QWidget* row, const ActionRow& names,
+                                              std::initializer_list<QAbstractButton*> browseButtons)
 {
-    connect(button, &QAbstractButton::clicked, this, &QWidget::close);
+    row->setObjectName(names.rowName);
+    auto* start = actionButton(names.startName, names.startCaption, conversionIcon(m_mode), row);
+    setTag(start, names.startTag);
+    auto* back =
+        actionButton(names.backName, QStringLiteral("Go Back to the Main Window"), backIcon(), row);
+    setTag(back, QStringLiteral("Go Back to the Main Window (ESC)"));
+
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addStretch(1);
+    // Side by side, the buttons look best alike.
+    const int width = std::max(start->minimumWidth(), back->minimumWidth());
+    for (QPushButton* button : {start, back}) {
+        button->setMinimumWidth(width);
+        layout->addWidget(button);
+        ApplyButtonTheme(button);
+    }
+    for (QAbstractButton* button : browseButtons)
+        ApplyButtonTheme(button);
+
+    connect(back, &QAbstractButton::clicked, this, &QWidget::close);
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
+    return start;
+}
+
+QLabel* ConversionWindow::picture(const QString& name, const QIcon& icon, QWidget* parent)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setPixmap(icon.pixmap(QSize(kBrowsePicture, kBrowsePicture)));
+    return label;
+}
+
+QHBoxLayout* ConversionWindow::heading(QLabel* picture, QLabel* caption)
+{
+    auto* layout = new QHBoxLayout;
+    layout->addWidget(picture);
+    layout->addWidget(caption, 1);
+    return layout;
+}
+
+QComboBox* ConversionWindow::locationCombo(const QString& name, int minimumLength, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(name);
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(minimumLength);
+    return combo;
+}
+
+ConversionWindow::FavoritesLocation
+ConversionWindow::createFavoritesLocation(QWidget* parent, const FavoritesLocationNames& names)
+{
+    auto* caption = new QLabel(QStringLiteral("Location of Internet Explorer Favorites:"), parent);
+    caption->setObjectName(names.caption);
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QStringLiteral("txtIELoc"));
+    setTag(field, names.fieldTag);
+    caption->setBuddy(field);
+    auto* browse = browseButton(names.browse, folderIcon(SourceKind::Favorites, true), parent);
+    setTag(browse, QStringLiteral("Select the Favorites Folder Location"));
+    auto* autoButton = new QPushButton(QStringLiteral("Auto"), parent);
+    autoButton->setObjectName(names.autoButton);
+    autoButton->setAutoDefault(false);
+    autoButton->setFixedHeight(browse->height());
+    setTag(autoButton, QStringLiteral("Auto-Detect the Favorites Folder Location"));
+
+    connect(browse, &QPushButton::clicked, this, [this] { BrowseIELocation(*this); });
+    connect(autoButton, &QPushButton::clicked, this, [this, field] {
+        job().IELocation = LocateFavoritesFolder(this, dialogs());
+        field->setText(job().IELocation);
+    });
+    return {heading(picture(names.picture, formIcon(SourceKind::Favorites), parent), caption),
+            field, browse, autoButton};
+}
+
+void ConversionWindow::showFavoritesFolder(QLineEdit* field)
+{
+    if (job().IELocation.isEmpty())
+        job().IELocation = LocateFavoritesFolder(this, dialogs());
+    field->setText(job().IELocation);
+}
+
+void ConversionWindow::countFavoritesAsEdited(QLineEdit* field)
+{
+    connect(field, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text == job().IELocation)
+            rescanFavorites();
+    });
+    connect(field, &QLineEdit::editingFinished, this, [this, field] {
+        if (field->text() != job().IELocation) {
+            job().IELocation = field->text();
+            rescanFavorites();
+        }
+    });
 }
 
 QPushButton* ConversionWindow::browseButton(const QString& name, const QIcon& icon, QWidget* parent)
@@ -162,47 +312,20 @@ QPushButton* ConversionWindow::browseButton(const QString& name, const QIcon& ic
     return button;
 }
 
-QPushButton* ConversionWindow::actionButton(const QString& name, const QString& caption,
-                                            const QIcon& icon, QWidget* parent)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setIcon(icon);
-    button->setIconSize(QSize(kActionPicture, kActionPicture));
-    button->setAutoDefault(false);
-    const QFontMetrics metrics(button->font());
-    button->setMinimumSize(metrics.horizontalAdvance(caption) + 4 * kCaptionPadding,
-                           kActionPicture + metrics.height() + 3 * kCaptionPadding);
-    button->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    return button;
-}
-
-void ConversionWindow::layoutActionButtons(QWidget* row,
-                                           std::initializer_list<QPushButton*> buttons)
-{
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addStretch(1);
-    // Side by side, the buttons look best alike.
-    int width = 0;
-    for (QPushButton* button : buttons)
-        width = std::max(width, button->minimumWidth());
-    for (QPushButton* button : buttons) {
-        button->setMinimumWidth(width);
-        layout->addWidget(button);
-    }
-}
-
-void ConversionWindow::applyButtonThemes(std::initializer_list<QAbstractButton*> buttons)
-{
-    for (QAbstractButton* button : buttons)
-        ApplyButtonTheme(button);
-}
-
 void ConversionWindow::enableHoverHelp()
 {
     m_cat.watchTagged(*this);
     m_cat.showTagsIn(statusBar1());
+}
+
+void ConversionWindow::loadSettings()
+{
+    LoadWindowSettings(static_cast<int>(m_mode), *this, job());
+}
+
+void ConversionWindow::saveSettings()
+{
+    SaveWindowSettings(static_cast<int>(m_mode), *this);
 }
 
 bool ConversionWindow::event(QEvent* event)

@@ -14,7 +14,10 @@
 
 class QAbstractButton;
 class QComboBox;
+class QHBoxLayout;
 class QIcon;
+class QLabel;
+class QLineEdit;
 class QPushButton;
 class QTabWidget;
 
@@ -44,10 +47,12 @@ class ConversionWindow : public ExportWindow
     Q_OBJECT
 
 public:
+    // The window is made for the job's mode, which it keeps.
     ConversionWindow(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
                      QWidget* owner = nullptr);
     ~ConversionWindow() override;
 
+    ExportMode mode() const { return m_mode; }
     const ProcessTable& processes() const { return *m_processes; }
     // "TabStrip1", once created.
     QTabWidget* tabStrip() const { return m_tabStrip; }
@@ -63,8 +68,18 @@ public:
 
     // Counts a source with the busy pointer ("Searching Folder: ..." in the status bar).
     SourceCounts countSource(SourceKind kind, const QString& location);
+    // Counts the job's Favorites folder into the "What to Export" frame.
+    void rescanFavorites();
     // Discovery into a location list with its status texts; returns how many entries it added.
     int discover(LocationList& list, SourceKind kind);
+    // A source file chosen in the source list becomes the job's and is counted into the "What to
+    // Export" frame, unless it is the file counted last and the list still holds it, or the file
+    // just browsed, which the list chose without a need to count it again.
+    void countChosenSource(const QString& entry, SourceKind kind);
+    // A source file picked in the file dialog is counted; one without a link is refused with its
+    // message. Otherwise it joins the source list after the discovered files, becomes the job's
+    // and the list's choice, and its counts go to the frame.
+    void takeBrowsedSource(const QString& path, SourceKind kind);
 
     // The source check of "Select Links...": ValidateExport with sourceOnly. A failure is shown
     // with its repair and gives false.
@@ -93,19 +108,61 @@ protected:
     void setDestinationList(LocationList* list) { m_destinationList = list; }
     void setMenuList(QComboBox* list) { m_menuList = list; }
     void setWhatFrame(WhatToExportFrame* frame) { m_whatFrame = frame; }
-    // The button that closes the window ("Command8"); Esc does the same.
-    void setBackButton(QAbstractButton* button);
     // A small picture button that opens a file or folder dialog; the picture says what it does.
     static QPushButton* browseButton(const QString& name, const QIcon& icon, QWidget* parent);
-    // A large picture button with its caption below the picture (start, back).
-    static QPushButton* actionButton(const QString& name, const QString& caption, const QIcon& icon,
-                                     QWidget* parent);
-    // Lays out the window's bottom row: the action buttons side by side at the right.
-    static void layoutActionButtons(QWidget* row, std::initializer_list<QPushButton*> buttons);
-    // Gives the buttons the themed picture-button look.
-    static void applyButtonThemes(std::initializer_list<QAbstractButton*> buttons);
+    // A browser's picture beside a location's caption.
+    static QLabel* picture(const QString& name, const QIcon& icon, QWidget* parent);
+    static QHBoxLayout* heading(QLabel* picture, QLabel* caption);
+    // A location list's combo box, wide enough for minimumLength characters.
+    static QComboBox* locationCombo(const QString& name, int minimumLength, QWidget* parent);
+
+    // The Favorites folder's location: the Favorites picture and caption
+    // "Location of Internet Explorer Favorites:", the field "txtIELoc", the browse button, which
+    // opens the folder picker, and "Auto", which finds the user's Favorites folder again. The
+    // window lays them out.
+    struct FavoritesLocationNames
+    {
+        QString picture;
+        QString caption;
+        QString fieldTag;
+        QString browse;
+        QString autoButton;
+    };
+    struct FavoritesLocation
+    {
+        QHBoxLayout* heading;
+        QLineEdit* field;
+        QPushButton* browse;
+        QPushButton* autoButton;
+    };
+    FavoritesLocation createFavoritesLocation(QWidget* parent, const FavoritesLocationNames& names);
+    // Shows the job's Favorites folder in the field as the window opens, finding the user's own
+    // when the job has none.
+    void showFavoritesFolder(QLineEdit* field);
+    // The field's folder is counted as it changes: a folder the window puts there (the job's
+    // already) at once, typed text when the editing ends, so that half a path is never walked.
+    void countFavoritesAsEdited(QLineEdit* field);
+
+    // The names and texts of the window's bottom row.
+    struct ActionRow
+    {
+        QString rowName;
+        QString startName;
+        QString startCaption;
+        QString startTag;
+        QString backName;
+    };
+    // Builds the bottom row: the start button with the conversion's picture and the back button
+    // ("Go Back to the Main Window", Esc does the same) side by side at the right. They and the
+    // window's browse buttons given get the themed picture-button look. Returns the start button.
+    QPushButton* buildActionRow(QWidget* row, const ActionRow& names,
+                                std::initializer_list<QAbstractButton*> browseButtons);
     // Starts the hover help for every control that has a tag now.
     void enableHoverHelp();
+    // Loads the mode's saved options and histories into the window and the job.
+    void loadSettings();
+    // Saves them as the window closes.
+    void saveSettings() override;
 
     // Activating the window refreshes the "What to Export" caption: the selected counts may have
     // changed in the selection window.
@@ -115,6 +172,7 @@ protected:
 private:
     void resetList(LocationList* list);
 
+    ExportMode m_mode;
     std::unique_ptr<ProcessTable> m_processes;
     cCaptureTheMouse m_cat;
     QTabWidget* m_tabStrip = nullptr;
@@ -123,6 +181,10 @@ private:
     LocationList* m_destinationList = nullptr;
     QComboBox* m_menuList = nullptr;
     WhatToExportFrame* m_whatFrame = nullptr;
+    // The source list's entry when the source was counted last.
+    QString m_lastCountedSource;
+    // The source was just picked and counted through the file dialog.
+    bool m_sourceJustBrowsed = false;
 };
 
 } // namespace orvalink

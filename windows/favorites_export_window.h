@@ -29,25 +29,17 @@ public:
           QWidget* owner = nullptr);
     ~Form2() override;
 
-    ExportMode mode() const { return m_mode; }
-
-protected:
-    void saveSettings() override;
-
 private:
     void buildSettingsPage(QWidget* page);
     void buildButtons(QWidget* bottom);
 
     // The Favorites folder changed: count it anew. A folder the window (or BrowseIELocation)
     // puts into "txtIELoc" is counted at once; what the user types, when the editing ends.
-    void rescan();
-    void autoLocate();
     void browseDestination();
     void destinationChosen(const QString& entry);
     void RefreshOptions();
     void startExporting();
 
-    ExportMode m_mode;
     QLineEdit* m_favorites = nullptr;
     QLabel* m_destinationLabel = nullptr;
     LocationList* m_destinations = nullptr;

@@ -1,9 +1,7 @@
 #include "windows/favorites_import_window.h"
 
-#include "settings/window_settings.h"
 #include "ui/browse_for_folder.h"
 #include "ui/icons.h"
-#include "windows/browse_ie_location.h"
 #include "windows/location_list.h"
 #include "windows/what_to_export.h"
 
@@ -69,14 +67,13 @@ int optionIndent(const QWidget& option)
 
 Form4::Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
-    , m_mode(job.mode)
     , m_sourceKind(sourceKindOf(job.mode))
 {
     setObjectName(QStringLiteral("Form4"));
     const bool hotlist = m_sourceKind == SourceKind::Hotlist;
     setWindowTitle(hotlist ? QStringLiteral("Opera Bookmarks to IE Favorites - Orvalink")
                            : QStringLiteral("FF Bookmarks to IE Favorites - Orvalink"));
-    setWindowIcon(conversionIcon(m_mode));
+    setWindowIcon(conversionIcon(mode()));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -91,15 +88,13 @@ Form4::Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
 
     // The saved Favorites folder, where-to-export choice and source history; the history's
     // latest file is taken over as a click on it would.
-    LoadWindowSettings(static_cast<int>(m_mode), *this, this->job());
+    loadSettings();
     m_sources->chooseCurrent();
     whatFrame()->optWhatAll()->setChecked(true);
     m_whereNew->setText(datedFolderName(hotlist ? QStringLiteral("Imported from Opera (")
                                                 : QStringLiteral("Imported from FF (")));
 
-    if (this->job().IELocation.isEmpty())
-        this->job().IELocation = LocateFavoritesFolder(this, this->dialogs());
-    m_favorites->setText(this->job().IELocation);
+    showFavoritesFolder(m_favorites);
     m_sources->combo()->setFocus();
 
     discover(*m_sources, m_sourceKind);
@@ -119,22 +114,15 @@ void Form4::buildSettingsPage(QWidget* page)
     auto* grid = new QGridLayout(location);
 
     // Image1 shows a bookmark file, Image3 a hotlist: the source's picture heads its list.
-    auto* image1 = new QLabel(location);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(formIcon(SourceKind::BookmarkFile).pixmap(QSize(20, 20)));
-    auto* image3 = new QLabel(location);
-    image3->setObjectName(QStringLiteral("Image3"));
-    image3->setPixmap(formIcon(SourceKind::Hotlist).pixmap(QSize(20, 20)));
+    auto* image1 = picture(QStringLiteral("Image1"), formIcon(SourceKind::BookmarkFile), location);
+    auto* image3 = picture(QStringLiteral("Image3"), formIcon(SourceKind::Hotlist), location);
     (hotlist ? image1 : image3)->hide();
 
     auto* label1 = new QLabel(hotlist ? QStringLiteral("Location of Opera Hotlist:")
                                       : QStringLiteral("Location of Firefox Bookmarks:"),
                               location);
     label1->setObjectName(QStringLiteral("Label1"));
-    auto* combo = new QComboBox(location);
-    combo->setObjectName(QStringLiteral("cboNNLoc"));
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(36);
+    QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 36, location);
     label1->setBuddy(combo);
     m_sources = new LocationList(combo,
                                  hotlist ? QStringLiteral("- Please Select an Opera Hotlist File -")
@@ -146,37 +134,19 @@ void Form4::buildSettingsPage(QWidget* page)
     setTag(browseSourceButton, hotlist ? QStringLiteral("Select the Opera Hotlist File to Export")
                                        : QStringLiteral("Select the Bookmark File to Export"));
 
-    auto* favoritesPicture = new QLabel(location);
-    favoritesPicture->setPixmap(formIcon(SourceKind::Favorites).pixmap(QSize(20, 20)));
-    auto* label3 = new QLabel(QStringLiteral("Location of Internet Explorer Favorites:"), location);
-    label3->setObjectName(QStringLiteral("Label3"));
-    m_favorites = new QLineEdit(location);
-    m_favorites->setObjectName(QStringLiteral("txtIELoc"));
-    setTag(m_favorites, QStringLiteral("Favorites Folder Location Where Export the Bookmarks"));
-    label3->setBuddy(m_favorites);
-    auto* browseFavorites = browseButton(QStringLiteral("NNcmdIEBrowse"),
-                                         folderIcon(SourceKind::Favorites, true), location);
-    setTag(browseFavorites, QStringLiteral("Select the Favorites Folder Location"));
-    auto* autoButton = new QPushButton(QStringLiteral("Auto"), location);
-    autoButton->setObjectName(QStringLiteral("NNcmdIEAuto"));
-    autoButton->setAutoDefault(false);
-    autoButton->setFixedHeight(browseFavorites->height());
-    setTag(autoButton, QStringLiteral("Auto-Detect the Favorites Folder Location"));
+    const FavoritesLocation favorites = createFavoritesLocation(
+        location, {QString(), QStringLiteral("Label3"),
+                   QStringLiteral("Favorites Folder Location Where Export the Bookmarks"),
+                   QStringLiteral("NNcmdIEBrowse"), QStringLiteral("NNcmdIEAuto")});
+    m_favorites = favorites.field;
 
-    auto* sourceHeading = new QHBoxLayout;
-    sourceHeading->addWidget(hotlist ? image3 : image1);
-    sourceHeading->addWidget(label1, 1);
-    auto* favoritesHeading = new QHBoxLayout;
-    favoritesHeading->addWidget(favoritesPicture);
-    favoritesHeading->addWidget(label3, 1);
-
-    grid->addLayout(sourceHeading, 0, 0, 1, 3);
+    grid->addLayout(heading(hotlist ? image3 : image1, label1), 0, 0, 1, 3);
     grid->addWidget(combo, 1, 0, 1, 2);
     grid->addWidget(browseSourceButton, 1, 2);
-    grid->addLayout(favoritesHeading, 2, 0, 1, 3);
+    grid->addLayout(favorites.heading, 2, 0, 1, 3);
     grid->addWidget(m_favorites, 3, 0);
-    grid->addWidget(autoButton, 3, 1);
-    grid->addWidget(browseFavorites, 3, 2);
+    grid->addWidget(favorites.autoButton, 3, 1);
+    grid->addWidget(favorites.browse, 3, 2);
     grid->setColumnStretch(0, 1);
     grid->setVerticalSpacing(6);
 
@@ -196,8 +166,6 @@ void Form4::buildSettingsPage(QWidget* page)
 
     connect(m_sources, &LocationList::entryChosen, this, &Form4::sourceChosen);
     connect(browseSourceButton, &QPushButton::clicked, this, &Form4::browseSource);
-    connect(browseFavorites, &QPushButton::clicked, this, [this] { BrowseIELocation(*this); });
-    connect(autoButton, &QPushButton::clicked, this, &Form4::autoLocate);
     connect(m_favorites, &QLineEdit::textChanged, this, &Form4::favoritesEdited);
 }
 
@@ -260,17 +228,12 @@ void Form4::buildOptionsPage(QWidget* page)
 
 void Form4::buildButtons(QWidget* bottom)
 {
-    bottom->setObjectName(QStringLiteral("Frame2"));
-    auto* start = actionButton(QStringLiteral("Command10"), QStringLiteral("Start Exporting"),
-                               conversionIcon(m_mode), bottom);
-    setTag(start, QStringLiteral("Start the Exportation"));
-    auto* exit = actionButton(QStringLiteral("NNcmdExit"),
-                              QStringLiteral("Go Back to the Main Window"), backIcon(), bottom);
-    setTag(exit, QStringLiteral("Go Back to the Main Window (ESC)"));
-    layoutActionButtons(bottom, {start, exit});
-    applyButtonThemes({findChild<QPushButton*>(QStringLiteral("NNcmdIEBrowse")),
-                       findChild<QPushButton*>(QStringLiteral("NNcmdNNBrowse")), exit, start});
-    setBackButton(exit);
+    auto* start = buildActionRow(
+        bottom,
+        {QStringLiteral("Frame2"), QStringLiteral("Command10"), QStringLiteral("Start Exporting"),
+         QStringLiteral("Start the Exportation"), QStringLiteral("NNcmdExit")},
+        {findChild<QPushButton*>(QStringLiteral("NNcmdIEBrowse")),
+         findChild<QPushButton*>(QStringLiteral("NNcmdNNBrowse"))});
     connect(start, &QPushButton::clicked, this, &Form4::startExporting);
 }
 
@@ -321,12 +284,6 @@ bool Form4::sourceChosenTest()
                                         MessageIcon::Information});
     m_sources->combo()->setFocus();
     return false;
-}
-
-void Form4::autoLocate()
-{
-    job().IELocation = LocateFavoritesFolder(this, dialogs());
-    m_favorites->setText(job().IELocation);
 }
 
 void Form4::favoritesEdited(const QString& text)
@@ -397,11 +354,6 @@ void Form4::startExporting()
     ExportRequest request;
     request.favorites = favoritesOptions();
     runExport(request);
-}
-
-void Form4::saveSettings()
-{
-    SaveWindowSettings(static_cast<int>(m_mode), *this);
 }
 
 } // namespace orvalink

@@ -35,14 +35,9 @@ public:
           QWidget* owner = nullptr);
     ~Form4() override;
 
-    ExportMode mode() const { return m_mode; }
-
     // Refreshes the "What to Export" frame after the source changed: the selection over the old
     // source goes, the counts become the new source's, and the status bar reads "Ready".
     void AggiornaWhatToExport(const SourceCounts& counts);
-
-protected:
-    void saveSettings() override;
 
 private:
     void buildSettingsPage(QWidget* page);
@@ -52,7 +47,6 @@ private:
     void sourceChosen(const QString& entry);
     void browseSource();
     bool sourceChosenTest();
-    void autoLocate();
     // The Favorites folder in "txtIELoc" changed: it is the job's destination from now on, and an
     // existing subfolder picked under the old one means nothing there.
     void favoritesEdited(const QString& text);
@@ -62,7 +56,6 @@ private:
     void startExporting();
     FavoritesExportOptions favoritesOptions() const;
 
-    ExportMode m_mode;
     SourceKind m_sourceKind;
     LocationList* m_sources = nullptr;
     QLineEdit* m_favorites = nullptr;

@@ -1,6 +1,5 @@
 #include "windows/firefox_opera_window.h"
 
-#include "settings/window_settings.h"
 #include "sources/file_helpers.h"
 #include "ui/icons.h"
 #include "windows/file_destination_options.h"
@@ -38,36 +37,17 @@ QString placeholder(SourceKind kind)
                                        : QStringLiteral("- Please Select a Bookmark File -");
 }
 
-QComboBox* locationCombo(const QString& name, QWidget* parent)
-{
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(name);
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(50);
-    return combo;
-}
-
-// A location's heading: the browser's picture and the label.
-QHBoxLayout* heading(QLabel* picture, QLabel* label)
-{
-    auto* row = new QHBoxLayout;
-    row->addWidget(picture);
-    row->addWidget(label, 1);
-    return row;
-}
-
 } // namespace
 
 Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
-    , m_mode(job.mode)
     , m_sourceKind(toOpera(job.mode) ? SourceKind::BookmarkFile : SourceKind::Hotlist)
 {
     setObjectName(QStringLiteral("Form6"));
-    const bool opera = toOpera(m_mode);
+    const bool opera = toOpera(mode());
     setWindowTitle(opera ? QStringLiteral("FF Bookmarks to Opera Bookmarks - Orvalink")
                          : QStringLiteral("Opera Bookmarks to FF Bookmarks - Orvalink"));
-    setWindowIcon(conversionIcon(m_mode));
+    setWindowIcon(conversionIcon(mode()));
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -85,7 +65,7 @@ Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     resize(sizeHint());
 
     // The saved options and both histories; each history's latest file is taken over.
-    LoadWindowSettings(static_cast<int>(m_mode), *this, this->job());
+    loadSettings();
     m_sources->chooseCurrent();
     m_destinations->chooseCurrent();
     m_options->txtWhereNew()->setText(datedFolderName(
@@ -104,7 +84,7 @@ Form6::~Form6() = default;
 
 void Form6::buildSettingsPage(QWidget* page)
 {
-    const bool opera = toOpera(m_mode);
+    const bool opera = toOpera(mode());
     const SourceKind destinationKind = opera ? SourceKind::Hotlist : SourceKind::BookmarkFile;
 
     WhatToExportNames names;
@@ -117,16 +97,12 @@ void Form6::buildSettingsPage(QWidget* page)
     auto* grid = new QGridLayout(location);
 
     // Image1 shows Firefox, Image3 Opera, each beside its browser's list.
-    auto* image1 = new QLabel(location);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setPixmap(formIcon(SourceKind::BookmarkFile).pixmap(QSize(20, 20)));
-    auto* image3 = new QLabel(location);
-    image3->setObjectName(QStringLiteral("Image3"));
-    image3->setPixmap(formIcon(SourceKind::Hotlist).pixmap(QSize(20, 20)));
+    auto* image1 = picture(QStringLiteral("Image1"), formIcon(SourceKind::BookmarkFile), location);
+    auto* image3 = picture(QStringLiteral("Image3"), formIcon(SourceKind::Hotlist), location);
 
     auto* label3 = new QLabel(locationCaption(m_sourceKind), location);
     label3->setObjectName(QStringLiteral("Label3"));
-    QComboBox* from = locationCombo(QStringLiteral("cboFromLoc"), location);
+    QComboBox* from = locationCombo(QStringLiteral("cboFromLoc"), 50, location);
     label3->setBuddy(from);
     m_sources = new LocationList(from, placeholder(m_sourceKind), this);
     setSourceList(m_sources);
@@ -137,7 +113,7 @@ void Form6::buildSettingsPage(QWidget* page)
 
     m_destinationLabel = new QLabel(locationCaption(destinationKind), location);
     m_destinationLabel->setObjectName(QStringLiteral("Label1"));
-    QComboBox* to = locationCombo(QStringLiteral("cboNNLoc"), location);
+    QComboBox* to = locationCombo(QStringLiteral("cboNNLoc"), 50, location);
     m_destinationLabel->setBuddy(to);
     m_destinations = new LocationList(to, placeholder(destinationKind), this);
     setDestinationList(m_destinations);
@@ -169,32 +145,18 @@ void Form6::buildSettingsPage(QWidget* page)
 
 void Form6::buildButtons(QWidget* bottom)
 {
-    bottom->setObjectName(QStringLiteral("Frame2"));
-    auto* start = actionButton(QStringLiteral("Command10"), QStringLiteral("Start Exporting"),
-                               conversionIcon(m_mode), bottom);
-    setTag(start, QStringLiteral("Start Exporting"));
-    auto* back = actionButton(QStringLiteral("Command8"),
-                              QStringLiteral("Go Back to the Main Window"), backIcon(), bottom);
-    setTag(back, QStringLiteral("Go Back to the Main Window (ESC)"));
-    layoutActionButtons(bottom, {start, back});
-    applyButtonThemes({findChild<QPushButton*>(QStringLiteral("cmdSelectFrom")), back, start,
-                       findChild<QPushButton*>(QStringLiteral("Command2"))});
-    setBackButton(back);
+    auto* start = buildActionRow(bottom,
+                                 {QStringLiteral("Frame2"), QStringLiteral("Command10"),
+                                  QStringLiteral("Start Exporting"),
+                                  QStringLiteral("Start Exporting"), QStringLiteral("Command8")},
+                                 {findChild<QPushButton*>(QStringLiteral("cmdSelectFrom")),
+                                  findChild<QPushButton*>(QStringLiteral("Command2"))});
     connect(start, &QPushButton::clicked, this, &Form6::startExporting);
 }
 
 void Form6::sourceChosen(const QString& entry)
 {
-    // The same file again is not counted again, unless the list lost it meanwhile.
-    const bool known = entry == m_lastScannedSource && !m_sources->chosenPath().isEmpty();
-    if (!known && !m_sourceJustBrowsed) {
-        job().SourceFileLocation = LocationList::pathOf(entry);
-        const SourceCounts counts = countSource(m_sourceKind, job().SourceFileLocation);
-        m_sources->setChosenPath(job().SourceFileLocation);
-        m_lastScannedSource = entry;
-        countRefresh(counts);
-    }
-    m_sourceJustBrowsed = false;
+    countChosenSource(entry, m_sourceKind);
 }
 
 void Form6::browseSource()
@@ -202,18 +164,7 @@ void Form6::browseSource()
     const QString chosen = dialogs().openFile(this, sourceFileRequest(m_sourceKind));
     if (chosen.isEmpty())
         return;
-    const SourceCounts counts = countSource(m_sourceKind, chosen);
-    if (counts.links == 0) {
-        dialogs().message(this, noBookmarkMessage());
-        return;
-    }
-    m_sources->addBrowsed(chosen, BrowsedPlace::AfterDiscovered, BrowsedLimit::BeyondDiscovered);
-    m_sourceJustBrowsed = true;
-    job().SourceFileLocation = chosen;
-    m_sources->chooseEntry(chosen);
-    m_sources->setChosenPath(chosen);
-    m_lastScannedSource = chosen;
-    countRefresh(counts);
+    takeBrowsedSource(chosen, m_sourceKind);
 }
 
 void Form6::destinationChosen(const QString& entry)
@@ -226,7 +177,7 @@ void Form6::destinationChosen(const QString& entry)
 
 void Form6::browseDestination()
 {
-    const bool opera = toOpera(m_mode);
+    const bool opera = toOpera(mode());
     FileDialogRequest request;
     if (opera) {
         request.title = QStringLiteral("Select Where To Export The FF Bookmarks");
@@ -246,16 +197,11 @@ void Form6::browseDestination()
     m_destinations->chooseEntry(chosen);
 }
 
-void Form6::countRefresh(const SourceCounts& counts)
-{
-    whatFrame()->takeCounts(counts);
-}
-
 void Form6::RefreshOptions()
 {
     const bool exists = FileExists(job().DestinationFileLocation);
     m_destinationLabel->setText(
-        locationCaption(toOpera(m_mode) ? SourceKind::Hotlist : SourceKind::BookmarkFile) +
+        locationCaption(toOpera(mode()) ? SourceKind::Hotlist : SourceKind::BookmarkFile) +
         (exists ? QStringLiteral(" (File Exists)") : QStringLiteral(" (New File)")));
     m_options->RefreshOptions(exists);
 }
@@ -283,11 +229,6 @@ void Form6::startExporting()
     request.file.exportAll = whatFrame()->exportsAll();
     if (runExport(request).completed())
         RefreshOptions();
-}
-
-void Form6::saveSettings()
-{
-    SaveWindowSettings(static_cast<int>(m_mode), *this);
 }
 
 } // namespace orvalink

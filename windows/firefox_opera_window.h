@@ -29,11 +29,6 @@ public:
           QWidget* owner = nullptr);
     ~Form6() override;
 
-    ExportMode mode() const { return m_mode; }
-
-protected:
-    void saveSettings() override;
-
 private:
     void buildSettingsPage(QWidget* page);
     void buildButtons(QWidget* bottom);
@@ -42,22 +37,14 @@ private:
     void browseSource();
     void destinationChosen(const QString& entry);
     void browseDestination();
-    // The source was counted: the counts become the job's and the frame's.
-    void countRefresh(const SourceCounts& counts);
     void RefreshOptions();
     void startExporting();
 
-    ExportMode m_mode;
     SourceKind m_sourceKind;
     QLabel* m_destinationLabel = nullptr;
     LocationList* m_sources = nullptr;
     LocationList* m_destinations = nullptr;
     FileDestinationOptions* m_options = nullptr;
-    // The source list's text when the source was counted last.
-    QString m_lastScannedSource;
-    // The source was just picked and counted through the file dialog; choosing it in the list
-    // does not count it again.
-    bool m_sourceJustBrowsed = false;
 };
 
 } // namespace orvalink
