@@ -439,17 +439,6 @@ void Form5::browseSource()
     takeBrowsedSource(chosen, m_kind);
 }
 
-bool Form5::sourceFileChosen()
-{
-    if (!m_sources->isPlaceholderShown())
-        return true;
-    dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
-                                        {QStringLiteral("Please, Select a Bookmark File.")},
-                                        MessageIcon::Information});
-    m_sources->combo()->setFocus();
-    return false;
-}
-
 // Page file --------------------------------------------------------------------------------
 
 void Form5::pageChosen(const QString& entry)

@@ -66,7 +66,6 @@ private:
     // Source.
     void sourceChosen(const QString& entry);
     void browseSource();
-    bool sourceFileChosen();
 
     // Page file.
     void pageChosen(const QString& entry);

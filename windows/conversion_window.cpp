@@ -117,6 +117,17 @@ void ConversionWindow::takeBrowsedSource(const QString& path, SourceKind kind)
     m_whatFrame->takeCounts(counts);
 }
 
+bool ConversionWindow::sourceFileChosen()
+{
+    if (!m_sourceList->isPlaceholderShown())
+        return true;
+    dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
+                                        {QStringLiteral("Please, Select a Bookmark File.")},
+                                        MessageIcon::Information});
+    m_sourceList->combo()->setFocus();
+    return false;
+}
+
 bool ConversionWindow::checkSource()
 {
     const Result<void, CheckFailure> checked =

@@ -81,6 +81,9 @@ public:
     // and the list's choice, and its counts go to the frame.
     void takeBrowsedSource(const QString& path, SourceKind kind);
 
+    // Whether a file is chosen in the source list; when the placeholder shows, the user is told
+    // ("Bookmark File Not Selected") and the list takes the focus.
+    bool sourceFileChosen();
     // The source check of "Select Links...": ValidateExport with sourceOnly. A failure is shown
     // with its repair and gives false.
     bool checkSource();

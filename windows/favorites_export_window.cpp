@@ -138,14 +138,9 @@ void Form2::buildButtons(QWidget* bottom)
 
 void Form2::browseDestination()
 {
-    const bool opera = toOpera(mode());
-    FileDialogRequest request;
-    request.title = QStringLiteral("Select Where To Export The IE Favorites");
-    request.filter = opera ? QStringLiteral("All Files (*.*)|*.*|Opera Hotlist Files|*.adr|")
-                           : QStringLiteral("All Files (*.*)|*.*|HTML Files|*.html;*.htm|");
-    request.defaultExtension = opera ? QStringLiteral("adr") : QStringLiteral("htm");
-    request.filterIndex = 2;
-    request.confirmOverwrite = true;
+    const FileDialogRequest request =
+        destinationFileRequest(toOpera(mode()) ? SourceKind::Hotlist : SourceKind::BookmarkFile,
+                               QStringLiteral("Select Where To Export The IE Favorites"));
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())
         return;

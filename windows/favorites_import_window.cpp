@@ -156,7 +156,7 @@ void Form4::buildSettingsPage(QWidget* page)
     names.select = QStringLiteral("NNcmdSelect");
     names.allTag = QStringLiteral("Export All Folders and Links contained in the Bookmark File");
     auto* what = new WhatToExportFrame(*this, names, page);
-    what->setSourceChosenTest([this] { return sourceChosenTest(); });
+    what->setSourceChosenTest([this] { return sourceFileChosen(); });
     setWhatFrame(what);
 
     auto* layout = new QVBoxLayout(page);
@@ -273,17 +273,6 @@ void Form4::browseSource()
     job().SourceFileLocation = chosen;
     m_sources->setChosenPath(chosen);
     AggiornaWhatToExport(counts);
-}
-
-bool Form4::sourceChosenTest()
-{
-    if (!m_sources->isPlaceholderShown())
-        return true;
-    dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
-                                        {QStringLiteral("Please, Select a Bookmark File.")},
-                                        MessageIcon::Information});
-    m_sources->combo()->setFocus();
-    return false;
 }
 
 void Form4::favoritesEdited(const QString& text)

@@ -46,7 +46,6 @@ private:
 
     void sourceChosen(const QString& entry);
     void browseSource();
-    bool sourceChosenTest();
     // The Favorites folder in "txtIELoc" changed: it is the job's destination from now on, and an
     // existing subfolder picked under the old one means nothing there.
     void favoritesEdited(const QString& text);

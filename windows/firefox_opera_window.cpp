@@ -178,18 +178,10 @@ void Form6::destinationChosen(const QString& entry)
 void Form6::browseDestination()
 {
     const bool opera = toOpera(mode());
-    FileDialogRequest request;
-    if (opera) {
-        request.title = QStringLiteral("Select Where To Export The FF Bookmarks");
-        request.defaultExtension = QStringLiteral("adr");
-        request.filter = QStringLiteral("All Files (*.*)|*.*|Opera Hotlist Files|*.adr|");
-    } else {
-        request.title = QStringLiteral("Select Where To Export The Opera Bookmarks");
-        request.defaultExtension = QStringLiteral("htm");
-        request.filter = QStringLiteral("All Files (*.*)|*.*|HTML Files|*.html;*.htm|");
-    }
-    request.filterIndex = 2;
-    request.confirmOverwrite = true;
+    const FileDialogRequest request = destinationFileRequest(
+        opera ? SourceKind::Hotlist : SourceKind::BookmarkFile,
+        opera ? QStringLiteral("Select Where To Export The FF Bookmarks")
+              : QStringLiteral("Select Where To Export The Opera Bookmarks"));
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())
         return;

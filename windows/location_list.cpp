@@ -219,6 +219,22 @@ FileDialogRequest sourceFileRequest(SourceKind kind)
     return request;
 }
 
+FileDialogRequest destinationFileRequest(SourceKind kind, const QString& title)
+{
+    FileDialogRequest request;
+    request.title = title;
+    if (kind == SourceKind::Hotlist) {
+        request.filter = QStringLiteral("All Files (*.*)|*.*|Opera Hotlist Files|*.adr|");
+        request.defaultExtension = QStringLiteral("adr");
+    } else {
+        request.filter = QStringLiteral("All Files (*.*)|*.*|HTML Files|*.html;*.htm|");
+        request.defaultExtension = QStringLiteral("htm");
+    }
+    request.filterIndex = 2;
+    request.confirmOverwrite = true;
+    return request;
+}
+
 UserMessage noBookmarkMessage()
 {
     return UserMessage{QStringLiteral("Select a Bookmark File"),

@@ -123,6 +123,10 @@ private:
 // files) or "Select an Opera Hotlist File" (hotlist files), the second filter shown first, the
 // file must exist.
 FileDialogRequest sourceFileRequest(SourceKind kind);
+// The file dialog that picks a bookmark file or hotlist to write, with its title: HTML files or
+// Opera hotlist files, the second filter shown first, an existing file replaced only when the
+// user agrees.
+FileDialogRequest destinationFileRequest(SourceKind kind, const QString& title);
 
 // A browsed source file that holds no link: "Select a Bookmark File" / "The Selected File Does
 // Not Contain Any Bookmark.", no icon.
