@@ -32,6 +32,7 @@ class WhatToExportFrame;
 // - hover help: a control's "Tag" shows in the status bar while the pointer is over it;
 // - the back button ("Go Back to the Main Window", Esc) and themed picture buttons;
 // - counting a source and discovering browser files with the busy pointer and status texts;
+// - the source file list counting the file chosen, and the Favorites folder's location row;
 // - the checks and the export through RunExport, showing what they return: the messages, the
 //   window's repairs after a failed check, "Ready".
 //
@@ -68,22 +69,8 @@ public:
 
     // Counts a source with the busy pointer ("Searching Folder: ..." in the status bar).
     SourceCounts countSource(SourceKind kind, const QString& location);
-    // Counts the job's Favorites folder into the "What to Export" frame.
-    void rescanFavorites();
     // Discovery into a location list with its status texts; returns how many entries it added.
     int discover(LocationList& list, SourceKind kind);
-    // A source file chosen in the source list becomes the job's and is counted into the "What to
-    // Export" frame, unless it is the file counted last and the list still holds it, or the file
-    // just browsed, which the list chose without a need to count it again.
-    void countChosenSource(const QString& entry, SourceKind kind);
-    // A source file picked in the file dialog is counted; one without a link is refused with its
-    // message. Otherwise it joins the source list after the discovered files, becomes the job's
-    // and the list's choice, and its counts go to the frame.
-    void takeBrowsedSource(const QString& path, SourceKind kind);
-
-    // Whether a file is chosen in the source list; when the placeholder shows, the user is told
-    // ("Bookmark File Not Selected") and the list takes the focus.
-    bool sourceFileChosen();
     // The source check of "Select Links...": ValidateExport with sourceOnly. A failure is shown
     // with its repair and gives false.
     bool checkSource();
@@ -118,6 +105,20 @@ protected:
     static QHBoxLayout* heading(QLabel* picture, QLabel* caption);
     // A location list's combo box, wide enough for minimumLength characters.
     static QComboBox* locationCombo(const QString& name, int minimumLength, QWidget* parent);
+
+    // Counts the job's Favorites folder into the "What to Export" frame.
+    void rescanFavorites();
+    // A source file chosen in the source list becomes the job's and is counted into the "What to
+    // Export" frame, unless it is the file counted last and the list still holds it, or the file
+    // just browsed, which the list chose without a need to count it again.
+    void countChosenSource(const QString& entry, SourceKind kind);
+    // A source file picked in the file dialog is counted; one without a link is refused with its
+    // message. Otherwise it joins the source list after the discovered files, becomes the job's
+    // and the list's choice, and its counts go to the frame.
+    void takeBrowsedSource(const QString& path, SourceKind kind);
+    // Whether a file is chosen in the source list; when the placeholder shows, the user is told
+    // ("Bookmark File Not Selected") and the list takes the focus.
+    bool sourceFileChosen();
 
     // The Favorites folder's location: the Favorites picture and caption
     // "Location of Internet Explorer Favorites:", the field "txtIELoc", the browse button, which
