@@ -5,13 +5,6 @@
 
 namespace orvalink {
 
-namespace {
-
-constexpr quint8 kShownChecked = 1;
-constexpr quint8 kShownBold = 2;
-
-} // namespace
-
 EntryListModel::EntryListModel(const BookmarkModel& source, const SelectionImages& images,
                                QObject* parent)
     : QAbstractTableModel(parent)
@@ -22,12 +15,11 @@ EntryListModel::EntryListModel(const BookmarkModel& source, const SelectionImage
     m_boldFont.setBold(true);
 }
 
-quint8 EntryListModel::shownState(int linkRow) const
+ShownLook EntryListModel::lookOf(int linkRow) const
 {
     const LinkRecord& entry = m_source.link(linkRow);
     const bool bold = entry.isSubfolder() && m_source.isBold(entry.SubfolderRow);
-    return static_cast<quint8>((m_source.entryChecked(linkRow) ? kShownChecked : 0) |
-                               (bold ? kShownBold : 0));
+    return {m_source.entryChecked(linkRow), bold};
 }
 
 void EntryListModel::setFolder(int folderRow, EntryColumn column, bool descending)
@@ -41,7 +33,7 @@ void EntryListModel::setFolder(int folderRow, EntryColumn column, bool descendin
     m_shown.clear();
     m_shown.reserve(m_rows.size());
     for (int linkRow : m_rows)
-        m_shown.push_back(shownState(linkRow));
+        m_shown.push_back(lookOf(linkRow));
     endResetModel();
     emit headerDataChanged(Qt::Horizontal, std::min(oldSection, sectionOf(column)),
                            std::max(oldSection, sectionOf(column)));
@@ -57,7 +49,7 @@ void EntryListModel::sortBy(EntryColumn column, bool descending)
         const std::vector<int> oldRows = m_rows;
         m_rows = sortedEntryRows(m_source, m_folder, column, descending);
         for (size_t i = 0; i < m_rows.size(); ++i)
-            m_shown[i] = shownState(m_rows[i]);
+            m_shown[i] = lookOf(m_rows[i]);
         // Highlighted and current entries follow their rows to their new places.
         const int firstLink = m_source.folder(m_folder).FirstLink;
         std::vector<int> newRowOfLink(m_rows.size());
@@ -89,7 +81,7 @@ void EntryListModel::refresh()
         first = -1;
     };
     for (size_t i = 0; i < m_rows.size(); ++i) {
-        const quint8 now = shownState(m_rows[i]);
+        const ShownLook now = lookOf(m_rows[i]);
         if (now == m_shown[i]) {
             flush(static_cast<int>(i));
             continue;
@@ -141,7 +133,7 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const
             return {};
         return m_source.entryChecked(linkRow) ? Qt::Checked : Qt::Unchecked;
     case Qt::FontRole:
-        return (shownState(linkRow) & kShownBold) != 0 ? QVariant(m_boldFont) : QVariant();
+        return lookOf(linkRow).bold ? QVariant(m_boldFont) : QVariant();
     default:
         return {};
     }

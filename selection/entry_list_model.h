@@ -3,6 +3,7 @@
 #include "model/bookmark_model.h"
 #include "model/entry_order.h"
 #include "selection/selection_images.h"
+#include "selection/shown_look.h"
 
 #include <QAbstractTableModel>
 #include <QFont>
@@ -50,7 +51,8 @@ signals:
     void checkRequested(int linkRow, bool checked);
 
 private:
-    quint8 shownState(int linkRow) const;
+    // How an entry looks now.
+    ShownLook lookOf(int linkRow) const;
     static int sectionOf(EntryColumn column) { return static_cast<int>(column) - 1; }
 
     const BookmarkModel& m_source;
@@ -61,7 +63,7 @@ private:
     bool m_descending = false;
     // The link table rows in list order, and what each list row showed when last announced.
     std::vector<int> m_rows;
-    std::vector<quint8> m_shown;
+    std::vector<ShownLook> m_shown;
 };
 
 } // namespace orvalink

@@ -4,13 +4,6 @@
 
 namespace orvalink {
 
-namespace {
-
-constexpr quint8 kShownChecked = 1;
-constexpr quint8 kShownBold = 2;
-
-} // namespace
-
 FolderTreeModel::FolderTreeModel(const BookmarkModel& source, const SelectionImages& images,
                                  QObject* parent)
     : QAbstractItemModel(parent)
@@ -26,14 +19,14 @@ FolderTreeModel::FolderTreeModel(const BookmarkModel& source, const SelectionIma
         const std::vector<int>& children = tree.children(node);
         for (size_t i = 0; i < children.size(); ++i)
             m_rowInParent[static_cast<size_t>(children[i])] = static_cast<int>(i);
-        m_shown[static_cast<size_t>(node)] = shownState(node);
+        m_shown[static_cast<size_t>(node)] = lookOf(node);
     }
 }
 
-quint8 FolderTreeModel::shownState(int node) const
+ShownLook FolderTreeModel::lookOf(int node) const
 {
     const FolderTree::Node& item = m_source.tree().node(node);
-    return static_cast<quint8>((item.checked ? kShownChecked : 0) | (item.bold ? kShownBold : 0));
+    return {item.checked, item.bold};
 }
 
 QModelIndex FolderTreeModel::indexOfNode(int node) const
@@ -75,8 +68,8 @@ void FolderTreeModel::refresh()
         int first = -1;
         int last = -1;
         auto visit = [&](int node) {
-            const quint8 now = shownState(node);
-            quint8& shown = m_shown[static_cast<size_t>(node)];
+            const ShownLook now = lookOf(node);
+            ShownLook& shown = m_shown[static_cast<size_t>(node)];
             if (now == shown)
                 return;
             shown = now;

@@ -2,6 +2,7 @@
 
 #include "model/bookmark_model.h"
 #include "selection/selection_images.h"
+#include "selection/shown_look.h"
 
 #include <QAbstractItemModel>
 #include <QFont>
@@ -45,8 +46,8 @@ signals:
     void checkRequested(int node, bool checked);
 
 private:
-    // What an item showed when it was last announced: bit 0 checked, bit 1 bold.
-    quint8 shownState(int node) const;
+    // How an item looks now.
+    ShownLook lookOf(int node) const;
     void announce(int node);
 
     const BookmarkModel& m_source;
@@ -54,7 +55,7 @@ private:
     QFont m_boldFont;
     // The position of each node among its siblings; the tree does not change once loaded.
     std::vector<int> m_rowInParent;
-    std::vector<quint8> m_shown;
+    std::vector<ShownLook> m_shown;
     int m_currentNode = FolderTree::NoNode;
 };
 
