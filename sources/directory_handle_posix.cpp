@@ -2,6 +2,7 @@
 #include "sources/text_decoding.h"
 
 #include <QFile>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -98,13 +99,19 @@ DirectoryHandle DirectoryHandle::open(const QString& path)
         ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
 }
 
-DirectoryHandle DirectoryHandle::openChild(const QByteArray& rawName) const
+DirectoryHandle DirectoryHandle::openChild(const QByteArray& rawName, Links links) const
 {
     if (!isValid() || rawName.isEmpty()) {
         errno = EBADF;
         return {};
     }
-    return DirectoryHandle(::openat(m_fd, rawName.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    const int flags =
+        O_RDONLY | O_DIRECTORY | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    const int fd = ::openat(m_fd, rawName.constData(), flags);
+    // The link is refused for what it is: not a directory of this one's.
+    if (fd < 0 && errno == ELOOP)
+        errno = ENOTDIR;
+    return DirectoryHandle(fd);
 }
 
 bool DirectoryHandle::identity(quint64& device, quint64& inode) const
@@ -226,6 +233,71 @@ std::optional<QByteArray> DirectoryHandle::readFile(const QByteArray& rawName, q
     if (failed)
         return std::nullopt;
     return bytes;
+}
+
+EntryType DirectoryHandle::entryType(const QByteArray& rawName) const
+{
+    struct stat status
+    {};
+    if (!isValid() || rawName.isEmpty() ||
+        ::fstatat(m_fd, rawName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return EntryType::Missing;
+    if (S_ISDIR(status.st_mode))
+        return EntryType::Directory;
+    return S_ISREG(status.st_mode) ? EntryType::RegularFile : EntryType::Other;
+}
+
+bool DirectoryHandle::makeDirectory(const QByteArray& rawName) const
+{
+    if (!isValid() || rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    return ::mkdirat(m_fd, rawName.constData(), 0777) == 0;
+}
+
+bool DirectoryHandle::writeFile(const QByteArray& rawName, QByteArrayView contents) const
+{
+    if (!isValid() || rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    // A new name of our own beside the file; O_EXCL never opens what stands there already.
+    QByteArray temporary;
+    int fd = -1;
+    do {
+        temporary =
+            ".orvalink-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+        fd = ::openat(m_fd, temporary.constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0666);
+    } while (fd < 0 && (errno == EEXIST || errno == EINTR));
+    if (fd < 0)
+        return false;
+
+    int error = 0;
+    // A write may take only part of the bytes (the file size limit reached) and report the
+    // reason only when asked for the rest.
+    while (!contents.isEmpty()) {
+        const ssize_t n = ::write(fd, contents.data(), static_cast<size_t>(contents.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        contents = contents.sliced(n);
+    }
+    // Linux releases the descriptor even when close() reports an error: nothing to retry.
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::renameat(m_fd, temporary.constData(), m_fd, rawName.constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlinkat(m_fd, temporary.constData(), 0);
+        errno = error;
+        return false;
+    }
+    return true;
 }
 
 } // namespace orvalink

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRandomGenerator>
 #include <cerrno>
 #include <string>
 #include <utility>
@@ -75,6 +76,14 @@ int errnoFor(DWORD error)
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
         return EACCES;
+    case ERROR_ALREADY_EXISTS:
+    case ERROR_FILE_EXISTS:
+        return EEXIST;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+        return ENOSPC;
+    case ERROR_WRITE_PROTECT:
+        return EROFS;
     default:
         return EIO;
     }
@@ -99,6 +108,27 @@ bool statusOf(const QString& path, BY_HANDLE_FILE_INFORMATION& status)
 bool isDirectory(DWORD attributes)
 {
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// Symbolic links and junctions; other reparse points (cloud files, deduplicated files) are the
+// files and folders they stand for.
+bool isLink(const WIN32_FIND_DATAW& found)
+{
+    return (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 &&
+           (found.dwReserved0 == IO_REPARSE_TAG_SYMLINK ||
+            found.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
+}
+
+// What stands at path itself, a link not followed; false, with errno set, when nothing does.
+bool findEntry(const QString& path, WIN32_FIND_DATAW& found)
+{
+    const HANDLE search = FindFirstFileW(systemPath(path).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        errno = errnoFor(GetLastError());
+        return false;
+    }
+    FindClose(search);
+    return true;
 }
 
 // A file time (100 ns steps since 1601, UTC) in seconds since 1970.
@@ -178,7 +208,7 @@ DirectoryHandle DirectoryHandle::open(const QString& path)
     return DirectoryHandle(normal);
 }
 
-DirectoryHandle DirectoryHandle::openChild(const QByteArray& rawName) const
+DirectoryHandle DirectoryHandle::openChild(const QByteArray& rawName, Links links) const
 {
     if (!isValid() || rawName.isEmpty()) {
         errno = EBADF;
@@ -186,7 +216,18 @@ DirectoryHandle DirectoryHandle::openChild(const QByteArray& rawName) const
     }
     // ".." is resolved in the path, as the system resolves it: it leads back to the folder a
     // link was found in, not to the parent of the link's target.
-    return open(childPath(m_path, QString::fromUtf8(rawName)));
+    const QString child = childPath(m_path, QString::fromUtf8(rawName));
+    if (links == Links::Refuse && rawName != "..") {
+        // The path is looked at once more when opened: a link made in between is not seen.
+        WIN32_FIND_DATAW found{};
+        if (!findEntry(child, found))
+            return {};
+        if (isLink(found)) {
+            errno = ENOTDIR;
+            return {};
+        }
+    }
+    return open(child);
 }
 
 bool DirectoryHandle::identity(quint64& device, quint64& inode) const
@@ -224,11 +265,7 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
         DirectoryEntry entry;
         entry.rawName = rawFileName(name);
         entry.name = name;
-        // Symbolic links and junctions; other reparse points (cloud files, deduplicated files)
-        // are the files and folders they stand for.
-        const bool reparsePoint = (found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-        entry.isSymLink = reparsePoint && (found.dwReserved0 == IO_REPARSE_TAG_SYMLINK ||
-                                           found.dwReserved0 == IO_REPARSE_TAG_MOUNT_POINT);
+        entry.isSymLink = isLink(found);
         entry.isDirectory = isDirectory(found.dwFileAttributes);
         entry.writeTime = secondsSinceEpoch(found.ftLastWriteTime);
         if (entry.isDirectory || entry.isSymLink) {
@@ -283,6 +320,72 @@ std::optional<QByteArray> DirectoryHandle::readFile(const QByteArray& rawName, q
         bytes.append(buffer, static_cast<qsizetype>(got));
     }
     return bytes;
+}
+
+EntryType DirectoryHandle::entryType(const QByteArray& rawName) const
+{
+    WIN32_FIND_DATAW found{};
+    if (!isValid() || rawName.isEmpty() ||
+        !findEntry(childPath(m_path, QString::fromUtf8(rawName)), found))
+        return EntryType::Missing;
+    if (isLink(found))
+        return EntryType::Other;
+    return isDirectory(found.dwFileAttributes) ? EntryType::Directory : EntryType::RegularFile;
+}
+
+bool DirectoryHandle::makeDirectory(const QByteArray& rawName) const
+{
+    if (!isValid() || rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    const QString child = childPath(m_path, QString::fromUtf8(rawName));
+    if (CreateDirectoryW(systemPath(child).c_str(), nullptr) == 0) {
+        errno = errnoFor(GetLastError());
+        return false;
+    }
+    return true;
+}
+
+bool DirectoryHandle::writeFile(const QByteArray& rawName, QByteArrayView contents) const
+{
+    if (!isValid() || rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    // A new name of our own beside the file; CREATE_NEW never opens what stands there already.
+    QString temporary;
+    DWORD error = ERROR_SUCCESS;
+    {
+        HANDLE created = INVALID_HANDLE_VALUE;
+        do {
+            temporary = childPath(m_path, QStringLiteral(".orvalink-%1.tmp")
+                                              .arg(QRandomGenerator::global()->generate(), 0, 16));
+            created = CreateFileW(systemPath(temporary).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        } while (created == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS);
+        const SystemHandle file(created);
+        if (!file.isValid()) {
+            errno = errnoFor(GetLastError());
+            return false;
+        }
+        DWORD written = 0;
+        if (WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written,
+                      nullptr) == 0)
+            error = GetLastError();
+        else if (written != static_cast<DWORD>(contents.size()))
+            error = ERROR_HANDLE_DISK_FULL;
+    }
+    const std::wstring target = systemPath(childPath(m_path, QString::fromUtf8(rawName)));
+    if (error == ERROR_SUCCESS &&
+        MoveFileExW(systemPath(temporary).c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING) == 0)
+        error = GetLastError();
+    if (error != ERROR_SUCCESS) {
+        DeleteFileW(systemPath(temporary).c_str());
+        errno = errnoFor(error);
+        return false;
+    }
+    return true;
 }
 
 } // namespace orvalink

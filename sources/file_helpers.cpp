@@ -3,8 +3,11 @@
 #include "model/text_order.h"
 #include "platform/file_times.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 // DirectoryHandle and FileExists, which speak to the system, live in directory_handle_posix.cpp
 // and directory_handle_windows.cpp.
@@ -61,6 +64,29 @@ void sortDirectoryEntries(std::vector<DirectoryEntry>& entries)
     for (int index : order)
         sorted.push_back(std::move(entries[static_cast<size_t>(index)]));
     entries = std::move(sorted);
+}
+
+QString systemErrorText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+DirectoryHandle openSubfolder(const QString& path, const QString& relative)
+{
+    const QString steps = QDir::cleanPath(QDir::fromNativeSeparators(relative));
+    if (QDir::isAbsolutePath(steps) || steps == u".." || steps.startsWith(QStringLiteral("../"))) {
+        errno = ENOENT;
+        return {};
+    }
+    DirectoryHandle folder = DirectoryHandle::open(path);
+    // After cleanPath() a "." can only be the whole of a path naming the folder itself.
+    for (const QString& step : steps.split(kPathSeparator, Qt::SkipEmptyParts)) {
+        if (!folder.isValid())
+            break;
+        if (step != u".")
+            folder = folder.openChild(rawFileName(step), DirectoryHandle::Links::Refuse);
+    }
+    return folder;
 }
 
 std::optional<std::vector<DirectoryEntry>> listDirectory(const QString& path)

@@ -58,14 +58,31 @@ bool isShortcutName(QByteArrayView rawName);
 // so that the order never depends on the file system.
 void sortDirectoryEntries(std::vector<DirectoryEntry>& entries);
 
+// The system's text for an error number (errno), such as "No space left on device".
+QString systemErrorText(int error);
+
+// What stands at a name in a directory, a link there not followed.
+enum class EntryType {
+    Missing,
+    Directory,
+    RegularFile,
+    // A symbolic link, junction or other reparse point, a pipe, a device, a socket.
+    Other
+};
+
 // An open directory. On POSIX systems children are opened relative to its descriptor, so no path
 // is ever spelled out in full and a tree nested deeper than the system's path length limit stays
 // reachable; on Windows it keeps the directory's path, which the system accepts up to 32,767
 // characters.
+//
+// Writers never follow a link inside the folder they write to: a link planted there must not
+// send their files elsewhere. They open children with Links::Refuse and create and replace
+// entries through the handle, which never follows a link at the entry's name.
 class DirectoryHandle
 {
 public:
     enum class Details { Kinds, KindsAndTimes };
+    enum class Links { Follow, Refuse };
 
     DirectoryHandle() = default;
     DirectoryHandle(DirectoryHandle&& other) noexcept;
@@ -81,8 +98,9 @@ public:
     bool isValid() const;
     void close();
 
-    // The directory entry rawName of this directory (links followed); ".." gives the parent.
-    DirectoryHandle openChild(const QByteArray& rawName) const;
+    // The directory entry rawName of this directory; ".." gives the parent. With Links::Refuse a
+    // symbolic link (or any reparse point) at rawName is refused with ENOTDIR.
+    DirectoryHandle openChild(const QByteArray& rawName, Links links = Links::Follow) const;
     // Device and inode of this directory (volume and file index on Windows); false when they
     // cannot be read.
     bool identity(quint64& device, quint64& inode) const;
@@ -95,6 +113,18 @@ public:
     // is not a regular file, cannot be read, or is larger than maxSize.
     std::optional<QByteArray> readFile(const QByteArray& rawName, qint64 maxSize) const;
 
+    // What stands at rawName; Missing also when that cannot be told (the next step reports why).
+    EntryType entryType(const QByteArray& rawName) const;
+    // Creates the directory rawName; false, with errno set (EEXIST when anything stands there),
+    // on failure.
+    bool makeDirectory(const QByteArray& rawName) const;
+    // Writes contents as the regular file rawName: into a new file beside it, renamed over the
+    // name once complete, so that an old file of that name is replaced whole or not at all and a
+    // link at the name is replaced, never written through. Nothing waits for the disk: shortcuts
+    // are small and many. False, with errno set, when the file could not be written; nothing is
+    // left behind then.
+    bool writeFile(const QByteArray& rawName, QByteArrayView contents) const;
+
 private:
 #ifdef Q_OS_WIN
     explicit DirectoryHandle(QString path);
@@ -105,6 +135,12 @@ private:
     int m_fd = -1;
 #endif
 };
+
+// The subfolder relative (as typed, "/" between its steps; "" for the folder itself) of the folder
+// at path, opened step by step with DirectoryHandle::Links::Refuse: the folder itself may be a
+// link the user chose, nothing below it may. Invalid, with errno set, when relative is absolute
+// or climbs out of the folder with "..", or a step is not a real directory (ENOTDIR).
+DirectoryHandle openSubfolder(const QString& path, const QString& relative);
 
 // The entries of the directory at path, in the order of DirectoryHandle::entries().
 std::optional<std::vector<DirectoryEntry>> listDirectory(const QString& path);

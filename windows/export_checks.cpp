@@ -64,17 +64,12 @@ CheckFailure subfolderMissing(ExportCheck check, const QString& what)
                     QStringLiteral("Does Not Exist Anymore. Please, Change Selection.")});
 }
 
-// The typed subfolder exists inside the Favorites folder. An absolute path or one that climbs out
-// with ".." would send the export somewhere else entirely, so it counts as missing.
+// The typed subfolder exists inside the Favorites folder. An absolute path, one that climbs out
+// with "..", or one that passes through a link would send the export somewhere else entirely, so
+// it counts as missing.
 bool subfolderExists(const QString& favorites, const QString& typed)
 {
-    const QString relative = QDir::fromNativeSeparators(typed);
-    if (QDir::isAbsolutePath(relative))
-        return false;
-    const QString clean = QDir::cleanPath(relative);
-    if (clean == u".." || clean.startsWith(QStringLiteral("../")))
-        return false;
-    return FolderExists(AddBackslash(favorites) + clean);
+    return openSubfolder(favorites, typed).isValid();
 }
 
 std::optional<CheckFailure> checkSource(const Job& job)

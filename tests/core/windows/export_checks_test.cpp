@@ -122,10 +122,19 @@ TEST_F(ExportChecksTest, FavoritesDestinationAndItsExistingSubfolder)
         inputs.existingSubfolder = u8(inside);
         EXPECT_TRUE(check(toFavorites).ok()) << inside;
     }
-    // Folders that exist, but not inside the Favorites folder, are as good as missing.
+    // The Favorites folder itself may be a link the user chose.
+    ASSERT_TRUE(QFile::link(favorites, tree.path(u8("FavoritesLink"))));
+    toFavorites.IELocation = tree.path(u8("FavoritesLink"));
+    inputs.existingSubfolder = u8("Links");
+    EXPECT_TRUE(check(toFavorites).ok());
+
+    // Folders that exist, but not inside the Favorites folder, are as good as missing; so are
+    // links below it, which may lead anywhere.
+    toFavorites.IELocation = favorites;
     tree.mkdir(u8("outside"));
+    ASSERT_TRUE(QFile::link(tree.path(u8("outside")), favorites + u8("/Links/Out")));
     for (const QString& elsewhere : {u8("Gone"), tree.path(u8("outside")), u8("../outside"),
-                                     u8("Links/../../outside"), u8("..")}) {
+                                     u8("Links/../../outside"), u8(".."), u8("Links/Out")}) {
         inputs.existingSubfolder = elsewhere;
         expectFailure(check(toFavorites), ExportCheck::DestinationSubfolderMissing,
                       "Selected Subfolder Does Not Exist", kSubfolderMissingLines);
