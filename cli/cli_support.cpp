@@ -26,7 +26,10 @@ Commands:
   convert --from FORM SOURCE --to FORM DEST [OPTIONS]
                                  Convert SOURCE into DEST as the export windows do:
                                  check, back up, write, then print
-                                 "F Folders & L Links Exported Successfully.".
+                                 "F Folders & L Links Exported Successfully.", or
+                                 "F Folders & L Links Exported." when part of it
+                                 could not be written (what and why on standard
+                                 error).
   discover                       Print the bookmark files and hotlists found on this
                                  machine, one per line: each Firefox profile's as
                                  "<profile> path", then Opera's hotlist.
@@ -76,7 +79,8 @@ Options of convert, for any destination:
 
 Standard output carries only results; messages go to standard error.
 Exit status: 0 on success; 1 when a source cannot be read, a check fails (nothing is
-written), a backup or write fails, or links could not be written; 2 for bad arguments.
+written), a backup or write fails, or any folder or link could not be written; 2 for bad
+arguments.
 )usage";
 
 int Output::usageError(const QString& problem)

@@ -315,17 +315,19 @@ int ConvertCommand::run(const QStringList& arguments)
     }
 
     const ExportOutcome outcome = RunExport(job, request, m_processes, silent);
-    if (!outcome.completed()) {
+    if (!outcome.written()) {
         m_output.message(outcome.message.title);
         m_output.message(outcome.message.text());
         return ExitFailure;
     }
+    // What was written is the result; what was not, and why, goes with the title to the errors.
     m_output.result(outcome.message.lines.first());
-    if (outcome.linksNotWritten > 0) {
-        m_output.message(outcome.message.lines.last());
-        return ExitFailure;
-    }
-    return ExitSuccess;
+    if (outcome.completed())
+        return ExitSuccess;
+    m_output.message(outcome.message.title);
+    for (const QString& line : outcome.message.lines.sliced(1))
+        m_output.message(line);
+    return ExitFailure;
 }
 
 } // namespace

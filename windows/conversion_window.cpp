@@ -176,12 +176,14 @@ ExportOutcome ConversionWindow::runExport(const ExportRequest& request, OnComple
     ExportOutcome outcome = busy([&] { return RunExport(job(), request, processes(), *this); });
     status(QStringLiteral("Ready"));
     // The messages wait until the work is over, so that they show with the normal pointer.
+    const bool openResult = outcome.written() && completion == OnCompletion::OpenResult;
     if (outcome.check)
         showCheckFailure(*outcome.check);
-    else if (outcome.completed() && completion == OnCompletion::OpenResult)
-        dialogs().openExternally(job().MenuFileLocation);
-    else
+    else if (!(outcome.completed() && openResult))
         dialogs().message(this, outcome.message);
+    // A page that lacks some links is still worth a look, once the user knows what it lacks.
+    if (openResult)
+        dialogs().openExternally(job().MenuFileLocation);
     return outcome;
 }
 

@@ -81,8 +81,9 @@ public:
     enum class OnCompletion { ShowMessage, OpenResult };
     // Runs the export with the busy pointer (the checks, the backup, the writer, the total) and
     // shows its outcome: the check's message and repair, the backup's or writer's message, or
-    // "Exporting Complete" (or, for OpenResult, the written page opened in the browser instead).
-    // The status bar reads "Ready" afterwards.
+    // the box of the export that ran: "Exporting Complete" (or, for OpenResult, the written page
+    // opened in the browser instead), "Exporting Incomplete" (followed, for OpenResult, by the
+    // page) or "Exporting Failed". The status bar reads "Ready" afterwards.
     ExportOutcome runExport(const ExportRequest& request,
                             OnCompletion completion = OnCompletion::ShowMessage);
 

@@ -27,8 +27,18 @@ bool exportsAll(const Job& job, const ExportRequest& request)
     return DestIsMenu(job.mode) ? request.menu.exportAll : request.file.exportAll;
 }
 
+// Takes what a Favorites export wrote and could not write into the outcome.
+void takeReport(const FavoritesExportReport& report, ExportOutcome& outcome)
+{
+    outcome.folders = report.foldersWritten();
+    outcome.links = report.linksWritten();
+    outcome.foldersNotCreated = report.foldersNotCreated();
+    outcome.linksNotWritten = report.linksNotWritten();
+    outcome.reason = report.firstFailure();
+}
+
 // Writes the destination. Returns how many items count for the exported-items total, or -1
-// when that is the folders and links reported.
+// when that is the folders and links written.
 Result<int, UserMessage> write(Job& job, const ExportRequest& request, Progress& progress,
                                ExportOutcome& outcome)
 {
@@ -48,11 +58,45 @@ Result<int, UserMessage> write(Job& job, const ExportRequest& request, Progress&
             ExportToFav(job, request.favorites, progress);
         if (!exported)
             return exported.failure();
-        outcome.linksNotWritten = exported.value().linksNotWritten();
+        takeReport(exported.value(), outcome);
     }
     if (!written)
         return written.failure();
     return -1;
+}
+
+// The box for an export that has run: complete, incomplete or failed.
+UserMessage resultMessage(const ExportOutcome& outcome)
+{
+    if (outcome.completed()) {
+        return UserMessage{QStringLiteral("Exporting Complete"),
+                           {QStringLiteral("%1 Folders & %2 Links Exported Successfully.")
+                                .arg(outcome.folders)
+                                .arg(outcome.links)},
+                           MessageIcon::Information};
+    }
+    UserMessage message;
+    if (outcome.written()) {
+        message.title = QStringLiteral("Exporting Incomplete");
+        message.lines << QStringLiteral("%1 Folders & %2 Links Exported.")
+                             .arg(outcome.folders)
+                             .arg(outcome.links);
+        message.icon = MessageIcon::Exclamation;
+    } else {
+        message.title = QStringLiteral("Exporting Failed");
+        message.lines << QStringLiteral("Nothing Was Exported.");
+        message.icon = MessageIcon::Critical;
+    }
+    if (outcome.linksNotWritten > 0)
+        message.lines
+            << QStringLiteral("%1 Links Could Not Be Written.").arg(outcome.linksNotWritten);
+    if (outcome.foldersNotCreated > 0) {
+        message.lines
+            << QStringLiteral("%1 Folders Could Not Be Created.").arg(outcome.foldersNotCreated);
+    }
+    if (!outcome.reason.isEmpty())
+        message.lines << QStringLiteral("Reason: %1.").arg(outcome.reason);
+    return message;
 }
 
 } // namespace
@@ -94,18 +138,16 @@ ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTab
         return failed(ExportOutcome::Status::WriteFailed, written.failure());
     progress.status(QStringLiteral("Ready"));
     const int items = written.value();
-    AddTotalItemsExported(items >= 0 ? items : outcome.folders + outcome.links);
-
-    outcome.message.title = QStringLiteral("Exporting Complete");
-    outcome.message.lines << QStringLiteral("%1 Folders & %2 Links Exported Successfully.")
-                                 .arg(outcome.folders)
-                                 .arg(outcome.links);
-    outcome.message.icon = MessageIcon::Information;
-    if (outcome.linksNotWritten > 0) {
-        outcome.message.lines
-            << QStringLiteral("%1 Links Could Not Be Written.").arg(outcome.linksNotWritten);
-        outcome.message.icon = MessageIcon::Exclamation;
+    if (outcome.linksNotWritten > 0 || outcome.foldersNotCreated > 0 || !outcome.reason.isEmpty()) {
+        // A file or page is there even when it could take nothing; Favorites are only their
+        // folders and files.
+        const bool nothingWritten = DestIsIE(job.mode) && outcome.folders + outcome.links == 0;
+        outcome.status =
+            nothingWritten ? ExportOutcome::Status::WriteFailed : ExportOutcome::Status::Incomplete;
     }
+    if (outcome.written())
+        AddTotalItemsExported(items >= 0 ? items : outcome.folders + outcome.links);
+    outcome.message = resultMessage(outcome);
     return outcome;
 }
 

@@ -29,28 +29,39 @@ struct ExportRequest
 // How an export ended.
 struct ExportOutcome
 {
-    enum class Status { Completed, CheckFailed, BackupFailed, WriteFailed };
+    enum class Status { Completed, Incomplete, CheckFailed, BackupFailed, WriteFailed };
 
     Status status = Status::Completed;
-    // The box to show: "Exporting Complete" with the counts, or what went wrong.
+    // The box to show: "Exporting Complete" with the counts; "Exporting Incomplete" or
+    // "Exporting Failed" with what was and was not written and why; or what else went wrong.
     UserMessage message;
     // Set when a check failed: what the window repairs.
     std::optional<CheckFailure> check;
-    // The folders and links reported as exported.
+    // The folders and links written.
     int folders = 0;
     int links = 0;
-    // Favorites destination: links whose files could not be written.
+    // What could not be written: links, and the folders of a Favorites destination.
     int linksNotWritten = 0;
+    int foldersNotCreated = 0;
+    // Why the first of them could not be, such as the system's "No space left on device".
+    QString reason;
 
     bool completed() const { return status == Status::Completed; }
+    // The destination was written, whole or in part.
+    bool written() const { return completed() || status == Status::Incomplete; }
 };
 
 // Runs an export as the export windows' start and create buttons do: the checks, the backup
 // when asked, the writer of the job's destination or the menu page generator (loading the source
-// on first use), then the exported-items total (the folders and links reported; for a menu page
-// the items it holds). The counts are the source's totals (the job's TotalFolderCount and
-// TotalLinkCount, from the window's scan) when everything is exported, and the selected counts
-// otherwise. Nothing is written when a check or the backup fails.
+// on first use), then the exported-items total (the folders and links written; for a menu page
+// the items it holds). Nothing is written when a check or the backup fails.
+//
+// A Favorites destination counts what its writer really wrote. A file or page holds what the
+// source had to give: its totals (the job's TotalFolderCount and TotalLinkCount, from the
+// window's scan) when everything is exported, and the selected counts otherwise.
+//
+// The outcome is Completed when everything was written, Incomplete when part of it was, and
+// WriteFailed when nothing could be.
 ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
                         Progress& progress);
 

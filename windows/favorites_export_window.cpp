@@ -181,7 +181,7 @@ void Form2::startExporting()
     ExportRequest request;
     m_options->fill(request);
     request.file.exportAll = whatFrame()->exportsAll();
-    if (runExport(request).completed())
+    if (runExport(request).written())
         RefreshOptions();
 }
 

@@ -219,7 +219,7 @@ void Form6::startExporting()
     ExportRequest request;
     m_options->fill(request);
     request.file.exportAll = whatFrame()->exportsAll();
-    if (runExport(request).completed())
+    if (runExport(request).written())
         RefreshOptions();
 }
 

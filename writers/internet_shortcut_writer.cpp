@@ -2,15 +2,8 @@
 
 #include "sources/utf7.h"
 
-#include <QFile>
 #include <QUrl>
 #include <utility>
-
-#ifndef Q_OS_WIN
-#include <cerrno>
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace orvalink {
 
@@ -140,57 +133,5 @@ QByteArray internetShortcutContents(const QString& url)
     contents.append(kWideSection).append(kUrlKey).append(encodeUtf7(oneLine)).append(kLineEnd);
     return contents;
 }
-
-#ifdef Q_OS_WIN
-
-bool writeShortcutFile(const QString& path, QByteArrayView contents)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered))
-        return false;
-    const bool written = file.write(contents.data(), contents.size()) == contents.size();
-    file.close();
-    if (written && file.error() == QFileDevice::NoError)
-        return true;
-    file.remove();
-    return false;
-}
-
-#else
-
-bool writeShortcutFile(const QString& path, QByteArrayView contents)
-{
-    const QByteArray name = QFile::encodeName(path);
-    // O_NONBLOCK: a pipe of that name with no reader fails at once instead of hanging us.
-    int fd = -1;
-    do {
-        fd = ::open(name.constData(),
-                    O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY,
-                    0666);
-    } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return false;
-    bool written = true;
-    // A write may take only part of the bytes (the file size limit reached) and report the
-    // reason only when asked for the rest.
-    while (!contents.isEmpty()) {
-        const ssize_t n = ::write(fd, contents.data(), static_cast<size_t>(contents.size()));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            written = false;
-            break;
-        }
-        contents = contents.sliced(n);
-    }
-    // Linux releases the descriptor even when close() reports an error: nothing to retry.
-    if (::close(fd) != 0)
-        written = false;
-    if (!written)
-        ::unlink(name.constData());
-    return written;
-}
-
-#endif
 
 } // namespace orvalink

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -23,11 +22,5 @@ QByteArray internetShortcutContents(const QString& url);
 // percent-encoded as UTF-8, and every ASCII character left exactly as it is. A host that is no
 // valid international domain name is percent-encoded like the rest.
 QByteArray asciiUrl(QStringView url);
-
-// Writes contents as the file at path, replacing a regular file of that name. Shortcuts are
-// small and many, so the file is written in place, without a temporary file and without waiting
-// for the disk. A file whose write failed is removed, so that none is left half-written. A
-// symbolic link or a pipe standing at path is not written through.
-bool writeShortcutFile(const QString& path, QByteArrayView contents);
 
 } // namespace orvalink

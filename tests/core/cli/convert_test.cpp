@@ -548,22 +548,6 @@ TEST(ConvertCommand, AFailedCheckBackupOrWriteExitsOneWithItsMessageAndWritesNot
     EXPECT_EQ(storedTotal(), totalBefore);
 }
 
-TEST(ConvertCommand, SkippedFavoritesAreReportedAndFailTheConversion)
-{
-    // A file stands in the way of the folder "News": its two links and the link of "Local" below
-    // it cannot be written.
-    test::TempTree dir;
-    const QString favorites = dir.mkdir(u"Favorites"_s);
-    const QString blocker = dir.write(u"Favorites/News"_s, "not a folder");
-    const CliRun run =
-        convert(kOpera, writeSmallSource(dir, kOpera), kIe, favorites, words("--where root"));
-    EXPECT_EQ(run.exitCode, ExitFailure);
-    EXPECT_EQ(run.out, kSmallDone);
-    EXPECT_TRUE(run.err.contains(u"3 Links Could Not Be Written."_s)) << run.err.toStdString();
-    EXPECT_EQ(readBytes(blocker), QByteArray("not a folder"));
-    EXPECT_EQ(text(treeOf(kIe, favorites)), text({u"Empty/"_s, u"Home <https://home.example/>"_s}));
-}
-
 TEST(ConvertCommand, DiscoverListsFirefoxProfilesInSectionOrderThenTheHotlist)
 {
     test::TempTree home;

@@ -1,3 +1,4 @@
+#include "sources/file_helpers.h"
 #include "sources/internet_shortcut.h"
 #include "tests/core/writers/writer_test_support.h"
 #include "writers/favorites_writer.h"
@@ -5,6 +6,7 @@
 #include "writers/internet_shortcut_writer.h"
 
 #include <QDirIterator>
+#include <cerrno>
 #include <ostream>
 
 // Readable failures: gtest prints QStrings as arrays of code units otherwise.
@@ -231,41 +233,55 @@ TEST(FavoritesWriter, KeepsEveryEntryWhenNamesClash)
     EXPECT_EQ(dir.read(QStringLiteral("fav/News (3).URL")), shortcut("http://3/"));
 }
 
-TEST(FavoritesWriter, CountsAndSkipsWhatCannotBeWritten)
+TEST(FavoritesWriter, NeverFollowsALinkBelowTheFavoritesFolder)
 {
     TempTree dir;
     Job job = bookmarkFileJob(dir, kTwoFolders);
-    // A folder stands where Home's file goes, a file where the folder Work goes.
-    dir.mkdir(QStringLiteral("fav/Home.URL"));
-    dir.write(QStringLiteral("fav/Work"), "not a folder");
+    const QString outside = dir.mkdir(QStringLiteral("outside"));
+    const QString outsideFile = dir.write(QStringLiteral("outside.URL"), "keep");
+    const QString fav = job.IELocation + u'/';
+    // Links named like a folder, a link and the new folder; a folder where a link's file goes.
+    ASSERT_TRUE(QFile::link(outside, fav + QStringLiteral("Work")));
+    ASSERT_TRUE(QFile::link(outsideFile, fav + QStringLiteral("Home.URL")));
+    ASSERT_TRUE(QFile::link(outside, fav + QStringLiteral("New")));
+    dir.mkdir(QStringLiteral("fav/Home (2).URL"));
     Progress quiet;
     Result<FavoritesExportReport, UserMessage> written =
         ExportToFav(job, into(FavoritesWhere::Root), quiet);
     ASSERT_TRUE(written.ok());
-    EXPECT_EQ(written.value().linksWritten(), 0);
-    EXPECT_EQ(written.value().notWritten(),
-              QStringList({job.IELocation + QStringLiteral("/Home.URL"),
-                           job.IELocation + QStringLiteral("/Work/Wiki.URL"),
-                           job.IELocation + QStringLiteral("/Work/Deep/Bottom.URL")}));
-    EXPECT_EQ(writtenTree(job.IELocation), QStringLiteral("Home.URL/,Work"));
+    EXPECT_TRUE(written.value().isComplete());
+    EXPECT_EQ(written.value().foldersWritten(), 2);
+    EXPECT_EQ(written.value().linksWritten(), 3);
+    EXPECT_EQ(writtenTree(job.IELocation),
+              QStringLiteral("Home (2).URL/,Home (3).URL,Home.URL,New/,Work (2)/,Work "
+                             "(2)/Deep/,Work (2)/Deep/Bottom.URL,Work (2)/Wiki.URL,Work/"));
 
-    // A write that fails half-way (the file size limit reached) leaves no file behind, and
-    // the links after it are still written.
-    QDir(job.IELocation).removeRecursively();
-    dir.mkdir(QStringLiteral("fav"));
-    Job longUrl = bookmarkFileJob(dir, R"html(
-<DT><A HREF="http://example/a-url-too-long-for-the-limit">A</A>
-<DT><A HREF="http://b/">B</A>
-)html");
-    const int status = test::inChild([&] {
-        if (!test::limitFileSize(40))
-            return 2;
-        Result<FavoritesExportReport, UserMessage> limited =
-            ExportToFav(longUrl, into(FavoritesWhere::Root), quiet);
-        return limited.ok() && limited.value().linksNotWritten() == 1 ? 0 : 1;
+    FavoritesExportOptions newFolder = into(FavoritesWhere::NewFolder);
+    newFolder.newFolderName = QStringLiteral("New");
+    ASSERT_TRUE(ExportToFav(job, newFolder, quiet).ok());
+    EXPECT_TRUE(QFileInfo::exists(fav + QStringLiteral("New (2)/Work/Wiki.URL")));
+
+    // An existing folder reached through a link is refused: nothing is written.
+    FavoritesExportOptions existing = into(FavoritesWhere::ExistingFolder);
+    existing.existingFolder = QStringLiteral("Work");
+    written = ExportToFav(job, existing, quiet);
+    ASSERT_TRUE(written.ok());
+    EXPECT_EQ(written.value().linksNotWritten(), 3);
+    EXPECT_EQ(written.value().foldersNotCreated(), 2);
+    EXPECT_EQ(written.value().firstFailure(), systemErrorText(ENOTDIR));
+
+    // A folder swapped for a link while it is written keeps what goes into it.
+    TempTree again;
+    Job swapped = bookmarkFileJob(again, kTwoFolders);
+    const QString work = swapped.IELocation + QStringLiteral("/Work");
+    test::OnFolder swap(QStringLiteral("Work"), [&] {
+        ASSERT_TRUE(QDir().rename(work, swapped.IELocation + QStringLiteral("/Moved")));
+        ASSERT_TRUE(QFile::link(outside, work));
     });
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(writtenTree(longUrl.IELocation), QStringLiteral("B.URL"));
+    ASSERT_TRUE(ExportToFav(swapped, into(FavoritesWhere::Root), swap).ok());
+    EXPECT_EQ(writtenTree(outside), QString());
+    EXPECT_EQ(dir.read(QStringLiteral("outside.URL")), QByteArray("keep"));
+    EXPECT_TRUE(QFileInfo::exists(swapped.IELocation + QStringLiteral("/Moved/Deep/Bottom.URL")));
 }
 
 } // namespace

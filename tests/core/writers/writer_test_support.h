@@ -10,6 +10,7 @@
 
 #include <QStringList>
 #include <csignal>
+#include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
@@ -24,6 +25,25 @@ class RecordingProgress : public Progress
 public:
     void status(const QString& text) override { statuses << text; }
     QStringList statuses;
+};
+
+// Progress that runs an action when a writer reports the folder with the given caption.
+class OnFolder : public Progress
+{
+public:
+    OnFolder(const QString& caption, std::function<void()> action)
+        : m_status(QStringLiteral("Exporting From Folder: ") + caption)
+        , m_action(std::move(action))
+    {}
+    void status(const QString& text) override
+    {
+        if (text == m_status)
+            m_action();
+    }
+
+private:
+    QString m_status;
+    std::function<void()> m_action;
 };
 
 // The text with every line end made CR LF.
