@@ -41,6 +41,9 @@ public:
     int folderCount() const { return static_cast<int>(m_folders.size()); }
 
     int LinkCount() const { return static_cast<int>(m_links.size()); }
+    // Links the lister left out of the folders it listed because they have no address (an
+    // Internet Shortcut without "URL="): the source's count includes them, the tables do not.
+    int skippedLinkCount() const { return m_skippedLinkCount; }
     int SelectedFolderCount() const { return m_selectedFolderCount; }
     int SelectedLinkCount() const { return m_selectedLinkCount; }
 
@@ -55,6 +58,7 @@ public:
     void appendEntry(LinkRecord entry);
     void endEntries(int row);
     void reserveEntries(int count) { m_links.reserve(static_cast<size_t>(count)); }
+    void addSkippedLink() { ++m_skippedLinkCount; }
     void setFolderLister(FolderLister lister) { m_lister = std::move(lister); }
     // Lists the folder's entries when that has not happened yet; false when they could not be
     // listed (an unreadable directory), in which case the folder shows no entries.
@@ -121,6 +125,7 @@ private:
     FolderLister m_lister;
     int m_selectedFolderCount = 0;
     int m_selectedLinkCount = 0;
+    int m_skippedLinkCount = 0;
 };
 
 } // namespace orvalink

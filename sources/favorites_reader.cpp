@@ -6,7 +6,6 @@
 #include <QHash>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <unordered_set>
 
 namespace orvalink {
@@ -399,8 +398,13 @@ void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
         } else if (isShortcutName(entry.rawName)) {
             const std::optional<QByteArray> contents =
                 dir.readFile(entry.rawName, kMaxShortcutFileSize);
-            record.Name = entry.name.chopped(4);
             record.URL = contents ? shortcutUrl(*contents) : QString();
+            // Nothing to open: a pipe, a dangling link, a file without "URL=".
+            if (record.URL.isEmpty()) {
+                model.addSkippedLink();
+                continue;
+            }
+            record.Name = entry.name.chopped(4);
             // No shell icons here: every link shows the default link image.
             record.IconIndex = IconIndex::FavoritesLink;
         } else {
@@ -463,11 +467,6 @@ private:
     int m_total;
 };
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 } // namespace
 
 void cFastScanning::Scan(const QString& folder)
@@ -497,7 +496,7 @@ Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int 
             return Failure{
                 QStringLiteral("The Favorites folder \"%1\" does not exist.").arg(folder)};
         return Failure{QStringLiteral("The Favorites folder \"%1\" cannot be read: %2.")
-                           .arg(folder, systemReason(error))};
+                           .arg(folder, systemErrorText(error))};
     }
 
     auto model = std::make_unique<BookmarkModel>(SourceKind::Favorites, location);
@@ -514,7 +513,7 @@ Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int 
     progress.finish();
     if (!readable) {
         return Failure{QStringLiteral("The Favorites folder \"%1\" cannot be read: %2.")
-                           .arg(folder, systemReason(error))};
+                           .arg(folder, systemErrorText(error))};
     }
 
     model->setFolderLister(

@@ -47,8 +47,9 @@ Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int 
 // Appends the entries of folder row's directory (model.folderLocation(row)) to the link table
 // and marks the row listed: subdirectories that have a folder row as subfolder entries, and
 // every file whose name ends in ".url" (any case) as a link, in name order without regard to
-// case. Does nothing when the row is already listed, and leaves it unlisted when its directory
-// cannot be read.
+// case. A ".url" without an address (not a readable file, or no "URL=" in it) is left out and
+// counted in the model's skippedLinkCount(). Does nothing when the row is already listed, and
+// leaves it unlisted when its directory cannot be read.
 void ListFolderEntries(BookmarkModel& model, int row);
 
 } // namespace orvalink

@@ -8,6 +8,8 @@
 #include "writers/favorites_writer.h"
 #include "writers/hotlist_writer.h"
 
+#include <algorithm>
+
 namespace orvalink {
 
 namespace {
@@ -35,6 +37,19 @@ void takeReport(const FavoritesExportReport& report, ExportOutcome& outcome)
     outcome.foldersNotCreated = report.foldersNotCreated();
     outcome.linksNotWritten = report.linksNotWritten();
     outcome.reason = report.firstFailure();
+}
+
+// Shortcuts without an address were counted by the scan but left out of the tables: an export of
+// everything could not write them.
+void takeSkippedLinks(const Job& job, ExportOutcome& outcome)
+{
+    const int skipped = job.source() ? job.source()->skippedLinkCount() : 0;
+    if (skipped == 0)
+        return;
+    outcome.links = std::max(outcome.links - skipped, 0);
+    outcome.linksNotWritten += skipped;
+    if (outcome.reason.isEmpty())
+        outcome.reason = QStringLiteral("Their Internet Shortcuts Have No Address");
 }
 
 // Writes the destination. Returns how many items count for the exported-items total, or -1
@@ -138,6 +153,8 @@ ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTab
         return failed(ExportOutcome::Status::WriteFailed, written.failure());
     progress.status(QStringLiteral("Ready"));
     const int items = written.value();
+    if (!DestIsIE(job.mode) && exportsAll(job, request))
+        takeSkippedLinks(job, outcome);
     if (outcome.linksNotWritten > 0 || outcome.foldersNotCreated > 0 || !outcome.reason.isEmpty()) {
         // A file or page is there even when it could take nothing; Favorites are only their
         // folders and files.

@@ -58,7 +58,9 @@ struct ExportOutcome
 //
 // A Favorites destination counts what its writer really wrote. A file or page holds what the
 // source had to give: its totals (the job's TotalFolderCount and TotalLinkCount, from the
-// window's scan) when everything is exported, and the selected counts otherwise.
+// window's scan) when everything is exported, and the selected counts otherwise. The scan of a
+// Favorites source counts Internet Shortcuts that turn out to have no address; they are reported
+// as links not written.
 //
 // The outcome is Completed when everything was written, Incomplete when part of it was, and
 // WriteFailed when nothing could be.

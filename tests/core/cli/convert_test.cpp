@@ -548,6 +548,21 @@ TEST(ConvertCommand, AFailedCheckBackupOrWriteExitsOneWithItsMessageAndWritesNot
     EXPECT_EQ(storedTotal(), totalBefore);
 }
 
+TEST(ConvertCommand, WhatCouldNotBeWrittenFailsTheConversion)
+{
+    // A shortcut without an address is counted by the scan but cannot be written.
+    test::TempTree dir;
+    const QString source = writeSmallSource(dir, kIe);
+    dir.write(u"Source/News/Blank.url"_s, "[InternetShortcut]\r\n");
+    const qint32 totalBefore = storedTotal();
+    const CliRun run = convert(kIe, source, kOpera, newDestination(dir, kOpera));
+    EXPECT_EQ(run.exitCode, ExitFailure);
+    EXPECT_EQ(run.out, u"3 Folders & 4 Links Exported.\n"_s);
+    EXPECT_EQ(run.err, u"Exporting Incomplete\n1 Links Could Not Be Written.\n"
+                       "Reason: Their Internet Shortcuts Have No Address.\n"_s);
+    EXPECT_EQ(storedTotal(), totalBefore + 7);
+}
+
 TEST(ConvertCommand, DiscoverListsFirefoxProfilesInSectionOrderThenTheHotlist)
 {
     test::TempTree home;

@@ -1,8 +1,10 @@
 // What an export reports when the disk lets it down (full, read-only, a folder removed while it is
-// written): each checks what is on disk, the box the user sees and the exported-items total.
+// written) and when Favorites hold shortcuts without an address: each checks what is on disk, the
+// box the user sees and the exported-items total.
 
 #include "settings/exported_items.h"
 #include "sources/file_helpers.h"
+#include "sources/source_loader.h"
 #include "tests/core/writers/writer_test_support.h"
 #include "windows/export_run.h"
 
@@ -226,6 +228,48 @@ TEST_F(ExportRunFaults, FolderRemovedWhileWrittenLosesWhatWentIntoIt)
                            u"1 Folders Could Not Be Created."_s, reason(ENOENT)}));
     EXPECT_EQ(onDisk(), u"Home.URL"_s);
     EXPECT_EQ(totalAdded(), 2);
+}
+
+TEST(ExportRun, FavoritesWithoutAnAddressAreNotWrittenToAnyForm)
+{
+    // A shortcut without "URL=", a pipe and a dangling link: the scan counts five links.
+    test::TempTree dir;
+    const QString favorites = test::favoritesJob(dir, {"Home.url", "Work/Wiki.url"}).IELocation;
+    dir.write(u"fav/Work/Blank.url"_s, "[InternetShortcut]\r\n");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.path(u"fav/Work/Pipe.url"_s)).constData(), 0644), 0);
+    ASSERT_TRUE(QFile::link(dir.path(u"gone"_s), dir.path(u"fav/Dangling.url"_s)));
+    Progress quiet;
+    const SourceCounts counts = CountSource(SourceKind::Favorites, favorites, quiet);
+    ASSERT_EQ(counts.links, 5);
+
+    const ListedProcessTable processes{QStringList()};
+    for (const ExportMode mode :
+         {ExportMode::IEToFirefox, ExportMode::IEToOpera, ExportMode::IEToMenu}) {
+        Job job;
+        job.mode = mode;
+        job.IELocation = favorites;
+        job.UserName = u"anna"_s;
+        job.TotalFolderCount = counts.folders;
+        job.TotalLinkCount = counts.links;
+        job.DestinationFileLocation = dir.path(u"out%1"_s.arg(int(mode)));
+        job.MenuFileLocation = job.DestinationFileLocation;
+        const qint32 totalBefore = AddTotalItemsExported(0);
+        const ExportOutcome outcome = RunExport(job, ExportRequest{}, processes, quiet);
+        EXPECT_EQ(outcome.status, ExportOutcome::Status::Incomplete);
+        EXPECT_EQ(outcome.message.title, u"Exporting Incomplete"_s);
+        EXPECT_EQ(
+            outcome.message.lines,
+            QStringList({u"1 Folders & 2 Links Exported."_s, u"3 Links Could Not Be Written."_s,
+                         u"Reason: Their Internet Shortcuts Have No Address."_s}));
+        const QByteArray written = dir.read(u"out%1"_s.arg(int(mode)));
+        EXPECT_TRUE(written.contains("about:Wiki"));
+        EXPECT_FALSE(written.contains("Blank") || written.contains("Pipe") ||
+                     written.contains("Dangling"));
+        // A menu page counts the items it holds.
+        if (mode != ExportMode::IEToMenu) {
+            EXPECT_EQ(AddTotalItemsExported(0) - totalBefore, 3);
+        }
+    }
 }
 
 } // namespace

@@ -84,11 +84,12 @@ private slots:
     }
 
     // Favorites to Firefox: the user's Favorites and the one Firefox profile are found, the
-    // Favorites are merged into a new folder with a backup first, and the choices come back in
-    // the Firefox-Opera window.
+    // Favorites are merged into a new folder with a backup first (a shortcut without an address
+    // counted, but not written), and the choices come back in the Firefox-Opera window.
     void favoritesToFirefox()
     {
         writeFavorites(home(u"Favorites"_s));
+        write(u"Favorites/News/Blank.url"_s, "[InternetShortcut]\r\n");
         write(u".mozilla/firefox/profiles.ini"_s,
               "[Profile0]\nName=default\nIsRelative=1\nPath=abc.default\n");
         const QString bookmarks =
@@ -96,7 +97,7 @@ private slots:
         const QString entry = "<default> "_L1 + bookmarks;
 
         open<Form2>(ExportMode::IEToFirefox);
-        QCOMPARE(caption(), "What to Export: (2 Folders && 3 Links)"_L1);
+        QCOMPARE(caption(), "What to Export: (2 Folders && 4 Links)"_L1);
         QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), entry);
         QCOMPARE(m_job->UserName, "default"_L1);
         screenshots(u"form2"_s);
@@ -105,8 +106,13 @@ private slots:
         const QString folder = get<QLineEdit>("txtWhereNew")->text();
         QVERIFY(folder.startsWith("Imported from IE ("_L1));
         click("Command10");
-        QCOMPARE(m_dialogs->messageTexts(),
-                 QStringList{"2 Folders & 3 Links Exported Successfully."_L1});
+        const UserMessage shown = m_dialogs->last(Kind::Message).message;
+        QCOMPARE(m_dialogs->count(Kind::Message), 1);
+        QCOMPARE(shown.title, "Exporting Incomplete"_L1);
+        QCOMPARE(
+            shown.lines,
+            QStringList({"2 Folders & 3 Links Exported."_L1, "1 Links Could Not Be Written."_L1,
+                         "Reason: Their Internet Shortcuts Have No Address."_L1}));
         QCOMPARE(read(QFileInfo(bookmarks).path() + "/Backup_of_bookmarks.html"_L1), kOldBookmarks);
         QCOMPARE(treeOf(SourceKind::BookmarkFile, bookmarks),
                  u"  Old <https://old.example/>\n  [1] %1\n    Top <https://top.example/>\n"
