@@ -22,7 +22,8 @@ namespace orvalink {
 // any "</DL>" is no bookmark file and is left alone. Everything goes into the top level or into
 // one new folder, as the options say.
 //
-// Names are HTML-escaped (& < > " '), URLs inside HREF have & and " escaped. The file is
+// Names and URLs are HTML-escaped, control characters included (see html_text.h), so that
+// neither can end its line or pass for markup, and both read back exactly. The file is
 // replaced only once it is completely written: any failure leaves the old file as it was and
 // comes back as the message to show.
 Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,

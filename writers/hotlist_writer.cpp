@@ -1,6 +1,7 @@
 #include "writers/hotlist_writer.h"
 
 #include "sources/source_loader.h"
+#include "writers/address_text.h"
 #include "writers/export_walk.h"
 
 #include <QFile>
@@ -31,6 +32,16 @@ bool escapeLineBreak(char*& dst, char16_t c, char16_t previous)
 void appendField(QByteArray& out, QStringView text)
 {
     appendUtf8(out, text, 1, escapeLineBreak);
+}
+
+bool dropFromAddress(char*&, char16_t c, char16_t)
+{
+    return isDroppedFromAddress(c);
+}
+
+void appendAddress(QByteArray& out, QStringView address)
+{
+    appendUtf8(out, address, 0, dropFromAddress);
 }
 
 // As a formatted print of a number writes it: a space or a minus sign, the digits, a space.
@@ -123,7 +134,7 @@ void WriteUrlRecord(QByteArray& out, QStringView name, QStringView url, int orde
     out += "#URL\r\n    NAME=";
     appendField(out, name);
     out += "\r\n    URL=";
-    appendField(out, url);
+    appendAddress(out, url);
     out += "\r\n";
     appendOrder(out, order);
     out += "\r\n";

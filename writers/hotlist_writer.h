@@ -26,7 +26,8 @@ inline constexpr int kLinksAfterOrder = 0;
 // line is ended first when it has no line end. Everything goes into the top level or into one
 // new folder, as the options say.
 //
-// A line break inside a name or URL becomes a space, so no text can start a record of its own.
+// No text can start a record of its own: a line break inside a name becomes a space, and a URL
+// is written without tabs and line breaks, which browsers drop from an address anyway.
 // The file is replaced only once it is completely written: any failure leaves the old file as it
 // was and comes back as the message to show.
 Result<void, UserMessage> WriteOperaHotlist(Job& job, const QString& filePath,

@@ -254,6 +254,47 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
     }
 }
 
+// A shortcut whose name and (Unicode) address hold line breaks, controls and markup: written
+// into either form it reads back as the one link it is, never as entries of its own.
+TEST(FileWriters, NoNameOrAddressCanForgeEntries)
+{
+    using namespace Qt::StringLiterals;
+    TempTree dir;
+    const QString name = u"Two\nlines\r\x01\x7f\u0085\ttab <b>\"&amp;"_s;
+    dir.write(u"fav/"_s + name + u".url"_s,
+              "[InternetShortcut]\r\nURL=http://x/?\r\n[InternetShortcut.A]\r\nURL=http://x/?\r\n"
+              "[InternetShortcut.W]\r\nURL=http://x/+AAo-<DT><H3>FORGED FOLDER</H3>+AAo-<DL><p>"
+              "+AAo-<DT><A HREF=\"http://evil/\">Evil</A>+AAo-</DL><p>+AA0ACQ-end\r\n");
+    const QString url = u"http://x/\n<DT><H3>FORGED FOLDER</H3>\n<DL><p>\n"
+                        u"<DT><A HREF=\"http://evil/\">Evil</A>\n</DL><p>\r\tend"_s;
+    Job job;
+    job.IELocation = dir.path(u"fav"_s);
+    for (const WriterCase& writer : kWriters) {
+        SCOPED_TRACE(writer.name);
+        job.mode =
+            writer.form == SourceKind::Hotlist ? ExportMode::IEToOpera : ExportMode::IEToFirefox;
+        BookmarkModel& source = test::loaded(job);
+        source.ensureListed(0);
+        ASSERT_EQ(source.GetFolderLinks(0, true).at(0).url, url);
+        const QString out = dir.path(u"out"_s);
+        Progress quiet;
+        ASSERT_TRUE(writer.write(job, out, FileExportOptions{}, quiet).ok());
+        const auto back = test::reread(writer.form, out);
+        ASSERT_EQ(back->folderCount(), 1);
+        ASSERT_EQ(back->LinkCount(), 1);
+        if (writer.form == SourceKind::BookmarkFile) {
+            EXPECT_EQ(back->link(0).Name, name);
+            EXPECT_EQ(back->link(0).URL, url);
+        } else {
+            // A hotlist has no escape: a name's line breaks become spaces, and the address
+            // loses what browsers drop from it anyway.
+            EXPECT_EQ(back->link(0).Name, u"Two lines \x01\x7f\u0085\ttab <b>\"&amp;"_s);
+            EXPECT_EQ(back->link(0).URL, QString(url).remove(u'\n').remove(u'\r').remove(u'\t'));
+        }
+        job.setSource(nullptr);
+    }
+}
+
 TEST(FileWriters, WriteTenThousandNestedFolders)
 {
     constexpr int depth = 10000;
