@@ -1,4 +1,5 @@
 #include "sources/bookmark_file_reader.h"
+#include "sources/source_loader.h"
 #include "tests/support/fixture_cases.h"
 #include "tests/support/temp_tree.h"
 #include "writers/tree_listing.h"
@@ -8,6 +9,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace orvalink {
 namespace {
@@ -96,6 +102,44 @@ TEST(BookmarkFileReader, FailsOnlyWhenTheFileCannotBeOpened)
     EXPECT_EQ(empty->LinkCount(), 0);
     EXPECT_EQ(empty->tree().node(0).caption, QString());
 }
+
+#ifdef Q_OS_UNIX
+// Opening or reading a FIFO blocks and /dev/zero never ends: a bookmark file or hotlist source is
+// a regular file (or a link to one), and anything else is refused at once, by name.
+TEST(FileSources, OnlyRegularFilesAreReadAndNothingElseStalls)
+{
+    test::TempTree dir;
+    const QString fifo = dir.path(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString device = QStringLiteral("/dev/zero");
+    const QString deviceLink = dir.path(QStringLiteral("zero.html"));
+    ASSERT_TRUE(QFile::link(device, deviceLink));
+    const QString fileLink = dir.path(QStringLiteral("link.html"));
+    ASSERT_TRUE(
+        QFile::link(dir.write(QStringLiteral("real"), "<DT><A HREF=\"about:x\">x</A>\n#URL\n"
+                                                      "NAME=x\nURL=about:x\n"),
+                    fileLink));
+
+    // A stall ends the test run here rather than never.
+    ::alarm(60);
+    Progress quiet;
+    for (const SourceKind kind : {SourceKind::BookmarkFile, SourceKind::Hotlist}) {
+        for (const QString& path : {fifo, device, deviceLink}) {
+            SCOPED_TRACE(path.toStdString());
+            const Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
+            ASSERT_FALSE(loaded.ok());
+            EXPECT_TRUE(loaded.error().contains(path)) << loaded.error().toStdString();
+            const SourceCounts counts = CountSource(kind, path, quiet);
+            EXPECT_EQ(counts.folders + counts.links, 0);
+        }
+        const Result<std::unique_ptr<BookmarkModel>> linked = LoadSource(kind, fileLink, 0, quiet);
+        ASSERT_TRUE(linked.ok());
+        EXPECT_EQ(linked.value()->LinkCount(), 1);
+        EXPECT_EQ(CountSource(kind, fileLink, quiet).links, 1);
+    }
+    ::alarm(0);
+}
+#endif
 
 TEST(BookmarkFileReader, LineHelpersCutNamesUrlsAndTheHeader)
 {
