@@ -371,11 +371,6 @@ private:
     qsizetype m_pos = 0;
 };
 
-QByteArrayView withoutByteOrderMark(QByteArrayView text)
-{
-    return text.startsWith(kUtf8Bom) ? text.sliced(kUtf8Bom.size()) : text;
-}
-
 QByteArrayView firstLine(QByteArrayView text)
 {
     const qsizetype feed = text.indexOf('\n');
@@ -395,7 +390,8 @@ void cNNFastScanning::scanText(QByteArrayView text)
 {
     int folders = 0;
     int links = 0;
-    BookmarkLexer lexer(withoutByteOrderMark(text),
+    QByteArray converted;
+    BookmarkLexer lexer(textBytes(text, converted),
                         m_folderScan ? Names::FoldersOnly : Names::None);
     Entry entry;
     while (lexer.next(entry)) {
@@ -421,7 +417,8 @@ Result<ParsedTree> NNCreateTree(const QString& path)
 
 ParsedTree parseBookmarkText(QByteArrayView text)
 {
-    text = withoutByteOrderMark(text);
+    QByteArray converted;
+    text = textBytes(text, converted);
     ParsedTree tree(NNGetHeader(text));
     int current = ParsedTree::root();
     BookmarkLexer lexer(text);

@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
 
 #ifdef Q_OS_UNIX
@@ -140,6 +141,34 @@ TEST(FileSources, OnlyRegularFilesAreReadAndNothingElseStalls)
     ::alarm(0);
 }
 #endif
+
+// Windows tools write UTF-16 with a byte-order mark: such a file reads as its UTF-8 twin, and the
+// count agrees with the load.
+TEST(FileSources, Utf16WithByteOrderMarkReadsLikeUtf8)
+{
+    const QString bookmarkFile = QStringLiteral(
+        "<TITLE>T</TITLE><H1>Caf\u00e9</H1>\r\n<DL><p>\r\n<DT><H3>\u65e5\u672c</H3>\r\n<DL><p>\r\n"
+        "<DT><A HREF=\"http://x/\U0001F600\">\u00e9t\u00e9</A>\r\n</DL><p>\r\n</DL><p>\r\n");
+    const QString hotlist = QStringLiteral(
+        "Opera Hotlist version 2.0\r\n\r\n#FOLDER\r\n\tNAME=\u65e5\u672c\r\n\r\n#URL\r\n"
+        "\tNAME=\u00e9t\u00e9\r\n\tURL=http://x/\U0001F600\r\n\r\n-\r\n");
+    test::TempTree dir;
+    Progress quiet;
+    for (const auto& [kind, text] : {std::pair(SourceKind::BookmarkFile, bookmarkFile),
+                                     std::pair(SourceKind::Hotlist, hotlist)}) {
+        const auto listingOf = [&](const QString& path) {
+            EXPECT_EQ(CountSource(kind, path, quiet).links, 1);
+            Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
+            return loaded ? test::listing(*loaded.value()) : QByteArray();
+        };
+        const QByteArray utf8 = listingOf(dir.write(QStringLiteral("utf8"), text.toUtf8()));
+        ASSERT_TRUE(utf8.contains(QStringLiteral("\u00e9t\u00e9 <http://x/\U0001F600>").toUtf8()));
+        for (const auto converter : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+            QStringEncoder utf16(converter, QStringConverter::Flag::WriteBom);
+            EXPECT_EQ(listingOf(dir.write(QStringLiteral("utf16"), utf16.encode(text))), utf8);
+        }
+    }
+}
 
 TEST(BookmarkFileReader, LineHelpersCutNamesUrlsAndTheHeader)
 {
