@@ -4,6 +4,7 @@
 #include "sources/source_loader.h"
 #include "writers/export_walk.h"
 #include "writers/html_text.h"
+#include "writers/indentation.h"
 
 #include <QByteArrayView>
 #include <QFile>
@@ -17,10 +18,6 @@ constexpr QByteArrayView kListStart = "<DL><p>\r\n";
 constexpr QByteArrayView kListEnd = "</DL><p>\r\n";
 constexpr QByteArrayView kFolderStart = "<DT><H3 FOLDED ADD_DATE=\"\">";
 constexpr QByteArrayView kFolderEnd = "</H3>\r\n";
-
-// Beyond this depth lines are indented no further: readers ignore the indentation, and for a
-// tree thousands of folders deep it would make the file grow with the square of the depth.
-constexpr int kDeepestIndentLevel = 100;
 
 class BookmarkFileVisitor final : public ExportVisitor
 {

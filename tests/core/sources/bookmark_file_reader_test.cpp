@@ -281,6 +281,9 @@ TEST(BookmarkFileReader, LoadsAndListsTenThousandNestedFolders)
     EXPECT_EQ(model->folder(0).entryCount(), 2);
     EXPECT_EQ(model->link(model->folder(depth).FirstLink).Name, QStringLiteral("Bottom"));
     EXPECT_TRUE(listing.endsWith("\n  Top <about:top>\n"));
+    // Indented no deeper than 100 levels, the listing grows with the depth, not its square.
+    EXPECT_TRUE(listing.contains("\n" + QByteArray(200, ' ') + "Bottom <about:bottom>\n"));
+    EXPECT_LT(listing.size(), 4 << 20);
 }
 
 } // namespace
