@@ -45,12 +45,13 @@ struct ExportOutcome
     bool completed() const { return status == Status::Completed; }
 };
 
-// Runs an export as the export windows' start and create buttons do: the checks, the backup
-// when asked, the writer of the job's destination or the menu page generator (loading the source
-// on first use), then the exported-items total (the folders and links reported; for a menu page
-// the items it holds). The counts are the source's totals (the job's TotalFolderCount and
-// TotalLinkCount, from the window's scan) when everything is exported, and the selected counts
-// otherwise. Nothing is written when a check or the backup fails.
+// Runs an export as the export windows' start and create buttons do: the checks, whether the
+// destination's writer can merge into the old file when asked to, the backup when asked, the writer
+// of the job's destination or the menu page generator (loading the source on first use), then the
+// exported-items total (the folders and links reported; for a menu page the items it holds). The
+// counts are the source's totals (the job's TotalFolderCount and TotalLinkCount, from the window's
+// scan) when everything is exported, and the selected counts otherwise. Nothing is written when a
+// check, the merge test or the backup fails.
 ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
                         Progress& progress);
 
