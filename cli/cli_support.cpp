@@ -1,6 +1,7 @@
 #include "cli/cli_support.h"
 
 #include "cli/cli.h"
+#include "sources/file_helpers.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -125,12 +126,8 @@ Result<void> checkReadable(SourceKind kind, const QString& path)
             return Failure{QStringLiteral("The Favorites folder \"%1\" cannot be read.").arg(path)};
         return {};
     }
-    if (info.isDir())
-        return Failure{QStringLiteral("\"%1\" is a folder, not a file.").arg(path)};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
-    return {};
+    QFile file;
+    return openRegularFileForReading(file, path);
 }
 
 } // namespace orvalink::cli

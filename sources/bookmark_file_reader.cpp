@@ -4,6 +4,7 @@
 #include "sources/html_entities.h"
 #include "sources/text_decoding.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string_view>
 
@@ -371,9 +372,19 @@ private:
     qsizetype m_pos = 0;
 };
 
-QByteArrayView withoutByteOrderMark(QByteArrayView text)
+// Where the element's start tag ("<DL>", "<dl compact>") first stands from `from` on; -1 when
+// nowhere. upperName is the element's name with "<" before it, in upper case.
+qsizetype findStartTag(QByteArrayView text, qsizetype from, std::string_view upperName)
 {
-    return text.startsWith(kUtf8Bom) ? text.sliced(kUtf8Bom.size()) : text;
+    const qsizetype size = text.size();
+    for (qsizetype pos = findTagNoCase(text, from, size, upperName); pos >= 0;
+         pos = findTagNoCase(text, pos + 1, size, upperName)) {
+        const qsizetype after = pos + static_cast<qsizetype>(upperName.size());
+        if (after == size || text[after] == '>' || text[after] == '/' || text[after] == '\n' ||
+            isSpace(text[after]))
+            return pos;
+    }
+    return -1;
 }
 
 QByteArrayView firstLine(QByteArrayView text)
@@ -383,6 +394,26 @@ QByteArrayView firstLine(QByteArrayView text)
 }
 
 } // namespace
+
+bool isBookmarkFileContent(QByteArrayView bytes)
+{
+    QByteArray converted;
+    const QByteArrayView text = textBytes(bytes, converted);
+    if (text.contains('\0'))
+        return false;
+    qsizetype start = 0;
+    while (start < text.size() && (isSpace(text[start]) || text[start] == '\n'))
+        ++start;
+    if (startsWithNoCase(text, start, text.size(), "<!DOCTYPE NETSCAPE-BOOKMARK-FILE-1>"))
+        return true;
+    const qsizetype title = findStartTag(text, 0, "<TITLE");
+    const qsizetype header = findStartTag(text, 0, "<H1");
+    if (title < 0 && header < 0)
+        return false;
+    const qsizetype heading = title < 0 ? header : header < 0 ? title : std::min(title, header);
+    const qsizetype list = findStartTag(text, heading, "<DL");
+    return list >= 0 && findStartTag(text, list, "<DT") >= 0;
+}
 
 void cNNFastScanning::Scan(const QString& path)
 {
@@ -395,7 +426,8 @@ void cNNFastScanning::scanText(QByteArrayView text)
 {
     int folders = 0;
     int links = 0;
-    BookmarkLexer lexer(withoutByteOrderMark(text),
+    QByteArray converted;
+    BookmarkLexer lexer(textBytes(text, converted),
                         m_folderScan ? Names::FoldersOnly : Names::None);
     Entry entry;
     while (lexer.next(entry)) {
@@ -421,7 +453,8 @@ Result<ParsedTree> NNCreateTree(const QString& path)
 
 ParsedTree parseBookmarkText(QByteArrayView text)
 {
-    text = withoutByteOrderMark(text);
+    QByteArray converted;
+    text = textBytes(text, converted);
     ParsedTree tree(NNGetHeader(text));
     int current = ParsedTree::root();
     BookmarkLexer lexer(text);

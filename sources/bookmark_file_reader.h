@@ -22,6 +22,12 @@ namespace orvalink {
 // Names and URLs are decoded (UTF-8, else Windows-1252) and their character references
 // replaced. A link without HREF, or with an empty one, is skipped.
 
+// Whether a file's content is a bookmark file: text (no NUL byte; UTF-16 with its byte-order mark
+// is text too) that starts, after any white space, with the signature every browser writes,
+// "<!DOCTYPE NETSCAPE-Bookmark-file-1>", or, as people write such files by hand, holds a
+// "<TITLE>" or "<H1>", then a "<DL>" list, then a "<DT>" entry. Tags are matched in any case.
+bool isBookmarkFileContent(QByteArrayView bytes);
+
 // Counts the folders and links of a bookmark file without building its tree. The counts equal
 // what NNCreateTree builds from the same file.
 class cNNFastScanning

@@ -29,19 +29,34 @@ bool isDotOrDotDot(const char* name)
 
 // Opens a regular file for reading without ever blocking: a FIFO or device that happens to
 // carry a shortcut's name must not hang the reader, and opening it must have no side effects.
-int openRegularFile(int dirFd, const char* name)
+// When what stands there is no regular file, foundType receives its type (S_IFDIR, S_IFIFO...).
+int openRegularFile(int dirFd, const char* name, mode_t* foundType = nullptr)
 {
+    const auto refuse = [foundType](const struct stat& status) {
+        if (foundType)
+            *foundType = status.st_mode & S_IFMT;
+        return -1;
+    };
     struct stat status
     {};
-    if (::fstatat(dirFd, name, &status, 0) != 0 || !S_ISREG(status.st_mode))
+    if (::fstatat(dirFd, name, &status, 0) != 0)
         return -1;
+    // Looking first spares a device the open, which may do something of its own.
+    if (!S_ISREG(status.st_mode))
+        return refuse(status);
     const int fd = ::openat(dirFd, name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return -1;
-    // The entry may have been replaced between the two calls.
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)) {
+    // The entry may have been replaced between the two calls: what counts is what was opened.
+    if (::fstat(fd, &status) != 0) {
+        const int error = errno;
         closeDescriptor(fd);
+        errno = error;
         return -1;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        closeDescriptor(fd);
+        return refuse(status);
     }
     return fd;
 }
@@ -55,6 +70,19 @@ bool FileExists(const QString& path)
     const int fd = openRegularFile(AT_FDCWD, QFile::encodeName(path).constData());
     closeDescriptor(fd);
     return fd >= 0;
+}
+
+RegularFileDescriptor openRegularFileDescriptor(const QString& path)
+{
+    mode_t found = 0;
+    const int fd = openRegularFile(AT_FDCWD, QFile::encodeName(path).constData(), &found);
+    if (fd >= 0)
+        return {fd, RegularFileDescriptor::Refusal::None, 0};
+    if (found == S_IFDIR)
+        return {-1, RegularFileDescriptor::Refusal::Folder, 0};
+    if (found != 0)
+        return {-1, RegularFileDescriptor::Refusal::NotAFile, 0};
+    return {-1, RegularFileDescriptor::Refusal::SystemError, errno};
 }
 
 DirectoryHandle::DirectoryHandle(int fd)

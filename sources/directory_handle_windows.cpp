@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <cerrno>
+#include <fcntl.h>
+#include <io.h>
 #include <string>
 #include <utility>
 #include <windows.h>
@@ -32,6 +34,8 @@ public:
 
     bool isValid() const { return m_handle != INVALID_HANDLE_VALUE; }
     HANDLE get() const { return m_handle; }
+    // Hands the handle over to a new owner.
+    HANDLE release() { return std::exchange(m_handle, INVALID_HANDLE_VALUE); }
 
 private:
     HANDLE m_handle;
@@ -139,14 +143,17 @@ qint64 secondsSinceEpoch(const FILETIME& time)
 }
 
 // Opens a regular file for reading. Without backup semantics a directory does not open; a
-// device or pipe is refused by its type.
-SystemHandle openRegularFile(const QString& path)
+// device or pipe is refused by its type, and then notAFile is set.
+SystemHandle openRegularFile(const QString& path, bool* notAFile = nullptr)
 {
     SystemHandle file(CreateFileW(systemPath(path).c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.isValid() && GetFileType(file.get()) != FILE_TYPE_DISK)
+    if (file.isValid() && GetFileType(file.get()) != FILE_TYPE_DISK) {
+        if (notAFile)
+            *notAFile = true;
         return SystemHandle(INVALID_HANDLE_VALUE);
+    }
     return file;
 }
 
@@ -155,6 +162,28 @@ SystemHandle openRegularFile(const QString& path)
 bool FileExists(const QString& path)
 {
     return !path.isEmpty() && openRegularFile(normalPath(path)).isValid();
+}
+
+RegularFileDescriptor openRegularFileDescriptor(const QString& path)
+{
+    const QString normal = normalPath(path);
+    bool notAFile = false;
+    SystemHandle file = openRegularFile(normal, &notAFile);
+    if (!file.isValid()) {
+        const DWORD error = GetLastError();
+        if (notAFile)
+            return {-1, RegularFileDescriptor::Refusal::NotAFile, 0};
+        const DWORD attributes = GetFileAttributesW(systemPath(normal).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && isDirectory(attributes))
+            return {-1, RegularFileDescriptor::Refusal::Folder, 0};
+        return {-1, RegularFileDescriptor::Refusal::SystemError, errnoFor(error)};
+    }
+    const int fd = _open_osfhandle(reinterpret_cast<intptr_t>(file.get()), _O_RDONLY);
+    if (fd < 0)
+        return {-1, RegularFileDescriptor::Refusal::SystemError, EIO};
+    // The descriptor owns the handle now.
+    file.release();
+    return {fd, RegularFileDescriptor::Refusal::None, 0};
 }
 
 DirectoryHandle::DirectoryHandle(QString path)

@@ -1,6 +1,6 @@
 #include "sources/file_contents.h"
 
-#include <QFileInfo>
+#include "sources/file_helpers.h"
 
 namespace orvalink {
 
@@ -12,15 +12,10 @@ FileContents::~FileContents()
 
 Result<void> FileContents::open(const QString& path)
 {
-    if (path.isEmpty())
-        return Failure{QStringLiteral("No file was given.")};
-    if (QFileInfo(path).isDir())
-        return Failure{QStringLiteral("\"%1\" is a folder, not a file.").arg(path)};
-    m_file.setFileName(path);
-    if (!m_file.open(QIODevice::ReadOnly))
-        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, m_file.errorString())};
+    if (Result<void> opened = openRegularFileForReading(m_file, path); !opened)
+        return opened;
     const qint64 size = m_file.size();
-    // Mapping fails for empty files and for some special files; reading them is as good.
+    // Mapping fails for empty files and on some file systems; reading them is as good.
     if (size > 0 && (m_map = m_file.map(0, size)) != nullptr) {
         m_bytes = QByteArrayView(m_map, size);
         return {};

@@ -19,7 +19,8 @@ public:
     FileContents& operator=(const FileContents&) = delete;
     ~FileContents();
 
-    // Opens and maps (or reads) the file; fails with the system's reason.
+    // Opens and maps (or reads) the file; fails with a message naming it when it is no regular
+    // file (see openRegularFileForReading) or cannot be read.
     Result<void> open(const QString& path);
     QByteArrayView bytes() const { return m_bytes; }
 

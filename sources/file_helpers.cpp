@@ -9,8 +9,14 @@
 #include <cerrno>
 #include <cstring>
 
-// DirectoryHandle and FileExists, which speak to the system, live in directory_handle_posix.cpp
-// and directory_handle_windows.cpp.
+#ifdef Q_OS_WIN
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+// DirectoryHandle, FileExists and openRegularFileDescriptor, which speak to the system, live in
+// directory_handle_posix.cpp and directory_handle_windows.cpp.
 
 namespace orvalink {
 
@@ -33,6 +39,34 @@ bool DestinationPathValid(const QString& path)
         return false;
     // The folder part keeps its separator: "/name" lies in "/", "C:/name" in "C:/".
     return FolderExists(path.left(separator + 1));
+}
+
+Result<void> openRegularFileForReading(QFile& file, const QString& path)
+{
+    if (path.isEmpty())
+        return Failure{QStringLiteral("No file was given.")};
+    const RegularFileDescriptor opened = openRegularFileDescriptor(path);
+    switch (opened.refusal) {
+    case RegularFileDescriptor::Refusal::None:
+        break;
+    case RegularFileDescriptor::Refusal::Folder:
+        return Failure{QStringLiteral("\"%1\" is a folder, not a file.").arg(path)};
+    case RegularFileDescriptor::Refusal::NotAFile:
+        return Failure{QStringLiteral("\"%1\" is a device or pipe, not a file.").arg(path)};
+    case RegularFileDescriptor::Refusal::SystemError:
+        return Failure{QStringLiteral("Cannot read \"%1\": %2")
+                           .arg(path, QString::fromLocal8Bit(std::strerror(opened.error)))};
+    }
+    if (!file.open(opened.descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        // The file takes the descriptor over only once it is open.
+#ifdef Q_OS_WIN
+        ::_close(opened.descriptor);
+#else
+        ::close(opened.descriptor);
+#endif
+        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
+    }
+    return {};
 }
 
 QDate FindDataToDate(const DirectoryEntry& entry)

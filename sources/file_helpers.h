@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDate>
+#include <QFile>
 #include <QString>
 #include <optional>
 #include <vector>
@@ -21,6 +24,25 @@ bool FileExists(const QString& path);
 // A file can be written at path: the file exists, or path has a folder part and that folder
 // exists.
 bool DestinationPathValid(const QString& path);
+
+// Opens the regular file at path (links followed) for reading, without ever blocking and without
+// reading from anything else: a FIFO would block the open or the read forever and a device such
+// as /dev/zero never ends, so a folder, FIFO or device is refused. Fails with a message that
+// names the file.
+Result<void> openRegularFileForReading(QFile& file, const QString& path);
+
+// What the system opened for openRegularFileForReading(): a C runtime file descriptor, or why
+// there is none.
+struct RegularFileDescriptor
+{
+    enum class Refusal { None, Folder, NotAFile, SystemError };
+
+    int descriptor = -1;
+    Refusal refusal = Refusal::None;
+    // For SystemError: the errno value.
+    int error = 0;
+};
+RegularFileDescriptor openRegularFileDescriptor(const QString& path);
 
 // One entry of a directory listing.
 struct DirectoryEntry

@@ -151,11 +151,6 @@ private:
     qsizetype m_position = 0;
 };
 
-QByteArrayView withoutBom(QByteArrayView bytes)
-{
-    return bytes.startsWith(kUtf8Bom) ? bytes.sliced(kUtf8Bom.size()) : bytes;
-}
-
 } // namespace
 
 void cOperaFastScanning::Scan(const QString& path)
@@ -164,7 +159,8 @@ void cOperaFastScanning::Scan(const QString& path)
     int links = 0;
     FileContents file;
     if (file.open(path)) {
-        HotlistLexer lexer(withoutBom(file.bytes()));
+        QByteArray converted;
+        HotlistLexer lexer(textBytes(file.bytes(), converted));
         HotlistRecord record;
         while (lexer.next(record)) {
             if (record.kind == HotlistRecord::Folder) {
@@ -193,7 +189,8 @@ Result<ParsedTree> OperaCreateTree(const QString& path)
 
     ParsedTree tree(QStringLiteral("Opera Hotlist"));
     std::vector<int> open{ParsedTree::root()};
-    HotlistLexer lexer(withoutBom(file.bytes()));
+    QByteArray converted;
+    HotlistLexer lexer(textBytes(file.bytes(), converted));
     HotlistRecord record;
     while (lexer.next(record)) {
         switch (record.kind) {

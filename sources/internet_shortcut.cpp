@@ -5,14 +5,11 @@
 #include "sources/utf7.h"
 
 #include <QFileInfo>
-#include <QStringDecoder>
 #include <optional>
 
 namespace orvalink {
 
 namespace {
-
-constexpr QByteArrayView kUtf16LeBom("\xFF\xFE", 2);
 
 bool isBlank(char c)
 {
@@ -97,11 +94,8 @@ QString urlOf(QByteArrayView text, bool utf8)
 
 QString shortcutUrl(QByteArrayView contents)
 {
-    if (contents.startsWith(kUtf16LeBom)) {
-        QStringDecoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::Stateless);
-        const QString text = utf16.decode(contents.sliced(kUtf16LeBom.size()));
-        return urlOf(text.toUtf8(), true);
-    }
+    if (isUtf16Text(contents))
+        return urlOf(utf8FromUtf16(contents), true);
     if (contents.startsWith(kUtf8Bom))
         return urlOf(contents.sliced(kUtf8Bom.size()), true);
     return urlOf(contents, false);

@@ -82,4 +82,27 @@ QString decodeText(QByteArrayView bytes)
     return FromUtf8Pairs(decodeWindows1252(bytes));
 }
 
+bool isUtf16Text(QByteArrayView bytes)
+{
+    return bytes.startsWith(kUtf16LeBom) || bytes.startsWith(kUtf16BeBom);
+}
+
+QByteArray utf8FromUtf16(QByteArrayView bytes)
+{
+    QStringDecoder utf16(bytes.startsWith(kUtf16BeBom) ? QStringConverter::Utf16BE
+                                                       : QStringConverter::Utf16LE,
+                         QStringConverter::Flag::Stateless);
+    const QString text = utf16.decode(bytes.sliced(kUtf16LeBom.size()));
+    return text.toUtf8();
+}
+
+QByteArrayView textBytes(QByteArrayView bytes, QByteArray& storage)
+{
+    if (isUtf16Text(bytes)) {
+        storage = utf8FromUtf16(bytes);
+        return storage;
+    }
+    return bytes.startsWith(kUtf8Bom) ? bytes.sliced(kUtf8Bom.size()) : bytes;
+}
+
 } // namespace orvalink

@@ -19,7 +19,21 @@ QString decodeWindows1252(QByteArrayView bytes);
 // U+00B9) back into à, è, é, ì, ò and ù. Nothing else changes.
 QString FromUtf8Pairs(QString text);
 
-// The UTF-8 byte-order mark, which a file may start with.
+// The byte-order marks a text file may start with: UTF-8, and UTF-16 little- and big-endian, as
+// Windows tools write it.
 inline constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF", 3);
+inline constexpr QByteArrayView kUtf16LeBom("\xFF\xFE", 2);
+inline constexpr QByteArrayView kUtf16BeBom("\xFE\xFF", 2);
+
+// Whether bytes start with a UTF-16 byte-order mark.
+bool isUtf16Text(QByteArrayView bytes);
+
+// UTF-16 text that starts with its byte-order mark, as UTF-8 without a mark.
+QByteArray utf8FromUtf16(QByteArrayView bytes);
+
+// A text file's bytes as the readers walk them: byte by byte, in UTF-8 or a single-byte code
+// page, without a byte-order mark. UTF-16 is converted once into storage, which the view then
+// points into; anything else is viewed in place.
+QByteArrayView textBytes(QByteArrayView bytes, QByteArray& storage);
 
 } // namespace orvalink

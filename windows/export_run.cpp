@@ -132,6 +132,15 @@ ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTab
     }
 
     const bool fileDestination = DestIsFirefox(job.mode) || DestIsOpera(job.mode);
+    // A merge the writer would refuse is refused before the backup, which would otherwise
+    // replace an older backup with a copy of a file that is then left alone.
+    if (fileDestination && request.file.merge) {
+        const Result<void, UserMessage> mergeable =
+            DestIsFirefox(job.mode) ? CanMergeIntoBookmarkFile(job.DestinationFileLocation)
+                                    : CanMergeIntoHotlist(job.DestinationFileLocation);
+        if (!mergeable)
+            return failed(ExportOutcome::Status::WriteFailed, mergeable.failure());
+    }
     if (fileDestination && request.backup) {
         if (Result<void, UserMessage> backedUp = MakeBackup(job.DestinationFileLocation); !backedUp)
             return failed(ExportOutcome::Status::BackupFailed, backedUp.failure());

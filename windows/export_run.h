@@ -51,10 +51,11 @@ struct ExportOutcome
     bool written() const { return completed() || status == Status::Incomplete; }
 };
 
-// Runs an export as the export windows' start and create buttons do: the checks, the backup
-// when asked, the writer of the job's destination or the menu page generator (loading the source
-// on first use), then the exported-items total (the folders and links written; for a menu page
-// the items it holds). Nothing is written when a check or the backup fails.
+// Runs an export as the export windows' start and create buttons do: the checks, whether the
+// destination's writer can merge into the old file when asked to, the backup when asked, the
+// writer of the job's destination or the menu page generator (loading the source on first use),
+// then the exported-items total (the folders and links written; for a menu page the items it
+// holds). Nothing is written when a check, the merge test or the backup fails.
 //
 // A Favorites destination counts what its writer really wrote. A file or page holds what the
 // source had to give: its totals (the job's TotalFolderCount and TotalLinkCount, from the

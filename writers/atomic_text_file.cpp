@@ -1,5 +1,8 @@
 #include "writers/atomic_text_file.h"
 
+#include "sources/file_contents.h"
+#include "sources/text_decoding.h"
+
 #include <QFileInfo>
 
 namespace orvalink {
@@ -84,6 +87,17 @@ UserMessage fileWriteFailure(const QString& path, const QString& reason, const Q
     return UserMessage{QStringLiteral("Error"),
                        {QStringLiteral("Error Writing the %1.").arg(document), reason},
                        MessageIcon::Critical};
+}
+
+Result<QByteArray, UserMessage> readFileToMerge(const QString& path)
+{
+    FileContents contents;
+    if (Result<void> opened = contents.open(path); !opened)
+        return fileWriteFailure(path, opened.error());
+    const QByteArrayView bytes = contents.bytes();
+    if (isUtf16Text(bytes))
+        return kUtf8Bom.toByteArray() + utf8FromUtf16(bytes);
+    return bytes.toByteArray();
 }
 
 } // namespace orvalink

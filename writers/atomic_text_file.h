@@ -73,6 +73,12 @@ private:
 UserMessage fileWriteFailure(const QString& path, const QString& reason,
                              const QString& document = QStringLiteral("Bookmark File"));
 
+// The text of the file a merge goes into, read whole before the new file replaces it: its bytes
+// as they are, or, for UTF-16, the same text as UTF-8 after a UTF-8 byte-order mark, as the
+// writers add UTF-8 to it. Only a regular file is read; a failure comes back as the message to
+// show.
+Result<QByteArray, UserMessage> readFileToMerge(const QString& path);
+
 // Appends text as UTF-8. For each ASCII character c, escape(dst, c, previous) may write a form of
 // its own at dst, advance dst and return true; previous is the UTF-16 unit before c (0 at the
 // start). An escape writes at most maxEscapeLength bytes. A surrogate without its partner

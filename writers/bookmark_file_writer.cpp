@@ -1,12 +1,15 @@
 #include "writers/bookmark_file_writer.h"
 
 #include "platform/user_name.h"
+#include "sources/bookmark_file_reader.h"
 #include "sources/source_loader.h"
+#include "writers/bookmark_file_merge.h"
 #include "writers/export_walk.h"
 #include "writers/html_text.h"
+#include "writers/indentation.h"
 
 #include <QByteArrayView>
-#include <QFile>
+#include <QDir>
 #include <algorithm>
 
 namespace orvalink {
@@ -18,17 +21,17 @@ constexpr QByteArrayView kListEnd = "</DL><p>\r\n";
 constexpr QByteArrayView kFolderStart = "<DT><H3 FOLDED ADD_DATE=\"\">";
 constexpr QByteArrayView kFolderEnd = "</H3>\r\n";
 
-// Beyond this depth lines are indented no further: readers ignore the indentation, and for a
-// tree thousands of folders deep it would make the file grow with the square of the depth.
-constexpr int kDeepestIndentLevel = 100;
-
 class BookmarkFileVisitor final : public ExportVisitor
 {
 public:
-    BookmarkFileVisitor(const BookmarkModel& model, ChunkedOutput& out)
+    BookmarkFileVisitor(const BookmarkModel& model, int start, ChunkedOutput& out)
         : m_tree(model.tree())
+        , m_start(start)
         , m_out(out)
     {}
+
+    // Whether the folder the walk started from was exported, and so its list end written.
+    bool closedStart() const { return m_closedStart; }
 
     void openFolder(int node) override
     {
@@ -60,8 +63,9 @@ public:
         }
     }
 
-    void closeFolder(int) override
+    void closeFolder(int node) override
     {
+        m_closedStart = m_closedStart || node == m_start;
         --m_level;
         indent();
         m_out.buffer() += kListEnd;
@@ -72,37 +76,47 @@ private:
     void indent() { m_out.buffer().append(4 * std::min(m_level, kDeepestIndentLevel), ' '); }
 
     const FolderTree& m_tree;
+    int m_start;
     ChunkedOutput& m_out;
     int m_level = 0;
+    bool m_closedStart = false;
 };
 
-// Where a merge cuts the old file: its last "</DL>" in any case, the end of its top-level list.
-// Firefox ends its file with a bare "</DL>", others with "</DL><p>".
-qsizetype lastListEnd(QByteArrayView text)
-{
-    constexpr QByteArrayView tag = "</dl>";
-    for (qsizetype i = text.size() - tag.size(); i >= 0; --i) {
-        qsizetype k = 0;
-        while (k < tag.size()) {
-            char c = text[i + k];
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-            if (c != tag[k])
-                break;
-            ++k;
-        }
-        if (k == tag.size())
-            return i;
-    }
-    return -1;
-}
-
-UserMessage notABookmarkFile()
+UserMessage notABookmarkFile(const QString& filePath)
 {
     return UserMessage{QStringLiteral("Not a Bookmark File"),
-                       {QStringLiteral("The Selected File Is Not a Bookmark File."),
+                       {QDir::toNativeSeparators(filePath),
+                        QStringLiteral("The Selected File Is Not a Bookmark File."),
                         QStringLiteral("Please, Select Another Bookmark File.")},
                        MessageIcon::Exclamation};
+}
+
+UserMessage incompleteBookmarkFile(const QString& filePath, const QString& problem)
+{
+    return UserMessage{QStringLiteral("Incomplete Bookmark File"),
+                       {QDir::toNativeSeparators(filePath), problem,
+                        QStringLiteral("The Bookmark File Was Not Changed.")},
+                       MessageIcon::Exclamation};
+}
+
+// Where the new lists go in the old file's text, or why they cannot go anywhere.
+Result<MergePoint, UserMessage> mergePointOf(const QString& filePath, QByteArrayView old)
+{
+    if (!isBookmarkFileContent(old))
+        return notABookmarkFile(filePath);
+    const MergePoint point = findMergePoint(old);
+    switch (point.kind) {
+    case MergePoint::Kind::ListEnd:
+    case MergePoint::Kind::ListsOpen:
+        return point;
+    case MergePoint::Kind::EndsInsideMarkup:
+        return incompleteBookmarkFile(
+            filePath, QStringLiteral("The Selected Bookmark File Ends Inside a Tag or a Comment."));
+    case MergePoint::Kind::NoList:
+        break;
+    }
+    return incompleteBookmarkFile(
+        filePath, QStringLiteral("The Selected Bookmark File Holds No List of Bookmarks."));
 }
 
 void appendHeader(QByteArray& out, QStringView userName)
@@ -121,11 +135,22 @@ void appendHeader(QByteArray& out, QStringView userName)
 
 } // namespace
 
-void WriteBookmarkFolder(BookmarkModel& model, int node, const FileExportOptions& options,
+bool WriteBookmarkFolder(BookmarkModel& model, int node, const FileExportOptions& options,
                          Progress& progress, ChunkedOutput& out)
 {
-    BookmarkFileVisitor visitor(model, out);
+    BookmarkFileVisitor visitor(model, node, out);
     walkExportedFolders(model, node, options, progress, visitor);
+    return visitor.closedStart();
+}
+
+Result<void, UserMessage> CanMergeIntoBookmarkFile(const QString& filePath)
+{
+    const Result<QByteArray, UserMessage> old = readFileToMerge(filePath);
+    if (!old)
+        return old.failure();
+    if (Result<MergePoint, UserMessage> point = mergePointOf(filePath, old.value()); !point)
+        return point.failure();
+    return {};
 }
 
 Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,
@@ -139,18 +164,17 @@ Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,
         job.UserName = GetLogonUserName();
 
     // The old file is read whole before anything is written: the new file replaces it.
-    QByteArray kept;
+    QByteArray old;
+    MergePoint point;
     if (options.merge) {
-        QFile old(filePath);
-        if (!old.open(QIODevice::ReadOnly))
-            return fileWriteFailure(filePath, old.errorString());
-        kept = old.readAll();
-        if (old.error() != QFileDevice::NoError)
-            return fileWriteFailure(filePath, old.errorString());
-        const qsizetype cut = lastListEnd(kept);
-        if (cut < 0)
-            return notABookmarkFile();
-        kept.truncate(cut);
+        Result<QByteArray, UserMessage> read = readFileToMerge(filePath);
+        if (!read)
+            return read.failure();
+        old = std::move(read.value());
+        const Result<MergePoint, UserMessage> found = mergePointOf(filePath, old);
+        if (!found)
+            return found.failure();
+        point = found.value();
     }
 
     AtomicTextFile file(filePath);
@@ -158,9 +182,11 @@ Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,
         return opened;
     ChunkedOutput& out = file.output();
     if (options.merge) {
-        out.writeThrough(kept);
-        kept = QByteArray();
+        out.writeThrough(QByteArrayView(old).first(point.position));
         out.append("\r\n");
+        // A file cut off inside folders: they are closed, and the new lists go into the top list.
+        for (int open = point.openLists; open > 1; --open)
+            out.append(kListEnd);
     } else {
         appendHeader(out.buffer(), job.UserName);
     }
@@ -171,11 +197,25 @@ Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,
         out.append(kFolderEnd);
         out.append(kListStart);
     }
-    if (!model.tree().isEmpty())
+    // The root's list end closes the innermost list opened above.
+    const bool rootClosedList =
+        !model.tree().isEmpty() &&
         WriteBookmarkFolder(model, FolderTree::root(), options, progress, out);
     if (options.intoNewFolder)
         out.append(kListEnd);
-    out.append(kListEnd);
+    if (options.merge) {
+        if (!rootClosedList)
+            out.append(kListEnd);
+        // The old file goes on as it was; one that was cut off gets its top list closed.
+        if (point.kind == MergePoint::Kind::ListEnd)
+            out.writeThrough(QByteArrayView(old).sliced(point.position));
+        else
+            out.append(kListEnd);
+    } else {
+        // Written anew, the file always ends with this list end, one more than it opened when
+        // the root was exported: the layout this program has always written, read by everyone.
+        out.append(kListEnd);
+    }
     return file.commit();
 }
 

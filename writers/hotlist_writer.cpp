@@ -1,9 +1,11 @@
 #include "writers/hotlist_writer.h"
 
 #include "sources/source_loader.h"
+#include "sources/text_decoding.h"
+#include "writers/address_text.h"
 #include "writers/export_walk.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileInfo>
 #include <charconv>
 
@@ -31,6 +33,16 @@ bool escapeLineBreak(char*& dst, char16_t c, char16_t previous)
 void appendField(QByteArray& out, QStringView text)
 {
     appendUtf8(out, text, 1, escapeLineBreak);
+}
+
+bool dropFromAddress(char*&, char16_t c, char16_t)
+{
+    return isDroppedFromAddress(c);
+}
+
+void appendAddress(QByteArray& out, QStringView address)
+{
+    appendUtf8(out, address, 0, dropFromAddress);
 }
 
 // As a formatted print of a number writes it: a space or a minus sign, the digits, a space.
@@ -82,10 +94,11 @@ private:
     ChunkedOutput& m_out;
 };
 
-UserMessage notAHotlist()
+UserMessage notAHotlist(const QString& filePath)
 {
     return UserMessage{QStringLiteral("Not an Opera Hotlist"),
-                       {QStringLiteral("The Selected File Is Not an Opera Hotlist."),
+                       {QDir::toNativeSeparators(filePath),
+                        QStringLiteral("The Selected File Is Not an Opera Hotlist."),
                         QStringLiteral("Please, Select Another Opera Hotlist File.")},
                        MessageIcon::Exclamation};
 }
@@ -95,8 +108,8 @@ UserMessage notAHotlist()
 // such as a bookmark file chosen by mistake, would be spoilt by appending.
 bool canAppendTo(QByteArrayView old)
 {
-    if (old.startsWith("\xEF\xBB\xBF"))
-        old = old.sliced(3);
+    if (old.startsWith(kUtf8Bom))
+        old = old.sliced(kUtf8Bom.size());
     const QByteArrayView first = old.trimmed();
     if (first.isEmpty())
         return true;
@@ -107,7 +120,26 @@ bool canAppendTo(QByteArrayView old)
                    .compare("Opera Hotlist", Qt::CaseInsensitive) == 0;
 }
 
+// The old hotlist's text that records are appended to; empty when there is no file yet, as
+// appending would create it.
+Result<QByteArray, UserMessage> hotlistToAppendTo(const QString& filePath)
+{
+    if (!QFileInfo::exists(filePath))
+        return QByteArray();
+    Result<QByteArray, UserMessage> old = readFileToMerge(filePath);
+    if (old && !canAppendTo(old.value()))
+        return notAHotlist(filePath);
+    return old;
+}
+
 } // namespace
+
+Result<void, UserMessage> CanMergeIntoHotlist(const QString& filePath)
+{
+    if (Result<QByteArray, UserMessage> old = hotlistToAppendTo(filePath); !old)
+        return old.failure();
+    return {};
+}
 
 void WriteFolderRecord(QByteArray& out, QStringView name, int order)
 {
@@ -123,7 +155,7 @@ void WriteUrlRecord(QByteArray& out, QStringView name, QStringView url, int orde
     out += "#URL\r\n    NAME=";
     appendField(out, name);
     out += "\r\n    URL=";
-    appendField(out, url);
+    appendAddress(out, url);
     out += "\r\n";
     appendOrder(out, order);
     out += "\r\n";
@@ -145,21 +177,18 @@ Result<void, UserMessage> WriteOperaHotlist(Job& job, const QString& filePath,
     BookmarkModel& model = *source.value();
 
     // Appending means copying the old file into the new one, read whole before anything is
-    // written. A file that is not there yet starts empty, as appending would create it.
+    // written.
     QByteArray old;
-    if (options.merge && QFileInfo::exists(filePath)) {
-        QFile oldFile(filePath);
-        if (!oldFile.open(QIODevice::ReadOnly))
-            return fileWriteFailure(filePath, oldFile.errorString());
-        old = oldFile.readAll();
-        if (oldFile.error() != QFileDevice::NoError)
-            return fileWriteFailure(filePath, oldFile.errorString());
-        if (!canAppendTo(old))
-            return notAHotlist();
+    if (options.merge) {
+        Result<QByteArray, UserMessage> read = hotlistToAppendTo(filePath);
+        if (!read)
+            return read.failure();
+        old = std::move(read.value());
     }
-    // Appending to an empty file writes a whole hotlist: records without a header are no hotlist
-    // other programs read.
-    const bool append = options.merge && !old.trimmed().isEmpty();
+    // Appending to a file that holds nothing (a byte-order mark at most) writes a whole hotlist:
+    // records without a header are no hotlist other programs read.
+    const qsizetype textStart = old.startsWith(kUtf8Bom) ? kUtf8Bom.size() : 0;
+    const bool append = options.merge && !QByteArrayView(old).sliced(textStart).trimmed().isEmpty();
 
     AtomicTextFile file(filePath);
     if (Result<void, UserMessage> opened = file.open(); !opened)

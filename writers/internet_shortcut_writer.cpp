@@ -1,6 +1,7 @@
 #include "writers/internet_shortcut_writer.h"
 
 #include "sources/utf7.h"
+#include "writers/address_text.h"
 
 #include <QUrl>
 #include <utility>
@@ -22,25 +23,6 @@ bool isAscii(QStringView text)
             return false;
     }
     return true;
-}
-
-QString withoutLineBreaks(const QString& url)
-{
-    if (!url.contains(u'\r') && !url.contains(u'\n'))
-        return url;
-    QString result;
-    result.reserve(url.size() + 8);
-    for (qsizetype i = 0; i < url.size(); ++i) {
-        const QChar c = url.at(i);
-        if (c == u'\r' || c == u'\n') {
-            result += QLatin1StringView("%0A");
-            if (c == u'\r' && i + 1 < url.size() && url.at(i + 1) == u'\n')
-                ++i;
-        } else {
-            result += c;
-        }
-    }
-    return result;
 }
 
 void appendPercentEncoded(QByteArray& out, QStringView text)
@@ -120,7 +102,7 @@ QByteArray asciiUrl(QStringView url)
 
 QByteArray internetShortcutContents(const QString& url)
 {
-    const QString oneLine = withoutLineBreaks(url);
+    const QString oneLine = withoutDroppedCharacters(url);
     QByteArray contents;
     if (isAscii(oneLine)) {
         contents.reserve(kSection.size() + kUrlKey.size() + oneLine.size() + kLineEnd.size());

@@ -14,8 +14,8 @@ namespace orvalink {
 // UTF-7 encoded, in "[InternetShortcut.W]". Windows then reads the same URL in every code page,
 // and so does our reader, which takes the ".W" value while its ".A" twin equals the base.
 //
-// A line break in the URL (CR, LF, or CR LF as one) becomes "%0A" first: no value can start an
-// INI line of its own.
+// Tabs and line breaks are left out of the URL, as browsers leave them out when they parse it: no
+// value can start an INI line of its own.
 QByteArray internetShortcutContents(const QString& url);
 
 // The URL in ASCII: a non-ASCII host in punycode, every other non-ASCII character

@@ -1,8 +1,10 @@
 #include "writers/tree_listing.h"
 
 #include "writers/atomic_text_file.h"
+#include "writers/indentation.h"
 
 #include <QByteArray>
+#include <algorithm>
 #include <vector>
 
 namespace orvalink {
@@ -110,7 +112,7 @@ void writeTreeListing(BookmarkModel& model, QIODevice& out)
             continue;
         }
         const LinkRecord& entry = model.link(current.nextEntry++);
-        output.indent(2 * static_cast<int>(open.size()));
+        output.indent(2 * std::min(static_cast<int>(open.size()), kDeepestIndentLevel));
         if (entry.isSubfolder()) {
             output << '[' << entry.SubfolderRow << "] " << model.folder(entry.SubfolderRow).Name
                    << '\n';

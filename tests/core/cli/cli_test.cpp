@@ -2,7 +2,12 @@
 #include "tests/core/cli/cli_runner.h"
 #include "tests/support/temp_tree.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#endif
 
 namespace orvalink {
 namespace {
@@ -60,17 +65,24 @@ TEST(CommandLine, RefusesBadArgumentsWithUsageAndExitTwo)
     EXPECT_TRUE(help.out.contains(u"--json"_s));
 }
 
-TEST(CommandLine, MissingSourceFailsWithAMessageOnStandardError)
+TEST(CommandLine, MissingOrUnreadableSourceFailsWithAMessageOnStandardError)
 {
     test::TempTree dir;
-    const QString missing = dir.path(u"missing"_s);
-    for (const char* form : {"ie", "firefox", "opera"}) {
-        for (const char* command : {"count", "list"}) {
-            const CliRun run =
-                runInProcess({QLatin1String(command), u"--from"_s, QLatin1String(form), missing});
-            EXPECT_EQ(run.exitCode, ExitFailure) << form << ' ' << command;
-            EXPECT_TRUE(run.out.isEmpty());
-            EXPECT_TRUE(run.err.contains(missing)) << run.err.toStdString();
+    QStringList unreadable{dir.path(u"missing"_s)};
+#ifdef Q_OS_UNIX
+    // A FIFO would block whoever opens it.
+    unreadable << dir.path(u"fifo"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(unreadable.last()).constData(), 0644), 0);
+#endif
+    for (const QString& path : unreadable) {
+        for (const char* form : {"ie", "firefox", "opera"}) {
+            for (const char* command : {"count", "list"}) {
+                const CliRun run =
+                    runInProcess({QLatin1String(command), u"--from"_s, QLatin1String(form), path});
+                EXPECT_EQ(run.exitCode, ExitFailure) << form << ' ' << command;
+                EXPECT_TRUE(run.out.isEmpty());
+                EXPECT_TRUE(run.err.contains(path)) << run.err.toStdString();
+            }
         }
     }
     // A folder is not a bookmark file, and a file is not a Favorites folder.

@@ -485,10 +485,12 @@ TEST(ConvertCommand, AFailedCheckBackupOrWriteExitsOneWithItsMessageAndWritesNot
         ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     const QString missingFolder = dir.path(u"missing/dest.html"_s);
     // A folder where the backup goes cannot be replaced by a copy, nor one where the new file
-    // goes by the file; an old file to merge into that is no bookmark file is left alone.
+    // goes by the file; an old file to merge into that is no bookmark file or hotlist is left
+    // alone, and not even backed up.
     dir.mkdir(u"Backup_of_dest.adr"_s);
     const QString folder = dir.mkdir(u"folder.html"_s);
     const QString notes = dir.write(u"notes.html"_s, "just notes");
+    const QString notesAdr = dir.write(u"notes.adr"_s, "just notes");
     const auto inExisting = [&](const QString& subfolder) {
         return convertArguments(kOpera, hotlist, kIe, favorites,
                                 {u"--where"_s, u"existing"_s, u"--existing"_s, subfolder});
@@ -523,8 +525,10 @@ TEST(ConvertCommand, AFailedCheckBackupOrWriteExitsOneWithItsMessageAndWritesNot
         {convertArguments(kOpera, hotlist, kFirefox, folder), "Error",
          "Error Writing the Bookmark File."},
         {convertArguments(kOpera, hotlist, kMenu, folder), "Error", "Error Writing the Menu Page."},
-        {convertArguments(kOpera, hotlist, kFirefox, notes, words("--no-backup")),
-         "Not a Bookmark File", "The Selected File Is Not a Bookmark File."},
+        {convertArguments(kOpera, hotlist, kFirefox, notes), "Not a Bookmark File",
+         "The Selected File Is Not a Bookmark File."},
+        {convertArguments(kFirefox, file, kOpera, notesAdr), "Not an Opera Hotlist",
+         "The Selected File Is Not an Opera Hotlist."},
     };
     const std::string before = snapshot(dir.path());
     const qint32 totalBefore = storedTotal();

@@ -1,4 +1,5 @@
 #include "sources/bookmark_file_reader.h"
+#include "sources/source_loader.h"
 #include "tests/support/fixture_cases.h"
 #include "tests/support/temp_tree.h"
 #include "writers/tree_listing.h"
@@ -7,7 +8,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QStringEncoder>
 #include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace orvalink {
 namespace {
@@ -95,6 +102,90 @@ TEST(BookmarkFileReader, FailsOnlyWhenTheFileCannotBeOpened)
     EXPECT_EQ(empty->folderCount(), 1);
     EXPECT_EQ(empty->LinkCount(), 0);
     EXPECT_EQ(empty->tree().node(0).caption, QString());
+}
+
+#ifdef Q_OS_UNIX
+// Opening or reading a FIFO blocks and /dev/zero never ends: a bookmark file or hotlist source is
+// a regular file (or a link to one), and anything else is refused at once, by name.
+TEST(FileSources, OnlyRegularFilesAreReadAndNothingElseStalls)
+{
+    test::TempTree dir;
+    const QString fifo = dir.path(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString device = QStringLiteral("/dev/zero");
+    const QString deviceLink = dir.path(QStringLiteral("zero.html"));
+    ASSERT_TRUE(QFile::link(device, deviceLink));
+    const QString fileLink = dir.path(QStringLiteral("link.html"));
+    ASSERT_TRUE(
+        QFile::link(dir.write(QStringLiteral("real"), "<DT><A HREF=\"about:x\">x</A>\n#URL\n"
+                                                      "NAME=x\nURL=about:x\n"),
+                    fileLink));
+
+    // A stall ends the test run here rather than never.
+    ::alarm(60);
+    Progress quiet;
+    for (const SourceKind kind : {SourceKind::BookmarkFile, SourceKind::Hotlist}) {
+        for (const QString& path : {fifo, device, deviceLink}) {
+            SCOPED_TRACE(path.toStdString());
+            const Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
+            ASSERT_FALSE(loaded.ok());
+            EXPECT_TRUE(loaded.error().contains(path)) << loaded.error().toStdString();
+            const SourceCounts counts = CountSource(kind, path, quiet);
+            EXPECT_EQ(counts.folders + counts.links, 0);
+        }
+        const Result<std::unique_ptr<BookmarkModel>> linked = LoadSource(kind, fileLink, 0, quiet);
+        ASSERT_TRUE(linked.ok());
+        EXPECT_EQ(linked.value()->LinkCount(), 1);
+        EXPECT_EQ(CountSource(kind, fileLink, quiet).links, 1);
+    }
+    ::alarm(0);
+}
+#endif
+
+// Windows tools write UTF-16 with a byte-order mark: such a file reads as its UTF-8 twin, and the
+// count agrees with the load.
+TEST(FileSources, Utf16WithByteOrderMarkReadsLikeUtf8)
+{
+    const QString bookmarkFile = QStringLiteral(
+        "<TITLE>T</TITLE><H1>Caf\u00e9</H1>\r\n<DL><p>\r\n<DT><H3>\u65e5\u672c</H3>\r\n<DL><p>\r\n"
+        "<DT><A HREF=\"http://x/\U0001F600\">\u00e9t\u00e9</A>\r\n</DL><p>\r\n</DL><p>\r\n");
+    const QString hotlist = QStringLiteral(
+        "Opera Hotlist version 2.0\r\n\r\n#FOLDER\r\n\tNAME=\u65e5\u672c\r\n\r\n#URL\r\n"
+        "\tNAME=\u00e9t\u00e9\r\n\tURL=http://x/\U0001F600\r\n\r\n-\r\n");
+    test::TempTree dir;
+    Progress quiet;
+    for (const auto& [kind, text] : {std::pair(SourceKind::BookmarkFile, bookmarkFile),
+                                     std::pair(SourceKind::Hotlist, hotlist)}) {
+        const auto listingOf = [&](const QString& path) {
+            EXPECT_EQ(CountSource(kind, path, quiet).links, 1);
+            Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
+            return loaded ? test::listing(*loaded.value()) : QByteArray();
+        };
+        const QByteArray utf8 = listingOf(dir.write(QStringLiteral("utf8"), text.toUtf8()));
+        ASSERT_TRUE(utf8.contains(QStringLiteral("\u00e9t\u00e9 <http://x/\U0001F600>").toUtf8()));
+        for (const auto converter : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+            QStringEncoder utf16(converter, QStringConverter::Flag::WriteBom);
+            EXPECT_EQ(listingOf(dir.write(QStringLiteral("utf16"), utf16.encode(text))), utf8);
+        }
+    }
+}
+
+TEST(BookmarkFileReader, TellsBookmarkFilesFromOtherContent)
+{
+    QStringEncoder utf16(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+    const std::pair<QByteArray, bool> cases[] = {
+        {test::readFixture(QStringLiteral("bookmark-file/firefox_export/input.html")), true},
+        {"\xEF\xBB\xBF \r\n<!doctype netscape-bookmark-file-1>", true},
+        {utf16.encode(u"<!DOCTYPE NETSCAPE-Bookmark-file-1>"), true},
+        {"<html><h1 class=x>Mine</h1><dl>\n<dt><a href=x>x</a></dl>", true},
+        {QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL>") + '\0', false},
+        {"Opera Hotlist version 2.0\n#URL\n\tURL=<DL><DT>", false},
+        {"<title>Glossary</title><dl><dd>No terms</dd></dl>", false},
+        {"<dl><dt>List</dt></dl><title>Title after the list</title>", false},
+        {"<H1x>Not a header</H1x><DL><DT>", false},
+    };
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(isBookmarkFileContent(bytes), expected) << bytes.toStdString();
 }
 
 TEST(BookmarkFileReader, LineHelpersCutNamesUrlsAndTheHeader)
@@ -208,6 +299,9 @@ TEST(BookmarkFileReader, LoadsAndListsTenThousandNestedFolders)
     EXPECT_EQ(model->folder(0).entryCount(), 2);
     EXPECT_EQ(model->link(model->folder(depth).FirstLink).Name, QStringLiteral("Bottom"));
     EXPECT_TRUE(listing.endsWith("\n  Top <about:top>\n"));
+    // Indented no deeper than 100 levels, the listing grows with the depth, not its square.
+    EXPECT_TRUE(listing.contains("\n" + QByteArray(200, ' ') + "Bottom <about:bottom>\n"));
+    EXPECT_LT(listing.size(), 4 << 20);
 }
 
 } // namespace

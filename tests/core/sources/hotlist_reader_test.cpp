@@ -105,7 +105,7 @@ TEST(HotlistReader, StaysLinearOnOneHugeLineAndDeepNesting)
     EXPECT_EQ(deepModel->folder(10000).Parent, 9999);
     EXPECT_EQ(deepModel->link(deepModel->LinkCount() - 1).Name, QStringLiteral("bottom"));
     EXPECT_TRUE(test::listing(*deepModel)
-                    .endsWith(QByteArray(2 * 10001, ' ') + "bottom <https://bottom.example/>\n"));
+                    .endsWith("\n" + QByteArray(200, ' ') + "bottom <https://bottom.example/>\n"));
 }
 
 } // namespace

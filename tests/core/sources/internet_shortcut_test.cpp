@@ -3,6 +3,7 @@
 #include "tests/support/temp_tree.h"
 
 #include <QFile>
+#include <QStringEncoder>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <random>
@@ -62,9 +63,10 @@ TEST(InternetShortcut, ReadsTheUrlAsWindowsDoes)
         EXPECT_EQ(shortcutUrl(text), QString::fromUtf16(expected)) << text.toByteArray().data();
 
     const QString wide = QStringLiteral("[InternetShortcut]\r\nURL=http://x/\u65e5\u672c\r\n");
-    QByteArray utf16("\xff\xfe", 2);
-    utf16.append(reinterpret_cast<const char*>(wide.utf16()), wide.size() * 2);
-    EXPECT_EQ(shortcutUrl(utf16), u"http://x/\u65e5\u672c");
+    for (const auto converter : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+        QStringEncoder utf16(converter, QStringConverter::Flag::WriteBom);
+        EXPECT_EQ(shortcutUrl(QByteArray(utf16.encode(wide))), u"http://x/\u65e5\u672c");
+    }
 }
 
 TEST(InternetShortcut, ReadsAnyFileWithoutHarm)

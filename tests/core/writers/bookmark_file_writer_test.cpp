@@ -4,6 +4,7 @@
 #include "writers/hotlist_writer.h"
 
 #include <QDir>
+#include <QStringEncoder>
 
 namespace orvalink {
 namespace {
@@ -101,22 +102,46 @@ TEST(BookmarkFileWriter, WritesOnlyCheckedFoldersAndLinks)
 </DL><p>
 </DL><p>
 )"));
+
+    // Merged, the list of its own is closed once, and the old top list by its own end.
+    const QByteArray old = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n</DL>\n";
+    dir.write(QStringLiteral("bookmarks.html"), old);
+    selected.merge = true;
+    ASSERT_TRUE(WriteBookmarkFile(job, out, selected, quiet).ok());
+    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), old.chopped(6) + crlf(R"(
+<DL><p>
+<DT><H3 FOLDED ADD_DATE="">Empty</H3>
+<DL><p>
+</DL><p>
+<DT><H3 FOLDED ADD_DATE="">Inner</H3>
+<DL><p>
+    <DT><A HREF="about:X">X</A>
+</DL><p>
+</DL><p>
+)") + "</DL>\n");
 }
 
-TEST(BookmarkFileWriter, MergeKeepsTheOldTextUpToItsLastListEndByteForByte)
+TEST(BookmarkFileWriter, MergeKeepsEveryByteOfTheOldFile)
 {
     TempTree dir;
     Job job = test::workedExampleJob(dir);
     FileExportOptions merge{.merge = true,
                             .intoNewFolder = true,
                             .newFolderName = QStringLiteral("Imported from IE (12/31/1999)")};
+    const QString out = dir.path(QStringLiteral("bookmarks.html"));
     Progress quiet;
 
-    // Bytes no code page would give back, and the last list end in lower case.
-    const QByteArray old = "<H1>Old \xE9 \xC3\xA9</H1>\r\n<DL><p>\r\n</DL><p>\n</dl><p>\njunk";
-    const QString out = dir.write(QStringLiteral("bookmarks.html"), old);
+    // The top list ends where its lists say, not at the last "</DL>": neither a comment, a
+    // title, a quoted ">" nor what follows the list counts. Bytes no code page would give back.
+    const QByteArray old =
+        "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n<!-- <DL> </DL> -->\r\n"
+        "<TITLE>My <DL> list</TITLE>\r\n<H1>Old \xE9 \xC3\xA9</H1>\r\n"
+        "<dl><p>\r\n<DT><A HREF=\"a>b\" ICON='c>d'>Kept</A>\r\n<DT><H3>In</H3>\r\n"
+        "<DL><p>\r\n</dl><p>\r\n</DL><p>\n<p>Footer </dl> after it</p>\njunk";
+    const qsizetype topEnd = old.indexOf("</DL><p>\n<p>Footer");
+    dir.write(QStringLiteral("bookmarks.html"), old);
     ASSERT_TRUE(WriteBookmarkFile(job, out, merge, quiet).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), old.left(old.indexOf("</dl>")) + crlf(R"(
+    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), old.first(topEnd) + crlf(R"(
 <DL><p>
 <DT><H3 FOLDED ADD_DATE="">Imported from IE (12/31/1999)</H3>
 <DL><p>
@@ -127,33 +152,68 @@ TEST(BookmarkFileWriter, MergeKeepsTheOldTextUpToItsLastListEndByteForByte)
     <DT><A HREF="about:Home">Home</A>
 </DL><p>
 </DL><p>
-</DL><p>
-)"));
+)") + old.sliced(topEnd));
 
-    // Firefox ends its file with a bare "</DL>"; its bookmarks stay, ours follow in its top list.
+    // Firefox ends its file with a bare "</DL>"; its bookmarks stay, ours follow in its top
+    // list. Cut off inside its toolbar folder, the file is kept whole and the folder closed.
+    // In UTF-16 it is written back as UTF-8.
     const QString fixture = QStringLiteral("bookmark-file/firefox_export/");
     const QByteArray firefox = test::readFixture(fixture + QStringLiteral("input.html"));
-    ASSERT_TRUE(firefox.endsWith("</DL><p>\n</DL>\n"));
-    dir.write(QStringLiteral("bookmarks.html"), firefox);
+    const QByteArray cut = firefox.first(firefox.indexOf("News</A>\n") + 9);
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    const QByteArray inUtf16 = utf16.encode(QString::fromUtf8(firefox));
     merge.intoNewFolder = false;
-    ASSERT_TRUE(WriteBookmarkFile(job, out, merge, quiet).ok());
-    EXPECT_TRUE(dir.read(QStringLiteral("bookmarks.html")).startsWith(firefox.chopped(6) + "\r\n"));
-    const QByteArray before = test::readFixture(fixture + QStringLiteral("expected.txt"));
-    EXPECT_EQ(test::rereadListing(SourceKind::BookmarkFile, out),
-              before.mid(before.indexOf('\n') + 1) +
-                  "  [5] Work\n    Wiki <about:Wiki>\n  Home <about:Home>\n");
+    const struct
+    {
+        QByteArray old;
+        QByteArray keptBytes;
+        const char* newFolderRow;
+    } cases[] = {{firefox, firefox.chopped(6) + "\r\n", "[5]"},
+                 {cut, cut + "\r\n</DL><p>\r\n<DL><p>\r\n", "[3]"},
+                 {inUtf16, "\xEF\xBB\xBF" + firefox.chopped(6) + "\r\n", "[5]"}};
+    for (const auto& c : cases) {
+        const QString copy = dir.write(QStringLiteral("old.html"), c.old);
+        const QByteArray before = test::rereadListing(SourceKind::BookmarkFile, copy);
+        dir.write(QStringLiteral("bookmarks.html"), c.old);
+        ASSERT_TRUE(WriteBookmarkFile(job, out, merge, quiet).ok());
+        EXPECT_TRUE(dir.read(QStringLiteral("bookmarks.html")).startsWith(c.keptBytes));
+        EXPECT_EQ(test::rereadListing(SourceKind::BookmarkFile, out),
+                  before + "  " + c.newFolderRow +
+                      " Work\n    Wiki <about:Wiki>\n  Home <about:Home>\n");
+    }
+}
 
-    // A file without any list end is no bookmark file: it is left alone.
-    for (const QByteArray& text : {QByteArray("Opera Hotlist version 2.0\r\n"), QByteArray()}) {
-        dir.write(QStringLiteral("bookmarks.html"), text);
+TEST(BookmarkFileWriter, MergeRefusesFilesItCannotAddToAndLeavesThemAlone)
+{
+    TempTree dir;
+    Job job = test::workedExampleJob(dir);
+    const QString out = dir.path(QStringLiteral("bookmarks.html"));
+    const QByteArray signature = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n";
+    const char* notBookmarks = "Not a Bookmark File";
+    const char* incomplete = "Incomplete Bookmark File";
+    const std::pair<QByteArray, const char*> cases[] = {
+        {QByteArray(), notBookmarks},
+        {"Opera Hotlist version 2.0\r\n", notBookmarks},
+        {"<html><title>Page</title><dl><dd>No bookmarks</dd></dl></html>", notBookmarks},
+        {signature + "<DL><p>\n" + QByteArray(1, '\0'), notBookmarks},
+        {signature + "<DL><p>\n<DT><A HREF=\"x", incomplete},
+        {signature + "<DL><p>\n<!-- </DL>", incomplete},
+        {signature + "<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n", incomplete},
+    };
+    FileExportOptions merge;
+    merge.merge = true;
+    Progress quiet;
+    for (const auto& [bytes, title] : cases) {
+        SCOPED_TRACE(bytes.toStdString());
+        dir.write(QStringLiteral("bookmarks.html"), bytes);
+        const Result<void, UserMessage> asked = CanMergeIntoBookmarkFile(out);
+        ASSERT_FALSE(asked.ok());
+        EXPECT_EQ(asked.failure().title, QLatin1String(title));
+        EXPECT_EQ(asked.failure().lines.first(), QDir::toNativeSeparators(out));
         const Result<void, UserMessage> refused = WriteBookmarkFile(job, out, merge, quiet);
         ASSERT_FALSE(refused.ok());
-        EXPECT_EQ(refused.failure().title, QStringLiteral("Not a Bookmark File"));
-        EXPECT_EQ(refused.failure().lines,
-                  QStringList({QStringLiteral("The Selected File Is Not a Bookmark File."),
-                               QStringLiteral("Please, Select Another Bookmark File.")}));
-        EXPECT_EQ(refused.failure().icon, MessageIcon::Exclamation);
-        EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), text);
+        EXPECT_EQ(refused.failure().lines, asked.failure().lines);
+        EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), bytes);
     }
 }
 
@@ -209,7 +269,8 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
         // Something each writer will merge into.
         const QByteArray oldBytes = writer.form == SourceKind::Hotlist
                                         ? QByteArray("Opera Hotlist version 2.0\r\n\r\n")
-                                        : QByteArray("<DL><p>\r\n</DL><p>\r\n");
+                                        : QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
+                                                     "<DL><p>\r\n</DL><p>\r\n");
         for (const bool merge : {false, true}) {
             SCOPED_TRACE(std::string(writer.name) + (merge ? " merge" : " erase"));
             FileExportOptions options;
@@ -251,6 +312,47 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
                                                        QFile::WriteGroup | QFile::WriteOther),
                       private640);
         }
+    }
+}
+
+// A shortcut whose name and (Unicode) address hold line breaks, controls and markup: written
+// into either form it reads back as the one link it is, never as entries of its own.
+TEST(FileWriters, NoNameOrAddressCanForgeEntries)
+{
+    using namespace Qt::StringLiterals;
+    TempTree dir;
+    const QString name = u"Two\nlines\r\x01\x7f\u0085\ttab <b>\"&amp;"_s;
+    dir.write(u"fav/"_s + name + u".url"_s,
+              "[InternetShortcut]\r\nURL=http://x/?\r\n[InternetShortcut.A]\r\nURL=http://x/?\r\n"
+              "[InternetShortcut.W]\r\nURL=http://x/+AAo-<DT><H3>FORGED FOLDER</H3>+AAo-<DL><p>"
+              "+AAo-<DT><A HREF=\"http://evil/\">Evil</A>+AAo-</DL><p>+AA0ACQ-end\r\n");
+    const QString url = u"http://x/\n<DT><H3>FORGED FOLDER</H3>\n<DL><p>\n"
+                        u"<DT><A HREF=\"http://evil/\">Evil</A>\n</DL><p>\r\tend"_s;
+    Job job;
+    job.IELocation = dir.path(u"fav"_s);
+    for (const WriterCase& writer : kWriters) {
+        SCOPED_TRACE(writer.name);
+        job.mode =
+            writer.form == SourceKind::Hotlist ? ExportMode::IEToOpera : ExportMode::IEToFirefox;
+        BookmarkModel& source = test::loaded(job);
+        source.ensureListed(0);
+        ASSERT_EQ(source.GetFolderLinks(0, true).at(0).url, url);
+        const QString out = dir.path(u"out"_s);
+        Progress quiet;
+        ASSERT_TRUE(writer.write(job, out, FileExportOptions{}, quiet).ok());
+        const auto back = test::reread(writer.form, out);
+        ASSERT_EQ(back->folderCount(), 1);
+        ASSERT_EQ(back->LinkCount(), 1);
+        if (writer.form == SourceKind::BookmarkFile) {
+            EXPECT_EQ(back->link(0).Name, name);
+            EXPECT_EQ(back->link(0).URL, url);
+        } else {
+            // A hotlist has no escape: a name's line breaks become spaces, and the address
+            // loses what browsers drop from it anyway.
+            EXPECT_EQ(back->link(0).Name, u"Two lines \x01\x7f\u0085\ttab <b>\"&amp;"_s);
+            EXPECT_EQ(back->link(0).URL, QString(url).remove(u'\n').remove(u'\r').remove(u'\t'));
+        }
+        job.setSource(nullptr);
     }
 }
 

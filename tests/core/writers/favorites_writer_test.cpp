@@ -77,12 +77,12 @@ TEST(InternetShortcutWriter, WritesAsciiAsIsAndOtherUrlsAsWindowsDoes)
     // A bracketed address has no name to put in punycode.
     EXPECT_EQ(asciiUrl(text(u"http://[::1]/ü")), QByteArray("http://[::1]/%C3%BC"));
 
-    // No line break can start a key or section of its own.
-    EXPECT_EQ(internetShortcutContents(QStringLiteral("http://a/\r\n[x]\rURL=y\nz")),
-              shortcut("http://a/%0A[x]%0AURL=y%0Az"));
+    // No line break can start a key or section of its own: like browsers, we drop them.
+    EXPECT_EQ(internetShortcutContents(QStringLiteral("http://a/\r\n[x]\rURL=y\nz\t")),
+              shortcut("http://a/[x]URL=yz"));
     const QByteArray wide = internetShortcutContents(text(u"http://é/\r\nURL=evil"));
     EXPECT_EQ(wide.count('\n'), 6);
-    EXPECT_EQ(shortcutUrl(wide), text(u"http://é/%0AURL=evil"));
+    EXPECT_EQ(shortcutUrl(wide), text(u"http://é/URL=evil"));
 }
 
 TEST(FileNames, ReplaceWhatFileSystemsRefuse)

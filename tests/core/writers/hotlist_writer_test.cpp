@@ -1,6 +1,8 @@
 #include "tests/core/writers/writer_test_support.h"
 #include "writers/hotlist_writer.h"
 
+#include <QStringEncoder>
+
 namespace orvalink {
 namespace {
 
@@ -61,6 +63,12 @@ TEST(HotlistWriter, AppendsWithoutHeaderAfterEndingTheOldLastLine)
     ASSERT_TRUE(WriteOperaHotlist(job, out, options, quiet).ok());
     ASSERT_TRUE(WriteOperaHotlist(job, out, options, quiet).ok());
     EXPECT_EQ(dir.read(QStringLiteral("opera6.adr")), old + "\r\n" + appended + appended);
+
+    // A hotlist in UTF-16 is appended to in UTF-8, the encoding of what is added.
+    QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
+    dir.write(QStringLiteral("opera6.adr"), utf16.encode(QString::fromUtf8(old)));
+    ASSERT_TRUE(WriteOperaHotlist(job, out, options, quiet).ok());
+    EXPECT_EQ(dir.read(QStringLiteral("opera6.adr")), "\xEF\xBB\xBF" + old + "\r\n" + appended);
 
     // A last line ended by a bare CR gets only its LF.
     dir.write(QStringLiteral("opera6.adr"), "#URL\r\n\tNAME=x\r");
