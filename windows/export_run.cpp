@@ -64,6 +64,7 @@ ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTab
     inputs.merge = request.file.merge;
     inputs.intoExistingSubfolder = request.favorites.where == FavoritesWhere::ExistingFolder;
     inputs.existingSubfolder = request.favorites.existingFolder;
+    inputs.backup = request.backup;
     if (Result<void, CheckFailure> checked = ValidateExport(job, inputs, false, processes);
         !checked) {
         ExportOutcome outcome =
