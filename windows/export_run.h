@@ -29,7 +29,7 @@ struct ExportRequest
 // How an export ended.
 struct ExportOutcome
 {
-    enum class Status { Completed, CheckFailed, BackupFailed, WriteFailed };
+    enum class Status { Completed, DestinationBusy, CheckFailed, BackupFailed, WriteFailed };
 
     Status status = Status::Completed;
     // The box to show: "Exporting Complete" with the counts, or what went wrong.
@@ -45,12 +45,14 @@ struct ExportOutcome
     bool completed() const { return status == Status::Completed; }
 };
 
-// Runs an export as the export windows' start and create buttons do: the checks, the backup
-// when asked, the writer of the job's destination or the menu page generator (loading the source
-// on first use), then the exported-items total (the folders and links reported; for a menu page
-// the items it holds). The counts are the source's totals (the job's TotalFolderCount and
-// TotalLinkCount, from the window's scan) when everything is exported, and the selected counts
-// otherwise. Nothing is written when a check or the backup fails.
+// Runs an export as the export windows' start and create buttons do: under a lock on the
+// destination (see DestinationLock; when another export still holds it after the wait, nothing
+// is done and the status is DestinationBusy), the checks, the backup when asked, the writer of
+// the job's destination or the menu page generator (loading the source on first use), then the
+// exported-items total (the folders and links reported; for a menu page the items it holds). The
+// counts are the source's totals (the job's TotalFolderCount and TotalLinkCount, from the
+// window's scan) when everything is exported, and the selected counts otherwise. Nothing is
+// written when a check or the backup fails.
 ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
                         Progress& progress);
 
