@@ -125,18 +125,15 @@ TEST(DestinationLock, IsHeldByAnExportFromItsChecksToItsEndForEveryDestination)
     const QString hotlist =
         dir.write(u"source.adr"_s, "Opera Hotlist version 2.0\n\n#FOLDER\n\tNAME=News\n\n"
                                    "#URL\n\tNAME=Daily\n\tURL=https://daily.example/\n\n-\n");
-    const QString bookmarkFile = dir.write(
-        u"source.html"_s, "<DL><p>\n<DT><A HREF=\"https://daily.example/\">Daily</A>\n</DL><p>\n");
-    for (const ExportMode mode : {ExportMode::OperaToFirefox, ExportMode::OperaToIE,
-                                  ExportMode::OperaToMenu, ExportMode::FirefoxToOpera}) {
+    for (const ExportMode mode :
+         {ExportMode::OperaToFirefox, ExportMode::OperaToIE, ExportMode::OperaToMenu}) {
         SCOPED_TRACE(int(mode));
         Job job;
         job.mode = mode;
-        job.SourceFileLocation = SourceIsOpera(mode) ? hotlist : bookmarkFile;
+        job.SourceFileLocation = hotlist;
         job.IELocation = dir.mkdir(u"Favorites"_s);
         job.MenuFileLocation = dir.path(u"menu.html"_s);
-        job.DestinationFileLocation =
-            dir.path(DestIsOpera(mode) ? u"dest.adr"_s : u"bookmarks.html"_s);
+        job.DestinationFileLocation = dir.path(u"bookmarks.html"_s);
         ExportRequest request;
         request.file.exportAll = request.favorites.exportAll = request.menu.exportAll = true;
         const Kind kind = DestIsIE(mode) ? Kind::Folder : Kind::File;
