@@ -7,6 +7,13 @@ QString Job::sourceLocation() const
     return SourceIsIE(mode) ? IELocation : SourceFileLocation;
 }
 
+QString Job::destinationLocation() const
+{
+    if (DestIsIE(mode))
+        return IELocation;
+    return DestIsMenu(mode) ? MenuFileLocation : DestinationFileLocation;
+}
+
 void Job::ResetJob()
 {
     mode = ExportMode::None;

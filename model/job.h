@@ -34,6 +34,9 @@ public:
 
     // The location the source is read from: the Favorites folder or the source file.
     QString sourceLocation() const;
+    // The location written to: the Favorites folder, the bookmark file or hotlist, or the menu
+    // page.
+    QString destinationLocation() const;
 
     // The loaded source, or nullptr before it is loaded (see loadedSource()).
     BookmarkModel* source() const { return m_source.get(); }

@@ -30,6 +30,14 @@ bool FolderExists(const QString& path)
     return !path.isEmpty() && QFileInfo(path).isDir();
 }
 
+bool isReplaceableFile(const QString& path)
+{
+    // exists() follows links, so a link to nothing counts as nothing: the write creates the file
+    // the link names.
+    const QFileInfo info(path);
+    return !info.exists() || info.isFile();
+}
+
 bool DestinationPathValid(const QString& path)
 {
     if (FileExists(path))

@@ -21,6 +21,9 @@ QString AddBackslash(const QString& path);
 bool FolderExists(const QString& path);
 // path is an existing regular file that can be opened for reading.
 bool FileExists(const QString& path);
+// Nothing stands at path, or a regular file does (a symbolic link to one counts): a new file may
+// take its place. A device, pipe or folder there must never be replaced by a file.
+bool isReplaceableFile(const QString& path);
 // A file can be written at path: the file exists, or path has a folder part and that folder
 // exists.
 bool DestinationPathValid(const QString& path);

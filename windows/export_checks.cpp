@@ -1,6 +1,7 @@
 #include "windows/export_checks.h"
 
 #include "sources/file_helpers.h"
+#include "writers/backup.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,6 +39,17 @@ CheckFailure pathInvalid(ExportCheck check, const QString& path, const QString& 
     return failure(check, QStringLiteral("Warning"),
                    {QDir::toNativeSeparators(path),
                     QStringLiteral("The Path of the Selected %1 File Does Not Exists.").arg(what),
+                    QStringLiteral("Please, Select Another Destination.")},
+                   fix);
+}
+
+// A device, pipe or folder stands where a file is to be written: the new file would take its
+// place.
+CheckFailure notAFile(ExportCheck check, const QString& path, const QString& what, WindowFix fix)
+{
+    return failure(check, QStringLiteral("Warning"),
+                   {QDir::toNativeSeparators(path),
+                    QStringLiteral("The %1 is Not a Regular File.").arg(what),
                     QStringLiteral("Please, Select Another Destination.")},
                    fix);
 }
@@ -100,6 +112,10 @@ std::optional<CheckFailure> checkDestination(const Job& job, const ExportCheckIn
                                     QStringLiteral("Subfolder"));
         }
     } else if (DestIsMenu(job.mode)) {
+        if (!isReplaceableFile(job.MenuFileLocation)) {
+            return notAFile(ExportCheck::MenuNotAFile, job.MenuFileLocation,
+                            QStringLiteral("Selected DHTML Menu File"), WindowFix::FocusMenuCombo);
+        }
         if (!DestinationPathValid(job.MenuFileLocation)) {
             return pathInvalid(ExportCheck::MenuPathInvalid, job.MenuFileLocation,
                                QStringLiteral("DHTML Menu"), WindowFix::FocusMenuCombo);
@@ -108,6 +124,10 @@ std::optional<CheckFailure> checkDestination(const Job& job, const ExportCheckIn
             return readOnly(ExportCheck::MenuFileReadOnly, QStringLiteral("DHTML Menu"));
     } else if (DestIsFirefox(job.mode) || DestIsOpera(job.mode)) {
         const QString& destination = job.DestinationFileLocation;
+        if (!isReplaceableFile(destination)) {
+            return notAFile(ExportCheck::DestinationNotAFile, destination,
+                            QStringLiteral("Selected Bookmark File"), WindowFix::FocusFileCombo);
+        }
         if (IsReadOnly(destination))
             return readOnly(ExportCheck::DestinationFileReadOnly, QStringLiteral("Bookmark"));
         if (inputs.merge && !FileExists(destination))
@@ -115,6 +135,12 @@ std::optional<CheckFailure> checkDestination(const Job& job, const ExportCheckIn
         if (!DestinationPathValid(destination)) {
             return pathInvalid(ExportCheck::DestinationPathInvalid, destination,
                                QStringLiteral("Bookmark"), WindowFix::FocusFileCombo);
+        }
+        if (inputs.backup && FileExists(destination) &&
+            !isReplaceableFile(BackupName(destination))) {
+            return notAFile(ExportCheck::BackupNotAFile, BackupName(destination),
+                            QStringLiteral("Backup of the Selected Bookmark File"),
+                            WindowFix::None);
         }
     }
     return std::nullopt;

@@ -20,6 +20,9 @@ struct ExportCheckInputs
     // folder, the one typed in "NNtxtWhereExist".
     bool intoExistingSubfolder = false;
     QString existingSubfolder;
+    // "chkBackup" is set and enabled: an existing bookmark file or hotlist is first copied to
+    // its backup name, where only a regular file may stand.
+    bool backup = false;
 };
 
 // The window's own repair after a failed check, so that it no longer offers what failed.
@@ -46,11 +49,14 @@ enum class ExportCheck {
     SourceFolderMissing,
     DestinationFolderMissing,
     DestinationSubfolderMissing,
+    MenuNotAFile,
     MenuPathInvalid,
     MenuFileReadOnly,
+    DestinationNotAFile,
     DestinationFileReadOnly,
     MergeFileMissing,
     DestinationPathInvalid,
+    BackupNotAFile,
     OperaRunning,
     FirefoxRunning,
 };
@@ -67,10 +73,11 @@ struct CheckFailure
 // Whether the job can go ahead, asked before the selection window opens (sourceOnly: only the
 // source is checked) and again before anything is written. In this order: the source exists;
 // then the destination (the Favorites folder and the chosen existing subfolder, which must lie
-// inside it; the menu page's folder and that the page is not read-only; the bookmark file or
-// hotlist is not read-only, exists when it is to be merged, and its folder exists); then that the
-// destination browser does not run. The first failure is returned. The process table is read
-// only when a browser has to be looked for.
+// inside it; the menu page is a regular file where one exists, its folder exists and it is not
+// read-only; the bookmark file or hotlist is a regular file where one exists, is not read-only,
+// exists when it is to be merged, its folder exists, and a backup to be made may replace what
+// stands at the backup name); then that the destination browser does not run. The first failure is
+// returned. The process table is read only when a browser has to be looked for.
 Result<void, CheckFailure> ValidateExport(const Job& job, const ExportCheckInputs& inputs,
                                           bool sourceOnly, const ProcessTable& processes);
 

@@ -3,6 +3,7 @@
 #include "menu/menu_page_generator.h"
 #include "settings/exported_items.h"
 #include "sources/source_loader.h"
+#include "windows/destination_lock.h"
 #include "writers/backup.h"
 #include "writers/bookmark_file_writer.h"
 #include "writers/favorites_writer.h"
@@ -119,10 +120,18 @@ UserMessage resultMessage(const ExportOutcome& outcome)
 ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
                         Progress& progress)
 {
+    // Held from the checks to the end of the write, so that what was checked is still so when
+    // the file is written and no other export replaces the file in between.
+    using Kind = DestinationLock::Kind;
+    DestinationLock lock(job.destinationLocation(), DestIsIE(job.mode) ? Kind::Folder : Kind::File);
+    if (Result<void, UserMessage> locked = lock.acquire(); !locked)
+        return failed(ExportOutcome::Status::DestinationBusy, locked.failure());
+
     ExportCheckInputs inputs;
     inputs.merge = request.file.merge;
     inputs.intoExistingSubfolder = request.favorites.where == FavoritesWhere::ExistingFolder;
     inputs.existingSubfolder = request.favorites.existingFolder;
+    inputs.backup = request.backup;
     if (Result<void, CheckFailure> checked = ValidateExport(job, inputs, false, processes);
         !checked) {
         ExportOutcome outcome =

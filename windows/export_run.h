@@ -29,7 +29,14 @@ struct ExportRequest
 // How an export ended.
 struct ExportOutcome
 {
-    enum class Status { Completed, Incomplete, CheckFailed, BackupFailed, WriteFailed };
+    enum class Status {
+        Completed,
+        Incomplete,
+        DestinationBusy,
+        CheckFailed,
+        BackupFailed,
+        WriteFailed
+    };
 
     Status status = Status::Completed;
     // The box to show: "Exporting Complete" with the counts; "Exporting Incomplete" or
@@ -51,11 +58,13 @@ struct ExportOutcome
     bool written() const { return completed() || status == Status::Incomplete; }
 };
 
-// Runs an export as the export windows' start and create buttons do: the checks, whether the
-// destination's writer can merge into the old file when asked to, the backup when asked, the
-// writer of the job's destination or the menu page generator (loading the source on first use),
-// then the exported-items total (the folders and links written; for a menu page the items it
-// holds). Nothing is written when a check, the merge test or the backup fails.
+// Runs an export as the export windows' start and create buttons do: under a lock on the
+// destination (see DestinationLock; when another export still holds it after the wait, nothing
+// is done and the status is DestinationBusy), the checks, whether the destination's writer can
+// merge into the old file when asked to, the backup when asked, the writer of the job's
+// destination or the menu page generator (loading the source on first use), then the
+// exported-items total (the folders and links written; for a menu page the items it holds).
+// Nothing is written when a check, the merge test or the backup fails.
 //
 // A Favorites destination counts what its writer really wrote. A file or page holds what the
 // source had to give: its totals (the job's TotalFolderCount and TotalLinkCount, from the

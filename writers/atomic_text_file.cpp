@@ -1,6 +1,7 @@
 #include "writers/atomic_text_file.h"
 
 #include "sources/file_contents.h"
+#include "sources/file_helpers.h"
 #include "sources/text_decoding.h"
 
 #include <QFileInfo>
@@ -51,6 +52,9 @@ Result<void, UserMessage> AtomicTextFile::open()
     // Writing into the destination in place would leave it half-written on any failure, so the
     // new file must stand beside it or nothing is written at all.
     m_file.setDirectWriteFallback(false);
+    // The new file is renamed over whatever stands at the path, a device or pipe included.
+    if (!isReplaceableFile(m_path))
+        return fileWriteFailure(m_path, QStringLiteral("Not a Regular File"), m_document);
     if (!m_file.open(QIODevice::WriteOnly))
         return fileWriteFailure(m_path, m_file.errorString(), m_document);
     return {};

@@ -48,7 +48,8 @@ private:
 
 // A text file written whole or not at all. The bytes go to a new file beside the destination,
 // which takes the destination's place (keeping its permissions) only once all of it is written;
-// any failure leaves the old file as it was.
+// any failure leaves the old file as it was. Only a regular file is replaced; a symbolic link
+// stays and the file it names is replaced.
 class AtomicTextFile
 {
 public:

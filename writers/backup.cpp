@@ -1,5 +1,7 @@
 #include "writers/backup.h"
 
+#include "sources/file_helpers.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -28,12 +30,13 @@ QString BackupName(const QString& filePath)
 
 Result<void, UserMessage> MakeBackup(const QString& filePath)
 {
-    if (!QFileInfo(filePath).isFile())
+    const QString backupPath = BackupName(filePath);
+    if (!QFileInfo(filePath).isFile() || !isReplaceableFile(backupPath))
         return backupFailed();
     QFile source(filePath);
     if (!source.open(QIODevice::ReadOnly))
         return backupFailed();
-    QSaveFile backup(BackupName(filePath));
+    QSaveFile backup(backupPath);
     backup.setDirectWriteFallback(false);
     if (!backup.open(QIODevice::WriteOnly))
         return backupFailed();

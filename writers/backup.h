@@ -13,7 +13,8 @@ namespace orvalink {
 QString BackupName(const QString& filePath);
 
 // Copies the file to its backup name. An older backup is replaced only once the new copy is
-// complete. On failure the caller must not change the file: the message says so.
+// complete, and only when it is a regular file. On failure the caller must not change the file:
+// the message says so.
 Result<void, UserMessage> MakeBackup(const QString& filePath);
 
 } // namespace orvalink

@@ -484,9 +484,8 @@ TEST(ConvertCommand, AFailedCheckBackupOrWriteExitsOneWithItsMessageAndWritesNot
     for (const QString& path : {readOnlyFile, readOnlyPage})
         ASSERT_TRUE(QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     const QString missingFolder = dir.path(u"missing/dest.html"_s);
-    // A folder where the backup goes cannot be replaced by a copy, nor one where the new file
-    // goes by the file; an old file to merge into that is no bookmark file or hotlist is left
-    // alone, and not even backed up.
+    // A folder where the backup or the new file goes is never replaced by a file; an old file to
+    // merge into that is no bookmark file or hotlist is left alone, and not even backed up.
     dir.mkdir(u"Backup_of_dest.adr"_s);
     const QString folder = dir.mkdir(u"folder.html"_s);
     const QString notes = dir.write(u"notes.html"_s, "just notes");
@@ -517,14 +516,14 @@ TEST(ConvertCommand, AFailedCheckBackupOrWriteExitsOneWithItsMessageAndWritesNot
         {convertArguments(kOpera, hotlist, kIe, dir.path(u"Gone"_s)), subfolderMissing,
          "The Selected Folder Where To Export The Bookmarks"},
         {inExisting(u"Missing"_s), subfolderMissing, subfolderLine},
-        {inExisting(u"../Outside"_s), subfolderMissing, subfolderLine},
         {inExisting(u"Old/../../Outside"_s), subfolderMissing, subfolderLine},
         {inExisting(dir.path(u"Outside"_s)), subfolderMissing, subfolderLine},
-        {convertArguments(kFirefox, file, kOpera, hotlistDest), "Backup Failed",
-         "Unable to Make a Backup of the Bookmark File."},
-        {convertArguments(kOpera, hotlist, kFirefox, folder), "Error",
-         "Error Writing the Bookmark File."},
-        {convertArguments(kOpera, hotlist, kMenu, folder), "Error", "Error Writing the Menu Page."},
+        {convertArguments(kFirefox, file, kOpera, hotlistDest), "Warning",
+         "The Backup of the Selected Bookmark File is Not a Regular File."},
+        {convertArguments(kOpera, hotlist, kFirefox, folder), "Warning",
+         "The Selected Bookmark File is Not a Regular File."},
+        {convertArguments(kOpera, hotlist, kMenu, folder), "Warning",
+         "The Selected DHTML Menu File is Not a Regular File."},
         {convertArguments(kOpera, hotlist, kFirefox, notes), "Not a Bookmark File",
          "The Selected File Is Not a Bookmark File."},
         {convertArguments(kFirefox, file, kOpera, notesAdr), "Not an Opera Hotlist",

@@ -3,6 +3,7 @@
 
 #include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace orvalink {
 namespace {
@@ -175,6 +176,53 @@ TEST_F(ExportChecksTest, MenuPageAndBookmarkFileDestinationsInCheckOrder)
                   WindowFix::FocusFileCombo);
     toOpera.DestinationFileLocation = tree.path(u8("new.adr"));
     EXPECT_TRUE(check(toOpera).ok());
+}
+
+TEST_F(ExportChecksTest, OnlyARegularFileMayStandWhereAFileIsWrittenOrBackedUp)
+{
+    const QString pipe = tree.path(u8("pipe"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const QString regular = tree.write(u8("regular.html"), "x");
+    const QString pipeLink = tree.path(u8("pipe-link"));
+    const QString regularLink = tree.path(u8("regular-link"));
+    ASSERT_TRUE(QFile::link(pipe, pipeLink) && QFile::link(regular, regularLink));
+    const QString folder = tree.mkdir(u8("folder"));
+
+    Job toMenu = job(ExportMode::IEToMenu);
+    Job toFirefox = job(ExportMode::IEToFirefox);
+    const QString bookmarks = toFirefox.DestinationFileLocation;
+    inputs.backup = true;
+    for (const QString& path : {pipe, pipeLink, folder}) {
+        SCOPED_TRACE(path.toStdString());
+        toMenu.MenuFileLocation = path;
+        expectFailure(check(toMenu), ExportCheck::MenuNotAFile, "Warning",
+                      path + u8("|The Selected DHTML Menu File is Not a Regular File.|"
+                                "Please, Select Another Destination."),
+                      WindowFix::FocusMenuCombo);
+        toFirefox.DestinationFileLocation = path;
+        expectFailure(check(toFirefox), ExportCheck::DestinationNotAFile, "Warning",
+                      path + u8("|The Selected Bookmark File is Not a Regular File.|"
+                                "Please, Select Another Destination."),
+                      WindowFix::FocusFileCombo);
+
+        // The backup of the (regular) destination would go where the pipe or folder is.
+        const QString backup = tree.path(u8("Backup_of_destination.adr"));
+        QFile::remove(backup);
+        ASSERT_TRUE(QFile::link(path, backup));
+        toFirefox.DestinationFileLocation = bookmarks;
+        expectFailure(check(toFirefox), ExportCheck::BackupNotAFile, "Warning",
+                      backup + u8("|The Backup of the Selected Bookmark File is Not a Regular "
+                                  "File.|Please, Select Another Destination."));
+        inputs.backup = false;
+        EXPECT_TRUE(check(toFirefox).ok());
+        inputs.backup = true;
+        QFile::remove(backup);
+    }
+    // A link to a regular file is as good as the file.
+    toMenu.MenuFileLocation = regularLink;
+    toFirefox.DestinationFileLocation = regularLink;
+    EXPECT_TRUE(check(toMenu).ok());
+    EXPECT_TRUE(check(toFirefox).ok());
 }
 
 TEST_F(ExportChecksTest, OnlyTheDestinationBrowserMustBeClosed)

@@ -2,6 +2,7 @@
 #include "writers/backup.h"
 
 #include <QDir>
+#include <sys/stat.h>
 
 namespace orvalink {
 namespace {
@@ -27,13 +28,17 @@ TEST(Backup, ReplacesAnOlderBackupOnlyWithACompleteCopy)
     ASSERT_TRUE(MakeBackup(file).ok());
     EXPECT_EQ(dir.read(QStringLiteral("Backup_of_bookmarks.html")), content);
 
-    // Nothing to copy, a folder in the backup's place, a disk that fills up during the copy.
+    // Nothing to copy, a folder or a pipe in the backup's place, a disk that fills up during the
+    // copy.
     dir.write(QStringLiteral("Backup_of_bookmarks.html"), "older");
     dir.mkdir(QStringLiteral("Backup_of_folder.html"));
     const QString blocked = dir.write(QStringLiteral("folder.html"), "x");
+    const QString pipe = dir.path(QStringLiteral("Backup_of_pipe.html"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0644), 0);
+    const QString piped = dir.write(QStringLiteral("pipe.html"), "x");
     const QStringList files = QDir(dir.path()).entryList(QDir::Files);
     for (const QString& path :
-         {dir.path(QStringLiteral("missing.html")), dir.path(), blocked, file}) {
+         {dir.path(QStringLiteral("missing.html")), dir.path(), blocked, piped, file}) {
         SCOPED_TRACE(path.toStdString());
         const int failed = test::inChild([&] {
             const Result<void, UserMessage> result =
@@ -48,6 +53,7 @@ TEST(Backup, ReplacesAnOlderBackupOnlyWithACompleteCopy)
     }
     EXPECT_EQ(dir.read(QStringLiteral("Backup_of_bookmarks.html")), QByteArray("older"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), files);
+    EXPECT_FALSE(QFileInfo(pipe).isFile());
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QStringEncoder>
+#include <sys/stat.h>
 
 namespace orvalink {
 namespace {
@@ -304,13 +305,29 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
             ASSERT_TRUE(QFile::setPermissions(lockedDir, readOnlyFolder | QFile::WriteOwner));
             EXPECT_EQ(dir.read(QStringLiteral("locked/out")), oldBytes);
 
-            // A successful rewrite keeps the file's permissions.
+            // A successful rewrite keeps the file's permissions, and a symbolic link stays one:
+            // the file it names is written.
             const auto private640 = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
             ASSERT_TRUE(QFile::setPermissions(full, private640));
-            EXPECT_EQ(attempt(full), Written);
+            const QString link = dir.path(QStringLiteral("link"));
+            QFile::remove(link);
+            ASSERT_TRUE(QFile::link(full, link));
+            EXPECT_EQ(attempt(link), Written);
+            EXPECT_EQ(QFileInfo(link).symLinkTarget(), full);
+            EXPECT_NE(dir.read(QStringLiteral("full/out")), oldBytes);
             EXPECT_EQ(QFileInfo(full).permissions() & (readOnlyFolder | QFile::WriteOwner |
                                                        QFile::WriteGroup | QFile::WriteOther),
                       private640);
+
+            // A pipe (or a device) where the file goes stays as it is. (A merge would wait for
+            // someone to write into the pipe; the checks before an export refuse it.)
+            if (!merge) {
+                const QString pipe = dir.path(QStringLiteral("pipe"));
+                ASSERT_TRUE(QFileInfo::exists(pipe) ||
+                            mkfifo(QFile::encodeName(pipe).constData(), 0644) == 0);
+                EXPECT_EQ(attempt(pipe), WriteError);
+                EXPECT_FALSE(QFileInfo(pipe).isFile());
+            }
         }
     }
 }
