@@ -148,14 +148,15 @@ protected:
 
 TEST_F(ExportRunFaults, FullDiskKeepsWhatFitAndEveryOldFileWhole)
 {
-    // Room for one more page beside an old shortcut, which its replacement frees again: Home and
-    // Wiki fit, Bottom does not. Without a mount, a file size limit lets the short ones through.
+    // Room for one more page beside an old shortcut, the filler and the export's lock file; the
+    // old shortcut's page comes free again when its replacement is in place: Home and Wiki fit,
+    // Bottom does not. Without a mount, a file size limit lets the short ones through.
     ScopedTmpfs disk(favorites(), "size=16k");
     const QString home = m_dir.write(u"fav/Home.URL"_s, "old");
     std::optional<ScopedFileSizeLimit> limit;
     int error = ENOSPC;
     if (disk.isMounted()) {
-        m_dir.write(u"fav/filler"_s, QByteArray(8192, 'x'));
+        m_dir.write(u"fav/filler"_s, QByteArray(4096, 'x'));
     } else {
         error = EFBIG;
         if (!limit.emplace(64).isSet())
