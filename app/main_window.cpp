@@ -1,9 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/help_page.h"
-#include "menu/menu_window.h"
 #include "model/job.h"
-#include "settings/window_settings.h"
 #include "ui/about_window.h"
 #include "ui/dialogs.h"
 #include "ui/icons.h"
@@ -11,6 +9,8 @@
 #include "windows/favorites_export_window.h"
 #include "windows/favorites_import_window.h"
 #include "windows/firefox_opera_window.h"
+#include "windows/menu_window.h"
+#include "windows/window_settings.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "writers/file_names.h"
+#include "forms/favorites/file_names.h"
 
 #include <QByteArray>
 #include <QString>

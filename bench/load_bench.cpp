@@ -1,7 +1,7 @@
 // orvalink-load-bench: times loading one source into tables and tree (LoadSource, nothing
 // written anywhere) and reports the process's peak memory beside the source's size.
+#include "forms/source_loader.h"
 #include "model/progress.h"
-#include "sources/source_loader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

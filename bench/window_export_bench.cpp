@@ -10,10 +10,10 @@
 // and must hold bookmarks.html and bookmarks.adr. Each run opens a fresh window and writes a new
 // file. Prints the best and the median time of each direction.
 
-#include "menu/menu_window.h"
 #include "model/job.h"
-#include "ui/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 #include "windows/firefox_opera_window.h"
+#include "windows/menu_window.h"
 
 #include <QApplication>
 #include <QCheckBox>

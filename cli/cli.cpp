@@ -1,10 +1,10 @@
 #include "cli/cli.h"
 
 #include "cli/cli_support.h"
+#include "forms/browser_discovery.h"
+#include "forms/source_loader.h"
+#include "forms/tree_listing.h"
 #include "model/progress.h"
-#include "sources/browser_discovery.h"
-#include "sources/source_loader.h"
-#include "writers/tree_listing.h"
 
 #include <QCommandLineParser>
 

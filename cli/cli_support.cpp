@@ -1,7 +1,7 @@
 #include "cli/cli_support.h"
 
 #include "cli/cli.h"
-#include "sources/file_helpers.h"
+#include "platform/file_helpers.h"
 
 #include <QFile>
 #include <QFileInfo>

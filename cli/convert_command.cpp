@@ -1,11 +1,11 @@
 #include "cli/cli.h"
 #include "cli/cli_support.h"
-#include "menu/color_presets.h"
+#include "conversion/export_run.h"
+#include "forms/menu_page/color_presets.h"
+#include "forms/source_loader.h"
 #include "model/text_order.h"
+#include "platform/file_helpers.h"
 #include "platform/processes.h"
-#include "sources/file_helpers.h"
-#include "sources/source_loader.h"
-#include "windows/export_run.h"
 
 #include <QDate>
 #include <QFileInfo>

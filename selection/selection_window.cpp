@@ -3,8 +3,8 @@
 #include "selection/entry_list_model.h"
 #include "selection/folder_tree_model.h"
 #include "selection/selection_images.h"
-#include "settings/window_settings.h"
 #include "ui/busy_pointer.h"
+#include "ui/window_placement.h"
 
 #include <QAction>
 #include <QHBoxLayout>
@@ -422,12 +422,14 @@ void Form3::done(int result)
 
 void Form3::restorePosition()
 {
-    LoadWindowSettings(kWindowIndex, *this, m_job);
+    SettingsReader reader;
+    LoadWindowPosition(kWindowIndex, *this, reader);
 }
 
 void Form3::savePosition()
 {
-    SaveWindowSettings(kWindowIndex, *this);
+    SettingsWriter writer;
+    SaveWindowPosition(kWindowIndex, *this, writer);
 }
 
 } // namespace orvalink

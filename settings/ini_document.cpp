@@ -1,6 +1,6 @@
 #include "settings/ini_document.h"
 
-#include "sources/text_decoding.h"
+#include "platform/text_decoding.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #include "ui/browse_for_folder.h"
 
+#include "platform/file_helpers.h"
 #include "platform/special_folders.h"
-#include "sources/file_helpers.h"
 #include "ui/dialogs.h"
 
 #include <cerrno>

@@ -1,11 +1,11 @@
 #include "windows/conversion_window.h"
 
-#include "settings/window_settings.h"
 #include "ui/icons.h"
 #include "ui/themed_button.h"
 #include "windows/browse_ie_location.h"
 #include "windows/location_list.h"
 #include "windows/what_to_export.h"
+#include "windows/window_settings.h"
 
 #include <QAbstractButton>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "conversion/export_checks.h"
+#include "conversion/export_run.h"
+#include "forms/source_loader.h"
 #include "platform/processes.h"
-#include "sources/source_loader.h"
 #include "ui/hover_capture.h"
-#include "windows/export_checks.h"
-#include "windows/export_run.h"
 #include "windows/export_window.h"
 
 #include <QString>

@@ -1,7 +1,7 @@
 #include "windows/export_window.h"
 
+#include "forms/source_loader.h"
 #include "selection/selection_window.h"
-#include "sources/source_loader.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

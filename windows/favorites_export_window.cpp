@@ -1,6 +1,6 @@
 #include "windows/favorites_export_window.h"
 
-#include "sources/file_helpers.h"
+#include "platform/file_helpers.h"
 #include "ui/icons.h"
 #include "windows/file_destination_options.h"
 #include "windows/location_list.h"

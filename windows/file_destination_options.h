@@ -1,6 +1,6 @@
 #pragma once
 
-#include "windows/export_run.h"
+#include "conversion/export_run.h"
 
 #include <QObject>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "windows/location_list.h"
 
-#include "sources/browser_discovery.h"
+#include "forms/browser_discovery.h"
 #include "ui/combo_helpers.h"
 
 #include <QComboBox>

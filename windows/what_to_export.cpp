@@ -1,7 +1,7 @@
 #include "windows/what_to_export.h"
 
+#include "conversion/export_checks.h"
 #include "windows/conversion_window.h"
-#include "windows/export_checks.h"
 
 #include <QGridLayout>
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sources/source_loader.h"
+#include "forms/source_loader.h"
 
 #include <QGroupBox>
 #include <QString>

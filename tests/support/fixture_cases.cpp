@@ -1,7 +1,7 @@
 #include "tests/support/fixture_cases.h"
 
+#include "forms/tree_listing.h"
 #include "tests/support/temp_tree.h"
-#include "writers/tree_listing.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,7 +2,7 @@
 // what its options change, what it refuses, and that a refusal writes nothing.
 
 #include "cli/cli.h"
-#include "menu/menu_scripts.h"
+#include "forms/menu_page/menu_scripts.h"
 #include "settings/csetting.h"
 #include "tests/core/cli/cli_runner.h"
 #include "tests/support/scoped_environment.h"

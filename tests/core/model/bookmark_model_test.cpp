@@ -1,6 +1,6 @@
+#include "forms/parsed_tree.h"
 #include "model/bookmark_model.h"
 #include "model/entry_order.h"
-#include "sources/parsed_tree.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "settings/csetting.h"
-#include "tests/core/writers/writer_test_support.h"
+#include "tests/core/forms/writer_test_support.h"
 #include "tests/support/temp_tree.h"
 
 #include <QFile>

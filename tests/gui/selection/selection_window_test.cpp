@@ -1,5 +1,5 @@
+#include "forms/source_loader.h"
 #include "selection/selection_window.h"
-#include "sources/source_loader.h"
 #include "tests/gui/support/gui_test_support.h"
 #include "windows/export_window.h"
 

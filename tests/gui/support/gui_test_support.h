@@ -1,7 +1,7 @@
 #pragma once
 
 #include "tests/support/scoped_environment.h"
-#include "ui/scripted_dialogs.h"
+#include "tests/support/scripted_dialogs.h"
 
 #include <QList>
 #include <QObject>

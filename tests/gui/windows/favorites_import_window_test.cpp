@@ -1,10 +1,10 @@
+#include "forms/source_loader.h"
+#include "forms/tree_listing.h"
 #include "model/job.h"
 #include "selection/selection_window.h"
 #include "settings/exported_items.h"
-#include "sources/source_loader.h"
 #include "tests/gui/support/gui_test_support.h"
 #include "windows/favorites_import_window.h"
-#include "writers/tree_listing.h"
 
 #include <QBuffer>
 #include <QComboBox>

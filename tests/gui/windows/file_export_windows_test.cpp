@@ -1,12 +1,12 @@
+#include "conversion/export_checks.h"
+#include "forms/source_loader.h"
+#include "forms/tree_listing.h"
 #include "model/job.h"
 #include "selection/selection_window.h"
 #include "settings/exported_items.h"
-#include "sources/source_loader.h"
 #include "tests/gui/support/gui_test_support.h"
-#include "windows/export_checks.h"
 #include "windows/favorites_export_window.h"
 #include "windows/firefox_opera_window.h"
-#include "writers/tree_listing.h"
 
 #include <QBuffer>
 #include <QCheckBox>

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "conversion/export_checks.h"
+#include "forms/export_options.h"
+#include "forms/menu_page/menu_options.h"
+#include "model/job.h"
+#include "model/progress.h"
+#include "model/user_message.h"
+#include "platform/processes.h"
+
+#include <optional>
+
+namespace orvalink {
+
+// Everything an export needs besides the job: the choices of the export window (or the command
+// line's options), each counting only where the window has it both set and enabled.
+struct ExportRequest
+{
+    // For a bookmark file or hotlist destination.
+    FileExportOptions file;
+    // Copy the destination to its backup name first ("chkBackup").
+    bool backup = false;
+    // For a Favorites destination.
+    FavoritesExportOptions favorites;
+    // For a cascading menu page; its counts are filled in by the export.
+    MenuPageOptions menu;
+};
+
+// How an export ended.
+struct ExportOutcome
+{
+    enum class Status {
+        Completed,
+        Incomplete,
+        DestinationBusy,
+        CheckFailed,
+        BackupFailed,
+        WriteFailed
+    };
+
+    Status status = Status::Completed;
+    // The box to show: "Exporting Complete" with the counts; "Exporting Incomplete" or
+    // "Exporting Failed" with what was and was not written and why; or what else went wrong.
+    UserMessage message;
+    // Set when a check failed: what the window repairs.
+    std::optional<CheckFailure> check;
+    // The folders and links written.
+    int folders = 0;
+    int links = 0;
+    // What could not be written: links, and the folders of a Favorites destination.
+    int linksNotWritten = 0;
+    int foldersNotCreated = 0;
+    // Why the first of them could not be, such as the system's "No space left on device".
+    QString reason;
+
+    bool completed() const { return status == Status::Completed; }
+    // The destination was written, whole or in part.
+    bool written() const { return completed() || status == Status::Incomplete; }
+};
+
+// Runs an export as the export windows' start and create buttons do: under a lock on the
+// destination (see DestinationLock; when another export still holds it after the wait, nothing
+// is done and the status is DestinationBusy), the checks, whether the destination's writer can
+// merge into the old file when asked to, the backup when asked, the writer of the job's
+// destination or the menu page generator (loading the source on first use), then the
+// exported-items total (the folders and links written; for a menu page the items it holds).
+// Nothing is written when a check, the merge test or the backup fails.
+//
+// A Favorites destination counts what its writer really wrote. A file or page holds what the
+// source had to give: its totals (the job's TotalFolderCount and TotalLinkCount, from the
+// window's scan) when everything is exported, and the selected counts otherwise. The scan of a
+// Favorites source counts Internet Shortcuts that turn out to have no address; they are reported
+// as links not written.
+//
+// The outcome is Completed when everything was written, Incomplete when part of it was, and
+// WriteFailed when nothing could be.
+ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
+                        Progress& progress);
+
+} // namespace orvalink

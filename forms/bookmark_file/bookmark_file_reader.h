@@ -1,0 +1,75 @@
+#pragma once
+
+#include "forms/parsed_tree.h"
+#include "model/bookmark_tables.h"
+#include "model/result.h"
+
+#include <QByteArrayView>
+#include <QString>
+#include <functional>
+#include <optional>
+
+namespace orvalink {
+
+// Reading bookmark files (bookmarks.html) as Firefox, Chromium-family browsers, Netscape and
+// this program write them, and as people edit them by hand.
+//
+// The file is read line by line. After its leading white space and any "<HR>" separators, a
+// line that starts with "<H3" opens a folder, one that starts with "<A" is a link, and one
+// that starts with "</DL" closes the current folder (ignored at the root); a "<DT>" in front
+// is optional, tags are matched in any case, and every other line is skipped. An entry's name
+// runs to its closing tag, on later lines if need be; without one it is the rest of its line.
+// Names and URLs are decoded (UTF-8, else Windows-1252) and their character references
+// replaced. A link without HREF, or with an empty one, is skipped.
+
+// Whether a file's content is a bookmark file: text (no NUL byte; UTF-16 with its byte-order mark
+// is text too) that starts, after any white space, with the signature every browser writes,
+// "<!DOCTYPE NETSCAPE-Bookmark-file-1>", or, as people write such files by hand, holds a
+// "<TITLE>" or "<H1>", then a "<DL>" list, then a "<DT>" entry. Tags are matched in any case.
+bool isBookmarkFileContent(QByteArrayView bytes);
+
+// Counts the folders and links of a bookmark file without building its tree. The counts equal
+// what NNCreateTree builds from the same file.
+class cNNFastScanning
+{
+public:
+    // Called once per folder, in file order, with the folder's name.
+    using FolderScanHandler = std::function<void(const QString& name)>;
+
+    void setFolderScanHandler(FolderScanHandler handler) { m_folderScan = std::move(handler); }
+    // Reads and counts the file; a file that cannot be read counts 0 folders and 0 links.
+    void Scan(const QString& path);
+    // Counts the file content given.
+    void scanText(QByteArrayView text);
+    // -1 until a scan has completed.
+    int nTotalFolders() const { return m_folders; }
+    int nTotalLinks() const { return m_links; }
+
+private:
+    FolderScanHandler m_folderScan;
+    int m_folders = -1;
+    int m_links = -1;
+};
+
+// Parses a bookmark file into its tree: the root captioned with the file's <H1> header, then
+// its folders and links in file order. Fails when the path is empty or the file cannot be read;
+// any content, however broken, parses.
+Result<ParsedTree> NNCreateTree(const QString& path);
+
+// The tree of the file content given.
+ParsedTree parseBookmarkText(QByteArrayView text);
+
+// The name of the folder a folder line opens ("" for any other line): the text after its
+// "<H3 ...>" start tag up to "</H3>", or the rest of the line when it has no "</H3>".
+QString NNGetFolderName(QByteArrayView line);
+
+// The name and URL of a link line; nothing for any other line and for a link without HREF or
+// with an empty one. The name runs to "</A>", or to the end of the line when it has none; a
+// link with nothing after its start tag is named by its URL.
+std::optional<NameUrlPair> NNGetLink(QByteArrayView line);
+
+// The file's header, the caption of its root: the text of the first "<H1>" after the
+// "<TITLE>...</TITLE>" element; "" when any of these is missing.
+QString NNGetHeader(QByteArrayView text);
+
+} // namespace orvalink

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "forms/export_options.h"
+#include "model/bookmark_model.h"
+#include "model/job.h"
+#include "model/progress.h"
+#include "model/result.h"
+#include "model/user_message.h"
+#include "platform/atomic_text_file.h"
+
+#include <QString>
+
+namespace orvalink {
+
+// Writes the job's source (loaded on first use) as a bookmark file, the HTML bookmark format of
+// Firefox and Netscape, in UTF-8 with CR LF line ends.
+//
+// Written anew, the file starts with the bookmark file header titled "Bookmarks for " + the
+// job's UserName (the logon name when the job has none). Merged, every byte of the old file is
+// kept: the new bookmarks go, as a list of their own, just before the end of its top-level list,
+// found by following its lists (see findMergePoint). An old file cut off with lists still open is
+// kept whole, its open lists closed and the new list put into its top-level one; an old file that
+// is no bookmark file (see isBookmarkFileContent), that ends inside a tag or comment or that has
+// no list is left alone and refused with a message naming it. An old file in UTF-16 is written
+// back in UTF-8 with a byte-order mark, its text unchanged. Everything goes into the top level
+// or into one new folder, as the options say.
+//
+// Names and URLs are HTML-escaped, control characters included (see html_text.h), so that
+// neither can end its line or pass for markup, and both read back exactly. The file is
+// replaced only once it is completely written: any failure leaves the old file as it was and
+// comes back as the message to show.
+Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,
+                                            const FileExportOptions& options, Progress& progress);
+
+// Whether WriteBookmarkFile can merge into the file at filePath, with the message it would refuse
+// the merge with; asked before a backup of the file is made.
+Result<void, UserMessage> CanMergeIntoBookmarkFile(const QString& filePath);
+
+// Writes a folder node and its subtree as WriteBookmarkFile does for the root, the indentation
+// starting from nothing: a folder line and a list of its own for each exported folder other
+// than the root, its links sorted by name. Returns whether node itself was exported and so
+// wrote the list end that closes its entries (the root writes no list start of its own).
+bool WriteBookmarkFolder(BookmarkModel& model, int node, const FileExportOptions& options,
+                         Progress& progress, ChunkedOutput& out);
+
+} // namespace orvalink

@@ -1,0 +1,216 @@
+#include "forms/hotlist/hotlist_reader.h"
+
+#include "platform/file_contents.h"
+#include "platform/text_decoding.h"
+
+#include <cstring>
+#include <vector>
+
+namespace orvalink {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\r';
+}
+
+QByteArrayView trimmed(QByteArrayView text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+bool equalsWithoutCase(QByteArrayView text, QByteArrayView upperCaseWord)
+{
+    if (text.size() != upperCaseWord.size())
+        return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        if (c != upperCaseWord[i])
+            return false;
+    }
+    return true;
+}
+
+// One entry of a hotlist, as far as a conversion cares.
+struct HotlistRecord
+{
+    enum Kind { Folder, Link, FolderEnd };
+    Kind kind = Link;
+    QByteArrayView name;
+    QByteArrayView url;
+    bool hasUrl = false;
+};
+
+// Walks a hotlist record by record. A record is a type line ("#FOLDER", "#URL", "#NOTE", ...)
+// followed by its field lines up to a blank line, the next type line or a folder end ("-").
+// Fields are recognised by their exact key, so "SHORT NAME=" never passes for the name and
+// "DISPLAY URL=" never for the URL; they may come in any order and any indentation. Line ends
+// may be CR LF or LF, and a last line without a line end is read too. Records other than
+// folders and links are skipped with their fields.
+class HotlistLexer
+{
+public:
+    explicit HotlistLexer(QByteArrayView text)
+        : m_text(text)
+    {}
+
+    bool next(HotlistRecord& record)
+    {
+        while (!atEnd()) {
+            const QByteArrayView line = trimmed(nextLine());
+            if (line == QByteArrayView("-")) {
+                record = HotlistRecord{HotlistRecord::FolderEnd, {}, {}, false};
+                return true;
+            }
+            if (line.isEmpty() || line.front() != '#')
+                continue;
+            const bool folder = equalsWithoutCase(line, "#FOLDER");
+            const bool link = equalsWithoutCase(line, "#URL");
+            if (!folder && !link) {
+                skipFields();
+                continue;
+            }
+            record =
+                HotlistRecord{folder ? HotlistRecord::Folder : HotlistRecord::Link, {}, {}, false};
+            readFields(record);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    bool atEnd() const { return m_position >= m_text.size(); }
+
+    QByteArrayView nextLine()
+    {
+        const char* start = m_text.data() + m_position;
+        const qsizetype rest = m_text.size() - m_position;
+        const void* newline = std::memchr(start, '\n', static_cast<size_t>(rest));
+        const qsizetype length = newline ? static_cast<const char*>(newline) - start : rest;
+        m_position += length + 1;
+        return QByteArrayView(start, length);
+    }
+
+    // The next line belongs to the current record: it is neither blank nor a record or folder
+    // end of its own. Leaves the position unchanged.
+    bool fieldLineFollows() const
+    {
+        qsizetype position = m_position;
+        while (position < m_text.size() && isBlank(m_text[position]))
+            ++position;
+        if (position >= m_text.size())
+            return false;
+        const char first = m_text[position];
+        if (first == '\n' || first == '#')
+            return false;
+        if (first == '-') {
+            const qsizetype next = position + 1;
+            return next < m_text.size() && !isBlank(m_text[next]) && m_text[next] != '\n';
+        }
+        return true;
+    }
+
+    void skipFields()
+    {
+        while (fieldLineFollows())
+            nextLine();
+    }
+
+    void readFields(HotlistRecord& record)
+    {
+        bool hasName = false;
+        while (fieldLineFollows()) {
+            QByteArrayView line = nextLine();
+            if (!line.isEmpty() && line.back() == '\r')
+                line.chop(1);
+            const qsizetype equals = line.indexOf('=');
+            if (equals < 0)
+                continue;
+            const QByteArrayView key = trimmed(line.first(equals));
+            const QByteArrayView value = line.sliced(equals + 1);
+            if (!hasName && equalsWithoutCase(key, "NAME")) {
+                record.name = value;
+                hasName = true;
+            } else if (!record.hasUrl && equalsWithoutCase(key, "URL")) {
+                record.url = value;
+                record.hasUrl = true;
+            }
+        }
+    }
+
+    QByteArrayView m_text;
+    qsizetype m_position = 0;
+};
+
+} // namespace
+
+void cOperaFastScanning::Scan(const QString& path)
+{
+    int folders = 0;
+    int links = 0;
+    FileContents file;
+    if (file.open(path)) {
+        QByteArray converted;
+        HotlistLexer lexer(textBytes(file.bytes(), converted));
+        HotlistRecord record;
+        while (lexer.next(record)) {
+            if (record.kind == HotlistRecord::Folder) {
+                ++folders;
+                if (m_folderScan)
+                    m_folderScan(decodeText(record.name));
+            } else if (record.kind == HotlistRecord::Link) {
+                // A link without a URL reads as "Undefined"; one with an empty URL is shown as
+                // an empty folder, and counted as one.
+                if (record.hasUrl && record.url.isEmpty())
+                    ++folders;
+                else
+                    ++links;
+            }
+        }
+    }
+    m_folders = folders;
+    m_links = links;
+}
+
+Result<ParsedTree> OperaCreateTree(const QString& path)
+{
+    FileContents file;
+    if (Result<void> opened = file.open(path); !opened)
+        return Failure{opened.error()};
+
+    ParsedTree tree(QStringLiteral("Opera Hotlist"));
+    std::vector<int> open{ParsedTree::root()};
+    QByteArray converted;
+    HotlistLexer lexer(textBytes(file.bytes(), converted));
+    HotlistRecord record;
+    while (lexer.next(record)) {
+        switch (record.kind) {
+        case HotlistRecord::Folder:
+            open.push_back(tree.addChild(open.back(), decodeText(record.name)));
+            break;
+        case HotlistRecord::Link:
+            tree.addChild(open.back(), decodeText(record.name),
+                          record.hasUrl ? decodeText(record.url) : QStringLiteral("Undefined"));
+            break;
+        case HotlistRecord::FolderEnd:
+            // A folder end at the top level has nothing to close.
+            if (open.size() > 1) {
+                tree.closeFolder(open.back());
+                open.pop_back();
+            }
+            break;
+        }
+    }
+    return tree;
+}
+
+} // namespace orvalink

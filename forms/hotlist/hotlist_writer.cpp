@@ -1,0 +1,216 @@
+#include "forms/hotlist/hotlist_writer.h"
+
+#include "forms/address_text.h"
+#include "forms/export_walk.h"
+#include "forms/source_loader.h"
+#include "platform/text_decoding.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <charconv>
+
+namespace orvalink {
+
+namespace {
+
+constexpr QByteArrayView kHeader = "Opera Hotlist version 2.0\r\n"
+                                   "Options: encoding = utf8, version=3\r\n"
+                                   "\r\n";
+constexpr QByteArrayView kFolderEnd = "-\r\n";
+
+// A field is one line: a CR, an LF or a CR LF inside it becomes one space.
+bool escapeLineBreak(char*& dst, char16_t c, char16_t previous)
+{
+    if (c == u'\n' && previous == u'\r')
+        return true;
+    if (c == u'\r' || c == u'\n') {
+        *dst++ = ' ';
+        return true;
+    }
+    return false;
+}
+
+void appendField(QByteArray& out, QStringView text)
+{
+    appendUtf8(out, text, 1, escapeLineBreak);
+}
+
+bool dropFromAddress(char*&, char16_t c, char16_t)
+{
+    return isDroppedFromAddress(c);
+}
+
+void appendAddress(QByteArray& out, QStringView address)
+{
+    appendUtf8(out, address, 0, dropFromAddress);
+}
+
+// As a formatted print of a number writes it: a space or a minus sign, the digits, a space.
+void appendOrder(QByteArray& out, int order)
+{
+    char digits[16];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, order);
+    out += "    ORDER = ";
+    if (order >= 0)
+        out += ' ';
+    out.append(digits, end.ptr - digits);
+    out += " \r\n";
+}
+
+class HotlistVisitor final : public ExportVisitor
+{
+public:
+    HotlistVisitor(const BookmarkModel& model, int linkOrder, ChunkedOutput& out)
+        : m_tree(model.tree())
+        , m_linkOrder(linkOrder)
+        , m_out(out)
+    {}
+
+    void openFolder(int node) override
+    {
+        if (node != FolderTree::root()) {
+            WriteFolderRecord(m_out.buffer(), m_tree.node(node).caption, kFolderOrder);
+            m_out.flushIfFull();
+        }
+    }
+
+    void writeLinks(const std::vector<NameUrlPair>& links) override
+    {
+        for (const NameUrlPair& link : links) {
+            WriteUrlRecord(m_out.buffer(), link.name, link.url, m_linkOrder);
+            m_out.flushIfFull();
+        }
+    }
+
+    void closeFolder(int node) override
+    {
+        if (node != FolderTree::root())
+            m_out.append(kFolderEnd);
+    }
+
+private:
+    const FolderTree& m_tree;
+    int m_linkOrder;
+    ChunkedOutput& m_out;
+};
+
+UserMessage notAHotlist(const QString& filePath)
+{
+    return UserMessage{QStringLiteral("Not an Opera Hotlist"),
+                       {QDir::toNativeSeparators(filePath),
+                        QStringLiteral("The Selected File Is Not an Opera Hotlist."),
+                        QStringLiteral("Please, Select Another Opera Hotlist File.")},
+                       MessageIcon::Exclamation};
+}
+
+// Whether records can be appended to these bytes: a hotlist starts with its header line, or (when
+// an older program appended to an empty file) with a record or a folder end. Anything else,
+// such as a bookmark file chosen by mistake, would be spoilt by appending.
+bool canAppendTo(QByteArrayView old)
+{
+    if (old.startsWith(kUtf8Bom))
+        old = old.sliced(kUtf8Bom.size());
+    const QByteArrayView first = old.trimmed();
+    if (first.isEmpty())
+        return true;
+    const qsizetype end = first.indexOf('\n');
+    const QByteArrayView line = (end < 0 ? first : first.first(end)).trimmed();
+    return line.startsWith("#") || line == "-" ||
+           QByteArrayView(line.first(std::min<qsizetype>(line.size(), 13)))
+                   .compare("Opera Hotlist", Qt::CaseInsensitive) == 0;
+}
+
+// The old hotlist's text that records are appended to; empty when there is no file yet, as
+// appending would create it.
+Result<QByteArray, UserMessage> hotlistToAppendTo(const QString& filePath)
+{
+    if (!QFileInfo::exists(filePath))
+        return QByteArray();
+    Result<QByteArray, UserMessage> old = readFileToMerge(filePath);
+    if (old && !canAppendTo(old.value()))
+        return notAHotlist(filePath);
+    return old;
+}
+
+} // namespace
+
+Result<void, UserMessage> CanMergeIntoHotlist(const QString& filePath)
+{
+    if (Result<QByteArray, UserMessage> old = hotlistToAppendTo(filePath); !old)
+        return old.failure();
+    return {};
+}
+
+void WriteFolderRecord(QByteArray& out, QStringView name, int order)
+{
+    out += "#FOLDER\r\n    NAME=";
+    appendField(out, name);
+    out += "\r\n";
+    appendOrder(out, order);
+    out += "\r\n";
+}
+
+void WriteUrlRecord(QByteArray& out, QStringView name, QStringView url, int order)
+{
+    out += "#URL\r\n    NAME=";
+    appendField(out, name);
+    out += "\r\n    URL=";
+    appendAddress(out, url);
+    out += "\r\n";
+    appendOrder(out, order);
+    out += "\r\n";
+}
+
+void WriteOperaFolder(BookmarkModel& model, int node, const FileExportOptions& options,
+                      Progress& progress, ChunkedOutput& out)
+{
+    HotlistVisitor visitor(model, options.linksBefore ? kLinksBeforeOrder : kLinksAfterOrder, out);
+    walkExportedFolders(model, node, options, progress, visitor);
+}
+
+Result<void, UserMessage> WriteOperaHotlist(Job& job, const QString& filePath,
+                                            const FileExportOptions& options, Progress& progress)
+{
+    Result<BookmarkModel*> source = loadedSource(job, progress);
+    if (!source)
+        return UserMessage{QStringLiteral("Error"), {source.error()}, MessageIcon::Critical};
+    BookmarkModel& model = *source.value();
+
+    // Appending means copying the old file into the new one, read whole before anything is
+    // written.
+    QByteArray old;
+    if (options.merge) {
+        Result<QByteArray, UserMessage> read = hotlistToAppendTo(filePath);
+        if (!read)
+            return read.failure();
+        old = std::move(read.value());
+    }
+    // Appending to a file that holds nothing (a byte-order mark at most) writes a whole hotlist:
+    // records without a header are no hotlist other programs read.
+    const qsizetype textStart = old.startsWith(kUtf8Bom) ? kUtf8Bom.size() : 0;
+    const bool append = options.merge && !QByteArrayView(old).sliced(textStart).trimmed().isEmpty();
+
+    AtomicTextFile file(filePath);
+    if (Result<void, UserMessage> opened = file.open(); !opened)
+        return opened;
+    ChunkedOutput& out = file.output();
+    if (append) {
+        out.writeThrough(old);
+        if (old.endsWith('\r'))
+            out.append("\n");
+        else if (!old.isEmpty() && !old.endsWith('\n'))
+            out.append("\r\n");
+        old = QByteArray();
+    } else {
+        out.append(kHeader);
+    }
+    if (options.intoNewFolder)
+        WriteFolderRecord(out.buffer(), options.newFolderName, kFolderOrder);
+    if (!model.tree().isEmpty())
+        WriteOperaFolder(model, FolderTree::root(), options, progress, out);
+    if (options.intoNewFolder)
+        out.append(kFolderEnd);
+    return file.commit();
+}
+
+} // namespace orvalink

@@ -1,0 +1,331 @@
+#include "platform/file_helpers.h"
+#include "platform/text_decoding.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <cerrno>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utility>
+
+namespace orvalink {
+
+namespace {
+
+// Closes fd when it is open. Linux releases the descriptor even when close() reports an error,
+// so there is nothing to retry.
+void closeDescriptor(int fd)
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+bool isDotOrDotDot(const char* name)
+{
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// Opens a regular file for reading without ever blocking: a FIFO or device that happens to
+// carry a shortcut's name must not hang the reader, and opening it must have no side effects.
+// When what stands there is no regular file, foundType receives its type (S_IFDIR, S_IFIFO...).
+int openRegularFile(int dirFd, const char* name, mode_t* foundType = nullptr)
+{
+    const auto refuse = [foundType](const struct stat& status) {
+        if (foundType)
+            *foundType = status.st_mode & S_IFMT;
+        return -1;
+    };
+    struct stat status
+    {};
+    if (::fstatat(dirFd, name, &status, 0) != 0)
+        return -1;
+    // Looking first spares a device the open, which may do something of its own.
+    if (!S_ISREG(status.st_mode))
+        return refuse(status);
+    const int fd = ::openat(dirFd, name, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return -1;
+    // The entry may have been replaced between the two calls: what counts is what was opened.
+    if (::fstat(fd, &status) != 0) {
+        const int error = errno;
+        closeDescriptor(fd);
+        errno = error;
+        return -1;
+    }
+    if (!S_ISREG(status.st_mode)) {
+        closeDescriptor(fd);
+        return refuse(status);
+    }
+    return fd;
+}
+
+} // namespace
+
+bool FileExists(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const int fd = openRegularFile(AT_FDCWD, QFile::encodeName(path).constData());
+    closeDescriptor(fd);
+    return fd >= 0;
+}
+
+RegularFileDescriptor openRegularFileDescriptor(const QString& path)
+{
+    mode_t found = 0;
+    const int fd = openRegularFile(AT_FDCWD, QFile::encodeName(path).constData(), &found);
+    if (fd >= 0)
+        return {fd, RegularFileDescriptor::Refusal::None, 0};
+    if (found == S_IFDIR)
+        return {-1, RegularFileDescriptor::Refusal::Folder, 0};
+    if (found != 0)
+        return {-1, RegularFileDescriptor::Refusal::NotAFile, 0};
+    return {-1, RegularFileDescriptor::Refusal::SystemError, errno};
+}
+
+DirectoryHandle::DirectoryHandle(int fd)
+    : m_fd(fd)
+{}
+
+DirectoryHandle::DirectoryHandle(DirectoryHandle&& other) noexcept
+    : m_fd(std::exchange(other.m_fd, -1))
+{}
+
+DirectoryHandle& DirectoryHandle::operator=(DirectoryHandle&& other) noexcept
+{
+    if (this != &other) {
+        close();
+        m_fd = std::exchange(other.m_fd, -1);
+    }
+    return *this;
+}
+
+DirectoryHandle::~DirectoryHandle()
+{
+    close();
+}
+
+bool DirectoryHandle::isValid() const
+{
+    return m_fd >= 0;
+}
+
+void DirectoryHandle::close()
+{
+    closeDescriptor(std::exchange(m_fd, -1));
+}
+
+DirectoryHandle DirectoryHandle::open(const QString& path)
+{
+    if (path.isEmpty()) {
+        errno = ENOENT;
+        return {};
+    }
+    return DirectoryHandle(
+        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+}
+
+DirectoryHandle DirectoryHandle::openChild(const QByteArray& rawName, Links links) const
+{
+    if (!isValid() || rawName.isEmpty()) {
+        errno = EBADF;
+        return {};
+    }
+    const int flags =
+        O_RDONLY | O_DIRECTORY | O_CLOEXEC | (links == Links::Refuse ? O_NOFOLLOW : 0);
+    const int fd = ::openat(m_fd, rawName.constData(), flags);
+    // The link is refused for what it is: not a directory of this one's.
+    if (fd < 0 && errno == ELOOP)
+        errno = ENOTDIR;
+    return DirectoryHandle(fd);
+}
+
+bool DirectoryHandle::identity(quint64& device, quint64& inode) const
+{
+    struct stat status
+    {};
+    if (!isValid() || ::fstat(m_fd, &status) != 0)
+        return false;
+    device = status.st_dev;
+    inode = status.st_ino;
+    return true;
+}
+
+std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details details) const
+{
+    if (!isValid()) {
+        errno = EBADF;
+        return std::nullopt;
+    }
+    // The stream gets its own descriptor, as closedir() closes it; the duplicate shares the
+    // read position, hence the rewind.
+    const int streamFd = ::fcntl(m_fd, F_DUPFD_CLOEXEC, 0);
+    if (streamFd < 0)
+        return std::nullopt;
+    DIR* stream = ::fdopendir(streamFd);
+    if (stream == nullptr) {
+        const int error = errno;
+        closeDescriptor(streamFd);
+        errno = error;
+        return std::nullopt;
+    }
+    ::rewinddir(stream);
+
+    std::vector<DirectoryEntry> result;
+    int error = 0;
+    for (;;) {
+        errno = 0;
+        const dirent* item = ::readdir(stream);
+        if (item == nullptr) {
+            error = errno;
+            break;
+        }
+        if (isDotOrDotDot(item->d_name))
+            continue;
+        DirectoryEntry entry;
+        entry.rawName = QByteArray(item->d_name);
+        entry.name = decodeText(entry.rawName);
+        entry.isSymLink = item->d_type == DT_LNK;
+        // A plain file needs no status call unless its date is wanted: most entries are
+        // shortcuts, and this keeps a count of a large tree cheap.
+        if (item->d_type == DT_REG && details == Details::Kinds) {
+            result.push_back(std::move(entry));
+            continue;
+        }
+        struct stat status
+        {};
+        if (::fstatat(m_fd, item->d_name, &status, 0) == 0) {
+            entry.isDirectory = S_ISDIR(status.st_mode);
+            if (entry.isDirectory) {
+                entry.device = status.st_dev;
+                entry.inode = status.st_ino;
+            }
+            entry.writeTime = status.st_mtime;
+        } else {
+            // The entry cannot be examined (a dangling link, or a folder that may be listed but
+            // not searched): the listing's own kind is all there is.
+            entry.isDirectory = item->d_type == DT_DIR;
+            if (::fstatat(m_fd, item->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0)
+                entry.writeTime = status.st_mtime;
+        }
+        if (details == Details::Kinds)
+            entry.writeTime.reset();
+        result.push_back(std::move(entry));
+    }
+    ::closedir(stream);
+    if (error != 0) {
+        errno = error;
+        return std::nullopt;
+    }
+    sortDirectoryEntries(result);
+    return result;
+}
+
+std::optional<QByteArray> DirectoryHandle::readFile(const QByteArray& rawName, qint64 maxSize) const
+{
+    if (!isValid() || rawName.isEmpty())
+        return std::nullopt;
+    const int fd = openRegularFile(m_fd, rawName.constData());
+    if (fd < 0)
+        return std::nullopt;
+    struct stat status
+    {};
+    if (::fstat(fd, &status) != 0 || status.st_size > maxSize) {
+        closeDescriptor(fd);
+        return std::nullopt;
+    }
+    QByteArray bytes;
+    bytes.reserve(static_cast<qsizetype>(status.st_size));
+    char buffer[65536];
+    bool failed = false;
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0) {
+            failed = true;
+            break;
+        }
+        if (got == 0)
+            break;
+        // The file may grow while it is read; never take more than the limit.
+        if (bytes.size() + got > maxSize) {
+            failed = true;
+            break;
+        }
+        bytes.append(buffer, static_cast<qsizetype>(got));
+    }
+    closeDescriptor(fd);
+    if (failed)
+        return std::nullopt;
+    return bytes;
+}
+
+EntryType DirectoryHandle::entryType(const QByteArray& rawName) const
+{
+    struct stat status
+    {};
+    if (!isValid() || rawName.isEmpty() ||
+        ::fstatat(m_fd, rawName.constData(), &status, AT_SYMLINK_NOFOLLOW) != 0)
+        return EntryType::Missing;
+    if (S_ISDIR(status.st_mode))
+        return EntryType::Directory;
+    return S_ISREG(status.st_mode) ? EntryType::RegularFile : EntryType::Other;
+}
+
+bool DirectoryHandle::makeDirectory(const QByteArray& rawName) const
+{
+    if (!isValid() || rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    return ::mkdirat(m_fd, rawName.constData(), 0777) == 0;
+}
+
+bool DirectoryHandle::writeFile(const QByteArray& rawName, QByteArrayView contents) const
+{
+    if (!isValid() || rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    // A new name of our own beside the file; O_EXCL never opens what stands there already.
+    QByteArray temporary;
+    int fd = -1;
+    do {
+        temporary =
+            ".orvalink-" + QByteArray::number(QRandomGenerator::global()->generate(), 16) + ".tmp";
+        fd = ::openat(m_fd, temporary.constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW | O_NOCTTY, 0666);
+    } while (fd < 0 && (errno == EEXIST || errno == EINTR));
+    if (fd < 0)
+        return false;
+
+    int error = 0;
+    // A write may take only part of the bytes (the file size limit reached) and report the
+    // reason only when asked for the rest.
+    while (!contents.isEmpty()) {
+        const ssize_t n = ::write(fd, contents.data(), static_cast<size_t>(contents.size()));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
+        contents = contents.sliced(n);
+    }
+    // Linux releases the descriptor even when close() reports an error: nothing to retry.
+    if (::close(fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::renameat(m_fd, temporary.constData(), m_fd, rawName.constData()) != 0)
+        error = errno;
+    if (error != 0) {
+        ::unlinkat(m_fd, temporary.constData(), 0);
+        errno = error;
+        return false;
+    }
+    return true;
+}
+
+} // namespace orvalink

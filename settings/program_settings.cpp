@@ -1,0 +1,59 @@
+#include "settings/program_settings.h"
+
+#include <QFile>
+
+namespace orvalink {
+
+SettingsReader::SettingsReader()
+{
+    m_store.Init();
+}
+
+std::optional<qint32> SettingsReader::integer(const QString& section, const QString& key,
+                                              qint32 fallback)
+{
+    const Result<qint32> value = m_store.GetSettingInt(section, key, fallback);
+    if (value)
+        return value.value();
+    return fileUnreadable() ? std::optional<qint32>(fallback) : std::nullopt;
+}
+
+std::optional<QString> SettingsReader::text(const QString& section, const QString& key,
+                                            const QString& fallback)
+{
+    const Result<QString> value = m_store.GetSettingStr(section, key, fallback);
+    if (value)
+        return value.value();
+    return fileUnreadable() ? std::optional<QString>(fallback) : std::nullopt;
+}
+
+bool SettingsReader::fileUnreadable()
+{
+    if (!m_unreadable) {
+        QFile file(m_store.iniPath());
+        m_unreadable = file.exists() && !file.open(QIODevice::ReadOnly);
+    }
+    return *m_unreadable;
+}
+
+SettingsWriter::~SettingsWriter()
+{
+    if (m_writes.isEmpty())
+        return;
+    CSetting store;
+    store.Init();
+    static_cast<void>(store.SaveSettings(m_writes));
+}
+
+void SettingsWriter::text(const QString& section, const QString& key, const QString& value)
+{
+    if (IniDocument::canStore(section, key, value))
+        m_writes.append({section, key, value});
+}
+
+void SettingsWriter::integer(const QString& section, const QString& key, qint32 value)
+{
+    text(section, key, QString::number(value));
+}
+
+} // namespace orvalink

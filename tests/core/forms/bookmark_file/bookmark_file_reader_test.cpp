@@ -1,0 +1,301 @@
+#include "forms/bookmark_file/bookmark_file_reader.h"
+#include "forms/source_loader.h"
+#include "forms/tree_listing.h"
+#include "tests/support/fixture_cases.h"
+#include "tests/support/temp_tree.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QStringEncoder>
+#include <gtest/gtest.h>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace orvalink {
+namespace {
+
+std::unique_ptr<BookmarkModel> load(const QString& path)
+{
+    Result<ParsedTree> parsed = NNCreateTree(path);
+    EXPECT_TRUE(parsed.ok()) << parsed.error().toStdString();
+    if (!parsed)
+        return nullptr;
+    return TreeToTables(parsed.value(), SourceKind::BookmarkFile, path);
+}
+
+std::unique_ptr<BookmarkModel> loadText(const QByteArray& text)
+{
+    return TreeToTables(parseBookmarkText(text), SourceKind::BookmarkFile, QString());
+}
+
+// The counts and folder names of the fast scan are those of the loaded tables, in file order.
+// Loading numbers repeated names, so a scanned name may have gained a "(k)" on the way.
+void expectScannerAgrees(const QByteArray& text, BookmarkModel& model)
+{
+    cNNFastScanning scanner;
+    QStringList names;
+    scanner.setFolderScanHandler([&](const QString& name) { names << name; });
+    scanner.scanText(text);
+    int links = 0;
+    for (const LinkRecord& entry : model.links())
+        links += !entry.isSubfolder();
+    EXPECT_EQ(scanner.nTotalFolders(), model.folderCount() - 1);
+    EXPECT_EQ(scanner.nTotalLinks(), links);
+    // Without a handler the scan cuts no names at all, and must count the same.
+    cNNFastScanning countOnly;
+    countOnly.scanText(text);
+    EXPECT_EQ(std::pair(countOnly.nTotalFolders(), countOnly.nTotalLinks()),
+              std::pair(scanner.nTotalFolders(), scanner.nTotalLinks()));
+    ASSERT_EQ(names.size(), model.folderCount() - 1);
+    for (int row = 1; row < model.folderCount(); ++row) {
+        const QString& loaded = model.folder(row).Name;
+        const QString& scanned = names[row - 1];
+        if (loaded != scanned) {
+            EXPECT_TRUE(loaded.endsWith(QLatin1Char(')'))) << loaded.toStdString();
+        }
+    }
+}
+
+TEST(BookmarkFileReader, ReadsEveryFixtureAsExpectedAndTheScannerAgrees)
+{
+    const QStringList cases = test::fixtureCases(QStringLiteral("bookmark-file"));
+    ASSERT_FALSE(cases.isEmpty());
+    for (const QString& dir : cases) {
+        SCOPED_TRACE(dir.toStdString());
+        const QString input = QDir(dir).filePath(QStringLiteral("input.html"));
+        auto model = load(input);
+        ASSERT_TRUE(model);
+        QFile expected(QDir(dir).filePath(QStringLiteral("expected.txt")));
+        ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+        EXPECT_EQ(QString::fromUtf8(test::listing(*model)), QString::fromUtf8(expected.readAll()));
+
+        QFile file(input);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        expectScannerAgrees(file.readAll(), *model);
+    }
+}
+
+TEST(BookmarkFileReader, FailsOnlyWhenTheFileCannotBeOpened)
+{
+    test::TempTree dir;
+    EXPECT_FALSE(NNCreateTree(QString()).ok());
+    const QString missing = dir.path(QStringLiteral("missing.html"));
+    Result<ParsedTree> failed = NNCreateTree(missing);
+    ASSERT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.error().contains(missing)) << failed.error().toStdString();
+    EXPECT_FALSE(NNCreateTree(dir.path()).ok());
+
+    cNNFastScanning scanner;
+    EXPECT_EQ(scanner.nTotalFolders(), -1);
+    EXPECT_EQ(scanner.nTotalLinks(), -1);
+    scanner.Scan(missing);
+    EXPECT_EQ(scanner.nTotalFolders(), 0);
+    EXPECT_EQ(scanner.nTotalLinks(), 0);
+
+    auto empty = load(dir.write(QStringLiteral("empty.html"), QByteArray()));
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->folderCount(), 1);
+    EXPECT_EQ(empty->LinkCount(), 0);
+    EXPECT_EQ(empty->tree().node(0).caption, QString());
+}
+
+#ifdef Q_OS_UNIX
+// Opening or reading a FIFO blocks and /dev/zero never ends: a bookmark file or hotlist source is
+// a regular file (or a link to one), and anything else is refused at once, by name.
+TEST(FileSources, OnlyRegularFilesAreReadAndNothingElseStalls)
+{
+    test::TempTree dir;
+    const QString fifo = dir.path(QStringLiteral("fifo"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    const QString device = QStringLiteral("/dev/zero");
+    const QString deviceLink = dir.path(QStringLiteral("zero.html"));
+    ASSERT_TRUE(QFile::link(device, deviceLink));
+    const QString fileLink = dir.path(QStringLiteral("link.html"));
+    ASSERT_TRUE(
+        QFile::link(dir.write(QStringLiteral("real"), "<DT><A HREF=\"about:x\">x</A>\n#URL\n"
+                                                      "NAME=x\nURL=about:x\n"),
+                    fileLink));
+
+    // A stall ends the test run here rather than never.
+    ::alarm(60);
+    Progress quiet;
+    for (const SourceKind kind : {SourceKind::BookmarkFile, SourceKind::Hotlist}) {
+        for (const QString& path : {fifo, device, deviceLink}) {
+            SCOPED_TRACE(path.toStdString());
+            const Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
+            ASSERT_FALSE(loaded.ok());
+            EXPECT_TRUE(loaded.error().contains(path)) << loaded.error().toStdString();
+            const SourceCounts counts = CountSource(kind, path, quiet);
+            EXPECT_EQ(counts.folders + counts.links, 0);
+        }
+        const Result<std::unique_ptr<BookmarkModel>> linked = LoadSource(kind, fileLink, 0, quiet);
+        ASSERT_TRUE(linked.ok());
+        EXPECT_EQ(linked.value()->LinkCount(), 1);
+        EXPECT_EQ(CountSource(kind, fileLink, quiet).links, 1);
+    }
+    ::alarm(0);
+}
+#endif
+
+// Windows tools write UTF-16 with a byte-order mark: such a file reads as its UTF-8 twin, and the
+// count agrees with the load.
+TEST(FileSources, Utf16WithByteOrderMarkReadsLikeUtf8)
+{
+    const QString bookmarkFile = QStringLiteral(
+        "<TITLE>T</TITLE><H1>Caf\u00e9</H1>\r\n<DL><p>\r\n<DT><H3>\u65e5\u672c</H3>\r\n<DL><p>\r\n"
+        "<DT><A HREF=\"http://x/\U0001F600\">\u00e9t\u00e9</A>\r\n</DL><p>\r\n</DL><p>\r\n");
+    const QString hotlist = QStringLiteral(
+        "Opera Hotlist version 2.0\r\n\r\n#FOLDER\r\n\tNAME=\u65e5\u672c\r\n\r\n#URL\r\n"
+        "\tNAME=\u00e9t\u00e9\r\n\tURL=http://x/\U0001F600\r\n\r\n-\r\n");
+    test::TempTree dir;
+    Progress quiet;
+    for (const auto& [kind, text] : {std::pair(SourceKind::BookmarkFile, bookmarkFile),
+                                     std::pair(SourceKind::Hotlist, hotlist)}) {
+        const auto listingOf = [&](const QString& path) {
+            EXPECT_EQ(CountSource(kind, path, quiet).links, 1);
+            Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
+            return loaded ? test::listing(*loaded.value()) : QByteArray();
+        };
+        const QByteArray utf8 = listingOf(dir.write(QStringLiteral("utf8"), text.toUtf8()));
+        ASSERT_TRUE(utf8.contains(QStringLiteral("\u00e9t\u00e9 <http://x/\U0001F600>").toUtf8()));
+        for (const auto converter : {QStringConverter::Utf16LE, QStringConverter::Utf16BE}) {
+            QStringEncoder utf16(converter, QStringConverter::Flag::WriteBom);
+            EXPECT_EQ(listingOf(dir.write(QStringLiteral("utf16"), utf16.encode(text))), utf8);
+        }
+    }
+}
+
+TEST(BookmarkFileReader, TellsBookmarkFilesFromOtherContent)
+{
+    QStringEncoder utf16(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+    const std::pair<QByteArray, bool> cases[] = {
+        {test::readFixture(QStringLiteral("bookmark-file/firefox_export/input.html")), true},
+        {"\xEF\xBB\xBF \r\n<!doctype netscape-bookmark-file-1>", true},
+        {utf16.encode(u"<!DOCTYPE NETSCAPE-Bookmark-file-1>"), true},
+        {"<html><h1 class=x>Mine</h1><dl>\n<dt><a href=x>x</a></dl>", true},
+        {QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL>") + '\0', false},
+        {"Opera Hotlist version 2.0\n#URL\n\tURL=<DL><DT>", false},
+        {"<title>Glossary</title><dl><dd>No terms</dd></dl>", false},
+        {"<dl><dt>List</dt></dl><title>Title after the list</title>", false},
+        {"<H1x>Not a header</H1x><DL><DT>", false},
+    };
+    for (const auto& [bytes, expected] : cases)
+        EXPECT_EQ(isBookmarkFileContent(bytes), expected) << bytes.toStdString();
+}
+
+TEST(BookmarkFileReader, LineHelpersCutNamesUrlsAndTheHeader)
+{
+    EXPECT_EQ(NNGetFolderName("    <DT><H3 FOLDED ADD_DATE=\"\">Work &amp; Play</H3>"),
+              QStringLiteral("Work & Play"));
+    EXPECT_EQ(NNGetFolderName("<dt><h3>No end tag\r\n<DL><p>"), QStringLiteral("No end tag"));
+    EXPECT_EQ(NNGetFolderName("<DT><A HREF=\"x\">A link</A>"), QString());
+
+    const std::optional<NameUrlPair> link =
+        NNGetLink("\t<HR><dt><a add_date=\"1\" href='a?b=1&amp;c=&#50;'>It&#39;s</A>\r");
+    ASSERT_TRUE(link);
+    EXPECT_EQ(link->name, QStringLiteral("It's"));
+    EXPECT_EQ(link->url, QStringLiteral("a?b=1&c=2"));
+    EXPECT_EQ(NNGetLink("<DT><A HREF=\"about:blank\">").value().name,
+              QStringLiteral("about:blank"));
+    EXPECT_EQ(NNGetLink("<DT><A HREF=\"about:blank\"></A>").value().name, QString());
+    EXPECT_FALSE(NNGetLink("<DT><A HREF=\"\">Empty</A>"));
+    EXPECT_FALSE(NNGetLink("<DT><ABBR HREF=\"x\">Not a link</ABBR>"));
+    EXPECT_FALSE(NNGetLink("<P><A HREF=\"x\">After another tag</A>"));
+
+    EXPECT_EQ(NNGetHeader("<title>T</title>\n<h1 id=\"x\">Caf\xc3\xa9\n  &amp; bar</h1>"),
+              QString::fromUtf8("Café & bar"));
+    EXPECT_EQ(NNGetHeader("<H1>Header without a title</H1>"), QString());
+    EXPECT_EQ(NNGetHeader("<TITLE>T</TITLE><H1>Never closed"), QString());
+}
+
+// Bytes that look like nothing a browser writes, and inputs built so that a search that goes
+// back over what it has seen takes quadratic time: each loads without crash or stall, and the
+// scan agrees with the tree.
+TEST(BookmarkFileReader, SurvivesHostileInputInLinearTime)
+{
+    QByteArray binary;
+    quint32 state = 12345; // a fixed start value keeps the bytes the same on every run
+    for (int i = 0; i < 1 << 18; ++i) {
+        state = state * 1664525u + 1013904223u;
+        binary += static_cast<char>(state >> 24);
+    }
+    // Fragments of real markup in between make the random bytes reach the entry code.
+    QByteArray markup = binary;
+    for (qsizetype i = 0; i + 40 < markup.size(); i += 997) {
+        static const char* const pieces[] = {"\n<DT><H3 a='>\n", "\n<A HREF=\"\xff\0\n",
+                                             "\n</DL>\n",        "\n<HR><DT><A HREF=x>",
+                                             "&#x110000;&#",     "\n<DT><A HREF=\"y\">\n"};
+        const char* piece = pieces[(i / 997) % 6];
+        markup.replace(i, qsizetype(std::strlen(piece)), piece);
+    }
+    const qsizetype size = 2 << 20;
+    QByteArray separators;
+    while (separators.size() < size)
+        separators += "<HR>";
+    separators += "<DT><A HREF=\"sep\">after</A>";
+    QByteArray attributes = "<DT><A";
+    while (attributes.size() < size)
+        attributes += " a=b";
+    attributes += " HREF=\"attr\">a</A>";
+    // Entries without closing tags, each followed by lines that are no entries: each of those
+    // lines must be looked at a bounded number of times.
+    QByteArray unclosedEntries;
+    while (unclosedEntries.size() < size / 2)
+        unclosedEntries += "<DT><A HREF=\"u\">no end\ntext\nmore text\n<DT><A HREF=v>\nplain\n";
+
+    for (const QByteArray& bytes : {
+             binary,
+             markup,
+             QByteArray(1 << 20, '\0'),
+             QByteArray("\xEF\xBB\xBF"),
+             QByteArray("<DT><H3>\xff\xfe\xc3</H3>\n<DT><A HREF=\"\xc3\x28\">\xed\xa0\x80</A>"),
+             QByteArray(1 << 16, '\n'),
+             QByteArray(1 << 16, '<'),
+             "<DT><A HREF=\"x\" ICON=\"" + QByteArray(size, '>'),
+             "<DT><H3>" + QByteArray(size, '<'),
+             separators,
+             attributes,
+             unclosedEntries,
+         }) {
+        auto model = loadText(bytes);
+        expectScannerAgrees(bytes, *model);
+        test::listing(*model);
+    }
+
+    auto model = loadText(separators);
+    ASSERT_EQ(model->LinkCount(), 1);
+    EXPECT_EQ(model->link(0).URL, QStringLiteral("sep"));
+    model = loadText(attributes);
+    ASSERT_EQ(model->LinkCount(), 1);
+    EXPECT_EQ(model->link(0).URL, QStringLiteral("attr"));
+}
+
+TEST(BookmarkFileReader, LoadsAndListsTenThousandNestedFolders)
+{
+    const int depth = 10000;
+    QByteArray text = "<TITLE>t</TITLE><H1>Deep</H1>\n<DL><p>\n";
+    for (int i = 0; i < depth; ++i)
+        text += "<DT><H3>Level " + QByteArray::number(i) + "</H3>\n<DL><p>\n";
+    text += "<DT><A HREF=\"about:bottom\">Bottom</A>\n";
+    for (int i = 0; i < depth; ++i)
+        text += "</DL><p>\n";
+    text += "<DT><A HREF=\"about:top\">Top</A>\n";
+
+    auto model = loadText(text);
+    const QByteArray listing = test::listing(*model);
+
+    EXPECT_EQ(model->folderCount(), depth + 1);
+    EXPECT_EQ(model->folder(0).entryCount(), 2);
+    EXPECT_EQ(model->link(model->folder(depth).FirstLink).Name, QStringLiteral("Bottom"));
+    EXPECT_TRUE(listing.endsWith("\n  Top <about:top>\n"));
+    // Indented no deeper than 100 levels, the listing grows with the depth, not its square.
+    EXPECT_TRUE(listing.contains("\n" + QByteArray(200, ' ') + "Bottom <about:bottom>\n"));
+    EXPECT_LT(listing.size(), 4 << 20);
+}
+
+} // namespace
+} // namespace orvalink

@@ -1,0 +1,576 @@
+#include "forms/menu_page/menu_page_generator.h"
+#include "forms/menu_page/menu_scripts.h"
+#include "forms/menu_page/text_width.h"
+#include "forms/parsed_tree.h"
+#include "tests/core/forms/writer_test_support.h"
+
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <gtest/gtest.h>
+
+// Pages show as text when a comparison fails.
+static void PrintTo(const QByteArray& bytes, std::ostream* out)
+{
+    *out << '\n' << bytes.toStdString();
+}
+
+namespace orvalink {
+namespace {
+
+using test::TempTree;
+
+QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
+// The text with each line ended by CR LF, and "$" at a line's end standing for a blank that
+// editors would strip.
+QByteArray crlf(const char* text)
+{
+    return QByteArray(text).replace("$\n", " \n").replace("\n", "\r\n");
+}
+
+Job jobWith(std::unique_ptr<BookmarkModel> model)
+{
+    Job job;
+    job.mode = ExportMode::FirefoxToMenu;
+    job.setSource(std::move(model));
+    return job;
+}
+
+// A page on a fixed day in a fixed locale, so that every run writes the same bytes.
+MenuPageOptions fixedOptions()
+{
+    MenuPageOptions options;
+    options.date = QDate(2024, 3, 5);
+    options.locale = QLocale(QLocale::English, QLocale::UnitedStates);
+    return options;
+}
+
+std::unique_ptr<BookmarkModel> modelOf(const ParsedTree& parsed)
+{
+    return TreeToTables(parsed, SourceKind::BookmarkFile, QStringLiteral("b.html"));
+}
+
+// Bookmarks (node 1)
+//   News (node 2): Daily
+//   Empty (node 3)
+//   Search <find.htm>
+std::unique_ptr<BookmarkModel> smallTree()
+{
+    ParsedTree parsed(QStringLiteral("Bookmarks"));
+    const int news = parsed.addChild(0, QStringLiteral("News"));
+    parsed.addChild(news, QStringLiteral("Daily"), QStringLiteral("http://daily.example/"));
+    parsed.addChild(0, QStringLiteral("Empty"));
+    parsed.addChild(0, QStringLiteral("Search"), QStringLiteral("find.htm"));
+    return modelOf(parsed);
+}
+
+// A folder holding count links named "Link 01", "Link 02"... (sorting keeps that order).
+void addLinks(ParsedTree& parsed, int folder, int count)
+{
+    for (int i = 1; i <= count; ++i) {
+        parsed.addChild(folder, QStringLiteral("Link %1").arg(i, 3, 10, QLatin1Char('0')),
+                        QStringLiteral("http://example.org/%1").arg(i));
+    }
+}
+
+class MenuPageTest : public ::testing::Test
+{
+protected:
+    // Writes the page and returns its bytes; the page must be written.
+    QByteArray write(std::unique_ptr<BookmarkModel> model, const MenuPageOptions& options,
+                     int* itemsWritten = nullptr)
+    {
+        Job job = jobWith(std::move(model));
+        const Result<int, UserMessage> written = CreateMenuPage(job, pagePath(), options, progress);
+        EXPECT_TRUE(written.ok());
+        if (written.ok() && itemsWritten)
+            *itemsWritten = written.value();
+        return dir.read(QStringLiteral("menu.html"));
+    }
+
+    QString pagePath() const { return dir.path(QStringLiteral("menu.html")); }
+
+    // The script lines between the root menu and "hideDelay".
+    static QByteArray menus(const QByteArray& page)
+    {
+        const qsizetype start = page.indexOf("startMenu('root'");
+        const qsizetype end = page.indexOf("hideDelay=1500;");
+        return page.mid(start, end - start);
+    }
+
+    TempTree dir;
+    test::RecordingProgress progress;
+};
+
+TEST_F(MenuPageTest, WritesTheWholePageAcrossTheTop)
+{
+    MenuPageOptions options = fixedOptions();
+    options.shadows = false;
+    options.showUrl = false;
+    int items = 0;
+    const QByteArray page = write(smallTree(), options, &items);
+
+    const QByteArray expected = crlf(R"page(<!-- Page created by Orvalink 2.41
+             3/5/24
+-->
+
+<html>
+<head>
+<meta charset="utf-8">
+<title>Bookmarks By Orvalink</title>
+<style type="text/css">
+<!--
+.itemText { text-decoration: none; font: 12px Verdana, Arial, Helvetica; color: #FFFFFF }
+.itemTextOver { text-decoration: none; font: 12px Verdana, Arial, Helvetica; color: #000000 }
+.itemTextRoot{ text-decoration: none; text-align: center; font: 12px Verdana, Arial, Helvetica; color: #FFFFFF }
+.itemTextRootOver{ text-decoration: none; text-align: center; font: 12px Verdana, Arial, Helvetica; color: #000000 }
+.itemBorder { border: 1px solid #000000 }
+.itemBorderOver { border: 1px solid #000000 }
+-->
+</style></head>
+<body marginwidth='0' marginheight='0' style='margin: 0' bgcolor='#418AC7'>
+
+<script language="JavaScript1.2"><!--
+)page") + menuScriptLines(MenuScript::Engine) +
+                                crlf(R"page(if (isNS4 || isIE){
+var hBar = new ItemStyle(80, 5, '', 0, 0, '#00366C', '#FF8000', 'itemTextRoot', 'itemTextRootOver', 'itemBorder', 'itemBorderOver', null, null, 'hand', 'default');$
+var subM = new ItemStyle(22, 0, '&gt;', -15, 2, '#00366C', '#FF8000', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorderOver', null, null, 'hand', 'default');$
+} else {
+var hBar = new ItemStyle(80, 5, '', 0, 0, '#00366C', '#FF8000', 'itemTextRoot', 'itemTextRootOver', 'itemBorder', 'itemBorder', null, null, 'hand', 'default');$
+var subM = new ItemStyle(22, 0, '&gt;', -15, 2, '#00366C', '#FF8000', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorder', null, null, 'hand', 'default');$
+}$
+var pMenu = new PopupMenu('pMenu');
+with (pMenu)
+{
+
+startMenu('root', false, 10, 0, 17, hBar);
+ addItem('Bookmarks', 'm1', 'sm:');
+
+startMenu('m1', true, 0, 20, 230, subM);
+ addItem('Empty', 'm3', 'sm:');
+ addItem('News', 'm2', 'sm:');
+ addItem('Search', 'find.htm', 'nw:');
+
+startMenu('m3', true, 227, 0, 230, subM);
+ addItem('(Empty)', '#', 'nw:');
+
+startMenu('m2', true, 227, 0, 230, subM);
+ addItem('Daily', 'http://daily.example/', 'nw:');
+hideDelay=1500;
+};
+)page") + menuScriptLines(MenuScript::Events) +
+                                crlf(R"page(// End Hide -->
+</script>
+<table bgcolor='#00356A' width='100%' border='0' cellpadding='0' cellspacing='0'>
+<tr><td height='17'><font size='1'>&nbsp;</font></td></tr></table>
+<p>&nbsp;<font size='1'>Created by Orvalink 2.41</font><br>
+&nbsp;<font size='1'>Menus by Orvalink's own menu engine</font></p>
+<script language='JavaScript1.2'>if (isNS4) {  document.write('<BR><p>&nbsp;Please wait while Netscape is rendering the menu.<BR><font size="2"> &nbsp;(Note: this behavior is due to Netscape 4.x limitations handling very large menu)</font>'); }</script>
+</body></html>
+)page");
+    EXPECT_EQ(page, expected);
+    EXPECT_EQ(items, 6);
+    EXPECT_EQ(progress.statuses, QStringList({QStringLiteral("Exporting From Folder: Bookmarks"),
+                                              QStringLiteral("Exporting From Folder: Empty"),
+                                              QStringLiteral("Exporting From Folder: News")}));
+}
+
+TEST_F(MenuPageTest, WritesTheWholePageDownTheSideWithEveryOption)
+{
+    MenuPageOptions options = fixedOptions();
+    options.vertical = true;
+    options.openInNewWindow = false;
+    options.showStatistics = true;
+    options.folderCount = 2;
+    options.linkCount = 3;
+    options.pageTitle = u8("Tom & Jerry's <b>Links</b> \"Ü\"");
+    for (int slot = 0; slot < MenuColorSlotCount; ++slot)
+        options.colors[static_cast<size_t>(slot)] = 0x111111u * static_cast<MenuColor>(slot + 1);
+    const QByteArray page = write(smallTree(), options);
+
+    const QByteArray expected = crlf(R"page(<!-- Page created by Orvalink 2.41
+             3/5/24
+-->
+
+<html>
+<head>
+<meta charset="utf-8">
+<title>Tom &amp; Jerry&#39;s &lt;b&gt;Links&lt;/b&gt; &quot;Ü&quot;</title>
+<style type="text/css">
+<!--
+.itemText { text-decoration: none; font: 12px Verdana, Arial, Helvetica; color: #111111 }
+.itemTextOver { text-decoration: none; font: 12px Verdana, Arial, Helvetica; color: #222222 }
+.itemTextRoot{ text-decoration: none; text-align: center; font: 12px Verdana, Arial, Helvetica; color: #111111 }
+.itemTextRootOver{ text-decoration: none; text-align: center; font: 12px Verdana, Arial, Helvetica; color: #222222 }
+.itemBorder { border: 1px solid #555555 }
+.itemBorderOver { border: 1px solid #666666 }
+-->
+</style></head>
+<body marginwidth='0' marginheight='0' style='margin: 0' bgcolor='#777777'>
+
+<script language="JavaScript1.2"><!--
+)page") + menuScriptLines(MenuScript::Engine) +
+                                crlf(R"page(if (isNS4 || isIE){
+var hBar = new ItemStyle(22, 3, '&gt;', -15, 1, '#333333', '#444444', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorderOver', null, null, 'hand', 'default');$
+var subM = new ItemStyle(22, 0, '&gt;', -15, 1, '#333333', '#444444', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorderOver', null, null, 'hand', 'default');$
+} else {
+var hBar = new ItemStyle(22, 3, '&gt;', -15, 1, '#333333', '#444444', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorder', null, null, 'hand', 'default');$
+var subM = new ItemStyle(22, 0, '&gt;', -15, 1, '#333333', '#444444', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorder', null, null, 'hand', 'default');$
+}$
+var pMenu = new PopupMenu('pMenu');
+with (pMenu)
+{
+
+startMenu('root', true, 0, 16, 230, hBar);
+ addItem('Bookmarks', 'm1', 'sm:');
+
+startMenu('m1', true, 227, 0, 230, subM);
+ addItem('Empty', 'm3', 'sm:');
+ addItem('News', 'm2', 'sm:');
+ addItem('Search', 'find.htm', '');
+
+startMenu('m3', true, 227, 0, 230, subM);
+ addItem('(Empty)', '#', '');
+
+startMenu('m2', true, 227, 0, 230, subM);
+ addItem('Daily', 'http://daily.example/', '');
+hideDelay=1500;
+};
+)page") + menuScriptLines(MenuScript::Shadows) +
+                                menuScriptLines(MenuScript::Events) +
+                                crlf(R"page(pMenu.onmouseover = function(mN, iN) { with (this)
+{
+ with (menu[mN][iN]) if (!type || type=='nw:') status = href;
+}};
+pMenu.onmouseout = function() { status = '' }
+// End Hide -->
+</script>
+<table border='0' width='100%' height='100%' cellspacing='0' cellpadding='0'>
+<tr>
+<td width='230' height='100%' bgcolor='#888888'>&nbsp;</td>
+<td valign='top' align='left'>
+<p>&nbsp;<font size='1'>Created by Orvalink 2.41</font><br>
+&nbsp;<font size='1'>Menus by Orvalink's own menu engine</font></p>
+<p>&nbsp;This page has been created the 3/5/24 <br>&nbsp;(2 folders and 3 links).
+<script language='JavaScript1.2'>if (isNS4) {  document.write('<BR><p>&nbsp;Please wait while Netscape is rendering the menu.<BR><font size="2"> &nbsp;(Note: this behavior is due to Netscape 4.x limitations handling very large menu)</font>'); }</script>
+</td>
+</tr>
+</table>
+</body></html>
+)page");
+    EXPECT_EQ(page, expected);
+}
+
+TEST_F(MenuPageTest, NamesAndAddressesCannotLeaveTheirScriptStrings)
+{
+    EXPECT_EQ(EscapeScriptString(u"Tom's \\ page"), u8("Tom\\'s \\\\ page"));
+    EXPECT_EQ(EscapeScriptString(u"</script><b>x"), u8("\\x3C/script\\x3E\\x3Cb\\x3Ex"));
+    EXPECT_EQ(EscapeScriptString(u"a\r\nb\\'"), u8("a\\r\\nb\\\\\\'"));
+
+    ParsedTree parsed(u8("R's \\ <b>"));
+    parsed.addChild(0, u8("</script><b>x"), u8("http://x.example/?q=<b>&r='1'"));
+    parsed.addChild(0, u8("Two\r\nlines"), u8("C:\\Pages\\Tom's.htm"));
+    parsed.addChild(0, u8("Bookmarklet"), u8("JavaScript:alert('hi')"));
+    parsed.addChild(0, u8("Not script"), u8("javascrip:x"));
+    parsed.addChild(0, u8("Grüße 日本"), u8("http://例え.jp/"));
+    const QByteArray page = write(modelOf(parsed), fixedOptions());
+    // Script addresses run in the page, even with new windows asked for.
+    for (const char* item :
+         {"addItem('R\\'s \\\\ \\x3Cb\\x3E', 'm1', 'sm:');",
+          "addItem('\\x3C/script\\x3E\\x3Cb\\x3Ex', 'http://x.example/?q=\\x3Cb\\x3E&r=\\'1\\'', "
+          "'nw:');",
+          "addItem('Two\\r\\nlines', 'C:\\\\Pages\\\\Tom\\'s.htm', 'nw:');",
+          "addItem('Bookmarklet', 'JavaScript:alert(\\'hi\\')', 'js:');",
+          "addItem('Not script', 'javascrip:x', 'nw:');",
+          "addItem('Grüße 日本', 'http://例え.jp/', 'nw:');"})
+        EXPECT_TRUE(page.contains("\r\n " + QByteArray(item) + "\r\n")) << item;
+    // The only script element end is the page's own, after the menus.
+    EXPECT_EQ(page.count("</script"), 2);
+    EXPECT_GT(page.indexOf("</script"), page.indexOf("hideDelay=1500;"));
+}
+
+TEST(MenuItemText, IsShortenedOnlyWhenWiderThanTheItem)
+{
+    // 210 pixels in bold Verdana fit, 211 do not.
+    const QString fits = u8("News Programming Programming");
+    ASSERT_EQ(textWidth(fits), 210);
+    EXPECT_EQ(FitItemText(fits, 230, true), fits);
+    const QString tooWide = u8("Programming Documentation Mail");
+    ASSERT_EQ(textWidth(tooWide), 211);
+    const QString fitted = FitItemText(tooWide, 230, true);
+    ASSERT_TRUE(fitted.endsWith(u8("...")));
+    const QString kept = fitted.chopped(3);
+    EXPECT_TRUE(tooWide.startsWith(kept));
+    EXPECT_LE(textWidth(kept), 210);
+    EXPECT_GT(kept.size(), 20);
+
+    // The cut never falls inside a character: a family emoji is eight code units, and a letter
+    // keeps its accent.
+    const QString family = u8("\U0001F468\u200D\U0001F469\u200D\U0001F467");
+    EXPECT_EQ(FitItemText(family.repeated(6), 230, true), family.repeated(4) + u8("..."));
+    for (int prefix = 0; prefix < 4; ++prefix) {
+        const QString accented = QString(prefix, u'a') + u8("e\u0301\u0323").repeated(40);
+        const QString keptLetters = FitItemText(accented, 230, true).chopped(3);
+        ASSERT_TRUE(accented.startsWith(keptLetters));
+        EXPECT_LE(textWidth(keptLetters), 210);
+        EXPECT_NE(accented[keptLetters.size()].category(), QChar::Mark_NonSpacing) << prefix;
+    }
+}
+
+TEST(MenuRootItems, AreWidenedAcrossTheTopOnlyForLongTexts)
+{
+    EXPECT_EQ(rootItemWidth(80, false), 0);
+    EXPECT_EQ(rootItemWidth(100, false), 150);
+    EXPECT_EQ(rootItemWidth(200, false), 230);
+    // Half-way widths go to the even neighbour.
+    EXPECT_EQ(rootItemWidth(81, false), 122);
+    EXPECT_EQ(rootItemWidth(83, false), 124);
+    EXPECT_EQ(rootItemWidth(100, true), 0);
+    EXPECT_EQ(ColorToHtml(0x123456), u8("#563412"));
+}
+
+TEST_F(MenuPageTest, WritesCheckedFoldersUnderUncheckedOnesWhereTheyShow)
+{
+    // Root (1)
+    //   News Photos (2), checked
+    //     Hidden (3)
+    //       Zebra (4), checked
+    //     Alpha (5), checked
+    //   Hidden Too (6)
+    //     Programming Weather Software (7), checked
+    //   News Reference (8), checked
+    ParsedTree parsed(u8("Root"));
+    const int photos = parsed.addChild(0, u8("News Photos"));
+    const int zebra = parsed.addChild(parsed.addChild(photos, u8("Hidden")), u8("Zebra"));
+    parsed.addChild(zebra, u8("Z1"), u8("z:1"));
+    const int alpha = parsed.addChild(photos, u8("Alpha"));
+    parsed.addChild(alpha, u8("A1"), u8("a:1"));
+    parsed.addChild(alpha, u8("A2"), u8("a:2"));
+    parsed.addChild(photos, u8("P1"), u8("p:1"));
+    parsed.addChild(parsed.addChild(0, u8("Hidden Too")), u8("Programming Weather Software"));
+    parsed.addChild(0, u8("News Reference"));
+    std::unique_ptr<BookmarkModel> model = modelOf(parsed);
+    ASSERT_EQ(model->folderCount(), 8);
+    for (int row : {1, 3, 4, 6, 7})
+        model->ApplyFolderCheck(row, true);
+    // An unchecked link of a checked folder stays out.
+    model->ApplyEntryCheck(4, model->folder(4).FirstLink + 1, false);
+
+    QStringList collected;
+    for (const NameUrlPair& entry : CollectSubfolders(model->tree(), 1, false))
+        collected << entry.name + u'=' + entry.url;
+    EXPECT_EQ(collected, QStringList({u8("Alpha=5"), u8("Zebra=4")}));
+
+    MenuPageOptions options = fixedOptions();
+    options.exportAll = false;
+    int items = 0;
+    QByteArray page = write(std::move(model), options, &items);
+    // Root items of 200, 80 and 100 pixels.
+    EXPECT_EQ(menus(page), crlf(R"(startMenu('root', false, 10, 0, 17, hBar);
+ addItem('Programming Weather Software', 'm7', 'sm:', '', 230);
+ addItem('News Photos', 'm2', 'sm:');
+ addItem('News Reference', 'm8', 'sm:', '', 150);
+
+startMenu('m7', true, 0, 20, 230, subM);
+ addItem('(Empty)', '#', 'nw:');
+
+startMenu('m2', true, 0, 20, 230, subM);
+ addItem('Alpha', 'm5', 'sm:');
+ addItem('Zebra', 'm4', 'sm:');
+ addItem('P1', 'p:1', 'nw:');
+
+startMenu('m5', true, 227, 0, 230, subM);
+ addItem('A1', 'a:1', 'nw:');
+
+startMenu('m4', true, 227, 0, 230, subM);
+ addItem('Z1', 'z:1', 'nw:');
+
+startMenu('m8', true, 0, 20, 230, subM);
+ addItem('(Empty)', '#', 'nw:');
+)"));
+    EXPECT_EQ(items, 10);
+
+    // Nothing checked: an empty bar.
+    page = write(modelOf(parsed), options, &items);
+    EXPECT_EQ(menus(page), crlf(R"(startMenu('root', false, 10, 0, 17, hBar);
+)"));
+    EXPECT_EQ(items, 0);
+}
+
+// The items of the submenu that starts with "startMenu('m" + name + "'": its lines up to the
+// next empty line or the end of the menus, the continuation menus included.
+QList<QByteArray> submenuLines(const QByteArray& page, const QByteArray& name)
+{
+    const qsizetype start = page.indexOf("startMenu('m" + name + "'");
+    qsizetype end = page.indexOf("\r\n\r\n", start);
+    const qsizetype hide = page.indexOf("hideDelay", start);
+    if (end < 0 || end > hide)
+        end = hide;
+    QList<QByteArray> result = page.mid(start, end - start).trimmed().split('\n');
+    for (QByteArray& line : result)
+        line = line.trimmed();
+    return result;
+}
+
+TEST_F(MenuPageTest, BreaksLongSubmenusIntoChains)
+{
+    ParsedTree parsed(u8("Root"));
+    const int many = parsed.addChild(0, u8("Many"));
+    addLinks(parsed, many, 25);
+    const int ten = parsed.addChild(0, u8("Ten"));
+    addLinks(parsed, ten, 10);
+    const int four = parsed.addChild(0, u8("Four"));
+    addLinks(parsed, four, 4);
+
+    MenuPageOptions options = fixedOptions();
+    options.breakAfter = 10;
+    QByteArray page = write(modelOf(parsed), options);
+    QList<QByteArray> expected = {"startMenu('m2', true, 227, 0, 230, subM);"};
+    for (int i = 1; i <= 25; ++i) {
+        expected << QStringLiteral("addItem('Link %1', 'http://example.org/%2', 'nw:');")
+                        .arg(i, 3, 10, QLatin1Char('0'))
+                        .arg(i)
+                        .toLatin1();
+        if (i == 9) {
+            expected << "addItem('more...', 'mmo2_8', 'sm:');"
+                     << "startMenu('mmo2_8', true, 227, -189, 230, subM);";
+        } else if (i == 18) {
+            expected << "addItem('more...', 'mmo2_17', 'sm:');"
+                     << "startMenu('mmo2_17', true, 227, -126, 230, subM);";
+        }
+    }
+    EXPECT_EQ(submenuLines(page, "2"), expected);
+    // One entry left over takes the place of "more...".
+    EXPECT_EQ(submenuLines(page, "3").size(), 11);
+    EXPECT_FALSE(submenuLines(page, "3").join().contains("more..."));
+
+    options.breakAfter = 2;
+    page = write(modelOf(parsed), options);
+    EXPECT_EQ(submenuLines(page, "4"), (QList<QByteArray>{
+                                           "startMenu('m4', true, 227, 0, 230, subM);",
+                                           "addItem('Link 001', 'http://example.org/1', 'nw:');",
+                                           "addItem('more...', 'mmo4_0', 'sm:');",
+                                           "startMenu('mmo4_0', true, 227, -21, 230, subM);",
+                                           "addItem('Link 002', 'http://example.org/2', 'nw:');",
+                                           "addItem('more...', 'mmo4_1', 'sm:');",
+                                           "startMenu('mmo4_1', true, 227, -21, 230, subM);",
+                                           "addItem('Link 003', 'http://example.org/3', 'nw:');",
+                                           "addItem('Link 004', 'http://example.org/4', 'nw:');",
+                                       }));
+
+    options.breakAfter.reset();
+    page = write(modelOf(parsed), options);
+    EXPECT_FALSE(page.contains("more..."));
+}
+
+TEST_F(MenuPageTest, GivesEveryMenuItsOwnName)
+{
+    // Without a separator the continuation of node 1 after entry 98 and that of node 19 after
+    // entry 8 would both be called "mmo198".
+    ParsedTree parsed(u8("Root"));
+    addLinks(parsed, 0, 120);
+    int folder = 0;
+    for (int i = 2; i <= 19; ++i)
+        folder = parsed.addChild(0, QStringLiteral("Folder %1").arg(i, 2, 10, QLatin1Char('0')));
+    addLinks(parsed, folder, 12);
+    std::unique_ptr<BookmarkModel> model = modelOf(parsed);
+    ASSERT_EQ(model->tree().node(18).caption, u8("Folder 19"));
+
+    MenuPageOptions options = fixedOptions();
+    options.breakAfter = 10;
+    const QByteArray page = write(std::move(model), options);
+    EXPECT_TRUE(page.contains("startMenu('mmo1_98'"));
+    EXPECT_TRUE(page.contains("startMenu('mmo19_8'"));
+    QSet<QByteArray> names;
+    const QRegularExpression startMenu(QStringLiteral("startMenu\\('([^']*)'"));
+    for (const QRegularExpressionMatch& match : startMenu.globalMatch(QString::fromUtf8(page))) {
+        const QByteArray name = match.captured(1).toLatin1();
+        EXPECT_FALSE(names.contains(name)) << name.constData();
+        names.insert(name);
+    }
+    // Every "sm:" item opens a menu that exists.
+    const QRegularExpression opener(QStringLiteral("addItem\\('[^']*', '([^']*)', 'sm:'"));
+    for (const QRegularExpressionMatch& match : opener.globalMatch(QString::fromUtf8(page)))
+        EXPECT_TRUE(names.contains(match.captured(1).toLatin1())) << qPrintable(match.captured(1));
+}
+
+TEST_F(MenuPageTest, WritesTenThousandNestedFolders)
+{
+    ParsedTree parsed(u8("Root"));
+    int folder = 0;
+    for (int depth = 1; depth <= 10000; ++depth)
+        folder = parsed.addChild(folder, QStringLiteral("Level %1").arg(depth));
+    parsed.addChild(folder, u8("Bottom"), u8("http://bottom.example/"));
+    std::unique_ptr<BookmarkModel> model = modelOf(parsed);
+    model->ApplyFolderCheck(model->folderCount() - 1, true);
+
+    int items = 0;
+    QByteArray page = write(modelOf(parsed), fixedOptions(), &items);
+    EXPECT_EQ(items, 10002);
+    EXPECT_TRUE(page.contains("startMenu('m10001', true, 227, 0, 230, subM);\r\n"
+                              " addItem('Bottom', 'http://bottom.example/', 'nw:');\r\n"));
+
+    MenuPageOptions onlyChecked = fixedOptions();
+    onlyChecked.exportAll = false;
+    page = write(std::move(model), onlyChecked, &items);
+    EXPECT_EQ(menus(page), crlf(R"(startMenu('root', false, 10, 0, 17, hBar);
+ addItem('Level 10000', 'm10001', 'sm:');
+
+startMenu('m10001', true, 0, 20, 230, subM);
+ addItem('Bottom', 'http://bottom.example/', 'nw:');
+)"));
+}
+
+TEST_F(MenuPageTest, LeavesTheOldPageWhenTheNewOneCannotBeWritten)
+{
+    Job missingFolder = jobWith(smallTree());
+    const Result<int, UserMessage> failed = CreateMenuPage(
+        missingFolder, dir.path(u8("no/such/folder/menu.html")), fixedOptions(), progress);
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.failure().title, u8("Error"));
+    EXPECT_EQ(failed.failure().icon, MessageIcon::Critical);
+    ASSERT_EQ(failed.failure().lines.size(), 2);
+    EXPECT_EQ(failed.failure().lines[0], u8("Error Writing the Menu Page."));
+    EXPECT_FALSE(failed.failure().lines[1].isEmpty());
+
+    // A disk that fills up half-way through the page.
+    dir.write(u8("menu.html"), "old page");
+    const int outcome = test::inChild([&] {
+        if (!test::limitFileSize(600))
+            return 10;
+        Job job = jobWith(smallTree());
+        const Result<int, UserMessage> result =
+            CreateMenuPage(job, pagePath(), fixedOptions(), progress);
+        if (result.ok())
+            return 11;
+        return result.failure().lines.value(0) == u8("Error Writing the Menu Page.") ? 0 : 12;
+    });
+    EXPECT_EQ(outcome, 0);
+    EXPECT_EQ(dir.read(u8("menu.html")), QByteArray("old page"));
+}
+
+TEST(MenuScripts, AreTheFilesOfTheSourceTreeWithCrLfLineEnds)
+{
+    const std::pair<MenuScript, const char*> scripts[] = {{MenuScript::Engine, "engine.js"},
+                                                          {MenuScript::Events, "events.js"},
+                                                          {MenuScript::Shadows, "shadows.js"}};
+    for (const auto& [script, name] : scripts) {
+        QFile file(QStringLiteral(ORVALINK_TEST_DATA_DIR "/../../resources/menu/") +
+                   QLatin1String(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray source = file.readAll();
+        EXPECT_EQ(menuScriptSource(script), source) << name;
+        QByteArray expected = source;
+        expected.replace("\r\n", "\n").replace("\n", "\r\n");
+        if (!expected.isEmpty() && !expected.endsWith("\r\n"))
+            expected += "\r\n";
+        EXPECT_EQ(menuScriptLines(script), expected) << name;
+    }
+}
+
+} // namespace
+} // namespace orvalink

@@ -1,0 +1,145 @@
+#pragma once
+
+#include "forms/bookmark_file/bookmark_file_reader.h"
+#include "forms/export_options.h"
+#include "forms/hotlist/hotlist_reader.h"
+#include "forms/source_loader.h"
+#include "model/job.h"
+#include "tests/support/fixture_cases.h"
+#include "tests/support/temp_tree.h"
+
+#include <QStringList>
+#include <csignal>
+#include <functional>
+#include <grp.h>
+#include <gtest/gtest.h>
+#include <pwd.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvalink::test {
+
+class RecordingProgress : public Progress
+{
+public:
+    void status(const QString& text) override { statuses << text; }
+    QStringList statuses;
+};
+
+// Progress that runs an action when a writer reports the folder with the given caption.
+class OnFolder : public Progress
+{
+public:
+    OnFolder(const QString& caption, std::function<void()> action)
+        : m_status(QStringLiteral("Exporting From Folder: ") + caption)
+        , m_action(std::move(action))
+    {}
+    void status(const QString& text) override
+    {
+        if (text == m_status)
+            m_action();
+    }
+
+private:
+    QString m_status;
+    std::function<void()> m_action;
+};
+
+// The text with every line end made CR LF.
+inline QByteArray crlf(const char* text)
+{
+    return QByteArray(text).replace("\n", "\r\n");
+}
+
+// A Favorites folder of Internet Shortcuts, each path ending in ".url" (a folder otherwise), and
+// a job reading it for the user "anna". The writers load the source themselves.
+inline Job favoritesJob(const TempTree& dir, std::initializer_list<const char*> paths)
+{
+    for (const char* path : paths) {
+        const QString relative = QStringLiteral("fav/") + QString::fromUtf8(path);
+        if (relative.endsWith(QStringLiteral(".url")))
+            dir.write(relative, QByteArray("[InternetShortcut]\r\nURL=about:") +
+                                    QFileInfo(relative).baseName().toUtf8() + "\r\n");
+        else
+            dir.mkdir(relative);
+    }
+    Job job;
+    job.mode = ExportMode::IEToFirefox;
+    job.IELocation = dir.path(QStringLiteral("fav"));
+    job.UserName = QStringLiteral("anna");
+    return job;
+}
+
+inline Job workedExampleJob(const TempTree& dir)
+{
+    return favoritesJob(dir, {"Home.url", "Work/Wiki.url"});
+}
+
+inline BookmarkModel& loaded(Job& job)
+{
+    Progress quiet;
+    Result<BookmarkModel*> model = loadedSource(job, quiet);
+    EXPECT_TRUE(model.ok());
+    return *model.value();
+}
+
+inline int rowNamed(const BookmarkModel& model, const QString& name)
+{
+    for (int row = 0; row < model.folderCount(); ++row) {
+        if (model.folder(row).Name == name)
+            return row;
+    }
+    ADD_FAILURE() << "no folder " << name.toStdString();
+    return 0;
+}
+
+// What our reader of the form makes of a file.
+inline std::unique_ptr<BookmarkModel> reread(SourceKind kind, const QString& path)
+{
+    Result<ParsedTree> parsed =
+        kind == SourceKind::BookmarkFile ? NNCreateTree(path) : OperaCreateTree(path);
+    EXPECT_TRUE(parsed.ok());
+    return parsed ? TreeToTables(parsed.value(), kind, path)
+                  : std::make_unique<BookmarkModel>(kind, path);
+}
+
+// Its listing without the root's caption, which each form names its own way.
+inline QByteArray rereadListing(SourceKind kind, const QString& path)
+{
+    const QByteArray text = listing(*reread(kind, path));
+    return text.mid(text.indexOf('\n') + 1);
+}
+
+// Runs body in a forked child and returns what it returned (-1 when the child died): for what
+// must not touch the test process, a file size limit or giving up root.
+template <typename Body> int inChild(Body body)
+{
+    const pid_t pid = fork();
+    if (pid == 0)
+        _exit(body());
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Files grow no larger than limit bytes; a longer write fails as on a full disk.
+inline bool limitFileSize(rlim_t limit)
+{
+    std::signal(SIGXFSZ, SIG_IGN);
+    const rlimit size{limit, limit};
+    return setrlimit(RLIMIT_FSIZE, &size) == 0;
+}
+
+// Root reads and writes whatever the permissions say, so a child testing them gives root up
+// first, becoming user "nobody"; false when that failed.
+inline bool unprivileged()
+{
+    if (geteuid() != 0)
+        return true;
+    const passwd* nobody = getpwnam("nobody");
+    return nobody && setgroups(0, nullptr) == 0 && setgid(nobody->pw_gid) == 0 &&
+           setuid(nobody->pw_uid) == 0;
+}
+
+} // namespace orvalink::test

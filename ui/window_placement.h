@@ -1,0 +1,41 @@
+#pragma once
+
+#include "settings/program_settings.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace orvalink {
+
+// Where windows open: every window restores the position it had when it last closed, kept on the
+// screen, from section "Position" of the program's own options.
+//
+// Positions are stored in twips of a 96-dpi screen: logical pixels x 15. Left and top are the
+// window frame's. Window indexes name the keys: 1 the main window ("MainLeft", "MainTop"), 3 the
+// selection window ("ThiLeft", "ThiTop", and its inside's "ThiWidth" and "ThiHeight", what
+// QWidget::resize() sets), any other an export window ("SecLeft", "SecTop"). A window without a
+// stored position opens at a fifth of the screen (the main window at a third, the selection
+// window at 50, 100 pixels and 700 by 400).
+
+// Twips per logical pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
+// Restores the window's position (and the selection window's size) as stored.
+void LoadWindowPosition(int windowIndex, QWidget& window, SettingsReader& reader);
+// Stores where the window stands; a maximised, minimised or full-screen window stores the place
+// it goes back to.
+void SaveWindowPosition(int windowIndex, const QWidget& window, SettingsWriter& writer);
+
+// Moves window to (leftTwips, topTwips), kept on the screen the window is on: a position left
+// of or above the screen moves to its edge, one that would put part of the window past the right
+// or bottom edge moves back so the window ends at that edge. A window larger than the screen
+// therefore ends with a negative left or top edge. The size does not change.
+void PlaceWindow(QWidget& window, int leftTwips, int topTwips);
+// The rule of PlaceWindow on plain numbers: where a window of windowSize wanting to be at
+// wanted ends on screen (all in the same unit).
+QPoint keptOnScreen(const QRect& screen, const QSize& windowSize, QPoint wanted);
+
+} // namespace orvalink
