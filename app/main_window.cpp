@@ -36,14 +36,14 @@ const QString kTagBack = QStringLiteral("Go Back to Main Window");
 const QString kTagLastSelection = QStringLiteral("(Last Selection)");
 const QString kReady = QStringLiteral("Ready");
 
-struct Conversion
+struct ConversionButton
 {
     QString tag;
     ExportMode mode;
 };
 
 // The nine conversions, in the order of buttons 4 to 12.
-const std::array<Conversion, 9> kConversions{{
+const std::array<ConversionButton, 9> kConversionButtons{{
     {QStringLiteral("Export Favorites from Internet Explorer to Firefox"), ExportMode::IEToFirefox},
     {QStringLiteral("Export Favorites from Internet Explorer to Opera"), ExportMode::IEToOpera},
     {QStringLiteral("Export Favorites in a Cascading Menu"), ExportMode::IEToMenu},
@@ -60,7 +60,7 @@ constexpr int kBackButton = 3;
 
 std::optional<ExportMode> conversionOf(const QString& tag)
 {
-    for (const Conversion& conversion : kConversions) {
+    for (const ConversionButton& conversion : kConversionButtons) {
         if (conversion.tag == tag)
             return conversion.mode;
     }
@@ -80,15 +80,15 @@ QIcon pictureOf(int index)
 {
     switch (index) {
     case 0:
-        return formIcon(SourceKind::Favorites);
+        return formIcon(FormId::Favorites);
     case 1:
-        return formIcon(SourceKind::BookmarkFile);
+        return formIcon(FormId::BookmarkFile);
     case 2:
-        return formIcon(SourceKind::Hotlist);
+        return formIcon(FormId::Hotlist);
     case kBackButton:
         return backIcon();
     default:
-        return conversionIcon(kConversions[index - kFirstConversionButton].mode);
+        return conversionIcon(kConversionButtons[index - kFirstConversionButton].mode);
     }
 }
 
@@ -175,7 +175,7 @@ void Form1::createButtons(QWidget* panel)
         const QString tag =
             index < kFirstConversionButton
                 ? firstTags[static_cast<size_t>(index)]
-                : kConversions[static_cast<size_t>(index - kFirstConversionButton)].tag;
+                : kConversionButtons[static_cast<size_t>(index - kFirstConversionButton)].tag;
         button->setProperty("Tag", tag);
         button->setAccessibleDescription(tag);
         button->setIcon(pictureOf(index));

@@ -1,6 +1,6 @@
-// orvalink-load-bench: times loading one source into tables and tree (LoadSource, nothing
+// orvalink-load-bench: times loading one source into tables and tree (its form's load, nothing
 // written anywhere) and reports the process's peak memory beside the source's size.
-#include "forms/source_loader.h"
+#include "forms/form_table.h"
 #include "model/progress.h"
 
 #include <QCommandLineParser>
@@ -10,7 +10,6 @@
 #include <QFileInfo>
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 #include <sys/resource.h>
 #include <vector>
 
@@ -48,17 +47,6 @@ qint64 sourceBytes(const QString& path)
     return total;
 }
 
-std::optional<SourceKind> parseForm(const QString& form)
-{
-    if (form == QLatin1StringView("ie"))
-        return SourceKind::Favorites;
-    if (form == QLatin1StringView("firefox"))
-        return SourceKind::BookmarkFile;
-    if (form == QLatin1StringView("opera"))
-        return SourceKind::Hotlist;
-    return std::nullopt;
-}
-
 struct Loaded
 {
     int folders = 0;
@@ -67,12 +55,12 @@ struct Loaded
 
 // One complete load. A Favorites source lists a folder's entries only when it is first needed;
 // here every folder is listed, so that all three forms end with the same full tables.
-Result<Loaded> loadOnce(SourceKind kind, const QString& path)
+Result<Loaded> loadOnce(const StorageForm& form, const QString& path)
 {
     Progress silent;
-    Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, silent);
+    Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded = form.load(path, 0, silent);
     if (!loaded)
-        return loaded.failure();
+        return Failure{loaded.failure().text()};
     BookmarkModel& model = *loaded.value();
     for (int row = 0; row < model.folderCount(); ++row)
         model.ensureListed(row);
@@ -112,10 +100,11 @@ int run(const QStringList& arguments)
         print(stdout, parser.helpText());
         return ExitSuccess;
     }
-    const std::optional<SourceKind> kind = parseForm(parser.value(QStringLiteral("from")));
+    const StorageForm* form = formNamed(parser.value(QStringLiteral("from")));
     bool numeric = false;
     const int runs = parser.value(QStringLiteral("runs")).toInt(&numeric);
-    if (!kind || !numeric || runs < 1 || parser.positionalArguments().size() != 1) {
+    if (!form || !form->canRead() || !numeric || runs < 1 ||
+        parser.positionalArguments().size() != 1) {
         print(stderr, QStringLiteral("orvalink-load-bench: give --from ie|firefox|opera, "
                                      "--runs of at least 1 and one source path.\n"));
         print(stderr, parser.helpText());
@@ -133,7 +122,7 @@ int run(const QStringList& arguments)
     for (int r = 0; r < runs; ++r) {
         QElapsedTimer timer;
         timer.start();
-        const Result<Loaded> loaded = loadOnce(*kind, path);
+        const Result<Loaded> loaded = loadOnce(*form, path);
         seconds.push_back(double(timer.nsecsElapsed()) / 1e9);
         if (!loaded) {
             print(stderr, QStringLiteral("orvalink-load-bench: %1").arg(loaded.error()));
@@ -147,11 +136,10 @@ int run(const QStringList& arguments)
     std::sort(seconds.begin(), seconds.end());
     const double best = seconds.front();
     const double median = seconds[seconds.size() / 2];
-    const QString form = parser.value(QStringLiteral("from"));
 
     if (parser.isSet(QStringLiteral("tsv"))) {
         print(stdout, QStringLiteral("%1\t%2\t%3\t%4\t%5\t%6\t%7\t%8")
-                          .arg(form)
+                          .arg(form->commandLineName())
                           .arg(bytes)
                           .arg(counts.folders)
                           .arg(counts.links)
@@ -162,7 +150,7 @@ int run(const QStringList& arguments)
         return ExitSuccess;
     }
     print(stdout, QStringLiteral("%1 %2 (%3 MB): %4 folders, %5 links")
-                      .arg(form, QFileInfo(path).fileName())
+                      .arg(form->commandLineName(), QFileInfo(path).fileName())
                       .arg(megabytes(bytes), 0, 'f', 1)
                       .arg(counts.folders)
                       .arg(counts.links));

@@ -1,8 +1,7 @@
 #include "cli/cli.h"
 
 #include "cli/cli_support.h"
-#include "forms/browser_discovery.h"
-#include "forms/source_loader.h"
+#include "forms/form_table.h"
 #include "forms/tree_listing.h"
 #include "model/progress.h"
 
@@ -16,8 +15,8 @@ using cli::Output;
 
 // Parses "--from FORM PATH" and whatever other options the parser holds; nullopt after reporting
 // bad arguments.
-std::optional<SourceKind> parseSource(QCommandLineParser& parser, const QStringList& arguments,
-                                      QString& path, Output& output)
+std::optional<FormId> parseSource(QCommandLineParser& parser, const QStringList& arguments,
+                                  QString& path, Output& output)
 {
     parser.addOption({QStringLiteral("from"), QString(), QStringLiteral("form")});
     parser.addPositionalArgument(QStringLiteral("path"), QString());
@@ -27,7 +26,7 @@ std::optional<SourceKind> parseSource(QCommandLineParser& parser, const QStringL
         output.usageError(QStringLiteral("--from is required."));
         return std::nullopt;
     }
-    const std::optional<SourceKind> kind = cli::parseForm(parser.value(QStringLiteral("from")));
+    const std::optional<FormId> kind = cli::parseForm(parser.value(QStringLiteral("from")));
     if (!kind) {
         output.usageError(QStringLiteral("--from takes ie, firefox or opera."));
         return std::nullopt;
@@ -45,13 +44,13 @@ int count(const QStringList& arguments, Output& output)
 {
     QCommandLineParser parser;
     QString path;
-    const std::optional<SourceKind> kind = parseSource(parser, arguments, path, output);
+    const std::optional<FormId> kind = parseSource(parser, arguments, path, output);
     if (!kind)
         return ExitUsage;
     if (Result<void> readable = cli::checkReadable(*kind, path); !readable)
         return output.failure(readable.error());
     Progress silent;
-    const SourceCounts counts = CountSource(*kind, path, silent);
+    const SourceCounts counts = formOf(*kind).count(path, silent);
     output.result(QStringLiteral("%1 Folders & %2 Links").arg(counts.folders).arg(counts.links));
     return ExitSuccess;
 }
@@ -61,16 +60,17 @@ int list(const QStringList& arguments, Output& output)
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("json"), QString()});
     QString path;
-    const std::optional<SourceKind> kind = parseSource(parser, arguments, path, output);
+    const std::optional<FormId> kind = parseSource(parser, arguments, path, output);
     if (!kind)
         return ExitUsage;
     if (Result<void> readable = cli::checkReadable(*kind, path); !readable)
         return output.failure(readable.error());
 
     Progress silent;
-    Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(*kind, path, 0, silent);
+    Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded =
+        formOf(*kind).load(path, 0, silent);
     if (!loaded)
-        return output.failure(loaded.error());
+        return output.failure(loaded.failure().text());
     if (parser.isSet(QStringLiteral("json")))
         writeTreeJson(*loaded.value(), output.resultDevice());
     else
@@ -84,8 +84,8 @@ int discover(const QStringList& arguments, Output& output)
         return output.usageError(QStringLiteral("discover takes no arguments."));
     // The searches fill a location list whose first item is a window's placeholder.
     QStringList entries{QString()};
-    FindFirefoxBookmarks(entries);
-    FindOperaHotlist(entries);
+    formOf(FormId::BookmarkFile).discover(entries);
+    formOf(FormId::Hotlist).discover(entries);
     for (const QString& entry : entries.mid(1))
         output.result(entry);
     return ExitSuccess;

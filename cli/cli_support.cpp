@@ -105,21 +105,21 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& arguments, Ou
     return false;
 }
 
-std::optional<SourceKind> parseForm(const QString& form)
+std::optional<FormId> parseForm(const QString& form)
 {
     if (form == QLatin1String("ie"))
-        return SourceKind::Favorites;
+        return FormId::Favorites;
     if (form == QLatin1String("firefox"))
-        return SourceKind::BookmarkFile;
+        return FormId::BookmarkFile;
     if (form == QLatin1String("opera"))
-        return SourceKind::Hotlist;
+        return FormId::Hotlist;
     return std::nullopt;
 }
 
-Result<void> checkReadable(SourceKind kind, const QString& path)
+Result<void> checkReadable(FormId kind, const QString& path)
 {
     const QFileInfo info(path);
-    if (kind == SourceKind::Favorites) {
+    if (kind == FormId::Favorites) {
         if (!info.isDir())
             return Failure{QStringLiteral("The Favorites folder \"%1\" does not exist.").arg(path)};
         if (!info.isReadable())

@@ -42,10 +42,10 @@ private:
 bool parseArguments(QCommandLineParser& parser, const QStringList& arguments, Output& output);
 
 // The form named on the command line: "ie", "firefox" or "opera".
-std::optional<SourceKind> parseForm(const QString& form);
+std::optional<FormId> parseForm(const QString& form);
 
 // Whether a source can be read at all, with the reason when not.
-Result<void> checkReadable(SourceKind kind, const QString& path);
+Result<void> checkReadable(FormId kind, const QString& path);
 
 int runConvert(const QStringList& arguments, Output& output, const ProcessTable& processes);
 

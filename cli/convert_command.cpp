@@ -1,8 +1,9 @@
 #include "cli/cli.h"
 #include "cli/cli_support.h"
 #include "conversion/export_run.h"
+#include "conversion/loaded_source.h"
+#include "forms/form_table.h"
 #include "forms/menu_page/color_presets.h"
-#include "forms/source_loader.h"
 #include "model/text_order.h"
 #include "platform/file_helpers.h"
 #include "platform/processes.h"
@@ -33,27 +34,12 @@ const QStringList kValueOptions{QStringLiteral("from"),     QStringLiteral("to")
                                 QStringLiteral("layout"),   QStringLiteral("max-items"),
                                 QStringLiteral("title"),    QStringLiteral("preset")};
 
-// Where a conversion writes to.
-enum class Destination { Favorites, BookmarkFile, Hotlist, MenuPage };
-
-ExportMode exportModeOf(SourceKind from, Destination to)
-{
-    constexpr ExportMode modes[3][4] = {
-        {ExportMode::None, ExportMode::IEToFirefox, ExportMode::IEToOpera, ExportMode::IEToMenu},
-        {ExportMode::FirefoxToIE, ExportMode::None, ExportMode::FirefoxToOpera,
-         ExportMode::FirefoxToMenu},
-        {ExportMode::OperaToIE, ExportMode::OperaToFirefox, ExportMode::None,
-         ExportMode::OperaToMenu},
-    };
-    return modes[static_cast<int>(from)][static_cast<int>(to)];
-}
-
 // The new folder's name the export windows propose: named after the source, dated today.
-QString defaultNewFolderName(SourceKind from)
+QString defaultNewFolderName(FormId from)
 {
-    const char* source = from == SourceKind::Favorites      ? "IE"
-                         : from == SourceKind::BookmarkFile ? "FF"
-                                                            : "Opera";
+    const char* source = from == FormId::Favorites      ? "IE"
+                         : from == FormId::BookmarkFile ? "FF"
+                                                        : "Opera";
     return QStringLiteral("Imported from %1 (%2)")
         .arg(QLatin1String(source),
              QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
@@ -90,8 +76,8 @@ private:
     // Each returns what is wrong with the arguments, or "" when they are fine.
     QString refuseOptionsOtherThan(const QStringList& allowed, const QString& destination) const;
     QString refuseBoth(const QString& one, const QString& other) const;
-    QString takeFileOptions(SourceKind source, Job& job, ExportRequest& request) const;
-    QString takeFavoritesOptions(SourceKind source, ExportRequest& request) const;
+    QString takeFileOptions(FormId source, Job& job, ExportRequest& request) const;
+    QString takeFavoritesOptions(FormId source, ExportRequest& request) const;
     QString takeMenuOptions(ExportRequest& request) const;
     QString selectOnly(Job& job, bool& failed);
 
@@ -117,7 +103,7 @@ QString ConvertCommand::refuseBoth(const QString& one, const QString& other) con
     return {};
 }
 
-QString ConvertCommand::takeFileOptions(SourceKind source, Job& job, ExportRequest& request) const
+QString ConvertCommand::takeFileOptions(FormId source, Job& job, ExportRequest& request) const
 {
     if (isSet(QStringLiteral("folder")) &&
         (isSet(QStringLiteral("overwrite")) || isSet(QStringLiteral("top-level"))))
@@ -135,7 +121,7 @@ QString ConvertCommand::takeFileOptions(SourceKind source, Job& job, ExportReque
     return {};
 }
 
-QString ConvertCommand::takeFavoritesOptions(SourceKind source, ExportRequest& request) const
+QString ConvertCommand::takeFavoritesOptions(FormId source, ExportRequest& request) const
 {
     FavoritesExportOptions& options = request.favorites;
     const QString place =
@@ -217,16 +203,16 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
 // "Check Folder && All Subs" does.
 QString ConvertCommand::selectOnly(Job& job, bool& failed)
 {
-    if (Result<void> readable = checkReadable(sourceKindOf(job.mode), job.sourceLocation());
+    if (Result<void> readable = checkReadable(sourceForm(job.mode).id(), job.sourceLocation());
         !readable) {
         failed = true;
         return readable.error();
     }
     Progress silent;
-    Result<BookmarkModel*> loaded = loadedSource(job, silent);
+    Result<BookmarkModel*, UserMessage> loaded = loadedSource(job, silent);
     if (!loaded) {
         failed = true;
-        return loaded.error();
+        return loaded.failure().text();
     }
     BookmarkModel& model = *loaded.value();
     for (const QString& text : m_parser.values(QStringLiteral("only"))) {
@@ -245,15 +231,14 @@ int ConvertCommand::run(const QStringList& arguments)
         return ExitUsage;
     if (!isSet(QStringLiteral("from")) || !isSet(QStringLiteral("to")))
         return m_output.usageError(QStringLiteral("convert needs --from and --to."));
-    const std::optional<SourceKind> source = parseForm(value(QStringLiteral("from")));
+    const std::optional<FormId> source = parseForm(value(QStringLiteral("from")));
     if (!source)
         return m_output.usageError(QStringLiteral("--from takes ie, firefox or opera."));
     const QString to = value(QStringLiteral("to"));
-    const std::optional<SourceKind> toBrowser = parseForm(to);
+    const std::optional<FormId> toBrowser = parseForm(to);
     if (!toBrowser && to != QLatin1String("menu"))
         return m_output.usageError(QStringLiteral("--to takes ie, firefox, opera or menu."));
-    const Destination destination =
-        toBrowser ? static_cast<Destination>(*toBrowser) : Destination::MenuPage;
+    const FormId destination = toBrowser ? *toBrowser : FormId::MenuPage;
     QStringList paths = m_parser.positionalArguments();
     if (paths.size() != 2)
         return m_output.usageError(QStringLiteral("Give a source and a destination path."));
@@ -262,11 +247,11 @@ int ConvertCommand::run(const QStringList& arguments)
         path = QFileInfo(path).absoluteFilePath();
 
     Job job;
-    job.mode = exportModeOf(*source, destination);
+    job.mode = modeOf(*source, destination);
     if (job.mode == ExportMode::None)
         return m_output.usageError(
             QStringLiteral("The source and the destination are of the same form."));
-    if (*source == SourceKind::Favorites)
+    if (*source == FormId::Favorites)
         job.IELocation = paths[0];
     else
         job.SourceFileLocation = paths[0];
@@ -274,21 +259,21 @@ int ConvertCommand::run(const QStringList& arguments)
     ExportRequest request;
     QString problem;
     switch (destination) {
-    case Destination::Favorites:
+    case FormId::Favorites:
         job.IELocation = paths[1];
         problem = refuseOptionsOtherThan(kFavoritesOptions, QStringLiteral("a Favorites folder"));
         if (problem.isEmpty())
             problem = takeFavoritesOptions(*source, request);
         break;
-    case Destination::BookmarkFile:
-    case Destination::Hotlist:
+    case FormId::BookmarkFile:
+    case FormId::Hotlist:
         job.DestinationFileLocation = paths[1];
         problem =
             refuseOptionsOtherThan(kFileOptions, QStringLiteral("a bookmark file or hotlist"));
         if (problem.isEmpty())
             problem = takeFileOptions(*source, job, request);
         break;
-    case Destination::MenuPage:
+    case FormId::MenuPage:
         job.MenuFileLocation = paths[1];
         problem = refuseOptionsOtherThan(kMenuOptions, QStringLiteral("a menu page"));
         if (problem.isEmpty())
@@ -305,7 +290,7 @@ int ConvertCommand::run(const QStringList& arguments)
 
     // The export window counts its source as soon as it is chosen.
     Progress silent;
-    const SourceCounts counts = CountSource(*source, job.sourceLocation(), silent);
+    const SourceCounts counts = formOf(*source).count(job.sourceLocation(), silent);
     job.TotalFolderCount = counts.folders;
     job.TotalLinkCount = counts.links;
     if (!exportAll) {

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "conversion/export_checks.h"
-#include "forms/export_options.h"
-#include "forms/menu_page/menu_options.h"
+#include "model/export_options.h"
 #include "model/job.h"
 #include "model/progress.h"
 #include "model/user_message.h"
@@ -13,17 +12,12 @@
 namespace orvalink {
 
 // Everything an export needs besides the job: the choices of the export window (or the command
-// line's options), each counting only where the window has it both set and enabled.
-struct ExportRequest
+// line's options), each counting only where the window has it both set and enabled. The
+// destination's writer takes the options of its form.
+struct ExportRequest : DestinationOptions
 {
-    // For a bookmark file or hotlist destination.
-    FileExportOptions file;
-    // Copy the destination to its backup name first ("chkBackup").
+    // Copy the destination to its backup name first ("chkBackup"), where its form keeps backups.
     bool backup = false;
-    // For a Favorites destination.
-    FavoritesExportOptions favorites;
-    // For a cascading menu page; its counts are filled in by the export.
-    MenuPageOptions menu;
 };
 
 // How an export ended.
@@ -60,11 +54,11 @@ struct ExportOutcome
 
 // Runs an export as the export windows' start and create buttons do: under a lock on the
 // destination (see DestinationLock; when another export still holds it after the wait, nothing
-// is done and the status is DestinationBusy), the checks, whether the destination's writer can
-// merge into the old file when asked to, the backup when asked, the writer of the job's
-// destination or the menu page generator (loading the source on first use), then the
-// exported-items total (the folders and links written; for a menu page the items it holds).
-// Nothing is written when a check, the merge test or the backup fails.
+// is done and the status is DestinationBusy), the checks, one load of the source (unless the
+// selection loaded it already), whether the destination's form can merge into the old file when
+// asked to, the backup when asked, one write by the destination's form, then the exported-items
+// total (the folders and links written; for a menu page the items it holds). Nothing is written,
+// and no backup made, when a check, the load or the merge test fails.
 //
 // A Favorites destination counts what its writer really wrote. A file or page holds what the
 // source had to give: its totals (the job's TotalFolderCount and TotalLinkCount, from the

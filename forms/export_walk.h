@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/export_options.h"
 #include "model/bookmark_model.h"
+#include "model/export_options.h"
 #include "model/progress.h"
 
 #include <vector>

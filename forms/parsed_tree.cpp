@@ -64,17 +64,15 @@ void ParsedTree::closeFolder(int folder)
     m_numbering.erase(folder);
 }
 
-std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, SourceKind kind,
+std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, FormId form,
                                             const QString& location)
 {
-    const bool hotlist = kind == SourceKind::Hotlist;
-    const int folderIcon = hotlist ? IconIndex::HotlistFolder : IconIndex::BookmarkFileFolder;
-    const int linkIcon = hotlist ? IconIndex::HotlistLink : IconIndex::BookmarkFileLink;
+    const IconIndex::EntryImages images = IconIndex::of(form);
 
     // Folder rows follow node order, so each folder's row is known before its entries are
     // written: a parent always comes before its children.
     std::vector<int> rowOfNode(static_cast<size_t>(parsed.size()), -1);
-    auto model = std::make_unique<BookmarkModel>(kind, location);
+    auto model = std::make_unique<BookmarkModel>(form, location);
     int links = 0;
     for (int n = 0; n < parsed.size(); ++n) {
         const ParsedTree::Node& node = parsed.node(n);
@@ -97,9 +95,9 @@ std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, SourceKind
             record.URL = entry.url;
             if (entry.isFolder()) {
                 record.SubfolderRow = rowOfNode[static_cast<size_t>(child)];
-                record.IconIndex = folderIcon;
+                record.IconIndex = images.folder;
             } else {
-                record.IconIndex = linkIcon;
+                record.IconIndex = images.link;
             }
             model->appendEntry(std::move(record));
         }

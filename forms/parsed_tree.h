@@ -61,8 +61,9 @@ private:
 };
 
 // Turns a parsed tree into the tables and the folder tree of a loaded source: one folder row
-// per folder node in node order, each with one entry per child, then the tree over the rows.
-std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, SourceKind kind,
+// per folder node in node order, each with one entry per child (with the form's entry images),
+// then the tree over the rows.
+std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, FormId form,
                                             const QString& location);
 
 } // namespace orvalink

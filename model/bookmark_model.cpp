@@ -11,9 +11,10 @@ const QString kTreeSeparator = QStringLiteral("\\");
 
 } // namespace
 
-BookmarkModel::BookmarkModel(SourceKind kind, QString location)
-    : m_kind(kind)
+BookmarkModel::BookmarkModel(FormId form, QString location, FolderPaths paths)
+    : m_form(form)
     , m_location(std::move(location))
+    , m_paths(paths)
 {}
 
 int BookmarkModel::addFolder(int parentRow, QString name, QString caption)
@@ -72,7 +73,7 @@ QString BookmarkModel::treePath(int row) const
 
 QString BookmarkModel::folderLocation(int row) const
 {
-    if (m_kind != SourceKind::Favorites)
+    if (m_paths == FolderPaths::TreePaths)
         return treePath(row) + kTreeSeparator;
     QString path = m_location;
     std::vector<int> chain;

@@ -27,10 +27,14 @@ public:
     // first need; the file sources list every folder while loading and need no lister.
     using FolderLister = std::function<void(BookmarkModel& model, int row)>;
 
-    // location: the Favorites folder, or the bookmark file or hotlist the model was read from.
-    BookmarkModel(SourceKind kind, QString location);
+    // Where the folders' locations come from: the folder tree's paths, or, for a source that is a
+    // folder of folders, the directories on disk.
+    enum class FolderPaths { TreePaths, Directories };
 
-    SourceKind kind() const { return m_kind; }
+    // form: the form the model was read from; location: the folder or file it was read from.
+    BookmarkModel(FormId form, QString location, FolderPaths paths = FolderPaths::TreePaths);
+
+    FormId form() const { return m_form; }
     const QString& location() const { return m_location; }
 
     const FolderTable& folders() const { return m_folders; }
@@ -68,15 +72,15 @@ public:
 
     // --- Paths and keys, derived on demand ---
 
-    // Favorites: the folder's own directory, ending in the platform separator. File sources: the
+    // Directories: the folder's own directory, ending in the platform separator. Tree paths: the
     // folder's tree path (captions from the root down, joined by "\") ending in "\".
     QString folderLocation(int row) const;
-    // Favorites: the parent's directory; file sources: the parent's tree path; both ending in a
-    // separator. For the root: the root's own location.
+    // The parent's directory or tree path, ending in a separator. For the root: the root's own
+    // location.
     QString Path(int row) const;
     // The subfolder's folderLocation() for a subfolder entry, "" for a link.
     QString SubfolderPath(int linkRow) const;
-    // The tree node key: the folder's location for Favorites, its tree path with "\" otherwise.
+    // The tree node key: the folder's location (its directory or its tree path).
     QString key(int row) const { return folderLocation(row); }
 
     // --- Reading the choice ---
@@ -117,8 +121,9 @@ private:
     void refreshBold(int row);
     QString treePath(int row) const;
 
-    SourceKind m_kind;
+    FormId m_form;
     QString m_location;
+    FolderPaths m_paths;
     FolderTable m_folders;
     LinkTable m_links;
     FolderTree m_tree;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/export_mode.h"
+
 #include <QDate>
 #include <QString>
 #include <vector>
@@ -55,6 +57,27 @@ constexpr int BookmarkFileFolder = 3;
 constexpr int BookmarkFileLink = 5;
 constexpr int HotlistFolder = 7;
 constexpr int HotlistLink = 9;
+
+// The images of a form's folder entries and link entries.
+struct EntryImages
+{
+    int folder;
+    int link;
+};
+
+constexpr EntryImages of(FormId form)
+{
+    switch (form) {
+    case FormId::Favorites:
+        return {FavoritesFolder, FavoritesLink};
+    case FormId::Hotlist:
+        return {HotlistFolder, HotlistLink};
+    case FormId::BookmarkFile:
+    case FormId::MenuPage:
+        break;
+    }
+    return {BookmarkFileFolder, BookmarkFileLink};
+}
 } // namespace IconIndex
 
 using FolderTable = std::vector<FolderRecord>;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
+
 namespace orvalink {
 
 // The conversion of the current job. The numbers are those stored as window indexes in the
-// options file, so they must not change.
+// options file, so they must not change; conversions added later take numbers after 11.
 enum class ExportMode : int {
     None = 0,
     IEToFirefox = 2,
@@ -17,54 +19,98 @@ enum class ExportMode : int {
     OperaToMenu = 11,
 };
 
-// The three storage forms a job can read.
-enum class SourceKind { Favorites, BookmarkFile, Hotlist };
+// The storage forms a conversion reads from and writes to. What each form does is asked of its
+// entry in the table of forms (forms/form_table.h).
+enum class FormId { Favorites, BookmarkFile, Hotlist, MenuPage };
 
+// One conversion: the mode and the forms it converts from and to.
+struct Conversion
+{
+    ExportMode mode;
+    FormId source;
+    FormId destination;
+};
+
+// Every conversion, in the order the main window offers them.
+inline constexpr std::array<Conversion, 9> kConversions{{
+    {ExportMode::IEToFirefox, FormId::Favorites, FormId::BookmarkFile},
+    {ExportMode::IEToOpera, FormId::Favorites, FormId::Hotlist},
+    {ExportMode::IEToMenu, FormId::Favorites, FormId::MenuPage},
+    {ExportMode::FirefoxToIE, FormId::BookmarkFile, FormId::Favorites},
+    {ExportMode::FirefoxToOpera, FormId::BookmarkFile, FormId::Hotlist},
+    {ExportMode::FirefoxToMenu, FormId::BookmarkFile, FormId::MenuPage},
+    {ExportMode::OperaToIE, FormId::Hotlist, FormId::Favorites},
+    {ExportMode::OperaToFirefox, FormId::Hotlist, FormId::BookmarkFile},
+    {ExportMode::OperaToMenu, FormId::Hotlist, FormId::MenuPage},
+}};
+
+// The conversion of a mode; nullptr for None.
+constexpr const Conversion* conversionOf(ExportMode mode)
+{
+    for (const Conversion& conversion : kConversions) {
+        if (conversion.mode == mode)
+            return &conversion;
+    }
+    return nullptr;
+}
+
+// The mode converting source to destination; None when there is no such conversion.
+constexpr ExportMode modeOf(FormId source, FormId destination)
+{
+    for (const Conversion& conversion : kConversions) {
+        if (conversion.source == source && conversion.destination == destination)
+            return conversion.mode;
+    }
+    return ExportMode::None;
+}
+
+constexpr bool sourceIs(ExportMode mode, FormId form)
+{
+    const Conversion* conversion = conversionOf(mode);
+    return conversion && conversion->source == form;
+}
+
+constexpr bool destinationIs(ExportMode mode, FormId form)
+{
+    const Conversion* conversion = conversionOf(mode);
+    return conversion && conversion->destination == form;
+}
+
+// The names the nine conversions have always had for their forms: IE the Favorites folder,
+// Firefox the bookmark file, Opera the hotlist, Menu the cascading menu page.
 constexpr bool SourceIsIE(ExportMode mode)
 {
-    return mode == ExportMode::IEToFirefox || mode == ExportMode::IEToMenu ||
-           mode == ExportMode::IEToOpera;
+    return sourceIs(mode, FormId::Favorites);
 }
 
 constexpr bool SourceIsFirefox(ExportMode mode)
 {
-    return mode == ExportMode::FirefoxToIE || mode == ExportMode::FirefoxToMenu ||
-           mode == ExportMode::FirefoxToOpera;
+    return sourceIs(mode, FormId::BookmarkFile);
 }
 
 constexpr bool SourceIsOpera(ExportMode mode)
 {
-    return mode == ExportMode::OperaToIE || mode == ExportMode::OperaToFirefox ||
-           mode == ExportMode::OperaToMenu;
+    return sourceIs(mode, FormId::Hotlist);
 }
 
 constexpr bool DestIsIE(ExportMode mode)
 {
-    return mode == ExportMode::FirefoxToIE || mode == ExportMode::OperaToIE;
+    return destinationIs(mode, FormId::Favorites);
 }
 
 constexpr bool DestIsFirefox(ExportMode mode)
 {
-    return mode == ExportMode::IEToFirefox || mode == ExportMode::OperaToFirefox;
+    return destinationIs(mode, FormId::BookmarkFile);
 }
 
 constexpr bool DestIsOpera(ExportMode mode)
 {
-    return mode == ExportMode::IEToOpera || mode == ExportMode::FirefoxToOpera;
+    return destinationIs(mode, FormId::Hotlist);
 }
 
 constexpr bool DestIsMenu(ExportMode mode)
 {
-    return mode == ExportMode::IEToMenu || mode == ExportMode::FirefoxToMenu ||
-           mode == ExportMode::OperaToMenu;
-}
-
-// The form a mode reads from; a mode of None reads nothing, and callers must not ask.
-constexpr SourceKind sourceKindOf(ExportMode mode)
-{
-    if (SourceIsIE(mode))
-        return SourceKind::Favorites;
-    return SourceIsFirefox(mode) ? SourceKind::BookmarkFile : SourceKind::Hotlist;
+    return destinationIs(mode, FormId::MenuPage);
 }
 
 } // namespace orvalink

@@ -72,6 +72,14 @@ bool FileExists(const QString& path)
     return fd >= 0;
 }
 
+bool IsReadOnly(const QString& path)
+{
+    struct stat status
+    {};
+    return !path.isEmpty() && ::stat(QFile::encodeName(path).constData(), &status) == 0 &&
+           (status.st_mode & S_IWUSR) == 0;
+}
+
 RegularFileDescriptor openRegularFileDescriptor(const QString& path)
 {
     mode_t found = 0;

@@ -164,6 +164,14 @@ bool FileExists(const QString& path)
     return !path.isEmpty() && openRegularFile(normalPath(path)).isValid();
 }
 
+bool IsReadOnly(const QString& path)
+{
+    if (path.isEmpty())
+        return false;
+    const DWORD attributes = GetFileAttributesW(reinterpret_cast<LPCWSTR>(path.utf16()));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+}
+
 RegularFileDescriptor openRegularFileDescriptor(const QString& path)
 {
     const QString normal = normalPath(path);

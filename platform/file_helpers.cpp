@@ -15,8 +15,8 @@
 #include <unistd.h>
 #endif
 
-// DirectoryHandle, FileExists and openRegularFileDescriptor, which speak to the system, live in
-// directory_handle_posix.cpp and directory_handle_windows.cpp.
+// DirectoryHandle, FileExists, IsReadOnly and openRegularFileDescriptor, which speak to the system,
+// live in directory_handle_posix.cpp and directory_handle_windows.cpp.
 
 namespace orvalink {
 

@@ -27,6 +27,10 @@ bool isReplaceableFile(const QString& path);
 // A file can be written at path: the file exists, or path has a folder part and that folder
 // exists.
 bool DestinationPathValid(const QString& path);
+// Whether the file at path is protected against writing: on Windows its read-only attribute;
+// elsewhere its owner has no write permission, whoever runs the program (root could write it
+// anyway, but the user has marked it as not to be changed). A missing file is not read-only.
+bool IsReadOnly(const QString& path);
 
 // Opens the regular file at path (links followed) for reading, without ever blocking and without
 // reading from anything else: a FIFO would block the open or the read forever and a device such

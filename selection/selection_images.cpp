@@ -5,20 +5,15 @@
 
 namespace orvalink {
 
-SelectionImages::SelectionImages(SourceKind kind)
-    : m_kind(kind)
-    , m_folderClosed(folderIcon(kind, false))
-    , m_folderOpen(folderIcon(kind, true))
-    , m_favoritesRoot(favoritesRootIcon())
-    , m_link(linkIcon(kind))
+SelectionImages::SelectionImages(FormId form)
+    : m_folderClosed(folderIcon(form, false))
+    , m_folderOpen(folderIcon(form, true))
+    , m_rootClosed(rootIcon(form, false))
+    , m_rootOpen(rootIcon(form, true))
+    , m_link(linkIcon(form))
     , m_sortAscending(sortIcon(Qt::AscendingOrder))
     , m_sortDescending(sortIcon(Qt::DescendingOrder))
 {}
-
-const QIcon& SelectionImages::root(bool open) const
-{
-    return m_kind == SourceKind::Favorites ? m_favoritesRoot : folder(open);
-}
 
 const QIcon& SelectionImages::entry(int iconIndex) const
 {

@@ -11,12 +11,12 @@ namespace orvalink {
 class SelectionImages
 {
 public:
-    explicit SelectionImages(SourceKind kind);
+    explicit SelectionImages(FormId form);
 
     // A folder node: the open folder marks the tree's current folder.
     const QIcon& folder(bool open) const { return open ? m_folderOpen : m_folderClosed; }
-    // The root node of the source; the Favorites root has a picture of its own.
-    const QIcon& root(bool open) const;
+    // The root node of the source, which some forms picture on their own (the Favorites root).
+    const QIcon& root(bool open) const { return open ? m_rootOpen : m_rootClosed; }
     // The image of an entry of the list, by its IconIndex.
     const QIcon& entry(int iconIndex) const;
     const QIcon& sortArrow(bool descending) const
@@ -25,10 +25,10 @@ public:
     }
 
 private:
-    SourceKind m_kind;
     QIcon m_folderClosed;
     QIcon m_folderOpen;
-    QIcon m_favoritesRoot;
+    QIcon m_rootClosed;
+    QIcon m_rootOpen;
     QIcon m_link;
     QIcon m_sortAscending;
     QIcon m_sortDescending;

@@ -214,7 +214,7 @@ void Form3::createMenus(QMenuBar& bar)
 
 void Form3::createViews()
 {
-    const SelectionImages images(m_source.kind());
+    const SelectionImages images(m_source.form());
     m_treeModel = new FolderTreeModel(m_source, images, this);
     m_tree = new QTreeView(this);
     m_tree->setObjectName(QStringLiteral("TreeView1"));

@@ -1,5 +1,8 @@
 #include "ui/icons.h"
 
+#include "forms/form_table.h"
+
+#include <QFile>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
@@ -149,43 +152,9 @@ QIcon drawing(const QString& name)
     return layeredIcon({{iconPath(name), QRectF(0, 0, 1, 1)}});
 }
 
-QString formName(SourceKind form)
+QString formName(FormId form)
 {
-    switch (form) {
-    case SourceKind::Favorites:
-        return QStringLiteral("favorites");
-    case SourceKind::BookmarkFile:
-        return QStringLiteral("bookmark_file");
-    case SourceKind::Hotlist:
-        return QStringLiteral("hotlist");
-    }
-    return QString();
-}
-
-QString destinationName(Destination to)
-{
-    switch (to) {
-    case Destination::Favorites:
-        return formName(SourceKind::Favorites);
-    case Destination::BookmarkFile:
-        return formName(SourceKind::BookmarkFile);
-    case Destination::Hotlist:
-        return formName(SourceKind::Hotlist);
-    case Destination::MenuPage:
-        return QStringLiteral("menu_page");
-    }
-    return QString();
-}
-
-Destination destinationOf(ExportMode mode)
-{
-    if (DestIsIE(mode))
-        return Destination::Favorites;
-    if (DestIsFirefox(mode))
-        return Destination::BookmarkFile;
-    if (DestIsOpera(mode))
-        return Destination::Hotlist;
-    return Destination::MenuPage;
+    return formOf(form).iconName();
 }
 
 } // namespace
@@ -201,30 +170,26 @@ QIcon applicationIcon()
     return drawing(QStringLiteral("orvalink"));
 }
 
-QIcon formIcon(SourceKind form)
+QIcon formIcon(FormId form)
 {
     return drawing(formName(form));
 }
 
-QIcon menuPageIcon()
-{
-    return drawing(QStringLiteral("menu_page"));
-}
-
-QIcon conversionIcon(SourceKind from, Destination to)
+QIcon conversionIcon(FormId from, FormId to)
 {
     // The source large at the upper left, the destination at the lower right, and the arrow
     // between them over the free corner.
     return layeredIcon({
         {iconPath(formName(from)), QRectF(0.0, 0.0, 0.66, 0.66)},
-        {iconPath(destinationName(to)), QRectF(0.42, 0.42, 0.58, 0.58)},
+        {iconPath(formName(to)), QRectF(0.42, 0.42, 0.58, 0.58)},
         {iconPath(QStringLiteral("conversion_arrow")), QRectF(0.54, 0.02, 0.44, 0.44)},
     });
 }
 
 QIcon conversionIcon(ExportMode mode)
 {
-    return conversionIcon(sourceKindOf(mode), destinationOf(mode));
+    const Conversion* conversion = conversionOf(mode);
+    return conversion ? conversionIcon(conversion->source, conversion->destination) : QIcon();
 }
 
 QIcon backIcon()
@@ -232,20 +197,21 @@ QIcon backIcon()
     return drawing(QStringLiteral("back"));
 }
 
-QIcon folderIcon(SourceKind form, bool open)
+QIcon folderIcon(FormId form, bool open)
 {
     return drawing((open ? QStringLiteral("folder_open_") : QStringLiteral("folder_")) +
                    formName(form));
 }
 
-QIcon linkIcon(SourceKind form)
+QIcon linkIcon(FormId form)
 {
     return drawing(QStringLiteral("link_") + formName(form));
 }
 
-QIcon favoritesRootIcon()
+QIcon rootIcon(FormId form, bool open)
 {
-    return drawing(QStringLiteral("favorites_root"));
+    const QString own = formName(form) + QStringLiteral("_root");
+    return QFile::exists(iconPath(own)) ? drawing(own) : folderIcon(form, open);
 }
 
 QIcon sortIcon(Qt::SortOrder order)

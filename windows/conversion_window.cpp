@@ -1,5 +1,6 @@
 #include "windows/conversion_window.h"
 
+#include "forms/form_table.h"
 #include "ui/icons.h"
 #include "ui/themed_button.h"
 #include "windows/browse_ie_location.h"
@@ -70,25 +71,25 @@ QString ConversionWindow::datedFolderName(const QString& prefix)
            QLatin1Char(')');
 }
 
-SourceCounts ConversionWindow::countSource(SourceKind kind, const QString& location)
+SourceCounts ConversionWindow::countSource(FormId kind, const QString& location)
 {
     // An empty location would make the Favorites scanner look for the user's own folder.
     if (location.isEmpty())
         return {};
-    return busy([&] { return CountSource(kind, location, *this); });
+    return busy([&] { return formOf(kind).count(location, *this); });
 }
 
 void ConversionWindow::rescanFavorites()
 {
-    m_whatFrame->takeCounts(countSource(SourceKind::Favorites, job().IELocation), true);
+    m_whatFrame->takeCounts(countSource(FormId::Favorites, job().IELocation), true);
 }
 
-int ConversionWindow::discover(LocationList& list, SourceKind kind)
+int ConversionWindow::discover(LocationList& list, FormId kind)
 {
     return busy([&] { return list.discover(kind, *this); });
 }
 
-void ConversionWindow::countChosenSource(const QString& entry, SourceKind kind)
+void ConversionWindow::countChosenSource(const QString& entry, FormId kind)
 {
     const bool known = entry == m_lastCountedSource && !m_sourceList->chosenPath().isEmpty();
     if (!known && !m_sourceJustBrowsed) {
@@ -101,7 +102,7 @@ void ConversionWindow::countChosenSource(const QString& entry, SourceKind kind)
     m_sourceJustBrowsed = false;
 }
 
-void ConversionWindow::takeBrowsedSource(const QString& path, SourceKind kind)
+void ConversionWindow::takeBrowsedSource(const QString& path, FormId kind)
 {
     const SourceCounts counts = countSource(kind, path);
     if (counts.links == 0) {
@@ -274,7 +275,7 @@ ConversionWindow::createFavoritesLocation(QWidget* parent, const FavoritesLocati
     field->setObjectName(QStringLiteral("txtIELoc"));
     setTag(field, names.fieldTag);
     caption->setBuddy(field);
-    auto* browse = browseButton(names.browse, folderIcon(SourceKind::Favorites, true), parent);
+    auto* browse = browseButton(names.browse, folderIcon(FormId::Favorites, true), parent);
     setTag(browse, QStringLiteral("Select the Favorites Folder Location"));
     auto* autoButton = new QPushButton(QStringLiteral("Auto"), parent);
     autoButton->setObjectName(names.autoButton);
@@ -287,8 +288,8 @@ ConversionWindow::createFavoritesLocation(QWidget* parent, const FavoritesLocati
         job().IELocation = LocateFavoritesFolder(this, dialogs());
         field->setText(job().IELocation);
     });
-    return {heading(picture(names.picture, formIcon(SourceKind::Favorites), parent), caption),
-            field, browse, autoButton};
+    return {heading(picture(names.picture, formIcon(FormId::Favorites), parent), caption), field,
+            browse, autoButton};
 }
 
 void ConversionWindow::showFavoritesFolder(QLineEdit* field)

@@ -2,7 +2,7 @@
 
 #include "conversion/export_checks.h"
 #include "conversion/export_run.h"
-#include "forms/source_loader.h"
+#include "forms/storage_form.h"
 #include "platform/processes.h"
 #include "ui/hover_capture.h"
 #include "windows/export_window.h"
@@ -68,9 +68,9 @@ public:
     static QString datedFolderName(const QString& prefix);
 
     // Counts a source with the busy pointer ("Searching Folder: ..." in the status bar).
-    SourceCounts countSource(SourceKind kind, const QString& location);
+    SourceCounts countSource(FormId kind, const QString& location);
     // Discovery into a location list with its status texts; returns how many entries it added.
-    int discover(LocationList& list, SourceKind kind);
+    int discover(LocationList& list, FormId kind);
     // The source check of "Select Links...": ValidateExport with sourceOnly. A failure is shown
     // with its repair and gives false.
     bool checkSource();
@@ -112,11 +112,11 @@ protected:
     // A source file chosen in the source list becomes the job's and is counted into the "What to
     // Export" frame, unless it is the file counted last and the list still holds it, or the file
     // just browsed, which the list chose without a need to count it again.
-    void countChosenSource(const QString& entry, SourceKind kind);
+    void countChosenSource(const QString& entry, FormId kind);
     // A source file picked in the file dialog is counted; one without a link is refused with its
     // message. Otherwise it joins the source list after the discovered files, becomes the job's
     // and the list's choice, and its counts go to the frame.
-    void takeBrowsedSource(const QString& path, SourceKind kind);
+    void takeBrowsedSource(const QString& path, FormId kind);
     // Whether a file is chosen in the source list; when the placeholder shows, the user is told
     // ("Bookmark File Not Selected") and the list takes the focus.
     bool sourceFileChosen();

@@ -1,6 +1,6 @@
 #include "windows/export_window.h"
 
-#include "forms/source_loader.h"
+#include "conversion/loaded_source.h"
 #include "selection/selection_window.h"
 
 #include <QCloseEvent>
@@ -90,11 +90,10 @@ void ExportWindow::repaintNow(bool force)
 bool ExportWindow::showSelection()
 {
     if (!m_selection) {
-        const Result<BookmarkModel*> loaded = busy([&] { return loadedSource(m_job, *this); });
+        const Result<BookmarkModel*, UserMessage> loaded =
+            busy([&] { return loadedSource(m_job, *this); });
         if (!loaded) {
-            m_dialogs.message(
-                this,
-                UserMessage{QStringLiteral("Error"), {loaded.error()}, MessageIcon::Critical});
+            m_dialogs.message(this, loaded.failure());
             return false;
         }
         m_selection = std::make_unique<Form3>(m_job, m_dialogs, this);

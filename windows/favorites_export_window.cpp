@@ -59,7 +59,7 @@ Form2::Form2(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     if (m_favorites->text().isEmpty())
         rescanFavorites();
 
-    discover(*m_destinations, opera ? SourceKind::Hotlist : SourceKind::BookmarkFile);
+    discover(*m_destinations, opera ? FormId::Hotlist : FormId::BookmarkFile);
     m_destinations->fitDropWidth();
     enableHoverHelp();
 }
@@ -82,8 +82,8 @@ void Form2::buildSettingsPage(QWidget* page)
     m_favorites = favorites.field;
 
     // Image1 shows Firefox, Image3 Opera; the destination's picture stands beside its list.
-    auto* image1 = picture(QStringLiteral("Image1"), formIcon(SourceKind::BookmarkFile), location);
-    auto* image3 = picture(QStringLiteral("Image3"), formIcon(SourceKind::Hotlist), location);
+    auto* image1 = picture(QStringLiteral("Image1"), formIcon(FormId::BookmarkFile), location);
+    auto* image3 = picture(QStringLiteral("Image3"), formIcon(FormId::Hotlist), location);
     m_destinationLabel = new QLabel(opera ? QStringLiteral("Location of Opera Hotlist:")
                                           : QStringLiteral("Location of Firefox Bookmarks:"),
                                     location);
@@ -96,9 +96,9 @@ void Form2::buildSettingsPage(QWidget* page)
                                : QStringLiteral("- Please Select a Bookmark File -"),
                          this);
     setDestinationList(m_destinations);
-    auto* browseDestination = browseButton(
-        QStringLiteral("Command2"),
-        folderIcon(opera ? SourceKind::Hotlist : SourceKind::BookmarkFile, true), location);
+    auto* browseDestination =
+        browseButton(QStringLiteral("Command2"),
+                     folderIcon(opera ? FormId::Hotlist : FormId::BookmarkFile, true), location);
     setTag(browseDestination,
            opera ? QStringLiteral("Select the Opera Hotlist File Where to Export")
                  : QStringLiteral("Select the File Where to Export the Favorites"));
@@ -139,7 +139,7 @@ void Form2::buildButtons(QWidget* bottom)
 void Form2::browseDestination()
 {
     const FileDialogRequest request =
-        destinationFileRequest(toOpera(mode()) ? SourceKind::Hotlist : SourceKind::BookmarkFile,
+        destinationFileRequest(toOpera(mode()) ? FormId::Hotlist : FormId::BookmarkFile,
                                QStringLiteral("Select Where To Export The IE Favorites"));
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())

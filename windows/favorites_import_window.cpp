@@ -1,5 +1,6 @@
 #include "windows/favorites_import_window.h"
 
+#include "forms/form_table.h"
 #include "ui/browse_for_folder.h"
 #include "ui/icons.h"
 #include "windows/location_list.h"
@@ -67,10 +68,10 @@ int optionIndent(const QWidget& option)
 
 Form4::Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
-    , m_sourceKind(sourceKindOf(job.mode))
+    , m_sourceKind(sourceForm(job.mode).id())
 {
     setObjectName(QStringLiteral("Form4"));
-    const bool hotlist = m_sourceKind == SourceKind::Hotlist;
+    const bool hotlist = m_sourceKind == FormId::Hotlist;
     setWindowTitle(hotlist ? QStringLiteral("Opera Bookmarks to IE Favorites - Orvalink")
                            : QStringLiteral("FF Bookmarks to IE Favorites - Orvalink"));
     setWindowIcon(conversionIcon(mode()));
@@ -107,15 +108,15 @@ Form4::~Form4() = default;
 
 void Form4::buildSettingsPage(QWidget* page)
 {
-    const bool hotlist = m_sourceKind == SourceKind::Hotlist;
+    const bool hotlist = m_sourceKind == FormId::Hotlist;
 
     auto* location = new QGroupBox(QStringLiteral("Filenames:"), page);
     location->setObjectName(QStringLiteral("fraNNLocation"));
     auto* grid = new QGridLayout(location);
 
     // Image1 shows a bookmark file, Image3 a hotlist: the source's picture heads its list.
-    auto* image1 = picture(QStringLiteral("Image1"), formIcon(SourceKind::BookmarkFile), location);
-    auto* image3 = picture(QStringLiteral("Image3"), formIcon(SourceKind::Hotlist), location);
+    auto* image1 = picture(QStringLiteral("Image1"), formIcon(FormId::BookmarkFile), location);
+    auto* image3 = picture(QStringLiteral("Image3"), formIcon(FormId::Hotlist), location);
     (hotlist ? image1 : image3)->hide();
 
     auto* label1 = new QLabel(hotlist ? QStringLiteral("Location of Opera Hotlist:")
@@ -194,7 +195,7 @@ void Form4::buildOptionsPage(QWidget* page)
     setTag(m_whereExist,
            QStringLiteral("Name of the Existing Folder Where the Bookmarks Will Be Exported"));
     auto* browseExisting = browseButton(QStringLiteral("NNcmdWhereBrowse"),
-                                        folderIcon(SourceKind::Favorites, true), frame);
+                                        folderIcon(FormId::Favorites, true), frame);
     setTag(browseExisting,
            QStringLiteral("Select the Existing Folder Where to Export the Bookmarks"));
 

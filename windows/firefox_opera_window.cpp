@@ -25,23 +25,23 @@ bool toOpera(ExportMode mode)
     return mode == ExportMode::FirefoxToOpera;
 }
 
-QString locationCaption(SourceKind kind)
+QString locationCaption(FormId kind)
 {
-    return kind == SourceKind::Hotlist ? QStringLiteral("Location of Opera Hotlist:")
-                                       : QStringLiteral("Location of Firefox Bookmarks:");
+    return kind == FormId::Hotlist ? QStringLiteral("Location of Opera Hotlist:")
+                                   : QStringLiteral("Location of Firefox Bookmarks:");
 }
 
-QString placeholder(SourceKind kind)
+QString placeholder(FormId kind)
 {
-    return kind == SourceKind::Hotlist ? QStringLiteral("- Please Select an Opera Hotlist File -")
-                                       : QStringLiteral("- Please Select a Bookmark File -");
+    return kind == FormId::Hotlist ? QStringLiteral("- Please Select an Opera Hotlist File -")
+                                   : QStringLiteral("- Please Select a Bookmark File -");
 }
 
 } // namespace
 
 Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
-    , m_sourceKind(toOpera(job.mode) ? SourceKind::BookmarkFile : SourceKind::Hotlist)
+    , m_sourceKind(toOpera(job.mode) ? FormId::BookmarkFile : FormId::Hotlist)
 {
     setObjectName(QStringLiteral("Form6"));
     const bool opera = toOpera(mode());
@@ -74,7 +74,7 @@ Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     m_sources->combo()->setFocus();
 
     discover(*m_sources, m_sourceKind);
-    discover(*m_destinations, opera ? SourceKind::Hotlist : SourceKind::BookmarkFile);
+    discover(*m_destinations, opera ? FormId::Hotlist : FormId::BookmarkFile);
     m_sources->fitDropWidth();
     m_destinations->fitDropWidth();
     enableHoverHelp();
@@ -85,7 +85,7 @@ Form6::~Form6() = default;
 void Form6::buildSettingsPage(QWidget* page)
 {
     const bool opera = toOpera(mode());
-    const SourceKind destinationKind = opera ? SourceKind::Hotlist : SourceKind::BookmarkFile;
+    const FormId destinationKind = opera ? FormId::Hotlist : FormId::BookmarkFile;
 
     WhatToExportNames names;
     names.allTag = QStringLiteral("Export All Folders and Links contained in the Favorites Folder");
@@ -97,8 +97,8 @@ void Form6::buildSettingsPage(QWidget* page)
     auto* grid = new QGridLayout(location);
 
     // Image1 shows Firefox, Image3 Opera, each beside its browser's list.
-    auto* image1 = picture(QStringLiteral("Image1"), formIcon(SourceKind::BookmarkFile), location);
-    auto* image3 = picture(QStringLiteral("Image3"), formIcon(SourceKind::Hotlist), location);
+    auto* image1 = picture(QStringLiteral("Image1"), formIcon(FormId::BookmarkFile), location);
+    auto* image3 = picture(QStringLiteral("Image3"), formIcon(FormId::Hotlist), location);
 
     auto* label3 = new QLabel(locationCaption(m_sourceKind), location);
     label3->setObjectName(QStringLiteral("Label3"));
@@ -179,7 +179,7 @@ void Form6::browseDestination()
 {
     const bool opera = toOpera(mode());
     const FileDialogRequest request = destinationFileRequest(
-        opera ? SourceKind::Hotlist : SourceKind::BookmarkFile,
+        opera ? FormId::Hotlist : FormId::BookmarkFile,
         opera ? QStringLiteral("Select Where To Export The FF Bookmarks")
               : QStringLiteral("Select Where To Export The Opera Bookmarks"));
     const QString chosen = dialogs().saveFile(this, request);
@@ -193,7 +193,7 @@ void Form6::RefreshOptions()
 {
     const bool exists = FileExists(job().DestinationFileLocation);
     m_destinationLabel->setText(
-        locationCaption(toOpera(mode()) ? SourceKind::Hotlist : SourceKind::BookmarkFile) +
+        locationCaption(toOpera(mode()) ? FormId::Hotlist : FormId::BookmarkFile) +
         (exists ? QStringLiteral(" (File Exists)") : QStringLiteral(" (New File)")));
     m_options->RefreshOptions(exists);
 }

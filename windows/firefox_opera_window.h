@@ -40,7 +40,7 @@ private:
     void RefreshOptions();
     void startExporting();
 
-    SourceKind m_sourceKind;
+    FormId m_sourceKind;
     QLabel* m_destinationLabel = nullptr;
     LocationList* m_sources = nullptr;
     LocationList* m_destinations = nullptr;

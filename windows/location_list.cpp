@@ -1,6 +1,6 @@
 #include "windows/location_list.h"
 
-#include "forms/browser_discovery.h"
+#include "forms/form_table.h"
 #include "ui/combo_helpers.h"
 
 #include <QComboBox>
@@ -92,15 +92,14 @@ int LocationList::indexOf(const QString& entry) const
     return -1;
 }
 
-int LocationList::discover(SourceKind kind, Progress& progress)
+int LocationList::discover(FormId kind, Progress& progress)
 {
     progress.status(QStringLiteral("Retrieving Bookmark Files"));
     QStringList entries;
     for (int i = 0; i < m_combo->count(); ++i)
         entries << m_combo->itemText(i);
     const qsizetype before = entries.size();
-    const int added =
-        kind == SourceKind::Hotlist ? FindOperaHotlist(entries) : FindFirefoxBookmarks(entries);
+    const int added = formOf(kind).discover(entries);
     {
         const QScopedValueRollback moving(m_moving, true);
         for (qsizetype i = before; i < entries.size(); ++i)
@@ -202,10 +201,10 @@ void LocationList::showIndex(int index)
     m_combo->setCurrentIndex(index);
 }
 
-FileDialogRequest sourceFileRequest(SourceKind kind)
+FileDialogRequest sourceFileRequest(FormId kind)
 {
     FileDialogRequest request;
-    if (kind == SourceKind::Hotlist) {
+    if (kind == FormId::Hotlist) {
         request.title = QStringLiteral("Select an Opera Hotlist File");
         request.filter = QStringLiteral("All Files (*.*)|*.*|Hotlist Files|*.adr|");
         request.defaultExtension = QStringLiteral("adr");
@@ -219,11 +218,11 @@ FileDialogRequest sourceFileRequest(SourceKind kind)
     return request;
 }
 
-FileDialogRequest destinationFileRequest(SourceKind kind, const QString& title)
+FileDialogRequest destinationFileRequest(FormId kind, const QString& title)
 {
     FileDialogRequest request;
     request.title = title;
-    if (kind == SourceKind::Hotlist) {
+    if (kind == FormId::Hotlist) {
         request.filter = QStringLiteral("All Files (*.*)|*.*|Opera Hotlist Files|*.adr|");
         request.defaultExtension = QStringLiteral("adr");
     } else {

@@ -1,5 +1,6 @@
 #include "windows/menu_window.h"
 
+#include "forms/form_table.h"
 #include "platform/file_helpers.h"
 #include "platform/special_folders.h"
 #include "ui/icons.h"
@@ -100,7 +101,7 @@ protected:
 
 Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
-    , m_kind(sourceKindOf(job.mode))
+    , m_kind(sourceForm(job.mode).id())
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(titleOf(mode()));
@@ -128,7 +129,7 @@ Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     loadSettings();
     breakAfterToggled();
 
-    if (m_kind == SourceKind::Favorites) {
+    if (m_kind == FormId::Favorites) {
         showFavoritesFolder(m_favorites);
         if (m_favorites->text().isEmpty())
             rescanFavorites();
@@ -182,7 +183,7 @@ void Form5::buildBookmarksPage(QWidget* page)
     grid->setColumnStretch(0, 1);
     grid->setVerticalSpacing(6);
 
-    if (m_kind == SourceKind::Favorites) {
+    if (m_kind == FormId::Favorites) {
         const FavoritesLocation favorites = createFavoritesLocation(
             location, {QStringLiteral("imgIE"), QStringLiteral("lblIELoc"),
                        QStringLiteral("Favorites Folder Location"), QStringLiteral("cmdIEBrowse"),
@@ -194,7 +195,7 @@ void Form5::buildBookmarksPage(QWidget* page)
         grid->addWidget(favorites.autoButton, 1, 2);
         countFavoritesAsEdited(m_favorites);
     } else {
-        const bool hotlist = m_kind == SourceKind::Hotlist;
+        const bool hotlist = m_kind == FormId::Hotlist;
         auto* caption = new QLabel(hotlist ? QStringLiteral("Location of Opera Hotlist:")
                                            : QStringLiteral("Location of Firefox Bookmarks:"),
                                    location);
@@ -227,11 +228,13 @@ void Form5::buildBookmarksPage(QWidget* page)
     m_pageLabel->setBuddy(pages);
     m_pages = new LocationList(pages, QString(), this);
     setMenuList(pages);
-    auto* browsePages = browseButton(QStringLiteral("cmdMenuFilename"), menuPageIcon(), location);
+    auto* browsePages =
+        browseButton(QStringLiteral("cmdMenuFilename"), formIcon(FormId::MenuPage), location);
     setTag(browsePages, QStringLiteral("Select Where to Save the DHTML Menu"));
     grid->addLayout(
-        heading(picture(QStringLiteral("imgMenu"), menuPageIcon(), location), m_pageLabel), 2, 0, 1,
-        3);
+        heading(picture(QStringLiteral("imgMenu"), formIcon(FormId::MenuPage), location),
+                m_pageLabel),
+        2, 0, 1, 3);
     grid->addWidget(pages, 3, 0);
     grid->addWidget(browsePages, 3, 1);
     connect(browsePages, &QPushButton::clicked, this, &Form5::browsePage);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "forms/menu_page/color_presets.h"
-#include "forms/menu_page/menu_options.h"
+#include "model/menu_options.h"
 #include "windows/conversion_window.h"
 
 #include <QString>
@@ -84,7 +84,7 @@ private:
     void breakAfterToggled();
     void create();
 
-    SourceKind m_kind;
+    FormId m_kind;
     MenuColorPresets m_presets;
 
     QLineEdit* m_favorites = nullptr;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/source_loader.h"
+#include "forms/storage_form.h"
 
 #include <QGroupBox>
 #include <QString>

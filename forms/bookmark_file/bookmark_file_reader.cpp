@@ -4,6 +4,7 @@
 #include "platform/file_contents.h"
 #include "platform/text_decoding.h"
 
+#include <QDir>
 #include <algorithm>
 #include <cstring>
 #include <string_view>
@@ -413,6 +414,15 @@ bool isBookmarkFileContent(QByteArrayView bytes)
     const qsizetype heading = title < 0 ? header : header < 0 ? title : std::min(title, header);
     const qsizetype list = findStartTag(text, heading, "<DL");
     return list >= 0 && findStartTag(text, list, "<DT") >= 0;
+}
+
+UserMessage notABookmarkFile(const QString& filePath)
+{
+    return UserMessage{QStringLiteral("Not a Bookmark File"),
+                       {QDir::toNativeSeparators(filePath),
+                        QStringLiteral("The Selected File Is Not a Bookmark File."),
+                        QStringLiteral("Please, Select Another Bookmark File.")},
+                       MessageIcon::Exclamation};
 }
 
 void cNNFastScanning::Scan(const QString& path)

@@ -3,6 +3,7 @@
 #include "forms/parsed_tree.h"
 #include "model/bookmark_tables.h"
 #include "model/result.h"
+#include "model/user_message.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -27,6 +28,11 @@ namespace orvalink {
 // "<!DOCTYPE NETSCAPE-Bookmark-file-1>", or, as people write such files by hand, holds a
 // "<TITLE>" or "<H1>", then a "<DL>" list, then a "<DT>" entry. Tags are matched in any case.
 bool isBookmarkFileContent(QByteArrayView bytes);
+
+// The message that refuses a file that is no bookmark file, as a source or to merge into: "Not a
+// Bookmark File", the file, "The Selected File Is Not a Bookmark File.", "Please, Select Another
+// Bookmark File.", exclamation icon.
+UserMessage notABookmarkFile(const QString& filePath);
 
 // Counts the folders and links of a bookmark file without building its tree. The counts equal
 // what NNCreateTree builds from the same file.

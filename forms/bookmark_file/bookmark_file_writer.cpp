@@ -5,7 +5,6 @@
 #include "forms/export_walk.h"
 #include "forms/html_text.h"
 #include "forms/indentation.h"
-#include "forms/source_loader.h"
 #include "platform/user_name.h"
 
 #include <QByteArrayView>
@@ -82,15 +81,6 @@ private:
     bool m_closedStart = false;
 };
 
-UserMessage notABookmarkFile(const QString& filePath)
-{
-    return UserMessage{QStringLiteral("Not a Bookmark File"),
-                       {QDir::toNativeSeparators(filePath),
-                        QStringLiteral("The Selected File Is Not a Bookmark File."),
-                        QStringLiteral("Please, Select Another Bookmark File.")},
-                       MessageIcon::Exclamation};
-}
-
 UserMessage incompleteBookmarkFile(const QString& filePath, const QString& problem)
 {
     return UserMessage{QStringLiteral("Incomplete Bookmark File"),
@@ -153,15 +143,9 @@ Result<void, UserMessage> CanMergeIntoBookmarkFile(const QString& filePath)
     return {};
 }
 
-Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,
+Result<void, UserMessage> WriteBookmarkFile(BookmarkModel& model, const QString& filePath,
                                             const FileExportOptions& options, Progress& progress)
 {
-    Result<BookmarkModel*> source = loadedSource(job, progress);
-    if (!source)
-        return UserMessage{QStringLiteral("Error"), {source.error()}, MessageIcon::Critical};
-    BookmarkModel& model = *source.value();
-    if (job.UserName.isEmpty())
-        job.UserName = GetLogonUserName();
 
     // The old file is read whole before anything is written: the new file replaces it.
     QByteArray old;
@@ -188,7 +172,8 @@ Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,
         for (int open = point.openLists; open > 1; --open)
             out.append(kListEnd);
     } else {
-        appendHeader(out.buffer(), job.UserName);
+        appendHeader(out.buffer(),
+                     options.userName.isEmpty() ? GetLogonUserName() : options.userName);
     }
     out.append(kListStart);
     if (options.intoNewFolder) {

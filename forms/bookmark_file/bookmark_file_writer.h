@@ -1,8 +1,7 @@
 #pragma once
 
-#include "forms/export_options.h"
 #include "model/bookmark_model.h"
-#include "model/job.h"
+#include "model/export_options.h"
 #include "model/progress.h"
 #include "model/result.h"
 #include "model/user_message.h"
@@ -12,11 +11,11 @@
 
 namespace orvalink {
 
-// Writes the job's source (loaded on first use) as a bookmark file, the HTML bookmark format of
-// Firefox and Netscape, in UTF-8 with CR LF line ends.
+// Writes a loaded source as a bookmark file, the HTML bookmark format of Firefox and Netscape, in
+// UTF-8 with CR LF line ends.
 //
 // Written anew, the file starts with the bookmark file header titled "Bookmarks for " + the
-// job's UserName (the logon name when the job has none). Merged, every byte of the old file is
+// options' userName (the logon name when it is empty). Merged, every byte of the old file is
 // kept: the new bookmarks go, as a list of their own, just before the end of its top-level list,
 // found by following its lists (see findMergePoint). An old file cut off with lists still open is
 // kept whole, its open lists closed and the new list put into its top-level one; an old file that
@@ -29,7 +28,7 @@ namespace orvalink {
 // neither can end its line or pass for markup, and both read back exactly. The file is
 // replaced only once it is completely written: any failure leaves the old file as it was and
 // comes back as the message to show.
-Result<void, UserMessage> WriteBookmarkFile(Job& job, const QString& filePath,
+Result<void, UserMessage> WriteBookmarkFile(BookmarkModel& model, const QString& filePath,
                                             const FileExportOptions& options, Progress& progress);
 
 // Whether WriteBookmarkFile can merge into the file at filePath, with the message it would refuse

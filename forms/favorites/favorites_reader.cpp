@@ -483,23 +483,31 @@ void cFastScanning::Scan(const QString& folder)
     m_folder = folder;
 }
 
-Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int expectedFolders,
-                                                     Progress& progress)
+Result<DirectoryHandle> openFavoritesFolder(const QString& folder)
 {
     if (folder.isEmpty())
         return Failure{QStringLiteral("No Favorites folder was given.")};
-    const QString location = AddBackslash(folder);
-    DirectoryHandle root = DirectoryHandle::open(location);
-    if (!root.isValid()) {
-        const int error = errno;
-        if (error == ENOENT || error == ENOTDIR)
-            return Failure{
-                QStringLiteral("The Favorites folder \"%1\" does not exist.").arg(folder)};
-        return Failure{QStringLiteral("The Favorites folder \"%1\" cannot be read: %2.")
-                           .arg(folder, systemErrorText(error))};
-    }
+    DirectoryHandle root = DirectoryHandle::open(AddBackslash(folder));
+    if (root.isValid())
+        return root;
+    const int error = errno;
+    if (error == ENOENT || error == ENOTDIR)
+        return Failure{QStringLiteral("The Favorites folder \"%1\" does not exist.").arg(folder)};
+    return Failure{QStringLiteral("The Favorites folder \"%1\" cannot be read: %2.")
+                       .arg(folder, systemErrorText(error))};
+}
 
-    auto model = std::make_unique<BookmarkModel>(SourceKind::Favorites, location);
+Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int expectedFolders,
+                                                     Progress& progress)
+{
+    Result<DirectoryHandle> opened = openFavoritesFolder(folder);
+    if (!opened)
+        return opened.failure();
+    DirectoryHandle root = std::move(opened.value());
+    const QString location = AddBackslash(folder);
+
+    auto model = std::make_unique<BookmarkModel>(FormId::Favorites, location,
+                                                 BookmarkModel::FolderPaths::Directories);
     model->addFolder(-1, QString(), QStringLiteral("My Favorites"));
     model->setExpanded(0, true);
     auto directories = std::make_shared<FolderDirectories>(location);

@@ -3,6 +3,7 @@
 #include "model/bookmark_model.h"
 #include "model/progress.h"
 #include "model/result.h"
+#include "platform/file_helpers.h"
 
 #include <QString>
 #include <functional>
@@ -35,6 +36,10 @@ private:
     int m_folders = -1;
     int m_links = -1;
 };
+
+// Opens a Favorites folder for reading; fails with a message that names it when it is not there
+// or cannot be read.
+Result<DirectoryHandle> openFavoritesFolder(const QString& folder);
 
 // Loads a Favorites folder: the root row (caption "My Favorites"), then one folder row per
 // directory, depth first in listing order; each folder's entries are listed when first needed

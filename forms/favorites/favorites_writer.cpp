@@ -2,7 +2,6 @@
 
 #include "forms/favorites/file_names.h"
 #include "forms/favorites/internet_shortcut_writer.h"
-#include "forms/source_loader.h"
 #include "platform/file_helpers.h"
 
 #include <cerrno>
@@ -183,17 +182,15 @@ void FavoritesExportReport::addFailure(int error)
         m_firstFailure = systemErrorText(error);
 }
 
-Result<FavoritesExportReport, UserMessage>
-ExportToFav(Job& job, const FavoritesExportOptions& options, Progress& progress)
+Result<FavoritesExportReport, UserMessage> ExportToFav(BookmarkModel& model,
+                                                       const QString& favoritesFolder,
+                                                       const FavoritesExportOptions& options,
+                                                       Progress& progress)
 {
     // The Favorites folder itself is followed when it is a link: the user chose it.
-    DirectoryHandle favorites = DirectoryHandle::open(job.IELocation);
+    DirectoryHandle favorites = DirectoryHandle::open(favoritesFolder);
     if (!favorites.isValid())
-        return favoritesFolderMissing(job.IELocation);
-    Result<BookmarkModel*> source = loadedSource(job, progress);
-    if (!source)
-        return UserMessage{QStringLiteral("Error"), {source.error()}, MessageIcon::Critical};
-    BookmarkModel& model = *source.value();
+        return favoritesFolderMissing(favoritesFolder);
     const FolderTree& tree = model.tree();
 
     FavoritesExportReport report;
@@ -212,7 +209,7 @@ ExportToFav(Job& job, const FavoritesExportOptions& options, Progress& progress)
         break;
     }
     case FavoritesWhere::ExistingFolder:
-        base = openSubfolder(job.IELocation, options.existingFolder);
+        base = openSubfolder(favoritesFolder, options.existingFolder);
         break;
     }
     if (!base.isValid())

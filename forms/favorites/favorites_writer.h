@@ -1,7 +1,7 @@
 #pragma once
 
-#include "forms/export_options.h"
-#include "model/job.h"
+#include "model/bookmark_model.h"
+#include "model/export_options.h"
 #include "model/progress.h"
 #include "model/result.h"
 #include "model/user_message.h"
@@ -42,7 +42,7 @@ private:
     QString m_firstFailure;
 };
 
-// Writes the job's source (loaded on first use) into the Favorites folder job.IELocation: one
+// Writes a loaded source into the Favorites folder favoritesFolder: one
 // directory per exported folder and one Internet Shortcut file (see internet_shortcut_writer.h)
 // per exported link, under the base folder the options choose (the Favorites folder itself, a
 // new folder created at once, or an existing subfolder as typed, "" meaning the Favorites folder).
@@ -65,10 +65,12 @@ private:
 // directories and files are made through open handles, so a link planted during the export
 // cannot send a file outside either.
 //
-// Fails, with nothing written, when job.IELocation is not an existing folder or the source
-// cannot be read. A folder that cannot be created, or a file that cannot be written, does not
-// stop the export: the report counts them, with the system's reason for the first.
-Result<FavoritesExportReport, UserMessage>
-ExportToFav(Job& job, const FavoritesExportOptions& options, Progress& progress);
+// Fails, with nothing written, when favoritesFolder is not an existing folder. A folder that cannot
+// be created, or a file that cannot be written, does not stop the export: the report counts them,
+// with the system's reason for the first.
+Result<FavoritesExportReport, UserMessage> ExportToFav(BookmarkModel& model,
+                                                       const QString& favoritesFolder,
+                                                       const FavoritesExportOptions& options,
+                                                       Progress& progress);
 
 } // namespace orvalink

@@ -3,6 +3,8 @@
 #include "platform/file_contents.h"
 #include "platform/text_decoding.h"
 
+#include <QDir>
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -153,6 +155,28 @@ private:
 
 } // namespace
 
+bool isHotlistContent(QByteArrayView bytes)
+{
+    QByteArray converted;
+    const QByteArrayView first = textBytes(bytes, converted).trimmed();
+    if (first.isEmpty())
+        return true;
+    const qsizetype end = first.indexOf('\n');
+    const QByteArrayView line = (end < 0 ? first : first.first(end)).trimmed();
+    return line.startsWith("#") || line == "-" ||
+           QByteArrayView(line.first(std::min<qsizetype>(line.size(), 13)))
+                   .compare("Opera Hotlist", Qt::CaseInsensitive) == 0;
+}
+
+UserMessage notAHotlist(const QString& filePath)
+{
+    return UserMessage{QStringLiteral("Not an Opera Hotlist"),
+                       {QDir::toNativeSeparators(filePath),
+                        QStringLiteral("The Selected File Is Not an Opera Hotlist."),
+                        QStringLiteral("Please, Select Another Opera Hotlist File.")},
+                       MessageIcon::Exclamation};
+}
+
 void cOperaFastScanning::Scan(const QString& path)
 {
     int folders = 0;
@@ -186,11 +210,15 @@ Result<ParsedTree> OperaCreateTree(const QString& path)
     FileContents file;
     if (Result<void> opened = file.open(path); !opened)
         return Failure{opened.error()};
+    return parseHotlistText(file.bytes());
+}
 
+ParsedTree parseHotlistText(QByteArrayView text)
+{
     ParsedTree tree(QStringLiteral("Opera Hotlist"));
     std::vector<int> open{ParsedTree::root()};
     QByteArray converted;
-    HotlistLexer lexer(textBytes(file.bytes(), converted));
+    HotlistLexer lexer(textBytes(text, converted));
     HotlistRecord record;
     while (lexer.next(record)) {
         switch (record.kind) {

@@ -2,11 +2,26 @@
 
 #include "forms/parsed_tree.h"
 #include "model/result.h"
+#include "model/user_message.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 
 namespace orvalink {
+
+// Whether a file's content is an Opera hotlist, one records can be appended to: text (UTF-16 with
+// its byte-order mark is read as text) whose first line that is not blank is the header ("Opera
+// Hotlist version 2.0"), or, as older programs appended to an empty file, a record's type line
+// ("#URL") or a folder end ("-"). A file of nothing but white space counts as an empty
+// hotlist. Anything else, such as a bookmark file chosen by mistake, would be spoilt by
+// appending.
+bool isHotlistContent(QByteArrayView bytes);
+
+// The message that refuses a file that is no hotlist, as a source or to append to: "Not an Opera
+// Hotlist", the file, "The Selected File Is Not an Opera Hotlist.", "Please, Select Another Opera
+// Hotlist File.", exclamation icon.
+UserMessage notAHotlist(const QString& filePath);
 
 // Counts the folders and links of an Opera hotlist without building its tree. The counts equal
 // what OperaCreateTree builds from the same file.
@@ -32,5 +47,8 @@ private:
 // Parses an Opera hotlist into its tree, the root captioned "Opera Hotlist". Fails when the
 // path is empty or the file cannot be read.
 Result<ParsedTree> OperaCreateTree(const QString& path);
+
+// The tree of the hotlist content given.
+ParsedTree parseHotlistText(QByteArrayView text);
 
 } // namespace orvalink

@@ -2,7 +2,7 @@
 
 #include "forms/address_text.h"
 #include "forms/export_walk.h"
-#include "forms/source_loader.h"
+#include "forms/hotlist/hotlist_reader.h"
 #include "platform/text_decoding.h"
 
 #include <QDir>
@@ -94,32 +94,6 @@ private:
     ChunkedOutput& m_out;
 };
 
-UserMessage notAHotlist(const QString& filePath)
-{
-    return UserMessage{QStringLiteral("Not an Opera Hotlist"),
-                       {QDir::toNativeSeparators(filePath),
-                        QStringLiteral("The Selected File Is Not an Opera Hotlist."),
-                        QStringLiteral("Please, Select Another Opera Hotlist File.")},
-                       MessageIcon::Exclamation};
-}
-
-// Whether records can be appended to these bytes: a hotlist starts with its header line, or (when
-// an older program appended to an empty file) with a record or a folder end. Anything else,
-// such as a bookmark file chosen by mistake, would be spoilt by appending.
-bool canAppendTo(QByteArrayView old)
-{
-    if (old.startsWith(kUtf8Bom))
-        old = old.sliced(kUtf8Bom.size());
-    const QByteArrayView first = old.trimmed();
-    if (first.isEmpty())
-        return true;
-    const qsizetype end = first.indexOf('\n');
-    const QByteArrayView line = (end < 0 ? first : first.first(end)).trimmed();
-    return line.startsWith("#") || line == "-" ||
-           QByteArrayView(line.first(std::min<qsizetype>(line.size(), 13)))
-                   .compare("Opera Hotlist", Qt::CaseInsensitive) == 0;
-}
-
 // The old hotlist's text that records are appended to; empty when there is no file yet, as
 // appending would create it.
 Result<QByteArray, UserMessage> hotlistToAppendTo(const QString& filePath)
@@ -127,7 +101,7 @@ Result<QByteArray, UserMessage> hotlistToAppendTo(const QString& filePath)
     if (!QFileInfo::exists(filePath))
         return QByteArray();
     Result<QByteArray, UserMessage> old = readFileToMerge(filePath);
-    if (old && !canAppendTo(old.value()))
+    if (old && !isHotlistContent(old.value()))
         return notAHotlist(filePath);
     return old;
 }
@@ -168,13 +142,9 @@ void WriteOperaFolder(BookmarkModel& model, int node, const FileExportOptions& o
     walkExportedFolders(model, node, options, progress, visitor);
 }
 
-Result<void, UserMessage> WriteOperaHotlist(Job& job, const QString& filePath,
+Result<void, UserMessage> WriteOperaHotlist(BookmarkModel& model, const QString& filePath,
                                             const FileExportOptions& options, Progress& progress)
 {
-    Result<BookmarkModel*> source = loadedSource(job, progress);
-    if (!source)
-        return UserMessage{QStringLiteral("Error"), {source.error()}, MessageIcon::Critical};
-    BookmarkModel& model = *source.value();
 
     // Appending means copying the old file into the new one, read whole before anything is
     // written.

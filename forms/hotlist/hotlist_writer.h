@@ -1,8 +1,7 @@
 #pragma once
 
-#include "forms/export_options.h"
 #include "model/bookmark_model.h"
-#include "model/job.h"
+#include "model/export_options.h"
 #include "model/progress.h"
 #include "model/result.h"
 #include "model/user_message.h"
@@ -20,7 +19,7 @@ inline constexpr int kFolderOrder = -1;
 inline constexpr int kLinksBeforeOrder = -2;
 inline constexpr int kLinksAfterOrder = 0;
 
-// Writes the job's source (loaded on first use) as an Opera hotlist in UTF-8 with CR LF line
+// Writes a loaded source as an Opera hotlist in UTF-8 with CR LF line
 // ends: "#FOLDER" and "#URL" records, each folder closed by a "-" line. Written anew, the file
 // starts with the hotlist header; merged, the records are appended to the old file, whose last
 // line is ended first when it has no line end (an old file in UTF-16 is written back in UTF-8
@@ -31,7 +30,7 @@ inline constexpr int kLinksAfterOrder = 0;
 // is written without tabs and line breaks, which browsers drop from an address anyway.
 // The file is replaced only once it is completely written: any failure leaves the old file as it
 // was and comes back as the message to show.
-Result<void, UserMessage> WriteOperaHotlist(Job& job, const QString& filePath,
+Result<void, UserMessage> WriteOperaHotlist(BookmarkModel& model, const QString& filePath,
                                             const FileExportOptions& options, Progress& progress);
 
 // Whether WriteOperaHotlist can append to the file at filePath (a hotlist, an empty file or none

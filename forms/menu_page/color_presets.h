@@ -1,6 +1,6 @@
 #pragma once
 
-#include "forms/menu_page/menu_options.h"
+#include "model/menu_options.h"
 #include "model/result.h"
 
 #include <QString>

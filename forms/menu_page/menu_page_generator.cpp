@@ -3,7 +3,6 @@
 #include "forms/html_text.h"
 #include "forms/menu_page/menu_scripts.h"
 #include "forms/menu_page/text_width.h"
-#include "forms/source_loader.h"
 #include "platform/atomic_text_file.h"
 
 #include <QByteArray>
@@ -386,17 +385,13 @@ void MenuPageGenerator::writeSubmenu(int node)
 
 } // namespace
 
-Result<int, UserMessage> CreateMenuPage(Job& job, const QString& pagePath,
+Result<int, UserMessage> CreateMenuPage(BookmarkModel& model, const QString& pagePath,
                                         const MenuPageOptions& options, Progress& progress)
 {
-    Result<BookmarkModel*> source = loadedSource(job, progress);
-    if (!source)
-        return UserMessage{QStringLiteral("Error"), {source.error()}, MessageIcon::Critical};
-
     AtomicTextFile file(pagePath, QStringLiteral("Menu Page"));
     if (Result<void, UserMessage> opened = file.open(); !opened)
         return opened.failure();
-    MenuPageGenerator generator(*source.value(), options, progress, file.output());
+    MenuPageGenerator generator(model, options, progress, file.output());
     const int itemsWritten = generator.writePage();
     if (Result<void, UserMessage> committed = file.commit(); !committed)
         return committed.failure();

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "forms/menu_page/menu_options.h"
 #include "model/bookmark_model.h"
-#include "model/job.h"
+#include "model/menu_options.h"
 #include "model/progress.h"
 #include "model/result.h"
 #include "model/user_message.h"
@@ -13,7 +12,7 @@
 
 namespace orvalink {
 
-// Writes the cascading menu page of the job's source (loaded on first use) to pagePath: one
+// Writes the cascading menu page of a loaded source to pagePath: one
 // HTML file in UTF-8 with CR LF line ends, carrying the menu engine and the script that builds
 // a bar of root items and one submenu per exported folder. Every folder is named in the page
 // after its node index (FolderTree::index()): its submenu is "m" + index.
@@ -22,7 +21,7 @@ namespace orvalink {
 // which the caller adds to the exported-items total. The page replaces the old file only once
 // it is completely written; any failure leaves the old file as it was and comes back as the
 // message to show.
-Result<int, UserMessage> CreateMenuPage(Job& job, const QString& pagePath,
+Result<int, UserMessage> CreateMenuPage(BookmarkModel& model, const QString& pagePath,
                                         const MenuPageOptions& options, Progress& progress);
 
 // The text made safe inside a single-quoted script string: "\" and "'" get a backslash, and

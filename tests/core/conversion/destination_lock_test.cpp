@@ -4,7 +4,7 @@
 
 #include "conversion/destination_lock.h"
 #include "conversion/export_run.h"
-#include "forms/source_loader.h"
+#include "forms/form_table.h"
 #include "tests/support/temp_tree.h"
 
 #include <QDir>
@@ -62,7 +62,7 @@ TEST(DestinationLock, EverySpellingOfOneDestinationMeetsAtOneLock)
         if (c.kind == Kind::Folder) {
             // The lock file inside the folder is no link or folder of it.
             Progress quiet;
-            const SourceCounts counts = CountSource(SourceKind::Favorites, favorites, quiet);
+            const SourceCounts counts = formOf(FormId::Favorites).count(favorites, quiet);
             EXPECT_EQ(counts.links, 1);
             EXPECT_EQ(counts.folders, 0);
         }

@@ -1,4 +1,5 @@
 #include "conversion/export_checks.h"
+#include "platform/file_helpers.h"
 #include "tests/support/temp_tree.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 // box the user sees and the exported-items total.
 
 #include "conversion/export_run.h"
-#include "forms/source_loader.h"
+#include "forms/form_table.h"
 #include "platform/file_helpers.h"
 #include "settings/exported_items.h"
 #include "tests/core/forms/writer_test_support.h"
@@ -240,7 +240,7 @@ TEST(ExportRun, FavoritesWithoutAnAddressAreNotWrittenToAnyForm)
     ASSERT_EQ(::mkfifo(QFile::encodeName(dir.path(u"fav/Work/Pipe.url"_s)).constData(), 0644), 0);
     ASSERT_TRUE(QFile::link(dir.path(u"gone"_s), dir.path(u"fav/Dangling.url"_s)));
     Progress quiet;
-    const SourceCounts counts = CountSource(SourceKind::Favorites, favorites, quiet);
+    const SourceCounts counts = formOf(FormId::Favorites).count(favorites, quiet);
     ASSERT_EQ(counts.links, 5);
 
     const ListedProcessTable processes{QStringList()};

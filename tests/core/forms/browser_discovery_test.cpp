@@ -1,4 +1,6 @@
+#include "forms/bookmark_file/firefox_discovery.h"
 #include "forms/browser_discovery.h"
+#include "forms/hotlist/opera_discovery.h"
 #include "platform/browser_folders.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_tree.h"

@@ -62,7 +62,7 @@ TEST(TreeToTables, MakesAFolderOfEveryNodeWithChildrenOrWithoutAddress)
     tree.addChild(0, QStringLiteral("No address"), QString());
     tree.addChild(0, QStringLiteral("Top"), QStringLiteral("u:top"));
     tree.closeFolder(folder);
-    auto model = TreeToTables(tree, SourceKind::Hotlist, QStringLiteral("h.adr"));
+    auto model = TreeToTables(tree, FormId::Hotlist, QStringLiteral("h.adr"));
     ASSERT_EQ(model->folderCount(), 3);
     EXPECT_EQ(model->folder(0).Name, QStringLiteral("Header"));
     EXPECT_EQ(model->folder(2).Name, QStringLiteral("No address"));

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "conversion/loaded_source.h"
 #include "forms/bookmark_file/bookmark_file_reader.h"
-#include "forms/export_options.h"
+#include "forms/bookmark_file/bookmark_file_writer.h"
+#include "forms/favorites/favorites_writer.h"
 #include "forms/hotlist/hotlist_reader.h"
-#include "forms/source_loader.h"
+#include "forms/hotlist/hotlist_writer.h"
+#include "model/export_options.h"
 #include "model/job.h"
 #include "tests/support/fixture_cases.h"
 #include "tests/support/temp_tree.h"
@@ -53,7 +56,7 @@ inline QByteArray crlf(const char* text)
 }
 
 // A Favorites folder of Internet Shortcuts, each path ending in ".url" (a folder otherwise), and
-// a job reading it for the user "anna". The writers load the source themselves.
+// a job reading it for the user "anna".
 inline Job favoritesJob(const TempTree& dir, std::initializer_list<const char*> paths)
 {
     for (const char* path : paths) {
@@ -79,9 +82,33 @@ inline Job workedExampleJob(const TempTree& dir)
 inline BookmarkModel& loaded(Job& job)
 {
     Progress quiet;
-    Result<BookmarkModel*> model = loadedSource(job, quiet);
+    Result<BookmarkModel*, UserMessage> model = loadedSource(job, quiet);
     EXPECT_TRUE(model.ok());
     return *model.value();
+}
+
+// The writers write a loaded source; these write the job's, loaded on first use, for the job's
+// user and into its Favorites folder, as an export does.
+inline Result<void, UserMessage> writeBookmarkFile(Job& job, const QString& path,
+                                                   const FileExportOptions& options,
+                                                   Progress& progress)
+{
+    FileExportOptions forUser = options;
+    forUser.userName = job.UserName;
+    return WriteBookmarkFile(loaded(job), path, forUser, progress);
+}
+
+inline Result<void, UserMessage> writeOperaHotlist(Job& job, const QString& path,
+                                                   const FileExportOptions& options,
+                                                   Progress& progress)
+{
+    return WriteOperaHotlist(loaded(job), path, options, progress);
+}
+
+inline Result<FavoritesExportReport, UserMessage>
+exportToFav(Job& job, const FavoritesExportOptions& options, Progress& progress)
+{
+    return ExportToFav(loaded(job), job.IELocation, options, progress);
 }
 
 inline int rowNamed(const BookmarkModel& model, const QString& name)
@@ -95,17 +122,17 @@ inline int rowNamed(const BookmarkModel& model, const QString& name)
 }
 
 // What our reader of the form makes of a file.
-inline std::unique_ptr<BookmarkModel> reread(SourceKind kind, const QString& path)
+inline std::unique_ptr<BookmarkModel> reread(FormId kind, const QString& path)
 {
     Result<ParsedTree> parsed =
-        kind == SourceKind::BookmarkFile ? NNCreateTree(path) : OperaCreateTree(path);
+        kind == FormId::BookmarkFile ? NNCreateTree(path) : OperaCreateTree(path);
     EXPECT_TRUE(parsed.ok());
     return parsed ? TreeToTables(parsed.value(), kind, path)
                   : std::make_unique<BookmarkModel>(kind, path);
 }
 
 // Its listing without the root's caption, which each form names its own way.
-inline QByteArray rereadListing(SourceKind kind, const QString& path)
+inline QByteArray rereadListing(FormId kind, const QString& path)
 {
     const QByteArray text = listing(*reread(kind, path));
     return text.mid(text.indexOf('\n') + 1);

@@ -30,7 +30,7 @@ protected:
         const int old = parsed.addChild(work, QStringLiteral("Old"));
         parsed.addChild(old, QStringLiteral("Archive"), QStringLiteral("about:archive"));
         parsed.addChild(0, QStringLiteral("Empty"));
-        model = TreeToTables(parsed, SourceKind::BookmarkFile, QStringLiteral("b.html"));
+        model = TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
     }
 
     // Rows by name: every folder name and every entry name here is unique.
@@ -142,7 +142,7 @@ TEST(SelectionRules, NoSequenceOfCommandsBreaksTheCounters)
             parsed.addChild(parent, QStringLiteral("L%1").arg(i),
                             QStringLiteral("about:%1").arg(i));
     }
-    auto model = TreeToTables(parsed, SourceKind::Hotlist, QStringLiteral("h.adr"));
+    auto model = TreeToTables(parsed, FormId::Hotlist, QStringLiteral("h.adr"));
     const auto coin = [&] { return random() % 2 == 1; };
     // Some entries of the folder, any of them a subfolder entry.
     const auto someEntries = [&](int folder) {
@@ -188,7 +188,7 @@ TEST(GetFolderLinks, SortsWithoutRegardToCaseAndLeavesOutSubfoldersAndUncheckedL
     parsed.addChild(0, QStringLiteral("a"), QStringLiteral("u:a"));
     const int only = parsed.addChild(0, QStringLiteral("OnlyFolders"));
     parsed.addChild(only, QStringLiteral("Inner"));
-    auto model = TreeToTables(parsed, SourceKind::BookmarkFile, QStringLiteral("b.html"));
+    auto model = TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
 
     const std::vector<NameUrlPair> all = model->GetFolderLinks(0, true);
     ASSERT_EQ(all.size(), 3u);
@@ -211,7 +211,7 @@ TEST(GetFolderLinks, KeepsEveryLinkOfALargeFolder)
     for (int i = 0; i < 250; ++i)
         parsed.addChild(0, QStringLiteral("L%1").arg(i, 3, 10, QLatin1Char('0')),
                         QStringLiteral("u:%1").arg(i));
-    auto model = TreeToTables(parsed, SourceKind::BookmarkFile, QStringLiteral("b.html"));
+    auto model = TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
     const std::vector<NameUrlPair> links = model->GetFolderLinks(0, true);
     ASSERT_EQ(links.size(), 250u);
     EXPECT_EQ(links.front().name, QStringLiteral("L000"));
@@ -225,7 +225,7 @@ TEST(EntryOrder, SubfoldersLeadByNameAndTrailByDate)
     parsed.addChild(0, QStringLiteral("Zeta folder"));
     parsed.addChild(0, QStringLiteral("Alpha"), QStringLiteral("http://c"));
     parsed.addChild(0, QStringLiteral("alpha folder"));
-    auto model = TreeToTables(parsed, SourceKind::BookmarkFile, QStringLiteral("b.html"));
+    auto model = TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
     auto names = [&](EntryColumn column, bool descending) {
         QStringList result;
         for (int r : sortedEntryRows(*model, 0, column, descending))
@@ -251,7 +251,7 @@ TEST(Paths, FollowParentsNotNamesSoABackslashInANameCannotMisplaceAFolder)
     parsed.addChild(b, QStringLiteral("deep"), QStringLiteral("u:deep"));
     const int tricky = parsed.addChild(0, QStringLiteral("a\\b"));
     parsed.addChild(tricky, QStringLiteral("shallow"), QStringLiteral("u:shallow"));
-    auto model = TreeToTables(parsed, SourceKind::BookmarkFile, QStringLiteral("b.html"));
+    auto model = TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
     ASSERT_EQ(model->folderCount(), 4);
     EXPECT_EQ(model->folder(3).Name, QStringLiteral("a\\b"));
     EXPECT_EQ(model->folder(3).Parent, 0);

@@ -1,4 +1,4 @@
-#include "forms/source_loader.h"
+#include "forms/form_table.h"
 #include "selection/selection_window.h"
 #include "tests/gui/support/gui_test_support.h"
 #include "windows/export_window.h"
@@ -34,7 +34,7 @@ constexpr int kDeep = 3;
 std::unique_ptr<BookmarkModel> sampleSource()
 {
     auto source =
-        std::make_unique<BookmarkModel>(SourceKind::BookmarkFile, u"/nowhere/bookmarks.html"_s);
+        std::make_unique<BookmarkModel>(FormId::BookmarkFile, u"/nowhere/bookmarks.html"_s);
     for (auto [parent, name] :
          {std::pair{-1, "Bookmarks"}, {kRoot, "News"}, {kRoot, "Alpha"}, {kNews, "Deep"}})
         source->addFolder(parent, QLatin1String(name));
@@ -452,9 +452,9 @@ private slots:
     {
         const QString favorites = QStringLiteral(ORVALINK_SOURCE_DIR "/examples/Favorites");
         Progress quiet;
-        const SourceCounts counts = CountSource(SourceKind::Favorites, favorites, quiet);
-        Result<std::unique_ptr<BookmarkModel>> loaded =
-            LoadSource(SourceKind::Favorites, favorites, counts.folders, quiet);
+        const SourceCounts counts = formOf(FormId::Favorites).count(favorites, quiet);
+        Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded =
+            formOf(FormId::Favorites).load(favorites, counts.folders, quiet);
         QVERIFY(loaded.ok());
         Fixture f(std::move(loaded.value()), counts.folders, counts.links);
         f.form->resize(900, 480);

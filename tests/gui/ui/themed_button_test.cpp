@@ -200,8 +200,7 @@ private slots:
             ApplyButtonTheme(button);
             layout->addWidget(button);
         };
-        for (const SourceKind form :
-             {SourceKind::Favorites, SourceKind::BookmarkFile, SourceKind::Hotlist})
+        for (const FormId form : {FormId::Favorites, FormId::BookmarkFile, FormId::Hotlist})
             add({}, formIcon(form));
         add({}, backIcon());
         add(u"To Firefox"_s, conversionIcon(ExportMode::IEToFirefox));

@@ -255,13 +255,12 @@ private slots:
     void iconsDrawInTheirLooks()
     {
         QList<QIcon> icons = {applicationIcon(),
-                              menuPageIcon(),
+                              formIcon(FormId::MenuPage),
                               backIcon(),
-                              favoritesRootIcon(),
+                              rootIcon(FormId::Favorites),
                               sortIcon(Qt::AscendingOrder),
                               sortIcon(Qt::DescendingOrder)};
-        for (const SourceKind form :
-             {SourceKind::Favorites, SourceKind::BookmarkFile, SourceKind::Hotlist})
+        for (const FormId form : {FormId::Favorites, FormId::BookmarkFile, FormId::Hotlist})
             icons << formIcon(form) << folderIcon(form) << folderIcon(form, true) << linkIcon(form);
         for (int mode = 2; mode <= 11; ++mode) {
             if (mode != 3)

@@ -1,4 +1,4 @@
-#include "forms/source_loader.h"
+#include "forms/form_table.h"
 #include "forms/tree_listing.h"
 #include "model/job.h"
 #include "selection/selection_window.h"
@@ -40,7 +40,7 @@ const QByteArray kHotlist = "Opera Hotlist version 2.0\n\n#FOLDER\n\tNAME=Papers
 QString favoritesListing(const QString& folder)
 {
     Progress quiet;
-    auto loaded = LoadSource(SourceKind::Favorites, folder, 0, quiet);
+    auto loaded = formOf(FormId::Favorites).load(folder, 0, quiet);
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     if (loaded)

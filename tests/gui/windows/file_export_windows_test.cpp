@@ -1,5 +1,5 @@
 #include "conversion/export_checks.h"
-#include "forms/source_loader.h"
+#include "forms/form_table.h"
 #include "forms/tree_listing.h"
 #include "model/job.h"
 #include "selection/selection_window.h"
@@ -46,12 +46,12 @@ QByteArray read(const QString& path)
 }
 
 // The tree of a written file below its root line, as the readers see it.
-QString treeOf(SourceKind kind, const QString& path)
+QString treeOf(FormId kind, const QString& path)
 {
     Progress quiet;
-    Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
+    Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded = formOf(kind).load(path, 0, quiet);
     if (!loaded)
-        return "unreadable: "_L1 + loaded.error();
+        return "unreadable: "_L1 + loaded.failure().text();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     writeTreeListing(*loaded.value(), buffer);
@@ -114,7 +114,7 @@ private slots:
             QStringList({"2 Folders & 3 Links Exported."_L1, "1 Links Could Not Be Written."_L1,
                          "Reason: Their Internet Shortcuts Have No Address."_L1}));
         QCOMPARE(read(QFileInfo(bookmarks).path() + "/Backup_of_bookmarks.html"_L1), kOldBookmarks);
-        QCOMPARE(treeOf(SourceKind::BookmarkFile, bookmarks),
+        QCOMPARE(treeOf(FormId::BookmarkFile, bookmarks),
                  u"  Old <https://old.example/>\n  [1] %1\n    Top <https://top.example/>\n"
                  "    [2] Linux\n      Kernel <https://kernel.example/>\n    [3] News\n"
                  "      BBC <https://bbc.example/>\n"_s.arg(folder));
@@ -157,7 +157,7 @@ private slots:
         click("Command10");
         QCOMPARE(m_dialogs->messageTexts(),
                  QStringList{"1 Folders & 1 Links Exported Successfully."_L1});
-        QCOMPARE(treeOf(SourceKind::Hotlist, hotlist),
+        QCOMPARE(treeOf(FormId::Hotlist, hotlist),
                  "  [1] Linux\n    Kernel <https://kernel.example/>\n"_L1);
         QCOMPARE(get<QLabel>("Label1")->text(), "Location of Opera Hotlist: (File Exists)"_L1);
 
@@ -190,7 +190,7 @@ private slots:
         click("Command10");
         QCOMPARE(m_dialogs->messageTexts(),
                  QStringList{"0 Folders & 1 Links Exported Successfully."_L1});
-        QCOMPARE(treeOf(SourceKind::Hotlist, hotlist), "  Fresh <https://old.example/>\n"_L1);
+        QCOMPARE(treeOf(FormId::Hotlist, hotlist), "  Fresh <https://old.example/>\n"_L1);
     }
 
     // Opera to Firefox: browsed files on both sides, merged into the root of the bookmark file.
@@ -218,7 +218,7 @@ private slots:
         click("optWhere(0)");
         click("Command10");
         QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Exporting Complete"_L1);
-        QCOMPARE(treeOf(SourceKind::BookmarkFile, bookmarks),
+        QCOMPARE(treeOf(FormId::BookmarkFile, bookmarks),
                  "  Old <https://old.example/>\n  [1] Radio\n    [2] Late\n"
                  "      Owl <https://owl.example/>\n    Jazz <https://jazz.example/>\n"
                  "  Weather <https://weather.example/>\n"_L1);

@@ -1,5 +1,5 @@
 #include "forms/bookmark_file/bookmark_file_reader.h"
-#include "forms/source_loader.h"
+#include "forms/form_table.h"
 #include "forms/tree_listing.h"
 #include "tests/support/fixture_cases.h"
 #include "tests/support/temp_tree.h"
@@ -24,12 +24,12 @@ std::unique_ptr<BookmarkModel> load(const QString& path)
     EXPECT_TRUE(parsed.ok()) << parsed.error().toStdString();
     if (!parsed)
         return nullptr;
-    return TreeToTables(parsed.value(), SourceKind::BookmarkFile, path);
+    return TreeToTables(parsed.value(), FormId::BookmarkFile, path);
 }
 
 std::unique_ptr<BookmarkModel> loadText(const QByteArray& text)
 {
-    return TreeToTables(parseBookmarkText(text), SourceKind::BookmarkFile, QString());
+    return TreeToTables(parseBookmarkText(text), FormId::BookmarkFile, QString());
 }
 
 // The counts and folder names of the fast scan are those of the loaded tables, in file order.
@@ -123,19 +123,22 @@ TEST(FileSources, OnlyRegularFilesAreReadAndNothingElseStalls)
     // A stall ends the test run here rather than never.
     ::alarm(60);
     Progress quiet;
-    for (const SourceKind kind : {SourceKind::BookmarkFile, SourceKind::Hotlist}) {
+    for (const FormId kind : {FormId::BookmarkFile, FormId::Hotlist}) {
         for (const QString& path : {fifo, device, deviceLink}) {
             SCOPED_TRACE(path.toStdString());
-            const Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
+            const Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded =
+                formOf(kind).load(path, 0, quiet);
             ASSERT_FALSE(loaded.ok());
-            EXPECT_TRUE(loaded.error().contains(path)) << loaded.error().toStdString();
-            const SourceCounts counts = CountSource(kind, path, quiet);
+            EXPECT_TRUE(loaded.failure().text().contains(path))
+                << loaded.failure().text().toStdString();
+            const SourceCounts counts = formOf(kind).count(path, quiet);
             EXPECT_EQ(counts.folders + counts.links, 0);
         }
-        const Result<std::unique_ptr<BookmarkModel>> linked = LoadSource(kind, fileLink, 0, quiet);
+        const Result<std::unique_ptr<BookmarkModel>, UserMessage> linked =
+            formOf(kind).load(fileLink, 0, quiet);
         ASSERT_TRUE(linked.ok());
         EXPECT_EQ(linked.value()->LinkCount(), 1);
-        EXPECT_EQ(CountSource(kind, fileLink, quiet).links, 1);
+        EXPECT_EQ(formOf(kind).count(fileLink, quiet).links, 1);
     }
     ::alarm(0);
 }
@@ -153,11 +156,12 @@ TEST(FileSources, Utf16WithByteOrderMarkReadsLikeUtf8)
         "\tNAME=\u00e9t\u00e9\r\n\tURL=http://x/\U0001F600\r\n\r\n-\r\n");
     test::TempTree dir;
     Progress quiet;
-    for (const auto& [kind, text] : {std::pair(SourceKind::BookmarkFile, bookmarkFile),
-                                     std::pair(SourceKind::Hotlist, hotlist)}) {
+    for (const auto& [kind, text] :
+         {std::pair(FormId::BookmarkFile, bookmarkFile), std::pair(FormId::Hotlist, hotlist)}) {
         const auto listingOf = [&](const QString& path) {
-            EXPECT_EQ(CountSource(kind, path, quiet).links, 1);
-            Result<std::unique_ptr<BookmarkModel>> loaded = LoadSource(kind, path, 0, quiet);
+            EXPECT_EQ(formOf(kind).count(path, quiet).links, 1);
+            Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded =
+                formOf(kind).load(path, 0, quiet);
             return loaded ? test::listing(*loaded.value()) : QByteArray();
         };
         const QByteArray utf8 = listingOf(dir.write(QStringLiteral("utf8"), text.toUtf8()));

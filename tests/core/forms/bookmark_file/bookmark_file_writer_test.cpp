@@ -29,7 +29,7 @@ TEST(BookmarkFileWriter, WritesTheWorkedExample)
     Job job = test::workedExampleJob(dir);
     const QString out = dir.path(QStringLiteral("bookmarks.html"));
     test::RecordingProgress progress;
-    ASSERT_TRUE(WriteBookmarkFile(job, out, FileExportOptions{}, progress).ok());
+    ASSERT_TRUE(test::writeBookmarkFile(job, out, FileExportOptions{}, progress).ok());
     EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), kHeader + crlf(R"(<DL><p>
     <DT><H3 FOLDED ADD_DATE="">Work</H3>
     <DL><p>
@@ -53,7 +53,7 @@ TEST(BookmarkFileWriter, EscapesMarkupAndWritesUtf8)
                                        .newFolderName = QStringLiteral("\"new\" & <old>")};
     const QString out = dir.path(QStringLiteral("bookmarks.html"));
     Progress quiet;
-    ASSERT_TRUE(WriteBookmarkFile(job, out, intoFolder, quiet).ok());
+    ASSERT_TRUE(test::writeBookmarkFile(job, out, intoFolder, quiet).ok());
 
     const QByteArray utf8Name = QStringLiteral("àèéìòù È ü 中文 😀").toUtf8();
     const QByteArray written = dir.read(QStringLiteral("bookmarks.html"));
@@ -69,9 +69,11 @@ TEST(BookmarkFileWriter, EscapesMarkupAndWritesUtf8)
                                  "\">" + utf8Name + "</A>"))
         << written.toStdString();
 
+    // Without a name the file is for the logon user.
     job.UserName.clear();
-    ASSERT_TRUE(WriteBookmarkFile(job, out, FileExportOptions{}, quiet).ok());
-    EXPECT_EQ(job.UserName, GetLogonUserName());
+    ASSERT_TRUE(test::writeBookmarkFile(job, out, FileExportOptions{}, quiet).ok());
+    EXPECT_TRUE(dir.read(QStringLiteral("bookmarks.html"))
+                    .contains("<TITLE>Bookmarks for " + GetLogonUserName().toUtf8()));
 }
 
 TEST(BookmarkFileWriter, WritesOnlyCheckedFoldersAndLinks)
@@ -92,7 +94,7 @@ TEST(BookmarkFileWriter, WritesOnlyCheckedFoldersAndLinks)
     // top list, and an empty checked folder still gets its folder and list lines.
     FileExportOptions selected;
     selected.exportAll = false;
-    ASSERT_TRUE(WriteBookmarkFile(job, out, selected, quiet).ok());
+    ASSERT_TRUE(test::writeBookmarkFile(job, out, selected, quiet).ok());
     EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), kHeader + crlf(R"(<DL><p>
 <DT><H3 FOLDED ADD_DATE="">Empty</H3>
 <DL><p>
@@ -108,7 +110,7 @@ TEST(BookmarkFileWriter, WritesOnlyCheckedFoldersAndLinks)
     const QByteArray old = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n</DL>\n";
     dir.write(QStringLiteral("bookmarks.html"), old);
     selected.merge = true;
-    ASSERT_TRUE(WriteBookmarkFile(job, out, selected, quiet).ok());
+    ASSERT_TRUE(test::writeBookmarkFile(job, out, selected, quiet).ok());
     EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), old.chopped(6) + crlf(R"(
 <DL><p>
 <DT><H3 FOLDED ADD_DATE="">Empty</H3>
@@ -141,7 +143,7 @@ TEST(BookmarkFileWriter, MergeKeepsEveryByteOfTheOldFile)
         "<DL><p>\r\n</dl><p>\r\n</DL><p>\n<p>Footer </dl> after it</p>\njunk";
     const qsizetype topEnd = old.indexOf("</DL><p>\n<p>Footer");
     dir.write(QStringLiteral("bookmarks.html"), old);
-    ASSERT_TRUE(WriteBookmarkFile(job, out, merge, quiet).ok());
+    ASSERT_TRUE(test::writeBookmarkFile(job, out, merge, quiet).ok());
     EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), old.first(topEnd) + crlf(R"(
 <DL><p>
 <DT><H3 FOLDED ADD_DATE="">Imported from IE (12/31/1999)</H3>
@@ -174,11 +176,11 @@ TEST(BookmarkFileWriter, MergeKeepsEveryByteOfTheOldFile)
                  {inUtf16, "\xEF\xBB\xBF" + firefox.chopped(6) + "\r\n", "[5]"}};
     for (const auto& c : cases) {
         const QString copy = dir.write(QStringLiteral("old.html"), c.old);
-        const QByteArray before = test::rereadListing(SourceKind::BookmarkFile, copy);
+        const QByteArray before = test::rereadListing(FormId::BookmarkFile, copy);
         dir.write(QStringLiteral("bookmarks.html"), c.old);
-        ASSERT_TRUE(WriteBookmarkFile(job, out, merge, quiet).ok());
+        ASSERT_TRUE(test::writeBookmarkFile(job, out, merge, quiet).ok());
         EXPECT_TRUE(dir.read(QStringLiteral("bookmarks.html")).startsWith(c.keptBytes));
-        EXPECT_EQ(test::rereadListing(SourceKind::BookmarkFile, out),
+        EXPECT_EQ(test::rereadListing(FormId::BookmarkFile, out),
                   before + "  " + c.newFolderRow +
                       " Work\n    Wiki <about:Wiki>\n  Home <about:Home>\n");
     }
@@ -211,7 +213,7 @@ TEST(BookmarkFileWriter, MergeRefusesFilesItCannotAddToAndLeavesThemAlone)
         ASSERT_FALSE(asked.ok());
         EXPECT_EQ(asked.failure().title, QLatin1String(title));
         EXPECT_EQ(asked.failure().lines.first(), QDir::toNativeSeparators(out));
-        const Result<void, UserMessage> refused = WriteBookmarkFile(job, out, merge, quiet);
+        const Result<void, UserMessage> refused = test::writeBookmarkFile(job, out, merge, quiet);
         ASSERT_FALSE(refused.ok());
         EXPECT_EQ(refused.failure().lines, asked.failure().lines);
         EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), bytes);
@@ -226,10 +228,10 @@ struct WriterCase
 {
     const char* name;
     Writer write;
-    SourceKind form;
+    FormId form;
 };
-const WriterCase kWriters[] = {{"bookmark file", &WriteBookmarkFile, SourceKind::BookmarkFile},
-                               {"hotlist", &WriteOperaHotlist, SourceKind::Hotlist}};
+const WriterCase kWriters[] = {{"bookmark file", &test::writeBookmarkFile, FormId::BookmarkFile},
+                               {"hotlist", &test::writeOperaHotlist, FormId::Hotlist}};
 
 // How a write ended, as a child process reports it through its exit status.
 enum Outcome : int { Written, PermissionRefused, WriteError, OtherMessage };
@@ -268,7 +270,7 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
 
     for (const WriterCase& writer : kWriters) {
         // Something each writer will merge into.
-        const QByteArray oldBytes = writer.form == SourceKind::Hotlist
+        const QByteArray oldBytes = writer.form == FormId::Hotlist
                                         ? QByteArray("Opera Hotlist version 2.0\r\n\r\n")
                                         : QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
                                                      "<DL><p>\r\n</DL><p>\r\n");
@@ -349,8 +351,7 @@ TEST(FileWriters, NoNameOrAddressCanForgeEntries)
     job.IELocation = dir.path(u"fav"_s);
     for (const WriterCase& writer : kWriters) {
         SCOPED_TRACE(writer.name);
-        job.mode =
-            writer.form == SourceKind::Hotlist ? ExportMode::IEToOpera : ExportMode::IEToFirefox;
+        job.mode = writer.form == FormId::Hotlist ? ExportMode::IEToOpera : ExportMode::IEToFirefox;
         BookmarkModel& source = test::loaded(job);
         source.ensureListed(0);
         ASSERT_EQ(source.GetFolderLinks(0, true).at(0).url, url);
@@ -360,7 +361,7 @@ TEST(FileWriters, NoNameOrAddressCanForgeEntries)
         const auto back = test::reread(writer.form, out);
         ASSERT_EQ(back->folderCount(), 1);
         ASSERT_EQ(back->LinkCount(), 1);
-        if (writer.form == SourceKind::BookmarkFile) {
+        if (writer.form == FormId::BookmarkFile) {
             EXPECT_EQ(back->link(0).Name, name);
             EXPECT_EQ(back->link(0).URL, url);
         } else {

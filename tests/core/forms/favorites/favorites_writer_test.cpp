@@ -168,7 +168,7 @@ TEST(FavoritesWriter, WritesIntoTheRootOrAnExistingFolderAndNeverWithoutFavorite
     Job job = bookmarkFileJob(dir, kTwoFolders);
     test::RecordingProgress progress;
     Result<FavoritesExportReport, UserMessage> written =
-        ExportToFav(job, into(FavoritesWhere::Root), progress);
+        test::exportToFav(job, into(FavoritesWhere::Root), progress);
     ASSERT_TRUE(written.ok());
     EXPECT_EQ(written.value().linksWritten(), 3);
     EXPECT_EQ(written.value().linksNotWritten(), 0);
@@ -183,7 +183,7 @@ TEST(FavoritesWriter, WritesIntoTheRootOrAnExistingFolderAndNeverWithoutFavorite
     // A second export, into the Favorites folder named as an empty existing folder, overwrites
     // the files of the first instead of numbering them.
     dir.write(QStringLiteral("fav/Home.URL"), "stale and longer than the new content");
-    ASSERT_TRUE(ExportToFav(job, into(FavoritesWhere::ExistingFolder), progress).ok());
+    ASSERT_TRUE(test::exportToFav(job, into(FavoritesWhere::ExistingFolder), progress).ok());
     EXPECT_EQ(dir.read(QStringLiteral("fav/Home.URL")), shortcut("http://home/"));
     EXPECT_EQ(writtenTree(job.IELocation), whole);
 
@@ -191,7 +191,7 @@ TEST(FavoritesWriter, WritesIntoTheRootOrAnExistingFolderAndNeverWithoutFavorite
     job.IELocation = dir.path(QStringLiteral("missing"));
     FavoritesExportOptions newFolder = into(FavoritesWhere::NewFolder);
     newFolder.newFolderName = QStringLiteral("x");
-    EXPECT_FALSE(ExportToFav(job, newFolder, progress).ok());
+    EXPECT_FALSE(test::exportToFav(job, newFolder, progress).ok());
     EXPECT_FALSE(QFileInfo::exists(job.IELocation));
 }
 
@@ -204,7 +204,7 @@ TEST(FavoritesWriter, WritesOnlyCheckedItemsUnderTheNearestCheckedFolder)
     model.ApplyFolderCheck(test::rowNamed(model, QStringLiteral("Deep")), true);
     model.ApplyEntryCheck(0, model.folder(0).FirstLink, true);
     Progress quiet;
-    ASSERT_TRUE(ExportToFav(job, into(FavoritesWhere::Root, false), quiet).ok());
+    ASSERT_TRUE(test::exportToFav(job, into(FavoritesWhere::Root, false), quiet).ok());
     EXPECT_EQ(writtenTree(job.IELocation), QStringLiteral("Deep/,Deep/Bottom.URL,Home.URL"));
 }
 
@@ -226,7 +226,7 @@ TEST(FavoritesWriter, KeepsEveryEntryWhenNamesClash)
 </DL><p>
 )html");
     Progress quiet;
-    ASSERT_TRUE(ExportToFav(job, into(FavoritesWhere::Root), quiet).ok());
+    ASSERT_TRUE(test::exportToFav(job, into(FavoritesWhere::Root), quiet).ok());
     EXPECT_EQ(writtenTree(job.IELocation),
               QStringLiteral("News (2) (2).URL,News (3).URL,News.URL,WORK (2)/,WORK (2)/In "
                              "WORK.URL,Work/,Work/In Work.URL,news (2).URL"));
@@ -247,7 +247,7 @@ TEST(FavoritesWriter, NeverFollowsALinkBelowTheFavoritesFolder)
     dir.mkdir(QStringLiteral("fav/Home (2).URL"));
     Progress quiet;
     Result<FavoritesExportReport, UserMessage> written =
-        ExportToFav(job, into(FavoritesWhere::Root), quiet);
+        test::exportToFav(job, into(FavoritesWhere::Root), quiet);
     ASSERT_TRUE(written.ok());
     EXPECT_TRUE(written.value().isComplete());
     EXPECT_EQ(written.value().foldersWritten(), 2);
@@ -258,13 +258,13 @@ TEST(FavoritesWriter, NeverFollowsALinkBelowTheFavoritesFolder)
 
     FavoritesExportOptions newFolder = into(FavoritesWhere::NewFolder);
     newFolder.newFolderName = QStringLiteral("New");
-    ASSERT_TRUE(ExportToFav(job, newFolder, quiet).ok());
+    ASSERT_TRUE(test::exportToFav(job, newFolder, quiet).ok());
     EXPECT_TRUE(QFileInfo::exists(fav + QStringLiteral("New (2)/Work/Wiki.URL")));
 
     // An existing folder reached through a link is refused: nothing is written.
     FavoritesExportOptions existing = into(FavoritesWhere::ExistingFolder);
     existing.existingFolder = QStringLiteral("Work");
-    written = ExportToFav(job, existing, quiet);
+    written = test::exportToFav(job, existing, quiet);
     ASSERT_TRUE(written.ok());
     EXPECT_EQ(written.value().linksNotWritten(), 3);
     EXPECT_EQ(written.value().foldersNotCreated(), 2);
@@ -278,7 +278,7 @@ TEST(FavoritesWriter, NeverFollowsALinkBelowTheFavoritesFolder)
         ASSERT_TRUE(QDir().rename(work, swapped.IELocation + QStringLiteral("/Moved")));
         ASSERT_TRUE(QFile::link(outside, work));
     });
-    ASSERT_TRUE(ExportToFav(swapped, into(FavoritesWhere::Root), swap).ok());
+    ASSERT_TRUE(test::exportToFav(swapped, into(FavoritesWhere::Root), swap).ok());
     EXPECT_EQ(writtenTree(outside), QString());
     EXPECT_EQ(dir.read(QStringLiteral("outside.URL")), QByteArray("keep"));
     EXPECT_TRUE(QFileInfo::exists(swapped.IELocation + QStringLiteral("/Moved/Deep/Bottom.URL")));

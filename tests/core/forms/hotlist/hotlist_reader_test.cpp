@@ -15,7 +15,7 @@ std::unique_ptr<BookmarkModel> load(const QString& path)
     EXPECT_TRUE(parsed.ok()) << parsed.error().toStdString();
     if (!parsed)
         return nullptr;
-    return TreeToTables(parsed.value(), SourceKind::Hotlist, path);
+    return TreeToTables(parsed.value(), FormId::Hotlist, path);
 }
 
 void expectScannerAgrees(const QString& path, BookmarkModel& model)

@@ -51,7 +51,7 @@ MenuPageOptions fixedOptions()
 
 std::unique_ptr<BookmarkModel> modelOf(const ParsedTree& parsed)
 {
-    return TreeToTables(parsed, SourceKind::BookmarkFile, QStringLiteral("b.html"));
+    return TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
 }
 
 // Bookmarks (node 1)
@@ -85,7 +85,8 @@ protected:
                      int* itemsWritten = nullptr)
     {
         Job job = jobWith(std::move(model));
-        const Result<int, UserMessage> written = CreateMenuPage(job, pagePath(), options, progress);
+        const Result<int, UserMessage> written =
+            CreateMenuPage(*job.source(), pagePath(), options, progress);
         EXPECT_TRUE(written.ok());
         if (written.ok() && itemsWritten)
             *itemsWritten = written.value();
@@ -528,8 +529,9 @@ startMenu('m10001', true, 0, 20, 230, subM);
 TEST_F(MenuPageTest, LeavesTheOldPageWhenTheNewOneCannotBeWritten)
 {
     Job missingFolder = jobWith(smallTree());
-    const Result<int, UserMessage> failed = CreateMenuPage(
-        missingFolder, dir.path(u8("no/such/folder/menu.html")), fixedOptions(), progress);
+    const Result<int, UserMessage> failed =
+        CreateMenuPage(*missingFolder.source(), dir.path(u8("no/such/folder/menu.html")),
+                       fixedOptions(), progress);
     ASSERT_FALSE(failed.ok());
     EXPECT_EQ(failed.failure().title, u8("Error"));
     EXPECT_EQ(failed.failure().icon, MessageIcon::Critical);
@@ -544,7 +546,7 @@ TEST_F(MenuPageTest, LeavesTheOldPageWhenTheNewOneCannotBeWritten)
             return 10;
         Job job = jobWith(smallTree());
         const Result<int, UserMessage> result =
-            CreateMenuPage(job, pagePath(), fixedOptions(), progress);
+            CreateMenuPage(*job.source(), pagePath(), fixedOptions(), progress);
         if (result.ok())
             return 11;
         return result.failure().lines.value(0) == u8("Error Writing the Menu Page.") ? 0 : 12;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/menu_options.h"
+
 #include <QString>
 
 namespace orvalink {
@@ -19,6 +21,9 @@ struct FileExportOptions
     bool exportAll = true;
     // In each folder, its links before its subfolders.
     bool linksBefore = false;
+    // Whom a new bookmark file is for: its title reads "Bookmarks for " + this name (the logon
+    // name when it is empty).
+    QString userName{};
 };
 
 // Where the Favorites writer puts what it writes.
@@ -32,6 +37,18 @@ struct FavoritesExportOptions
     // A subfolder of the Favorites folder, as typed; "" means the Favorites folder itself.
     QString existingFolder;
     bool exportAll = true;
+};
+
+// How a destination is to be written, as the export window's controls (or the command line's
+// options) say: each form's writer reads the part of its kind (see StorageForm::optionsPart()).
+struct DestinationOptions
+{
+    // For a bookmark file or hotlist.
+    FileExportOptions file;
+    // For a Favorites folder.
+    FavoritesExportOptions favorites;
+    // For a cascading menu page; its counts are filled in by the export.
+    MenuPageOptions menu;
 };
 
 } // namespace orvalink

@@ -1,0 +1,104 @@
+#include "forms/favorites/favorites_form.h"
+
+#include "forms/browser_discovery.h"
+#include "forms/favorites/favorites_reader.h"
+#include "forms/favorites/favorites_writer.h"
+#include "forms/form_checks.h"
+#include "forms/source_file.h"
+#include "platform/file_helpers.h"
+#include "platform/special_folders.h"
+
+namespace orvalink {
+
+FavoritesForm::FavoritesForm()
+    : StorageForm(Traits{
+          .id = FormId::Favorites,
+          .commandLineName = QStringLiteral("ie"),
+          .displayName = QStringLiteral("an Internet Explorer Favorites folder"),
+          .shortName = QStringLiteral("IE"),
+          .iconName = QStringLiteral("favorites"),
+          .storage = Storage::Folder,
+          .canRead = true,
+          .canWrite = true,
+          .writeModes = {.topLevel = true, .newFolder = true, .existingFolder = true},
+          .optionsPart = OptionsPart::Favorites,
+          .fileFilter = {},
+          .browser = std::nullopt,
+      })
+{}
+
+Result<void, UserMessage> FavoritesForm::recognise(const QString& location) const
+{
+    if (Result<DirectoryHandle> opened = openFavoritesFolder(location); !opened)
+        return readFailure(opened.error());
+    return {};
+}
+
+SourceCounts FavoritesForm::count(const QString& location, Progress& progress) const
+{
+    cFastScanning scanner;
+    scanner.setFolderScanHandler([&](const QString& path, const QString& name) {
+        progress.status(QStringLiteral("Searching Folder: ") + path + name);
+    });
+    scanner.Scan(location);
+    return {scanner.nFolder(), scanner.nLink()};
+}
+
+Result<std::unique_ptr<BookmarkModel>, UserMessage>
+FavoritesForm::load(const QString& location, int expectedFolders, Progress& progress) const
+{
+    Result<std::unique_ptr<BookmarkModel>> loaded =
+        LoadFavorites(location, expectedFolders, progress);
+    if (!loaded)
+        return readFailure(loaded.error());
+    return std::move(loaded.value());
+}
+
+std::optional<CheckFailure> FavoritesForm::checkSource(const QString& location) const
+{
+    if (FolderExists(location))
+        return std::nullopt;
+    return checkFailure(ExportCheck::SourceFolderMissing,
+                        QStringLiteral("Selected Folder Does Not Exist"),
+                        {QStringLiteral("The Selected Folder Does Not Exist."),
+                         QStringLiteral("Please, Select Another Folder.")});
+}
+
+std::optional<CheckFailure> FavoritesForm::checkDestination(const QString& location,
+                                                            const ExportCheckInputs& inputs) const
+{
+    if (!FolderExists(location))
+        return subfolderMissing(ExportCheck::DestinationFolderMissing, QStringLiteral("Folder"));
+    // An absolute path, one that climbs out with "..", or one that passes through a link would
+    // send the export somewhere else entirely, so it counts as missing.
+    if (inputs.intoExistingSubfolder &&
+        !openSubfolder(location, inputs.existingSubfolder).isValid())
+        return subfolderMissing(ExportCheck::DestinationSubfolderMissing,
+                                QStringLiteral("Subfolder"));
+    return std::nullopt;
+}
+
+Result<WriteReport, UserMessage> FavoritesForm::write(BookmarkModel& source,
+                                                      const QString& location,
+                                                      const DestinationOptions& options,
+                                                      Progress& progress) const
+{
+    Result<FavoritesExportReport, UserMessage> exported =
+        ExportToFav(source, location, options.favorites, progress);
+    if (!exported)
+        return exported.failure();
+    const FavoritesExportReport& written = exported.value();
+    WriteReport report;
+    report.counted = WriteReport::Counted{written.foldersWritten(), written.linksWritten(),
+                                          written.foldersNotCreated(), written.linksNotWritten(),
+                                          written.firstFailure()};
+    return report;
+}
+
+int FavoritesForm::discover(QStringList& entries) const
+{
+    const QString folder = GetFolderPath();
+    return !folder.isEmpty() && addDiscovered(entries, folder) ? 1 : 0;
+}
+
+} // namespace orvalink

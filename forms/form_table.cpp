@@ -1,0 +1,58 @@
+#include "forms/form_table.h"
+
+#include "forms/bookmark_file/bookmark_file_form.h"
+#include "forms/favorites/favorites_form.h"
+#include "forms/hotlist/hotlist_form.h"
+#include "forms/menu_page/menu_page_form.h"
+
+#include <array>
+
+namespace orvalink {
+
+namespace {
+
+const Conversion& conversion(ExportMode mode)
+{
+    const Conversion* found = conversionOf(mode);
+    Q_ASSERT_X(found, "form table", "the mode must be a conversion");
+    return found ? *found : kConversions.front();
+}
+
+} // namespace
+
+std::span<const StorageForm* const> allForms()
+{
+    static const FavoritesForm favorites;
+    static const BookmarkFileForm bookmarkFile;
+    static const HotlistForm hotlist;
+    static const MenuPageForm menuPage;
+    static const std::array<const StorageForm*, 4> forms{&favorites, &bookmarkFile, &hotlist,
+                                                         &menuPage};
+    return forms;
+}
+
+const StorageForm& formOf(FormId id)
+{
+    return *allForms()[static_cast<size_t>(id)];
+}
+
+const StorageForm* formNamed(QStringView commandLineName)
+{
+    for (const StorageForm* form : allForms()) {
+        if (form->commandLineName() == commandLineName)
+            return form;
+    }
+    return nullptr;
+}
+
+const StorageForm& sourceForm(ExportMode mode)
+{
+    return formOf(conversion(mode).source);
+}
+
+const StorageForm& destinationForm(ExportMode mode)
+{
+    return formOf(conversion(mode).destination);
+}
+
+} // namespace orvalink

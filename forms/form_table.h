@@ -1,0 +1,23 @@
+#pragma once
+
+#include "forms/storage_form.h"
+#include "model/export_mode.h"
+
+#include <QStringView>
+#include <span>
+
+namespace orvalink {
+
+// The table of storage forms: one entry per form the program knows, in FormId order. A new form
+// is a folder of its own under forms/, an entry here, and the conversions that use it in
+// kConversions (model/export_mode.h).
+std::span<const StorageForm* const> allForms();
+const StorageForm& formOf(FormId id);
+// The form of a command-line name ("ie", "firefox", "opera", "menu"); nullptr for any other.
+const StorageForm* formNamed(QStringView commandLineName);
+
+// The forms a conversion reads from and writes to; mode must be a conversion (not None).
+const StorageForm& sourceForm(ExportMode mode);
+const StorageForm& destinationForm(ExportMode mode);
+
+} // namespace orvalink

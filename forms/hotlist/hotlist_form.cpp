@@ -1,0 +1,93 @@
+#include "forms/hotlist/hotlist_form.h"
+
+#include "forms/hotlist/hotlist_reader.h"
+#include "forms/hotlist/hotlist_writer.h"
+#include "forms/hotlist/opera_discovery.h"
+#include "forms/source_file.h"
+
+namespace orvalink {
+
+namespace {
+
+constexpr ContentTest kHotlistContent{&isHotlistContent, &notAHotlist};
+
+} // namespace
+
+HotlistForm::HotlistForm()
+    : StorageForm(Traits{
+          .id = FormId::Hotlist,
+          .commandLineName = QStringLiteral("opera"),
+          .displayName = QStringLiteral("an Opera hotlist (.adr)"),
+          .shortName = QStringLiteral("Opera"),
+          .iconName = QStringLiteral("hotlist"),
+          .storage = Storage::File,
+          .canRead = true,
+          .canWrite = true,
+          .writeModes = {.merge = true,
+                         .overwrite = true,
+                         .backup = true,
+                         .topLevel = true,
+                         .newFolder = true},
+          .optionsPart = OptionsPart::File,
+          .fileFilter = {.openName = QStringLiteral("Hotlist Files"),
+                         .saveName = QStringLiteral("Opera Hotlist Files"),
+                         .patterns = QStringLiteral("*.adr"),
+                         .defaultExtension = QStringLiteral("adr")},
+          .browser = RunningBrowser{QStringLiteral("opera.exe"), QStringLiteral("Opera"),
+                                    ExportCheck::OperaRunning},
+      })
+{}
+
+Result<void, UserMessage> HotlistForm::recognise(const QString& location) const
+{
+    FileContents contents;
+    return openSourceFile(contents, location, kHotlistContent);
+}
+
+SourceCounts HotlistForm::count(const QString& location, Progress& progress) const
+{
+    cOperaFastScanning scanner;
+    scanner.setFolderScanHandler(
+        [&](const QString& name) { progress.status(QStringLiteral("Searching Folder: ") + name); });
+    scanner.Scan(location);
+    return {scanner.nTotalFolders(), scanner.nTotalLinks()};
+}
+
+Result<std::unique_ptr<BookmarkModel>, UserMessage> HotlistForm::load(const QString& location, int,
+                                                                      Progress& progress) const
+{
+    progress.start(1);
+    Result<ParsedTree> parsed = OperaCreateTree(location);
+    if (!parsed)
+        return readFailure(parsed.error());
+    std::unique_ptr<BookmarkModel> model = TreeToTables(parsed.value(), id(), location);
+    progress.step(1);
+    progress.finish();
+    return model;
+}
+
+Result<void, UserMessage> HotlistForm::checkMerge(const QString& location,
+                                                  const DestinationOptions& options) const
+{
+    if (!options.file.merge)
+        return {};
+    return CanMergeIntoHotlist(location);
+}
+
+Result<WriteReport, UserMessage> HotlistForm::write(BookmarkModel& source, const QString& location,
+                                                    const DestinationOptions& options,
+                                                    Progress& progress) const
+{
+    if (Result<void, UserMessage> written =
+            WriteOperaHotlist(source, location, options.file, progress);
+        !written)
+        return written.failure();
+    return WriteReport{};
+}
+
+int HotlistForm::discover(QStringList& entries) const
+{
+    return FindOperaHotlist(entries);
+}
+
+} // namespace orvalink

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "model/result.h"
+#include "model/user_message.h"
+#include "platform/file_contents.h"
+
+#include <QByteArrayView>
+#include <QString>
+
+namespace orvalink {
+
+// The message box of a source that cannot be read at all: title "Error", the reason, the
+// critical icon.
+UserMessage readFailure(const QString& reason);
+
+// What a file form knows of its content: whether bytes (a whole file's text, without a byte-order
+// mark) are of the form, and the message that refuses a file that is not.
+struct ContentTest
+{
+    bool (*isContent)(QByteArrayView text);
+    UserMessage (*refusal)(const QString& path);
+};
+
+// Opens a source file of a form: it must be a regular file that can be read, and hold the form's
+// content, or nothing but white space (a source without bookmarks). Fails with the message to
+// show otherwise.
+Result<void, UserMessage> openSourceFile(FileContents& contents, const QString& path,
+                                         const ContentTest& test);
+
+} // namespace orvalink

@@ -1,0 +1,108 @@
+#include "forms/storage_form.h"
+
+#include "forms/form_checks.h"
+#include "platform/file_helpers.h"
+
+#include <QDate>
+#include <QLocale>
+#include <utility>
+
+namespace orvalink {
+
+namespace {
+
+UserMessage notReadable(const StorageForm& form)
+{
+    return UserMessage{QStringLiteral("Error"),
+                       {QStringLiteral("Orvalink cannot read %1.").arg(form.displayName())},
+                       MessageIcon::Critical};
+}
+
+} // namespace
+
+StorageForm::StorageForm(Traits traits)
+    : m_traits(std::move(traits))
+{}
+
+StorageForm::~StorageForm() = default;
+
+Result<void, UserMessage> StorageForm::recognise(const QString&) const
+{
+    return notReadable(*this);
+}
+
+SourceCounts StorageForm::count(const QString&, Progress&) const
+{
+    return {};
+}
+
+Result<std::unique_ptr<BookmarkModel>, UserMessage> StorageForm::load(const QString&, int,
+                                                                      Progress&) const
+{
+    return notReadable(*this);
+}
+
+std::optional<CheckFailure> StorageForm::checkSource(const QString& location) const
+{
+    if (!FileExists(location))
+        return fileMissing(ExportCheck::SourceFileMissing, WindowFix::ResetFileComboAndWhat);
+    return std::nullopt;
+}
+
+std::optional<CheckFailure> StorageForm::checkDestination(const QString& location,
+                                                          const ExportCheckInputs& inputs) const
+{
+    if (!isReplaceableFile(location)) {
+        return notAFile(ExportCheck::DestinationNotAFile, location,
+                        QStringLiteral("Selected Bookmark File"), WindowFix::FocusFileCombo);
+    }
+    if (IsReadOnly(location))
+        return readOnly(ExportCheck::DestinationFileReadOnly, QStringLiteral("Bookmark"));
+    if (inputs.merge && !FileExists(location))
+        return fileMissing(ExportCheck::MergeFileMissing, WindowFix::ResetFileCombo);
+    if (!DestinationPathValid(location)) {
+        return pathInvalid(ExportCheck::DestinationPathInvalid, location,
+                           QStringLiteral("Bookmark"), WindowFix::FocusFileCombo);
+    }
+    return std::nullopt;
+}
+
+Result<void, UserMessage> StorageForm::checkMerge(const QString&, const DestinationOptions&) const
+{
+    return {};
+}
+
+Result<WriteReport, UserMessage> StorageForm::write(BookmarkModel&, const QString&,
+                                                    const DestinationOptions&, Progress&) const
+{
+    return UserMessage{QStringLiteral("Error"),
+                       {QStringLiteral("Orvalink cannot write %1.").arg(displayName())},
+                       MessageIcon::Critical};
+}
+
+bool StorageForm::exportsAll(const DestinationOptions& options) const
+{
+    switch (optionsPart()) {
+    case OptionsPart::File:
+        return options.file.exportAll;
+    case OptionsPart::Favorites:
+        return options.favorites.exportAll;
+    case OptionsPart::MenuPage:
+        return options.menu.exportAll;
+    }
+    return true;
+}
+
+int StorageForm::discover(QStringList&) const
+{
+    return 0;
+}
+
+QString importedFolderName(const StorageForm& source)
+{
+    return QStringLiteral("Imported from %1 (%2)")
+        .arg(source.shortName(),
+             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
+}
+
+} // namespace orvalink
