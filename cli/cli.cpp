@@ -13,44 +13,43 @@ namespace {
 
 using cli::Output;
 
-// Parses "--from FORM PATH" and whatever other options the parser holds; nullopt after reporting
+// Parses "--from FORM PATH" and whatever other options the parser holds; nullptr after reporting
 // bad arguments.
-std::optional<FormId> parseSource(QCommandLineParser& parser, const QStringList& arguments,
-                                  QString& path, Output& output)
+const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& arguments,
+                               QString& path, Output& output)
 {
     parser.addOption({QStringLiteral("from"), QString(), QStringLiteral("form")});
     parser.addPositionalArgument(QStringLiteral("path"), QString());
     if (!cli::parseArguments(parser, arguments, output))
-        return std::nullopt;
+        return nullptr;
     if (!parser.isSet(QStringLiteral("from"))) {
         output.usageError(QStringLiteral("--from is required."));
-        return std::nullopt;
+        return nullptr;
     }
-    const std::optional<FormId> kind = cli::parseForm(parser.value(QStringLiteral("from")));
-    if (!kind) {
-        output.usageError(QStringLiteral("--from takes ie, firefox or opera."));
-        return std::nullopt;
-    }
+    const StorageForm* form = cli::parseForm(
+        QStringLiteral("from"), parser.value(QStringLiteral("from")), cli::FormUse::Read, output);
+    if (!form)
+        return nullptr;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1) {
         output.usageError(QStringLiteral("Give exactly one source path."));
-        return std::nullopt;
+        return nullptr;
     }
     path = positional.first();
-    return kind;
+    return form;
 }
 
 int count(const QStringList& arguments, Output& output)
 {
     QCommandLineParser parser;
     QString path;
-    const std::optional<FormId> kind = parseSource(parser, arguments, path, output);
-    if (!kind)
+    const StorageForm* form = parseSource(parser, arguments, path, output);
+    if (!form)
         return ExitUsage;
-    if (Result<void> readable = cli::checkReadable(*kind, path); !readable)
+    if (Result<void> readable = cli::checkReadable(*form, path); !readable)
         return output.failure(readable.error());
     Progress silent;
-    const SourceCounts counts = formOf(*kind).count(path, silent);
+    const SourceCounts counts = form->count(path, silent);
     output.result(QStringLiteral("%1 Folders & %2 Links").arg(counts.folders).arg(counts.links));
     return ExitSuccess;
 }
@@ -60,15 +59,14 @@ int list(const QStringList& arguments, Output& output)
     QCommandLineParser parser;
     parser.addOption({QStringLiteral("json"), QString()});
     QString path;
-    const std::optional<FormId> kind = parseSource(parser, arguments, path, output);
-    if (!kind)
+    const StorageForm* form = parseSource(parser, arguments, path, output);
+    if (!form)
         return ExitUsage;
-    if (Result<void> readable = cli::checkReadable(*kind, path); !readable)
+    if (Result<void> readable = cli::checkReadable(*form, path); !readable)
         return output.failure(readable.error());
 
     Progress silent;
-    Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded =
-        formOf(*kind).load(path, 0, silent);
+    Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded = form->load(path, 0, silent);
     if (!loaded)
         return output.failure(loaded.failure().text());
     if (parser.isSet(QStringLiteral("json")))
@@ -82,10 +80,13 @@ int discover(const QStringList& arguments, Output& output)
 {
     if (!arguments.isEmpty())
         return output.usageError(QStringLiteral("discover takes no arguments."));
-    // The searches fill a location list whose first item is a window's placeholder.
+    // The searches fill a location list whose first item is a window's placeholder. The command
+    // prints the browser files found, not the Favorites folder.
     QStringList entries{QString()};
-    formOf(FormId::BookmarkFile).discover(entries);
-    formOf(FormId::Hotlist).discover(entries);
+    for (const StorageForm* form : allForms()) {
+        if (!form->isFolder())
+            form->discover(entries);
+    }
     for (const QString& entry : entries.mid(1))
         output.result(entry);
     return ExitSuccess;

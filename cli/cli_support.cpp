@@ -1,6 +1,7 @@
 #include "cli/cli_support.h"
 
 #include "cli/cli.h"
+#include "forms/form_table.h"
 #include "platform/file_helpers.h"
 
 #include <QFile>
@@ -8,7 +9,9 @@
 
 namespace orvalink::cli {
 
-const char Output::kUsage[] = R"usage(Usage: orvalink-cli COMMAND [OPTIONS]
+namespace {
+
+const char kUsageStart[] = R"usage(Usage: orvalink-cli COMMAND [OPTIONS]
 
 Orvalink moves web-browser bookmarks between an Internet Explorer Favorites folder,
 a Netscape bookmark file (Firefox's bookmarks.html) and an Opera hotlist (.adr),
@@ -36,11 +39,9 @@ Commands:
                                  "<profile> path", then Opera's hotlist.
 
 Forms:
-  ie        an Internet Explorer Favorites folder (PATH is the folder)
-  firefox   a bookmark file such as Firefox's bookmarks.html
-  opera     an Opera hotlist (.adr)
-  menu      a cascading menu page (destination only)
+)usage";
 
+const char kUsageEnd[] = R"usage(
 Options of convert, for a bookmark file or hotlist destination (they apply only
 when DEST exists; a new file is written whole, at its top level, without backup):
   --overwrite          Overwrite DEST instead of merging into it (this also exports
@@ -84,10 +85,53 @@ written), a backup or write fails, or any folder or link could not be written; 2
 arguments.
 )usage";
 
+// The forms of the table, one line each: its name, what it is, and how it may be used.
+QByteArray formLines()
+{
+    QString lines;
+    for (const StorageForm* form : allForms()) {
+        QString line =
+            QStringLiteral("  %1%2").arg(form->commandLineName(), -10).arg(form->displayName());
+        if (form->isFolder())
+            line += QStringLiteral(" (PATH is the folder)");
+        else if (!form->canRead())
+            line += QStringLiteral(" (destination only)");
+        else if (!form->canWrite())
+            line += QStringLiteral(" (source only)");
+        lines += line + u'\n';
+    }
+    return lines.toUtf8();
+}
+
+QByteArray usageText()
+{
+    return kUsageStart + formLines() + kUsageEnd;
+}
+
+// "ie, firefox or opera": the names of the forms that can be used so.
+QString formNames(FormUse use)
+{
+    QStringList names;
+    for (const StorageForm* form : allForms()) {
+        if (use == FormUse::Read ? form->canRead() : form->canWrite())
+            names << form->commandLineName();
+    }
+    const QString last = names.takeLast();
+    return names.isEmpty() ? last
+                           : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+}
+
+} // namespace
+
+void Output::usage()
+{
+    m_out.write(usageText());
+}
+
 int Output::usageError(const QString& problem)
 {
     m_err.write(QStringLiteral("orvalink-cli: %1\n\n").arg(problem).toUtf8());
-    m_err.write(kUsage);
+    m_err.write(usageText());
     return ExitUsage;
 }
 
@@ -105,21 +149,20 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& arguments, Ou
     return false;
 }
 
-std::optional<FormId> parseForm(const QString& form)
+const StorageForm* parseForm(const QString& option, const QString& name, FormUse use,
+                             Output& output)
 {
-    if (form == QLatin1String("ie"))
-        return FormId::Favorites;
-    if (form == QLatin1String("firefox"))
-        return FormId::BookmarkFile;
-    if (form == QLatin1String("opera"))
-        return FormId::Hotlist;
-    return std::nullopt;
+    const StorageForm* form = formNamed(name);
+    if (form && (use == FormUse::Read ? form->canRead() : form->canWrite()))
+        return form;
+    output.usageError(QStringLiteral("--%1 takes %2.").arg(option, formNames(use)));
+    return nullptr;
 }
 
-Result<void> checkReadable(FormId kind, const QString& path)
+Result<void> checkReadable(const StorageForm& form, const QString& path)
 {
     const QFileInfo info(path);
-    if (kind == FormId::Favorites) {
+    if (form.isFolder()) {
         if (!info.isDir())
             return Failure{QStringLiteral("The Favorites folder \"%1\" does not exist.").arg(path)};
         if (!info.isReadable())

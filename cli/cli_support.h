@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/export_mode.h"
+#include "forms/storage_form.h"
 #include "model/result.h"
 #include "platform/processes.h"
 
@@ -8,7 +8,6 @@
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace orvalink::cli {
 
@@ -29,9 +28,7 @@ public:
     int usageError(const QString& problem);
     // Reports a failure; returns the exit code for it.
     int failure(const QString& problem);
-    void usage() { m_out.write(kUsage); }
-
-    static const char kUsage[];
+    void usage();
 
 private:
     QIODevice& m_out;
@@ -41,11 +38,14 @@ private:
 // Parses a command's arguments (without the program name); false after reporting the error.
 bool parseArguments(QCommandLineParser& parser, const QStringList& arguments, Output& output);
 
-// The form named on the command line: "ie", "firefox" or "opera".
-std::optional<FormId> parseForm(const QString& form);
+// The form named by an option's value ("--from firefox") that can be read from, or written to;
+// nullptr after reporting any other value as bad arguments.
+enum class FormUse { Read, Write };
+const StorageForm* parseForm(const QString& option, const QString& name, FormUse use,
+                             Output& output);
 
 // Whether a source can be read at all, with the reason when not.
-Result<void> checkReadable(FormId kind, const QString& path);
+Result<void> checkReadable(const StorageForm& form, const QString& path);
 
 int runConvert(const QStringList& arguments, Output& output, const ProcessTable& processes);
 

@@ -8,9 +8,7 @@
 #include "platform/file_helpers.h"
 #include "platform/processes.h"
 
-#include <QDate>
 #include <QFileInfo>
-#include <QLocale>
 
 namespace orvalink::cli {
 
@@ -33,17 +31,6 @@ const QStringList kValueOptions{QStringLiteral("from"),     QStringLiteral("to")
                                 QStringLiteral("existing"), QStringLiteral("only"),
                                 QStringLiteral("layout"),   QStringLiteral("max-items"),
                                 QStringLiteral("title"),    QStringLiteral("preset")};
-
-// The new folder's name the export windows propose: named after the source, dated today.
-QString defaultNewFolderName(FormId from)
-{
-    const char* source = from == FormId::Favorites      ? "IE"
-                         : from == FormId::BookmarkFile ? "FF"
-                                                        : "Opera";
-    return QStringLiteral("Imported from %1 (%2)")
-        .arg(QLatin1String(source),
-             QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
-}
 
 class ConvertCommand
 {
@@ -76,8 +63,8 @@ private:
     // Each returns what is wrong with the arguments, or "" when they are fine.
     QString refuseOptionsOtherThan(const QStringList& allowed, const QString& destination) const;
     QString refuseBoth(const QString& one, const QString& other) const;
-    QString takeFileOptions(FormId source, Job& job, ExportRequest& request) const;
-    QString takeFavoritesOptions(FormId source, ExportRequest& request) const;
+    QString takeFileOptions(const StorageForm& source, Job& job, ExportRequest& request) const;
+    QString takeFavoritesOptions(const StorageForm& source, ExportRequest& request) const;
     QString takeMenuOptions(ExportRequest& request) const;
     QString selectOnly(Job& job, bool& failed);
 
@@ -103,25 +90,27 @@ QString ConvertCommand::refuseBoth(const QString& one, const QString& other) con
     return {};
 }
 
-QString ConvertCommand::takeFileOptions(FormId source, Job& job, ExportRequest& request) const
+QString ConvertCommand::takeFileOptions(const StorageForm& source, Job& job,
+                                        ExportRequest& request) const
 {
     if (isSet(QStringLiteral("folder")) &&
         (isSet(QStringLiteral("overwrite")) || isSet(QStringLiteral("top-level"))))
         return QStringLiteral("--folder cannot go with --overwrite or --top-level.");
     // As in the export window, the choices about the old file exist only while there is one:
     // a new file is written whole, at its top level, without a backup.
-    const bool exists = FileExists(job.DestinationFileLocation);
+    const bool exists = FileExists(job.destinationLocation());
     FileExportOptions& options = request.file;
     options.merge = exists && !isSet(QStringLiteral("overwrite"));
     options.intoNewFolder = options.merge && !isSet(QStringLiteral("top-level"));
     options.newFolderName = isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
-                                                            : defaultNewFolderName(source);
+                                                            : importedFolderName(source);
     options.linksBefore = isSet(QStringLiteral("links-before"));
     request.backup = exists && !isSet(QStringLiteral("no-backup"));
     return {};
 }
 
-QString ConvertCommand::takeFavoritesOptions(FormId source, ExportRequest& request) const
+QString ConvertCommand::takeFavoritesOptions(const StorageForm& source,
+                                             ExportRequest& request) const
 {
     FavoritesExportOptions& options = request.favorites;
     const QString place =
@@ -139,7 +128,7 @@ QString ConvertCommand::takeFavoritesOptions(FormId source, ExportRequest& reque
     if (isSet(QStringLiteral("folder")) && options.where != FavoritesWhere::NewFolder)
         return QStringLiteral("--folder names the new folder of --where new.");
     options.newFolderName = isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
-                                                            : defaultNewFolderName(source);
+                                                            : importedFolderName(source);
     options.existingFolder = value(QStringLiteral("existing"));
     return {};
 }
@@ -203,7 +192,7 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
 // "Check Folder && All Subs" does.
 QString ConvertCommand::selectOnly(Job& job, bool& failed)
 {
-    if (Result<void> readable = checkReadable(sourceForm(job.mode).id(), job.sourceLocation());
+    if (Result<void> readable = checkReadable(sourceForm(job.mode), job.sourceLocation());
         !readable) {
         failed = true;
         return readable.error();
@@ -231,14 +220,14 @@ int ConvertCommand::run(const QStringList& arguments)
         return ExitUsage;
     if (!isSet(QStringLiteral("from")) || !isSet(QStringLiteral("to")))
         return m_output.usageError(QStringLiteral("convert needs --from and --to."));
-    const std::optional<FormId> source = parseForm(value(QStringLiteral("from")));
+    const StorageForm* source =
+        parseForm(QStringLiteral("from"), value(QStringLiteral("from")), FormUse::Read, m_output);
     if (!source)
-        return m_output.usageError(QStringLiteral("--from takes ie, firefox or opera."));
-    const QString to = value(QStringLiteral("to"));
-    const std::optional<FormId> toBrowser = parseForm(to);
-    if (!toBrowser && to != QLatin1String("menu"))
-        return m_output.usageError(QStringLiteral("--to takes ie, firefox, opera or menu."));
-    const FormId destination = toBrowser ? *toBrowser : FormId::MenuPage;
+        return ExitUsage;
+    const StorageForm* destination =
+        parseForm(QStringLiteral("to"), value(QStringLiteral("to")), FormUse::Write, m_output);
+    if (!destination)
+        return ExitUsage;
     QStringList paths = m_parser.positionalArguments();
     if (paths.size() != 2)
         return m_output.usageError(QStringLiteral("Give a source and a destination path."));
@@ -247,34 +236,28 @@ int ConvertCommand::run(const QStringList& arguments)
         path = QFileInfo(path).absoluteFilePath();
 
     Job job;
-    job.mode = modeOf(*source, destination);
+    job.mode = modeOf(source->id(), destination->id());
     if (job.mode == ExportMode::None)
         return m_output.usageError(
             QStringLiteral("The source and the destination are of the same form."));
-    if (*source == FormId::Favorites)
-        job.IELocation = paths[0];
-    else
-        job.SourceFileLocation = paths[0];
+    job.setSourceLocation(paths[0]);
+    job.setDestinationLocation(paths[1]);
 
     ExportRequest request;
     QString problem;
-    switch (destination) {
-    case FormId::Favorites:
-        job.IELocation = paths[1];
+    switch (destination->optionsPart()) {
+    case OptionsPart::Favorites:
         problem = refuseOptionsOtherThan(kFavoritesOptions, QStringLiteral("a Favorites folder"));
         if (problem.isEmpty())
             problem = takeFavoritesOptions(*source, request);
         break;
-    case FormId::BookmarkFile:
-    case FormId::Hotlist:
-        job.DestinationFileLocation = paths[1];
+    case OptionsPart::File:
         problem =
             refuseOptionsOtherThan(kFileOptions, QStringLiteral("a bookmark file or hotlist"));
         if (problem.isEmpty())
             problem = takeFileOptions(*source, job, request);
         break;
-    case FormId::MenuPage:
-        job.MenuFileLocation = paths[1];
+    case OptionsPart::MenuPage:
         problem = refuseOptionsOtherThan(kMenuOptions, QStringLiteral("a menu page"));
         if (problem.isEmpty())
             problem = takeMenuOptions(request);
@@ -290,7 +273,7 @@ int ConvertCommand::run(const QStringList& arguments)
 
     // The export window counts its source as soon as it is chosen.
     Progress silent;
-    const SourceCounts counts = formOf(*source).count(job.sourceLocation(), silent);
+    const SourceCounts counts = source->count(job.sourceLocation(), silent);
     job.TotalFolderCount = counts.folders;
     job.TotalLinkCount = counts.links;
     if (!exportAll) {

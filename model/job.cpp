@@ -14,6 +14,21 @@ QString Job::destinationLocation() const
     return DestIsMenu(mode) ? MenuFileLocation : DestinationFileLocation;
 }
 
+void Job::setSourceLocation(const QString& location)
+{
+    (SourceIsIE(mode) ? IELocation : SourceFileLocation) = location;
+}
+
+void Job::setDestinationLocation(const QString& location)
+{
+    if (DestIsIE(mode))
+        IELocation = location;
+    else if (DestIsMenu(mode))
+        MenuFileLocation = location;
+    else
+        DestinationFileLocation = location;
+}
+
 void Job::ResetJob()
 {
     mode = ExportMode::None;

@@ -37,6 +37,9 @@ public:
     // The location written to: the Favorites folder, the bookmark file or hotlist, or the menu
     // page.
     QString destinationLocation() const;
+    // Sets them, for the job's mode.
+    void setSourceLocation(const QString& location);
+    void setDestinationLocation(const QString& location);
 
     // The loaded source, or nullptr before it is loaded (see loadedSource()).
     BookmarkModel* source() const { return m_source.get(); }
