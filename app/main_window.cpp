@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/help_page.h"
+#include "forms/form_table.h"
 #include "model/job.h"
 #include "ui/about_window.h"
 #include "ui/dialogs.h"
@@ -363,35 +364,37 @@ bool Form1::EnableMainWindow(bool enabled)
 
 Form1::ExportWindowSlot Form1::slotOf(ExportMode mode)
 {
-    switch (mode) {
-    case ExportMode::IEToFirefox:
-    case ExportMode::IEToOpera:
-        return FavoritesExport;
-    case ExportMode::FirefoxToIE:
-    case ExportMode::OperaToIE:
-        return FavoritesImport;
-    case ExportMode::FirefoxToOpera:
-    case ExportMode::OperaToFirefox:
-        return FirefoxOpera;
-    default:
+    // Each export window serves the conversions between the kinds of forms it was made for.
+    const StorageForm& source = sourceForm(mode);
+    const StorageForm& destination = destinationForm(mode);
+    if (destination.optionsPart() == OptionsPart::MenuPage)
         return MenuPage;
-    }
+    if (destination.isFolder())
+        return FavoritesImport;
+    return source.isFolder() ? FavoritesExport : FirefoxOpera;
 }
 
 void Form1::openExportWindow(ExportMode mode)
 {
     m_job.mode = mode;
-    QPointer<ExportWindow>& window = m_exportWindows[slotOf(mode)];
+    const ExportWindowSlot slot = slotOf(mode);
+    QPointer<ExportWindow>& window = m_exportWindows[slot];
     if (!window) {
         ExportWindow* created = nullptr;
-        if (DestIsIE(mode))
-            created = new Form4(m_job, m_dialogs);
-        else if (SourceIsIE(mode) && !DestIsMenu(mode))
+        switch (slot) {
+        case FavoritesExport:
             created = new Form2(m_job, m_dialogs);
-        else if (slotOf(mode) == FirefoxOpera)
-            created = new Form6(m_job, m_dialogs);
-        else
+            break;
+        case FavoritesImport:
+            created = new Form4(m_job, m_dialogs);
+            break;
+        case MenuPage:
             created = new Form5(m_job, m_dialogs);
+            break;
+        case FirefoxOpera:
+            created = new Form6(m_job, m_dialogs);
+            break;
+        }
         own(*created);
         connect(created, &ExportWindow::closed, this,
                 [this, created] { exportWindowClosed(created); });

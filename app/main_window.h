@@ -68,7 +68,8 @@ protected:
 
 private:
     // The export windows, one per kind of window; modes share a window as their windows do.
-    enum ExportWindowSlot { FavoritesExport, FavoritesImport, MenuPage, FirefoxOpera, SlotCount };
+    enum ExportWindowSlot { FavoritesExport, FavoritesImport, MenuPage, FirefoxOpera };
+    static constexpr size_t kSlotCount = 4;
     static ExportWindowSlot slotOf(ExportMode mode);
 
     void createButtons(QWidget* panel);
@@ -95,7 +96,7 @@ private:
     QWidget* m_picture1 = nullptr;
     QStatusBar* m_statusBar1 = nullptr;
     cCaptureTheMouse m_cat;
-    std::array<QPointer<ExportWindow>, SlotCount> m_exportWindows;
+    std::array<QPointer<ExportWindow>, kSlotCount> m_exportWindows;
     QPointer<ExportWindow> m_activeExportWindow;
 };
 

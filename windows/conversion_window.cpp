@@ -10,14 +10,12 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
-#include <QDate>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
@@ -65,36 +63,40 @@ void ConversionWindow::setTag(QWidget* control, const QString& tag)
     control->setProperty("Tag", tag);
 }
 
-QString ConversionWindow::datedFolderName(const QString& prefix)
+const StorageForm& ConversionWindow::sourceForm() const
 {
-    return prefix + QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat) +
-           QLatin1Char(')');
+    return orvalink::sourceForm(m_mode);
 }
 
-SourceCounts ConversionWindow::countSource(FormId kind, const QString& location)
+const StorageForm& ConversionWindow::destinationForm() const
+{
+    return orvalink::destinationForm(m_mode);
+}
+
+SourceCounts ConversionWindow::countSource(const StorageForm& form, const QString& location)
 {
     // An empty location would make the Favorites scanner look for the user's own folder.
     if (location.isEmpty())
         return {};
-    return busy([&] { return formOf(kind).count(location, *this); });
+    return busy([&] { return form.count(location, *this); });
 }
 
 void ConversionWindow::rescanFavorites()
 {
-    m_whatFrame->takeCounts(countSource(FormId::Favorites, job().IELocation), true);
+    m_whatFrame->takeCounts(countSource(formOf(FormId::Favorites), job().IELocation), true);
 }
 
-int ConversionWindow::discover(LocationList& list, FormId kind)
+int ConversionWindow::discover(LocationList& list, const StorageForm& form)
 {
-    return busy([&] { return list.discover(kind, *this); });
+    return busy([&] { return list.discover(form, *this); });
 }
 
-void ConversionWindow::countChosenSource(const QString& entry, FormId kind)
+void ConversionWindow::countChosenSource(const QString& entry)
 {
     const bool known = entry == m_lastCountedSource && !m_sourceList->chosenPath().isEmpty();
     if (!known && !m_sourceJustBrowsed) {
         job().SourceFileLocation = LocationList::pathOf(entry);
-        const SourceCounts counts = countSource(kind, job().SourceFileLocation);
+        const SourceCounts counts = countSource(sourceForm(), job().SourceFileLocation);
         m_sourceList->setChosenPath(job().SourceFileLocation);
         m_lastCountedSource = entry;
         m_whatFrame->takeCounts(counts);
@@ -102,9 +104,9 @@ void ConversionWindow::countChosenSource(const QString& entry, FormId kind)
     m_sourceJustBrowsed = false;
 }
 
-void ConversionWindow::takeBrowsedSource(const QString& path, FormId kind)
+void ConversionWindow::takeBrowsedSource(const QString& path)
 {
-    const SourceCounts counts = countSource(kind, path);
+    const SourceCounts counts = countSource(sourceForm(), path);
     if (counts.links == 0) {
         dialogs().message(this, noBookmarkMessage());
         return;
@@ -116,6 +118,13 @@ void ConversionWindow::takeBrowsedSource(const QString& path, FormId kind)
     m_sourceList->setChosenPath(path);
     m_lastCountedSource = path;
     m_whatFrame->takeCounts(counts);
+}
+
+FileDialogRequest ConversionWindow::sourceFileDialog() const
+{
+    return sourceFileRequest(sourceForm(), SourceIsOpera(m_mode)
+                                               ? QStringLiteral("Select an Opera Hotlist File")
+                                               : QStringLiteral("Select a Bookmark File"));
 }
 
 bool ConversionWindow::sourceFileChosen()

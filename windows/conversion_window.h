@@ -61,16 +61,19 @@ public:
     cCaptureTheMouse& cat() { return m_cat; }
     WhatToExportFrame* whatFrame() const { return m_whatFrame; }
 
+    // The forms of the window's conversion.
+    const StorageForm& sourceForm() const;
+    const StorageForm& destinationForm() const;
+
     // The help text of a control (its "Tag" property).
     static void setTag(QWidget* control, const QString& tag);
-    // A new folder's name: prefix ("Imported from IE (") + today's date in the system's short
-    // date format + ")".
-    static QString datedFolderName(const QString& prefix);
 
-    // Counts a source with the busy pointer ("Searching Folder: ..." in the status bar).
-    SourceCounts countSource(FormId kind, const QString& location);
-    // Discovery into a location list with its status texts; returns how many entries it added.
-    int discover(LocationList& list, FormId kind);
+    // Counts a source of the form with the busy pointer ("Searching Folder: ..." in the status
+    // bar).
+    SourceCounts countSource(const StorageForm& form, const QString& location);
+    // Discovery of the form's files into a location list with its status texts; returns how many
+    // entries it added.
+    int discover(LocationList& list, const StorageForm& form);
     // The source check of "Select Links...": ValidateExport with sourceOnly. A failure is shown
     // with its repair and gives false.
     bool checkSource();
@@ -112,11 +115,14 @@ protected:
     // A source file chosen in the source list becomes the job's and is counted into the "What to
     // Export" frame, unless it is the file counted last and the list still holds it, or the file
     // just browsed, which the list chose without a need to count it again.
-    void countChosenSource(const QString& entry, FormId kind);
+    void countChosenSource(const QString& entry);
+    // The dialog that picks the source file: "Select a Bookmark File" or "Select an Opera Hotlist
+    // File", with the source form's files shown first.
+    FileDialogRequest sourceFileDialog() const;
     // A source file picked in the file dialog is counted; one without a link is refused with its
     // message. Otherwise it joins the source list after the discovered files, becomes the job's
     // and the list's choice, and its counts go to the frame.
-    void takeBrowsedSource(const QString& path, FormId kind);
+    void takeBrowsedSource(const QString& path);
     // Whether a file is chosen in the source list; when the placeholder shows, the user is told
     // ("Bookmark File Not Selected") and the list takes the focus.
     bool sourceFileChosen();

@@ -17,20 +17,11 @@
 
 namespace orvalink {
 
-namespace {
-
-bool toOpera(ExportMode mode)
-{
-    return mode == ExportMode::IEToOpera;
-}
-
-} // namespace
-
 Form2::Form2(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form2"));
-    const bool opera = toOpera(mode());
+    const bool opera = DestIsOpera(mode());
     setWindowTitle(opera ? QStringLiteral("IE Favorites to Opera Bookmarks - Orvalink")
                          : QStringLiteral("IE Favorites to FF Bookmarks - Orvalink"));
     setWindowIcon(conversionIcon(mode()));
@@ -52,14 +43,14 @@ Form2::Form2(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     // The saved options and the destination history; the history's latest file is taken over.
     loadSettings();
     m_destinations->chooseCurrent();
-    m_options->txtWhereNew()->setText(datedFolderName(QStringLiteral("Imported from IE (")));
+    m_options->txtWhereNew()->setText(importedFolderName(sourceForm()));
 
     m_destinations->combo()->setFocus();
     showFavoritesFolder(m_favorites);
     if (m_favorites->text().isEmpty())
         rescanFavorites();
 
-    discover(*m_destinations, opera ? FormId::Hotlist : FormId::BookmarkFile);
+    discover(*m_destinations, destinationForm());
     m_destinations->fitDropWidth();
     enableHoverHelp();
 }
@@ -68,7 +59,7 @@ Form2::~Form2() = default;
 
 void Form2::buildSettingsPage(QWidget* page)
 {
-    const bool opera = toOpera(mode());
+    const bool opera = DestIsOpera(mode());
     auto* what = new WhatToExportFrame(*this, {}, page);
     setWhatFrame(what);
 
@@ -96,9 +87,8 @@ void Form2::buildSettingsPage(QWidget* page)
                                : QStringLiteral("- Please Select a Bookmark File -"),
                          this);
     setDestinationList(m_destinations);
-    auto* browseDestination =
-        browseButton(QStringLiteral("Command2"),
-                     folderIcon(opera ? FormId::Hotlist : FormId::BookmarkFile, true), location);
+    auto* browseDestination = browseButton(QStringLiteral("Command2"),
+                                           folderIcon(destinationForm().id(), true), location);
     setTag(browseDestination,
            opera ? QStringLiteral("Select the Opera Hotlist File Where to Export")
                  : QStringLiteral("Select the File Where to Export the Favorites"));
@@ -138,9 +128,8 @@ void Form2::buildButtons(QWidget* bottom)
 
 void Form2::browseDestination()
 {
-    const FileDialogRequest request =
-        destinationFileRequest(toOpera(mode()) ? FormId::Hotlist : FormId::BookmarkFile,
-                               QStringLiteral("Select Where To Export The IE Favorites"));
+    const FileDialogRequest request = destinationFileRequest(
+        destinationForm(), QStringLiteral("Select Where To Export The IE Favorites"));
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())
         return;
@@ -159,8 +148,8 @@ void Form2::destinationChosen(const QString& entry)
 void Form2::RefreshOptions()
 {
     const bool exists = FileExists(job().DestinationFileLocation);
-    const QString label = toOpera(mode()) ? QStringLiteral("Location of Opera Hotlist:")
-                                          : QStringLiteral("Location of Firefox Bookmarks:");
+    const QString label = DestIsOpera(mode()) ? QStringLiteral("Location of Opera Hotlist:")
+                                              : QStringLiteral("Location of Firefox Bookmarks:");
     m_destinationLabel->setText(
         label + (exists ? QStringLiteral(" (File Exists)") : QStringLiteral(" (New File)")));
     m_options->RefreshOptions(exists);

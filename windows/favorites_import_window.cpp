@@ -68,10 +68,9 @@ int optionIndent(const QWidget& option)
 
 Form4::Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
-    , m_sourceKind(sourceForm(job.mode).id())
 {
     setObjectName(QStringLiteral("Form4"));
-    const bool hotlist = m_sourceKind == FormId::Hotlist;
+    const bool hotlist = SourceIsOpera(mode());
     setWindowTitle(hotlist ? QStringLiteral("Opera Bookmarks to IE Favorites - Orvalink")
                            : QStringLiteral("FF Bookmarks to IE Favorites - Orvalink"));
     setWindowIcon(conversionIcon(mode()));
@@ -92,13 +91,12 @@ Form4::Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     loadSettings();
     m_sources->chooseCurrent();
     whatFrame()->optWhatAll()->setChecked(true);
-    m_whereNew->setText(datedFolderName(hotlist ? QStringLiteral("Imported from Opera (")
-                                                : QStringLiteral("Imported from FF (")));
+    m_whereNew->setText(importedFolderName(sourceForm()));
 
     showFavoritesFolder(m_favorites);
     m_sources->combo()->setFocus();
 
-    discover(*m_sources, m_sourceKind);
+    discover(*m_sources, sourceForm());
     m_sources->fitDropWidth();
     enableHoverHelp();
     resize(sizeHint());
@@ -108,7 +106,7 @@ Form4::~Form4() = default;
 
 void Form4::buildSettingsPage(QWidget* page)
 {
-    const bool hotlist = m_sourceKind == FormId::Hotlist;
+    const bool hotlist = SourceIsOpera(mode());
 
     auto* location = new QGroupBox(QStringLiteral("Filenames:"), page);
     location->setObjectName(QStringLiteral("fraNNLocation"));
@@ -130,8 +128,8 @@ void Form4::buildSettingsPage(QWidget* page)
                                          : QStringLiteral("- Please Select a Bookmark File -"),
                                  this);
     setSourceList(m_sources);
-    auto* browseSourceButton =
-        browseButton(QStringLiteral("NNcmdNNBrowse"), folderIcon(m_sourceKind, true), location);
+    auto* browseSourceButton = browseButton(QStringLiteral("NNcmdNNBrowse"),
+                                            folderIcon(sourceForm().id(), true), location);
     setTag(browseSourceButton, hotlist ? QStringLiteral("Select the Opera Hotlist File to Export")
                                        : QStringLiteral("Select the Bookmark File to Export"));
 
@@ -248,17 +246,17 @@ void Form4::sourceChosen(const QString& entry)
     if (m_browsing)
         return;
     job().SourceFileLocation = LocationList::pathOf(entry);
-    const SourceCounts counts = countSource(m_sourceKind, job().SourceFileLocation);
+    const SourceCounts counts = countSource(sourceForm(), job().SourceFileLocation);
     m_sources->setChosenPath(job().SourceFileLocation);
     AggiornaWhatToExport(counts);
 }
 
 void Form4::browseSource()
 {
-    const QString chosen = dialogs().openFile(this, sourceFileRequest(m_sourceKind));
+    const QString chosen = dialogs().openFile(this, sourceFileDialog());
     if (chosen.isEmpty() || chosen == m_sources->combo()->currentText())
         return;
-    const SourceCounts counts = countSource(m_sourceKind, chosen);
+    const SourceCounts counts = countSource(sourceForm(), chosen);
     if (counts.links == 0) {
         status(QStringLiteral("Ready"));
         dialogs().message(this, noBookmarkMessage());

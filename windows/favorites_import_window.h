@@ -55,7 +55,6 @@ private:
     void startExporting();
     FavoritesExportOptions favoritesOptions() const;
 
-    FormId m_sourceKind;
     LocationList* m_sources = nullptr;
     QLineEdit* m_favorites = nullptr;
     std::array<QRadioButton*, 3> m_where{};

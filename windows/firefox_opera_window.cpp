@@ -20,31 +20,26 @@ namespace orvalink {
 
 namespace {
 
-bool toOpera(ExportMode mode)
+// The captions and placeholders of the two lists: one for the hotlist, one for the bookmark file.
+QString locationCaption(bool hotlist)
 {
-    return mode == ExportMode::FirefoxToOpera;
+    return hotlist ? QStringLiteral("Location of Opera Hotlist:")
+                   : QStringLiteral("Location of Firefox Bookmarks:");
 }
 
-QString locationCaption(FormId kind)
+QString placeholder(bool hotlist)
 {
-    return kind == FormId::Hotlist ? QStringLiteral("Location of Opera Hotlist:")
-                                   : QStringLiteral("Location of Firefox Bookmarks:");
-}
-
-QString placeholder(FormId kind)
-{
-    return kind == FormId::Hotlist ? QStringLiteral("- Please Select an Opera Hotlist File -")
-                                   : QStringLiteral("- Please Select a Bookmark File -");
+    return hotlist ? QStringLiteral("- Please Select an Opera Hotlist File -")
+                   : QStringLiteral("- Please Select a Bookmark File -");
 }
 
 } // namespace
 
 Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
-    , m_sourceKind(toOpera(job.mode) ? FormId::BookmarkFile : FormId::Hotlist)
 {
     setObjectName(QStringLiteral("Form6"));
-    const bool opera = toOpera(mode());
+    const bool opera = DestIsOpera(mode());
     setWindowTitle(opera ? QStringLiteral("FF Bookmarks to Opera Bookmarks - Orvalink")
                          : QStringLiteral("Opera Bookmarks to FF Bookmarks - Orvalink"));
     setWindowIcon(conversionIcon(mode()));
@@ -68,13 +63,12 @@ Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     loadSettings();
     m_sources->chooseCurrent();
     m_destinations->chooseCurrent();
-    m_options->txtWhereNew()->setText(datedFolderName(
-        opera ? QStringLiteral("Imported from FF (") : QStringLiteral("Imported from Opera (")));
+    m_options->txtWhereNew()->setText(importedFolderName(sourceForm()));
     whatFrame()->optWhatAll()->setChecked(true);
     m_sources->combo()->setFocus();
 
-    discover(*m_sources, m_sourceKind);
-    discover(*m_destinations, opera ? FormId::Hotlist : FormId::BookmarkFile);
+    discover(*m_sources, sourceForm());
+    discover(*m_destinations, destinationForm());
     m_sources->fitDropWidth();
     m_destinations->fitDropWidth();
     enableHoverHelp();
@@ -84,8 +78,7 @@ Form6::~Form6() = default;
 
 void Form6::buildSettingsPage(QWidget* page)
 {
-    const bool opera = toOpera(mode());
-    const FormId destinationKind = opera ? FormId::Hotlist : FormId::BookmarkFile;
+    const bool opera = DestIsOpera(mode());
 
     WhatToExportNames names;
     names.allTag = QStringLiteral("Export All Folders and Links contained in the Favorites Folder");
@@ -100,25 +93,25 @@ void Form6::buildSettingsPage(QWidget* page)
     auto* image1 = picture(QStringLiteral("Image1"), formIcon(FormId::BookmarkFile), location);
     auto* image3 = picture(QStringLiteral("Image3"), formIcon(FormId::Hotlist), location);
 
-    auto* label3 = new QLabel(locationCaption(m_sourceKind), location);
+    auto* label3 = new QLabel(locationCaption(!opera), location);
     label3->setObjectName(QStringLiteral("Label3"));
     QComboBox* from = locationCombo(QStringLiteral("cboFromLoc"), 50, location);
     label3->setBuddy(from);
-    m_sources = new LocationList(from, placeholder(m_sourceKind), this);
+    m_sources = new LocationList(from, placeholder(!opera), this);
     setSourceList(m_sources);
-    auto* browseSource =
-        browseButton(QStringLiteral("cmdSelectFrom"), folderIcon(m_sourceKind, true), location);
+    auto* browseSource = browseButton(QStringLiteral("cmdSelectFrom"),
+                                      folderIcon(sourceForm().id(), true), location);
     setTag(browseSource, opera ? QStringLiteral("Select the Bookmark File to Export")
                                : QStringLiteral("Select the Opera Hotlist to Export"));
 
-    m_destinationLabel = new QLabel(locationCaption(destinationKind), location);
+    m_destinationLabel = new QLabel(locationCaption(opera), location);
     m_destinationLabel->setObjectName(QStringLiteral("Label1"));
     QComboBox* to = locationCombo(QStringLiteral("cboNNLoc"), 50, location);
     m_destinationLabel->setBuddy(to);
-    m_destinations = new LocationList(to, placeholder(destinationKind), this);
+    m_destinations = new LocationList(to, placeholder(opera), this);
     setDestinationList(m_destinations);
-    auto* browseDestination =
-        browseButton(QStringLiteral("Command2"), folderIcon(destinationKind, true), location);
+    auto* browseDestination = browseButton(QStringLiteral("Command2"),
+                                           folderIcon(destinationForm().id(), true), location);
     setTag(browseDestination,
            opera ? QStringLiteral("Select the Opera Hotlist File Where to Export")
                  : QStringLiteral("Select the File Where to Export the Opera Bookmarks"));
@@ -156,15 +149,15 @@ void Form6::buildButtons(QWidget* bottom)
 
 void Form6::sourceChosen(const QString& entry)
 {
-    countChosenSource(entry, m_sourceKind);
+    countChosenSource(entry);
 }
 
 void Form6::browseSource()
 {
-    const QString chosen = dialogs().openFile(this, sourceFileRequest(m_sourceKind));
+    const QString chosen = dialogs().openFile(this, sourceFileDialog());
     if (chosen.isEmpty())
         return;
-    takeBrowsedSource(chosen, m_sourceKind);
+    takeBrowsedSource(chosen);
 }
 
 void Form6::destinationChosen(const QString& entry)
@@ -177,11 +170,10 @@ void Form6::destinationChosen(const QString& entry)
 
 void Form6::browseDestination()
 {
-    const bool opera = toOpera(mode());
+    const bool opera = DestIsOpera(mode());
     const FileDialogRequest request = destinationFileRequest(
-        opera ? FormId::Hotlist : FormId::BookmarkFile,
-        opera ? QStringLiteral("Select Where To Export The FF Bookmarks")
-              : QStringLiteral("Select Where To Export The Opera Bookmarks"));
+        destinationForm(), opera ? QStringLiteral("Select Where To Export The FF Bookmarks")
+                                 : QStringLiteral("Select Where To Export The Opera Bookmarks"));
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())
         return;
@@ -193,7 +185,7 @@ void Form6::RefreshOptions()
 {
     const bool exists = FileExists(job().DestinationFileLocation);
     m_destinationLabel->setText(
-        locationCaption(toOpera(mode()) ? FormId::Hotlist : FormId::BookmarkFile) +
+        locationCaption(DestIsOpera(mode())) +
         (exists ? QStringLiteral(" (File Exists)") : QStringLiteral(" (New File)")));
     m_options->RefreshOptions(exists);
 }

@@ -40,7 +40,6 @@ private:
     void RefreshOptions();
     void startExporting();
 
-    FormId m_sourceKind;
     QLabel* m_destinationLabel = nullptr;
     LocationList* m_sources = nullptr;
     LocationList* m_destinations = nullptr;

@@ -1,6 +1,5 @@
 #include "windows/location_list.h"
 
-#include "forms/form_table.h"
 #include "ui/combo_helpers.h"
 
 #include <QComboBox>
@@ -13,6 +12,20 @@ namespace {
 
 // How many browsed files a list keeps.
 constexpr int kBrowsedFiles = 5;
+
+// "All Files (*.*)|*.*|HTML Files|*.html;*.htm|": everything, or the form's files, which the
+// dialog shows first.
+FileDialogRequest fileRequest(const StorageForm& form, const QString& title,
+                              const QString& filterName)
+{
+    FileDialogRequest request;
+    request.title = title;
+    request.filter =
+        QStringLiteral("All Files (*.*)|*.*|%1|%2|").arg(filterName, form.fileFilter().patterns);
+    request.filterIndex = 2;
+    request.defaultExtension = form.fileFilter().defaultExtension;
+    return request;
+}
 
 } // namespace
 
@@ -92,14 +105,14 @@ int LocationList::indexOf(const QString& entry) const
     return -1;
 }
 
-int LocationList::discover(FormId kind, Progress& progress)
+int LocationList::discover(const StorageForm& form, Progress& progress)
 {
     progress.status(QStringLiteral("Retrieving Bookmark Files"));
     QStringList entries;
     for (int i = 0; i < m_combo->count(); ++i)
         entries << m_combo->itemText(i);
     const qsizetype before = entries.size();
-    const int added = formOf(kind).discover(entries);
+    const int added = form.discover(entries);
     {
         const QScopedValueRollback moving(m_moving, true);
         for (qsizetype i = before; i < entries.size(); ++i)
@@ -201,35 +214,16 @@ void LocationList::showIndex(int index)
     m_combo->setCurrentIndex(index);
 }
 
-FileDialogRequest sourceFileRequest(FormId kind)
+FileDialogRequest sourceFileRequest(const StorageForm& form, const QString& title)
 {
-    FileDialogRequest request;
-    if (kind == FormId::Hotlist) {
-        request.title = QStringLiteral("Select an Opera Hotlist File");
-        request.filter = QStringLiteral("All Files (*.*)|*.*|Hotlist Files|*.adr|");
-        request.defaultExtension = QStringLiteral("adr");
-    } else {
-        request.title = QStringLiteral("Select a Bookmark File");
-        request.filter = QStringLiteral("All Files (*.*)|*.*|HTML Files|*.html;*.htm|");
-        request.defaultExtension = QStringLiteral("htm");
-    }
-    request.filterIndex = 2;
+    FileDialogRequest request = fileRequest(form, title, form.fileFilter().openName);
     request.mustExist = true;
     return request;
 }
 
-FileDialogRequest destinationFileRequest(FormId kind, const QString& title)
+FileDialogRequest destinationFileRequest(const StorageForm& form, const QString& title)
 {
-    FileDialogRequest request;
-    request.title = title;
-    if (kind == FormId::Hotlist) {
-        request.filter = QStringLiteral("All Files (*.*)|*.*|Opera Hotlist Files|*.adr|");
-        request.defaultExtension = QStringLiteral("adr");
-    } else {
-        request.filter = QStringLiteral("All Files (*.*)|*.*|HTML Files|*.html;*.htm|");
-        request.defaultExtension = QStringLiteral("htm");
-    }
-    request.filterIndex = 2;
+    FileDialogRequest request = fileRequest(form, title, form.fileFilter().saveName);
     request.confirmOverwrite = true;
     return request;
 }

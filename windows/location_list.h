@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/export_mode.h"
+#include "forms/storage_form.h"
 #include "model/progress.h"
 #include "ui/dialogs.h"
 
@@ -82,7 +82,7 @@ public:
     // "Retrieving Bookmark Files" and "Ready", and returns how many it added. When the list then
     // holds the placeholder and exactly one file while the placeholder shows, that file is
     // chosen.
-    int discover(FormId kind, Progress& progress);
+    int discover(const StorageForm& form, Progress& progress);
 
     // Adds a file picked with the file dialog as an entry, unless an entry reads exactly path:
     // when the list already keeps five browsed files (counted as limit says), its last item goes
@@ -119,14 +119,12 @@ private:
     QString m_previous;
 };
 
-// The file dialog that picks a bookmark file or hotlist to read: "Select a Bookmark File" (HTML
-// files) or "Select an Opera Hotlist File" (hotlist files), the second filter shown first, the
-// file must exist.
-FileDialogRequest sourceFileRequest(FormId kind);
-// The file dialog that picks a bookmark file or hotlist to write, with its title: HTML files or
-// Opera hotlist files, the second filter shown first, an existing file replaced only when the
-// user agrees.
-FileDialogRequest destinationFileRequest(FormId kind, const QString& title);
+// The file dialog that picks a source file of the form, with its title: all files, or (shown
+// first) the form's files; the file must exist.
+FileDialogRequest sourceFileRequest(const StorageForm& form, const QString& title);
+// The file dialog that picks a file of the form to write, with its title: all files, or (shown
+// first) the form's files; an existing file is replaced only when the user agrees.
+FileDialogRequest destinationFileRequest(const StorageForm& form, const QString& title);
 
 // A browsed source file that holds no link: "Select a Bookmark File" / "The Selected File Does
 // Not Contain Any Bookmark.", no icon.

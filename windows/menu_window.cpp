@@ -101,7 +101,6 @@ protected:
 
 Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
     : ConversionWindow(job, dialogs, std::move(processes), owner)
-    , m_kind(sourceForm(job.mode).id())
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(titleOf(mode()));
@@ -129,7 +128,7 @@ Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     loadSettings();
     breakAfterToggled();
 
-    if (m_kind == FormId::Favorites) {
+    if (sourceForm().isFolder()) {
         showFavoritesFolder(m_favorites);
         if (m_favorites->text().isEmpty())
             rescanFavorites();
@@ -141,7 +140,7 @@ Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
 
     if (m_sources) {
         m_sources->combo()->setFocus();
-        discover(*m_sources, m_kind);
+        discover(*m_sources, sourceForm());
         m_sources->fitDropWidth();
     }
     m_pages->fitDropWidth();
@@ -183,7 +182,7 @@ void Form5::buildBookmarksPage(QWidget* page)
     grid->setColumnStretch(0, 1);
     grid->setVerticalSpacing(6);
 
-    if (m_kind == FormId::Favorites) {
+    if (sourceForm().isFolder()) {
         const FavoritesLocation favorites = createFavoritesLocation(
             location, {QStringLiteral("imgIE"), QStringLiteral("lblIELoc"),
                        QStringLiteral("Favorites Folder Location"), QStringLiteral("cmdIEBrowse"),
@@ -195,7 +194,7 @@ void Form5::buildBookmarksPage(QWidget* page)
         grid->addWidget(favorites.autoButton, 1, 2);
         countFavoritesAsEdited(m_favorites);
     } else {
-        const bool hotlist = m_kind == FormId::Hotlist;
+        const bool hotlist = SourceIsOpera(mode());
         auto* caption = new QLabel(hotlist ? QStringLiteral("Location of Opera Hotlist:")
                                            : QStringLiteral("Location of Firefox Bookmarks:"),
                                    location);
@@ -207,12 +206,12 @@ void Form5::buildBookmarksPage(QWidget* page)
                                              : QStringLiteral("- Please Select a Bookmark File -"),
                                      this);
         setSourceList(m_sources);
-        auto* browse =
-            browseButton(QStringLiteral("cmdNNBrowse"), folderIcon(m_kind, true), location);
+        auto* browse = browseButton(QStringLiteral("cmdNNBrowse"),
+                                    folderIcon(sourceForm().id(), true), location);
         setTag(browse, hotlist ? QStringLiteral("Select the Opera Hotlist to Export")
                                : QStringLiteral("Select the Bookmark File to Export"));
         grid->addLayout(heading(picture(hotlist ? QStringLiteral("imgOP") : QStringLiteral("imgNN"),
-                                        formIcon(m_kind), location),
+                                        formIcon(sourceForm().id()), location),
                                 caption),
                         0, 0, 1, 3);
         grid->addWidget(combo, 1, 0);
@@ -229,10 +228,10 @@ void Form5::buildBookmarksPage(QWidget* page)
     m_pages = new LocationList(pages, QString(), this);
     setMenuList(pages);
     auto* browsePages =
-        browseButton(QStringLiteral("cmdMenuFilename"), formIcon(FormId::MenuPage), location);
+        browseButton(QStringLiteral("cmdMenuFilename"), formIcon(destinationForm().id()), location);
     setTag(browsePages, QStringLiteral("Select Where to Save the DHTML Menu"));
     grid->addLayout(
-        heading(picture(QStringLiteral("imgMenu"), formIcon(FormId::MenuPage), location),
+        heading(picture(QStringLiteral("imgMenu"), formIcon(destinationForm().id()), location),
                 m_pageLabel),
         2, 0, 1, 3);
     grid->addWidget(pages, 3, 0);
@@ -431,15 +430,15 @@ void Form5::buildButtons(QWidget* bottom)
 
 void Form5::sourceChosen(const QString& entry)
 {
-    countChosenSource(entry, m_kind);
+    countChosenSource(entry);
 }
 
 void Form5::browseSource()
 {
-    const QString chosen = dialogs().openFile(this, sourceFileRequest(m_kind));
+    const QString chosen = dialogs().openFile(this, sourceFileDialog());
     if (chosen.isEmpty() || chosen == m_sources->currentEntry())
         return;
-    takeBrowsedSource(chosen, m_kind);
+    takeBrowsedSource(chosen);
 }
 
 // Page file --------------------------------------------------------------------------------
@@ -453,13 +452,9 @@ void Form5::pageChosen(const QString& entry)
 
 void Form5::browsePage()
 {
-    FileDialogRequest request;
-    request.title = QStringLiteral("Select Where To Save The DHTML Menu");
-    request.filter = QStringLiteral("All Files (*.*)|*.*|HTML Files|*.html;*.htm|");
-    request.filterIndex = 2;
-    request.defaultExtension = QStringLiteral("html");
-    request.confirmOverwrite = true;
-    const QString chosen = dialogs().saveFile(this, request);
+    const QString chosen = dialogs().saveFile(
+        this, destinationFileRequest(destinationForm(),
+                                     QStringLiteral("Select Where To Save The DHTML Menu")));
     if (chosen.isEmpty())
         return;
     m_pages->addBrowsed(chosen, BrowsedPlace::First, BrowsedLimit::AllEntries);

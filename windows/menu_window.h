@@ -84,7 +84,6 @@ private:
     void breakAfterToggled();
     void create();
 
-    FormId m_kind;
     MenuColorPresets m_presets;
 
     QLineEdit* m_favorites = nullptr;
