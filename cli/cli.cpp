@@ -46,8 +46,8 @@ int count(const QStringList& arguments, Output& output)
     const StorageForm* form = parseSource(parser, arguments, path, output);
     if (!form)
         return ExitUsage;
-    if (Result<void> readable = cli::checkReadable(*form, path); !readable)
-        return output.failure(readable.error());
+    if (Result<void, UserMessage> recognised = form->recognise(path); !recognised)
+        return output.failure(recognised.failure());
     Progress silent;
     const SourceCounts counts = form->count(path, silent);
     output.result(QStringLiteral("%1 Folders & %2 Links").arg(counts.folders).arg(counts.links));
@@ -62,13 +62,10 @@ int list(const QStringList& arguments, Output& output)
     const StorageForm* form = parseSource(parser, arguments, path, output);
     if (!form)
         return ExitUsage;
-    if (Result<void> readable = cli::checkReadable(*form, path); !readable)
-        return output.failure(readable.error());
-
     Progress silent;
     Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded = form->load(path, 0, silent);
     if (!loaded)
-        return output.failure(loaded.failure().text());
+        return output.failure(loaded.failure());
     if (parser.isSet(QStringLiteral("json")))
         writeTreeJson(*loaded.value(), output.resultDevice());
     else

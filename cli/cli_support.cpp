@@ -2,10 +2,6 @@
 
 #include "cli/cli.h"
 #include "forms/form_table.h"
-#include "platform/file_helpers.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace orvalink::cli {
 
@@ -80,9 +76,9 @@ Options of convert, for any destination:
   -h, --help   Show this help.
 
 Standard output carries only results; messages go to standard error.
-Exit status: 0 on success; 1 when a source cannot be read, a check fails (nothing is
-written), a backup or write fails, or any folder or link could not be written; 2 for bad
-arguments.
+Exit status: 0 on success; 1 when a source cannot be read or is not of its form, a
+check fails (nothing is written), a backup or write fails, or any folder or link could
+not be written; 2 for bad arguments.
 )usage";
 
 // The forms of the table, one line each: its name, what it is, and how it may be used.
@@ -135,9 +131,10 @@ int Output::usageError(const QString& problem)
     return ExitUsage;
 }
 
-int Output::failure(const QString& problem)
+int Output::failure(const UserMessage& message)
 {
-    m_err.write(QStringLiteral("orvalink-cli: %1\n").arg(problem).toUtf8());
+    this->message(message.title);
+    this->message(message.text());
     return ExitFailure;
 }
 
@@ -157,20 +154,6 @@ const StorageForm* parseForm(const QString& option, const QString& name, FormUse
         return form;
     output.usageError(QStringLiteral("--%1 takes %2.").arg(option, formNames(use)));
     return nullptr;
-}
-
-Result<void> checkReadable(const StorageForm& form, const QString& path)
-{
-    const QFileInfo info(path);
-    if (form.isFolder()) {
-        if (!info.isDir())
-            return Failure{QStringLiteral("The Favorites folder \"%1\" does not exist.").arg(path)};
-        if (!info.isReadable())
-            return Failure{QStringLiteral("The Favorites folder \"%1\" cannot be read.").arg(path)};
-        return {};
-    }
-    QFile file;
-    return openRegularFileForReading(file, path);
 }
 
 } // namespace orvalink::cli

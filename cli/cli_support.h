@@ -26,8 +26,9 @@ public:
     void message(const QString& line) { m_err.write(line.toUtf8() + '\n'); }
     // Reports bad arguments with the usage text; returns the exit code for them.
     int usageError(const QString& problem);
-    // Reports a failure; returns the exit code for it.
-    int failure(const QString& problem);
+    // Reports a failure as the message box would show it, its title and then its lines; returns
+    // the exit code for it.
+    int failure(const UserMessage& message);
     void usage();
 
 private:
@@ -43,9 +44,6 @@ bool parseArguments(QCommandLineParser& parser, const QStringList& arguments, Ou
 enum class FormUse { Read, Write };
 const StorageForm* parseForm(const QString& option, const QString& name, FormUse use,
                              Output& output);
-
-// Whether a source can be read at all, with the reason when not.
-Result<void> checkReadable(const StorageForm& form, const QString& path);
 
 int runConvert(const QStringList& arguments, Output& output, const ProcessTable& processes);
 

@@ -66,7 +66,7 @@ private:
     QString takeFileOptions(const StorageForm& source, Job& job, ExportRequest& request) const;
     QString takeFavoritesOptions(const StorageForm& source, ExportRequest& request) const;
     QString takeMenuOptions(ExportRequest& request) const;
-    QString selectOnly(Job& job, bool& failed);
+    QString selectOnly(BookmarkModel& model) const;
 
     Output& m_output;
     const ProcessTable& m_processes;
@@ -190,20 +190,8 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
 
 // Checks the folders of --only, each with everything below it, as the selection window's
 // "Check Folder && All Subs" does.
-QString ConvertCommand::selectOnly(Job& job, bool& failed)
+QString ConvertCommand::selectOnly(BookmarkModel& model) const
 {
-    if (Result<void> readable = checkReadable(sourceForm(job.mode), job.sourceLocation());
-        !readable) {
-        failed = true;
-        return readable.error();
-    }
-    Progress silent;
-    Result<BookmarkModel*, UserMessage> loaded = loadedSource(job, silent);
-    if (!loaded) {
-        failed = true;
-        return loaded.failure().text();
-    }
-    BookmarkModel& model = *loaded.value();
     for (const QString& text : m_parser.values(QStringLiteral("only"))) {
         bool isNumber = false;
         const int row = text.toInt(&isNumber);
@@ -277,17 +265,16 @@ int ConvertCommand::run(const QStringList& arguments)
     job.TotalFolderCount = counts.folders;
     job.TotalLinkCount = counts.links;
     if (!exportAll) {
-        bool failed = false;
-        if (const QString onlyProblem = selectOnly(job, failed); !onlyProblem.isEmpty())
-            return failed ? m_output.failure(onlyProblem) : m_output.usageError(onlyProblem);
+        Result<BookmarkModel*, UserMessage> loaded = loadedSource(job, silent);
+        if (!loaded)
+            return m_output.failure(loaded.failure());
+        if (const QString onlyProblem = selectOnly(*loaded.value()); !onlyProblem.isEmpty())
+            return m_output.usageError(onlyProblem);
     }
 
     const ExportOutcome outcome = RunExport(job, request, m_processes, silent);
-    if (!outcome.written()) {
-        m_output.message(outcome.message.title);
-        m_output.message(outcome.message.text());
-        return ExitFailure;
-    }
+    if (!outcome.written())
+        return m_output.failure(outcome.message);
     // What was written is the result; what was not, and why, goes with the title to the errors.
     m_output.result(outcome.message.lines.first());
     if (outcome.completed())

@@ -34,4 +34,18 @@ Result<void, UserMessage> openSourceFile(FileContents& contents, const QString& 
     return test.refusal(path);
 }
 
+Result<std::unique_ptr<BookmarkModel>, UserMessage>
+loadSourceFile(const QString& path, FormId form, const ContentTest& test,
+               ParsedTree (*parse)(QByteArrayView text), Progress& progress)
+{
+    progress.start(1);
+    FileContents contents;
+    if (Result<void, UserMessage> opened = openSourceFile(contents, path, test); !opened)
+        return opened.failure();
+    std::unique_ptr<BookmarkModel> model = TreeToTables(parse(contents.bytes()), form, path);
+    progress.step(1);
+    progress.finish();
+    return model;
+}
+
 } // namespace orvalink

@@ -1,11 +1,15 @@
 #pragma once
 
+#include "forms/parsed_tree.h"
+#include "model/bookmark_model.h"
+#include "model/progress.h"
 #include "model/result.h"
 #include "model/user_message.h"
 #include "platform/file_contents.h"
 
 #include <QByteArrayView>
 #include <QString>
+#include <memory>
 
 namespace orvalink {
 
@@ -26,5 +30,11 @@ struct ContentTest
 // show otherwise.
 Result<void, UserMessage> openSourceFile(FileContents& contents, const QString& path,
                                          const ContentTest& test);
+
+// Loads a source file of a form: opens it as openSourceFile() does, reads the file's tree with
+// the form's parser and makes the tables of it (see TreeToTables()).
+Result<std::unique_ptr<BookmarkModel>, UserMessage>
+loadSourceFile(const QString& path, FormId form, const ContentTest& test,
+               ParsedTree (*parse)(QByteArrayView text), Progress& progress);
 
 } // namespace orvalink

@@ -95,7 +95,12 @@ void ConversionWindow::countChosenSource(const QString& entry)
 {
     const bool known = entry == m_lastCountedSource && !m_sourceList->chosenPath().isEmpty();
     if (!known && !m_sourceJustBrowsed) {
-        job().SourceFileLocation = LocationList::pathOf(entry);
+        const QString path = LocationList::pathOf(entry);
+        if (!acceptsSource(path, SourceChoice::FromList)) {
+            m_sourceJustBrowsed = false;
+            return;
+        }
+        job().SourceFileLocation = path;
         const SourceCounts counts = countSource(sourceForm(), job().SourceFileLocation);
         m_sourceList->setChosenPath(job().SourceFileLocation);
         m_lastCountedSource = entry;
@@ -106,6 +111,8 @@ void ConversionWindow::countChosenSource(const QString& entry)
 
 void ConversionWindow::takeBrowsedSource(const QString& path)
 {
+    if (!acceptsSource(path, SourceChoice::Browsed))
+        return;
     const SourceCounts counts = countSource(sourceForm(), path);
     if (counts.links == 0) {
         dialogs().message(this, noBookmarkMessage());
@@ -118,6 +125,22 @@ void ConversionWindow::takeBrowsedSource(const QString& path)
     m_sourceList->setChosenPath(path);
     m_lastCountedSource = path;
     m_whatFrame->takeCounts(counts);
+}
+
+bool ConversionWindow::acceptsSource(const QString& path, SourceChoice choice)
+{
+    const Result<void, UserMessage> recognised = busy([&] { return sourceForm().recognise(path); });
+    if (recognised)
+        return true;
+    dialogs().message(this, recognised.failure());
+    if (choice == SourceChoice::FromList) {
+        // The list no longer shows the file as chosen, and nothing is counted for export.
+        m_lastCountedSource.clear();
+        resetList(m_sourceList);
+        if (m_whatFrame)
+            m_whatFrame->showNoSource();
+    }
+    return false;
 }
 
 FileDialogRequest ConversionWindow::sourceFileDialog() const

@@ -112,16 +112,24 @@ protected:
 
     // Counts the job's Favorites folder into the "What to Export" frame.
     void rescanFavorites();
+    // Whether a source file chosen in the source list (FromList) or picked in the file dialog
+    // (Browsed) is a source of the window's form (see StorageForm::recognise()). When it is not,
+    // the user is told why ("Not a Bookmark File", "Not an Opera Hotlist"); a file chosen in the
+    // list is no longer chosen then: the list shows its placeholder and the "What to Export"
+    // frame no counts.
+    enum class SourceChoice { FromList, Browsed };
+    bool acceptsSource(const QString& path, SourceChoice choice);
     // A source file chosen in the source list becomes the job's and is counted into the "What to
     // Export" frame, unless it is the file counted last and the list still holds it, or the file
-    // just browsed, which the list chose without a need to count it again.
+    // just browsed, which the list chose without a need to count it again. A file that is no
+    // source of the form is refused (see acceptsSource()).
     void countChosenSource(const QString& entry);
     // The dialog that picks the source file: "Select a Bookmark File" or "Select an Opera Hotlist
     // File", with the source form's files shown first.
     FileDialogRequest sourceFileDialog() const;
-    // A source file picked in the file dialog is counted; one without a link is refused with its
-    // message. Otherwise it joins the source list after the discovered files, becomes the job's
-    // and the list's choice, and its counts go to the frame.
+    // A source file picked in the file dialog is counted; one that is no source of the form, or
+    // has no link, is refused with its message. Otherwise it joins the source list after the
+    // discovered files, becomes the job's and the list's choice, and its counts go to the frame.
     void takeBrowsedSource(const QString& path);
     // Whether a file is chosen in the source list; when the placeholder shows, the user is told
     // ("Bookmark File Not Selected") and the list takes the focus.

@@ -245,7 +245,10 @@ void Form4::sourceChosen(const QString& entry)
 {
     if (m_browsing)
         return;
-    job().SourceFileLocation = LocationList::pathOf(entry);
+    const QString path = LocationList::pathOf(entry);
+    if (!acceptsSource(path, SourceChoice::FromList))
+        return;
+    job().SourceFileLocation = path;
     const SourceCounts counts = countSource(sourceForm(), job().SourceFileLocation);
     m_sources->setChosenPath(job().SourceFileLocation);
     AggiornaWhatToExport(counts);
@@ -254,7 +257,8 @@ void Form4::sourceChosen(const QString& entry)
 void Form4::browseSource()
 {
     const QString chosen = dialogs().openFile(this, sourceFileDialog());
-    if (chosen.isEmpty() || chosen == m_sources->combo()->currentText())
+    if (chosen.isEmpty() || chosen == m_sources->combo()->currentText() ||
+        !acceptsSource(chosen, SourceChoice::Browsed))
         return;
     const SourceCounts counts = countSource(sourceForm(), chosen);
     if (counts.links == 0) {

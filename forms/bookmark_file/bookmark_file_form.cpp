@@ -56,14 +56,7 @@ SourceCounts BookmarkFileForm::count(const QString& location, Progress& progress
 Result<std::unique_ptr<BookmarkModel>, UserMessage>
 BookmarkFileForm::load(const QString& location, int, Progress& progress) const
 {
-    progress.start(1);
-    Result<ParsedTree> parsed = NNCreateTree(location);
-    if (!parsed)
-        return readFailure(parsed.error());
-    std::unique_ptr<BookmarkModel> model = TreeToTables(parsed.value(), id(), location);
-    progress.step(1);
-    progress.finish();
-    return model;
+    return loadSourceFile(location, id(), kBookmarkFileContent, &parseBookmarkText, progress);
 }
 
 Result<void, UserMessage> BookmarkFileForm::checkMerge(const QString& location,

@@ -56,14 +56,7 @@ SourceCounts HotlistForm::count(const QString& location, Progress& progress) con
 Result<std::unique_ptr<BookmarkModel>, UserMessage> HotlistForm::load(const QString& location, int,
                                                                       Progress& progress) const
 {
-    progress.start(1);
-    Result<ParsedTree> parsed = OperaCreateTree(location);
-    if (!parsed)
-        return readFailure(parsed.error());
-    std::unique_ptr<BookmarkModel> model = TreeToTables(parsed.value(), id(), location);
-    progress.step(1);
-    progress.finish();
-    return model;
+    return loadSourceFile(location, id(), kHotlistContent, &parseHotlistText, progress);
 }
 
 Result<void, UserMessage> HotlistForm::checkMerge(const QString& location,

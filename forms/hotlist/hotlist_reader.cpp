@@ -153,12 +153,23 @@ private:
     qsizetype m_position = 0;
 };
 
+// A link whose "URL=" is there but empty has nothing to open: it is left out, as a bookmark file's
+// link with an empty HREF is (and never taken for an empty folder). One without "URL=" at all
+// reads as "Undefined".
+bool hasEmptyUrl(const HotlistRecord& record)
+{
+    return record.hasUrl && record.url.isEmpty();
+}
+
 } // namespace
 
 bool isHotlistContent(QByteArrayView bytes)
 {
     QByteArray converted;
-    const QByteArrayView first = textBytes(bytes, converted).trimmed();
+    const QByteArrayView text = textBytes(bytes, converted);
+    if (text.contains('\0'))
+        return false;
+    const QByteArrayView first = text.trimmed();
     if (first.isEmpty())
         return true;
     const qsizetype end = first.indexOf('\n');
@@ -191,13 +202,8 @@ void cOperaFastScanning::Scan(const QString& path)
                 ++folders;
                 if (m_folderScan)
                     m_folderScan(decodeText(record.name));
-            } else if (record.kind == HotlistRecord::Link) {
-                // A link without a URL reads as "Undefined"; one with an empty URL is shown as
-                // an empty folder, and counted as one.
-                if (record.hasUrl && record.url.isEmpty())
-                    ++folders;
-                else
-                    ++links;
+            } else if (record.kind == HotlistRecord::Link && !hasEmptyUrl(record)) {
+                ++links;
             }
         }
     }
@@ -226,8 +232,10 @@ ParsedTree parseHotlistText(QByteArrayView text)
             open.push_back(tree.addChild(open.back(), decodeText(record.name)));
             break;
         case HotlistRecord::Link:
-            tree.addChild(open.back(), decodeText(record.name),
-                          record.hasUrl ? decodeText(record.url) : QStringLiteral("Undefined"));
+            if (!hasEmptyUrl(record)) {
+                tree.addChild(open.back(), decodeText(record.name),
+                              record.hasUrl ? decodeText(record.url) : QStringLiteral("Undefined"));
+            }
             break;
         case HotlistRecord::FolderEnd:
             // A folder end at the top level has nothing to close.

@@ -10,10 +10,10 @@
 
 namespace orvalink {
 
-// Whether a file's content is an Opera hotlist, one records can be appended to: text (UTF-16 with
-// its byte-order mark is read as text) whose first line that is not blank is the header ("Opera
-// Hotlist version 2.0"), or, as older programs appended to an empty file, a record's type line
-// ("#URL") or a folder end ("-"). A file of nothing but white space counts as an empty
+// Whether a file's content is an Opera hotlist, one records can be appended to: text (no NUL byte;
+// UTF-16 with its byte-order mark is text too) whose first line that is not blank is the header
+// ("Opera Hotlist version 2.0"), or, as older programs appended to an empty file, a record's type
+// line ("#URL") or a folder end ("-"). A file of nothing but white space counts as an empty
 // hotlist. Anything else, such as a bookmark file chosen by mistake, would be spoilt by
 // appending.
 bool isHotlistContent(QByteArrayView bytes);
@@ -44,8 +44,9 @@ private:
     int m_links = -1;
 };
 
-// Parses an Opera hotlist into its tree, the root captioned "Opera Hotlist". Fails when the
-// path is empty or the file cannot be read.
+// Parses an Opera hotlist into its tree, the root captioned "Opera Hotlist": its folders and
+// links in file order. A link with an empty "URL=" is left out; one without "URL=" reads as
+// "Undefined". Fails when the path is empty or the file cannot be read; any content parses.
 Result<ParsedTree> OperaCreateTree(const QString& path);
 
 // The tree of the hotlist content given.

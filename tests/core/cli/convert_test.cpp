@@ -591,6 +591,17 @@ TEST(ConvertCommand, DiscoverListsFirefoxProfilesInSectionOrderThenTheHotlist)
     EXPECT_EQ(run.err, QString());
 }
 
+// Runs the real orvalink-cli in a folder.
+CliRun runProgram(const QString& folder, const QStringList& arguments)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(QStringLiteral(ORVALINK_CLI_PATH), arguments);
+    EXPECT_TRUE(process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit);
+    return CliRun{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                  QString::fromUtf8(process.readAllStandardError())};
+}
+
 // The real program: results alone on standard output, messages alone on standard error, and the
 // exit status of each outcome.
 TEST(ConvertCommand, TheRealProgramPrintsOnlyTheCompletionOnStandardOutput)
@@ -598,13 +609,8 @@ TEST(ConvertCommand, TheRealProgramPrintsOnlyTheCompletionOnStandardOutput)
     test::TempTree dir;
     const QString source = writeSmallSource(dir, kIe);
     const QString dest = dir.path(u"dest.adr"_s);
-    QProcess process;
     const auto runProgram = [&](const QStringList& arguments) {
-        process.setWorkingDirectory(dir.path());
-        process.start(QStringLiteral(ORVALINK_CLI_PATH), arguments);
-        EXPECT_TRUE(process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit);
-        return CliRun{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                      QString::fromUtf8(process.readAllStandardError())};
+        return orvalink::runProgram(dir.path(), arguments);
     };
     CliRun run = runProgram(convertArguments(kIe, source, kOpera, dest));
     EXPECT_EQ(run.exitCode, ExitSuccess);
@@ -624,6 +630,36 @@ TEST(ConvertCommand, TheRealProgramPrintsOnlyTheCompletionOnStandardOutput)
     run = runProgram(convertArguments(kIe, u"Source"_s, kOpera, name));
     EXPECT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
     EXPECT_EQ(text(treeOf(kOpera, dir.path(name))), text(kSmallTree));
+}
+
+// A file that is no bookmark file given as one (text, binary, a hotlist, Chromium's JSON) is
+// refused by the real program with a message that names it, and nothing is written: the hotlist it
+// was to go into and that hotlist's backup stay as they were.
+TEST(ConvertCommand, TheRealProgramRefusesASourceOfAnotherForm)
+{
+    test::TempTree dir;
+    const QString dest = oldDestination(dir, kOpera);
+    dir.write(u"Backup_of_dest.adr"_s, "an older backup");
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary += static_cast<char>(i * 7919);
+    const QStringList sources{
+        u"/etc/passwd"_s, dir.write(u"binary.html"_s, binary), writeSmallSource(dir, kOpera),
+        dir.write(u"Bookmarks"_s, R"({"roots": {"bookmark_bar": {"children": [], "type": "folder",)"
+                                  R"( "name": "Bookmarks bar"}}, "version": 1})")};
+    const std::string before = snapshot(dir.path());
+    for (const QString& source : sources) {
+        SCOPED_TRACE(source.toStdString());
+        const CliRun run = runProgram(dir.path(), convertArguments(kFirefox, source, kOpera, dest));
+        EXPECT_EQ(run.exitCode, ExitFailure);
+        EXPECT_EQ(run.out, QString());
+        EXPECT_EQ(run.err, u"Not a Bookmark File\n"_s + QDir::toNativeSeparators(source) +
+                               u"\nThe Selected File Is Not a Bookmark File.\n"
+                               "Please, Select Another Bookmark File.\n"_s);
+        EXPECT_EQ(snapshot(dir.path()), before);
+        // Counting refuses it alike.
+        EXPECT_EQ(runInProcess({u"count"_s, u"--from"_s, kFirefox, source}).exitCode, ExitFailure);
+    }
 }
 
 } // namespace

@@ -158,7 +158,8 @@ private slots:
                 writeFile(files.filePath(u"b%1.html"_s.arg(i)), kBookmarkFile)));
         QCOMPARE(combo->count(), 6);
         QCOMPARE(combo->findText(browsed.first()), -1);
-        browse(writeFile(files.filePath("empty.html"_L1), "<DL><p>\n</DL><p>\n"));
+        browse(writeFile(files.filePath("empty.html"_L1),
+                         "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n</DL><p>\n"));
         const UserMessage refused = m_dialogs->last(Kind::Message).message;
         QCOMPARE(refused.title, "Select a Bookmark File"_L1);
         QCOMPARE(refused.icon, MessageIcon::None);

@@ -194,8 +194,8 @@ private slots:
     }
 
     // Opera to Firefox: browsed files on both sides, merged into the root of the bookmark file.
-    // A file without links is refused, the placeholder brings the last choice back, and the
-    // sixth browsed destination pushes out the oldest.
+    // A file without links, or of another form, is refused, the placeholder brings the last choice
+    // back, and the sixth browsed destination pushes out the oldest.
     void operaToFirefox()
     {
         open<Form6>(ExportMode::OperaToFirefox);
@@ -204,6 +204,10 @@ private slots:
         click("cmdSelectFrom");
         QCOMPARE(m_dialogs->messageTexts(),
                  QStringList{"The Selected File Does Not Contain Any Bookmark."_L1});
+        QCOMPARE(sources->count(), 1);
+        m_dialogs->answerOpenFile(write(u"other.adr"_s, kOldBookmarks));
+        click("cmdSelectFrom");
+        QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Not an Opera Hotlist"_L1);
         QCOMPARE(sources->count(), 1);
 
         const QString hotlist = write(u"opera.adr"_s, kHotlist);
@@ -288,6 +292,14 @@ private slots:
         QCOMPARE(get<QComboBox>("cboFromLoc")->currentIndex(), 0);
         QCOMPARE(caption(), kNoSourceWhatCaption.toString());
         QCOMPARE(exportShows(), "Bookmark File Not Selected"_L1);
+
+        // A source of another form is refused as the window takes it from its history.
+        write(bookmarks, kHotlist);
+        m_dialogs->clear();
+        open<Form6>(ExportMode::FirefoxToOpera);
+        QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Not a Bookmark File"_L1);
+        QCOMPARE(get<QComboBox>("cboFromLoc")->currentIndex(), 0);
+        QCOMPARE(caption(), kNoSourceWhatCaption.toString());
     }
 
 private:

@@ -114,11 +114,12 @@ TEST(FileSources, OnlyRegularFilesAreReadAndNothingElseStalls)
     const QString device = QStringLiteral("/dev/zero");
     const QString deviceLink = dir.path(QStringLiteral("zero.html"));
     ASSERT_TRUE(QFile::link(device, deviceLink));
+    // One link to both readers: a hotlist record, then a hand-made bookmark file's list.
     const QString fileLink = dir.path(QStringLiteral("link.html"));
-    ASSERT_TRUE(
-        QFile::link(dir.write(QStringLiteral("real"), "<DT><A HREF=\"about:x\">x</A>\n#URL\n"
-                                                      "NAME=x\nURL=about:x\n"),
-                    fileLink));
+    ASSERT_TRUE(QFile::link(dir.write(QStringLiteral("real"),
+                                      "#URL\nNAME=x\nURL=about:x\n\n<TITLE>x</TITLE>\n<DL><p>\n"
+                                      "<DT><A HREF=\"about:x\">x</A>\n</DL><p>\n"),
+                            fileLink));
 
     // A stall ends the test run here rather than never.
     ::alarm(60);

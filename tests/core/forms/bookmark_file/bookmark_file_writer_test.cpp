@@ -259,7 +259,7 @@ int outcomeOf(const Result<void, UserMessage>& result)
 TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
 {
     TempTree dir;
-    QByteArray big; // outgrows the size limit below
+    QByteArray big("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"); // outgrows the size limit below
     for (int i = 0; i < 3000; ++i)
         big += "<A HREF=\"http://example.com/" + QByteArray::number(i) + "\">Link</A>\n";
     const QString source = dir.write(QStringLiteral("source.html"), big);
