@@ -142,6 +142,20 @@ TEST(FileNames, CutCharactersNeverBytesOrMarksApart)
     EXPECT_EQ(safeFileName(decomposed, 1, {}), QString(252, u'a'));
 }
 
+// Windows compares names through its upper-case table: a name that differs from an earlier one
+// only there (final and medial sigma, the long s, the dotless i) would replace its file.
+TEST(FileNames, NumberNamesThatOnlyUpperCaseJoins)
+{
+    FolderNames names;
+    const FileNameRules rules;
+    const char16_t* const claims[][2] = {
+        {u"Οδός", u"Οδός.URL"},     {u"ΟΔΌΣ", u"ΟΔΌΣ (2).URL"}, {u"Kiſſ", u"Kiſſ.URL"},
+        {u"KISS", u"KISS (2).URL"}, {u"ıd", u"ıd.URL"},         {u"ID", u"ID (2).URL"},
+    };
+    for (const auto& [name, expected] : claims)
+        EXPECT_EQ(names.claim(text(name), u".URL", rules), text(expected));
+}
+
 FavoritesExportOptions into(FavoritesWhere where, bool exportAll = true)
 {
     FavoritesExportOptions options;
