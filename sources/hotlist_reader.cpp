@@ -155,26 +155,30 @@ private:
 
 void cOperaFastScanning::Scan(const QString& path)
 {
+    FileContents file;
+    const Result<void> opened = file.open(path);
+    scanText(opened.ok() ? file.bytes() : QByteArrayView());
+}
+
+void cOperaFastScanning::scanText(QByteArrayView text)
+{
     int folders = 0;
     int links = 0;
-    FileContents file;
-    if (file.open(path)) {
-        QByteArray converted;
-        HotlistLexer lexer(textBytes(file.bytes(), converted));
-        HotlistRecord record;
-        while (lexer.next(record)) {
-            if (record.kind == HotlistRecord::Folder) {
+    QByteArray converted;
+    HotlistLexer lexer(textBytes(text, converted));
+    HotlistRecord record;
+    while (lexer.next(record)) {
+        if (record.kind == HotlistRecord::Folder) {
+            ++folders;
+            if (m_folderScan)
+                m_folderScan(decodeText(record.name));
+        } else if (record.kind == HotlistRecord::Link) {
+            // A link without a URL reads as "Undefined"; one with an empty URL is shown as
+            // an empty folder, and counted as one.
+            if (record.hasUrl && record.url.isEmpty())
                 ++folders;
-                if (m_folderScan)
-                    m_folderScan(decodeText(record.name));
-            } else if (record.kind == HotlistRecord::Link) {
-                // A link without a URL reads as "Undefined"; one with an empty URL is shown as
-                // an empty folder, and counted as one.
-                if (record.hasUrl && record.url.isEmpty())
-                    ++folders;
-                else
-                    ++links;
-            }
+            else
+                ++links;
         }
     }
     m_folders = folders;
@@ -186,11 +190,15 @@ Result<ParsedTree> OperaCreateTree(const QString& path)
     FileContents file;
     if (Result<void> opened = file.open(path); !opened)
         return Failure{opened.error()};
+    return parseHotlistText(file.bytes());
+}
 
+ParsedTree parseHotlistText(QByteArrayView text)
+{
     ParsedTree tree(QStringLiteral("Opera Hotlist"));
     std::vector<int> open{ParsedTree::root()};
     QByteArray converted;
-    HotlistLexer lexer(textBytes(file.bytes(), converted));
+    HotlistLexer lexer(textBytes(text, converted));
     HotlistRecord record;
     while (lexer.next(record)) {
         switch (record.kind) {

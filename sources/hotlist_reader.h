@@ -3,6 +3,7 @@
 #include "model/result.h"
 #include "sources/parsed_tree.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <functional>
 
@@ -19,6 +20,8 @@ public:
     void setFolderScanHandler(FolderScanHandler handler) { m_folderScan = std::move(handler); }
     // Reads and counts the file; a file that cannot be read counts 0 folders and 0 links.
     void Scan(const QString& path);
+    // Counts the file content given.
+    void scanText(QByteArrayView text);
     // -1 until a scan has completed.
     int nTotalFolders() const { return m_folders; }
     int nTotalLinks() const { return m_links; }
@@ -32,5 +35,8 @@ private:
 // Parses an Opera hotlist into its tree, the root captioned "Opera Hotlist". Fails when the
 // path is empty or the file cannot be read.
 Result<ParsedTree> OperaCreateTree(const QString& path);
+
+// The tree of the file content given.
+ParsedTree parseHotlistText(QByteArrayView text);
 
 } // namespace orvalink
