@@ -97,10 +97,13 @@ QString cut(const QString& text, int maxCodePoints, int maxBytes)
 
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
     qsizetype kept = 0;
+    qsizetype j = 0;
     codePoints = 0;
     bytes = 0;
     for (qsizetype end = graphemes.toNextBoundary(); end > 0; end = graphemes.toNextBoundary()) {
-        qsizetype j = kept;
+        // After some scripts (Khmer) the finder also reports ends inside surrogate pairs.
+        if (end < text.size() && text.at(end).isLowSurrogate())
+            continue;
         while (j < end && fits(text, j, codePoints, bytes, maxCodePoints, maxBytes))
             ++j;
         if (j < end)
