@@ -69,20 +69,22 @@ export async function withChromium(userDataDir, work,
         const id = ++lastId;
         const answer = new Promise((resolve, reject) => pending.set(id, { method, resolve, reject }));
         child.stdio[3].write(`${JSON.stringify({ id, method, params, sessionId })}\0`);
-        return Promise.race([answer, exit.then(() => {
+        const endedFirst = exit.then(() => {
             throw failure(`Chromium ended (${ended}) before answering ${method}`);
-        })]);
+        });
+        return within(Promise.race([answer, endedFirst]), timeoutMs, () =>
+            failure(`Chromium did not answer ${method} within ${timeoutMs / 1000} s`));
     };
 
     try {
         const deadline = Date.now() + timeoutMs;
         let worker;
         while (!worker) {
+            await sleep(200);
             if (ended !== null)
                 throw failure(`Chromium ended (${ended}) before the test extension started`);
             if (Date.now() > deadline)
                 throw failure(`The test extension did not start within ${timeoutMs / 1000} s`);
-            await sleep(200);
             const { targetInfos } = await send('Target.getTargets');
             worker = targetInfos.find((target) => target.type === 'service_worker' &&
                                                   target.url.startsWith('chrome-extension://'));
@@ -90,10 +92,9 @@ export async function withChromium(userDataDir, work,
         const { sessionId } = await send('Target.attachToTarget',
                                          { targetId: worker.targetId, flatten: true });
         const evaluate = async (expression) => {
-            const answer = send('Runtime.evaluate',
-                                { expression, awaitPromise: true, returnByValue: true }, sessionId);
-            const { result, exceptionDetails } = await within(answer, timeoutMs, () =>
-                failure(`The test extension did not answer within ${timeoutMs / 1000} s`));
+            const { result, exceptionDetails } = await send(
+                'Runtime.evaluate', { expression, awaitPromise: true, returnByValue: true },
+                sessionId);
             if (exceptionDetails)
                 throw new Error(`The test extension failed: ${
                     exceptionDetails.exception?.description ?? exceptionDetails.text}`);

@@ -59,8 +59,8 @@ function profilePath(folder) {
     return relative;
 }
 
-// Runs Firefox with Marionette, hands the connection to `work`, then quits Firefox cleanly.
-// Returns the profile folder Firefox used.
+// Runs Firefox with Marionette on the given profile (it fails if Firefox chose another), hands
+// the connection to `work`, then quits Firefox cleanly.
 async function withFirefox(firefoxArgs, { home, profile, logFile, bookmarkFile }, work) {
     const portFile = path.join(profile, 'MarionetteActivePort');
     fs.rmSync(portFile, { force: true });
