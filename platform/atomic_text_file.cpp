@@ -11,7 +11,7 @@ namespace orvalink {
 ChunkedOutput::ChunkedOutput(QIODevice& device)
     : m_device(device)
 {
-    m_buffer.reserve(kChunkSize + kChunkSize / 4);
+    m_buffer.reserve(kFirstReserve);
 }
 
 void ChunkedOutput::flush()

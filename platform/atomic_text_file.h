@@ -40,6 +40,8 @@ private:
     void writeAll(QByteArrayView bytes);
 
     static constexpr qsizetype kChunkSize = qsizetype(1) << 20;
+    // Most files written are small; the buffer grows towards a chunk only for those that are not.
+    static constexpr qsizetype kFirstReserve = qsizetype(1) << 14;
 
     QIODevice& m_device;
     QByteArray m_buffer;

@@ -41,13 +41,20 @@ QByteArray encodeValue(QStringView value)
     return '"' + value.toUtf8() + '"';
 }
 
-bool containsLineBreakOrNul(QStringView text)
+// A line break or NUL would change the file's structure; a lone surrogate has no UTF-8 form, so it
+// would read back as U+FFFD.
+bool isStorable(QStringView text)
 {
-    for (QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
         if (c == u'\n' || c == u'\r' || c == QChar(0))
-            return true;
+            return false;
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            return false;
     }
-    return false;
+    return true;
 }
 
 bool sameName(QStringView a, QStringView b)
@@ -250,10 +257,8 @@ bool IniDocument::canStore(QStringView section, QStringView key, QStringView val
     const QStringView keyName = key.trimmed();
     if (name.isEmpty() || keyName.isEmpty())
         return false;
-    if (containsLineBreakOrNul(section) || containsLineBreakOrNul(key) ||
-        containsLineBreakOrNul(value)) {
+    if (!isStorable(section) || !isStorable(key) || !isStorable(value))
         return false;
-    }
     return !keyName.contains(u'=') && !keyName.startsWith(u'[') && !keyName.startsWith(u';');
 }
 

@@ -45,9 +45,9 @@ public:
     // Every section name once, in file order.
     QStringList sectionNames() const;
 
-    // Whether a section, key and value can be written without changing the file's structure:
-    // names not empty, no line breaks or NUL anywhere, a key without "=" that does not begin
-    // like a section or a comment.
+    // Whether a section, key and value can be written, and read back as they are, without
+    // changing the file's structure: names not empty, no line breaks, NUL or lone surrogates
+    // anywhere, a key without "=" that does not begin like a section or a comment.
     static bool canStore(QStringView section, QStringView key, QStringView value);
 
     // Replaces the key's value in place, or adds the key at the end of its section, or adds the

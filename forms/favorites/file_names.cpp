@@ -1,7 +1,5 @@
 #include "forms/favorites/file_names.h"
 
-#include "model/text_order.h"
-
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <limits>
@@ -99,10 +97,13 @@ QString cut(const QString& text, int maxCodePoints, int maxBytes)
 
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
     qsizetype kept = 0;
+    qsizetype j = 0;
     codePoints = 0;
     bytes = 0;
     for (qsizetype end = graphemes.toNextBoundary(); end > 0; end = graphemes.toNextBoundary()) {
-        qsizetype j = kept;
+        // After some scripts (Khmer) the finder also reports ends inside surrogate pairs.
+        if (end < text.size() && text.at(end).isLowSurrogate())
+            continue;
         while (j < end && fits(text, j, codePoints, bytes, maxCodePoints, maxBytes))
             ++j;
         if (j < end)
@@ -173,6 +174,14 @@ qsizetype deviceNameMarkPosition(const QString& name)
     return -1;
 }
 
+// Names that a file system ignoring case takes for one file get one key. Lower case alone misses
+// pairs that Windows' upper-case table joins (final and medial sigma, the long s and s, the
+// dotless i and I); upper case first, then lower, joins those too.
+QString sameFileKey(const QString& name)
+{
+    return name.toUpper().toLower();
+}
+
 } // namespace
 
 QString CleanFileName(const QString& name)
@@ -211,7 +220,7 @@ QString safeFileName(const QString& name, int number, QStringView extension,
 QString FolderNames::claim(const QString& name, QStringView extension, const FileNameRules& rules)
 {
     QString candidate = safeFileName(name, 1, extension, rules);
-    const QString firstKey = caseBlindKey(candidate);
+    const QString firstKey = sameFileKey(candidate);
     qsizetype taken = m_taken.size();
     m_taken.insert(firstKey);
     if (m_taken.size() != taken)
@@ -221,7 +230,7 @@ QString FolderNames::claim(const QString& name, QStringView extension, const Fil
     for (next = std::max(next, 2);; ++next) {
         candidate = safeFileName(name, next, extension, rules);
         taken = m_taken.size();
-        m_taken.insert(caseBlindKey(candidate));
+        m_taken.insert(sameFileKey(candidate));
         if (m_taken.size() != taken) {
             ++next;
             return candidate;

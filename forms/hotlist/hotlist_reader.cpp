@@ -1,5 +1,6 @@
 #include "forms/hotlist/hotlist_reader.h"
 
+#include "forms/address_text.h"
 #include "platform/file_contents.h"
 #include "platform/text_decoding.h"
 
@@ -154,11 +155,18 @@ private:
 };
 
 // A link whose "URL=" is there but empty has nothing to open: it is left out, as a bookmark file's
-// link with an empty HREF is (and never taken for an empty folder). One without "URL=" at all
-// reads as "Undefined".
+// link with an empty HREF is (and never taken for an empty folder). So is one whose address holds
+// nothing but what browsers drop from an address, which the writer leaves out too. One without
+// "URL=" at all reads as "Undefined".
 bool hasEmptyUrl(const HotlistRecord& record)
 {
-    return record.hasUrl && record.url.isEmpty();
+    if (!record.hasUrl)
+        return false;
+    for (const char c : record.url) {
+        if (!isDroppedFromAddress(static_cast<unsigned char>(c)))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -190,21 +198,25 @@ UserMessage notAHotlist(const QString& filePath)
 
 void cOperaFastScanning::Scan(const QString& path)
 {
+    FileContents file;
+    const Result<void> opened = file.open(path);
+    scanText(opened.ok() ? file.bytes() : QByteArrayView());
+}
+
+void cOperaFastScanning::scanText(QByteArrayView text)
+{
     int folders = 0;
     int links = 0;
-    FileContents file;
-    if (file.open(path)) {
-        QByteArray converted;
-        HotlistLexer lexer(textBytes(file.bytes(), converted));
-        HotlistRecord record;
-        while (lexer.next(record)) {
-            if (record.kind == HotlistRecord::Folder) {
-                ++folders;
-                if (m_folderScan)
-                    m_folderScan(decodeText(record.name));
-            } else if (record.kind == HotlistRecord::Link && !hasEmptyUrl(record)) {
-                ++links;
-            }
+    QByteArray converted;
+    HotlistLexer lexer(textBytes(text, converted));
+    HotlistRecord record;
+    while (lexer.next(record)) {
+        if (record.kind == HotlistRecord::Folder) {
+            ++folders;
+            if (m_folderScan)
+                m_folderScan(decodeText(record.name));
+        } else if (record.kind == HotlistRecord::Link && !hasEmptyUrl(record)) {
+            ++links;
         }
     }
     m_folders = folders;

@@ -34,6 +34,8 @@ public:
     void setFolderScanHandler(FolderScanHandler handler) { m_folderScan = std::move(handler); }
     // Reads and counts the file; a file that cannot be read counts 0 folders and 0 links.
     void Scan(const QString& path);
+    // Counts the file content given.
+    void scanText(QByteArrayView text);
     // -1 until a scan has completed.
     int nTotalFolders() const { return m_folders; }
     int nTotalLinks() const { return m_links; }
@@ -45,8 +47,9 @@ private:
 };
 
 // Parses an Opera hotlist into its tree, the root captioned "Opera Hotlist": its folders and
-// links in file order. A link with an empty "URL=" is left out; one without "URL=" reads as
-// "Undefined". Fails when the path is empty or the file cannot be read; any content parses.
+// links in file order. A link with an empty "URL=" (or one of nothing but tabs) is left out; one
+// without "URL=" reads as "Undefined". Fails when the path is empty or the file cannot be read; any
+// content parses.
 Result<ParsedTree> OperaCreateTree(const QString& path);
 
 // The tree of the hotlist content given.

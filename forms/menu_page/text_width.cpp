@@ -228,9 +228,11 @@ qsizetype characterBoundaryBefore(const QString& text, qsizetype position)
         return text.size();
     QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
     finder.setPosition(position);
-    if (finder.isAtBoundary())
-        return position;
-    return std::max<qsizetype>(0, finder.toPreviousBoundary());
+    qsizetype boundary = finder.isAtBoundary() ? position : finder.toPreviousBoundary();
+    // After some scripts (Khmer) the finder also reports boundaries inside surrogate pairs.
+    while (boundary > 0 && text.at(boundary).isLowSurrogate())
+        boundary = finder.toPreviousBoundary();
+    return std::max<qsizetype>(0, boundary);
 }
 
 } // namespace orvalink

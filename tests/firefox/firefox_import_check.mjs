@@ -5,11 +5,13 @@
 //
 // Usage: node firefox_import_check.mjs --cli PATH/orvalink-cli --source-dir REPO [--keep]
 // (--keep leaves the work folder with files, profiles and listings in place).
-import { spawn, spawnSync } from 'node:child_process';
+import { spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import os from 'node:os';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
+
+import { run, startFirefox, waitForImport, writeUserPrefs } from './firefox.mjs';
 
 const { values: args } = parseArgs({
     options: { cli: { type: 'string' }, 'source-dir': { type: 'string' },
@@ -21,8 +23,6 @@ if (!args.cli || !args['source-dir']) {
 }
 const cli = path.resolve(args.cli);
 const repo = path.resolve(args['source-dir']);
-const importTimeoutMs = 90_000;
-const quitTimeoutMs = 30_000;
 
 const unusual = 'tests/firefox/unusual_names.adr';
 const cases = [
@@ -40,90 +40,20 @@ const cases = [
     },
 ];
 
-// The throw-away profile imports the file at start-up and stays off the network (no DNS,
-// updates, telemetry, studies, remote settings, safe browsing, captive portal or connectivity
-// checks) and away from first-run pages.
-const offPrefs = `network.captive-portal-service.enabled network.connectivity-service.enabled
-    network.prefetch-next app.update.auto app.normandy.enabled app.shield.optoutstudies.enabled
-    toolkit.telemetry.enabled toolkit.telemetry.unified toolkit.telemetry.archive.enabled
-    datareporting.policy.dataSubmissionEnabled datareporting.healthreport.uploadEnabled
-    browser.safebrowsing.malware.enabled browser.safebrowsing.phishing.enabled
-    browser.safebrowsing.downloads.enabled browser.safebrowsing.update.enabled
-    extensions.update.enabled extensions.getAddons.cache.enabled
-    extensions.systemAddon.update.enabled browser.topsites.contile.enabled
-    browser.newtabpage.enabled browser.aboutwelcome.enabled browser.shell.checkDefaultBrowser`;
-const profilePrefs = (bookmarkFile) => ({
-    ...Object.fromEntries(offPrefs.split(/\s+/).map((name) => [name, false])),
-    'browser.places.importBookmarksHTML': true,
-    'browser.bookmarks.file': bookmarkFile,
-    'network.dns.disabled': true,
-    'network.dns.disablePrefetch': true,
-    'network.http.speculative-parallel-limit': 0,
-    'network.trr.mode': 5,
-    'services.settings.server': 'data:,',
-    'media.gmp-manager.url': 'data:,',
-    'geo.provider.network.url': 'data:,',
-    'browser.region.network.url': '',
-    'browser.startup.page': 0,
-    'browser.startup.homepage': 'about:blank',
-    'browser.startup.homepage_override.mstone': 'ignore',
-    'startup.homepage_welcome_url': '',
-    'datareporting.policy.firstRunURL': '',
-});
-
-function run(command, commandArgs) {
-    const result = spawnSync(command, commandArgs, { encoding: 'utf8' });
-    if (result.error || result.status !== 0)
-        throw new Error(`${command} ${commandArgs.join(' ')} failed (${result.error?.message ??
-                        result.status}):\n${result.stdout}${result.stderr}`);
-    return result.stdout;
-}
-
-const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
-
 // Runs Firefox on a fresh profile until it has imported the file; returns the profile folder.
 async function importWithFirefox(bookmarkFile, caseDir) {
     const profile = path.join(caseDir, 'profile');
     const home = path.join(caseDir, 'home');
     fs.mkdirSync(profile, { recursive: true });
     fs.mkdirSync(home, { recursive: true });
-    fs.writeFileSync(path.join(profile, 'user.js'), Object.entries(profilePrefs(bookmarkFile))
-        .map(([name, value]) => `user_pref("${name}", ${JSON.stringify(value)});\n`).join(''));
-
-    const logFile = path.join(caseDir, 'firefox.log');
-    const log = fs.openSync(logFile, 'w');
-    const child = spawn('firefox-esr', ['--headless', '--no-remote', '--profile', profile], {
-        env: { ...process.env, HOME: home, MOZ_CRASHREPORTER_DISABLE: '1' },
-        stdio: ['ignore', log, log],
-    });
-    let exited = null;
-    const exit = new Promise((resolve) => {
-        child.on('exit', (code, signal) => resolve((exited = signal || code)));
-        child.on('error', (error) => resolve((exited = error.message)));
-    });
-    const failure = (message) => new Error(`${message}\n${fs.readFileSync(logFile, 'utf8')}`);
-
+    writeUserPrefs(profile, { bookmarkFile });
+    const firefox = startFirefox(['--profile', profile],
+                                 { home, logFile: path.join(caseDir, 'firefox.log') });
     try {
-        // Firefox turns the import pref off once the import has finished and saves prefs.js soon
-        // after: the sign that the bookmarks have all landed.
-        const prefsFile = path.join(profile, 'prefs.js');
-        const done = 'user_pref("browser.places.importBookmarksHTML", false);';
-        const deadline = Date.now() + importTimeoutMs;
-        while (!(fs.existsSync(prefsFile) && fs.readFileSync(prefsFile, 'utf8').includes(done))) {
-            if (exited !== null)
-                throw failure(`Firefox ended (${exited}) before importing`);
-            if (Date.now() > deadline)
-                throw failure(`Firefox did not import within ${importTimeoutMs / 1000} s`);
-            await sleep(200);
-        }
+        await waitForImport(firefox, profile);
     } finally {
-        // Once imported, the bookmarks are committed: stopped, Firefox may leave the last of
-        // them in the write-ahead log, which sqlite3 reads too.
-        child.kill('SIGTERM');
-        const stubborn = setTimeout(() => child.kill('SIGKILL'), quitTimeoutMs);
-        await exit;
-        clearTimeout(stubborn);
-        fs.closeSync(log);
+        // Once imported, the bookmarks are committed, if perhaps only to the write-ahead log.
+        await firefox.stop();
     }
     return profile;
 }

@@ -160,7 +160,7 @@ TEST_F(CSettingTest, WritesKeepEveryOtherLineByteForByte)
     EXPECT_EQ(store.GetSettingStr(u8("Unknown Plugin"), u8("Key"), u8("gone")).value(), u8("gone"));
 }
 
-TEST_F(CSettingTest, RefusesWhatWouldChangeTheFilesStructure)
+TEST_F(CSettingTest, RefusesWhatTheFileCannotHold)
 {
     tree.write(QStringLiteral("a.ini"), "[S]\nk=v\n");
     CSetting store = storeAt(QStringLiteral("a.ini"));
@@ -171,6 +171,9 @@ TEST_F(CSettingTest, RefusesWhatWouldChangeTheFilesStructure)
     EXPECT_TRUE(injected.error().startsWith(u8("Error writing Setting (5, ")));
     EXPECT_FALSE(store.SaveSettingStr(u8("S"), u8("a=b"), u8("v")));
     EXPECT_FALSE(store.SaveSettingInt(QString(), u8("k"), 1));
+    // A lone surrogate has no UTF-8 form: it would come back as U+FFFD.
+    EXPECT_FALSE(store.SaveSettingStr(u8("S"), u8("k"), QString(QChar(0xD800)) + u8("x")));
+    EXPECT_FALSE(store.SaveSettingStr(QString(QChar(0xDC00)), u8("k"), u8("v")));
     EXPECT_EQ(tree.read(QStringLiteral("a.ini")), QByteArray("[S]\nk=v\n"));
 }
 

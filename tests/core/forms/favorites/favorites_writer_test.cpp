@@ -140,6 +140,24 @@ TEST(FileNames, CutCharactersNeverBytesOrMarksApart)
     EXPECT_EQ(folder, QString(100, u'a') + QString(77, QChar(0x00E9)));
     const QString decomposed = QString(252, u'a') + text(u"e\u0301\u0301");
     EXPECT_EQ(safeFileName(decomposed, 1, {}), QString(252, u'a'));
+    // After a Khmer sign Qt finds character ends inside surrogate pairs too: a cut there would
+    // leave half an emoji, which no file system stores.
+    const QString khmer = QString(246, u'a') + text(u"\u17D8😀");
+    EXPECT_EQ(safeFileName(khmer, 1, u".URL"), QString(246, u'a') + text(u"\u17D8.URL"));
+}
+
+// Windows compares names through its upper-case table: a name that differs from an earlier one
+// only there (final and medial sigma, the long s, the dotless i) would replace its file.
+TEST(FileNames, NumberNamesThatOnlyUpperCaseJoins)
+{
+    FolderNames names;
+    const FileNameRules rules;
+    const char16_t* const claims[][2] = {
+        {u"Οδός", u"Οδός.URL"},     {u"ΟΔΌΣ", u"ΟΔΌΣ (2).URL"}, {u"Kiſſ", u"Kiſſ.URL"},
+        {u"KISS", u"KISS (2).URL"}, {u"ıd", u"ıd.URL"},         {u"ID", u"ID (2).URL"},
+    };
+    for (const auto& [name, expected] : claims)
+        EXPECT_EQ(names.claim(text(name), u".URL", rules), text(expected));
 }
 
 FavoritesExportOptions into(FavoritesWhere where, bool exportAll = true)

@@ -49,6 +49,8 @@ TEST(TextWidth, FindsBoundariesBetweenWholeCharacters)
                                                           {5, 5},  {6, 5}, {7, 7}, {99, 8}};
     for (const auto& [position, boundary] : boundaries)
         EXPECT_EQ(characterBoundaryBefore(text, position), boundary) << position;
+    // After a Khmer sign Qt finds boundaries inside surrogate pairs too.
+    EXPECT_EQ(characterBoundaryBefore(u8("\u17D8\U0001F600\U0001F600"), 4), 3);
 }
 
 } // namespace

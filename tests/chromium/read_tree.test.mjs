@@ -1,0 +1,87 @@
+// The Chromium judge on the Bookmarks file Chromium wrote itself, on hand-edited copies of it,
+// and when Chromium cannot answer.
+import assert from 'node:assert/strict';
+import { spawnSync } from 'node:child_process';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import { after, test } from 'node:test';
+import { fileURLToPath } from 'node:url';
+
+import { readTree } from './read_tree.mjs';
+
+const here = path.dirname(fileURLToPath(import.meta.url));
+const fixture = path.join(here, '..', 'fixtures', 'chromium-profile', 'Default', 'Bookmarks');
+const workDir = fs.mkdtempSync(path.join(os.tmpdir(), 'orvalink-chromium-judge-test-'));
+after(() => fs.rmSync(workDir, { recursive: true, force: true }));
+
+// The nodes of a Bookmarks file as chrome.bookmarks reports them, without the API's root "0".
+// Chromium hides an empty Mobile bookmarks folder.
+function fileNodes(bookmarks) {
+    const folderTypes = { bookmark_bar: 'bookmarks-bar', other: 'other', synced: 'mobile' };
+    const unixMs = (value) => Number((BigInt(value) - 11644473600000000n) / 1000n);
+    const nodes = [];
+    const walk = (node, parentId, index, folderType) => {
+        nodes.push({
+            id: node.id, parentId, index, title: node.name, url: node.url,
+            dateAdded: unixMs(node.date_added),
+            dateGroupModified: node.type === 'folder' && node.date_modified !== '0'
+                ? unixMs(node.date_modified) : undefined,
+            folderType,
+        });
+        node.children?.forEach((child, position) => walk(child, node.id, position));
+    };
+    Object.entries(bookmarks.roots)
+        .filter(([key, root]) => key !== 'synced' || root.children.length)
+        .forEach(([key, root], position) => walk(root, '0', position, folderTypes[key]));
+    return nodes.map((node) => JSON.parse(JSON.stringify(node))); // drops what is undefined
+}
+
+const original = JSON.parse(fs.readFileSync(fixture, 'utf8'));
+const withoutRoot = (nodes) => nodes.filter((node) => node.id !== '0');
+
+async function judge(name, bookmarks) {
+    const file = path.join(workDir, name);
+    fs.writeFileSync(file, JSON.stringify(bookmarks, null, 3));
+    return readTree(file);
+}
+
+test('Chromium reads its own file as written and leaves it alone', async () => {
+    const { nodes, rewritten } = await readTree(fixture);
+    assert.deepEqual(withoutRoot(nodes), fileNodes(original));
+    assert.equal(rewritten, null);
+});
+
+test('a wrong checksum keeps every id, and Chromium does not rewrite the file', async () => {
+    const { nodes, rewritten } = await judge('wrong-checksum', { ...original, checksum: '0'.repeat(32) });
+    assert.deepEqual(withoutRoot(nodes), fileNodes(original));
+    assert.equal(rewritten, null);
+});
+
+test('a duplicate id is replaced by the next free one, and the file rewritten', async () => {
+    const edited = structuredClone(original);
+    const [first, second] = edited.roots.bookmark_bar.children;
+    second.id = first.id;
+    const { nodes, rewritten } = await judge('duplicate-id', edited);
+
+    const expected = fileNodes(original);
+    const highest = Math.max(...expected.map((node) => Number(node.id)));
+    expected.find((node) => node.title === second.name).id = String(highest + 1);
+    assert.deepEqual(withoutRoot(nodes), expected);
+    assert.deepEqual(fileNodes(rewritten), expected);
+    assert.notEqual(rewritten.checksum, original.checksum);
+});
+
+test('the command fails loudly when Chromium cannot answer', () => {
+    const command = path.join(here, 'read_tree.mjs');
+    for (const [options, reason] of [
+        [['--chromium', path.join(workDir, 'no-such-chromium')], /Chromium ended \(.*ENOENT/],
+        [['--timeout', '0.001'], /did not start within 0.001 s/],
+    ]) {
+        const result = spawnSync(process.execPath, [command, '--bookmarks', fixture, ...options],
+                                 { encoding: 'utf8' });
+        assert.equal(result.status, 1, result.stderr);
+        assert.match(result.stderr, reason);
+        assert.equal(result.stdout, '');
+    }
+});

@@ -1,0 +1,185 @@
+#include "tests/fuzz/fuzz_support.h"
+
+#include "platform/text_decoding.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace orvalink::fuzz {
+
+namespace {
+
+// One child as it is compared: its kind, then its name and address in the form's spelling.
+struct ChildKey
+{
+    bool folder = false;
+    QString name;
+    QString url;
+    int node = 0;
+
+    bool operator<(const ChildKey& other) const
+    {
+        return std::tie(folder, name, url) < std::tie(other.folder, other.name, other.url);
+    }
+};
+
+std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, TextForm form)
+{
+    std::vector<ChildKey> keys;
+    for (const int child : tree.node(folder).children) {
+        const ParsedTree::Node& node = tree.node(child);
+        keys.push_back({node.isFolder(), form(node.caption), form(node.url), child});
+    }
+    std::sort(keys.begin(), keys.end());
+    return keys;
+}
+
+QString describe(const ChildKey& key)
+{
+    return (key.folder ? QStringLiteral("folder \"") : QStringLiteral("link \"")) +
+           visible(key.name) + QStringLiteral("\" <") + visible(key.url) + u'>';
+}
+
+} // namespace
+
+void fail(const char* invariant, const QString& detail)
+{
+    std::fprintf(stderr, "\n*** Invariant broken: %s\n%s\n", invariant,
+                 detail.toUtf8().constData());
+    std::abort();
+}
+
+QString visible(QStringView text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u >= 0x20 && u < 0x7F && u != u'\\' && u != u'"')
+            shown += c;
+        else
+            shown += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
+    }
+    return shown;
+}
+
+QString scratchFile(const QString& name)
+{
+    static const QTemporaryDir folder;
+    check(folder.isValid(), "a scratch folder can be made", [&] { return folder.errorString(); });
+    return folder.filePath(name);
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    check(file.open(QIODevice::ReadOnly), "a scratch file can be read", [&] { return path; });
+    return file.readAll();
+}
+
+void writeFile(const QString& path, QByteArrayView bytes)
+{
+    QFile file(path);
+    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+              file.write(bytes.data(), bytes.size()) == bytes.size(),
+          "a scratch file can be written", [&] { return path; });
+}
+
+QString utf16Units(QByteArrayView bytes)
+{
+    QString text;
+    text.reserve(bytes.size() / 2);
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2) {
+        text += QChar(static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                            static_cast<unsigned char>(bytes[i + 1]) << 8));
+    }
+    return text;
+}
+
+QString consumeText(FuzzedDataProvider& data, size_t maxBytes)
+{
+    const bool utf16 = data.ConsumeBool();
+    const std::string bytes = data.ConsumeRandomLengthString(maxBytes);
+    const QByteArrayView view(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return utf16 ? utf16Units(view) : QString::fromUtf8(view);
+}
+
+EntryCounts countEntries(const ParsedTree& tree)
+{
+    EntryCounts counts;
+    for (int n = 1; n < tree.size(); ++n) {
+        if (tree.node(n).url.isEmpty())
+            ++counts.folders;
+        else
+            ++counts.links;
+    }
+    return counts;
+}
+
+QByteArray keptOnMerge(QByteArrayView old)
+{
+    if (!isUtf16Text(old))
+        return old.toByteArray();
+    return kUtf8Bom.toByteArray() + utf8FromUtf16(old);
+}
+
+QHash<QString, int> linkAddresses(const ParsedTree& tree)
+{
+    QHash<QString, int> addresses;
+    for (const ParsedTree::Node& node : tree.nodes()) {
+        if (!node.url.isEmpty())
+            ++addresses[node.url];
+    }
+    return addresses;
+}
+
+int exportedTop(const ParsedTree& written, const FileExportOptions& options)
+{
+    if (!options.intoNewFolder)
+        return ParsedTree::root();
+    const std::vector<int>& children = written.node(ParsedTree::root()).children;
+    check(children.size() == 1 && written.node(children[0]).caption == options.newFolderName,
+          "everything lands in the new folder");
+    return children[0];
+}
+
+Job jobReading(const ParsedTree& tree, FormId form)
+{
+    Job job;
+    job.mode = form == FormId::Hotlist ? ExportMode::OperaToFirefox : ExportMode::FirefoxToOpera;
+    job.setSource(TreeToTables(tree, form, QStringLiteral("fuzz")));
+    return job;
+}
+
+bool sameEntries(const ParsedTree& treeA, int a, const ParsedTree& treeB, int b, TextForm form,
+                 QString& difference)
+{
+    std::vector<std::pair<int, int>> pending{{a, b}};
+    while (!pending.empty()) {
+        const auto [folderA, folderB] = pending.back();
+        pending.pop_back();
+        const std::vector<ChildKey> keysA = childKeys(treeA, folderA, form);
+        const std::vector<ChildKey> keysB = childKeys(treeB, folderB, form);
+        for (size_t i = 0; i < std::max(keysA.size(), keysB.size()); ++i) {
+            const bool inA = i < keysA.size();
+            const bool inB = i < keysB.size();
+            if (!inA || !inB || keysA[i] < keysB[i] || keysB[i] < keysA[i]) {
+                difference = QStringLiteral("in folder \"%1\": %2 against %3")
+                                 .arg(visible(treeA.node(folderA).caption),
+                                      inA ? describe(keysA[i]) : QStringLiteral("nothing"),
+                                      inB ? describe(keysB[i]) : QStringLiteral("nothing"));
+                return false;
+            }
+            if (keysA[i].folder)
+                pending.emplace_back(keysA[i].node, keysB[i].node);
+        }
+    }
+    return true;
+}
+
+} // namespace orvalink::fuzz

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "forms/parsed_tree.h"
+#include "model/export_options.h"
+#include "model/job.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QHash>
+#include <QString>
+#include <fuzzer/FuzzedDataProvider.h>
+
+// What the harnesses share: reporting a broken invariant, scratch files, text made from fuzz
+// bytes, and comparing parsed trees.
+namespace orvalink::fuzz {
+
+// Reports a broken invariant and aborts, so that libFuzzer keeps the input as a reproducer.
+[[noreturn]] void fail(const char* invariant, const QString& detail = QString());
+
+inline void check(bool holds, const char* invariant)
+{
+    if (!holds)
+        fail(invariant);
+}
+
+// describe() gives the details of a broken invariant; it runs only then.
+template <typename Describe> void check(bool holds, const char* invariant, Describe describe)
+{
+    if (!holds)
+        fail(invariant, describe());
+}
+
+// The text with every control character, quote and non-ASCII character as an escape, so that
+// a report shows exactly what differs.
+QString visible(QStringView text);
+
+// A file of that name in a folder of this process's own under the temporary folder, removed when
+// the process ends normally.
+QString scratchFile(const QString& name);
+QByteArray readFile(const QString& path);
+void writeFile(const QString& path, QByteArrayView bytes);
+
+// The bytes as UTF-16 code units, little-endian; a last odd byte is left out.
+QString utf16Units(QByteArrayView bytes);
+
+// Text from fuzz bytes: a flag picks UTF-8 (invalid sequences become U+FFFD) or raw UTF-16 code
+// units, which reach what UTF-8 cannot, such as lone surrogates.
+QString consumeText(FuzzedDataProvider& data, size_t maxBytes = 64);
+
+struct EntryCounts
+{
+    int folders = 0;
+    int links = 0;
+};
+
+// The folders and links below the root, as the fast scanners count them.
+EntryCounts countEntries(const ParsedTree& tree);
+
+// What a merge into a file of these bytes must keep of them: the bytes as they are, or the same
+// text as UTF-8 after a UTF-8 byte-order mark when they are UTF-16, as the writers add UTF-8.
+QByteArray keptOnMerge(QByteArrayView old);
+
+// How many links have each address.
+QHash<QString, int> linkAddresses(const ParsedTree& tree);
+
+// The name of the new folder that writes into one put everything in.
+inline const QString kNewFolderName = QStringLiteral("Fuzzing's own folder");
+
+// Where a tree written with these options has the exported root's entries: the root, or the
+// new folder, its only entry.
+int exportedTop(const ParsedTree& written, const FileExportOptions& options);
+
+// A job whose loaded source is the tree, read from a file of that kind.
+Job jobReading(const ParsedTree& tree, FormId form);
+
+// How a form stores a name or an address: the identity for forms that hold any text.
+using TextForm = QString (*)(const QString& text);
+
+// Whether the subtrees at a and b hold the same folders and links, with the same names and
+// addresses as form() gives them, each folder's children compared without regard to their
+// order. Otherwise describes the first difference in difference.
+bool sameEntries(const ParsedTree& treeA, int a, const ParsedTree& treeB, int b, TextForm form,
+                 QString& difference);
+
+} // namespace orvalink::fuzz

@@ -1,0 +1,109 @@
+// Any bytes as an Opera hotlist: the fast scanner counts what the tree builder builds, what the
+// writer writes reads back as the same tree, and records appended to the bytes keep them whole.
+#include "forms/hotlist/hotlist_reader.h"
+#include "forms/hotlist/hotlist_writer.h"
+#include "platform/text_decoding.h"
+#include "tests/fuzz/fuzz_support.h"
+
+namespace orvalink::fuzz {
+
+namespace {
+
+const QString kAppendedUrl = QStringLiteral("http://appended.example/fuzzing");
+
+// A record's field is one line and has no escapes: the writer puts a space in place of a line
+// break in a name or leaves it out, and leaves tabs and line breaks out of an address, as browsers
+// do. Blanks are not compared, so every way of doing so reads the same.
+QString asWritten(const QString& text)
+{
+    QString squeezed = text;
+    squeezed.remove(u'\t').remove(u'\r').remove(u'\n').remove(u' ');
+    return squeezed;
+}
+
+void checkScan(QByteArrayView text, const ParsedTree& tree, const char* invariant)
+{
+    const EntryCounts built = countEntries(tree);
+    cOperaFastScanning scanner;
+    int named = 0;
+    scanner.setFolderScanHandler([&](const QString&) { ++named; });
+    scanner.scanText(text);
+    check(scanner.nTotalFolders() == built.folders && scanner.nTotalLinks() == built.links,
+          invariant, [&] {
+              return QStringLiteral("tree %1 folders, %2 links; scan %3, %4")
+                  .arg(built.folders)
+                  .arg(built.links)
+                  .arg(scanner.nTotalFolders())
+                  .arg(scanner.nTotalLinks());
+          });
+}
+
+void checkRoundTrip(const ParsedTree& tree, const FileExportOptions& options)
+{
+    Job job = jobReading(tree, FormId::Hotlist);
+    const QString path = scratchFile(QStringLiteral("written.adr"));
+    Progress quiet;
+    check(WriteOperaHotlist(*job.source(), path, options, quiet).ok(), "a hotlist can be written");
+    const QByteArray written = readFile(path);
+    const ParsedTree reread = parseHotlistText(written);
+    checkScan(written, reread, "the scanner counts a written hotlist as its tree");
+    const int top = exportedTop(reread, options);
+    QString difference;
+    check(sameEntries(tree, ParsedTree::root(), reread, top, asWritten, difference),
+          "a written hotlist reads back as its tree", [&] { return difference; });
+}
+
+// Appended to, the old bytes stay as they were at the start, and the old entries are all still
+// there beside the new folder. An append that is refused leaves the file alone.
+void checkAppend(QByteArrayView old, const ParsedTree& oldTree)
+{
+    const QString path = scratchFile(QStringLiteral("appended.adr"));
+    writeFile(path, old);
+    ParsedTree added{QString()};
+    added.addChild(ParsedTree::root(), QStringLiteral("Appended link"), kAppendedUrl);
+    Job job = jobReading(added, FormId::Hotlist);
+    FileExportOptions options;
+    options.merge = true;
+    options.intoNewFolder = true;
+    options.newFolderName = kNewFolderName;
+    Progress quiet;
+    const bool appended = WriteOperaHotlist(*job.source(), path, options, quiet).ok();
+    const QByteArray after = readFile(path);
+    if (!appended) {
+        check(after == old, "a refused append leaves the file alone");
+        return;
+    }
+    const ParsedTree appendedTree = parseHotlistText(after);
+    QHash<QString, int> expected = linkAddresses(oldTree);
+    ++expected[kAppendedUrl];
+    check(linkAddresses(appendedTree) == expected &&
+              countEntries(appendedTree).folders == countEntries(oldTree).folders + 1,
+          "an append keeps every old entry and adds its own");
+    // A file that held nothing (blanks after a byte-order mark at most) gets a new one instead.
+    const QByteArray kept = keptOnMerge(old);
+    const QByteArrayView text = QByteArrayView(kept).sliced(kept.startsWith(kUtf8Bom) ? 3 : 0);
+    if (!text.trimmed().isEmpty())
+        check(after.startsWith(kept), "an append keeps every byte of the old file");
+}
+
+} // namespace
+
+} // namespace orvalink::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    using namespace orvalink;
+    using namespace orvalink::fuzz;
+    const QByteArrayView text(data, static_cast<qsizetype>(size));
+    const ParsedTree tree = parseHotlistText(text);
+    checkScan(text, tree, "the scanner counts what the tree builder builds");
+
+    // The input's length picks the options, so that every input replays the same way.
+    FileExportOptions options;
+    options.linksBefore = size % 2 == 1;
+    options.intoNewFolder = size % 4 >= 2;
+    options.newFolderName = kNewFolderName;
+    checkRoundTrip(tree, options);
+    checkAppend(text, tree);
+    return 0;
+}
