@@ -6,6 +6,9 @@
 #include "model/progress.h"
 
 #include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace orvalink {
 
@@ -36,7 +39,7 @@ const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& ar
         return nullptr;
     }
     path = positional.first();
-    return form;
+    return &sourceFormAt(*form, path);
 }
 
 int count(const QStringList& arguments, Output& output)
@@ -73,12 +76,43 @@ int list(const QStringList& arguments, Output& output)
     return ExitSuccess;
 }
 
+// One JSON array of {"browser", "profile" (null for a browser without profiles), "form" (the
+// name --from takes), "path"}.
+void writeDiscoveredJson(const std::vector<DiscoveredSource>& found, Output& output)
+{
+    QJsonArray array;
+    for (const DiscoveredSource& source : found) {
+        array.append(
+            QJsonObject{{QStringLiteral("browser"), source.browser},
+                        {QStringLiteral("profile"),
+                         source.profile.isEmpty() ? QJsonValue(QJsonValue::Null) : source.profile},
+                        {QStringLiteral("form"), formOf(source.form).commandLineName()},
+                        {QStringLiteral("path"), source.path}});
+    }
+    output.resultDevice().write(QJsonDocument(array).toJson(QJsonDocument::Compact) + '\n');
+}
+
 int discover(const QStringList& arguments, Output& output)
 {
-    if (!arguments.isEmpty())
-        return output.usageError(QStringLiteral("discover takes no arguments."));
-    // The searches fill a location list whose first item is a window's placeholder. The command
-    // prints the browser files found, not the Favorites folder.
+    const bool json = arguments == QStringList{QStringLiteral("--json")};
+    if (!arguments.isEmpty() && !json)
+        return output.usageError(QStringLiteral("discover takes no arguments but --json."));
+    // The browser files found, not the Favorites folder; each once.
+    if (json) {
+        std::vector<DiscoveredSource> found;
+        QStringList entries;
+        for (const StorageForm* form : allForms()) {
+            if (form->isFolder())
+                continue;
+            for (DiscoveredSource& source : form->discoverSources()) {
+                if (addDiscovered(entries, source.entry()))
+                    found.push_back(std::move(source));
+            }
+        }
+        writeDiscoveredJson(found, output);
+        return ExitSuccess;
+    }
+    // The searches fill a location list whose first item is a window's placeholder.
     QStringList entries{QString()};
     for (const StorageForm* form : allForms()) {
         if (!form->isFolder())

@@ -30,9 +30,14 @@ Commands:
                                  "F Folders & L Links Exported." when part of it
                                  could not be written (what and why on standard
                                  error).
-  discover                       Print the bookmark files and hotlists found on this
-                                 machine, one per line: each Firefox profile's as
-                                 "<profile> path", then Opera's hotlist.
+  discover [--json]              Print the bookmark files, databases and hotlists
+                                 found on this machine, one per line: each Firefox
+                                 profile's bookmarks.html as "<profile> path", Opera's
+                                 hotlist, then each profile's places.sqlite, the
+                                 profile each Firefox installation uses first. With
+                                 --json, one JSON array of {"browser", "profile",
+                                 "form", "path"}; "form" is the name --from takes,
+                                 "profile" null where the browser has none.
 
 Forms:
 )usage";
@@ -94,6 +99,8 @@ QByteArray formLines()
             line += QStringLiteral(" (destination only)");
         else if (!form->canWrite())
             line += QStringLiteral(" (source only)");
+        if (form != formNamed(form->commandLineName()))
+            line += QStringLiteral(", told apart by its content");
         lines += line + u'\n';
     }
     return lines.toUtf8();
@@ -109,7 +116,8 @@ QString formNames(FormUse use)
 {
     QStringList names;
     for (const StorageForm* form : allForms()) {
-        if (use == FormUse::Read ? form->canRead() : form->canWrite())
+        if ((use == FormUse::Read ? form->canRead() : form->canWrite()) &&
+            !names.contains(form->commandLineName()))
             names << form->commandLineName();
     }
     const QString last = names.takeLast();

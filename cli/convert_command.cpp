@@ -229,6 +229,8 @@ int ConvertCommand::run(const QStringList& arguments)
         return m_output.usageError(
             QStringLiteral("The source and the destination are of the same form."));
     job.setSourceLocation(paths[0]);
+    source = &sourceFormAt(*source, paths[0]);
+    job.setSourceForm(source->id());
     job.setDestinationLocation(paths[1]);
 
     ExportRequest request;

@@ -38,7 +38,7 @@ std::optional<CheckFailure> checkBackup(const StorageForm& destination, const QS
 Result<void, CheckFailure> ValidateExport(const Job& job, const ExportCheckInputs& inputs,
                                           bool sourceOnly, const ProcessTable& processes)
 {
-    if (auto failed = sourceForm(job.mode).checkSource(job.sourceLocation()))
+    if (auto failed = formOf(job.sourceForm()).checkSource(job.sourceLocation()))
         return std::move(*failed);
     if (sourceOnly)
         return {};

@@ -43,17 +43,21 @@ void takeSkippedLinks(const BookmarkModel& source, ExportOutcome& outcome)
         outcome.reason = QStringLiteral("Their Internet Shortcuts Have No Address");
 }
 
-// The box for an export that has run: complete, incomplete or failed.
-UserMessage resultMessage(const ExportOutcome& outcome)
+// The box for an export that has run: complete, incomplete or failed; takeIn is the writer's
+// line on what the browser needs next, shown once something is written.
+UserMessage resultMessage(const ExportOutcome& outcome, const QString& takeIn)
 {
-    if (outcome.completed()) {
-        return UserMessage{QStringLiteral("Exporting Complete"),
-                           {QStringLiteral("%1 Folders & %2 Links Exported Successfully.")
-                                .arg(outcome.folders)
-                                .arg(outcome.links)},
-                           MessageIcon::Information};
-    }
     UserMessage message;
+    if (outcome.completed()) {
+        message = UserMessage{QStringLiteral("Exporting Complete"),
+                              {QStringLiteral("%1 Folders & %2 Links Exported Successfully.")
+                                   .arg(outcome.folders)
+                                   .arg(outcome.links)},
+                              MessageIcon::Information};
+        if (!takeIn.isEmpty())
+            message.lines << takeIn;
+        return message;
+    }
     if (outcome.written()) {
         message.title = QStringLiteral("Exporting Incomplete");
         message.lines << QStringLiteral("%1 Folders & %2 Links Exported.")
@@ -74,6 +78,8 @@ UserMessage resultMessage(const ExportOutcome& outcome)
     }
     if (!outcome.reason.isEmpty())
         message.lines << QStringLiteral("Reason: %1.").arg(outcome.reason);
+    if (outcome.written() && !takeIn.isEmpty())
+        message.lines << takeIn;
     return message;
 }
 
@@ -154,7 +160,7 @@ ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTab
     }
     if (outcome.written())
         AddTotalItemsExported(report.items.value_or(outcome.folders + outcome.links));
-    outcome.message = resultMessage(outcome);
+    outcome.message = resultMessage(outcome, report.takeIn);
     return outcome;
 }
 

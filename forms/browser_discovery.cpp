@@ -2,6 +2,11 @@
 
 namespace orvalink {
 
+QString DiscoveredSource::entry() const
+{
+    return profile.isEmpty() ? path : u'<' + profile + QStringLiteral("> ") + path;
+}
+
 bool addDiscovered(QStringList& entries, const QString& entry)
 {
     if (entries.contains(entry))

@@ -2,6 +2,7 @@
 
 #include "forms/bookmark_file/bookmark_file_form.h"
 #include "forms/favorites/favorites_form.h"
+#include "forms/firefox_database/firefox_database_form.h"
 #include "forms/hotlist/hotlist_form.h"
 #include "forms/menu_page/menu_page_form.h"
 
@@ -26,8 +27,9 @@ std::span<const StorageForm* const> allForms()
     static const BookmarkFileForm bookmarkFile;
     static const HotlistForm hotlist;
     static const MenuPageForm menuPage;
-    static const std::array<const StorageForm*, 4> forms{&favorites, &bookmarkFile, &hotlist,
-                                                         &menuPage};
+    static const FirefoxDatabaseForm firefoxDatabase;
+    static const std::array<const StorageForm*, 5> forms{&favorites, &bookmarkFile, &hotlist,
+                                                         &menuPage, &firefoxDatabase};
     return forms;
 }
 
@@ -43,6 +45,16 @@ const StorageForm* formNamed(QStringView commandLineName)
             return form;
     }
     return nullptr;
+}
+
+const StorageForm& sourceFormAt(const StorageForm& named, const QString& location)
+{
+    for (const StorageForm* form : allForms()) {
+        if (form != &named && form->canRead() &&
+            form->commandLineName() == named.commandLineName() && form->claims(location))
+            return *form;
+    }
+    return named;
 }
 
 const StorageForm& sourceForm(ExportMode mode)

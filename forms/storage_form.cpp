@@ -42,6 +42,11 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> StorageForm::load(const QStr
     return notReadable(*this);
 }
 
+bool StorageForm::claims(const QString&) const
+{
+    return false;
+}
+
 std::optional<CheckFailure> StorageForm::checkSource(const QString& location) const
 {
     if (!FileExists(location))
@@ -93,9 +98,19 @@ bool StorageForm::exportsAll(const DestinationOptions& options) const
     return true;
 }
 
-int StorageForm::discover(QStringList&) const
+std::vector<DiscoveredSource> StorageForm::discoverSources() const
 {
-    return 0;
+    return {};
+}
+
+int StorageForm::discover(QStringList& entries) const
+{
+    int added = 0;
+    for (const DiscoveredSource& source : discoverSources()) {
+        if (addDiscovered(entries, source.entry()))
+            ++added;
+    }
+    return added;
 }
 
 QString importedFolderName(const StorageForm& source)

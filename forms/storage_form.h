@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/browser_discovery.h"
 #include "model/bookmark_model.h"
 #include "model/check_failure.h"
 #include "model/export_mode.h"
@@ -12,6 +13,7 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace orvalink {
 
@@ -81,6 +83,9 @@ struct WriteReport
     // What the exported-items total grows by, when that is not the folders and links written: a
     // menu page counts its items.
     std::optional<int> items;
+    // A line for the completion message on what the user does next for the browser to take the
+    // file in; "" when nothing.
+    QString takeIn;
 };
 
 // One storage form: its names and traits, and how it is recognised, counted, loaded, written and
@@ -137,6 +142,11 @@ public:
 
     // --- Reading ---
 
+    // Whether the location's content shows at once that it is of this form, for a form that
+    // shares its command-line name with another of its browser (see sourceFormAt()); false by
+    // default.
+    virtual bool claims(const QString& location) const;
+
     // Whether the location holds a source of this form, with the message for the user when it
     // does not or cannot be read at all: a file of another form, or one that holds no text, is
     // refused; an empty one is a source without bookmarks.
@@ -180,8 +190,11 @@ public:
 
     // --- Discovery ---
 
-    // Appends the locations of the form found on this machine (see browser_discovery.h) that
-    // are not listed yet to entries; returns how many it added.
+    // The locations of the form found on this machine (see browser_discovery.h); none by
+    // default.
+    virtual std::vector<DiscoveredSource> discoverSources() const;
+    // Appends the entries of discoverSources() that are not listed yet to entries; returns how
+    // many it added.
     virtual int discover(QStringList& entries) const;
 
 private:

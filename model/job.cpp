@@ -14,6 +14,14 @@ QString Job::destinationLocation() const
     return DestIsMenu(mode) ? MenuFileLocation : DestinationFileLocation;
 }
 
+FormId Job::sourceForm() const
+{
+    if (m_sourceForm)
+        return *m_sourceForm;
+    const Conversion* conversion = conversionOf(mode);
+    return conversion ? conversion->source : FormId::Favorites;
+}
+
 void Job::setSourceLocation(const QString& location)
 {
     (SourceIsIE(mode) ? IELocation : SourceFileLocation) = location;
@@ -38,6 +46,7 @@ void Job::ResetJob()
     TotalLinkCount = 0;
     ListSortColumn = 1;
     ListSortDescending = false;
+    m_sourceForm.reset();
     discardSource();
 }
 

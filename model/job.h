@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace orvalink {
 
@@ -41,6 +42,11 @@ public:
     void setSourceLocation(const QString& location);
     void setDestinationLocation(const QString& location);
 
+    // The form the source is read as: the conversion's source form unless set otherwise, as a
+    // Firefox source may be its bookmark file or its database. None's is the Favorites folder.
+    FormId sourceForm() const;
+    void setSourceForm(FormId form) { m_sourceForm = form; }
+
     // The loaded source, or nullptr before it is loaded (see loadedSource()).
     BookmarkModel* source() const { return m_source.get(); }
     void setSource(std::unique_ptr<BookmarkModel> source) { m_source = std::move(source); }
@@ -52,6 +58,7 @@ public:
     void ResetJob();
 
 private:
+    std::optional<FormId> m_sourceForm;
     std::unique_ptr<BookmarkModel> m_source;
 };
 
