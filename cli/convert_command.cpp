@@ -279,12 +279,11 @@ int ConvertCommand::run(const QStringList& arguments)
         return m_output.failure(outcome.message);
     // What was written is the result; what was not, and why, goes with the title to the errors.
     m_output.result(outcome.message.lines.first());
-    if (outcome.completed())
-        return ExitSuccess;
-    m_output.message(outcome.message.title);
+    if (!outcome.completed())
+        m_output.message(outcome.message.title);
     for (const QString& line : outcome.message.lines.sliced(1))
         m_output.message(line);
-    return ExitFailure;
+    return outcome.completed() ? ExitSuccess : ExitFailure;
 }
 
 } // namespace

@@ -44,7 +44,7 @@ void takeSkippedLinks(const BookmarkModel& source, ExportOutcome& outcome)
 }
 
 // The box for an export that has run: complete, incomplete or failed; takeIn is the writer's
-// line on what the browser needs next, shown once something is written.
+// line on what the browser needs next, added to the completion.
 UserMessage resultMessage(const ExportOutcome& outcome, const QString& takeIn)
 {
     UserMessage message;
@@ -78,8 +78,6 @@ UserMessage resultMessage(const ExportOutcome& outcome, const QString& takeIn)
     }
     if (!outcome.reason.isEmpty())
         message.lines << QStringLiteral("Reason: %1.").arg(outcome.reason);
-    if (outcome.written() && !takeIn.isEmpty())
-        message.lines << takeIn;
     return message;
 }
 

@@ -47,11 +47,20 @@ const StorageForm* formNamed(QStringView commandLineName)
     return nullptr;
 }
 
+std::vector<const StorageForm*> sourceFamily(const StorageForm& named)
+{
+    std::vector<const StorageForm*> family{&named};
+    for (const StorageForm* form : allForms()) {
+        if (form != &named && form->canRead() && form->commandLineName() == named.commandLineName())
+            family.push_back(form);
+    }
+    return family;
+}
+
 const StorageForm& sourceFormAt(const StorageForm& named, const QString& location)
 {
-    for (const StorageForm* form : allForms()) {
-        if (form != &named && form->canRead() &&
-            form->commandLineName() == named.commandLineName() && form->claims(location))
+    for (const StorageForm* form : sourceFamily(named)) {
+        if (form->claims(location))
             return *form;
     }
     return named;

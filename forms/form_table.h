@@ -5,6 +5,7 @@
 
 #include <QStringView>
 #include <span>
+#include <vector>
 
 namespace orvalink {
 
@@ -21,6 +22,9 @@ const StorageForm* formNamed(QStringView commandLineName);
 // command-line name ("firefox": the bookmark file and Firefox's database), and the one whose
 // content the location holds is the form, named itself when none claims it.
 const StorageForm& sourceFormAt(const StorageForm& named, const QString& location);
+
+// The forms that can be read as a source of named's family, named first.
+std::vector<const StorageForm*> sourceFamily(const StorageForm& named);
 
 // The forms a conversion reads from and writes to; mode must be a conversion (not None).
 const StorageForm& sourceForm(ExportMode mode);

@@ -88,7 +88,23 @@ void ConversionWindow::rescanFavorites()
 
 int ConversionWindow::discover(LocationList& list, const StorageForm& form)
 {
-    return busy([&] { return list.discover(form, *this); });
+    return busy([&] { return list.discover({&form}, *this); });
+}
+
+int ConversionWindow::discoverSources(LocationList& list)
+{
+    return busy([&] { return list.discover(sourceFamily(sourceForm()), *this); });
+}
+
+const StorageForm& ConversionWindow::sourceFormAt(const QString& path) const
+{
+    return orvalink::sourceFormAt(sourceForm(), path);
+}
+
+void ConversionWindow::takeSourceLocation(const QString& path)
+{
+    job().SourceFileLocation = path;
+    job().setSourceForm(sourceFormAt(path).id());
 }
 
 void ConversionWindow::countChosenSource(const QString& entry)
@@ -100,8 +116,8 @@ void ConversionWindow::countChosenSource(const QString& entry)
             m_sourceJustBrowsed = false;
             return;
         }
-        job().SourceFileLocation = path;
-        const SourceCounts counts = countSource(sourceForm(), job().SourceFileLocation);
+        takeSourceLocation(path);
+        const SourceCounts counts = countSource(sourceFormAt(path), path);
         m_sourceList->setChosenPath(job().SourceFileLocation);
         m_lastCountedSource = entry;
         m_whatFrame->takeCounts(counts);
@@ -113,14 +129,14 @@ void ConversionWindow::takeBrowsedSource(const QString& path)
 {
     if (!acceptsSource(path, SourceChoice::Browsed))
         return;
-    const SourceCounts counts = countSource(sourceForm(), path);
+    const SourceCounts counts = countSource(sourceFormAt(path), path);
     if (counts.links == 0) {
         dialogs().message(this, noBookmarkMessage());
         return;
     }
     m_sourceList->addBrowsed(path, BrowsedPlace::AfterDiscovered, BrowsedLimit::BeyondDiscovered);
     m_sourceJustBrowsed = true;
-    job().SourceFileLocation = path;
+    takeSourceLocation(path);
     m_sourceList->chooseEntry(path);
     m_sourceList->setChosenPath(path);
     m_lastCountedSource = path;
@@ -129,7 +145,8 @@ void ConversionWindow::takeBrowsedSource(const QString& path)
 
 bool ConversionWindow::acceptsSource(const QString& path, SourceChoice choice)
 {
-    const Result<void, UserMessage> recognised = busy([&] { return sourceForm().recognise(path); });
+    const Result<void, UserMessage> recognised =
+        busy([&] { return sourceFormAt(path).recognise(path); });
     if (recognised)
         return true;
     dialogs().message(this, recognised.failure());

@@ -67,7 +67,7 @@ Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
     whatFrame()->optWhatAll()->setChecked(true);
     m_sources->combo()->setFocus();
 
-    discover(*m_sources, sourceForm());
+    discoverSources(*m_sources);
     discover(*m_destinations, destinationForm());
     m_sources->fitDropWidth();
     m_destinations->fitDropWidth();

@@ -140,7 +140,7 @@ Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
 
     if (m_sources) {
         m_sources->combo()->setFocus();
-        discover(*m_sources, sourceForm());
+        discoverSources(*m_sources);
         m_sources->fitDropWidth();
     }
     m_pages->fitDropWidth();

@@ -1,5 +1,6 @@
 #include "windows/window_settings.h"
 
+#include "forms/firefox_database/places_snapshot.h"
 #include "model/job.h"
 #include "platform/file_helpers.h"
 #include "settings/program_settings.h"
@@ -152,12 +153,17 @@ QString historyPath(History history, const QString& entry)
     return marker < 0 ? entry : entry.mid(marker + 2);
 }
 
-void loadHistory(History history, QComboBox& list)
+// What a history list is for: a Firefox database may be a source, never a destination.
+enum class ListUse { Source, Destination };
+
+void loadHistory(History history, QComboBox& list, ListUse use)
 {
     SettingsReader reader;
     for (int i = 0; i < kHistoryLength; ++i) {
         const std::optional<QString> entry = reader.text(kSettings, historyKey(history, i));
         if (!entry || !FileExists(historyPath(history, *entry)))
+            continue;
+        if (use == ListUse::Destination && refuseDatabaseDestination(historyPath(history, *entry)))
             continue;
         list.addItem(*entry);
         if (i == 0)
@@ -179,10 +185,11 @@ void saveHistory(History history, const QComboBox& list, SettingsWriter& writer)
     }
 }
 
-void loadHistoryInto(History history, const QWidget& window, const QString& listName)
+void loadHistoryInto(History history, const QWidget& window, const QString& listName,
+                     ListUse use = ListUse::Source)
 {
     if (auto* list = find<QComboBox>(window, listName))
-        loadHistory(history, *list);
+        loadHistory(history, *list, use);
 }
 
 void saveHistoryOf(History history, const QWidget& window, const QString& listName,
@@ -290,7 +297,8 @@ void LoadWindowSettings(int windowIndex, QWidget& window, Job& job)
     case 7:
         loadFavoritesLocation(reader, job);
         loadWriterOptions(reader, window);
-        loadHistoryInto(historyOfHotlistWhen(windowIndex == 7), window, toList);
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 7), window, toList,
+                        ListUse::Destination);
         break;
     case 4:
     case 9: {
@@ -320,7 +328,8 @@ void LoadWindowSettings(int windowIndex, QWidget& window, Job& job)
     case 10:
         loadWriterOptions(reader, window);
         loadHistoryInto(historyOfHotlistWhen(windowIndex == 10), window, fromList);
-        loadHistoryInto(historyOfHotlistWhen(windowIndex == 8), window, toList);
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 8), window, toList,
+                        ListUse::Destination);
         break;
     default:
         // The main window and the selection window keep only their position.
@@ -373,7 +382,7 @@ void SaveWindowSettings(int windowIndex, QWidget& window)
 
 void LoadBookmarkFileHistory(QComboBox& list)
 {
-    loadHistory(History::BookmarkFile, list);
+    loadHistory(History::BookmarkFile, list, ListUse::Source);
 }
 
 void SaveBookmarkFileHistory(const QComboBox& list)
@@ -384,7 +393,7 @@ void SaveBookmarkFileHistory(const QComboBox& list)
 
 void LoadHotlistHistory(QComboBox& list)
 {
-    loadHistory(History::Hotlist, list);
+    loadHistory(History::Hotlist, list, ListUse::Source);
 }
 
 void SaveHotlistHistory(const QComboBox& list)

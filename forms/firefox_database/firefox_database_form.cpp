@@ -4,9 +4,6 @@
 #include "forms/firefox_database/places_snapshot.h"
 #include "forms/firefox_discovery.h"
 #include "forms/form_checks.h"
-#include "platform/file_helpers.h"
-
-#include <QFile>
 
 namespace orvalink {
 
@@ -33,8 +30,7 @@ FirefoxDatabaseForm::FirefoxDatabaseForm()
 
 bool FirefoxDatabaseForm::claims(const QString& location) const
 {
-    QFile file(placesDatabasePath(location));
-    return file.open(QIODevice::ReadOnly) && hasSqliteHeader(file.read(16));
+    return holdsSqliteDatabase(location);
 }
 
 Result<void, UserMessage> FirefoxDatabaseForm::recognise(const QString& location) const

@@ -73,6 +73,13 @@ bool hasSqliteHeader(QByteArrayView bytes)
     return bytes.startsWith(kSqliteHeader);
 }
 
+bool holdsSqliteDatabase(const QString& location)
+{
+    QFile file;
+    return openRegularFileForReading(file, placesDatabasePath(location)).ok() &&
+           hasSqliteHeader(file.read(kSqliteHeader.size()));
+}
+
 UserMessage notAFirefoxDatabase(const QString& path)
 {
     return UserMessage{QStringLiteral("Not a Firefox Bookmark Database"),
@@ -104,10 +111,7 @@ UserMessage unreadableFirefoxDatabase(const QString& path, const QString& reason
 
 std::optional<CheckFailure> refuseDatabaseDestination(const QString& location)
 {
-    QFile file(placesDatabasePath(location));
-    const bool database = location.endsWith(u".sqlite", Qt::CaseInsensitive) ||
-                          (file.open(QIODevice::ReadOnly) && hasSqliteHeader(file.read(16)));
-    if (!database)
+    if (!location.endsWith(u".sqlite", Qt::CaseInsensitive) && !holdsSqliteDatabase(location))
         return std::nullopt;
     return checkFailure(
         ExportCheck::DestinationIsDatabase, QStringLiteral("Firefox Bookmark Database"),

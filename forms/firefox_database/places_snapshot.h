@@ -21,6 +21,9 @@ QString placesDatabasePath(const QString& location);
 
 // Whether bytes start with the 16-byte header of an SQLite database, "SQLite format 3" and NUL.
 bool hasSqliteHeader(QByteArrayView bytes);
+// Whether the database path of location (see placesDatabasePath()) is a regular file that starts
+// so; never blocks on a pipe or device.
+bool holdsSqliteDatabase(const QString& location);
 
 // The messages of a Firefox source that cannot be read as one. All name the database file.
 // "Not a Firefox Bookmark Database": not an SQLite database, or one without Firefox's bookmark

@@ -54,6 +54,8 @@ const QStringList kSmallTree{u"Empty/"_s,
                              u"News/Local/Town <https://town.example/>"_s,
                              u"News/Weekly <https://weekly.example/?a=1&b=2>"_s};
 const QString kSmallDone = u"3 Folders & 4 Links Exported Successfully.\n"_s;
+const QString kTakeIntoFirefox = u"To Take It Into Firefox, Choose \"Import and Backup\" → "
+                                 "\"Import Bookmarks from HTML…\" in Its Library.\n"_s;
 
 const QByteArray
     kHotlistHeader("Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n");
@@ -207,7 +209,7 @@ TEST(ConvertCommand, EachBrowserToEachOtherFormWritesTheWholeTreeAndAddsToTheTot
             const CliRun run = convert(from, writeSmallSource(dir, from), to, dest, options);
             EXPECT_EQ(run.exitCode, ExitSuccess) << text(options);
             EXPECT_EQ(run.out, kSmallDone);
-            EXPECT_EQ(run.err, QString());
+            EXPECT_EQ(run.err, to == kFirefox ? kTakeIntoFirefox : QString());
             if (to == kMenu) {
                 const QByteArray html = readBytes(dest);
                 for (const char* item :
@@ -659,6 +661,37 @@ TEST(ConvertCommand, TheRealProgramRefusesASourceOfAnotherForm)
         EXPECT_EQ(snapshot(dir.path()), before);
         // Counting refuses it alike.
         EXPECT_EQ(runInProcess({u"count"_s, u"--from"_s, kFirefox, source}).exitCode, ExitFailure);
+    }
+}
+
+// A Firefox profile folder is read as its bookmark database and names the completion's added line
+// once a bookmark file is written; the database, or a profile folder, is never a destination.
+TEST(ConvertCommand, AFirefoxProfileIsASourceAndNeverADestination)
+{
+    test::TempTree dir;
+    const QString profile =
+        test::fixturePath(u"firefox-profile/home/.config/mozilla/firefox/2r0y743k.orvalink"_s);
+    const QString html = dir.path(u"bookmarks.html"_s);
+    const CliRun toOpera = convert(kFirefox, profile, kOpera, dir.path(u"out.adr"_s));
+    EXPECT_EQ(toOpera.exitCode, ExitSuccess) << toOpera.err.toStdString();
+    EXPECT_EQ(toOpera.out, u"11 Folders & 18 Links Exported Successfully.\n"_s);
+    EXPECT_EQ(treeOf(kFirefox, profile), treeOf(kOpera, dir.path(u"out.adr"_s)));
+
+    const CliRun toFirefox = convert(kOpera, dir.path(u"out.adr"_s), kFirefox, html);
+    EXPECT_EQ(toFirefox.exitCode, ExitSuccess);
+    EXPECT_EQ(toFirefox.err, kTakeIntoFirefox);
+
+    const QString copy = dir.write(
+        u"profile/places.sqlite"_s,
+        test::readFixture(
+            u"firefox-profile/home/.config/mozilla/firefox/2r0y743k.orvalink/places.sqlite"_s));
+    const std::string before = snapshot(dir.path());
+    for (const QString& dest : {copy, dir.path(u"profile"_s), dir.path(u"new.sqlite"_s)}) {
+        SCOPED_TRACE(dest.toStdString());
+        const CliRun run = convert(kOpera, dir.path(u"out.adr"_s), kFirefox, dest);
+        EXPECT_EQ(run.exitCode, ExitFailure);
+        EXPECT_TRUE(run.err.startsWith(u"Firefox Bookmark Database\n"_s)) << run.err.toStdString();
+        EXPECT_EQ(snapshot(dir.path()), before);
     }
 }
 
