@@ -35,8 +35,9 @@ const QStringList kValueOptions{QStringLiteral("from"),     QStringLiteral("to")
 class ConvertCommand
 {
 public:
-    ConvertCommand(Output& output, const ProcessTable& processes)
+    ConvertCommand(Output& output, ProgramSettings& settings, const ProcessTable& processes)
         : m_output(output)
+        , m_settings(settings)
         , m_processes(processes)
     {
         QStringList names =
@@ -69,6 +70,7 @@ private:
     QString selectOnly(BookmarkModel& model) const;
 
     Output& m_output;
+    ProgramSettings& m_settings;
     const ProcessTable& m_processes;
     QCommandLineParser m_parser;
 };
@@ -171,7 +173,7 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
     const QString wanted = isSet(QStringLiteral("preset")) ? value(QStringLiteral("preset"))
                                                            : QStringLiteral("<Custom>");
     if (caseBlindKey(wanted) != caseBlindKey(QStringLiteral("<Custom>"))) {
-        MenuColorPresets presets;
+        MenuColorPresets presets(m_settings.colorPresetFile());
         presets.InstallBuiltInPresets();
         presets.LoadColorPresets();
         QStringList names;
@@ -272,7 +274,7 @@ int ConvertCommand::run(const QStringList& arguments)
             return m_output.usageError(onlyProblem);
     }
 
-    const ExportOutcome outcome = RunExport(job, request, m_processes, silent);
+    const ExportOutcome outcome = RunExport(job, m_settings, request, m_processes, silent);
     if (!outcome.written())
         return m_output.failure(outcome.message);
     // What was written is the result; what was not, and why, goes with the title to the errors.
@@ -287,9 +289,10 @@ int ConvertCommand::run(const QStringList& arguments)
 
 } // namespace
 
-int runConvert(const QStringList& arguments, Output& output, const ProcessTable& processes)
+int runConvert(const QStringList& arguments, Output& output, ProgramSettings& settings,
+               const ProcessTable& processes)
 {
-    return ConvertCommand(output, processes).run(arguments);
+    return ConvertCommand(output, settings, processes).run(arguments);
 }
 
 } // namespace orvalink::cli

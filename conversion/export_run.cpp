@@ -79,8 +79,8 @@ UserMessage resultMessage(const ExportOutcome& outcome)
 
 } // namespace
 
-ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
-                        Progress& progress)
+ExportOutcome RunExport(Job& job, ProgramSettings& settings, const ExportRequest& request,
+                        const ProcessTable& processes, Progress& progress)
 {
     const StorageForm& destination = destinationForm(job.mode);
     const QString location = job.destinationLocation();
@@ -153,7 +153,7 @@ ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTab
             nothingWritten ? ExportOutcome::Status::WriteFailed : ExportOutcome::Status::Incomplete;
     }
     if (outcome.written())
-        AddTotalItemsExported(report.items.value_or(outcome.folders + outcome.links));
+        AddTotalItemsExported(settings, report.items.value_or(outcome.folders + outcome.links));
     outcome.message = resultMessage(outcome);
     return outcome;
 }

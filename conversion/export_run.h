@@ -6,6 +6,7 @@
 #include "model/progress.h"
 #include "model/user_message.h"
 #include "platform/processes.h"
+#include "settings/program_settings.h"
 
 #include <optional>
 
@@ -57,8 +58,8 @@ struct ExportOutcome
 // is done and the status is DestinationBusy), the checks, one load of the source (unless the
 // selection loaded it already), whether the destination's form can merge into the old file when
 // asked to, the backup when asked, one write by the destination's form, then the exported-items
-// total (the folders and links written; for a menu page the items it holds). Nothing is written,
-// and no backup made, when a check, the load or the merge test fails.
+// total in settings (the folders and links written; for a menu page the items it holds). Nothing is
+// written, and no backup made, when a check, the load or the merge test fails.
 //
 // A Favorites destination counts what its writer really wrote. A file or page holds what the
 // source had to give: its totals (the job's TotalFolderCount and TotalLinkCount, from the
@@ -68,7 +69,7 @@ struct ExportOutcome
 //
 // The outcome is Completed when everything was written, Incomplete when part of it was, and
 // WriteFailed when nothing could be.
-ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
-                        Progress& progress);
+ExportOutcome RunExport(Job& job, ProgramSettings& settings, const ExportRequest& request,
+                        const ProcessTable& processes, Progress& progress);
 
 } // namespace orvalink

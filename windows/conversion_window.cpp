@@ -49,9 +49,9 @@ QPushButton* actionButton(const QString& name, const QString& caption, const QIc
 
 } // namespace
 
-ConversionWindow::ConversionWindow(Job& job, Dialogs& dialogs,
+ConversionWindow::ConversionWindow(Job& job, ProgramSettings& settings, Dialogs& dialogs,
                                    std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ExportWindow(job, dialogs, owner)
+    : ExportWindow(job, settings, dialogs, owner)
     , m_mode(job.mode)
     , m_processes(processes ? std::move(processes) : std::make_unique<SystemProcessTable>())
 {}
@@ -206,7 +206,8 @@ void ConversionWindow::showCheckFailure(const CheckFailure& failure)
 
 ExportOutcome ConversionWindow::runExport(const ExportRequest& request, OnCompletion completion)
 {
-    ExportOutcome outcome = busy([&] { return RunExport(job(), request, processes(), *this); });
+    ExportOutcome outcome =
+        busy([&] { return RunExport(job(), settings(), request, processes(), *this); });
     status(QStringLiteral("Ready"));
     // The messages wait until the work is over, so that they show with the normal pointer.
     const bool openResult = outcome.written() && completion == OnCompletion::OpenResult;
@@ -366,12 +367,12 @@ void ConversionWindow::enableHoverHelp()
 
 void ConversionWindow::loadSettings()
 {
-    LoadWindowSettings(static_cast<int>(m_mode), *this, job());
+    LoadWindowSettings(settings(), static_cast<int>(m_mode), *this, job());
 }
 
 void ConversionWindow::saveSettings()
 {
-    SaveWindowSettings(static_cast<int>(m_mode), *this);
+    SaveWindowSettings(settings(), static_cast<int>(m_mode), *this);
 }
 
 bool ConversionWindow::event(QEvent* event)

@@ -49,8 +49,8 @@ class ConversionWindow : public ExportWindow
 
 public:
     // The window is made for the job's mode, which it keeps.
-    ConversionWindow(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
-                     QWidget* owner = nullptr);
+    ConversionWindow(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+                     std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~ConversionWindow() override;
 
     ExportMode mode() const { return m_mode; }

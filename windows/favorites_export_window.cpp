@@ -17,8 +17,9 @@
 
 namespace orvalink {
 
-Form2::Form2(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ConversionWindow(job, dialogs, std::move(processes), owner)
+Form2::Form2(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+             std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form2"));
     const bool opera = DestIsOpera(mode());

@@ -66,8 +66,9 @@ int optionIndent(const QWidget& option)
 
 } // namespace
 
-Form4::Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ConversionWindow(job, dialogs, std::move(processes), owner)
+Form4::Form4(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+             std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form4"));
     const bool hotlist = SourceIsOpera(mode());

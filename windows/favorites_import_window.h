@@ -31,8 +31,8 @@ class Form4 : public ConversionWindow
     Q_OBJECT
 
 public:
-    Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
-          QWidget* owner = nullptr);
+    Form4(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+          std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~Form4() override;
 
     // Refreshes the "What to Export" frame after the source changed: the selection over the old

@@ -35,8 +35,9 @@ QString placeholder(bool hotlist)
 
 } // namespace
 
-Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ConversionWindow(job, dialogs, std::move(processes), owner)
+Form6::Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+             std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form6"));
     const bool opera = DestIsOpera(mode());

@@ -25,8 +25,8 @@ class Form6 : public ConversionWindow
     Q_OBJECT
 
 public:
-    Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
-          QWidget* owner = nullptr);
+    Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+          std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~Form6() override;
 
 private:

@@ -99,8 +99,10 @@ protected:
 
 } // namespace
 
-Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ConversionWindow(job, dialogs, std::move(processes), owner)
+Form5::Form5(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+             std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
+    , m_presets(settings.colorPresetFile())
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(titleOf(mode()));

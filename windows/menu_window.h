@@ -37,8 +37,8 @@ class Form5 : public ConversionWindow
 
 public:
     // The window is made for the job's mode.
-    Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
-          QWidget* owner = nullptr);
+    Form5(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+          std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~Form5() override;
 
     // The eight colours of the colour boxes, by slot.

@@ -152,9 +152,8 @@ QString historyPath(History history, const QString& entry)
     return marker < 0 ? entry : entry.mid(marker + 2);
 }
 
-void loadHistory(History history, QComboBox& list)
+void loadHistory(History history, QComboBox& list, SettingsReader& reader)
 {
-    SettingsReader reader;
     for (int i = 0; i < kHistoryLength; ++i) {
         const std::optional<QString> entry = reader.text(kSettings, historyKey(history, i));
         if (!entry || !FileExists(historyPath(history, *entry)))
@@ -179,10 +178,11 @@ void saveHistory(History history, const QComboBox& list, SettingsWriter& writer)
     }
 }
 
-void loadHistoryInto(History history, const QWidget& window, const QString& listName)
+void loadHistoryInto(History history, const QWidget& window, const QString& listName,
+                     SettingsReader& reader)
 {
     if (auto* list = find<QComboBox>(window, listName))
-        loadHistory(history, *list);
+        loadHistory(history, *list, reader);
 }
 
 void saveHistoryOf(History history, const QWidget& window, const QString& listName,
@@ -200,6 +200,21 @@ History historyOfHotlistWhen(bool hotlist)
 QString menuLocationKey(int index)
 {
     return QString::number(index) + QStringLiteral("MenuLocation");
+}
+
+void loadMenuHistory(SettingsReader& reader, const QWidget& window, Job& job)
+{
+    auto* list = find<QComboBox>(window, QStringLiteral("cboDHTMLLoc"));
+    if (!list)
+        return;
+    for (int i = 0; i < kHistoryLength; ++i) {
+        const std::optional<QString> entry = reader.text(kSettings, menuLocationKey(i));
+        if (!entry || !DestinationPathValid(*entry))
+            continue;
+        list->addItem(*entry);
+        if (i == 0)
+            job.MenuFileLocation = *entry;
+    }
 }
 
 void saveMenuHistory(const QWidget& window, SettingsWriter& writer)
@@ -277,12 +292,24 @@ void saveMenuOptions(SettingsWriter& writer, const QWidget& window)
     }
 }
 
+SavedWindow savedWindow(int windowIndex)
+{
+    switch (windowIndex) {
+    case 1:
+        return SavedWindow::Main;
+    case 3:
+        return SavedWindow::Selection;
+    default:
+        return SavedWindow::Export;
+    }
+}
+
 } // namespace
 
-void LoadWindowSettings(int windowIndex, QWidget& window, Job& job)
+void LoadWindowSettings(ProgramSettings& settings, int windowIndex, QWidget& window, Job& job)
 {
-    SettingsReader reader;
-    LoadWindowPosition(windowIndex, window, reader);
+    SettingsReader reader(settings);
+    LoadWindowPosition(savedWindow(windowIndex), window, reader);
     const QString fromList = QStringLiteral("cboFromLoc");
     const QString toList = QStringLiteral("cboNNLoc");
     switch (windowIndex) {
@@ -290,7 +317,7 @@ void LoadWindowSettings(int windowIndex, QWidget& window, Job& job)
     case 7:
         loadFavoritesLocation(reader, job);
         loadWriterOptions(reader, window);
-        loadHistoryInto(historyOfHotlistWhen(windowIndex == 7), window, toList);
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 7), window, toList, reader);
         break;
     case 4:
     case 9: {
@@ -303,7 +330,7 @@ void LoadWindowSettings(int windowIndex, QWidget& window, Job& job)
             if (newFolder)
                 setOptionButton(*newFolder, !root->isChecked());
         }
-        loadHistoryInto(historyOfHotlistWhen(windowIndex == 9), window, toList);
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 9), window, toList, reader);
         break;
     }
     case 5:
@@ -312,15 +339,15 @@ void LoadWindowSettings(int windowIndex, QWidget& window, Job& job)
         if (windowIndex == 5)
             loadFavoritesLocation(reader, job);
         else
-            loadHistoryInto(historyOfHotlistWhen(windowIndex == 11), window, toList);
-        LoadMenuLocationHistory(window, job);
+            loadHistoryInto(historyOfHotlistWhen(windowIndex == 11), window, toList, reader);
+        loadMenuHistory(reader, window, job);
         loadMenuOptions(reader, window);
         break;
     case 8:
     case 10:
         loadWriterOptions(reader, window);
-        loadHistoryInto(historyOfHotlistWhen(windowIndex == 10), window, fromList);
-        loadHistoryInto(historyOfHotlistWhen(windowIndex == 8), window, toList);
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 10), window, fromList, reader);
+        loadHistoryInto(historyOfHotlistWhen(windowIndex == 8), window, toList, reader);
         break;
     default:
         // The main window and the selection window keep only their position.
@@ -328,10 +355,10 @@ void LoadWindowSettings(int windowIndex, QWidget& window, Job& job)
     }
 }
 
-void SaveWindowSettings(int windowIndex, QWidget& window)
+void SaveWindowSettings(ProgramSettings& settings, int windowIndex, QWidget& window)
 {
-    SettingsWriter writer;
-    SaveWindowPosition(windowIndex, window, writer);
+    SettingsWriter writer(settings);
+    SaveWindowPosition(savedWindow(windowIndex), window, writer);
     const QString fromList = QStringLiteral("cboFromLoc");
     const QString toList = QStringLiteral("cboNNLoc");
     switch (windowIndex) {
@@ -371,47 +398,39 @@ void SaveWindowSettings(int windowIndex, QWidget& window)
     }
 }
 
-void LoadBookmarkFileHistory(QComboBox& list)
+void LoadBookmarkFileHistory(ProgramSettings& settings, QComboBox& list)
 {
-    loadHistory(History::BookmarkFile, list);
+    SettingsReader reader(settings);
+    loadHistory(History::BookmarkFile, list, reader);
 }
 
-void SaveBookmarkFileHistory(const QComboBox& list)
+void SaveBookmarkFileHistory(ProgramSettings& settings, const QComboBox& list)
 {
-    SettingsWriter writer;
+    SettingsWriter writer(settings);
     saveHistory(History::BookmarkFile, list, writer);
 }
 
-void LoadHotlistHistory(QComboBox& list)
+void LoadHotlistHistory(ProgramSettings& settings, QComboBox& list)
 {
-    loadHistory(History::Hotlist, list);
+    SettingsReader reader(settings);
+    loadHistory(History::Hotlist, list, reader);
 }
 
-void SaveHotlistHistory(const QComboBox& list)
+void SaveHotlistHistory(ProgramSettings& settings, const QComboBox& list)
 {
-    SettingsWriter writer;
+    SettingsWriter writer(settings);
     saveHistory(History::Hotlist, list, writer);
 }
 
-void LoadMenuLocationHistory(QWidget& window, Job& job)
+void LoadMenuLocationHistory(ProgramSettings& settings, QWidget& window, Job& job)
 {
-    auto* list = find<QComboBox>(window, QStringLiteral("cboDHTMLLoc"));
-    if (!list)
-        return;
-    SettingsReader reader;
-    for (int i = 0; i < kHistoryLength; ++i) {
-        const std::optional<QString> entry = reader.text(kSettings, menuLocationKey(i));
-        if (!entry || !DestinationPathValid(*entry))
-            continue;
-        list->addItem(*entry);
-        if (i == 0)
-            job.MenuFileLocation = *entry;
-    }
+    SettingsReader reader(settings);
+    loadMenuHistory(reader, window, job);
 }
 
-void SaveMenuLocationHistory(QWidget& window)
+void SaveMenuLocationHistory(ProgramSettings& settings, QWidget& window)
 {
-    SettingsWriter writer;
+    SettingsWriter writer(settings);
     saveMenuHistory(window, writer);
 }
 

@@ -8,6 +8,7 @@ class QWidget;
 namespace orvalink {
 
 class Job;
+class ProgramSettings;
 
 // Every window restores its position and options as it opens and stores them as it closes, in
 // the program's own options file (the CSetting store with no name): section "Position" for
@@ -31,10 +32,10 @@ class Job;
 // window's first menu page becomes job.MenuFileLocation. The menu window lists its colour
 // presets in "cboMenuColor" before calling: the entry named exactly as the preset saved last is
 // selected (setCurrentIndex, so the window applies it), "<Custom>" when there is none.
-void LoadWindowSettings(int windowIndex, QWidget& window, Job& job);
+void LoadWindowSettings(ProgramSettings& settings, int windowIndex, QWidget& window, Job& job);
 // Stores the window's position and options; called as the window closes, before the job is
 // reset.
-void SaveWindowSettings(int windowIndex, QWidget& window);
+void SaveWindowSettings(ProgramSettings& settings, int windowIndex, QWidget& window);
 
 // Location histories: five keys each, index 0 the most recent entry. Loading adds the entries
 // whose file still exists to the end of the list and, when entry 0 is among them, selects it
@@ -44,16 +45,16 @@ void SaveWindowSettings(int windowIndex, QWidget& window);
 //
 // The bookmark file history (keys 0NNLocation..): an entry may read "<profile> path", the path
 // starting two characters after the last ">".
-void LoadBookmarkFileHistory(QComboBox& list);
-void SaveBookmarkFileHistory(const QComboBox& list);
+void LoadBookmarkFileHistory(ProgramSettings& settings, QComboBox& list);
+void SaveBookmarkFileHistory(ProgramSettings& settings, const QComboBox& list);
 // The Opera hotlist history (keys 0OperaHotlist..): the entry is the path. Items beginning
 // with "<" (discovered entries) are not stored.
-void LoadHotlistHistory(QComboBox& list);
-void SaveHotlistHistory(const QComboBox& list);
+void LoadHotlistHistory(ProgramSettings& settings, QComboBox& list);
+void SaveHotlistHistory(ProgramSettings& settings, const QComboBox& list);
 // The menu page history of the window's "cboDHTMLLoc" (keys 0MenuLocation..): entries whose
 // file or folder exists are added; entry 0 also becomes job.MenuFileLocation. Saving writes
 // items 0 to 4 (this list has no placeholder).
-void LoadMenuLocationHistory(QWidget& window, Job& job);
-void SaveMenuLocationHistory(QWidget& window);
+void LoadMenuLocationHistory(ProgramSettings& settings, QWidget& window, Job& job);
+void SaveMenuLocationHistory(ProgramSettings& settings, QWidget& window);
 
 } // namespace orvalink

@@ -161,9 +161,10 @@ QString defaultFolderName(const QString& from)
 
 qint32 storedTotal()
 {
-    CSetting store;
-    store.Init(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/orvalink/Orvalink.ini"_s);
-    return store.GetSettingInt(u"Settings"_s, u"TotalItemsExported"_s, 0).value();
+    return test::cliSettings()
+        .optionsStore()
+        .GetSettingInt(u"Settings"_s, u"TotalItemsExported"_s, 0)
+        .value();
 }
 
 QByteArray readBytes(const QString& path)

@@ -108,14 +108,14 @@ private slots:
         Job job;
         Window main({});
         main.widget.resize(272, 200);
-        LoadWindowSettings(1, main.widget, job);
+        LoadWindowSettings(m_home->settings(), 1, main.widget, job);
         QCOMPARE(main.widget.pos(), part(1 / 3.0));
         Window selection({});
-        LoadWindowSettings(3, selection.widget, job);
+        LoadWindowSettings(m_home->settings(), 3, selection.widget, job);
         QCOMPARE(selection.widget.geometry(), QRect(50, 100, 700, 400));
 
         Window exporter(kWriterOptions);
-        LoadWindowSettings(2, exporter.widget, job);
+        LoadWindowSettings(m_home->settings(), 2, exporter.widget, job);
         QCOMPARE(exporter.widget.pos(), part(1 / 5.0));
         QVERIFY(exporter.checked(u"chkBackup"_s) && !exporter.checked(u"chkLinksBefore"_s));
         QVERIFY(exporter.checked(u"optOldMerge"_s) && exporter.checked(u"optWhere(1)"_s));
@@ -127,13 +127,13 @@ private slots:
     {
         Job job;
         Window favorites(kWriterOptions + QStringList{u"txtIELoc"_s});
-        LoadWindowSettings(2, favorites.widget, job);
+        LoadWindowSettings(m_home->settings(), 2, favorites.widget, job);
         for (const QString& name : {u"chkLinksBefore"_s, u"optOldErase"_s, u"optWhere(0)"_s})
             favorites.get<QAbstractButton>(name)->setChecked(true);
         favorites.get<QCheckBox>(u"chkBackup"_s)->setChecked(false);
         favorites.get<QLineEdit>(u"txtIELoc"_s)->setText(files());
         favorites.widget.move(100, 120);
-        SaveWindowSettings(2, favorites.widget);
+        SaveWindowSettings(m_home->settings(), 2, favorites.widget);
         // Check boxes store 0/1, option buttons -1/0; positions are in twips.
         const QStringList keys = {u"Backup"_s,   u"LinksBefore"_s, u"OldErase"_s,
                                   u"OldMerge"_s, u"0Where"_s,      u"1Where"_s};
@@ -146,7 +146,7 @@ private slots:
 
         // The Firefox-Opera window finds the same choices and position.
         Window exchange(kWriterOptions);
-        LoadWindowSettings(8, exchange.widget, job);
+        LoadWindowSettings(m_home->settings(), 8, exchange.widget, job);
         QCOMPARE(exchange.widget.pos(), QPoint(100, 120));
         QVERIFY(!exchange.checked(u"chkBackup"_s) && exchange.checked(u"optOldErase"_s));
         QVERIFY(!exchange.checked(u"optOldMerge"_s) && exchange.checked(u"optWhere(0)"_s));
@@ -156,14 +156,14 @@ private slots:
         // it exists.
         Window sparse({u"chkBackup"_s});
         sparse.get<QCheckBox>(u"chkBackup"_s)->setChecked(true);
-        SaveWindowSettings(7, sparse.widget);
+        SaveWindowSettings(m_home->settings(), 7, sparse.widget);
         QCOMPARE(stored(u"Backup"_s), u"1"_s);
         QCOMPARE(stored(u"OldErase"_s), u"-1"_s);
-        LoadWindowSettings(7, sparse.widget, job);
+        LoadWindowSettings(m_home->settings(), 7, sparse.widget, job);
         QCOMPARE(job.IELocation, files());
         store(u"FavLocation"_s, files() + u"/gone"_s);
         Job fresh;
-        LoadWindowSettings(2, sparse.widget, fresh);
+        LoadWindowSettings(m_home->settings(), 2, sparse.widget, fresh);
         QVERIFY(fresh.IELocation.isEmpty());
     }
 
@@ -174,16 +174,16 @@ private slots:
         auto* root = window.get(u"NNoptWhere(0)"_s);
         auto* newFolder = window.get(u"NNoptWhere(1)"_s);
         window.get(u"NNoptWhere(2)"_s)->setChecked(true);
-        SaveWindowSettings(9, window.widget);
+        SaveWindowSettings(m_home->settings(), 9, window.widget);
         QCOMPARE(stored(u"WhereRoot"_s), u"0"_s);
         QCOMPARE(stored(u"WhereNew"_s), u"0"_s);
         // The new folder is chosen whenever the top level is not.
-        LoadWindowSettings(4, window.widget, job);
+        LoadWindowSettings(m_home->settings(), 4, window.widget, job);
         QVERIFY(!root->isChecked() && newFolder->isChecked());
         root->setChecked(true);
-        SaveWindowSettings(9, window.widget);
+        SaveWindowSettings(m_home->settings(), 9, window.widget);
         newFolder->setChecked(true);
-        LoadWindowSettings(9, window.widget, job);
+        LoadWindowSettings(m_home->settings(), 9, window.widget, job);
         QVERIFY(root->isChecked() && !newFolder->isChecked());
     }
 
@@ -204,7 +204,7 @@ private slots:
         Job job;
         Window main({});
         main.widget.resize(272, 200);
-        LoadWindowSettings(1, main.widget, job);
+        LoadWindowSettings(m_home->settings(), 1, main.widget, job);
         QCOMPARE(main.widget.pos(), QPoint(area.right() + 1 - 272, area.top()));
     }
 
@@ -220,7 +220,7 @@ private slots:
         QComboBox list;
         list.addItem(u"- Please Select a Bookmark File -"_s);
         QSignalSpy changed(&list, &QComboBox::currentIndexChanged);
-        LoadBookmarkFileHistory(list);
+        LoadBookmarkFileHistory(m_home->settings(), list);
         QCOMPARE(itemTexts(list), QStringList({list.itemText(0), profiled, other}));
         // Entry 0 is gone, so nothing is selected.
         QCOMPARE(changed.size(), 0);
@@ -228,13 +228,13 @@ private slots:
         // Saved after the placeholder: eight items fill keys 0 to 6; five come back.
         for (int i = 3; i <= 7; ++i)
             list.addItem(touch(u"b%1.html"_s.arg(i)));
-        SaveBookmarkFileHistory(list);
+        SaveBookmarkFileHistory(m_home->settings(), list);
         QCOMPARE(stored(u"0NNLocation"_s), profiled);
         QCOMPARE(stored(u"6NNLocation"_s), list.itemText(7));
         QCOMPARE(stored(u"7NNLocation"_s), u"<missing>"_s);
         QComboBox reloaded;
         reloaded.addItem(list.itemText(0));
-        LoadBookmarkFileHistory(reloaded);
+        LoadBookmarkFileHistory(m_home->settings(), reloaded);
         QCOMPARE(itemTexts(reloaded), itemTexts(list).mid(0, 6));
         QCOMPARE(reloaded.currentIndex(), 1);
 
@@ -243,7 +243,7 @@ private slots:
         const QString browsed = touch(u"browsed.adr"_s);
         QComboBox hotlists;
         hotlists.addItems({u"placeholder"_s, u"<Opera> "_s + hotlist, browsed, hotlist});
-        SaveHotlistHistory(hotlists);
+        SaveHotlistHistory(m_home->settings(), hotlists);
         QCOMPARE(stored(u"0OperaHotlist"_s), browsed);
         QCOMPARE(stored(u"1OperaHotlist"_s), hotlist);
         QCOMPARE(stored(u"2OperaHotlist"_s), QString());
@@ -261,13 +261,13 @@ private slots:
         auto* to = exchange.get<QComboBox>(u"cboNNLoc"_s);
         from->addItem(u"from"_s);
         to->addItem(u"to"_s);
-        LoadWindowSettings(10, exchange.widget, job);
+        LoadWindowSettings(m_home->settings(), 10, exchange.widget, job);
         QCOMPARE(from->currentText(), hotlist);
         QCOMPARE(to->currentText(), bookmarks);
         // Mode 8 is the other way round.
         from->setItemText(1, touch(u"new.html"_s));
         to->setItemText(1, touch(u"new.adr"_s));
-        SaveWindowSettings(8, exchange.widget);
+        SaveWindowSettings(m_home->settings(), 8, exchange.widget);
         QCOMPARE(stored(u"0NNLocation"_s), from->itemText(1));
         QCOMPARE(stored(u"0OperaHotlist"_s), to->itemText(1));
 
@@ -278,13 +278,13 @@ private slots:
         store(u"2MenuLocation"_s, bookmarks);
         Window menu({u"cboDHTMLLoc"_s});
         auto* pages = menu.get<QComboBox>(u"cboDHTMLLoc"_s);
-        LoadMenuLocationHistory(menu.widget, job);
+        LoadMenuLocationHistory(m_home->settings(), menu.widget, job);
         QCOMPARE(itemTexts(*pages), QStringList({newPage, bookmarks}));
         QCOMPARE(job.MenuFileLocation, newPage);
         // This list has no placeholder: items 0 to 4 are kept.
         for (int i = 0; i < 4; ++i)
             pages->addItem(u"/tmp/page%1.html"_s.arg(i));
-        SaveMenuLocationHistory(menu.widget);
+        SaveMenuLocationHistory(m_home->settings(), menu.widget);
         QCOMPARE(stored(u"4MenuLocation"_s), u"/tmp/page2.html"_s);
         QCOMPARE(stored(u"5MenuLocation"_s), u"<missing>"_s);
     }
@@ -298,9 +298,9 @@ private slots:
         Window window(kWriterOptions + QStringList{u"cboNNLoc"_s});
         window.get<QComboBox>(u"cboNNLoc"_s)->addItems({u"pick"_s, touch(u"x.html"_s)});
         window.get(u"optOldErase"_s)->setChecked(true);
-        LoadWindowSettings(2, window.widget, job);
+        LoadWindowSettings(m_home->settings(), 2, window.widget, job);
         QVERIFY(window.checked(u"chkBackup"_s) && window.checked(u"optOldMerge"_s));
-        SaveWindowSettings(2, window.widget);
+        SaveWindowSettings(m_home->settings(), 2, window.widget);
         QVERIFY(QFileInfo(m_home->optionsFile()).isDir());
     }
 
