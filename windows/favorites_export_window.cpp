@@ -58,6 +58,16 @@ Form2::Form2(Job& job, ProgramSettings& settings, Dialogs& dialogs,
 
 Form2::~Form2() = default;
 
+void Form2::showSavedOptions(SettingsReader& reader)
+{
+    m_options->showOptions(LoadOptions<FileWindowOptions>(reader));
+}
+
+void Form2::saveOptions(SettingsWriter& writer) const
+{
+    SaveOptions(writer, m_options->options());
+}
+
 void Form2::buildSettingsPage(QWidget* page)
 {
     const bool opera = DestIsOpera(mode());

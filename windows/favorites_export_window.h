@@ -29,6 +29,10 @@ public:
           std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~Form2() override;
 
+protected:
+    void showSavedOptions(SettingsReader& reader) override;
+    void saveOptions(SettingsWriter& writer) const override;
+
 private:
     void buildSettingsPage(QWidget* page);
     void buildButtons(QWidget* bottom);

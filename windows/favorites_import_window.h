@@ -39,6 +39,10 @@ public:
     // source goes, the counts become the new source's, and the status bar reads "Ready".
     void AggiornaWhatToExport(const SourceCounts& counts);
 
+protected:
+    void showSavedOptions(SettingsReader& reader) override;
+    void saveOptions(SettingsWriter& writer) const override;
+
 private:
     void buildSettingsPage(QWidget* page);
     void buildOptionsPage(QWidget* page);

@@ -104,6 +104,25 @@ void FileDestinationOptions::RefreshOptions(bool fileExists)
     m_newFolderName->setEnabled(fileExists && m_newFolder->isChecked());
 }
 
+void FileDestinationOptions::showOptions(const FileWindowOptions& options)
+{
+    m_backup->setChecked(options.backup);
+    m_linksBefore->setChecked(options.linksBefore);
+    // The old-bookmarks choice first: overwriting forces the top level.
+    (options.oldBookmarks == OldBookmarks::Merge ? m_merge : m_erase)->setChecked(true);
+    optWhere(options.where == FileWhere::NewFolder ? 1 : 0)->setChecked(true);
+}
+
+FileWindowOptions FileDestinationOptions::options() const
+{
+    FileWindowOptions options;
+    options.backup = m_backup->isChecked();
+    options.linksBefore = m_linksBefore->isChecked();
+    options.oldBookmarks = m_merge->isChecked() ? OldBookmarks::Merge : OldBookmarks::Overwrite;
+    options.where = m_newFolder->isChecked() ? FileWhere::NewFolder : FileWhere::Root;
+    return options;
+}
+
 void FileDestinationOptions::fill(ExportRequest& request) const
 {
     const auto setAndEnabled = [](const QAbstractButton* control) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/export_run.h"
+#include "settings/saved_options.h"
 
 #include <QObject>
 #include <QString>
@@ -44,6 +45,10 @@ public:
 
     // Enables the options that need an existing destination file, or disables them all.
     void RefreshOptions(bool fileExists);
+
+    // The saved options, as the controls show them.
+    void showOptions(const FileWindowOptions& options);
+    FileWindowOptions options() const;
 
     // Fills the request's file options (all but exportAll) and the backup flag: each choice
     // counts only where its control is both set and enabled.

@@ -77,6 +77,16 @@ Form6::Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
 
 Form6::~Form6() = default;
 
+void Form6::showSavedOptions(SettingsReader& reader)
+{
+    m_options->showOptions(LoadOptions<FileWindowOptions>(reader));
+}
+
+void Form6::saveOptions(SettingsWriter& writer) const
+{
+    SaveOptions(writer, m_options->options());
+}
+
 void Form6::buildSettingsPage(QWidget* page)
 {
     const bool opera = DestIsOpera(mode());

@@ -581,6 +581,46 @@ void Form5::deletePreset()
 
 // Options and creating ---------------------------------------------------------------------
 
+void Form5::showSavedOptions(SettingsReader& reader)
+{
+    const MenuWindowOptions options = LoadOptions<MenuWindowOptions>(reader);
+    const int preset = m_presets.findEntry(options.colorPreset);
+    m_presetList->setCurrentIndex(preset >= 0 ? preset : 0);
+    m_openNew->setChecked(options.openInNewWindow);
+    m_showUrl->setChecked(options.showUrl);
+    m_vertical->setChecked(options.vertical);
+    m_shadows->setChecked(options.shadows);
+    m_showStatistics->setChecked(options.showStatistics);
+    m_pageTitle->setText(options.pageTitle);
+    m_breakAfter->setChecked(options.breakSubmenus);
+    m_maxItems->setText(QString::number(options.breakAfter));
+    m_shownBreakAfter = options.breakAfter;
+    m_showBrowser->setChecked(options.showInBrowser);
+}
+
+void Form5::saveOptions(SettingsWriter& writer) const
+{
+    SaveOptions(writer, windowOptions());
+}
+
+MenuWindowOptions Form5::windowOptions() const
+{
+    MenuWindowOptions options;
+    options.colorPreset = m_presetList->currentText();
+    options.openInNewWindow = m_openNew->isChecked();
+    options.showUrl = m_showUrl->isChecked();
+    options.vertical = m_vertical->isChecked();
+    options.shadows = m_shadows->isChecked();
+    options.showStatistics = m_showStatistics->isChecked();
+    options.pageTitle = m_pageTitle->text();
+    options.breakSubmenus = m_breakAfter->isChecked();
+    bool isNumber = false;
+    const short items = m_maxItems->text().trimmed().toShort(&isNumber);
+    options.breakAfter = isNumber ? items : m_shownBreakAfter;
+    options.showInBrowser = m_showBrowser->isChecked();
+    return options;
+}
+
 void Form5::breakAfterToggled()
 {
     m_maxItems->setEnabled(m_breakAfter->isChecked());
