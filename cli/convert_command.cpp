@@ -5,10 +5,10 @@
 #include "forms/form_table.h"
 #include "forms/menu_page/color_presets.h"
 #include "model/text_order.h"
-#include "platform/file_helpers.h"
 #include "platform/processes.h"
 
 #include <QFileInfo>
+#include <tuple>
 
 namespace orvalink::cli {
 
@@ -64,7 +64,7 @@ private:
     // Each returns what is wrong with the arguments, or "" when they are fine.
     QString refuseOptionsOtherThan(const QStringList& allowed, const QString& destination) const;
     QString refuseBoth(const QString& one, const QString& other) const;
-    QString takeFileOptions(const StorageForm& source, Job& job, ExportRequest& request) const;
+    QString takeFileOptions(const StorageForm& source, ExportRequest& request) const;
     QString takeFavoritesOptions(const StorageForm& source, ExportRequest& request) const;
     QString takeMenuOptions(ExportRequest& request) const;
     QString selectOnly(BookmarkModel& model) const;
@@ -92,22 +92,25 @@ QString ConvertCommand::refuseBoth(const QString& one, const QString& other) con
     return {};
 }
 
-QString ConvertCommand::takeFileOptions(const StorageForm& source, Job& job,
-                                        ExportRequest& request) const
+QString ConvertCommand::takeFileOptions(const StorageForm& source, ExportRequest& request) const
 {
     if (isSet(QStringLiteral("folder")) &&
         (isSet(QStringLiteral("overwrite")) || isSet(QStringLiteral("top-level"))))
         return QStringLiteral("--folder cannot go with --overwrite or --top-level.");
-    // As in the export window, the choices about the old file exist only while there is one:
-    // a new file is written whole, at its top level, without a backup.
-    const bool exists = FileExists(job.destinationLocation());
-    FileExportOptions& options = request.file;
-    options.merge = exists && !isSet(QStringLiteral("overwrite"));
-    options.intoNewFolder = options.merge && !isSet(QStringLiteral("top-level"));
-    options.newFolderName = isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
-                                                            : importedFolderName(source);
-    options.linksBefore = isSet(QStringLiteral("links-before"));
-    request.backup = exists && !isSet(QStringLiteral("no-backup"));
+    // The windows' first-start choices, whatever this machine's windows saved last.
+    FileWindowOptions options;
+    if (isSet(QStringLiteral("overwrite")))
+        options.oldBookmarks = OldBookmarks::Overwrite;
+    if (isSet(QStringLiteral("top-level")))
+        options.where = FileWhere::Root;
+    if (isSet(QStringLiteral("no-backup")))
+        options.backup = false;
+    if (isSet(QStringLiteral("links-before")))
+        options.linksBefore = true;
+    TakeFileWindowOptions(options,
+                          isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
+                                                          : importedFolderName(source),
+                          request);
     return {};
 }
 
@@ -115,16 +118,19 @@ QString ConvertCommand::takeFavoritesOptions(const StorageForm& source,
                                              ExportRequest& request) const
 {
     FavoritesExportOptions& options = request.favorites;
-    const QString place =
-        isSet(QStringLiteral("where")) ? value(QStringLiteral("where")) : QStringLiteral("new");
-    if (place == QLatin1String("root"))
-        options.where = FavoritesWhere::Root;
-    else if (place == QLatin1String("new"))
-        options.where = FavoritesWhere::NewFolder;
-    else if (place == QLatin1String("existing"))
-        options.where = FavoritesWhere::ExistingFolder;
-    else
-        return QStringLiteral("--where takes root, new or existing.");
+    // The windows' first-start choice unless --where says otherwise.
+    options.where = FavoritesWindowOptions().where;
+    if (isSet(QStringLiteral("where"))) {
+        const QString place = value(QStringLiteral("where"));
+        if (place == QLatin1String("root"))
+            options.where = FavoritesWhere::Root;
+        else if (place == QLatin1String("new"))
+            options.where = FavoritesWhere::NewFolder;
+        else if (place == QLatin1String("existing"))
+            options.where = FavoritesWhere::ExistingFolder;
+        else
+            return QStringLiteral("--where takes root, new or existing.");
+    }
     if ((options.where == FavoritesWhere::ExistingFolder) != isSet(QStringLiteral("existing")))
         return QStringLiteral("--existing goes with --where existing, and only with it.");
     if (isSet(QStringLiteral("folder")) && options.where != FavoritesWhere::NewFolder)
@@ -146,27 +152,38 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
         if (const QString problem = refuseBoth(one, other); !problem.isEmpty())
             return problem;
     }
-    MenuPageOptions& options = request.menu;
-    const QString layout = isSet(QStringLiteral("layout")) ? value(QStringLiteral("layout"))
-                                                           : QStringLiteral("horizontal");
-    if (layout != QLatin1String("horizontal") && layout != QLatin1String("vertical"))
-        return QStringLiteral("--layout takes horizontal or vertical.");
-    options.vertical = layout == QLatin1String("vertical");
-    options.openInNewWindow = !isSet(QStringLiteral("same-window"));
-    options.showUrl = !isSet(QStringLiteral("no-show-url"));
-    options.shadows = !isSet(QStringLiteral("no-shadows"));
-    options.showStatistics = isSet(QStringLiteral("stats"));
-    if (isSet(QStringLiteral("no-max-items"))) {
-        options.breakAfter.reset();
-    } else if (isSet(QStringLiteral("max-items"))) {
+    // The windows' first-start choices, whatever this machine's windows saved last.
+    MenuWindowOptions options;
+    if (isSet(QStringLiteral("layout"))) {
+        const QString layout = value(QStringLiteral("layout"));
+        if (layout != QLatin1String("horizontal") && layout != QLatin1String("vertical"))
+            return QStringLiteral("--layout takes horizontal or vertical.");
+        options.vertical = layout == QLatin1String("vertical");
+    }
+    for (const auto& [on, off, choice] :
+         {std::tuple{QStringLiteral("open-new"), QStringLiteral("same-window"),
+                     &MenuWindowOptions::openInNewWindow},
+          std::tuple{QStringLiteral("show-url"), QStringLiteral("no-show-url"),
+                     &MenuWindowOptions::showUrl},
+          std::tuple{QStringLiteral("shadows"), QStringLiteral("no-shadows"),
+                     &MenuWindowOptions::shadows},
+          std::tuple{QStringLiteral("stats"), QStringLiteral("no-stats"),
+                     &MenuWindowOptions::showStatistics},
+          std::tuple{QStringLiteral("max-items"), QStringLiteral("no-max-items"),
+                     &MenuWindowOptions::breakSubmenus}}) {
+        if (isSet(on) || isSet(off))
+            options.*choice = isSet(on);
+    }
+    if (isSet(QStringLiteral("max-items"))) {
         bool isNumber = false;
         const int items = value(QStringLiteral("max-items")).toInt(&isNumber);
         if (!isNumber || items < 2 || items > 99)
             return QStringLiteral("Please, insert a number in range [2-99]");
-        options.breakAfter = items;
+        options.breakAfter = static_cast<qint16>(items);
     }
     if (isSet(QStringLiteral("title")))
         options.pageTitle = value(QStringLiteral("title"));
+    request.menu = PageOptionsOf(options, kDefaultMenuColors);
 
     // "<Custom>" is the default colours; any other name must be a stored preset, matched as the
     // store matches its sections.
@@ -179,7 +196,7 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
         QStringList names;
         for (const MenuColorPresets::Entry& entry : presets.entries()) {
             if (caseBlindKey(entry.name) == caseBlindKey(wanted)) {
-                options.colors = presets.ApplyColorPreset(entry.row);
+                request.menu.colors = presets.ApplyColorPreset(entry.row);
                 return {};
             }
             names << entry.name;
@@ -245,7 +262,7 @@ int ConvertCommand::run(const QStringList& arguments)
         problem =
             refuseOptionsOtherThan(kFileOptions, QStringLiteral("a bookmark file or hotlist"));
         if (problem.isEmpty())
-            problem = takeFileOptions(*source, job, request);
+            problem = takeFileOptions(*source, request);
         break;
     case OptionsPart::MenuPage:
         problem = refuseOptionsOtherThan(kMenuOptions, QStringLiteral("a menu page"));
