@@ -15,9 +15,9 @@ namespace orvalink::cli {
 namespace {
 
 // The options of convert, grouped by the destinations they belong to.
-const QStringList kFileOptions{QStringLiteral("overwrite"), QStringLiteral("top-level"),
-                               QStringLiteral("folder"), QStringLiteral("no-backup"),
-                               QStringLiteral("links-before")};
+const QStringList kFileOptions{QStringLiteral("overwrite"),    QStringLiteral("top-level"),
+                               QStringLiteral("folder"),       QStringLiteral("no-backup"),
+                               QStringLiteral("links-before"), QStringLiteral("keep-order")};
 const QStringList kFavoritesOptions{QStringLiteral("where"), QStringLiteral("folder"),
                                     QStringLiteral("existing")};
 const QStringList kMenuOptions{
@@ -25,7 +25,7 @@ const QStringList kMenuOptions{
     QStringLiteral("show-url"),   QStringLiteral("no-show-url"),  QStringLiteral("shadows"),
     QStringLiteral("no-shadows"), QStringLiteral("stats"),        QStringLiteral("no-stats"),
     QStringLiteral("max-items"),  QStringLiteral("no-max-items"), QStringLiteral("title"),
-    QStringLiteral("preset")};
+    QStringLiteral("preset"),     QStringLiteral("keep-order")};
 const QStringList kValueOptions{QStringLiteral("from"),     QStringLiteral("to"),
                                 QStringLiteral("folder"),   QStringLiteral("where"),
                                 QStringLiteral("existing"), QStringLiteral("only"),
@@ -107,6 +107,8 @@ QString ConvertCommand::takeFileOptions(const StorageForm& source, ExportRequest
         options.backup = false;
     if (isSet(QStringLiteral("links-before")))
         options.linksBefore = true;
+    if (isSet(QStringLiteral("keep-order")))
+        options.keepOrder = true;
     TakeFileWindowOptions(options,
                           isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
                                                           : importedFolderName(source),
@@ -183,6 +185,8 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
     }
     if (isSet(QStringLiteral("title")))
         options.pageTitle = value(QStringLiteral("title"));
+    if (isSet(QStringLiteral("keep-order")))
+        options.keepOrder = true;
     request.menu = PageOptionsOf(options, kDefaultMenuColors);
 
     // "<Custom>" is the default colours; any other name must be a stored preset, matched as the

@@ -101,6 +101,7 @@ void TakeFileWindowOptions(const FileWindowOptions& options, const QString& newF
     request.file.intoNewFolder = request.file.merge && options.where == FileWhere::NewFolder;
     request.file.newFolderName = newFolderName;
     request.file.linksBefore = options.linksBefore;
+    request.file.keepOrder = options.keepOrder;
     request.backup = options.backup;
 }
 
@@ -115,6 +116,7 @@ MenuPageOptions PageOptionsOf(const MenuWindowOptions& options, const MenuColors
     page.showStatistics = options.showStatistics;
     page.breakAfter = options.breakSubmenus ? std::optional<int>(options.breakAfter) : std::nullopt;
     page.pageTitle = options.pageTitle;
+    page.keepOrder = options.keepOrder;
     return page;
 }
 

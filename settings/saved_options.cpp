@@ -36,6 +36,7 @@ template <> struct SavedKeys<FileWindowOptions>
         using O = FileWindowOptions;
         table.checkBox(&O::backup, u"Backup", true);
         table.checkBox(&O::linksBefore, u"LinksBefore", false);
+        table.checkBox(&O::keepOrder, u"KeepOrder", false);
         // Neither button set is what an export made of such a file: no merge, the top level.
         table.optionButtons(&O::oldBookmarks, {{u"OldErase"}, {u"OldMerge"}}, OldBookmarks::Merge,
                             OldBookmarks::Overwrite);
@@ -70,6 +71,7 @@ template <> struct SavedKeys<MenuWindowOptions>
         table.checkBox(&O::showInBrowser, u"ShowInBrowser", true);
         table.text(&O::pageTitle, u"PageTitle", u"Bookmarks By Orvalink");
         table.number16(&O::breakAfter, u"BreakAfter", 25);
+        table.checkBox(&O::keepOrder, u"MenuKeepOrder", false);
     }
 };
 

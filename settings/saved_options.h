@@ -33,6 +33,8 @@ struct FileWindowOptions
     FileWhere where{};
     // "chkLinksBefore": in each folder, its links before its subfolders.
     bool linksBefore{};
+    // "chkKeepOrder": everything in the source's order instead of sorted.
+    bool keepOrder{};
 
     bool operator==(const FileWindowOptions&) const = default;
 };
@@ -67,6 +69,9 @@ struct MenuWindowOptions
     qint16 breakAfter{};
     // "chkShowBrowser": the page opens in the web browser when it is done.
     bool showInBrowser{};
+    // "chkKeepOrder": the menus in the source's order instead of sorted; a key of the menu
+    // window's own, apart from the file windows' choice.
+    bool keepOrder{};
 
     bool operator==(const MenuWindowOptions&) const = default;
 };

@@ -68,6 +68,7 @@ private:
     QRadioButton* m_newFolder;
     QLineEdit* m_newFolderName;
     QCheckBox* m_linksBefore;
+    QCheckBox* m_keepOrder;
     // The "Where" option chosen before overwriting forced the root folder.
     int m_savedWhereIndex = 1;
 };

@@ -314,6 +314,11 @@ void Form5::buildMenuPage(QWidget* page)
                          QStringLiteral("Draw Shadows Under the Submenus"), options);
     m_breakAfter = checkBox(QStringLiteral("chkMaxItems"), QStringLiteral("Break Submenu After"),
                             QStringLiteral("Continue Long Submenus in a New Submenu"), options);
+    m_keepOrder =
+        checkBox(QStringLiteral("chkKeepOrder"), QStringLiteral("Keep the Order of the Source"),
+                 QStringLiteral("Keep Folders and Links in the Order of the Source "
+                                "Instead of Sorting Them"),
+                 options);
     auto* maxItems = new LeavingLineEdit(options);
     // The check runs once the focus has moved on (and a page the user turned to is shown), so
     // that it can bring the focus back. A click on the create button checks by itself.
@@ -353,6 +358,7 @@ void Form5::buildMenuPage(QWidget* page)
     optionGrid->addLayout(breakRow, 2, 0);
     optionGrid->addWidget(m_vertical, 0, 1);
     optionGrid->addWidget(m_shadows, 1, 1);
+    optionGrid->addWidget(m_keepOrder, 2, 1);
     optionGrid->setColumnStretch(0, 1);
     optionGrid->setColumnStretch(1, 1);
 
@@ -596,6 +602,7 @@ void Form5::showSavedOptions(SettingsReader& reader)
     m_maxItems->setText(QString::number(options.breakAfter));
     m_shownBreakAfter = options.breakAfter;
     m_showBrowser->setChecked(options.showInBrowser);
+    m_keepOrder->setChecked(options.keepOrder);
 }
 
 void Form5::saveOptions(SettingsWriter& writer) const
@@ -618,6 +625,7 @@ MenuWindowOptions Form5::windowOptions() const
     const short items = m_maxItems->text().trimmed().toShort(&isNumber);
     options.breakAfter = isNumber ? items : m_shownBreakAfter;
     options.showInBrowser = m_showBrowser->isChecked();
+    options.keepOrder = m_keepOrder->isChecked();
     return options;
 }
 
@@ -658,6 +666,7 @@ MenuPageOptions Form5::pageOptions() const
                              ? std::optional<int>(m_maxItems->text().trimmed().toInt())
                              : std::nullopt;
     options.pageTitle = m_pageTitle->text();
+    options.keepOrder = isOn(m_keepOrder);
     options.exportAll = whatFrame()->exportsAll();
     return options;
 }

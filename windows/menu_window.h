@@ -116,6 +116,7 @@ private:
     QLineEdit* m_pageTitle = nullptr;
     QCheckBox* m_showBrowser = nullptr;
     QCheckBox* m_showStatistics = nullptr;
+    QCheckBox* m_keepOrder = nullptr;
     // The number "txtMaxItems" showed as the window opened.
     qint16 m_shownBreakAfter = 0;
 

@@ -441,6 +441,7 @@ TEST(ConvertCommand, BadArgumentsExitTwoWithUsageAndWriteNothing)
         {args(kFirefox, file, "--where root"), "--where"},
         {args(kFirefox, file, "--stats"), "--stats"},
         {args(kIe, favorites, "--overwrite"), "--overwrite"},
+        {args(kIe, favorites, "--keep-order"), "--keep-order"},
         {args(kIe, favorites, "--where existing"), "--existing"},
         {args(kIe, favorites, "--existing Old"), "--existing"},
         {args(kIe, favorites, "--where root --folder X"), "--folder"},

@@ -33,18 +33,20 @@ protected:
 
 TEST_F(SavedOptionsTest, EveryKeyLoadsIntoItsChoiceAndIsWrittenBackByteForByte)
 {
-    const QByteArray file = "; kept as it is\r\n[Settings]\r\n"
-                            "Backup=0\r\nLinksBefore=1\r\nOldErase=-1\r\nOldMerge=0\r\n"
-                            "0Where=-1\r\n1Where=0\r\n"
-                            "WhereRoot=-1\r\nWhereNew=0\r\n"
-                            "ColorPreset=Steel\r\nOpenInNewWin=0\r\nShowURL=0\r\nVertical=1\r\n"
-                            "Shadows=0\r\nStatistics=1\r\nBreakVertical=0\r\nShowInBrowser=0\r\n"
-                            "PageTitle=Mine: Ü\r\nBreakAfter=12\r\n";
+    const QByteArray file =
+        "; kept as it is\r\n[Settings]\r\n"
+        "Backup=0\r\nLinksBefore=1\r\nKeepOrder=1\r\nOldErase=-1\r\nOldMerge=0\r\n"
+        "0Where=-1\r\n1Where=0\r\n"
+        "WhereRoot=-1\r\nWhereNew=0\r\n"
+        "ColorPreset=Steel\r\nOpenInNewWin=0\r\nShowURL=0\r\nVertical=1\r\n"
+        "Shadows=0\r\nStatistics=1\r\nBreakVertical=0\r\nShowInBrowser=0\r\n"
+        "PageTitle=Mine: Ü\r\nBreakAfter=12\r\nMenuKeepOrder=1\r\n";
     storeFile(file);
 
     FileWindowOptions files;
     files.backup = false;
     files.linksBefore = true;
+    files.keepOrder = true;
     files.oldBookmarks = OldBookmarks::Overwrite;
     files.where = FileWhere::Root;
     FavoritesWindowOptions favorites;
@@ -56,6 +58,7 @@ TEST_F(SavedOptionsTest, EveryKeyLoadsIntoItsChoiceAndIsWrittenBackByteForByte)
     menu.breakSubmenus = menu.showInBrowser = false;
     menu.pageTitle = u"Mine: Ü"_s;
     menu.breakAfter = 12;
+    menu.keepOrder = true;
     EXPECT_EQ(load<FileWindowOptions>(), files);
     EXPECT_EQ(load<FavoritesWindowOptions>(), favorites);
     EXPECT_EQ(load<MenuWindowOptions>(), menu);
@@ -82,11 +85,12 @@ TEST_F(SavedOptionsTest, FirstStartGivesTheDefaultsAndWritesEveryKey)
         SaveOptions(writer, FavoritesWindowOptions());
         SaveOptions(writer, MenuWindowOptions());
     }
-    EXPECT_EQ(storedFile(), "[Settings]\nBackup=1\nLinksBefore=0\nOldErase=0\nOldMerge=-1\n"
-                            "0Where=0\n1Where=-1\nWhereRoot=0\nWhereNew=-1\nColorPreset=\n"
-                            "OpenInNewWin=1\nShowURL=1\nVertical=0\nShadows=1\nStatistics=0\n"
-                            "BreakVertical=1\nShowInBrowser=1\nPageTitle=Bookmarks By Orvalink\n"
-                            "BreakAfter=25\n");
+    EXPECT_EQ(storedFile(),
+              "[Settings]\nBackup=1\nLinksBefore=0\nKeepOrder=0\nOldErase=0\nOldMerge=-1\n"
+              "0Where=0\n1Where=-1\nWhereRoot=0\nWhereNew=-1\nColorPreset=\n"
+              "OpenInNewWin=1\nShowURL=1\nVertical=0\nShadows=1\nStatistics=0\n"
+              "BreakVertical=1\nShowInBrowser=1\nPageTitle=Bookmarks By Orvalink\n"
+              "BreakAfter=25\nMenuKeepOrder=0\n");
 }
 
 TEST_F(SavedOptionsTest, OddValuesReadAsTheWindowsAlwaysShowedThem)

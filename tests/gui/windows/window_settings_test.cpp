@@ -93,15 +93,17 @@ private slots:
                     .arg(i == 1 ? u"<default> "_s + bookmarks : bookmarks, hotlist, files)
                     .toUtf8();
         }
-        const QByteArray file = "[Position]\r\nSecLeft=1500\r\nSecTop=1800\r\n[Settings]\r\n"
-                                "FavLocation=" +
-                                favorites.toUtf8() +
-                                "\r\nBackup=0\r\nLinksBefore=1\r\nOldErase=-1\r\nOldMerge=0\r\n"
-                                "0Where=-1\r\n1Where=0\r\nWhereRoot=-1\r\nWhereNew=0\r\n"
-                                "ColorPreset=Steel\r\nOpenInNewWin=0\r\nShowURL=0\r\nVertical=1\r\n"
-                                "Shadows=0\r\nStatistics=1\r\nBreakVertical=0\r\n"
-                                "ShowInBrowser=0\r\nPageTitle=My Links\r\nBreakAfter=12\r\n" +
-                                histories + "TotalItemsExported=7\r\n";
+        const QByteArray file =
+            "[Position]\r\nSecLeft=1500\r\nSecTop=1800\r\n[Settings]\r\n"
+            "FavLocation=" +
+            favorites.toUtf8() +
+            "\r\nBackup=0\r\nLinksBefore=1\r\nKeepOrder=1\r\nOldErase=-1\r\nOldMerge=0\r\n"
+            "0Where=-1\r\n1Where=0\r\nWhereRoot=-1\r\nWhereNew=0\r\n"
+            "ColorPreset=Steel\r\nOpenInNewWin=0\r\nShowURL=0\r\nVertical=1\r\n"
+            "Shadows=0\r\nStatistics=1\r\nBreakVertical=0\r\n"
+            "ShowInBrowser=0\r\nPageTitle=My Links\r\nBreakAfter=12\r\n"
+            "MenuKeepOrder=1\r\n" +
+            histories + "TotalItemsExported=7\r\n";
         QVERIFY(!test::writeFile(m_home->optionsFile(), file).isEmpty());
 
         for (const Conversion& conversion : kConversions) {
