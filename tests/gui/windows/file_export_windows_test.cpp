@@ -123,6 +123,9 @@ private slots:
         // The shared choices and the bookmark file history, in the other window.
         open<Form6>(ExportMode::OperaToFirefox);
         QVERIFY(get<QCheckBox>("chkLinksBefore")->isChecked());
+        // In the source's order, links and folders are not sorted apart.
+        get<QCheckBox>("chkKeepOrder")->click();
+        QVERIFY(!get<QCheckBox>("chkLinksBefore")->isEnabled());
         QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), entry);
         QCOMPARE(m_job->UserName, "default"_L1);
     }
