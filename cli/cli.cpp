@@ -96,12 +96,7 @@ bool asksForHelp(const QStringList& arguments)
 
 } // namespace
 
-int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
-{
-    return runCli(arguments, out, err, SystemProcessTable());
-}
-
-int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err,
+int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, ProgramSettings& settings,
            const ProcessTable& processes)
 {
     Output output(out, err);
@@ -118,7 +113,7 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err,
     if (command == QLatin1String("list"))
         return list(rest, output);
     if (command == QLatin1String("convert"))
-        return cli::runConvert(rest, output, processes);
+        return cli::runConvert(rest, output, settings, processes);
     if (command == QLatin1String("discover"))
         return discover(rest, output);
     return output.usageError(QStringLiteral("Unknown command \"%1\".").arg(command));

@@ -48,6 +48,8 @@ when DEST exists; a new file is written whole, at its top level, without backup)
   --no-backup          Do not copy DEST to Backup_of_ + its name first.
   --links-before       In each folder, write its links before its subfolders
                        (applies to new files too).
+  --keep-order         Keep folders, links and separators in the source's order
+                       instead of sorting them (applies to new files too).
 
 Options of convert, for a Favorites destination:
   --where root|new|existing
@@ -67,6 +69,7 @@ Options of convert, for a menu page destination:
   --title TEXT                    The page title (default "Bookmarks By Orvalink").
   --preset NAME                   A colour preset (default "<Custom>"), matched
                                   without regard to case.
+  --keep-order                    Menus in the source's order instead of sorted.
 
 Options of convert, for any destination:
   --only FOLDER        Export only this folder and everything below it; FOLDER is

@@ -161,9 +161,10 @@ QString defaultFolderName(const QString& from)
 
 qint32 storedTotal()
 {
-    CSetting store;
-    store.Init(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/orvalink/Orvalink.ini"_s);
-    return store.GetSettingInt(u"Settings"_s, u"TotalItemsExported"_s, 0).value();
+    return test::cliSettings()
+        .optionsStore()
+        .GetSettingInt(u"Settings"_s, u"TotalItemsExported"_s, 0)
+        .value();
 }
 
 QByteArray readBytes(const QString& path)
@@ -440,6 +441,7 @@ TEST(ConvertCommand, BadArgumentsExitTwoWithUsageAndWriteNothing)
         {args(kFirefox, file, "--where root"), "--where"},
         {args(kFirefox, file, "--stats"), "--stats"},
         {args(kIe, favorites, "--overwrite"), "--overwrite"},
+        {args(kIe, favorites, "--keep-order"), "--keep-order"},
         {args(kIe, favorites, "--where existing"), "--existing"},
         {args(kIe, favorites, "--existing Old"), "--existing"},
         {args(kIe, favorites, "--where root --folder X"), "--folder"},
