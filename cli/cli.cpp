@@ -35,7 +35,7 @@ const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& ar
         output.usageError(QStringLiteral("Give exactly one source path."));
         return nullptr;
     }
-    path = positional.first();
+    path = cli::locationOf(*form, positional.first());
     return form;
 }
 

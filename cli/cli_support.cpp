@@ -3,6 +3,8 @@
 #include "cli/cli.h"
 #include "forms/form_table.h"
 
+#include <QFileInfo>
+
 namespace orvalink::cli {
 
 namespace {
@@ -154,6 +156,16 @@ const StorageForm* parseForm(const QString& option, const QString& name, FormUse
         return form;
     output.usageError(QStringLiteral("--%1 takes %2.").arg(option, formNames(use)));
     return nullptr;
+}
+
+QString locationOf(const StorageForm& form, const QString& path)
+{
+    const QFileInfo info(path);
+    const QString absolute = info.absoluteFilePath();
+    if (form.isFolder() || !info.isDir())
+        return absolute;
+    const QString inFolder = form.locationIn(absolute);
+    return inFolder.isEmpty() ? absolute : inFolder;
 }
 
 } // namespace orvalink::cli

@@ -82,7 +82,7 @@ UserMessage resultMessage(const ExportOutcome& outcome)
 ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
                         Progress& progress)
 {
-    const StorageForm& destination = destinationForm(job.mode);
+    const StorageForm& destination = destinationForm(job);
     const QString location = job.destinationLocation();
     // Held from the checks to the end of the write, so that what was checked is still so when
     // the file is written and no other export replaces the file in between.
