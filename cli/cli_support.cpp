@@ -32,9 +32,13 @@ Commands:
                                  "F Folders & L Links Exported." when part of it
                                  could not be written (what and why on standard
                                  error).
-  discover                       Print the bookmark files and hotlists found on this
+  discover [--json]              Print the bookmark files and hotlists found on this
                                  machine, one per line: each Firefox profile's as
-                                 "<profile> path", then Opera's hotlist.
+                                 "<profile> path", then Opera's hotlist, then each
+                                 Chromium-family profile's Bookmarks as
+                                 "<Browser: profile> path". With --json, an array of
+                                 {"browser", "profile", "form", "path"}.
+  A Chromium source or destination may be given as its profile folder.
 
 Forms:
 )usage";
