@@ -6,6 +6,9 @@
 #include "model/progress.h"
 
 #include <QCommandLineParser>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 namespace orvalink {
 
@@ -35,7 +38,7 @@ const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& ar
         output.usageError(QStringLiteral("Give exactly one source path."));
         return nullptr;
     }
-    path = positional.first();
+    path = cli::locationOf(*form, positional.first());
     return form;
 }
 
@@ -73,16 +76,44 @@ int list(const QStringList& arguments, Output& output)
     return ExitSuccess;
 }
 
+// One discovered location as JSON: "<Browser: profile> path" or "<profile> path" taken apart.
+QJsonObject discoveredJson(const StorageForm& form, const QString& entry)
+{
+    QString label;
+    QString path = entry;
+    if (entry.startsWith(u'<')) {
+        const qsizetype end = entry.indexOf(QStringLiteral("> "));
+        label = entry.mid(1, end - 1);
+        path = entry.mid(end + 2);
+    }
+    const qsizetype colon = label.indexOf(QStringLiteral(": "));
+    return QJsonObject{
+        {QStringLiteral("browser"), colon < 0 ? form.shortName() : label.left(colon)},
+        {QStringLiteral("profile"), colon < 0 ? label : label.mid(colon + 2)},
+        {QStringLiteral("form"), form.commandLineName()},
+        {QStringLiteral("path"), path}};
+}
+
 int discover(const QStringList& arguments, Output& output)
 {
-    if (!arguments.isEmpty())
-        return output.usageError(QStringLiteral("discover takes no arguments."));
+    const bool json = arguments == QStringList{QStringLiteral("--json")};
+    if (!arguments.isEmpty() && !json)
+        return output.usageError(QStringLiteral("discover takes no arguments but --json."));
     // The searches fill a location list whose first item is a window's placeholder. The command
     // prints the browser files found, not the Favorites folder.
     QStringList entries{QString()};
+    QJsonArray found;
     for (const StorageForm* form : allForms()) {
-        if (!form->isFolder())
-            form->discover(entries);
+        if (form->isFolder())
+            continue;
+        const qsizetype before = entries.size();
+        form->discover(entries);
+        for (const QString& entry : entries.mid(before))
+            found.append(discoveredJson(*form, entry));
+    }
+    if (json) {
+        output.resultDevice().write(QJsonDocument(found).toJson());
+        return ExitSuccess;
     }
     for (const QString& entry : entries.mid(1))
         output.result(entry);

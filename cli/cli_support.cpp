@@ -3,6 +3,8 @@
 #include "cli/cli.h"
 #include "forms/form_table.h"
 
+#include <QFileInfo>
+
 namespace orvalink::cli {
 
 namespace {
@@ -30,9 +32,13 @@ Commands:
                                  "F Folders & L Links Exported." when part of it
                                  could not be written (what and why on standard
                                  error).
-  discover                       Print the bookmark files and hotlists found on this
+  discover [--json]              Print the bookmark files and hotlists found on this
                                  machine, one per line: each Firefox profile's as
-                                 "<profile> path", then Opera's hotlist.
+                                 "<profile> path", then Opera's hotlist, then each
+                                 Chromium-family profile's Bookmarks as
+                                 "<Browser: profile> path". With --json, an array of
+                                 {"browser", "profile", "form", "path"}.
+  A Chromium source or destination may be given as its profile folder.
 
 Forms:
 )usage";
@@ -157,6 +163,16 @@ const StorageForm* parseForm(const QString& option, const QString& name, FormUse
         return form;
     output.usageError(QStringLiteral("--%1 takes %2.").arg(option, formNames(use)));
     return nullptr;
+}
+
+QString locationOf(const StorageForm& form, const QString& path)
+{
+    const QFileInfo info(path);
+    const QString absolute = info.absoluteFilePath();
+    if (form.isFolder() || !info.isDir())
+        return absolute;
+    const QString inFolder = form.locationIn(absolute);
+    return inFolder.isEmpty() ? absolute : inFolder;
 }
 
 } // namespace orvalink::cli

@@ -46,6 +46,10 @@ enum class FormUse { Read, Write };
 const StorageForm* parseForm(const QString& option, const QString& name, FormUse use,
                              Output& output);
 
+// The absolute path of a location given on the command line; a profile folder given for a form
+// that keeps a file in it means that file (see StorageForm::locationIn()).
+QString locationOf(const StorageForm& form, const QString& path);
+
 int runConvert(const QStringList& arguments, Output& output, ProgramSettings& settings,
                const ProcessTable& processes);
 

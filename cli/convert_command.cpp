@@ -243,14 +243,18 @@ int ConvertCommand::run(const QStringList& arguments)
     if (paths.size() != 2)
         return m_output.usageError(QStringLiteral("Give a source and a destination path."));
     // The checks want a destination with a folder part, as the windows' dialogs give it.
-    for (QString& path : paths)
-        path = QFileInfo(path).absoluteFilePath();
+    paths[0] = locationOf(*source, paths[0]);
+    paths[1] = locationOf(*destination, paths[1]);
 
     Job job;
-    job.mode = modeOf(source->id(), destination->id());
-    if (job.mode == ExportMode::None)
+    if (source == destination)
         return m_output.usageError(
             QStringLiteral("The source and the destination are of the same form."));
+    job.mode = modeOf(source->id(), destination->id());
+    if (job.mode == ExportMode::None) {
+        job.sourceFormId = source->id();
+        job.destinationFormId = destination->id();
+    }
     job.setSourceLocation(paths[0]);
     job.setDestinationLocation(paths[1]);
 

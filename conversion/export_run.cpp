@@ -123,7 +123,7 @@ MenuPageOptions PageOptionsOf(const MenuWindowOptions& options, const MenuColors
 ExportOutcome RunExport(Job& job, ProgramSettings& settings, const ExportRequest& asked,
                         const ProcessTable& processes, Progress& progress)
 {
-    const StorageForm& destination = destinationForm(job.mode);
+    const StorageForm& destination = destinationForm(job);
     const QString location = job.destinationLocation();
     // Held from the checks to the end of the write, so that what was checked is still so when
     // the file is written and no other export replaces the file in between.

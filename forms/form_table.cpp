@@ -1,6 +1,7 @@
 #include "forms/form_table.h"
 
 #include "forms/bookmark_file/bookmark_file_form.h"
+#include "forms/chromium/chromium_form.h"
 #include "forms/favorites/favorites_form.h"
 #include "forms/hotlist/hotlist_form.h"
 #include "forms/menu_page/menu_page_form.h"
@@ -26,8 +27,9 @@ std::span<const StorageForm* const> allForms()
     static const BookmarkFileForm bookmarkFile;
     static const HotlistForm hotlist;
     static const MenuPageForm menuPage;
-    static const std::array<const StorageForm*, 4> forms{&favorites, &bookmarkFile, &hotlist,
-                                                         &menuPage};
+    static const ChromiumForm chromium;
+    static const std::array<const StorageForm*, 5> forms{&favorites, &bookmarkFile, &hotlist,
+                                                         &menuPage, &chromium};
     return forms;
 }
 
@@ -53,6 +55,16 @@ const StorageForm& sourceForm(ExportMode mode)
 const StorageForm& destinationForm(ExportMode mode)
 {
     return formOf(conversion(mode).destination);
+}
+
+const StorageForm& sourceForm(const Job& job)
+{
+    return job.sourceFormId ? formOf(*job.sourceFormId) : sourceForm(job.mode);
+}
+
+const StorageForm& destinationForm(const Job& job)
+{
+    return job.destinationFormId ? formOf(*job.destinationFormId) : destinationForm(job.mode);
 }
 
 } // namespace orvalink

@@ -93,9 +93,22 @@ bool StorageForm::exportsAll(const DestinationOptions& options) const
     return true;
 }
 
+std::optional<RunningBrowser> StorageForm::runningBrowser(const QString&,
+                                                          const ProcessTable& processes) const
+{
+    if (browser() && IsProcessRunning(browser()->process, processes))
+        return browser();
+    return std::nullopt;
+}
+
 int StorageForm::discover(QStringList&) const
 {
     return 0;
+}
+
+QString StorageForm::locationIn(const QString&) const
+{
+    return QString();
 }
 
 QString importedFolderName(const StorageForm& source)

@@ -7,6 +7,7 @@
 #include "model/progress.h"
 #include "model/result.h"
 #include "model/user_message.h"
+#include "platform/processes.h"
 
 #include <QString>
 #include <QStringList>
@@ -166,6 +167,11 @@ public:
     virtual Result<void, UserMessage> checkMerge(const QString& location,
                                                  const DestinationOptions& options) const;
 
+    // The browser that has the destination open now, so that it must not be written; by default
+    // the form's browser (see browser()) when its process runs.
+    virtual std::optional<RunningBrowser> runningBrowser(const QString& location,
+                                                         const ProcessTable& processes) const;
+
     // --- Writing ---
 
     // Writes the loaded source (all of it, or what is checked, as the options say) to the
@@ -183,6 +189,9 @@ public:
     // Appends the locations of the form found on this machine (see browser_discovery.h) that
     // are not listed yet to entries; returns how many it added.
     virtual int discover(QStringList& entries) const;
+    // The form's file in a browser's profile folder, which a folder given as a location of a file
+    // form stands for; "" for a form that keeps none there.
+    virtual QString locationIn(const QString& profileFolder) const;
 
 private:
     Traits m_traits;

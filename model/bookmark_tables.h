@@ -74,6 +74,7 @@ constexpr EntryImages of(FormId form)
         return {HotlistFolder, HotlistLink};
     case FormId::BookmarkFile:
     case FormId::MenuPage:
+    case FormId::Chromium:
         break;
     }
     return {BookmarkFileFolder, BookmarkFileLink};

@@ -52,6 +52,7 @@ enum class ExportCheck {
     BackupNotAFile,
     OperaRunning,
     FirefoxRunning,
+    ChromiumRunning,
 };
 
 // A failed check: the message box the window shows (exclamation icon, OK button) and what it

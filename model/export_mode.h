@@ -21,7 +21,13 @@ enum class ExportMode : int {
 
 // The storage forms a conversion reads from and writes to. What each form does is asked of its
 // entry in the table of forms (forms/form_table.h).
-enum class FormId { Favorites, BookmarkFile, Hotlist, MenuPage };
+enum class FormId {
+    Favorites,
+    BookmarkFile,
+    Hotlist,
+    MenuPage,
+    Chromium,
+};
 
 // One conversion: the mode and the forms it converts from and to.
 struct Conversion

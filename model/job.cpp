@@ -32,6 +32,8 @@ void Job::setDestinationLocation(const QString& location)
 void Job::ResetJob()
 {
     mode = ExportMode::None;
+    sourceFormId.reset();
+    destinationFormId.reset();
     IELocation.clear();
     SourceFileLocation.clear();
     TotalFolderCount = 0;

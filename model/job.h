@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace orvalink {
 
@@ -15,6 +16,10 @@ class Job
 {
 public:
     ExportMode mode = ExportMode::None;
+    // The forms of a conversion no window offers (mode None), which the command line makes:
+    // unset, the mode's forms are meant.
+    std::optional<FormId> sourceFormId;
+    std::optional<FormId> destinationFormId;
     // The Favorites folder: the source when reading Favorites, the destination when writing them.
     QString IELocation;
     // The bookmark file or hotlist read from.
