@@ -2,8 +2,9 @@
 
 namespace orvalink {
 
-Application::Application()
-    : m_mainWindow(m_job, m_dialogs)
+Application::Application(ProgramSettings settings)
+    : m_settings(std::move(settings))
+    , m_mainWindow(m_job, m_settings, m_dialogs)
 {}
 
 } // namespace orvalink

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/single_instance.h"
+#include "platform/user_name.h"
 #include "ui/icons.h"
 
 #include <QApplication>
@@ -14,11 +15,14 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("orvalink"));
     QApplication::setWindowIcon(orvalink::applicationIcon());
 
-    orvalink::SingleInstance instance(orvalink::SingleInstance::defaultServerName());
+    // Where the options live is decided once; everything below is handed this object.
+    orvalink::ProgramSettings settings = orvalink::ProgramSettings::forThisMachine();
+    orvalink::SingleInstance instance(
+        orvalink::SingleInstance::serverNameFor(orvalink::GetLogonUserName(), settings.folder()));
     if (instance.claim() == orvalink::SingleInstance::Role::Later)
         return EXIT_SUCCESS;
 
-    orvalink::Application program;
+    orvalink::Application program(std::move(settings));
     QObject::connect(&instance, &orvalink::SingleInstance::activationRequested,
                      &program.mainWindow(), &orvalink::Form1::bringToFront);
     program.mainWindow().show();

@@ -7,11 +7,11 @@
 #include "ui/dialogs.h"
 #include "ui/icons.h"
 #include "ui/themed_button.h"
+#include "ui/window_placement.h"
 #include "windows/favorites_export_window.h"
 #include "windows/favorites_import_window.h"
 #include "windows/firefox_opera_window.h"
 #include "windows/menu_window.h"
-#include "windows/window_settings.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -109,9 +109,10 @@ constexpr int kStatusTextPadding = 24;
 
 } // namespace
 
-Form1::Form1(Job& job, Dialogs& dialogs, QWidget* parent)
+Form1::Form1(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* parent)
     : QMainWindow(parent)
     , m_job(job)
+    , m_settings(settings)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
@@ -142,7 +143,8 @@ Form1::Form1(Job& job, Dialogs& dialogs, QWidget* parent)
     m_picture1->setFocus();
     // The first level's tag of the back button, which is out of sight until a source is chosen.
     m_buttons[kBackButton]->setProperty("Tag", kTagBack);
-    LoadWindowSettings(1, *this, m_job);
+    SettingsReader reader(m_settings);
+    LoadWindowPosition(SavedWindow::Main, *this, reader);
 }
 
 Form1::~Form1()
@@ -383,16 +385,16 @@ void Form1::openExportWindow(ExportMode mode)
         ExportWindow* created = nullptr;
         switch (slot) {
         case FavoritesExport:
-            created = new Form2(m_job, m_dialogs);
+            created = new Form2(m_job, m_settings, m_dialogs);
             break;
         case FavoritesImport:
-            created = new Form4(m_job, m_dialogs);
+            created = new Form4(m_job, m_settings, m_dialogs);
             break;
         case MenuPage:
-            created = new Form5(m_job, m_dialogs);
+            created = new Form5(m_job, m_settings, m_dialogs);
             break;
         case FirefoxOpera:
-            created = new Form6(m_job, m_dialogs);
+            created = new Form6(m_job, m_settings, m_dialogs);
             break;
         }
         own(*created);
@@ -434,7 +436,7 @@ void Form1::showAbout()
 {
     EnableMainWindow(false);
     {
-        frmAbout about(m_dialogs);
+        frmAbout about(m_settings, m_dialogs);
         own(about);
         about.exec();
     }
@@ -497,7 +499,8 @@ void Form1::closeEvent(QCloseEvent* event)
             return;
         }
     }
-    SaveWindowSettings(1, *this);
+    SettingsWriter writer(m_settings);
+    SaveWindowPosition(SavedWindow::Main, *this, writer);
     event->accept();
 }
 

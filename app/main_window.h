@@ -40,7 +40,7 @@ public:
     static constexpr int kFirstLevelWidth = 272;
     static constexpr int kSecondLevelWidth = 361;
 
-    Form1(Job& job, Dialogs& dialogs, QWidget* parent = nullptr);
+    Form1(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* parent = nullptr);
     ~Form1() override;
 
     // The button "cmdInizio(index)".
@@ -91,6 +91,7 @@ private:
     void cat_MouseExit(QWidget* control);
 
     Job& m_job;
+    ProgramSettings& m_settings;
     Dialogs& m_dialogs;
     std::array<QPushButton*, kButtonCount> m_buttons{};
     QWidget* m_picture1 = nullptr;

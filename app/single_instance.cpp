@@ -1,8 +1,5 @@
 #include "app/single_instance.h"
 
-#include "platform/special_folders.h"
-#include "platform/user_name.h"
-
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -57,11 +54,6 @@ QString SingleInstance::serverNameFor(const QString& userName, const QString& op
     hash.addData(QByteArrayView("\n"));
     hash.addData(QDir::cleanPath(QDir(optionsFolder).absolutePath()).toUtf8());
     return QStringLiteral("orvalink-") + QString::fromLatin1(hash.result().toHex().left(24));
-}
-
-QString SingleInstance::defaultServerName()
-{
-    return serverNameFor(GetLogonUserName(), optionsFolder());
 }
 
 SingleInstance::Role SingleInstance::claim()

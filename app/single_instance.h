@@ -35,8 +35,6 @@ public:
     // The socket name for a user and an options folder: "orvalink-" and a hash of both, so that
     // it is short enough for any platform and says nothing about the user.
     static QString serverNameFor(const QString& userName, const QString& optionsFolder);
-    // The name for the running program: the logon name and the options folder in use.
-    static QString defaultServerName();
 
     // Asks a running copy to come to the front, or, when none answers, starts listening for later
     // copies. A socket left behind by a copy that crashed answers nothing and is replaced. When

@@ -33,20 +33,21 @@ int usageError(const QCommandLineParser& parser, const QString& message)
 int run(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Writes a synthetic bookmark collection: DIR/bookmarks.html (Firefox), "
-                       "DIR/bookmarks.adr (Opera) and DIR/Favorites (Internet Explorer), all "
-                       "holding the same folders and links. The same number of links gives the "
-                       "same bytes on every machine."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Writes a synthetic bookmark collection: DIR/bookmarks.html (Firefox), "
+        "DIR/bookmarks.adr (Opera), DIR/Favorites (Internet Explorer) and DIR/Bookmarks "
+        "(Chromium), all "
+        "holding the same folders and links. The same number of links gives the "
+        "same bytes on every machine."));
     parser.addHelpOption();
     parser.addOption(
         {QStringLiteral("links"), QStringLiteral("Number of links."), QStringLiteral("N")});
     parser.addOption(
         {QStringLiteral("out"), QStringLiteral("Folder to write into."), QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("forms"),
-                      QStringLiteral("Forms to write, comma-separated: html, adr, favorites "
-                                     "(default: all three)."),
-                      QStringLiteral("LIST"), QStringLiteral("html,adr,favorites")});
+                      QStringLiteral("Forms to write, comma-separated: html, adr, favorites, "
+                                     "chromium (default: all four)."),
+                      QStringLiteral("LIST"), QStringLiteral("html,adr,favorites,chromium")});
     if (!parser.parse(arguments))
         return usageError(parser, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
@@ -68,6 +69,7 @@ int run(const QStringList& arguments)
     bool html = false;
     bool adr = false;
     bool favorites = false;
+    bool chromium = false;
     for (const QString& form : parser.value(QStringLiteral("forms")).split(u',')) {
         const QString name = form.trimmed();
         if (name == QLatin1StringView("html"))
@@ -76,6 +78,8 @@ int run(const QStringList& arguments)
             adr = true;
         else if (name == QLatin1StringView("favorites"))
             favorites = true;
+        else if (name == QLatin1StringView("chromium"))
+            chromium = true;
         else
             return usageError(parser, QStringLiteral("Unknown form \"%1\".").arg(name));
     }
@@ -105,6 +109,7 @@ int run(const QStringList& arguments)
         {html, dir.filePath(QStringLiteral("bookmarks.html")), &writeCorpusBookmarkFile},
         {adr, dir.filePath(QStringLiteral("bookmarks.adr")), &writeCorpusHotlist},
         {favorites, dir.filePath(QStringLiteral("Favorites")), &writeCorpusFavorites},
+        {chromium, dir.filePath(QStringLiteral("Bookmarks")), &writeCorpusChromiumBookmarks},
     };
     for (const Form& form : forms) {
         if (!form.wanted)

@@ -236,6 +236,7 @@ TEST_F(CorpusFiles, ReadersCountTheSameInEveryForm)
         QStringLiteral("%1 Folders & %2 Links\n").arg(tree.folderCount()).arg(kLinks);
     const std::pair<const char*, QString> sources[] = {
         {"firefox", html()}, {"opera", adr()}, {"ie", favorites()}};
+    ProgramSettings settings(dir.path(QStringLiteral("options")));
     for (const auto& [form, path] : sources) {
         QBuffer out;
         QBuffer err;
@@ -243,7 +244,7 @@ TEST_F(CorpusFiles, ReadersCountTheSameInEveryForm)
         err.open(QIODevice::WriteOnly);
         const int exit = runCli(
             {QStringLiteral("count"), QStringLiteral("--from"), QString::fromLatin1(form), path},
-            out, err);
+            out, err, settings, ListedProcessTable({}));
         const QString counted = QString::fromUtf8(out.data());
         if (counted.startsWith(QLatin1StringView("-1 ")))
             GTEST_SKIP() << form << " reader not in place yet";

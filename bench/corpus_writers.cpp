@@ -1,5 +1,7 @@
 #include "bench/corpus_writers.h"
 
+#include "forms/chromium/chromium_bookmarks.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -294,6 +296,154 @@ private:
     Failure m_failure;
 };
 
+// Chromium's Bookmarks file. The first walk only computes the checksum, which comes first.
+class ChromiumVisitor : public CorpusTree::Visitor
+{
+public:
+    ChromiumVisitor(const CorpusTree& tree, ChunkedSaveFile* out)
+        : m_tree(tree)
+        , m_out(out)
+    {}
+
+    QByteArray checksum() const { return m_checksum.hex(); }
+
+    void folderStart(const CorpusTree::Entry& entry, int depth) override
+    {
+        const QByteArray id = QByteArray::number(m_nextId++);
+        m_ids.push_back(id);
+        m_checksum.addFolder(id, m_tree.name(entry));
+        if (!m_out)
+            return;
+        m_record.clear();
+        open();
+        indent(depth + 3);
+        m_record += "\"children\": [ ";
+        m_hadChild.push_back(false);
+        m_out->write(m_record);
+    }
+
+    void folderEnd(const CorpusTree::Entry& entry, int depth) override
+    {
+        const QByteArray id = m_ids.back();
+        m_ids.pop_back();
+        if (!m_out)
+            return;
+        m_hadChild.pop_back();
+        const CorpusFolder folder = m_tree.folder(int(entry.number));
+        m_record = " ],\n";
+        member(depth + 3, "date_added", time(folder.added));
+        member(depth + 3, "date_last_used", "0");
+        member(depth + 3, "date_modified", time(folder.modified));
+        member(depth + 3, "guid", guid(folder.uniqueId));
+        member(depth + 3, "id", id);
+        text(depth + 3, "name", m_tree.name(entry));
+        indent(depth + 3);
+        m_record += "\"type\": \"folder\"\n";
+        indent(depth + 2);
+        m_record += '}';
+        m_out->write(m_record);
+    }
+
+    void link(const CorpusTree::Entry& entry, int depth) override
+    {
+        const QByteArray id = QByteArray::number(m_nextId++);
+        const CorpusLink link = m_tree.link(int(entry.number));
+        m_checksum.addLink(id, m_tree.name(entry), link.url);
+        if (!m_out)
+            return;
+        m_record.clear();
+        open();
+        member(depth + 3, "date_added", time(link.added));
+        member(depth + 3, "date_last_used", time(link.visited));
+        member(depth + 3, "guid", guid(link.uniqueId));
+        member(depth + 3, "id", id);
+        m_record += QByteArray(3 * (depth + 3), ' ') + "\"meta_info\": {\n" +
+                    QByteArray(3 * (depth + 4), ' ') + "\"power_bookmark_meta\": \"\"\n" +
+                    QByteArray(3 * (depth + 3), ' ') + "},\n";
+        text(depth + 3, "name", m_tree.name(entry));
+        member(depth + 3, "type", "url");
+        indent(depth + 3);
+        m_record += "\"url\": ";
+        quoted(QString::fromUtf8(link.url));
+        m_record += '\n';
+        indent(depth + 2);
+        m_record += '}';
+        m_out->write(m_record);
+    }
+
+    void separator(int) override {}
+
+    // The permanent folders' ids come first; the mobile folder's is taken last.
+    void startRoot(QByteArrayView id, QStringView name) { m_checksum.addFolder(id, name); }
+
+private:
+    // An entry of the list open now begins.
+    void open()
+    {
+        if (m_hadChild.back())
+            m_record += ", ";
+        m_hadChild.back() = true;
+        m_record += "{\n";
+    }
+
+    void indent(int level) { m_record.append(3 * level, ' '); }
+
+    void member(int level, QByteArrayView key, QByteArrayView value)
+    {
+        indent(level);
+        m_record += '"' + key.toByteArray() + "\": \"" + value.toByteArray() + "\",\n";
+    }
+
+    void text(int level, QByteArrayView key, const QString& value)
+    {
+        indent(level);
+        m_record += '"' + key.toByteArray() + "\": ";
+        quoted(value);
+        m_record += ",\n";
+    }
+
+    void quoted(const QString& value)
+    {
+        m_record += '"';
+        for (const char c : value.toUtf8()) {
+            if (c == '"' || c == '\\') {
+                m_record += '\\';
+                m_record += c;
+            } else if (c == '<') {
+                m_record += "\\u003C";
+            } else if (static_cast<unsigned char>(c) < 0x20) {
+                m_record += "\\u00" + QByteArray::number(c, 16).rightJustified(2, '0');
+            } else {
+                m_record += c;
+            }
+        }
+        m_record += '"';
+    }
+
+    static QByteArray time(qint64 seconds)
+    {
+        return seconds == 0 ? QByteArray("0")
+                            : QByteArray::number(unixSecondsToChromiumTime(seconds));
+    }
+
+    // A guid of the entry's unique id, lower-case hex as Chromium writes it.
+    static QByteArray guid(const QByteArray& uniqueId)
+    {
+        const QByteArray hex = QCryptographicHash::hash(uniqueId, QCryptographicHash::Md5).toHex();
+        return hex.first(8) + '-' + hex.sliced(8, 4) + '-' + hex.sliced(12, 4) + '-' +
+               hex.sliced(16, 4) + '-' + hex.sliced(20, 12);
+    }
+
+    const CorpusTree& m_tree;
+    ChunkedSaveFile* m_out;
+    ChromiumChecksum m_checksum;
+    qint64 m_nextId = 4;
+    std::vector<QByteArray> m_ids;
+    // For each list open, "Other bookmarks"' first: whether an entry was written into it.
+    std::vector<bool> m_hadChild{false};
+    QByteArray m_record;
+};
+
 } // namespace
 
 Result<qint64> writeCorpusBookmarkFile(const CorpusTree& tree, const QString& path)
@@ -329,6 +479,42 @@ Result<qint64> writeCorpusHotlist(const CorpusTree& tree, const QString& path)
               "\n");
     HotlistVisitor visitor(tree, out);
     tree.walk(visitor);
+    return out.commit();
+}
+
+Result<qint64> writeCorpusChromiumBookmarks(const CorpusTree& tree, const QString& path)
+{
+    const auto& roots = kChromiumRoots;
+    auto rootName = [&](ChromiumRoot root) { return roots[size_t(root)].shownName; };
+    ChromiumVisitor summing(tree, nullptr);
+    summing.startRoot(roots[0].id, rootName(ChromiumRoot::Bar));
+    summing.startRoot(roots[1].id, rootName(ChromiumRoot::Other));
+    tree.walk(summing);
+    summing.startRoot(roots[2].id, rootName(ChromiumRoot::Synced));
+
+    ChunkedSaveFile out(path);
+    if (Result<void> opened = out.open(); !opened)
+        return opened.failure();
+    const qint64 created = unixSecondsToChromiumTime(1700000000);
+    auto root = [&](ChromiumRoot which, bool last) {
+        const ChromiumRootInfo& info = roots[size_t(which)];
+        return QByteArray(" ],\n         \"date_added\": \"") + QByteArray::number(created) +
+               "\",\n         \"date_last_used\": \"0\",\n         \"date_modified\": \"0\",\n"
+               "         \"guid\": \"" +
+               info.guid.toByteArray() + "\",\n         \"id\": \"" + info.id.toByteArray() +
+               "\",\n         \"name\": \"" + rootName(which).toUtf8() +
+               "\",\n         \"type\": \"folder\"\n      }" + (last ? "\n" : ",\n");
+    };
+    out.write("{\n   \"checksum\": \"" + summing.checksum() +
+              "\",\n   \"roots\": {\n      \"bookmark_bar\": {\n         \"children\": [ ");
+    out.write(root(ChromiumRoot::Bar, false));
+    out.write("      \"other\": {\n         \"children\": [ ");
+    ChromiumVisitor writing(tree, &out);
+    tree.walk(writing);
+    out.write(root(ChromiumRoot::Other, false));
+    out.write("      \"synced\": {\n         \"children\": [ ");
+    out.write(root(ChromiumRoot::Synced, true));
+    out.write("   },\n   \"version\": 1\n}\n");
     return out.commit();
 }
 

@@ -18,6 +18,13 @@ Result<qint64> writeCorpusBookmarkFile(const CorpusTree& tree, const QString& pa
 // as plain text. The file is replaced only when it is complete. Returns the bytes written.
 Result<qint64> writeCorpusHotlist(const CorpusTree& tree, const QString& path);
 
+// Writes the corpus as Chromium writes its Bookmarks file: JSON with keys in order and three
+// spaces per level, every entry of the root in "Other bookmarks", ids in file order after the
+// three permanent folders, dates in microseconds since 1601, the checksum Chromium computes.
+// Separators, which Chromium does not know, are left out. The file is replaced only when it is
+// complete. Returns the bytes written.
+Result<qint64> writeCorpusChromiumBookmarks(const CorpusTree& tree, const QString& path);
+
 // Writes the corpus as an Internet Explorer Favorites folder: one directory per folder, one
 // shortcut file per link, each file's modification time its link's. The folder is built beside
 // `folder` and put in its place (replacing an older one) only when complete. Returns the bytes

@@ -84,7 +84,8 @@ int run(const QStringList& arguments)
         "and the median wall time, the counts loaded, the source's size and the process's peak "
         "resident memory (its ratio to the source size, and the peak before loading)."));
     parser.addHelpOption();
-    parser.addOption({QStringLiteral("from"), QStringLiteral("Form: ie, firefox or opera."),
+    parser.addOption({QStringLiteral("from"),
+                      QStringLiteral("Form: ie, firefox, opera or chromium."),
                       QStringLiteral("form")});
     parser.addOption({QStringLiteral("runs"), QStringLiteral("Number of loads (default 5)."),
                       QStringLiteral("N"), QStringLiteral("5")});
@@ -105,7 +106,7 @@ int run(const QStringList& arguments)
     const int runs = parser.value(QStringLiteral("runs")).toInt(&numeric);
     if (!form || !form->canRead() || !numeric || runs < 1 ||
         parser.positionalArguments().size() != 1) {
-        print(stderr, QStringLiteral("orvalink-load-bench: give --from ie|firefox|opera, "
+        print(stderr, QStringLiteral("orvalink-load-bench: give --from ie|firefox|opera|chromium, "
                                      "--runs of at least 1 and one source path.\n"));
         print(stderr, parser.helpText());
         return ExitUsage;

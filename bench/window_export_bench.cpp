@@ -32,7 +32,8 @@ using namespace orvalink;
 namespace {
 
 // One export through a fresh window; the seconds from the click to its end, or -1 on failure.
-double timeOneExport(ExportMode mode, const QString& source, const QString& destination)
+double timeOneExport(ProgramSettings& settings, ExportMode mode, const QString& source,
+                     const QString& destination)
 {
     Job job;
     job.mode = mode;
@@ -43,9 +44,9 @@ double timeOneExport(ExportMode mode, const QString& source, const QString& dest
     auto processes = std::make_unique<ListedProcessTable>(QStringList{});
     QWidget* window = nullptr;
     if (menuPage)
-        window = new Form5(job, dialogs, std::move(processes));
+        window = new Form5(job, settings, dialogs, std::move(processes));
     else
-        window = new Form6(job, dialogs, std::move(processes));
+        window = new Form6(job, settings, dialogs, std::move(processes));
     window->show();
     const auto click = [window](const char* name) {
         window->findChild<QPushButton*>(QLatin1String(name))->click();
@@ -92,10 +93,11 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The windows read and write their options: keep them away from the user's.
+    // The windows read and write their options, and discovery looks at the home folder: keep
+    // both away from the user's.
     QTemporaryDir home;
     qputenv("HOME", QFile::encodeName(home.path()));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + QStringLiteral("/.config")));
+    ProgramSettings settings(home.filePath(QStringLiteral("options")));
     QApplication application(argc, argv);
 
     const QString corpus = argc > 1 ? QString::fromLocal8Bit(argv[1])
@@ -128,7 +130,8 @@ int main(int argc, char** argv)
         for (int run = 0; run < runs; ++run) {
             const QString destination =
                 home.filePath(QStringLiteral("out-%1.%2").arg(run).arg(direction.extension));
-            const double seconds = timeOneExport(direction.mode, direction.source, destination);
+            const double seconds =
+                timeOneExport(settings, direction.mode, direction.source, destination);
             if (seconds < 0) {
                 ++failed;
                 break;

@@ -38,8 +38,9 @@ const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& ar
         output.usageError(QStringLiteral("Give exactly one source path."));
         return nullptr;
     }
-    path = positional.first();
-    return &sourceFormAt(*form, path);
+    const StorageForm& found = sourceFormAt(*form, positional.first());
+    path = cli::locationOf(found, positional.first());
+    return &found;
 }
 
 int count(const QStringList& arguments, Output& output)
@@ -97,28 +98,22 @@ int discover(const QStringList& arguments, Output& output)
     const bool json = arguments == QStringList{QStringLiteral("--json")};
     if (!arguments.isEmpty() && !json)
         return output.usageError(QStringLiteral("discover takes no arguments but --json."));
-    // The browser files found, not the Favorites folder; each once.
-    if (json) {
-        std::vector<DiscoveredSource> found;
-        QStringList entries;
-        for (const StorageForm* form : allForms()) {
-            if (form->isFolder())
-                continue;
-            for (DiscoveredSource& source : form->discoverSources()) {
-                if (addDiscovered(entries, source.entry()))
-                    found.push_back(std::move(source));
-            }
+    // The browser files found, not the Favorites folder; each once, as a location list shows it.
+    std::vector<DiscoveredSource> found;
+    QStringList entries;
+    for (const StorageForm* form : allForms()) {
+        if (form->isFolder())
+            continue;
+        for (DiscoveredSource& source : form->discoverSources()) {
+            if (addDiscovered(entries, source.entry()))
+                found.push_back(std::move(source));
         }
+    }
+    if (json) {
         writeDiscoveredJson(found, output);
         return ExitSuccess;
     }
-    // The searches fill a location list whose first item is a window's placeholder.
-    QStringList entries{QString()};
-    for (const StorageForm* form : allForms()) {
-        if (!form->isFolder())
-            form->discover(entries);
-    }
-    for (const QString& entry : entries.mid(1))
+    for (const QString& entry : entries)
         output.result(entry);
     return ExitSuccess;
 }
@@ -130,12 +125,7 @@ bool asksForHelp(const QStringList& arguments)
 
 } // namespace
 
-int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
-{
-    return runCli(arguments, out, err, SystemProcessTable());
-}
-
-int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err,
+int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, ProgramSettings& settings,
            const ProcessTable& processes)
 {
     Output output(out, err);
@@ -152,7 +142,7 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err,
     if (command == QLatin1String("list"))
         return list(rest, output);
     if (command == QLatin1String("convert"))
-        return cli::runConvert(rest, output, processes);
+        return cli::runConvert(rest, output, settings, processes);
     if (command == QLatin1String("discover"))
         return discover(rest, output);
     return output.usageError(QStringLiteral("Unknown command \"%1\".").arg(command));

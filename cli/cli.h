@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/processes.h"
+#include "settings/program_settings.h"
 
 #include <QIODevice>
 #include <QStringList>
@@ -11,10 +12,9 @@ namespace orvalink {
 enum CliExit : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
 
 // Runs orvalink-cli with its arguments (without the program name): results go to out, messages
-// to err. Returns the exit code. The conversions look for running browsers in processes (the
-// system's own processes unless told otherwise).
-int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err);
-int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err,
+// to err. Returns the exit code. The conversions read the colour presets and add to the
+// exported-items total in settings, and look for running browsers in processes.
+int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, ProgramSettings& settings,
            const ProcessTable& processes);
 
 } // namespace orvalink

@@ -3,6 +3,8 @@
 #include "cli/cli.h"
 #include "forms/form_table.h"
 
+#include <QFileInfo>
+
 namespace orvalink::cli {
 
 namespace {
@@ -33,11 +35,15 @@ Commands:
   discover [--json]              Print the bookmark files, databases and hotlists
                                  found on this machine, one per line: each Firefox
                                  profile's bookmarks.html as "<profile> path", Opera's
-                                 hotlist, then each profile's places.sqlite, the
-                                 profile each Firefox installation uses first. With
-                                 --json, one JSON array of {"browser", "profile",
-                                 "form", "path"}; "form" is the name --from takes,
-                                 "profile" null where the browser has none.
+                                 hotlist, then each Firefox profile's places.sqlite,
+                                 the profile each installation uses first, then each
+                                 Chromium-family profile's Bookmarks as
+                                 "<Browser: profile> path". With --json, one JSON
+                                 array of {"browser", "profile", "form", "path"};
+                                 "form" is the name --from takes, "profile" null
+                                 where the browser has none.
+  A Firefox source, and a Chromium source or destination, may be given as its
+  profile folder.
 
 Forms:
 )usage";
@@ -53,6 +59,8 @@ when DEST exists; a new file is written whole, at its top level, without backup)
   --no-backup          Do not copy DEST to Backup_of_ + its name first.
   --links-before       In each folder, write its links before its subfolders
                        (applies to new files too).
+  --keep-order         Keep folders, links and separators in the source's order
+                       instead of sorting them (applies to new files too).
 
 Options of convert, for a Favorites destination:
   --where root|new|existing
@@ -72,6 +80,7 @@ Options of convert, for a menu page destination:
   --title TEXT                    The page title (default "Bookmarks By Orvalink").
   --preset NAME                   A colour preset (default "<Custom>"), matched
                                   without regard to case.
+  --keep-order                    Menus in the source's order instead of sorted.
 
 Options of convert, for any destination:
   --only FOLDER        Export only this folder and everything below it; FOLDER is
@@ -162,6 +171,16 @@ const StorageForm* parseForm(const QString& option, const QString& name, FormUse
         return form;
     output.usageError(QStringLiteral("--%1 takes %2.").arg(option, formNames(use)));
     return nullptr;
+}
+
+QString locationOf(const StorageForm& form, const QString& path)
+{
+    const QFileInfo info(path);
+    const QString absolute = info.absoluteFilePath();
+    if (form.isFolder() || !info.isDir())
+        return absolute;
+    const QString inFolder = form.locationIn(absolute);
+    return inFolder.isEmpty() ? absolute : inFolder;
 }
 
 } // namespace orvalink::cli

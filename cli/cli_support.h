@@ -3,6 +3,7 @@
 #include "forms/storage_form.h"
 #include "model/result.h"
 #include "platform/processes.h"
+#include "settings/program_settings.h"
 
 #include <QCommandLineParser>
 #include <QIODevice>
@@ -45,6 +46,11 @@ enum class FormUse { Read, Write };
 const StorageForm* parseForm(const QString& option, const QString& name, FormUse use,
                              Output& output);
 
-int runConvert(const QStringList& arguments, Output& output, const ProcessTable& processes);
+// The absolute path of a location given on the command line; a profile folder given for a form
+// that keeps a file in it means that file (see StorageForm::locationIn()).
+QString locationOf(const StorageForm& form, const QString& path);
+
+int runConvert(const QStringList& arguments, Output& output, ProgramSettings& settings,
+               const ProcessTable& processes);
 
 } // namespace orvalink::cli

@@ -5,19 +5,19 @@
 #include "forms/form_table.h"
 #include "forms/menu_page/color_presets.h"
 #include "model/text_order.h"
-#include "platform/file_helpers.h"
 #include "platform/processes.h"
 
 #include <QFileInfo>
+#include <tuple>
 
 namespace orvalink::cli {
 
 namespace {
 
 // The options of convert, grouped by the destinations they belong to.
-const QStringList kFileOptions{QStringLiteral("overwrite"), QStringLiteral("top-level"),
-                               QStringLiteral("folder"), QStringLiteral("no-backup"),
-                               QStringLiteral("links-before")};
+const QStringList kFileOptions{QStringLiteral("overwrite"),    QStringLiteral("top-level"),
+                               QStringLiteral("folder"),       QStringLiteral("no-backup"),
+                               QStringLiteral("links-before"), QStringLiteral("keep-order")};
 const QStringList kFavoritesOptions{QStringLiteral("where"), QStringLiteral("folder"),
                                     QStringLiteral("existing")};
 const QStringList kMenuOptions{
@@ -25,7 +25,7 @@ const QStringList kMenuOptions{
     QStringLiteral("show-url"),   QStringLiteral("no-show-url"),  QStringLiteral("shadows"),
     QStringLiteral("no-shadows"), QStringLiteral("stats"),        QStringLiteral("no-stats"),
     QStringLiteral("max-items"),  QStringLiteral("no-max-items"), QStringLiteral("title"),
-    QStringLiteral("preset")};
+    QStringLiteral("preset"),     QStringLiteral("keep-order")};
 const QStringList kValueOptions{QStringLiteral("from"),     QStringLiteral("to"),
                                 QStringLiteral("folder"),   QStringLiteral("where"),
                                 QStringLiteral("existing"), QStringLiteral("only"),
@@ -35,8 +35,9 @@ const QStringList kValueOptions{QStringLiteral("from"),     QStringLiteral("to")
 class ConvertCommand
 {
 public:
-    ConvertCommand(Output& output, const ProcessTable& processes)
+    ConvertCommand(Output& output, ProgramSettings& settings, const ProcessTable& processes)
         : m_output(output)
+        , m_settings(settings)
         , m_processes(processes)
     {
         QStringList names =
@@ -63,12 +64,13 @@ private:
     // Each returns what is wrong with the arguments, or "" when they are fine.
     QString refuseOptionsOtherThan(const QStringList& allowed, const QString& destination) const;
     QString refuseBoth(const QString& one, const QString& other) const;
-    QString takeFileOptions(const StorageForm& source, Job& job, ExportRequest& request) const;
+    QString takeFileOptions(const StorageForm& source, ExportRequest& request) const;
     QString takeFavoritesOptions(const StorageForm& source, ExportRequest& request) const;
     QString takeMenuOptions(ExportRequest& request) const;
     QString selectOnly(BookmarkModel& model) const;
 
     Output& m_output;
+    ProgramSettings& m_settings;
     const ProcessTable& m_processes;
     QCommandLineParser m_parser;
 };
@@ -90,22 +92,27 @@ QString ConvertCommand::refuseBoth(const QString& one, const QString& other) con
     return {};
 }
 
-QString ConvertCommand::takeFileOptions(const StorageForm& source, Job& job,
-                                        ExportRequest& request) const
+QString ConvertCommand::takeFileOptions(const StorageForm& source, ExportRequest& request) const
 {
     if (isSet(QStringLiteral("folder")) &&
         (isSet(QStringLiteral("overwrite")) || isSet(QStringLiteral("top-level"))))
         return QStringLiteral("--folder cannot go with --overwrite or --top-level.");
-    // As in the export window, the choices about the old file exist only while there is one:
-    // a new file is written whole, at its top level, without a backup.
-    const bool exists = FileExists(job.destinationLocation());
-    FileExportOptions& options = request.file;
-    options.merge = exists && !isSet(QStringLiteral("overwrite"));
-    options.intoNewFolder = options.merge && !isSet(QStringLiteral("top-level"));
-    options.newFolderName = isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
-                                                            : importedFolderName(source);
-    options.linksBefore = isSet(QStringLiteral("links-before"));
-    request.backup = exists && !isSet(QStringLiteral("no-backup"));
+    // The windows' first-start choices, whatever this machine's windows saved last.
+    FileWindowOptions options;
+    if (isSet(QStringLiteral("overwrite")))
+        options.oldBookmarks = OldBookmarks::Overwrite;
+    if (isSet(QStringLiteral("top-level")))
+        options.where = FileWhere::Root;
+    if (isSet(QStringLiteral("no-backup")))
+        options.backup = false;
+    if (isSet(QStringLiteral("links-before")))
+        options.linksBefore = true;
+    if (isSet(QStringLiteral("keep-order")))
+        options.keepOrder = true;
+    TakeFileWindowOptions(options,
+                          isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
+                                                          : importedFolderName(source),
+                          request);
     return {};
 }
 
@@ -113,16 +120,19 @@ QString ConvertCommand::takeFavoritesOptions(const StorageForm& source,
                                              ExportRequest& request) const
 {
     FavoritesExportOptions& options = request.favorites;
-    const QString place =
-        isSet(QStringLiteral("where")) ? value(QStringLiteral("where")) : QStringLiteral("new");
-    if (place == QLatin1String("root"))
-        options.where = FavoritesWhere::Root;
-    else if (place == QLatin1String("new"))
-        options.where = FavoritesWhere::NewFolder;
-    else if (place == QLatin1String("existing"))
-        options.where = FavoritesWhere::ExistingFolder;
-    else
-        return QStringLiteral("--where takes root, new or existing.");
+    // The windows' first-start choice unless --where says otherwise.
+    options.where = FavoritesWindowOptions().where;
+    if (isSet(QStringLiteral("where"))) {
+        const QString place = value(QStringLiteral("where"));
+        if (place == QLatin1String("root"))
+            options.where = FavoritesWhere::Root;
+        else if (place == QLatin1String("new"))
+            options.where = FavoritesWhere::NewFolder;
+        else if (place == QLatin1String("existing"))
+            options.where = FavoritesWhere::ExistingFolder;
+        else
+            return QStringLiteral("--where takes root, new or existing.");
+    }
     if ((options.where == FavoritesWhere::ExistingFolder) != isSet(QStringLiteral("existing")))
         return QStringLiteral("--existing goes with --where existing, and only with it.");
     if (isSet(QStringLiteral("folder")) && options.where != FavoritesWhere::NewFolder)
@@ -144,40 +154,53 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
         if (const QString problem = refuseBoth(one, other); !problem.isEmpty())
             return problem;
     }
-    MenuPageOptions& options = request.menu;
-    const QString layout = isSet(QStringLiteral("layout")) ? value(QStringLiteral("layout"))
-                                                           : QStringLiteral("horizontal");
-    if (layout != QLatin1String("horizontal") && layout != QLatin1String("vertical"))
-        return QStringLiteral("--layout takes horizontal or vertical.");
-    options.vertical = layout == QLatin1String("vertical");
-    options.openInNewWindow = !isSet(QStringLiteral("same-window"));
-    options.showUrl = !isSet(QStringLiteral("no-show-url"));
-    options.shadows = !isSet(QStringLiteral("no-shadows"));
-    options.showStatistics = isSet(QStringLiteral("stats"));
-    if (isSet(QStringLiteral("no-max-items"))) {
-        options.breakAfter.reset();
-    } else if (isSet(QStringLiteral("max-items"))) {
+    // The windows' first-start choices, whatever this machine's windows saved last.
+    MenuWindowOptions options;
+    if (isSet(QStringLiteral("layout"))) {
+        const QString layout = value(QStringLiteral("layout"));
+        if (layout != QLatin1String("horizontal") && layout != QLatin1String("vertical"))
+            return QStringLiteral("--layout takes horizontal or vertical.");
+        options.vertical = layout == QLatin1String("vertical");
+    }
+    for (const auto& [on, off, choice] :
+         {std::tuple{QStringLiteral("open-new"), QStringLiteral("same-window"),
+                     &MenuWindowOptions::openInNewWindow},
+          std::tuple{QStringLiteral("show-url"), QStringLiteral("no-show-url"),
+                     &MenuWindowOptions::showUrl},
+          std::tuple{QStringLiteral("shadows"), QStringLiteral("no-shadows"),
+                     &MenuWindowOptions::shadows},
+          std::tuple{QStringLiteral("stats"), QStringLiteral("no-stats"),
+                     &MenuWindowOptions::showStatistics},
+          std::tuple{QStringLiteral("max-items"), QStringLiteral("no-max-items"),
+                     &MenuWindowOptions::breakSubmenus}}) {
+        if (isSet(on) || isSet(off))
+            options.*choice = isSet(on);
+    }
+    if (isSet(QStringLiteral("max-items"))) {
         bool isNumber = false;
         const int items = value(QStringLiteral("max-items")).toInt(&isNumber);
         if (!isNumber || items < 2 || items > 99)
             return QStringLiteral("Please, insert a number in range [2-99]");
-        options.breakAfter = items;
+        options.breakAfter = static_cast<qint16>(items);
     }
     if (isSet(QStringLiteral("title")))
         options.pageTitle = value(QStringLiteral("title"));
+    if (isSet(QStringLiteral("keep-order")))
+        options.keepOrder = true;
+    request.menu = PageOptionsOf(options, kDefaultMenuColors);
 
     // "<Custom>" is the default colours; any other name must be a stored preset, matched as the
     // store matches its sections.
     const QString wanted = isSet(QStringLiteral("preset")) ? value(QStringLiteral("preset"))
                                                            : QStringLiteral("<Custom>");
     if (caseBlindKey(wanted) != caseBlindKey(QStringLiteral("<Custom>"))) {
-        MenuColorPresets presets;
+        MenuColorPresets presets(m_settings.colorPresetFile());
         presets.InstallBuiltInPresets();
         presets.LoadColorPresets();
         QStringList names;
         for (const MenuColorPresets::Entry& entry : presets.entries()) {
             if (caseBlindKey(entry.name) == caseBlindKey(wanted)) {
-                options.colors = presets.ApplyColorPreset(entry.row);
+                request.menu.colors = presets.ApplyColorPreset(entry.row);
                 return {};
             }
             names << entry.name;
@@ -219,18 +242,23 @@ int ConvertCommand::run(const QStringList& arguments)
     QStringList paths = m_parser.positionalArguments();
     if (paths.size() != 2)
         return m_output.usageError(QStringLiteral("Give a source and a destination path."));
+    // The form of the source's family its content shows, which the mode does not tell.
+    const StorageForm& named = *source;
+    source = &sourceFormAt(named, paths[0]);
     // The checks want a destination with a folder part, as the windows' dialogs give it.
-    for (QString& path : paths)
-        path = QFileInfo(path).absoluteFilePath();
+    paths[0] = locationOf(*source, paths[0]);
+    paths[1] = locationOf(*destination, paths[1]);
 
     Job job;
-    job.mode = modeOf(source->id(), destination->id());
-    if (job.mode == ExportMode::None)
+    if (&named == destination)
         return m_output.usageError(
             QStringLiteral("The source and the destination are of the same form."));
+    job.mode = modeOf(named.id(), destination->id());
+    if (job.mode == ExportMode::None || source != &named)
+        job.sourceFormId = source->id();
+    if (job.mode == ExportMode::None)
+        job.destinationFormId = destination->id();
     job.setSourceLocation(paths[0]);
-    source = &sourceFormAt(*source, paths[0]);
-    job.setSourceForm(source->id());
     job.setDestinationLocation(paths[1]);
 
     ExportRequest request;
@@ -245,7 +273,7 @@ int ConvertCommand::run(const QStringList& arguments)
         problem =
             refuseOptionsOtherThan(kFileOptions, QStringLiteral("a bookmark file or hotlist"));
         if (problem.isEmpty())
-            problem = takeFileOptions(*source, job, request);
+            problem = takeFileOptions(*source, request);
         break;
     case OptionsPart::MenuPage:
         problem = refuseOptionsOtherThan(kMenuOptions, QStringLiteral("a menu page"));
@@ -274,7 +302,7 @@ int ConvertCommand::run(const QStringList& arguments)
             return m_output.usageError(onlyProblem);
     }
 
-    const ExportOutcome outcome = RunExport(job, request, m_processes, silent);
+    const ExportOutcome outcome = RunExport(job, m_settings, request, m_processes, silent);
     if (!outcome.written())
         return m_output.failure(outcome.message);
     // What was written is the result; what was not, and why, goes with the title to the errors.
@@ -288,9 +316,10 @@ int ConvertCommand::run(const QStringList& arguments)
 
 } // namespace
 
-int runConvert(const QStringList& arguments, Output& output, const ProcessTable& processes)
+int runConvert(const QStringList& arguments, Output& output, ProgramSettings& settings,
+               const ProcessTable& processes)
 {
-    return ConvertCommand(output, processes).run(arguments);
+    return ConvertCommand(output, settings, processes).run(arguments);
 }
 
 } // namespace orvalink::cli

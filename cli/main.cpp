@@ -13,5 +13,7 @@ int main(int argc, char* argv[])
         return orvalink::ExitFailure;
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
-    return orvalink::runCli(arguments, out, err);
+    // Where the options live is decided once, as the desktop program decides it.
+    orvalink::ProgramSettings settings = orvalink::ProgramSettings::forThisMachine();
+    return orvalink::runCli(arguments, out, err, settings, orvalink::SystemProcessTable());
 }

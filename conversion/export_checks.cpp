@@ -38,18 +38,18 @@ std::optional<CheckFailure> checkBackup(const StorageForm& destination, const QS
 Result<void, CheckFailure> ValidateExport(const Job& job, const ExportCheckInputs& inputs,
                                           bool sourceOnly, const ProcessTable& processes)
 {
-    if (auto failed = formOf(job.sourceForm()).checkSource(job.sourceLocation()))
+    if (auto failed = sourceForm(job).checkSource(job.sourceLocation()))
         return std::move(*failed);
     if (sourceOnly)
         return {};
-    const StorageForm& destination = destinationForm(job.mode);
+    const StorageForm& destination = destinationForm(job);
     const QString location = job.destinationLocation();
     if (auto failed = destination.checkDestination(location, inputs))
         return std::move(*failed);
     if (auto failed = checkBackup(destination, location, inputs))
         return std::move(*failed);
-    if (const std::optional<RunningBrowser>& browser = destination.browser();
-        browser && IsProcessRunning(browser->process, processes))
+    if (const std::optional<RunningBrowser> browser =
+            destination.runningBrowser(location, processes))
         return browserRunning(*browser);
     return {};
 }

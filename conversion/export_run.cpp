@@ -4,6 +4,7 @@
 #include "conversion/destination_lock.h"
 #include "conversion/loaded_source.h"
 #include "forms/form_table.h"
+#include "platform/file_helpers.h"
 #include "settings/exported_items.h"
 
 #include <algorithm>
@@ -81,12 +82,52 @@ UserMessage resultMessage(const ExportOutcome& outcome, const QString& takeIn)
     return message;
 }
 
+// The request as it applies to the destination now: with the lock held, whether the old file
+// exists stays so until the write.
+ExportRequest requestFor(const ExportRequest& asked, const QString& location)
+{
+    ExportRequest request = asked;
+    if (asked.mergeWhenFileExists && !FileExists(location)) {
+        request.file.merge = false;
+        request.file.intoNewFolder = false;
+        request.backup = false;
+    }
+    return request;
+}
+
 } // namespace
 
-ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
-                        Progress& progress)
+void TakeFileWindowOptions(const FileWindowOptions& options, const QString& newFolderName,
+                           ExportRequest& request)
 {
-    const StorageForm& destination = destinationForm(job.mode);
+    request.mergeWhenFileExists = true;
+    request.file.merge = options.oldBookmarks == OldBookmarks::Merge;
+    request.file.intoNewFolder = request.file.merge && options.where == FileWhere::NewFolder;
+    request.file.newFolderName = newFolderName;
+    request.file.linksBefore = options.linksBefore;
+    request.file.keepOrder = options.keepOrder;
+    request.backup = options.backup;
+}
+
+MenuPageOptions PageOptionsOf(const MenuWindowOptions& options, const MenuColors& colors)
+{
+    MenuPageOptions page;
+    page.colors = colors;
+    page.vertical = options.vertical;
+    page.openInNewWindow = options.openInNewWindow;
+    page.showUrl = options.showUrl;
+    page.shadows = options.shadows;
+    page.showStatistics = options.showStatistics;
+    page.breakAfter = options.breakSubmenus ? std::optional<int>(options.breakAfter) : std::nullopt;
+    page.pageTitle = options.pageTitle;
+    page.keepOrder = options.keepOrder;
+    return page;
+}
+
+ExportOutcome RunExport(Job& job, ProgramSettings& settings, const ExportRequest& asked,
+                        const ProcessTable& processes, Progress& progress)
+{
+    const StorageForm& destination = destinationForm(job);
     const QString location = job.destinationLocation();
     // Held from the checks to the end of the write, so that what was checked is still so when
     // the file is written and no other export replaces the file in between.
@@ -95,6 +136,7 @@ ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTab
     if (Result<void, UserMessage> locked = lock.acquire(); !locked)
         return failed(ExportOutcome::Status::DestinationBusy, locked.failure());
 
+    const ExportRequest request = requestFor(asked, location);
     ExportCheckInputs inputs;
     inputs.merge = request.file.merge;
     inputs.intoExistingSubfolder = request.favorites.where == FavoritesWhere::ExistingFolder;
@@ -157,7 +199,7 @@ ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTab
             nothingWritten ? ExportOutcome::Status::WriteFailed : ExportOutcome::Status::Incomplete;
     }
     if (outcome.written())
-        AddTotalItemsExported(report.items.value_or(outcome.folders + outcome.links));
+        AddTotalItemsExported(settings, report.items.value_or(outcome.folders + outcome.links));
     outcome.message = resultMessage(outcome, report.takeIn);
     return outcome;
 }

@@ -6,6 +6,8 @@
 #include "model/progress.h"
 #include "model/user_message.h"
 #include "platform/processes.h"
+#include "settings/program_settings.h"
+#include "settings/saved_options.h"
 
 #include <optional>
 
@@ -18,7 +20,21 @@ struct ExportRequest : DestinationOptions
 {
     // Copy the destination to its backup name first ("chkBackup"), where its form keeps backups.
     bool backup = false;
+    // The choices about an old file (merge, the new folder, the backup) count only when the
+    // destination file exists as the export takes its lock; otherwise the file is written whole,
+    // at its top level, without a backup. The command line asks so: deciding before the lock, two
+    // conversions into one new file would each write it whole and the later would replace the
+    // earlier's. The windows decide from what they show, and leave this off.
+    bool mergeWhenFileExists = false;
 };
+
+// A request of a window's saved options as the command line gives them (the table's defaults
+// and its own flags): the choices about an old file are kept for when there is one
+// (mergeWhenFileExists); the new folder, when one is made, is named newFolderName.
+void TakeFileWindowOptions(const FileWindowOptions& options, const QString& newFolderName,
+                           ExportRequest& request);
+// The page options of the menu window's saved options, in the given colours.
+MenuPageOptions PageOptionsOf(const MenuWindowOptions& options, const MenuColors& colors);
 
 // How an export ended.
 struct ExportOutcome
@@ -54,11 +70,12 @@ struct ExportOutcome
 
 // Runs an export as the export windows' start and create buttons do: under a lock on the
 // destination (see DestinationLock; when another export still holds it after the wait, nothing
-// is done and the status is DestinationBusy), the checks, one load of the source (unless the
+// is done and the status is DestinationBusy), whether there is an old file to apply the
+// choices about it to (see mergeWhenFileExists), the checks, one load of the source (unless the
 // selection loaded it already), whether the destination's form can merge into the old file when
 // asked to, the backup when asked, one write by the destination's form, then the exported-items
-// total (the folders and links written; for a menu page the items it holds). Nothing is written,
-// and no backup made, when a check, the load or the merge test fails.
+// total in settings (the folders and links written; for a menu page the items it holds). Nothing is
+// written, and no backup made, when a check, the load or the merge test fails.
 //
 // A Favorites destination counts what its writer really wrote. A file or page holds what the
 // source had to give: its totals (the job's TotalFolderCount and TotalLinkCount, from the
@@ -68,7 +85,7 @@ struct ExportOutcome
 //
 // The outcome is Completed when everything was written, Incomplete when part of it was, and
 // WriteFailed when nothing could be.
-ExportOutcome RunExport(Job& job, const ExportRequest& request, const ProcessTable& processes,
-                        Progress& progress);
+ExportOutcome RunExport(Job& job, ProgramSettings& settings, const ExportRequest& request,
+                        const ProcessTable& processes, Progress& progress);
 
 } // namespace orvalink

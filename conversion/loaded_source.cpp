@@ -8,7 +8,7 @@ Result<BookmarkModel*, UserMessage> loadedSource(Job& job, Progress& progress)
 {
     if (!job.source()) {
         Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded =
-            formOf(job.sourceForm()).load(job.sourceLocation(), job.TotalFolderCount, progress);
+            sourceForm(job).load(job.sourceLocation(), job.TotalFolderCount, progress);
         if (!loaded)
             return loaded.failure();
         job.setSource(std::move(loaded.value()));

@@ -4,7 +4,10 @@ namespace orvalink {
 
 QString DiscoveredSource::entry() const
 {
-    return profile.isEmpty() ? path : u'<' + profile + QStringLiteral("> ") + path;
+    if (profile.isEmpty())
+        return path;
+    const QString label = entryNamesBrowser ? browser + QStringLiteral(": ") + profile : profile;
+    return u'<' + label + QStringLiteral("> ") + path;
 }
 
 bool addDiscovered(QStringList& entries, const QString& entry)

@@ -17,15 +17,18 @@ namespace orvalink {
 // One browser file found on this machine.
 struct DiscoveredSource
 {
-    // The browser that keeps it ("Firefox", "Opera") and its profile; "" for a browser without
-    // profiles.
+    // The browser that keeps it ("Firefox", "Opera", "Google Chrome") and its profile; "" for a
+    // browser without profiles.
     QString browser;
     QString profile;
     // The form of the file.
     FormId form;
     QString path;
+    // Whether its entry names the browser too, where several browsers share the form.
+    bool entryNamesBrowser = false;
 
-    // How a location list shows it: "<" + profile + "> " + path, or the path alone.
+    // How a location list shows it: "<" + profile + "> " + path, "<" + browser + ": " + profile
+    // + "> " + path when it names the browser, or the path alone.
     QString entry() const;
 };
 

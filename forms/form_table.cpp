@@ -1,6 +1,7 @@
 #include "forms/form_table.h"
 
 #include "forms/bookmark_file/bookmark_file_form.h"
+#include "forms/chromium/chromium_form.h"
 #include "forms/favorites/favorites_form.h"
 #include "forms/firefox_database/firefox_database_form.h"
 #include "forms/hotlist/hotlist_form.h"
@@ -28,8 +29,9 @@ std::span<const StorageForm* const> allForms()
     static const HotlistForm hotlist;
     static const MenuPageForm menuPage;
     static const FirefoxDatabaseForm firefoxDatabase;
-    static const std::array<const StorageForm*, 5> forms{&favorites, &bookmarkFile, &hotlist,
-                                                         &menuPage, &firefoxDatabase};
+    static const ChromiumForm chromium;
+    static const std::array<const StorageForm*, 6> forms{&favorites, &bookmarkFile,    &hotlist,
+                                                         &menuPage,  &firefoxDatabase, &chromium};
     return forms;
 }
 
@@ -74,6 +76,16 @@ const StorageForm& sourceForm(ExportMode mode)
 const StorageForm& destinationForm(ExportMode mode)
 {
     return formOf(conversion(mode).destination);
+}
+
+const StorageForm& sourceForm(const Job& job)
+{
+    return job.sourceFormId ? formOf(*job.sourceFormId) : sourceForm(job.mode);
+}
+
+const StorageForm& destinationForm(const Job& job)
+{
+    return job.destinationFormId ? formOf(*job.destinationFormId) : destinationForm(job.mode);
 }
 
 } // namespace orvalink

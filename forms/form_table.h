@@ -2,6 +2,7 @@
 
 #include "forms/storage_form.h"
 #include "model/export_mode.h"
+#include "model/job.h"
 
 #include <QStringView>
 #include <span>
@@ -29,5 +30,8 @@ std::vector<const StorageForm*> sourceFamily(const StorageForm& named);
 // The forms a conversion reads from and writes to; mode must be a conversion (not None).
 const StorageForm& sourceForm(ExportMode mode);
 const StorageForm& destinationForm(ExportMode mode);
+// The forms a job converts between: those it names, or its mode's.
+const StorageForm& sourceForm(const Job& job);
+const StorageForm& destinationForm(const Job& job);
 
 } // namespace orvalink

@@ -54,6 +54,11 @@ std::optional<CheckFailure> StorageForm::checkSource(const QString& location) co
     return std::nullopt;
 }
 
+bool StorageForm::offersAsDestination(const QString&) const
+{
+    return true;
+}
+
 std::optional<CheckFailure> StorageForm::checkDestination(const QString& location,
                                                           const ExportCheckInputs& inputs) const
 {
@@ -98,6 +103,14 @@ bool StorageForm::exportsAll(const DestinationOptions& options) const
     return true;
 }
 
+std::optional<RunningBrowser> StorageForm::runningBrowser(const QString&,
+                                                          const ProcessTable& processes) const
+{
+    if (browser() && IsProcessRunning(browser()->process, processes))
+        return browser();
+    return std::nullopt;
+}
+
 std::vector<DiscoveredSource> StorageForm::discoverSources() const
 {
     return {};
@@ -111,6 +124,11 @@ int StorageForm::discover(QStringList& entries) const
             ++added;
     }
     return added;
+}
+
+QString StorageForm::locationIn(const QString&) const
+{
+    return QString();
 }
 
 QString importedFolderName(const StorageForm& source)

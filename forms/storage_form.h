@@ -8,6 +8,7 @@
 #include "model/progress.h"
 #include "model/result.h"
 #include "model/user_message.h"
+#include "platform/processes.h"
 
 #include <QString>
 #include <QStringList>
@@ -166,6 +167,9 @@ public:
 
     // The source is where it was chosen.
     virtual std::optional<CheckFailure> checkSource(const QString& location) const;
+    // Whether a remembered location may be offered as a destination of this form: a file that
+    // belongs to another form which is never written is not; true by default.
+    virtual bool offersAsDestination(const QString& location) const;
     // The destination can be written as the window asks; the first failure. A file form's file is
     // a regular file where one is, is not read-only, is there when it is to be merged, its folder
     // exists, and a backup to be made may replace what stands at the backup name.
@@ -175,6 +179,11 @@ public:
     // made; nothing to refuse by default.
     virtual Result<void, UserMessage> checkMerge(const QString& location,
                                                  const DestinationOptions& options) const;
+
+    // The browser that has the destination open now, so that it must not be written; by default
+    // the form's browser (see browser()) when its process runs.
+    virtual std::optional<RunningBrowser> runningBrowser(const QString& location,
+                                                         const ProcessTable& processes) const;
 
     // --- Writing ---
 
@@ -195,7 +204,10 @@ public:
     virtual std::vector<DiscoveredSource> discoverSources() const;
     // Appends the entries of discoverSources() that are not listed yet to entries; returns how
     // many it added.
-    virtual int discover(QStringList& entries) const;
+    int discover(QStringList& entries) const;
+    // The form's file in a browser's profile folder, which a folder given as a location of a file
+    // form stands for; "" for a form that keeps none there.
+    virtual QString locationIn(const QString& profileFolder) const;
 
 private:
     Traits m_traits;

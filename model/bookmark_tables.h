@@ -75,6 +75,7 @@ constexpr EntryImages of(FormId form)
     case FormId::BookmarkFile:
     case FormId::MenuPage:
     case FormId::FirefoxDatabase:
+    case FormId::Chromium:
         break;
     }
     return {BookmarkFileFolder, BookmarkFileLink};

@@ -53,6 +53,7 @@ enum class ExportCheck {
     OperaRunning,
     FirefoxRunning,
     DestinationIsDatabase,
+    ChromiumRunning,
 };
 
 // A failed check: the message box the window shows (exclamation icon, OK button) and what it

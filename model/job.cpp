@@ -14,14 +14,6 @@ QString Job::destinationLocation() const
     return DestIsMenu(mode) ? MenuFileLocation : DestinationFileLocation;
 }
 
-FormId Job::sourceForm() const
-{
-    if (m_sourceForm)
-        return *m_sourceForm;
-    const Conversion* conversion = conversionOf(mode);
-    return conversion ? conversion->source : FormId::Favorites;
-}
-
 void Job::setSourceLocation(const QString& location)
 {
     (SourceIsIE(mode) ? IELocation : SourceFileLocation) = location;
@@ -40,13 +32,14 @@ void Job::setDestinationLocation(const QString& location)
 void Job::ResetJob()
 {
     mode = ExportMode::None;
+    sourceFormId.reset();
+    destinationFormId.reset();
     IELocation.clear();
     SourceFileLocation.clear();
     TotalFolderCount = 0;
     TotalLinkCount = 0;
     ListSortColumn = 1;
     ListSortDescending = false;
-    m_sourceForm.reset();
     discardSource();
 }
 

@@ -16,6 +16,12 @@ class Job
 {
 public:
     ExportMode mode = ExportMode::None;
+    // The forms converted from and to when they are not the mode's (see sourceForm(const Job&)):
+    // a conversion no window offers (mode None), which the command line makes, or a source that
+    // turned out to be another form of its browser, as Firefox's database is. Unset, the mode's
+    // forms are meant.
+    std::optional<FormId> sourceFormId;
+    std::optional<FormId> destinationFormId;
     // The Favorites folder: the source when reading Favorites, the destination when writing them.
     QString IELocation;
     // The bookmark file or hotlist read from.
@@ -42,11 +48,6 @@ public:
     void setSourceLocation(const QString& location);
     void setDestinationLocation(const QString& location);
 
-    // The form the source is read as: the conversion's source form unless set otherwise, as a
-    // Firefox source may be its bookmark file or its database. None's is the Favorites folder.
-    FormId sourceForm() const;
-    void setSourceForm(FormId form) { m_sourceForm = form; }
-
     // The loaded source, or nullptr before it is loaded (see loadedSource()).
     BookmarkModel* source() const { return m_source.get(); }
     void setSource(std::unique_ptr<BookmarkModel> source) { m_source = std::move(source); }
@@ -58,7 +59,6 @@ public:
     void ResetJob();
 
 private:
-    std::optional<FormId> m_sourceForm;
     std::unique_ptr<BookmarkModel> m_source;
 };
 

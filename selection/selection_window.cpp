@@ -24,9 +24,6 @@ namespace orvalink {
 
 namespace {
 
-// The selection window's index among the saved window positions.
-constexpr int kWindowIndex = 3;
-
 QString panelText(const QString& label, int selected, int total)
 {
     return QStringLiteral("%1: %2 of %3").arg(label).arg(selected).arg(total);
@@ -40,9 +37,10 @@ BookmarkModel& loadedSourceOf(Job& job)
 
 } // namespace
 
-Form3::Form3(Job& job, Dialogs& dialogs, QWidget* parent)
+Form3::Form3(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent)
     , m_job(job)
+    , m_settings(settings)
     , m_dialogs(dialogs)
     , m_source(loadedSourceOf(job))
 {
@@ -422,14 +420,14 @@ void Form3::done(int result)
 
 void Form3::restorePosition()
 {
-    SettingsReader reader;
-    LoadWindowPosition(kWindowIndex, *this, reader);
+    SettingsReader reader(m_settings);
+    LoadWindowPosition(SavedWindow::Selection, *this, reader);
 }
 
 void Form3::savePosition()
 {
-    SettingsWriter writer;
-    SaveWindowPosition(kWindowIndex, *this, writer);
+    SettingsWriter writer(m_settings);
+    SaveWindowPosition(SavedWindow::Selection, *this, writer);
 }
 
 } // namespace orvalink

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/job.h"
+#include "settings/program_settings.h"
 #include "ui/dialogs.h"
 
 #include <QDialog>
@@ -32,7 +33,7 @@ class Form3 : public QDialog
     Q_OBJECT
 
 public:
-    Form3(Job& job, Dialogs& dialogs, QWidget* parent = nullptr);
+    Form3(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* parent = nullptr);
     ~Form3() override;
 
     // Rewrites the two status bar panels from the source's counters and the job's totals.
@@ -69,6 +70,7 @@ private:
     void savePosition();
 
     Job& m_job;
+    ProgramSettings& m_settings;
     Dialogs& m_dialogs;
     BookmarkModel& m_source;
     FolderTreeModel* m_treeModel = nullptr;

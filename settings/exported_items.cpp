@@ -1,19 +1,18 @@
 #include "settings/exported_items.h"
 
-#include "settings/csetting.h"
+#include "settings/program_settings.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace orvalink {
 
-qint32 AddTotalItemsExported(qint32 count)
+qint32 AddTotalItemsExported(ProgramSettings& settings, qint32 count)
 {
     static const QString kSection = QStringLiteral("Settings");
     static const QString kKey = QStringLiteral("TotalItemsExported");
 
-    CSetting store;
-    store.Init();
+    CSetting store = settings.optionsStore();
     // Read and written in one go: two programs exporting at the same time lose no item.
     const auto add = [count](qint32 total) -> std::optional<qint32> {
         const qint64 sum = qint64(total) + count;

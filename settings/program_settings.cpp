@@ -1,13 +1,40 @@
 #include "settings/program_settings.h"
 
+#include "platform/special_folders.h"
+
 #include <QFile>
 
 namespace orvalink {
 
-SettingsReader::SettingsReader()
+ProgramSettings::ProgramSettings(QString folder)
+    : m_folder(std::move(folder))
+{}
+
+ProgramSettings ProgramSettings::forThisMachine()
 {
-    m_store.Init();
+    return ProgramSettings(optionsFolder());
 }
+
+QString ProgramSettings::optionsFile() const
+{
+    return m_folder + u'/' + kProgramName.toString() + QStringLiteral(".ini");
+}
+
+QString ProgramSettings::colorPresetFile() const
+{
+    return m_folder + QStringLiteral("/ColorPreset.ini");
+}
+
+CSetting ProgramSettings::optionsStore() const
+{
+    CSetting store;
+    store.Init(optionsFile());
+    return store;
+}
+
+SettingsReader::SettingsReader(const ProgramSettings& settings)
+    : m_store(settings.optionsStore())
+{}
 
 std::optional<qint32> SettingsReader::integer(const QString& section, const QString& key,
                                               qint32 fallback)
@@ -36,13 +63,14 @@ bool SettingsReader::fileUnreadable()
     return *m_unreadable;
 }
 
+SettingsWriter::SettingsWriter(ProgramSettings& settings)
+    : m_store(settings.optionsStore())
+{}
+
 SettingsWriter::~SettingsWriter()
 {
-    if (m_writes.isEmpty())
-        return;
-    CSetting store;
-    store.Init();
-    static_cast<void>(store.SaveSettings(m_writes));
+    if (!m_writes.isEmpty())
+        static_cast<void>(m_store.SaveSettings(m_writes));
 }
 
 void SettingsWriter::text(const QString& section, const QString& key, const QString& value)

@@ -31,7 +31,7 @@ QLabel* centredLabel(const QString& objectName, const QString& text, QWidget* pa
 
 } // namespace
 
-frmAbout::frmAbout(Dialogs& dialogs, QWidget* parent)
+frmAbout::frmAbout(ProgramSettings& settings, Dialogs& dialogs, QWidget* parent)
     : QDialog(parent)
     , m_dialogs(dialogs)
 {
@@ -62,7 +62,7 @@ frmAbout::frmAbout(Dialogs& dialogs, QWidget* parent)
     auto* lblTotalItemsExported =
         centredLabel(QStringLiteral("lblTotalItemsExported"),
                      QStringLiteral("Total Exported Items:") + QLatin1Char(' ') +
-                         QString::number(AddTotalItemsExported(0)),
+                         QString::number(AddTotalItemsExported(settings, 0)),
                      frame1);
     auto* lblMenuCredit = centredLabel(
         QStringLiteral("lblMenuCredit"),

@@ -7,9 +7,11 @@ class QLabel;
 namespace orvalink {
 
 class Dialogs;
+class ProgramSettings;
 
 // The about window: the program's icon, name and version, the running total of exported items
-// and a credit line for the cascading menu engine, with two links opened through Dialogs.
+// (read from settings) and a credit line for the cascading menu engine, with two links opened
+// through Dialogs.
 class frmAbout : public QDialog
 {
     Q_OBJECT
@@ -18,7 +20,7 @@ public:
     static constexpr const char* kHomePage = "https://orvalink.example.org/";
     static constexpr const char* kEmail = "mailto:orvalink@example.org";
 
-    explicit frmAbout(Dialogs& dialogs, QWidget* parent = nullptr);
+    frmAbout(ProgramSettings& settings, Dialogs& dialogs, QWidget* parent = nullptr);
 
 private:
     QLabel* addLink(int index, const QString& caption, const QString& target);

@@ -3,13 +3,44 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace orvalink {
 
 namespace {
 
 const QString kPosition = QStringLiteral("Position");
+
+// The keys of a window's position, and the share of the screen it opens at without them. A
+// window that keeps its size opens at 50, 100 pixels, 700 by 400, instead.
+struct PositionKeys
+{
+    SavedWindow window;
+    QString left;
+    QString top;
+    int share;
+    bool hasSize = false;
+    QString width{};
+    QString height{};
+};
+
+const PositionKeys kPositionKeys[] = {
+    {SavedWindow::Main, QStringLiteral("MainLeft"), QStringLiteral("MainTop"), 3},
+    {SavedWindow::Selection, QStringLiteral("ThiLeft"), QStringLiteral("ThiTop"), 0, true,
+     QStringLiteral("ThiWidth"), QStringLiteral("ThiHeight")},
+    {SavedWindow::Export, QStringLiteral("SecLeft"), QStringLiteral("SecTop"), 5},
+};
+
+const PositionKeys& positionKeys(SavedWindow window)
+{
+    const auto* keys =
+        std::find_if(std::begin(kPositionKeys), std::end(kPositionKeys),
+                     [window](const PositionKeys& row) { return row.window == window; });
+    Q_ASSERT(keys != std::end(kPositionKeys));
+    return *keys;
+}
 
 // The screen area windows are kept on, in logical pixels.
 QRect screenArea(const QScreen* screen)
@@ -65,38 +96,31 @@ void PlaceWindow(QWidget& window, int leftTwips, int topTwips)
     window.move(keptOnScreen(area, window.frameGeometry().size(), wanted));
 }
 
-void LoadWindowPosition(int windowIndex, QWidget& window, SettingsReader& reader)
+void LoadWindowPosition(SavedWindow saved, QWidget& window, SettingsReader& reader)
 {
-    const QRect screen = screenAreaOf(window);
-    QString leftKey = QStringLiteral("SecLeft");
-    QString topKey = QStringLiteral("SecTop");
-    int defaultLeft = toTwips(screen.left()) + roundedShare(toTwips(screen.width()), 5);
-    int defaultTop = toTwips(screen.top()) + roundedShare(toTwips(screen.height()), 5);
-    if (windowIndex == 1) {
-        leftKey = QStringLiteral("MainLeft");
-        topKey = QStringLiteral("MainTop");
-        defaultLeft = toTwips(screen.left()) + roundedShare(toTwips(screen.width()), 3);
-        defaultTop = toTwips(screen.top()) + roundedShare(toTwips(screen.height()), 3);
-    } else if (windowIndex == 3) {
-        leftKey = QStringLiteral("ThiLeft");
-        topKey = QStringLiteral("ThiTop");
-        defaultLeft = toTwips(50);
-        defaultTop = toTwips(100);
+    const PositionKeys& keys = positionKeys(saved);
+    int defaultLeft = toTwips(50);
+    int defaultTop = toTwips(100);
+    if (!keys.hasSize) {
+        const QRect screen = screenAreaOf(window);
+        defaultLeft = toTwips(screen.left()) + roundedShare(toTwips(screen.width()), keys.share);
+        defaultTop = toTwips(screen.top()) + roundedShare(toTwips(screen.height()), keys.share);
+    } else {
         QSize size = window.size();
-        if (const auto width = reader.integer(kPosition, QStringLiteral("ThiWidth"), toTwips(700)))
+        if (const auto width = reader.integer(kPosition, keys.width, toTwips(700)))
             size.setWidth(toPixels(*width));
-        if (const auto height =
-                reader.integer(kPosition, QStringLiteral("ThiHeight"), toTwips(400)))
+        if (const auto height = reader.integer(kPosition, keys.height, toTwips(400)))
             size.setHeight(toPixels(*height));
         window.resize(size);
     }
     const QPoint current = window.frameGeometry().topLeft();
-    const int left = reader.integer(kPosition, leftKey, defaultLeft).value_or(toTwips(current.x()));
-    const int top = reader.integer(kPosition, topKey, defaultTop).value_or(toTwips(current.y()));
+    const int left =
+        reader.integer(kPosition, keys.left, defaultLeft).value_or(toTwips(current.x()));
+    const int top = reader.integer(kPosition, keys.top, defaultTop).value_or(toTwips(current.y()));
     PlaceWindow(window, left, top);
 }
 
-void SaveWindowPosition(int windowIndex, const QWidget& window, SettingsWriter& writer)
+void SaveWindowPosition(SavedWindow saved, const QWidget& window, SettingsWriter& writer)
 {
     QPoint position = window.frameGeometry().topLeft();
     QSize size = window.size();
@@ -106,19 +130,13 @@ void SaveWindowPosition(int windowIndex, const QWidget& window, SettingsWriter& 
         position = window.normalGeometry().topLeft() - frameOffset;
         size = window.normalGeometry().size();
     }
-    QString leftKey = QStringLiteral("SecLeft");
-    QString topKey = QStringLiteral("SecTop");
-    if (windowIndex == 1) {
-        leftKey = QStringLiteral("MainLeft");
-        topKey = QStringLiteral("MainTop");
-    } else if (windowIndex == 3) {
-        leftKey = QStringLiteral("ThiLeft");
-        topKey = QStringLiteral("ThiTop");
-        writer.integer(kPosition, QStringLiteral("ThiWidth"), toTwips(size.width()));
-        writer.integer(kPosition, QStringLiteral("ThiHeight"), toTwips(size.height()));
+    const PositionKeys& keys = positionKeys(saved);
+    if (keys.hasSize) {
+        writer.integer(kPosition, keys.width, toTwips(size.width()));
+        writer.integer(kPosition, keys.height, toTwips(size.height()));
     }
-    writer.integer(kPosition, leftKey, toTwips(position.x()));
-    writer.integer(kPosition, topKey, toTwips(position.y()));
+    writer.integer(kPosition, keys.left, toTwips(position.x()));
+    writer.integer(kPosition, keys.top, toTwips(position.y()));
 }
 
 } // namespace orvalink

@@ -14,20 +14,24 @@ namespace orvalink {
 // screen, from section "Position" of the program's own options.
 //
 // Positions are stored in twips of a 96-dpi screen: logical pixels x 15. Left and top are the
-// window frame's. Window indexes name the keys: 1 the main window ("MainLeft", "MainTop"), 3 the
-// selection window ("ThiLeft", "ThiTop", and its inside's "ThiWidth" and "ThiHeight", what
-// QWidget::resize() sets), any other an export window ("SecLeft", "SecTop"). A window without a
-// stored position opens at a fifth of the screen (the main window at a third, the selection
-// window at 50, 100 pixels and 700 by 400).
+// window frame's.
+
+// The windows that keep a position, each under keys of its own (see the table in
+// window_placement.cpp): the main window ("MainLeft", "MainTop"), the selection window ("ThiLeft",
+// "ThiTop", and its inside's "ThiWidth" and "ThiHeight", what QWidget::resize() sets) and the
+// export windows, which share theirs ("SecLeft", "SecTop"). A window without a stored position
+// opens at a fifth of the screen (the main window at a third, the selection window at 50, 100
+// pixels and 700 by 400).
+enum class SavedWindow { Main, Selection, Export };
 
 // Twips per logical pixel.
 inline constexpr int kTwipsPerPixel = 15;
 
 // Restores the window's position (and the selection window's size) as stored.
-void LoadWindowPosition(int windowIndex, QWidget& window, SettingsReader& reader);
+void LoadWindowPosition(SavedWindow saved, QWidget& window, SettingsReader& reader);
 // Stores where the window stands; a maximised, minimised or full-screen window stores the place
 // it goes back to.
-void SaveWindowPosition(int windowIndex, const QWidget& window, SettingsWriter& writer);
+void SaveWindowPosition(SavedWindow saved, const QWidget& window, SettingsWriter& writer);
 
 // Moves window to (leftTwips, topTwips), kept on the screen the window is on: a position left
 // of or above the screen moves to its edge, one that would put part of the window past the right

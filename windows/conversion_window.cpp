@@ -1,12 +1,13 @@
 #include "windows/conversion_window.h"
 
 #include "forms/form_table.h"
+#include "settings/saved_locations.h"
 #include "ui/icons.h"
 #include "ui/themed_button.h"
+#include "ui/window_placement.h"
 #include "windows/browse_ie_location.h"
 #include "windows/location_list.h"
 #include "windows/what_to_export.h"
-#include "windows/window_settings.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -49,9 +50,9 @@ QPushButton* actionButton(const QString& name, const QString& caption, const QIc
 
 } // namespace
 
-ConversionWindow::ConversionWindow(Job& job, Dialogs& dialogs,
+ConversionWindow::ConversionWindow(Job& job, ProgramSettings& settings, Dialogs& dialogs,
                                    std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ExportWindow(job, dialogs, owner)
+    : ExportWindow(job, settings, dialogs, owner)
     , m_mode(job.mode)
     , m_processes(processes ? std::move(processes) : std::make_unique<SystemProcessTable>())
 {}
@@ -104,7 +105,7 @@ const StorageForm& ConversionWindow::sourceFormAt(const QString& path) const
 void ConversionWindow::takeSourceLocation(const QString& path)
 {
     job().SourceFileLocation = path;
-    job().setSourceForm(sourceFormAt(path).id());
+    job().sourceFormId = sourceFormAt(path).id();
 }
 
 void ConversionWindow::countChosenSource(const QString& entry)
@@ -223,7 +224,8 @@ void ConversionWindow::showCheckFailure(const CheckFailure& failure)
 
 ExportOutcome ConversionWindow::runExport(const ExportRequest& request, OnCompletion completion)
 {
-    ExportOutcome outcome = busy([&] { return RunExport(job(), request, processes(), *this); });
+    ExportOutcome outcome =
+        busy([&] { return RunExport(job(), settings(), request, processes(), *this); });
     status(QStringLiteral("Ready"));
     // The messages wait until the work is over, so that they show with the normal pointer.
     const bool openResult = outcome.written() && completion == OnCompletion::OpenResult;
@@ -322,6 +324,7 @@ ConversionWindow::createFavoritesLocation(QWidget* parent, const FavoritesLocati
     caption->setObjectName(names.caption);
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("txtIELoc"));
+    m_favoritesField = field;
     setTag(field, names.fieldTag);
     caption->setBuddy(field);
     auto* browse = browseButton(names.browse, folderIcon(FormId::Favorites, true), parent);
@@ -383,12 +386,74 @@ void ConversionWindow::enableHoverHelp()
 
 void ConversionWindow::loadSettings()
 {
-    LoadWindowSettings(static_cast<int>(m_mode), *this, job());
+    SettingsReader reader(settings());
+    LoadWindowPosition(SavedWindow::Export, *this, reader);
+    showLocations(sourceForm(), reader);
+    showLocations(destinationForm(), reader);
+    showSavedOptions(reader);
 }
 
 void ConversionWindow::saveSettings()
 {
-    SaveWindowSettings(static_cast<int>(m_mode), *this);
+    SettingsWriter writer(settings());
+    SaveWindowPosition(SavedWindow::Export, *this, writer);
+    saveOptions(writer);
+    saveLocations(sourceForm(), writer);
+    saveLocations(destinationForm(), writer);
+}
+
+QComboBox* ConversionWindow::listShowing(const StorageForm& form) const
+{
+    if (form.id() == FormId::MenuPage)
+        return m_menuList;
+    LocationList* list = &form == &sourceForm() ? m_sourceList : m_destinationList;
+    return list ? list->combo() : nullptr;
+}
+
+void ConversionWindow::showLocations(const StorageForm& form, SettingsReader& reader)
+{
+    SavedLocations saved = LoadLocations(reader, form.id());
+    if (&form == &destinationForm() && m_destinationList) {
+        // A source's history shared with the destination may hold a file never written.
+        const QString newest = saved.entries.value(0);
+        saved.entries.removeIf([&form](const QString& entry) {
+            return !form.offersAsDestination(LocationEntryPath(entry));
+        });
+        saved.newestKept = saved.newestKept && saved.entries.value(0) == newest;
+    }
+    if (saved.entries.isEmpty())
+        return;
+    const QString& newest = saved.entries.first();
+    if (form.id() == FormId::Favorites) {
+        job().IELocation = newest;
+        return;
+    }
+    QComboBox* list = listShowing(form);
+    if (!list)
+        return;
+    const int first = list->count();
+    list->addItems(saved.entries);
+    if (!saved.newestKept)
+        return;
+    if (form.id() == FormId::MenuPage)
+        job().MenuFileLocation = newest;
+    else
+        list->setCurrentIndex(first);
+}
+
+void ConversionWindow::saveLocations(const StorageForm& form, SettingsWriter& writer) const
+{
+    QStringList entries;
+    if (form.id() == FormId::Favorites) {
+        if (!m_favoritesField)
+            return;
+        entries << m_favoritesField->text();
+    } else if (QComboBox* list = listShowing(form)) {
+        // A menu page list has no placeholder.
+        for (int item = form.id() == FormId::MenuPage ? 0 : 1; item < list->count(); ++item)
+            entries << list->itemText(item);
+    }
+    SaveLocations(writer, form.id(), entries);
 }
 
 bool ConversionWindow::event(QEvent* event)

@@ -49,8 +49,8 @@ class ConversionWindow : public ExportWindow
 
 public:
     // The window is made for the job's mode, which it keeps.
-    ConversionWindow(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
-                     QWidget* owner = nullptr);
+    ConversionWindow(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+                     std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~ConversionWindow() override;
 
     ExportMode mode() const { return m_mode; }
@@ -184,10 +184,18 @@ protected:
                                 std::initializer_list<QAbstractButton*> browseButtons);
     // Starts the hover help for every control that has a tag now.
     void enableHoverHelp();
-    // Loads the mode's saved options and histories into the window and the job.
+    // Restores what the window keeps (see ExportWindow): its position, the saved locations of
+    // its conversion's two forms and its saved options. A Favorites folder becomes the job's
+    // (when it exists), a menu page history's newest entry the job's page; the file histories
+    // go into the location lists after what they hold (the placeholder), the newest entry
+    // selected as the list's current item (not chosen: the window takes it up). Call once the
+    // lists are registered, before discovery.
     void loadSettings();
     // Saves them as the window closes.
     void saveSettings() override;
+    // The window's own saved options: shown as it loads, saved as it closes.
+    virtual void showSavedOptions(SettingsReader& reader) = 0;
+    virtual void saveOptions(SettingsWriter& writer) const = 0;
 
     // Activating the window refreshes the "What to Export" caption: the selected counts may have
     // changed in the selection window.
@@ -196,6 +204,11 @@ protected:
 
 private:
     void resetList(LocationList* list);
+    // The list that shows a form's locations: the source or destination list, or the menu
+    // page list; nullptr for the Favorites folder.
+    QComboBox* listShowing(const StorageForm& form) const;
+    void showLocations(const StorageForm& form, SettingsReader& reader);
+    void saveLocations(const StorageForm& form, SettingsWriter& writer) const;
 
     ExportMode m_mode;
     std::unique_ptr<ProcessTable> m_processes;
@@ -206,6 +219,7 @@ private:
     LocationList* m_destinationList = nullptr;
     QComboBox* m_menuList = nullptr;
     WhatToExportFrame* m_whatFrame = nullptr;
+    QLineEdit* m_favoritesField = nullptr;
     // The source list's entry when the source was counted last.
     QString m_lastCountedSource;
     // The source was just picked and counted through the file dialog.

@@ -29,9 +29,10 @@ ExportWindow::BusyScope::~BusyScope()
     --m_window.m_busy;
 }
 
-ExportWindow::ExportWindow(Job& job, Dialogs& dialogs, QWidget* owner)
+ExportWindow::ExportWindow(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* owner)
     : QMainWindow(owner)
     , m_job(job)
+    , m_settings(settings)
     , m_dialogs(dialogs)
     , m_statusBar(new QStatusBar(this))
     , m_progressBar(new QProgressBar(m_statusBar))
@@ -96,7 +97,7 @@ bool ExportWindow::showSelection()
             m_dialogs.message(this, loaded.failure());
             return false;
         }
-        m_selection = std::make_unique<Form3>(m_job, m_dialogs, this);
+        m_selection = std::make_unique<Form3>(m_job, m_settings, m_dialogs, this);
     }
     const bool confirmed = m_selection->exec() == QDialog::Accepted;
     if (confirmed)

@@ -2,6 +2,7 @@
 
 #include "model/job.h"
 #include "model/progress.h"
+#include "settings/program_settings.h"
 #include "ui/busy_pointer.h"
 #include "ui/dialogs.h"
 
@@ -17,7 +18,8 @@ namespace orvalink {
 
 class Form3;
 
-// What every export window shares: the job and the dialogs it works with, the status bar
+// What every export window shares: the job, the program's settings and the dialogs it works with,
+// the status bar
 // ("StatusBar1") with its progress bar ("ProgressBar1") that long work reports into, the busy
 // state, and the selection window over the job's source.
 //
@@ -29,10 +31,11 @@ class ExportWindow : public QMainWindow, public Progress
     Q_OBJECT
 
 public:
-    ExportWindow(Job& job, Dialogs& dialogs, QWidget* owner = nullptr);
+    ExportWindow(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* owner = nullptr);
     ~ExportWindow() override;
 
     Job& job() const { return m_job; }
+    ProgramSettings& settings() const { return m_settings; }
     Dialogs& dialogs() const { return m_dialogs; }
     bool isBusy() const { return m_busy > 0; }
 
@@ -87,6 +90,7 @@ private:
     void repaintNow(bool force = false);
 
     Job& m_job;
+    ProgramSettings& m_settings;
     Dialogs& m_dialogs;
     QStatusBar* m_statusBar;
     QProgressBar* m_progressBar;

@@ -17,8 +17,9 @@
 
 namespace orvalink {
 
-Form2::Form2(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ConversionWindow(job, dialogs, std::move(processes), owner)
+Form2::Form2(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+             std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form2"));
     const bool opera = DestIsOpera(mode());
@@ -56,6 +57,16 @@ Form2::Form2(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
 }
 
 Form2::~Form2() = default;
+
+void Form2::showSavedOptions(SettingsReader& reader)
+{
+    m_options->showOptions(LoadOptions<FileWindowOptions>(reader));
+}
+
+void Form2::saveOptions(SettingsWriter& writer) const
+{
+    SaveOptions(writer, m_options->options());
+}
 
 void Form2::buildSettingsPage(QWidget* page)
 {

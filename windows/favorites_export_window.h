@@ -25,9 +25,13 @@ class Form2 : public ConversionWindow
     Q_OBJECT
 
 public:
-    Form2(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
-          QWidget* owner = nullptr);
+    Form2(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+          std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~Form2() override;
+
+protected:
+    void showSavedOptions(SettingsReader& reader) override;
+    void saveOptions(SettingsWriter& writer) const override;
 
 private:
     void buildSettingsPage(QWidget* page);

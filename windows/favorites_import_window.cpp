@@ -1,6 +1,7 @@
 #include "windows/favorites_import_window.h"
 
 #include "forms/form_table.h"
+#include "settings/saved_options.h"
 #include "ui/browse_for_folder.h"
 #include "ui/icons.h"
 #include "windows/location_list.h"
@@ -66,8 +67,9 @@ int optionIndent(const QWidget& option)
 
 } // namespace
 
-Form4::Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ConversionWindow(job, dialogs, std::move(processes), owner)
+Form4::Form4(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+             std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form4"));
     const bool hotlist = SourceIsOpera(mode());
@@ -103,6 +105,21 @@ Form4::Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
 }
 
 Form4::~Form4() = default;
+
+void Form4::showSavedOptions(SettingsReader& reader)
+{
+    const FavoritesWindowOptions options = LoadOptions<FavoritesWindowOptions>(reader);
+    m_where[static_cast<size_t>(options.where)]->setChecked(true);
+}
+
+void Form4::saveOptions(SettingsWriter& writer) const
+{
+    FavoritesWindowOptions options;
+    options.where = m_where[0]->isChecked()   ? FavoritesWhere::Root
+                    : m_where[1]->isChecked() ? FavoritesWhere::NewFolder
+                                              : FavoritesWhere::ExistingFolder;
+    SaveOptions(writer, options);
+}
 
 void Form4::buildSettingsPage(QWidget* page)
 {

@@ -31,13 +31,17 @@ class Form4 : public ConversionWindow
     Q_OBJECT
 
 public:
-    Form4(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
-          QWidget* owner = nullptr);
+    Form4(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+          std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~Form4() override;
 
     // Refreshes the "What to Export" frame after the source changed: the selection over the old
     // source goes, the counts become the new source's, and the status bar reads "Ready".
     void AggiornaWhatToExport(const SourceCounts& counts);
+
+protected:
+    void showSavedOptions(SettingsReader& reader) override;
+    void saveOptions(SettingsWriter& writer) const override;
 
 private:
     void buildSettingsPage(QWidget* page);

@@ -23,6 +23,7 @@ FileDestinationOptions::FileDestinationOptions(QWidget* page, const QString& mer
     , m_newFolder(new QRadioButton(QStringLiteral("Export in a New Folder"), m_frmWhere))
     , m_newFolderName(new QLineEdit(m_frmWhere))
     , m_linksBefore(new QCheckBox(QStringLiteral("Export Links Before Than Folders"), page))
+    , m_keepOrder(new QCheckBox(QStringLiteral("Keep the Order of the Source"), page))
 {
     m_frmOld->setObjectName(QStringLiteral("frmOld"));
     m_backup->setObjectName(QStringLiteral("chkBackup"));
@@ -33,6 +34,7 @@ FileDestinationOptions::FileDestinationOptions(QWidget* page, const QString& mer
     m_newFolder->setObjectName(QStringLiteral("optWhere(1)"));
     m_newFolderName->setObjectName(QStringLiteral("txtWhereNew"));
     m_linksBefore->setObjectName(QStringLiteral("chkLinksBefore"));
+    m_keepOrder->setObjectName(QStringLiteral("chkKeepOrder"));
 
     ConversionWindow::setTag(
         m_backup, QStringLiteral("Make a Backup of the Bookmark File Before to Change It"));
@@ -45,6 +47,9 @@ FileDestinationOptions::FileDestinationOptions(QWidget* page, const QString& mer
     ConversionWindow::setTag(
         m_newFolderName, QStringLiteral("Name of the Folder Where the Favorites Will Be Exported"));
     ConversionWindow::setTag(m_linksBefore, QStringLiteral("Export Links Before Than Folders"));
+    ConversionWindow::setTag(m_keepOrder,
+                             QStringLiteral("Keep Folders, Links and Separators in the Order of "
+                                            "the Source Instead of Sorting Them"));
 
     // As a new window shows them before the saved options arrive.
     m_backup->setChecked(true);
@@ -70,8 +75,11 @@ FileDestinationOptions::FileDestinationOptions(QWidget* page, const QString& mer
     layout->addWidget(m_frmOld);
     layout->addWidget(m_frmWhere);
     layout->addWidget(m_linksBefore);
+    layout->addWidget(m_keepOrder);
     layout->addStretch(1);
 
+    // In the source's order, links and folders are not sorted apart.
+    connect(m_keepOrder, &QCheckBox::toggled, m_linksBefore, &QWidget::setDisabled);
     connect(m_erase, &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             eraseChosen();
@@ -104,6 +112,27 @@ void FileDestinationOptions::RefreshOptions(bool fileExists)
     m_newFolderName->setEnabled(fileExists && m_newFolder->isChecked());
 }
 
+void FileDestinationOptions::showOptions(const FileWindowOptions& options)
+{
+    m_backup->setChecked(options.backup);
+    m_linksBefore->setChecked(options.linksBefore);
+    m_keepOrder->setChecked(options.keepOrder);
+    // The old-bookmarks choice first: overwriting forces the top level.
+    (options.oldBookmarks == OldBookmarks::Merge ? m_merge : m_erase)->setChecked(true);
+    optWhere(options.where == FileWhere::NewFolder ? 1 : 0)->setChecked(true);
+}
+
+FileWindowOptions FileDestinationOptions::options() const
+{
+    FileWindowOptions options;
+    options.backup = m_backup->isChecked();
+    options.linksBefore = m_linksBefore->isChecked();
+    options.keepOrder = m_keepOrder->isChecked();
+    options.oldBookmarks = m_merge->isChecked() ? OldBookmarks::Merge : OldBookmarks::Overwrite;
+    options.where = m_newFolder->isChecked() ? FileWhere::NewFolder : FileWhere::Root;
+    return options;
+}
+
 void FileDestinationOptions::fill(ExportRequest& request) const
 {
     const auto setAndEnabled = [](const QAbstractButton* control) {
@@ -113,6 +142,7 @@ void FileDestinationOptions::fill(ExportRequest& request) const
     request.file.intoNewFolder = setAndEnabled(m_newFolder);
     request.file.newFolderName = m_newFolderName->text();
     request.file.linksBefore = setAndEnabled(m_linksBefore);
+    request.file.keepOrder = setAndEnabled(m_keepOrder);
     request.backup = setAndEnabled(m_backup);
 }
 

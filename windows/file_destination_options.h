@@ -1,6 +1,7 @@
 #pragma once
 
 #include "conversion/export_run.h"
+#include "settings/saved_options.h"
 
 #include <QObject>
 #include <QString>
@@ -45,6 +46,10 @@ public:
     // Enables the options that need an existing destination file, or disables them all.
     void RefreshOptions(bool fileExists);
 
+    // The saved options, as the controls show them.
+    void showOptions(const FileWindowOptions& options);
+    FileWindowOptions options() const;
+
     // Fills the request's file options (all but exportAll) and the backup flag: each choice
     // counts only where its control is both set and enabled.
     void fill(ExportRequest& request) const;
@@ -63,6 +68,7 @@ private:
     QRadioButton* m_newFolder;
     QLineEdit* m_newFolderName;
     QCheckBox* m_linksBefore;
+    QCheckBox* m_keepOrder;
     // The "Where" option chosen before overwriting forced the root folder.
     int m_savedWhereIndex = 1;
 };

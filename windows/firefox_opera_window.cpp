@@ -35,8 +35,9 @@ QString placeholder(bool hotlist)
 
 } // namespace
 
-Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ConversionWindow(job, dialogs, std::move(processes), owner)
+Form6::Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+             std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form6"));
     const bool opera = DestIsOpera(mode());
@@ -75,6 +76,16 @@ Form6::Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes
 }
 
 Form6::~Form6() = default;
+
+void Form6::showSavedOptions(SettingsReader& reader)
+{
+    m_options->showOptions(LoadOptions<FileWindowOptions>(reader));
+}
+
+void Form6::saveOptions(SettingsWriter& writer) const
+{
+    SaveOptions(writer, m_options->options());
+}
 
 void Form6::buildSettingsPage(QWidget* page)
 {

@@ -25,9 +25,13 @@ class Form6 : public ConversionWindow
     Q_OBJECT
 
 public:
-    Form6(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
-          QWidget* owner = nullptr);
+    Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+          std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~Form6() override;
+
+protected:
+    void showSavedOptions(SettingsReader& reader) override;
+    void saveOptions(SettingsWriter& writer) const override;
 
 private:
     void buildSettingsPage(QWidget* page);

@@ -1,6 +1,7 @@
 #include "windows/location_list.h"
 
 #include "forms/form_table.h"
+#include "settings/saved_locations.h"
 #include "ui/combo_helpers.h"
 
 #include <QComboBox>
@@ -52,8 +53,7 @@ void LocationList::setPlaceholder(const QString& text)
 
 QString LocationList::pathOf(const QString& entry)
 {
-    const qsizetype mark = entry.lastIndexOf(QLatin1Char('>'));
-    return mark < 0 ? entry : entry.mid(mark + 2);
+    return LocationEntryPath(entry);
 }
 
 QString LocationList::profileOf(const QString& entry)

@@ -99,8 +99,10 @@ protected:
 
 } // namespace
 
-Form5::Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes, QWidget* owner)
-    : ConversionWindow(job, dialogs, std::move(processes), owner)
+Form5::Form5(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+             std::unique_ptr<ProcessTable> processes, QWidget* owner)
+    : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
+    , m_presets(settings.colorPresetFile())
 {
     setObjectName(QStringLiteral("Form5"));
     setWindowTitle(titleOf(mode()));
@@ -312,6 +314,11 @@ void Form5::buildMenuPage(QWidget* page)
                          QStringLiteral("Draw Shadows Under the Submenus"), options);
     m_breakAfter = checkBox(QStringLiteral("chkMaxItems"), QStringLiteral("Break Submenu After"),
                             QStringLiteral("Continue Long Submenus in a New Submenu"), options);
+    m_keepOrder =
+        checkBox(QStringLiteral("chkKeepOrder"), QStringLiteral("Keep the Order of the Source"),
+                 QStringLiteral("Keep Folders and Links in the Order of the Source "
+                                "Instead of Sorting Them"),
+                 options);
     auto* maxItems = new LeavingLineEdit(options);
     // The check runs once the focus has moved on (and a page the user turned to is shown), so
     // that it can bring the focus back. A click on the create button checks by itself.
@@ -351,6 +358,7 @@ void Form5::buildMenuPage(QWidget* page)
     optionGrid->addLayout(breakRow, 2, 0);
     optionGrid->addWidget(m_vertical, 0, 1);
     optionGrid->addWidget(m_shadows, 1, 1);
+    optionGrid->addWidget(m_keepOrder, 2, 1);
     optionGrid->setColumnStretch(0, 1);
     optionGrid->setColumnStretch(1, 1);
 
@@ -579,6 +587,48 @@ void Form5::deletePreset()
 
 // Options and creating ---------------------------------------------------------------------
 
+void Form5::showSavedOptions(SettingsReader& reader)
+{
+    const MenuWindowOptions options = LoadOptions<MenuWindowOptions>(reader);
+    const int preset = m_presets.findEntry(options.colorPreset);
+    m_presetList->setCurrentIndex(preset >= 0 ? preset : 0);
+    m_openNew->setChecked(options.openInNewWindow);
+    m_showUrl->setChecked(options.showUrl);
+    m_vertical->setChecked(options.vertical);
+    m_shadows->setChecked(options.shadows);
+    m_showStatistics->setChecked(options.showStatistics);
+    m_pageTitle->setText(options.pageTitle);
+    m_breakAfter->setChecked(options.breakSubmenus);
+    m_maxItems->setText(QString::number(options.breakAfter));
+    m_shownBreakAfter = options.breakAfter;
+    m_showBrowser->setChecked(options.showInBrowser);
+    m_keepOrder->setChecked(options.keepOrder);
+}
+
+void Form5::saveOptions(SettingsWriter& writer) const
+{
+    SaveOptions(writer, windowOptions());
+}
+
+MenuWindowOptions Form5::windowOptions() const
+{
+    MenuWindowOptions options;
+    options.colorPreset = m_presetList->currentText();
+    options.openInNewWindow = m_openNew->isChecked();
+    options.showUrl = m_showUrl->isChecked();
+    options.vertical = m_vertical->isChecked();
+    options.shadows = m_shadows->isChecked();
+    options.showStatistics = m_showStatistics->isChecked();
+    options.pageTitle = m_pageTitle->text();
+    options.breakSubmenus = m_breakAfter->isChecked();
+    bool isNumber = false;
+    const short items = m_maxItems->text().trimmed().toShort(&isNumber);
+    options.breakAfter = isNumber ? items : m_shownBreakAfter;
+    options.showInBrowser = m_showBrowser->isChecked();
+    options.keepOrder = m_keepOrder->isChecked();
+    return options;
+}
+
 void Form5::breakAfterToggled()
 {
     m_maxItems->setEnabled(m_breakAfter->isChecked());
@@ -616,6 +666,7 @@ MenuPageOptions Form5::pageOptions() const
                              ? std::optional<int>(m_maxItems->text().trimmed().toInt())
                              : std::nullopt;
     options.pageTitle = m_pageTitle->text();
+    options.keepOrder = isOn(m_keepOrder);
     options.exportAll = whatFrame()->exportsAll();
     return options;
 }

@@ -2,6 +2,7 @@
 
 #include "forms/menu_page/color_presets.h"
 #include "model/menu_options.h"
+#include "settings/saved_options.h"
 #include "windows/conversion_window.h"
 
 #include <QString>
@@ -37,8 +38,8 @@ class Form5 : public ConversionWindow
 
 public:
     // The window is made for the job's mode.
-    Form5(Job& job, Dialogs& dialogs, std::unique_ptr<ProcessTable> processes = nullptr,
-          QWidget* owner = nullptr);
+    Form5(Job& job, ProgramSettings& settings, Dialogs& dialogs,
+          std::unique_ptr<ProcessTable> processes = nullptr, QWidget* owner = nullptr);
     ~Form5() override;
 
     // The eight colours of the colour boxes, by slot.
@@ -49,10 +50,20 @@ public:
     // The presets the list shows.
     const MenuColorPresets& presets() const { return m_presets; }
 
+    // The saved options as the controls show them. A "txtMaxItems" that holds no number keeps
+    // the number shown last.
+    MenuWindowOptions windowOptions() const;
+
     // The range check of "txtMaxItems": a number from 2 to 99. Otherwise the user is told
     // ("Please, insert a number in range [2-99]", no icon), and the text is selected and keeps
     // the focus.
     bool CheckMaxItems();
+
+protected:
+    // The preset saved last is selected (which applies its colours) when the list has an entry
+    // of exactly that name, "<Custom>" otherwise: the presets are listed before.
+    void showSavedOptions(SettingsReader& reader) override;
+    void saveOptions(SettingsWriter& writer) const override;
 
 private:
     void buildBookmarksPage(QWidget* page);
@@ -105,6 +116,9 @@ private:
     QLineEdit* m_pageTitle = nullptr;
     QCheckBox* m_showBrowser = nullptr;
     QCheckBox* m_showStatistics = nullptr;
+    QCheckBox* m_keepOrder = nullptr;
+    // The number "txtMaxItems" showed as the window opened.
+    qint16 m_shownBreakAfter = 0;
 
     // Set while the window fills the preset list, so that no change counts as the user's choice.
     bool m_listingPresets = false;

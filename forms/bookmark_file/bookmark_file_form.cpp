@@ -60,6 +60,11 @@ BookmarkFileForm::load(const QString& location, int, Progress& progress) const
     return loadSourceFile(location, id(), kBookmarkFileContent, &parseBookmarkText, progress);
 }
 
+bool BookmarkFileForm::offersAsDestination(const QString& location) const
+{
+    return !refuseDatabaseDestination(location);
+}
+
 std::optional<CheckFailure>
 BookmarkFileForm::checkDestination(const QString& location, const ExportCheckInputs& inputs) const
 {

@@ -17,6 +17,8 @@ public:
     Result<std::unique_ptr<BookmarkModel>, UserMessage>
     load(const QString& location, int expectedFolders, Progress& progress) const override;
 
+    // Not Firefox's database, which shares the bookmark file's history of locations.
+    bool offersAsDestination(const QString& location) const override;
     // Firefox's database, or a profile folder, is refused first (see refuseDatabaseDestination()).
     std::optional<CheckFailure> checkDestination(const QString& location,
                                                  const ExportCheckInputs& inputs) const override;

@@ -71,4 +71,9 @@ std::vector<DiscoveredSource> FirefoxDatabaseForm::discoverSources() const
     return firefoxProfileFiles(QStringLiteral("places.sqlite"), id());
 }
 
+QString FirefoxDatabaseForm::locationIn(const QString& profileFolder) const
+{
+    return placesDatabasePath(profileFolder);
+}
+
 } // namespace orvalink

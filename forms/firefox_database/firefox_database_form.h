@@ -22,6 +22,7 @@ public:
 
     // The places.sqlite of the user's Firefox profiles (see firefoxProfiles()).
     std::vector<DiscoveredSource> discoverSources() const override;
+    QString locationIn(const QString& profileFolder) const override;
 };
 
 } // namespace orvalink

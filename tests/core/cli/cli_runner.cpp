@@ -6,6 +6,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <gtest/gtest.h>
 
@@ -32,6 +33,13 @@ void collect(const QJsonArray& children, const QString& prefix, LinkFormat forma
 
 } // namespace
 
+ProgramSettings& cliSettings()
+{
+    static QTemporaryDir folder;
+    static ProgramSettings settings(folder.path());
+    return settings;
+}
+
 CliRun runInProcess(const QStringList& arguments)
 {
     QByteArray out;
@@ -41,7 +49,7 @@ CliRun runInProcess(const QStringList& arguments)
     outBuffer.open(QIODevice::WriteOnly);
     errBuffer.open(QIODevice::WriteOnly);
     CliRun run;
-    run.exitCode = runCli(arguments, outBuffer, errBuffer, ListedProcessTable({}));
+    run.exitCode = runCli(arguments, outBuffer, errBuffer, cliSettings(), ListedProcessTable({}));
     run.out = QString::fromUtf8(out);
     run.err = QString::fromUtf8(err);
     return run;

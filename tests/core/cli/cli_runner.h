@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/program_settings.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -13,8 +15,11 @@ struct CliRun
     QString err;
 };
 
-// Runs orvalink-cli in process. No browser counts as running, so a Firefox open on the machine
-// that runs the tests cannot fail a conversion.
+// The options folder the command line runs with in process: a temporary one of the test program's.
+ProgramSettings& cliSettings();
+
+// Runs orvalink-cli in process, with cliSettings(). No browser counts as running, so a Firefox
+// open on the machine that runs the tests cannot fail a conversion.
 CliRun runInProcess(const QStringList& arguments);
 
 // Arguments written as one line; none of them holds a blank.

@@ -12,6 +12,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
@@ -163,9 +166,10 @@ QString defaultFolderName(const QString& from)
 
 qint32 storedTotal()
 {
-    CSetting store;
-    store.Init(qEnvironmentVariable("XDG_CONFIG_HOME") + u"/orvalink/Orvalink.ini"_s);
-    return store.GetSettingInt(u"Settings"_s, u"TotalItemsExported"_s, 0).value();
+    return test::cliSettings()
+        .optionsStore()
+        .GetSettingInt(u"Settings"_s, u"TotalItemsExported"_s, 0)
+        .value();
 }
 
 QByteArray readBytes(const QString& path)
@@ -442,6 +446,7 @@ TEST(ConvertCommand, BadArgumentsExitTwoWithUsageAndWriteNothing)
         {args(kFirefox, file, "--where root"), "--where"},
         {args(kFirefox, file, "--stats"), "--stats"},
         {args(kIe, favorites, "--overwrite"), "--overwrite"},
+        {args(kIe, favorites, "--keep-order"), "--keep-order"},
         {args(kIe, favorites, "--where existing"), "--existing"},
         {args(kIe, favorites, "--existing Old"), "--existing"},
         {args(kIe, favorites, "--where root --folder X"), "--folder"},
@@ -568,10 +573,12 @@ TEST(ConvertCommand, WhatCouldNotBeWrittenFailsTheConversion)
     EXPECT_EQ(storedTotal(), totalBefore + 7);
 }
 
-TEST(ConvertCommand, DiscoverListsFirefoxProfilesInSectionOrderThenTheHotlist)
+TEST(ConvertCommand, DiscoverListsEachFormsFilesAndTakesThemApartInJson)
 {
     test::TempTree home;
     const test::ScopedEnvironment environment("HOME", home.path());
+    const test::ScopedEnvironment noXdg("XDG_CONFIG_HOME", QString());
+    const test::ScopedEnvironment noChromeHome("CHROME_CONFIG_HOME", QString());
     const CliRun nothing = runInProcess({u"discover"_s});
     EXPECT_EQ(nothing.exitCode, ExitSuccess);
     EXPECT_EQ(nothing.out + nothing.err, QString());
@@ -587,10 +594,38 @@ TEST(ConvertCommand, DiscoverListsFirefoxProfilesInSectionOrderThenTheHotlist)
     const QString hotlist = home.write(u".opera/bookmarks.adr"_s, kSmallHotlist);
     home.write(u".opera/operaprefs.ini"_s,
                "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
+    const QString places = home.write(
+        u".mozilla/firefox/w.work/places.sqlite"_s,
+        test::readFixture(
+            u"firefox-profile/home/.config/mozilla/firefox/2r0y743k.orvalink/places.sqlite"_s));
+    home.write(u".config/chromium/Local State"_s,
+               R"({"profile":{"info_cache":{"Default":{"name":"Person 1"}}}})");
+    const QString bookmarks =
+        home.write(u".config/chromium/Default/Bookmarks"_s,
+                   test::readFixture(u"chromium-profile/Default/Bookmarks"_s));
     const CliRun run = runInProcess({u"discover"_s});
     EXPECT_EQ(run.exitCode, ExitSuccess);
-    EXPECT_EQ(run.out, u"<work> "_s + work + u"\n<default> "_s + other + u'\n' + hotlist + u'\n');
+    EXPECT_EQ(run.out, u"<work> "_s + work + u"\n<default> "_s + other + u'\n' + hotlist +
+                           u"\n<work> "_s + places + u"\n<Chromium: Person 1> "_s + bookmarks +
+                           u'\n');
     EXPECT_EQ(run.err, QString());
+
+    // The same, each entry taken apart; a browser without profiles has none.
+    const CliRun json = runInProcess({u"discover"_s, u"--json"_s});
+    EXPECT_EQ(json.exitCode, ExitSuccess);
+    const auto entry = [](const char* browser, QJsonValue profile, const char* form,
+                          const QString& path) {
+        return QJsonObject{{u"browser"_s, QString::fromUtf8(browser)},
+                           {u"profile"_s, profile},
+                           {u"form"_s, QString::fromUtf8(form)},
+                           {u"path"_s, path}};
+    };
+    EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).array(),
+              (QJsonArray{entry("Firefox", u"work"_s, "firefox", work),
+                          entry("Firefox", u"default"_s, "firefox", other),
+                          entry("Opera", QJsonValue::Null, "opera", hotlist),
+                          entry("Firefox", u"work"_s, "firefox", places),
+                          entry("Chromium", u"Person 1"_s, "chromium", bookmarks)}));
 }
 
 // Runs the real orvalink-cli in a folder.

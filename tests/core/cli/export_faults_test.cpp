@@ -2,6 +2,7 @@
 // merging into one file at the same moment.
 
 #include "cli/cli.h"
+#include "conversion/destination_lock.h"
 #include "tests/core/cli/cli_runner.h"
 #include "tests/support/temp_tree.h"
 
@@ -11,6 +12,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QThread>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace orvalink {
@@ -143,6 +145,38 @@ TEST(ExportFaults, TwoMergesIntoOneFileAtOnceLoseNothingUnnoticed)
         }
         expected.sort();
         EXPECT_EQ(topLevel.join(u' ').toStdString(), expected.join(u' ').toStdString());
+    }
+}
+
+TEST(ExportFaults, TwoConversionsIntoAFileNotThereYetBothEndUpInIt)
+{
+    test::TempTree dir;
+    const QString dest = dir.path(u"dest.adr"_s);
+    const QString tags[] = {u"First"_s, u"Second"_s};
+    QProcess processes[2];
+    {
+        // Both conversions start while another export holds the destination, so that both find
+        // no file before either can write one.
+        DestinationLock held(dest, DestinationLock::Kind::File);
+        ASSERT_TRUE(held.acquire().ok());
+        for (int i = 0; i < 2; ++i) {
+            const QString source =
+                dir.write(tags[i], generated(u"firefox"_s, 200, tags[i].toUtf8()));
+            start(processes[i],
+                  {u"convert"_s, u"--from"_s, u"firefox"_s, source, u"--to"_s, u"opera"_s, dest});
+        }
+        QThread::msleep(1500);
+    }
+    for (QProcess& process : processes)
+        EXPECT_EQ(finish(process), ExitSuccess) << process.readAllStandardError().toStdString();
+    // Each said "Exported Successfully": the later merged into the earlier's file.
+    const QStringList written = test::treeOf(u"opera"_s, dest);
+    for (int i = 0; i < 2; ++i) {
+        const QString link = tags[i] + u".example/"_s;
+        const auto links = std::count_if(written.begin(), written.end(), [&](const QString& entry) {
+            return entry.contains(link);
+        });
+        EXPECT_EQ(links, 200) << tags[i].toStdString();
     }
 }
 

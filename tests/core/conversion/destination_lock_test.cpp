@@ -122,6 +122,7 @@ private:
 TEST(DestinationLock, IsHeldByAnExportFromItsChecksToItsEndForEveryDestination)
 {
     test::TempTree dir;
+    ProgramSettings settings(dir.path(u"options"_s));
     const QString hotlist =
         dir.write(u"source.adr"_s, "Opera Hotlist version 2.0\n\n#FOLDER\n\tNAME=News\n\n"
                                    "#URL\n\tNAME=Daily\n\tURL=https://daily.example/\n\n-\n");
@@ -138,7 +139,8 @@ TEST(DestinationLock, IsHeldByAnExportFromItsChecksToItsEndForEveryDestination)
         request.file.exportAll = request.favorites.exportAll = request.menu.exportAll = true;
         const Kind kind = DestIsIE(mode) ? Kind::Folder : Kind::File;
         LockProbe probe(job.destinationLocation(), kind);
-        const ExportOutcome outcome = RunExport(job, request, ListedProcessTable({}), probe);
+        const ExportOutcome outcome =
+            RunExport(job, settings, request, ListedProcessTable({}), probe);
         EXPECT_TRUE(outcome.completed()) << outcome.message.text().toStdString();
         EXPECT_GT(probe.probes, 0);
         EXPECT_EQ(probe.taken, 0);
@@ -156,7 +158,7 @@ TEST(DestinationLock, IsHeldByAnExportFromItsChecksToItsEndForEveryDestination)
     ExportRequest request;
     request.file.merge = request.backup = true;
     Progress quiet;
-    const ExportOutcome outcome = RunExport(job, request, ListedProcessTable({}), quiet);
+    const ExportOutcome outcome = RunExport(job, settings, request, ListedProcessTable({}), quiet);
     EXPECT_EQ(outcome.status, ExportOutcome::Status::DestinationBusy);
     expectBusy(Result<void, UserMessage>(outcome.message), job.DestinationFileLocation);
     EXPECT_EQ(dir.read(u"bookmarks.html"_s), before);

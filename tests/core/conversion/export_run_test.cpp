@@ -110,7 +110,7 @@ protected:
         ExportRequest request;
         request.favorites.where = where;
         request.favorites.newFolderName = u"New"_s;
-        return RunExport(job, request, m_processes, progress);
+        return RunExport(job, m_settings, request, m_processes, progress);
     }
 
     QString favorites() const { return m_dir.path(u"fav"_s); }
@@ -135,13 +135,14 @@ protected:
     {
         m_dir.write(u"bookmarks.html"_s, kSource);
         m_dir.mkdir(u"fav"_s);
-        m_totalBefore = AddTotalItemsExported(0);
+        m_totalBefore = AddTotalItemsExported(m_settings, 0);
     }
 
     static QString reason(int error) { return u"Reason: "_s + systemErrorText(error) + u'.'; }
-    qint32 totalAdded() const { return AddTotalItemsExported(0) - m_totalBefore; }
+    qint32 totalAdded() { return AddTotalItemsExported(m_settings, 0) - m_totalBefore; }
 
     test::TempTree m_dir;
+    ProgramSettings m_settings{m_dir.path(u"options"_s)};
     ListedProcessTable m_processes{QStringList()};
     qint32 m_totalBefore = 0;
 };
@@ -244,6 +245,7 @@ TEST(ExportRun, FavoritesWithoutAnAddressAreNotWrittenToAnyForm)
     ASSERT_EQ(counts.links, 5);
 
     const ListedProcessTable processes{QStringList()};
+    ProgramSettings settings(dir.path(u"options"_s));
     for (const ExportMode mode :
          {ExportMode::IEToFirefox, ExportMode::IEToOpera, ExportMode::IEToMenu}) {
         Job job;
@@ -254,8 +256,8 @@ TEST(ExportRun, FavoritesWithoutAnAddressAreNotWrittenToAnyForm)
         job.TotalLinkCount = counts.links;
         job.DestinationFileLocation = dir.path(u"out%1"_s.arg(int(mode)));
         job.MenuFileLocation = job.DestinationFileLocation;
-        const qint32 totalBefore = AddTotalItemsExported(0);
-        const ExportOutcome outcome = RunExport(job, ExportRequest{}, processes, quiet);
+        const qint32 totalBefore = AddTotalItemsExported(settings, 0);
+        const ExportOutcome outcome = RunExport(job, settings, ExportRequest{}, processes, quiet);
         EXPECT_EQ(outcome.status, ExportOutcome::Status::Incomplete);
         EXPECT_EQ(outcome.message.title, u"Exporting Incomplete"_s);
         EXPECT_EQ(
@@ -268,7 +270,7 @@ TEST(ExportRun, FavoritesWithoutAnAddressAreNotWrittenToAnyForm)
                      written.contains("Dangling"));
         // A menu page counts the items it holds.
         if (mode != ExportMode::IEToMenu) {
-            EXPECT_EQ(AddTotalItemsExported(0) - totalBefore, 3);
+            EXPECT_EQ(AddTotalItemsExported(settings, 0) - totalBefore, 3);
         }
     }
 }

@@ -1,5 +1,5 @@
 #include "settings/exported_items.h"
-#include "tests/support/scoped_environment.h"
+#include "settings/program_settings.h"
 #include "tests/support/temp_tree.h"
 
 #include <QFile>
@@ -12,7 +12,6 @@
 namespace orvalink {
 namespace {
 
-// The program's own options live in $XDG_CONFIG_HOME/orvalink/Orvalink.ini.
 class ExportedItemsTest : public ::testing::Test
 {
 protected:
@@ -23,37 +22,37 @@ protected:
 
     const QString kOptions = QStringLiteral("orvalink/Orvalink.ini");
     test::TempTree tree;
-    test::ScopedEnvironment configHome{"XDG_CONFIG_HOME", tree.path()};
+    ProgramSettings settings{tree.path(QStringLiteral("orvalink"))};
 };
 
 TEST_F(ExportedItemsTest, TotalGrowsAcrossCalls)
 {
     // Reading the total creates no options file.
-    EXPECT_EQ(AddTotalItemsExported(0), 0);
+    EXPECT_EQ(AddTotalItemsExported(settings, 0), 0);
     EXPECT_FALSE(QFile::exists(tree.path(kOptions)));
 
-    EXPECT_EQ(AddTotalItemsExported(5), 5);
-    EXPECT_EQ(AddTotalItemsExported(37), 42);
-    EXPECT_EQ(AddTotalItemsExported(0), 42);
+    EXPECT_EQ(AddTotalItemsExported(settings, 5), 5);
+    EXPECT_EQ(AddTotalItemsExported(settings, 37), 42);
+    EXPECT_EQ(AddTotalItemsExported(settings, 0), 42);
     EXPECT_TRUE(tree.read(kOptions).contains("TotalItemsExported=42"));
 }
 
 TEST_F(ExportedItemsTest, TotalIsThirtyTwoBitsAndNeverWraps)
 {
     storeTotal("32760");
-    EXPECT_EQ(AddTotalItemsExported(10), 32770);
+    EXPECT_EQ(AddTotalItemsExported(settings, 10), 32770);
 
     storeTotal("2147483640");
-    EXPECT_EQ(AddTotalItemsExported(10), 2147483640);
-    EXPECT_EQ(AddTotalItemsExported(7), 2147483647);
-    EXPECT_EQ(AddTotalItemsExported(1), 2147483647);
+    EXPECT_EQ(AddTotalItemsExported(settings, 10), 2147483640);
+    EXPECT_EQ(AddTotalItemsExported(settings, 7), 2147483647);
+    EXPECT_EQ(AddTotalItemsExported(settings, 1), 2147483647);
 
     storeTotal("-5");
-    EXPECT_EQ(AddTotalItemsExported(0), 0);
+    EXPECT_EQ(AddTotalItemsExported(settings, 0), 0);
 
     // A total that cannot be read is left alone.
     storeTotal("99999999999");
-    EXPECT_EQ(AddTotalItemsExported(3), 0);
+    EXPECT_EQ(AddTotalItemsExported(settings, 3), 0);
     EXPECT_EQ(tree.read(kOptions), "[Settings]\r\nTotalItemsExported=99999999999\r\n");
 }
 
@@ -68,7 +67,7 @@ TEST_F(ExportedItemsTest, ProgramsExportingAtTheSameTimeLoseNoItem)
         ASSERT_GE(child, 0);
         if (child == 0) {
             for (int e = 0; e < exportsEach; ++e)
-                AddTotalItemsExported(1);
+                AddTotalItemsExported(settings, 1);
             _exit(0);
         }
         children.push_back(child);
@@ -78,7 +77,7 @@ TEST_F(ExportedItemsTest, ProgramsExportingAtTheSameTimeLoseNoItem)
         waitpid(child, &status, 0);
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
     }
-    EXPECT_EQ(AddTotalItemsExported(0), programs * exportsEach);
+    EXPECT_EQ(AddTotalItemsExported(settings, 0), programs * exportsEach);
 }
 #endif
 

@@ -81,7 +81,7 @@ private slots:
         m_home = std::make_unique<FreshHome>();
         m_dialogs = std::make_unique<TestDialogs>();
         m_job = std::make_unique<Job>();
-        m_window = std::make_unique<Form1>(*m_job, *m_dialogs);
+        m_window = std::make_unique<Form1>(*m_job, m_home->settings(), *m_dialogs);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     }
@@ -114,7 +114,7 @@ private slots:
             QFont large = m_font;
             large.setPointSizeF(m_font.pointSizeF() * fontScale);
             QApplication::setFont(large);
-            m_window = std::make_unique<Form1>(*m_job, *m_dialogs);
+            m_window = std::make_unique<Form1>(*m_job, m_home->settings(), *m_dialogs);
             m_window->show();
             QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         }
@@ -331,12 +331,11 @@ private slots:
         m_window->move(screen.topLeft() + QPoint(40, 60));
         const QPoint placed = m_window->frameGeometry().topLeft();
         QVERIFY(m_window->close());
-        CSetting options;
-        options.Init();
+        const CSetting options = m_home->settings().optionsStore();
         QCOMPARE(options.GetSettingInt(u"Position"_s, u"MainLeft"_s).valueOr(-1),
                  (placed.x() - screen.left()) * 15);
 
-        Form1 again(*m_job, *m_dialogs);
+        Form1 again(*m_job, m_home->settings(), *m_dialogs);
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.frameGeometry().topLeft(), placed);
@@ -346,7 +345,7 @@ private slots:
     void screenshots()
     {
         QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
-        Form1 window(*m_job, *m_dialogs);
+        Form1 window(*m_job, m_home->settings(), *m_dialogs);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(test::saveScreenshotSet(window, u"main_window_first_level"_s).size(), 4);

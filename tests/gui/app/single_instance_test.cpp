@@ -57,7 +57,7 @@ private slots:
 
         TestDialogs dialogs;
         Job job;
-        Form1 window(job, dialogs);
+        Form1 window(job, m_home->settings(), dialogs);
         connect(&first, &SingleInstance::activationRequested, &window, &Form1::bringToFront);
         window.show();
         QWidget other;

@@ -193,9 +193,9 @@ struct Fixture
         job.TotalFolderCount = folders;
         job.TotalLinkCount = links;
         job.setSource(std::move(loaded));
-        host = std::make_unique<ExportWindow>(job, dialogs);
+        host = std::make_unique<ExportWindow>(job, home.settings(), dialogs);
         host->setAttribute(Qt::WA_DeleteOnClose, false);
-        form = std::make_unique<Form3>(job, dialogs, host.get());
+        form = std::make_unique<Form3>(job, home.settings(), dialogs, host.get());
         form->show();
         tree = form->findChild<QTreeView*>(u"TreeView1"_s);
         list = form->findChild<QTreeView*>(u"ListView1"_s);

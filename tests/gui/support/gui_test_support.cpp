@@ -28,17 +28,13 @@ int registerTest(TestFactory factory)
 }
 
 FreshHome::FreshHome()
+    : m_settings(m_folder.path() + QStringLiteral("/.config/orvalink"))
 {
     if (!m_folder.isValid())
         qFatal("FreshHome: no temporary folder");
     m_home = std::make_unique<ScopedEnvironment>("HOME", m_folder.path());
     m_config = std::make_unique<ScopedEnvironment>("XDG_CONFIG_HOME",
                                                    m_folder.path() + QStringLiteral("/.config"));
-}
-
-QString FreshHome::optionsFile() const
-{
-    return m_folder.path() + QStringLiteral("/.config/orvalink/Orvalink.ini");
 }
 
 TestDialogs::TestDialogs()

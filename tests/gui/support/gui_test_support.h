@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/program_settings.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/scripted_dialogs.h"
 
@@ -33,9 +34,10 @@ QList<TestFactory>& registeredTests();
     static const int orvalinkRegistered##Class =                                                   \
         orvalink::test::registerTest([]() -> QObject* { return new Class; });
 
-// A home and an options folder of its own ($HOME and $XDG_CONFIG_HOME in a fresh temporary
-// folder) for as long as the object lives, so that no test reads or touches the user's options
-// or another test's. Create one per test function (in init()) or per test case.
+// A home of its own ($HOME and $XDG_CONFIG_HOME in a fresh temporary folder, where discovery
+// looks for browser files) and an options folder in it, handed to the windows as settings(),
+// for as long as the object lives, so that no test reads or touches the user's files or another
+// test's. Create one per test function (in init()) or per test case.
 class FreshHome
 {
 public:
@@ -45,13 +47,15 @@ public:
 
     // The temporary home folder.
     QString path() const { return m_folder.path(); }
-    // The program's options file in this home ("<home>/.config/orvalink/Orvalink.ini").
-    QString optionsFile() const;
+    // The program's settings in this home, in "<home>/.config/orvalink".
+    ProgramSettings& settings() { return m_settings; }
+    QString optionsFile() const { return m_settings.optionsFile(); }
 
 private:
     QTemporaryDir m_folder;
     std::unique_ptr<ScopedEnvironment> m_home;
     std::unique_ptr<ScopedEnvironment> m_config;
+    ProgramSettings m_settings;
 };
 
 // ScriptedDialogs whose unanswered question fails the running Qt test (and is then answered

@@ -102,13 +102,13 @@ private slots:
 
     void aboutWindowShowsTheTotalAndOpensLinks()
     {
-        QCOMPARE(AddTotalItemsExported(123), 123);
+        QCOMPARE(AddTotalItemsExported(m_home->settings(), 123), 123);
         test::TestDialogs dialogs;
-        frmAbout about(dialogs);
+        frmAbout about(m_home->settings(), dialogs);
         QCOMPARE(about.findChild<QLabel*>(u"lblTotalItemsExported"_s)->text(),
                  u"Total Exported Items: 123"_s);
         // Showing the total adds nothing to it.
-        QCOMPARE(AddTotalItemsExported(0), 123);
+        QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 123);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
         QCOMPARE(about.findChild<QLabel*>(u"lblVersion"_s)->text(), u"Orvalink - Version 2.41"_s);

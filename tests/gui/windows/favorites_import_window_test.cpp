@@ -95,7 +95,7 @@ private slots:
                          MessageIcon::Information);
         QCOMPARE(favoritesListing(m_favorites + u'/' + newFolder.replace(u'/', u'-')),
                  "[0] My Favorites\n  [1] Deep\n    Deep <https://deep.example/>\n"_L1);
-        QCOMPARE(AddTotalItemsExported(0), 2);
+        QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 2);
 
         // Reopening keeps the file and the choice but not the selection.
         click("NNoptWhere(0)");
@@ -214,8 +214,8 @@ private:
     void open(ExportMode mode)
     {
         m_job->mode = mode;
-        m_window =
-            new Form4(*m_job, *m_dialogs, std::make_unique<ListedProcessTable>(QStringList()));
+        m_window = new Form4(*m_job, m_home->settings(), *m_dialogs,
+                             std::make_unique<ListedProcessTable>(QStringList()));
         m_window->show();
     }
     void reopen(ExportMode mode)

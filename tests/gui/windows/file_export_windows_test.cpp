@@ -118,11 +118,14 @@ private slots:
                  u"  Old <https://old.example/>\n  [1] %1\n    Top <https://top.example/>\n"
                  "    [2] Linux\n      Kernel <https://kernel.example/>\n    [3] News\n"
                  "      BBC <https://bbc.example/>\n"_s.arg(folder));
-        QCOMPARE(AddTotalItemsExported(0), 5);
+        QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 5);
 
         // The shared choices and the bookmark file history, in the other window.
         open<Form6>(ExportMode::OperaToFirefox);
         QVERIFY(get<QCheckBox>("chkLinksBefore")->isChecked());
+        // In the source's order, links and folders are not sorted apart.
+        get<QCheckBox>("chkKeepOrder")->click();
+        QVERIFY(!get<QCheckBox>("chkLinksBefore")->isEnabled());
         QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), entry);
         QCOMPARE(m_job->UserName, "default"_L1);
     }
@@ -276,7 +279,7 @@ private slots:
         write(hotlist, "no hotlist\n");
         QVERIFY(exportShows() != "Exporting Complete"_L1);
         QCOMPARE(read(hotlist), QByteArray("no hotlist\n"));
-        QCOMPARE(AddTotalItemsExported(0), 0);
+        QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 0);
 
         // A merge into a file that has gone: the destination list starts over.
         QVERIFY(QFile::remove(hotlist));
@@ -331,7 +334,8 @@ private:
             QVERIFY(m_window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_job->mode = mode;
-        m_window = new Window(*m_job, *m_dialogs, std::make_unique<ListedProcessTable>(processes));
+        m_window = new Window(*m_job, m_home->settings(), *m_dialogs,
+                              std::make_unique<ListedProcessTable>(processes));
         m_window->show();
     }
     template <typename T = QAbstractButton> T* get(const char* name) const

@@ -108,7 +108,7 @@ private slots:
                           " addItem('Paper', 'https://news.example/', 'nw:');",
                           " addItem('Search', 'https://find.example/', 'nw:');"});
         // The root item, the folder's item and the two links.
-        QCOMPARE(AddTotalItemsExported(0), 4);
+        QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 4);
 
         open(ExportMode::IEToMenu);
         QCOMPARE(get<QComboBox>("cboDHTMLLoc")->currentText(), page);
@@ -243,7 +243,7 @@ private slots:
         QCOMPARE(presets->currentIndex(), 0);
         QVERIFY(!remove->isEnabled());
         CSetting store;
-        store.Init(u"ColorPreset"_s);
+        store.Init(m_home->settings().colorPresetFile());
         QCOMPARE(store.GetSectionNames().value(),
                  (QStringList{u"Ice"_s, u"Steel"_s, u"Version"_s}));
         QCOMPARE(store.GetSettingStr(u"Ice"_s, u"Color2"_s).value(), "197121"_L1);
@@ -354,8 +354,8 @@ private:
             QVERIFY(m_window->close());
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         m_job->mode = mode;
-        m_window =
-            new Form5(*m_job, *m_dialogs, std::make_unique<ListedProcessTable>(QStringList{}));
+        m_window = new Form5(*m_job, m_home->settings(), *m_dialogs,
+                             std::make_unique<ListedProcessTable>(QStringList{}));
         m_window->show();
         QApplication::setActiveWindow(m_window);
         if (!QTest::qWaitForWindowActive(m_window))

@@ -1,190 +1,52 @@
+// What the windows keep between runs: where they open, and that every export window shows the
+// options file's choices and writes them back unchanged.
+
 #include "model/job.h"
 #include "settings/csetting.h"
 #include "tests/gui/support/gui_test_support.h"
-#include "windows/window_settings.h"
+#include "ui/window_placement.h"
+#include "windows/favorites_export_window.h"
+#include "windows/favorites_import_window.h"
+#include "windows/firefox_opera_window.h"
+#include "windows/menu_window.h"
 
-#include <QButtonGroup>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QScreen>
-#include <QSignalSpy>
 #include <QTest>
-#include <QVBoxLayout>
 #include <memory>
 
 using namespace orvalink;
 using namespace Qt::Literals::StringLiterals;
-using test::itemTexts;
-
-namespace {
-
-const QString kSettings = u"Settings"_s;
-const QString kPosition = u"Position"_s;
-
-QString stored(const QString& key, const QString& section = kSettings)
-{
-    return CSetting().GetSettingStr(section, key, u"<missing>"_s).valueOr(QString());
-}
-
-void store(const QString& key, const QString& value, const QString& section = kSettings)
-{
-    CSetting options;
-    QVERIFY(options.SaveSettingStr(section, key, value).ok());
-}
-
-// A window with the named controls, as in the real windows: "chk..." check boxes, "cbo..."
-// combo boxes, "...opt..." option buttons (those named alike, "optWhere(0)" and "optWhere(1)",
-// or "optOldErase" and "optOldMerge", share a group) and line edits for the rest.
-struct Window
-{
-    explicit Window(const QStringList& names)
-    {
-        new QVBoxLayout(&widget);
-        for (const QString& name : names) {
-            QWidget* control = nullptr;
-            if (name.startsWith(u"chk"_s)) {
-                control = new QCheckBox(name, &widget);
-            } else if (name.contains(u"opt"_s)) {
-                const QString group = name.contains(QLatin1Char('('))
-                                          ? name.section(QLatin1Char('('), 0, 0)
-                                          : name.left(6);
-                if (!groups.contains(group))
-                    groups.insert(group, new QButtonGroup(&widget));
-                control = new QRadioButton(name, &widget);
-                groups.value(group)->addButton(static_cast<QRadioButton*>(control));
-            } else if (name.startsWith(u"cbo"_s)) {
-                control = new QComboBox(&widget);
-            } else {
-                control = new QLineEdit(&widget);
-            }
-            control->setObjectName(name);
-            widget.layout()->addWidget(control);
-        }
-        widget.resize(400, 300);
-    }
-    template <typename T = QRadioButton> T* get(const QString& name)
-    {
-        return widget.findChild<T*>(name);
-    }
-    bool checked(const QString& name)
-    {
-        auto* box = widget.findChild<QAbstractButton*>(name);
-        return box->isChecked();
-    }
-    QWidget widget;
-    QHash<QString, QButtonGroup*> groups;
-};
-
-const QStringList kWriterOptions = {u"chkBackup"_s,   u"chkLinksBefore"_s, u"optOldErase"_s,
-                                    u"optOldMerge"_s, u"optWhere(0)"_s,    u"optWhere(1)"_s};
-
-} // namespace
 
 class WindowSettingsTest : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_home = std::make_unique<test::FreshHome>();
-        QVERIFY(QDir().mkpath(files()));
-    }
-
+    void init() { m_home = std::make_unique<test::FreshHome>(); }
     void cleanup() { m_home.reset(); }
 
-    void firstStartUsesDefaults()
+    void firstStartOpensWhereItAlwaysDid()
     {
         const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
         const auto part = [&](double share) {
             return screen.topLeft() +
                    QPoint(qRound(screen.width() * share), qRound(screen.height() * share));
         };
-        Job job;
-        Window main({});
-        main.widget.resize(272, 200);
-        LoadWindowSettings(1, main.widget, job);
-        QCOMPARE(main.widget.pos(), part(1 / 3.0));
-        Window selection({});
-        LoadWindowSettings(3, selection.widget, job);
-        QCOMPARE(selection.widget.geometry(), QRect(50, 100, 700, 400));
-
-        Window exporter(kWriterOptions);
-        LoadWindowSettings(2, exporter.widget, job);
-        QCOMPARE(exporter.widget.pos(), part(1 / 5.0));
-        QVERIFY(exporter.checked(u"chkBackup"_s) && !exporter.checked(u"chkLinksBefore"_s));
-        QVERIFY(exporter.checked(u"optOldMerge"_s) && exporter.checked(u"optWhere(1)"_s));
-        // Reading creates no options file.
+        SettingsReader reader(m_home->settings());
+        QWidget main;
+        main.resize(272, 200);
+        LoadWindowPosition(SavedWindow::Main, main, reader);
+        QCOMPARE(main.pos(), part(1 / 3.0));
+        QWidget selection;
+        LoadWindowPosition(SavedWindow::Selection, selection, reader);
+        QCOMPARE(selection.geometry(), QRect(50, 100, 700, 400));
+        QWidget exporter;
+        exporter.resize(400, 300);
+        LoadWindowPosition(SavedWindow::Export, exporter, reader);
+        QCOMPARE(exporter.pos(), part(1 / 5.0));
         QVERIFY(!QFile::exists(m_home->optionsFile()));
-    }
-
-    void optionsRoundTripAndAreShared()
-    {
-        Job job;
-        Window favorites(kWriterOptions + QStringList{u"txtIELoc"_s});
-        LoadWindowSettings(2, favorites.widget, job);
-        for (const QString& name : {u"chkLinksBefore"_s, u"optOldErase"_s, u"optWhere(0)"_s})
-            favorites.get<QAbstractButton>(name)->setChecked(true);
-        favorites.get<QCheckBox>(u"chkBackup"_s)->setChecked(false);
-        favorites.get<QLineEdit>(u"txtIELoc"_s)->setText(files());
-        favorites.widget.move(100, 120);
-        SaveWindowSettings(2, favorites.widget);
-        // Check boxes store 0/1, option buttons -1/0; positions are in twips.
-        const QStringList keys = {u"Backup"_s,   u"LinksBefore"_s, u"OldErase"_s,
-                                  u"OldMerge"_s, u"0Where"_s,      u"1Where"_s};
-        QStringList values;
-        for (const QString& key : keys)
-            values.append(stored(key));
-        QCOMPARE(values, QStringList({u"0"_s, u"1"_s, u"-1"_s, u"0"_s, u"-1"_s, u"0"_s}));
-        QCOMPARE(stored(u"SecLeft"_s, kPosition), u"1500"_s);
-        QCOMPARE(stored(u"MainLeft"_s, kPosition), u"<missing>"_s);
-
-        // The Firefox-Opera window finds the same choices and position.
-        Window exchange(kWriterOptions);
-        LoadWindowSettings(8, exchange.widget, job);
-        QCOMPARE(exchange.widget.pos(), QPoint(100, 120));
-        QVERIFY(!exchange.checked(u"chkBackup"_s) && exchange.checked(u"optOldErase"_s));
-        QVERIFY(!exchange.checked(u"optOldMerge"_s) && exchange.checked(u"optWhere(0)"_s));
-        QVERIFY(job.IELocation.isEmpty());
-
-        // A window lacking controls saves what it has; the Favorites folder is taken only while
-        // it exists.
-        Window sparse({u"chkBackup"_s});
-        sparse.get<QCheckBox>(u"chkBackup"_s)->setChecked(true);
-        SaveWindowSettings(7, sparse.widget);
-        QCOMPARE(stored(u"Backup"_s), u"1"_s);
-        QCOMPARE(stored(u"OldErase"_s), u"-1"_s);
-        LoadWindowSettings(7, sparse.widget, job);
-        QCOMPARE(job.IELocation, files());
-        store(u"FavLocation"_s, files() + u"/gone"_s);
-        Job fresh;
-        LoadWindowSettings(2, sparse.widget, fresh);
-        QVERIFY(fresh.IELocation.isEmpty());
-    }
-
-    void importWindowKeepsItsWhereChoice()
-    {
-        Job job;
-        Window window({u"NNoptWhere(0)"_s, u"NNoptWhere(1)"_s, u"NNoptWhere(2)"_s});
-        auto* root = window.get(u"NNoptWhere(0)"_s);
-        auto* newFolder = window.get(u"NNoptWhere(1)"_s);
-        window.get(u"NNoptWhere(2)"_s)->setChecked(true);
-        SaveWindowSettings(9, window.widget);
-        QCOMPARE(stored(u"WhereRoot"_s), u"0"_s);
-        QCOMPARE(stored(u"WhereNew"_s), u"0"_s);
-        // The new folder is chosen whenever the top level is not.
-        LoadWindowSettings(4, window.widget, job);
-        QVERIFY(!root->isChecked() && newFolder->isChecked());
-        root->setChecked(true);
-        SaveWindowSettings(9, window.widget);
-        newFolder->setChecked(true);
-        LoadWindowSettings(9, window.widget, job);
-        QVERIFY(root->isChecked() && !newFolder->isChecked());
     }
 
     void placeWindowKeepsTheWindowOnItsScreen()
@@ -199,119 +61,79 @@ private slots:
 
         // 30000 twips is far past any screen's right edge.
         const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
-        store(u"MainLeft"_s, u"30000"_s, kPosition);
-        store(u"MainTop"_s, u"-300"_s, kPosition);
-        Job job;
-        Window main({});
-        main.widget.resize(272, 200);
-        LoadWindowSettings(1, main.widget, job);
-        QCOMPARE(main.widget.pos(), QPoint(area.right() + 1 - 272, area.top()));
+        CSetting options = m_home->settings().optionsStore();
+        QVERIFY(options.SaveSettingStr(u"Position"_s, u"MainLeft"_s, u"30000"_s).ok());
+        QVERIFY(options.SaveSettingStr(u"Position"_s, u"MainTop"_s, u"-300"_s).ok());
+        SettingsReader reader(m_home->settings());
+        QWidget main;
+        main.resize(272, 200);
+        LoadWindowPosition(SavedWindow::Main, main, reader);
+        QCOMPARE(main.pos(), QPoint(area.right() + 1 - 272, area.top()));
     }
 
-    void historiesKeepExistingFiles()
+    // An options file as the program writes it, with a choice other than the default for every
+    // key: each export window opens with its choices and histories and, closed unchanged,
+    // writes every byte back as it was.
+    void everyWindowWritesBackTheFileItRead()
     {
-        const QString kept = touch(u"bookmarks.html"_s);
-        const QString other = touch(u"other.html"_s);
-        const QString profiled = u"<default> "_s + kept;
-        store(u"0NNLocation"_s, files() + u"/deleted.html"_s);
-        store(u"1NNLocation"_s, profiled);
-        store(u"2NNLocation"_s, other);
-        store(u"3NNLocation"_s, u"<work> /no/such/file.html"_s);
-        QComboBox list;
-        list.addItem(u"- Please Select a Bookmark File -"_s);
-        QSignalSpy changed(&list, &QComboBox::currentIndexChanged);
-        LoadBookmarkFileHistory(list);
-        QCOMPARE(itemTexts(list), QStringList({list.itemText(0), profiled, other}));
-        // Entry 0 is gone, so nothing is selected.
-        QCOMPARE(changed.size(), 0);
+        const QString files = m_home->path() + u"/files/"_s;
+        const QString favorites = files + u"Favorites"_s;
+        test::writeFile(favorites + u"/Home.url"_s, "[InternetShortcut]\r\nURL=https://home/\r\n");
+        QByteArray histories;
+        for (int i = 0; i < 5; ++i) {
+            const QString bookmarks =
+                test::writeFile(files + u"b%1.html"_s.arg(i),
+                                "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n"
+                                "<DT><A HREF=\"https://a.example/\">A</A>\n</DL><p>\n");
+            const QString hotlist = test::writeFile(
+                files + u"h%1.adr"_s.arg(i),
+                "Opera Hotlist version 2.0\n\n#URL\n\tNAME=A\n\tURL=https://a.example/\n\n");
+            histories +=
+                u"%1NNLocation=%2\r\n%1OperaHotlist=%3\r\n%1MenuLocation=%4m%1.html\r\n"_s.arg(i)
+                    .arg(i == 1 ? u"<default> "_s + bookmarks : bookmarks, hotlist, files)
+                    .toUtf8();
+        }
+        const QByteArray file =
+            "[Position]\r\nSecLeft=1500\r\nSecTop=1800\r\n[Settings]\r\n"
+            "FavLocation=" +
+            favorites.toUtf8() +
+            "\r\nBackup=0\r\nLinksBefore=1\r\nKeepOrder=1\r\nOldErase=-1\r\nOldMerge=0\r\n"
+            "0Where=-1\r\n1Where=0\r\nWhereRoot=-1\r\nWhereNew=0\r\n"
+            "ColorPreset=Steel\r\nOpenInNewWin=0\r\nShowURL=0\r\nVertical=1\r\n"
+            "Shadows=0\r\nStatistics=1\r\nBreakVertical=0\r\n"
+            "ShowInBrowser=0\r\nPageTitle=My Links\r\nBreakAfter=12\r\n"
+            "MenuKeepOrder=1\r\n" +
+            histories + "TotalItemsExported=7\r\n";
+        QVERIFY(!test::writeFile(m_home->optionsFile(), file).isEmpty());
 
-        // Saved after the placeholder: eight items fill keys 0 to 6; five come back.
-        for (int i = 3; i <= 7; ++i)
-            list.addItem(touch(u"b%1.html"_s.arg(i)));
-        SaveBookmarkFileHistory(list);
-        QCOMPARE(stored(u"0NNLocation"_s), profiled);
-        QCOMPARE(stored(u"6NNLocation"_s), list.itemText(7));
-        QCOMPARE(stored(u"7NNLocation"_s), u"<missing>"_s);
-        QComboBox reloaded;
-        reloaded.addItem(list.itemText(0));
-        LoadBookmarkFileHistory(reloaded);
-        QCOMPARE(itemTexts(reloaded), itemTexts(list).mid(0, 6));
-        QCOMPARE(reloaded.currentIndex(), 1);
-
-        // Discovered hotlists ("<...") are not kept; the keys count the entries written.
-        const QString hotlist = touch(u"opera6.adr"_s);
-        const QString browsed = touch(u"browsed.adr"_s);
-        QComboBox hotlists;
-        hotlists.addItems({u"placeholder"_s, u"<Opera> "_s + hotlist, browsed, hotlist});
-        SaveHotlistHistory(hotlists);
-        QCOMPARE(stored(u"0OperaHotlist"_s), browsed);
-        QCOMPARE(stored(u"1OperaHotlist"_s), hotlist);
-        QCOMPARE(stored(u"2OperaHotlist"_s), QString());
-    }
-
-    void windowsUseTheirHistories()
-    {
-        const QString bookmarks = touch(u"bookmarks.html"_s);
-        const QString hotlist = touch(u"hotlist.adr"_s);
-        store(u"0NNLocation"_s, bookmarks);
-        store(u"0OperaHotlist"_s, hotlist);
-        Job job;
-        Window exchange({u"cboFromLoc"_s, u"cboNNLoc"_s});
-        auto* from = exchange.get<QComboBox>(u"cboFromLoc"_s);
-        auto* to = exchange.get<QComboBox>(u"cboNNLoc"_s);
-        from->addItem(u"from"_s);
-        to->addItem(u"to"_s);
-        LoadWindowSettings(10, exchange.widget, job);
-        QCOMPARE(from->currentText(), hotlist);
-        QCOMPARE(to->currentText(), bookmarks);
-        // Mode 8 is the other way round.
-        from->setItemText(1, touch(u"new.html"_s));
-        to->setItemText(1, touch(u"new.adr"_s));
-        SaveWindowSettings(8, exchange.widget);
-        QCOMPARE(stored(u"0NNLocation"_s), from->itemText(1));
-        QCOMPARE(stored(u"0OperaHotlist"_s), to->itemText(1));
-
-        // Menu pages: a new file in an existing folder counts; the first is the job's page.
-        const QString newPage = files() + u"/new-menu.html"_s;
-        store(u"0MenuLocation"_s, newPage);
-        store(u"1MenuLocation"_s, files() + u"/no folder/menu.html"_s);
-        store(u"2MenuLocation"_s, bookmarks);
-        Window menu({u"cboDHTMLLoc"_s});
-        auto* pages = menu.get<QComboBox>(u"cboDHTMLLoc"_s);
-        LoadMenuLocationHistory(menu.widget, job);
-        QCOMPARE(itemTexts(*pages), QStringList({newPage, bookmarks}));
-        QCOMPARE(job.MenuFileLocation, newPage);
-        // This list has no placeholder: items 0 to 4 are kept.
-        for (int i = 0; i < 4; ++i)
-            pages->addItem(u"/tmp/page%1.html"_s.arg(i));
-        SaveMenuLocationHistory(menu.widget);
-        QCOMPARE(stored(u"4MenuLocation"_s), u"/tmp/page2.html"_s);
-        QCOMPARE(stored(u"5MenuLocation"_s), u"<missing>"_s);
-    }
-
-    void unreadableOptionsGiveDefaults()
-    {
-        // An options "file" that is a folder can be neither read nor written, not even by root:
-        // the window opens with the defaults and closes without a word.
-        QVERIFY(QDir().mkpath(m_home->optionsFile()));
-        Job job;
-        Window window(kWriterOptions + QStringList{u"cboNNLoc"_s});
-        window.get<QComboBox>(u"cboNNLoc"_s)->addItems({u"pick"_s, touch(u"x.html"_s)});
-        window.get(u"optOldErase"_s)->setChecked(true);
-        LoadWindowSettings(2, window.widget, job);
-        QVERIFY(window.checked(u"chkBackup"_s) && window.checked(u"optOldMerge"_s));
-        SaveWindowSettings(2, window.widget);
-        QVERIFY(QFileInfo(m_home->optionsFile()).isDir());
+        for (const Conversion& conversion : kConversions) {
+            const ExportMode mode = conversion.mode;
+            Job job;
+            job.mode = mode;
+            test::TestDialogs dialogs;
+            auto processes = std::make_unique<ListedProcessTable>(QStringList());
+            ProgramSettings& settings = m_home->settings();
+            QWidget* window = nullptr;
+            if (DestIsMenu(mode))
+                window = new Form5(job, settings, dialogs, std::move(processes));
+            else if (DestIsIE(mode))
+                window = new Form4(job, settings, dialogs, std::move(processes));
+            else if (SourceIsIE(mode))
+                window = new Form2(job, settings, dialogs, std::move(processes));
+            else
+                window = new Form6(job, settings, dialogs, std::move(processes));
+            window->show();
+            QCOMPARE(window->pos(), QPoint(100, 120));
+            QVERIFY(window->close());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QFile written(m_home->optionsFile());
+            QVERIFY(written.open(QIODevice::ReadOnly));
+            QCOMPARE(written.readAll(), file);
+            QCOMPARE(dialogs.count(ScriptedDialogs::Kind::Message), 0);
+        }
     }
 
 private:
-    QString files() const { return m_home->path() + u"/files"_s; }
-
-    QString touch(const QString& name) const
-    {
-        return test::writeFile(files() + QLatin1Char('/') + name, {});
-    }
-
     std::unique_ptr<test::FreshHome> m_home;
 };
 

@@ -1,0 +1,106 @@
+#include "forms/chromium/chromium_form.h"
+
+#include "forms/chromium/chromium_bookmarks.h"
+#include "forms/chromium/chromium_profiles.h"
+#include "forms/chromium/chromium_reader.h"
+#include "forms/chromium/chromium_writer.h"
+#include "forms/source_file.h"
+
+namespace orvalink {
+
+namespace {
+
+constexpr ContentTest kChromiumContent{&isChromiumContent, &notAChromiumBookmarkFile};
+
+RunningBrowser runningChromium(const QString& name)
+{
+    return RunningBrowser{QStringLiteral("chrome.exe"), name, ExportCheck::ChromiumRunning};
+}
+
+} // namespace
+
+ChromiumForm::ChromiumForm()
+    : StorageForm(Traits{
+          .id = FormId::Chromium,
+          .commandLineName = QStringLiteral("chromium"),
+          .displayName = QStringLiteral("a Chromium, Chrome, Edge, Brave, Vivaldi or Opera "
+                                        "Bookmarks file"),
+          .shortName = QStringLiteral("Chromium"),
+          .iconName = QStringLiteral("chromium"),
+          .storage = Storage::File,
+          .canRead = true,
+          .canWrite = true,
+          .writeModes = {.merge = true,
+                         .overwrite = true,
+                         .backup = true,
+                         .topLevel = true,
+                         .newFolder = true},
+          .optionsPart = OptionsPart::File,
+          .fileFilter = {.openName = QStringLiteral("Chromium Bookmark Files"),
+                         .saveName = QStringLiteral("Chromium Bookmark Files"),
+                         .patterns = QStringLiteral("Bookmarks"),
+                         .defaultExtension = QString()},
+          .browser = runningChromium(QStringLiteral("Chromium")),
+      })
+{}
+
+Result<void, UserMessage> ChromiumForm::recognise(const QString& location) const
+{
+    FileContents contents;
+    return openSourceFile(contents, location, kChromiumContent);
+}
+
+SourceCounts ChromiumForm::count(const QString& location, Progress& progress) const
+{
+    FileContents contents;
+    if (!contents.open(location))
+        return {};
+    return countChromiumText(contents.bytes(), [&](const QString& name) {
+        progress.status(QStringLiteral("Searching Folder: ") + name);
+    });
+}
+
+Result<std::unique_ptr<BookmarkModel>, UserMessage> ChromiumForm::load(const QString& location, int,
+                                                                       Progress& progress) const
+{
+    return loadSourceFile(location, id(), kChromiumContent, &parseChromiumText, progress);
+}
+
+Result<void, UserMessage> ChromiumForm::checkMerge(const QString& location,
+                                                   const DestinationOptions& options) const
+{
+    if (!options.file.merge)
+        return {};
+    return CanMergeIntoChromiumBookmarks(location);
+}
+
+Result<WriteReport, UserMessage> ChromiumForm::write(BookmarkModel& source, const QString& location,
+                                                     const DestinationOptions& options,
+                                                     Progress& progress) const
+{
+    if (Result<void, UserMessage> written =
+            WriteChromiumBookmarks(source, location, options.file, progress);
+        !written)
+        return written.failure();
+    return WriteReport{};
+}
+
+std::optional<RunningBrowser> ChromiumForm::runningBrowser(const QString& location,
+                                                           const ProcessTable& processes) const
+{
+    if (const std::optional<QString> browser = chromiumBrowserUsing(location, processes))
+        return runningChromium(*browser);
+    return std::nullopt;
+}
+
+std::vector<DiscoveredSource> ChromiumForm::discoverSources() const
+{
+    return findChromiumProfiles();
+}
+
+QString ChromiumForm::locationIn(const QString& profileFolder) const
+{
+    return profileFolder + QStringLiteral("/Bookmarks");
+}
+
+} // namespace orvalink

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "forms/parsed_tree.h"
+#include "forms/storage_form.h"
+
+#include <QByteArrayView>
+
+namespace orvalink {
+
+// The tree of a Bookmarks file as the browser shows it: "Bookmarks bar", "Other bookmarks" and
+// "Mobile bookmarks" (whatever names the file gives them) and everything below them in file order.
+// Nodes the browser would drop (an unknown type, a link without an address) are left out. Text
+// that is no Bookmarks file gives an empty tree.
+ParsedTree parseChromiumText(QByteArrayView text);
+
+// The folders (the three permanent ones included) and links of a Bookmarks file; reports each
+// folder's name as it is counted. Nothing for text that is no Bookmarks file.
+SourceCounts countChromiumText(QByteArrayView text,
+                               const std::function<void(const QString&)>& onFolder);
+
+} // namespace orvalink

@@ -1,0 +1,391 @@
+#include "forms/chromium/chromium_writer.h"
+
+#include "forms/chromium/chromium_bookmarks.h"
+#include "forms/export_walk.h"
+#include "platform/atomic_text_file.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QUuid>
+#include <algorithm>
+
+namespace orvalink {
+
+namespace {
+
+void indent(QByteArray& out, int level)
+{
+    out.append(3 * level, ' ');
+}
+
+// JSON string content as the browser writes it: UTF-8, with "<" escaped so that no text can
+// close a script element the file is pasted into.
+bool escapeJson(char*& dst, char16_t c, char16_t)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    switch (c) {
+    case '"':
+        putAscii(dst, "\\\"");
+        return true;
+    case '\\':
+        putAscii(dst, "\\\\");
+        return true;
+    case '\n':
+        putAscii(dst, "\\n");
+        return true;
+    case '\r':
+        putAscii(dst, "\\r");
+        return true;
+    case '\t':
+        putAscii(dst, "\\t");
+        return true;
+    default:
+        break;
+    }
+    if (c >= 0x20 && c != '<' && c != 0x7F)
+        return false;
+    putAscii(dst, "\\u00");
+    *dst++ = kHex[c >> 4];
+    *dst++ = kHex[c & 0xF];
+    return true;
+}
+
+void appendString(QByteArray& out, QStringView text)
+{
+    out += '"';
+    appendUtf8(out, text, 6, &escapeJson);
+    out += '"';
+}
+
+void appendMember(QByteArray& out, int level, QByteArrayView key, QByteArrayView value,
+                  bool last = false)
+{
+    indent(out, level);
+    out += '"';
+    out += key;
+    out += "\": \"";
+    out += value;
+    out += last ? "\"" : "\",\n";
+}
+
+void appendTimes(QByteArray& out, int level, const ChromiumNode& node, bool folder)
+{
+    appendMember(out, level, "date_added", QByteArray::number(node.added));
+    appendMember(out, level, "date_last_used", QByteArray::number(node.lastUsed));
+    if (folder)
+        appendMember(out, level, "date_modified", QByteArray::number(node.modified));
+    appendMember(out, level, "guid", node.guid);
+    appendMember(out, level, "id", node.id);
+    indent(out, level);
+    out += "\"name\": ";
+    appendString(out, node.name);
+    out += ",\n";
+}
+
+// Writes the nodes of [first, end) (each before its children) as JSON objects, the nodes whose
+// parent lies outside the range as a list of siblings, separated by ", " and the first preceded
+// by one when leadingComma is set. Their members stand at level; nesting needs no recursion.
+void appendNodes(QByteArray& out, const std::vector<ChromiumNode>& nodes, int first, int end,
+                 int level, bool leadingComma)
+{
+    struct Open
+    {
+        int node;
+        int level;
+        bool hadChild = false;
+    };
+    std::vector<Open> open;
+    auto closeFolder = [&] {
+        const Open folder = open.back();
+        open.pop_back();
+        out += " ],\n";
+        appendTimes(out, folder.level, nodes[size_t(folder.node)], true);
+        appendMember(out, folder.level, "type", "folder", true);
+        out += '\n';
+        indent(out, folder.level - 1);
+        out += '}';
+    };
+    bool separate = leadingComma;
+    for (int n = first; n < end; ++n) {
+        const ChromiumNode& node = nodes[size_t(n)];
+        while (!open.empty() && open.back().node != node.parent)
+            closeFolder();
+        int nodeLevel = level;
+        if (open.empty()) {
+            if (separate)
+                out += ", ";
+            separate = true;
+        } else {
+            Open& parent = open.back();
+            if (parent.hadChild)
+                out += ", ";
+            parent.hadChild = true;
+            nodeLevel = parent.level + 1;
+        }
+        out += "{\n";
+        if (node.kind == ChromiumNode::Kind::Folder) {
+            indent(out, nodeLevel);
+            out += "\"children\": [ ";
+            open.push_back(Open{n, nodeLevel});
+            continue;
+        }
+        appendTimes(out, nodeLevel, node, false);
+        appendMember(out, nodeLevel, "type", "url");
+        indent(out, nodeLevel);
+        out += "\"url\": ";
+        appendString(out, QString::fromUtf8(node.url));
+        out += '\n';
+        indent(out, nodeLevel - 1);
+        out += '}';
+    }
+    while (!open.empty())
+        closeFolder();
+}
+
+qint64 now()
+{
+    return unixSecondsToChromiumTime(QDateTime::currentSecsSinceEpoch());
+}
+
+// Gives the nodes ids from nextId on and fresh guids.
+void identify(std::vector<ChromiumNode>& nodes, qint64 nextId)
+{
+    for (ChromiumNode& node : nodes) {
+        node.id = QByteArray::number(nextId++);
+        node.guid = QUuid::createUuid().toByteArray(QUuid::WithoutBraces);
+    }
+}
+
+// ----- What the model gives: the one place that knows the model's records. -----
+
+// Collects the exported folders and links as nodes, each before its children. The nodes the
+// root's entries become have parent -1, or the new folder's index when there is one.
+class NodeCollector final : public ExportVisitor
+{
+public:
+    NodeCollector(const BookmarkModel& model, const FileExportOptions& options)
+        : m_tree(model.tree())
+    {
+        if (options.intoNewFolder) {
+            m_nodes.push_back(folderNode(-1, options.newFolderName));
+            m_rootParent = 0;
+        }
+    }
+
+    std::vector<ChromiumNode> take() { return std::move(m_nodes); }
+
+    void openFolder(int node) override
+    {
+        if (node == FolderTree::root()) {
+            m_open.push_back(m_rootParent);
+            return;
+        }
+        m_nodes.push_back(folderNode(m_open.back(), m_tree.node(node).caption));
+        m_open.push_back(static_cast<int>(m_nodes.size()) - 1);
+    }
+
+    void writeLinks(const std::vector<NameUrlPair>& links) override
+    {
+        for (const NameUrlPair& link : links) {
+            m_nodes.push_back(ChromiumNode{.parent = m_open.back(),
+                                           .kind = ChromiumNode::Kind::Link,
+                                           .name = link.name,
+                                           .url = link.url.toUtf8(),
+                                           .added = m_now});
+        }
+    }
+
+    void closeFolder(int) override { m_open.pop_back(); }
+
+private:
+    ChromiumNode folderNode(int parent, const QString& name) const
+    {
+        return ChromiumNode{.parent = parent,
+                            .kind = ChromiumNode::Kind::Folder,
+                            .name = name,
+                            .added = m_now,
+                            .modified = m_now};
+    }
+
+    const FolderTree& m_tree;
+    const qint64 m_now = now();
+    std::vector<ChromiumNode> m_nodes;
+    std::vector<int> m_open;
+    int m_rootParent = -1;
+};
+
+std::vector<ChromiumNode> exportedNodes(BookmarkModel& model, const FileExportOptions& options,
+                                        Progress& progress)
+{
+    NodeCollector collector(model, options);
+    if (!model.tree().isEmpty())
+        walkExportedFolders(model, FolderTree::root(), options, progress, collector);
+    return collector.take();
+}
+
+// ----- The file -----
+
+// A new file: the three permanent folders, the exported nodes in "Other bookmarks".
+QByteArray newFile(std::vector<ChromiumNode> exported)
+{
+    const qint64 created = now();
+    std::vector<ChromiumNode> nodes;
+    nodes.reserve(exported.size() + kChromiumRootCount);
+    for (const ChromiumRootInfo& root : kChromiumRoots) {
+        nodes.push_back(ChromiumNode{.kind = ChromiumNode::Kind::Folder,
+                                     .name = root.shownName.toString(),
+                                     .id = root.id.toByteArray(),
+                                     .guid = root.guid.toByteArray(),
+                                     .added = created});
+    }
+    // The nodes follow their permanent folder, "Other bookmarks", and the mobile folder comes
+    // last; ids go on after the permanent folders' and whatever else a profile numbers first.
+    ChromiumNode synced = std::move(nodes.back());
+    nodes.pop_back();
+    const int otherNode = static_cast<int>(ChromiumRoot::Other);
+    const int offset = static_cast<int>(nodes.size());
+    identify(exported, 4);
+    for (ChromiumNode& node : exported) {
+        node.parent = node.parent < 0 ? otherNode : node.parent + offset;
+        nodes.push_back(std::move(node));
+    }
+    if (exported.size() > 0)
+        nodes[size_t(otherNode)].modified = created;
+    nodes.push_back(std::move(synced));
+    const int end = static_cast<int>(nodes.size());
+
+    ChromiumChecksum checksum;
+    checksum.addNodes(nodes, 0, end);
+    QByteArray out = "{\n";
+    appendMember(out, 1, "checksum", checksum.hex());
+    out += "   \"roots\": {\n";
+    const std::array<std::pair<int, int>, kChromiumRootCount> ranges{
+        {{0, 1}, {1, end - 1}, {end - 1, end}}};
+    for (int root = 0; root < kChromiumRootCount; ++root) {
+        indent(out, 2);
+        out += '"';
+        out += kChromiumRoots[size_t(root)].key;
+        out += "\": ";
+        appendNodes(out, nodes, ranges[size_t(root)].first, ranges[size_t(root)].second, 3, false);
+        out += root + 1 < kChromiumRootCount ? ",\n" : "\n";
+    }
+    out += "   },\n   \"version\": 1\n}\n";
+    return out;
+}
+
+struct Edit
+{
+    qsizetype begin;
+    qsizetype end;
+    QByteArray text;
+};
+
+// The old file with the new nodes at the end of its "Other bookmarks" and a new checksum.
+QByteArray mergedFile(QByteArrayView old, const ChromiumBookmarks& file,
+                      std::vector<ChromiumNode> exported)
+{
+    identify(exported, file.highestId + 1);
+    const int count = static_cast<int>(exported.size());
+    const ChromiumMergePoints& points = file.mergePoints;
+
+    ChromiumChecksum checksum;
+    for (int root = 0; root < kChromiumRootCount; ++root) {
+        const int first = file.roots[size_t(root)];
+        checksum.addNodes(file.nodes, first, file.rootEnd(ChromiumRoot(root)));
+        if (ChromiumRoot(root) == ChromiumRoot::Other)
+            checksum.addNodes(exported, 0, count);
+    }
+    std::vector<Edit> edits;
+    const QByteArray digest = '"' + checksum.hex() + '"';
+    if (points.checksumBegin >= 0)
+        edits.push_back({points.checksumBegin, points.checksumEnd, digest});
+    else
+        edits.push_back({points.topLevelBodyBegin, points.topLevelBodyBegin,
+                         "\n   \"checksum\": " + digest + ','});
+    if (points.sha256Begin >= 0)
+        edits.push_back({points.sha256Begin, points.sha256End, {}});
+    if (count > 0) {
+        QByteArray nodes = points.otherEmpty ? " " : "";
+        appendNodes(nodes, exported, 0, count, 4, !points.otherEmpty);
+        edits.push_back({points.otherInsert, points.otherInsert, nodes});
+    }
+    std::sort(edits.begin(), edits.end(),
+              [](const Edit& a, const Edit& b) { return a.begin < b.begin; });
+    QByteArray out;
+    out.reserve(old.size() + 512);
+    qsizetype at = 0;
+    for (const Edit& edit : edits) {
+        out += old.sliced(at, edit.begin - at);
+        out += edit.text;
+        at = edit.end;
+    }
+    out += old.sliced(at);
+    return out;
+}
+
+UserMessage noOtherBookmarksList(const QString& filePath)
+{
+    return UserMessage{
+        QStringLiteral("Incomplete Bookmark File"),
+        {QDir::toNativeSeparators(filePath),
+         QStringLiteral("The Selected Bookmark File Has No List of Other Bookmarks."),
+         QStringLiteral("The Bookmark File Was Not Changed.")},
+        MessageIcon::Exclamation};
+}
+
+Result<ChromiumBookmarks, UserMessage> fileToMerge(const QString& filePath, QByteArrayView old)
+{
+    std::optional<ChromiumBookmarks> file = readChromiumBookmarks(old);
+    if (!file)
+        return notAChromiumBookmarkFile(filePath);
+    if (file->mergePoints.otherInsert < 0)
+        return noOtherBookmarksList(filePath);
+    return std::move(*file);
+}
+
+} // namespace
+
+UserMessage notAChromiumBookmarkFile(const QString& filePath)
+{
+    return UserMessage{QStringLiteral("Not a Chromium Bookmark File"),
+                       {QDir::toNativeSeparators(filePath),
+                        QStringLiteral("The Selected File Is Not a Chromium Bookmark File."),
+                        QStringLiteral("Please, Select Another Chromium Bookmark File.")},
+                       MessageIcon::Exclamation};
+}
+
+Result<void, UserMessage> CanMergeIntoChromiumBookmarks(const QString& filePath)
+{
+    const Result<QByteArray, UserMessage> old = readFileToMerge(filePath);
+    if (!old)
+        return old.failure();
+    if (Result<ChromiumBookmarks, UserMessage> file = fileToMerge(filePath, old.value()); !file)
+        return file.failure();
+    return {};
+}
+
+Result<void, UserMessage> WriteChromiumBookmarks(BookmarkModel& model, const QString& filePath,
+                                                 const FileExportOptions& options,
+                                                 Progress& progress)
+{
+    // The old file is read whole before anything is written: the new file replaces it.
+    QByteArray text;
+    if (options.merge) {
+        const Result<QByteArray, UserMessage> old = readFileToMerge(filePath);
+        if (!old)
+            return old.failure();
+        const Result<ChromiumBookmarks, UserMessage> file = fileToMerge(filePath, old.value());
+        if (!file)
+            return file.failure();
+        text = mergedFile(old.value(), file.value(), exportedNodes(model, options, progress));
+    } else {
+        text = newFile(exportedNodes(model, options, progress));
+    }
+    AtomicTextFile out(filePath);
+    if (Result<void, UserMessage> opened = out.open(); !opened)
+        return opened;
+    out.output().writeThrough(text);
+    return out.commit();
+}
+
+} // namespace orvalink
