@@ -21,6 +21,9 @@ struct FileExportOptions
     bool exportAll = true;
     // In each folder, its links before its subfolders.
     bool linksBefore = false;
+    // Each folder's entries in the source's order, separators included, rather than its
+    // subfolders and links each sorted by name (linksBefore then has no say).
+    bool keepOrder = false;
     // Whom a new bookmark file is for: its title reads "Bookmarks for " + this name (the logon
     // name when it is empty).
     QString userName{};

@@ -53,6 +53,9 @@ struct MenuPageOptions
     QString pageTitle = QStringLiteral("Bookmarks By Orvalink");
     // Every folder and link, or only what is checked in the selection.
     bool exportAll = true;
+    // Each menu's items in the source's order, rather than its folders and then its links, each
+    // sorted by name.
+    bool keepOrder = false;
     // The counts the statistics name: the source's totals when exporting everything, the
     // selected counts otherwise.
     int folderCount = 0;

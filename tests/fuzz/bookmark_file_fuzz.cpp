@@ -80,7 +80,7 @@ void checkMerge(QByteArrayView oldFile, const ParsedTree& oldTree)
     const QString path = scratchFile(QStringLiteral("merged.html"));
     writeFile(path, oldFile);
     ParsedTree added{QString()};
-    added.addChild(ParsedTree::root(), QStringLiteral("Merged link"), kMergedUrl);
+    added.addLink(ParsedTree::root(), QStringLiteral("Merged link"), kMergedUrl);
     Job job = jobReading(added, FormId::BookmarkFile);
     FileExportOptions options;
     options.merge = true;

@@ -60,7 +60,7 @@ void checkAppend(QByteArrayView old, const ParsedTree& oldTree)
     const QString path = scratchFile(QStringLiteral("appended.adr"));
     writeFile(path, old);
     ParsedTree added{QString()};
-    added.addChild(ParsedTree::root(), QStringLiteral("Appended link"), kAppendedUrl);
+    added.addLink(ParsedTree::root(), QStringLiteral("Appended link"), kAppendedUrl);
     Job job = jobReading(added, FormId::Hotlist);
     FileExportOptions options;
     options.merge = true;

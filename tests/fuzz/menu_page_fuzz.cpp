@@ -93,7 +93,7 @@ ParsedTree treeOf(FuzzedDataProvider& data)
     while (data.remaining_bytes() > 0 && tree.size() < 200) {
         switch (data.ConsumeIntegralInRange(0, 3)) {
         case 0:
-            current = tree.addChild(current, consumeText(data));
+            current = tree.addFolder(current, consumeText(data));
             break;
         case 1:
             current = current == ParsedTree::root() ? current : tree.node(current).parent;
@@ -103,7 +103,7 @@ ParsedTree treeOf(FuzzedDataProvider& data)
             QString url = consumeText(data, 128);
             if (url.isEmpty())
                 url = QStringLiteral("about:blank");
-            tree.addChild(current, name, url);
+            tree.addLink(current, name, url);
             break;
         }
         }
