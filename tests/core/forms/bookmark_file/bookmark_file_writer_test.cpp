@@ -11,6 +11,8 @@
 namespace orvalink {
 namespace {
 
+using namespace Qt::StringLiterals;
+
 using test::crlf;
 using test::TempTree;
 
@@ -345,7 +347,6 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
 // into either form it reads back as the one link it is, never as entries of its own.
 TEST(FileWriters, NoNameOrAddressCanForgeEntries)
 {
-    using namespace Qt::StringLiterals;
     TempTree dir;
     const QString name = u"Two\nlines\r\x01\x7f\u0085\ttab <b>\"&amp;"_s;
     dir.write(u"fav/"_s + name + u".url"_s,
@@ -379,6 +380,86 @@ TEST(FileWriters, NoNameOrAddressCanForgeEntries)
         }
         job.setSource(nullptr);
     }
+}
+
+ParsedTree parsed(FormId form, QByteArrayView text)
+{
+    return form == FormId::BookmarkFile ? parseBookmarkText(text) : parseHotlistText(text);
+}
+
+// A tree read from text in one form, written in another into memory, and read again: its
+// listing below the root, whose caption is the writer's own.
+QByteArray writtenAndReread(FormId from, const QByteArray& text, FormId form,
+                            const FileExportOptions& options,
+                            const std::function<void(BookmarkModel&)>& choose = {})
+{
+    const bool bookmarkFile = form == FormId::BookmarkFile;
+    auto model = TreeToTables(parsed(from, text), from, QString());
+    if (choose)
+        choose(*model);
+    QByteArray bytes;
+    ChunkedOutput out(bytes);
+    Progress quiet;
+    EXPECT_TRUE((bookmarkFile ? writeBookmarkFile(*model, {}, options, quiet, out, QString())
+                              : writeOperaHotlist(*model, {}, options, quiet, out, QString()))
+                    .ok());
+    const QByteArray listing = test::listing(*TreeToTables(parsed(form, bytes), form, QString()));
+    return listing.mid(listing.indexOf('\n') + 1);
+}
+
+TEST(FileWriters, KeepTheSourcesOrderAndEveryFieldTheirFormHolds)
+{
+    FileExportOptions keepOrder;
+    keepOrder.keepOrder = true;
+    const std::pair<FormId, const char*> fixtures[] = {
+        {FormId::BookmarkFile, "bookmark-file/firefox_export/"},
+        {FormId::BookmarkFile, "bookmark-file/firefox_quirks_basic/"},
+        {FormId::Hotlist, "hotlist/opera_linux/"}};
+    for (const auto& [form, fixture] : fixtures) {
+        SCOPED_TRACE(fixture);
+        const QString dir = QString::fromUtf8(fixture);
+        const QByteArray input = test::readFixture(
+            dir + (form == FormId::BookmarkFile ? u"input.html"_s : u"input.adr"_s));
+        const QByteArray expected = test::readFixture(dir + u"expected.txt"_s);
+        EXPECT_EQ(writtenAndReread(form, input, form, keepOrder),
+                  expected.mid(expected.indexOf('\n') + 1));
+    }
+
+    // Only the checked: a folder that is not exported leaves its exported subfolder where it
+    // stood; separators go wherever their folder goes.
+    const QByteArray mixed = R"(<!DOCTYPE NETSCAPE-Bookmark-file-1>
+<DL><p>
+<DT><H3>Mixed</H3>
+<DL><p>
+<DT><A HREF="about:z">z</A>
+<HR>
+<DT><H3>Skipped</H3>
+<DL><p>
+<DT><A HREF="about:gone">gone</A>
+<DT><H3>Kept</H3>
+<DL><p>
+<DT><A HREF="about:in">in</A>
+</DL><p>
+</DL><p>
+<DT><A HREF="about:a">a</A>
+</DL><p>
+</DL><p>
+)";
+    FileExportOptions checkedOnly = keepOrder;
+    checkedOnly.exportAll = false;
+    const auto choose = [](BookmarkModel& model) {
+        model.ApplyFolderCheck(1, true);
+        model.ApplyFolderCheck(3, true);
+    };
+    for (const FormId form : {FormId::BookmarkFile, FormId::Hotlist}) {
+        EXPECT_EQ(writtenAndReread(FormId::BookmarkFile, mixed, form, checkedOnly, choose),
+                  "  [1] Mixed\n    z <about:z>\n    ----\n    [2] Kept\n      in <about:in>\n"
+                  "    a <about:a>\n");
+    }
+    // The default order: subfolders, then links by name, and no separators.
+    EXPECT_EQ(writtenAndReread(FormId::BookmarkFile, mixed, FormId::Hotlist, FileExportOptions{}),
+              "  [1] Mixed\n    [2] Skipped\n      [3] Kept\n        in <about:in>\n"
+              "      gone <about:gone>\n    a <about:a>\n    z <about:z>\n");
 }
 
 TEST(FileWriters, WriteTenThousandNestedFolders)
