@@ -21,19 +21,33 @@ struct ChildKey
     QString name;
     QString url;
     QString fields;
+    // Without order, a folder's whole content: it tells folders of one name apart.
+    QString content;
     int node = 0;
 
     bool operator<(const ChildKey& other) const
     {
-        return std::tie(kind, name, url, fields) <
-               std::tie(other.kind, other.name, other.url, other.fields);
+        return std::tie(kind, name, url, fields, content) <
+               std::tie(other.kind, other.name, other.url, other.fields, other.content);
     }
     bool operator==(const ChildKey& other) const
     {
-        return std::tie(kind, name, url, fields) ==
-               std::tie(other.kind, other.name, other.url, other.fields);
+        return std::tie(kind, name, url, fields, content) ==
+               std::tie(other.kind, other.name, other.url, other.fields, other.content);
     }
 };
+
+std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, const Comparison& how);
+
+QString contentOf(const ParsedTree& tree, int folder, const Comparison& how)
+{
+    QString content;
+    for (const ChildKey& key : childKeys(tree, folder, how)) {
+        content += QString::number(static_cast<int>(key.kind)) + u'\x1f' + key.name + u'\x1f' +
+                   key.url + u'\x1f' + key.fields + u'\x1f' + key.content + u'\x1e';
+    }
+    return u'{' + content + u'}';
+}
 
 std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, const Comparison& how)
 {
@@ -43,12 +57,12 @@ std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, const Compar
         if (node.kind == EntryKind::Separator && !how.inOrder)
             continue;
         keys.push_back({node.kind, how.text(node.caption), how.text(node.url),
-                        how.fields ? how.fields(tree, child) : QString(), child});
+                        how.fields ? how.fields(tree, child) : QString(),
+                        node.isFolder() && !how.inOrder ? contentOf(tree, child, how) : QString(),
+                        child});
     }
-    // Stable: folders of one name keep their order, which the writers keep too, so that each is
-    // compared with its own.
     if (!how.inOrder)
-        std::stable_sort(keys.begin(), keys.end());
+        std::sort(keys.begin(), keys.end());
     return keys;
 }
 
