@@ -37,19 +37,9 @@ struct ChildKey
     }
 };
 
-std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, const Comparison& how);
-
-QString contentOf(const ParsedTree& tree, int folder, const Comparison& how)
-{
-    QString content;
-    for (const ChildKey& key : childKeys(tree, folder, how)) {
-        content += QString::number(static_cast<int>(key.kind)) + u'\x1f' + key.name + u'\x1f' +
-                   key.url + u'\x1f' + key.fields + u'\x1f' + key.content + u'\x1e';
-    }
-    return u'{' + content + u'}';
-}
-
-std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, const Comparison& how)
+// The child keys of a folder; contents holds each folder's content when order is not kept.
+std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, const Comparison& how,
+                                const std::vector<QString>& contents)
 {
     std::vector<ChildKey> keys;
     for (const int child : tree.node(folder).children) {
@@ -58,12 +48,32 @@ std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, const Compar
             continue;
         keys.push_back({node.kind, how.text(node.caption), how.text(node.url),
                         how.fields ? how.fields(tree, child) : QString(),
-                        node.isFolder() && !how.inOrder ? contentOf(tree, child, how) : QString(),
+                        node.isFolder() && !how.inOrder ? contents[size_t(child)] : QString(),
                         child});
     }
     if (!how.inOrder)
         std::sort(keys.begin(), keys.end());
     return keys;
+}
+
+// Each folder's content as one text, children before parents (they come later in the tree),
+// so that every subtree is described once; empty when order is kept.
+std::vector<QString> folderContents(const ParsedTree& tree, const Comparison& how)
+{
+    std::vector<QString> contents(static_cast<size_t>(tree.size()));
+    if (how.inOrder)
+        return contents;
+    for (int n = tree.size() - 1; n >= 0; --n) {
+        if (!tree.node(n).isFolder())
+            continue;
+        QString content;
+        for (const ChildKey& key : childKeys(tree, n, how, contents)) {
+            content += QString::number(static_cast<int>(key.kind)) + u'\x1f' + key.name + u'\x1f' +
+                       key.url + u'\x1f' + key.fields + u'\x1f' + key.content + u'\x1e';
+        }
+        contents[static_cast<size_t>(n)] = u'{' + content + u'}';
+    }
+    return contents;
 }
 
 QString describe(const ChildKey& key)
@@ -180,12 +190,14 @@ Job jobReading(const ParsedTree& tree, FormId form)
 bool sameEntries(const ParsedTree& treeA, int a, const ParsedTree& treeB, int b,
                  const Comparison& how, QString& difference)
 {
+    const std::vector<QString> contentsA = folderContents(treeA, how);
+    const std::vector<QString> contentsB = folderContents(treeB, how);
     std::vector<std::pair<int, int>> pending{{a, b}};
     while (!pending.empty()) {
         const auto [folderA, folderB] = pending.back();
         pending.pop_back();
-        const std::vector<ChildKey> keysA = childKeys(treeA, folderA, how);
-        const std::vector<ChildKey> keysB = childKeys(treeB, folderB, how);
+        const std::vector<ChildKey> keysA = childKeys(treeA, folderA, how, contentsA);
+        const std::vector<ChildKey> keysB = childKeys(treeB, folderB, how, contentsB);
         for (size_t i = 0; i < std::max(keysA.size(), keysB.size()); ++i) {
             const bool inA = i < keysA.size();
             const bool inB = i < keysB.size();
