@@ -22,9 +22,14 @@ Commands:
                                  "[0] caption", then each folder's entries in source
                                  order, two spaces deeper per level; a folder as
                                  "[R] Name" (R is its folder row), a link as
-                                 "Name <URL>". With --json, one compact JSON object:
+                                 "Name <URL>", a separator as "----"; dates,
+                                 keyword, tags, description and the rest follow in
+                                 braces. With --json, one compact JSON object:
                                  {"title", "children"} for folders, {"title", "url"}
-                                 for links.
+                                 for links, {"separator": true} for separators,
+                                 each with "added", "modified", "visited" (seconds
+                                 since 1970), "keyword", "tags", "description" and
+                                 the other fields it keeps.
   convert --from FORM SOURCE --to FORM DEST [OPTIONS]
                                  Convert SOURCE into DEST as the export windows do:
                                  check, back up, write, then print
