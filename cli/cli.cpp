@@ -6,6 +6,7 @@
 #include "model/progress.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace orvalink {
 
@@ -108,6 +109,10 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err,
     if (arguments.isEmpty())
         return output.usageError(QStringLiteral("No command given."));
     const QString& command = arguments.first();
+    if (command == QLatin1String("--version") || command == QLatin1String("-V")) {
+        output.result(QStringLiteral("orvalink-cli %1").arg(QCoreApplication::applicationVersion()));
+        return ExitSuccess;
+    }
     if (command == QLatin1String("help") || asksForHelp(arguments)) {
         output.usage();
         return ExitSuccess;
