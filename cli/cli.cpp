@@ -110,7 +110,8 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err,
         return output.usageError(QStringLiteral("No command given."));
     const QString& command = arguments.first();
     if (command == QLatin1String("--version") || command == QLatin1String("-V")) {
-        output.result(QStringLiteral("orvalink-cli %1").arg(QCoreApplication::applicationVersion()));
+        output.result(
+            QStringLiteral("orvalink-cli %1").arg(QCoreApplication::applicationVersion()));
         return ExitSuccess;
     }
     if (command == QLatin1String("help") || asksForHelp(arguments)) {
