@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("Orvalink"));
     QApplication::setApplicationVersion(QStringLiteral(ORVALINK_VERSION));
     // The desktop entry's name, so that the desktop puts our windows under our icon.
-    QGuiApplication::setDesktopFileName(QStringLiteral("orvalink"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.orvalink.Orvalink"));
     QApplication::setWindowIcon(orvalink::applicationIcon());
 
     // Where the options live is decided once; everything below is handed this object.

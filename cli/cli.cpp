@@ -6,6 +6,7 @@
 #include "model/progress.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -134,6 +135,11 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, Program
     if (arguments.isEmpty())
         return output.usageError(QStringLiteral("No command given."));
     const QString& command = arguments.first();
+    if (command == QLatin1String("--version") || command == QLatin1String("-V")) {
+        output.result(
+            QStringLiteral("orvalink-cli %1").arg(QCoreApplication::applicationVersion()));
+        return ExitSuccess;
+    }
     if (command == QLatin1String("help") || asksForHelp(arguments)) {
         output.usage();
         return ExitSuccess;
