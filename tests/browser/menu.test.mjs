@@ -162,7 +162,7 @@ describe('menu pages', { concurrency: true }, () => {
         const page = await open(t, 'horizontal.html');
         await page.hover(item('root', 1));
         await page.click(item('m2', 3));
-        // The bookmarklet returns a number: the page stays, rather than showing "1".
+        // The bookmarklet returns a text: the page stays, rather than showing it.
         await page.waitForFunction(() => window.bookmarkletRuns === 1);
         await page.waitForTimeout(200);
         assert.match(page.url(), /horizontal\.html$/);
