@@ -142,9 +142,12 @@ int MenuPageGenerator::writePage()
     WritePageLine(QByteArray(13, ' ') + m_date);
     WritePageLine("-->");
     WritePageLine("");
-    WritePageLine("<html>");
+    // The page's own words are English, whatever language the bookmarks' names are in.
+    WritePageLine("<html lang=\"en\">");
     WritePageLine("<head>");
     WritePageLine("<meta charset=\"utf-8\">");
+    // Without it a phone shows the page zoomed out to a desktop's width, in unreadable text.
+    WritePageLine("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
     WritePageLine("<title>" + html(m_options.pageTitle) + "</title>");
     WritePageLine("<style type=\"text/css\">");
     WritePageLine("<!--");

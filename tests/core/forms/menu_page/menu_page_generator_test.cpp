@@ -119,9 +119,10 @@ TEST_F(MenuPageTest, WritesTheWholePageAcrossTheTop)
              3/5/24
 -->
 
-<html>
+<html lang="en">
 <head>
 <meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
 <title>Bookmarks By Orvalink</title>
 <style type="text/css">
 <!--
@@ -197,9 +198,10 @@ TEST_F(MenuPageTest, WritesTheWholePageDownTheSideWithEveryOption)
              3/5/24
 -->
 
-<html>
+<html lang="en">
 <head>
 <meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
 <title>Tom &amp; Jerry&#39;s &lt;b&gt;Links&lt;/b&gt; &quot;Ü&quot;</title>
 <style type="text/css">
 <!--
