@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "cli/cli_support.h"
+#include "cli/command_help.h"
 #include "conversion/export_run.h"
 #include "conversion/loaded_source.h"
 #include "forms/form_table.h"
@@ -26,12 +27,6 @@ const QStringList kMenuOptions{
     QStringLiteral("no-shadows"), QStringLiteral("stats"),        QStringLiteral("no-stats"),
     QStringLiteral("max-items"),  QStringLiteral("no-max-items"), QStringLiteral("title"),
     QStringLiteral("preset"),     QStringLiteral("keep-order")};
-const QStringList kValueOptions{QStringLiteral("from"),     QStringLiteral("to"),
-                                QStringLiteral("folder"),   QStringLiteral("where"),
-                                QStringLiteral("existing"), QStringLiteral("only"),
-                                QStringLiteral("layout"),   QStringLiteral("max-items"),
-                                QStringLiteral("title"),    QStringLiteral("preset")};
-
 class ConvertCommand
 {
 public:
@@ -55,7 +50,8 @@ public:
 private:
     void addOption(const QString& name)
     {
-        const bool takesValue = kValueOptions.contains(name);
+        const bool takesValue =
+            commandNamed(QStringLiteral("convert"))->valueOptions.contains(name);
         m_parser.addOption({name, QString(), takesValue ? QStringLiteral("value") : QString()});
     }
     bool isSet(const QString& name) const { return m_parser.isSet(name); }
