@@ -47,6 +47,7 @@ const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& ar
 int count(const QStringList& arguments, Output& output)
 {
     QCommandLineParser parser;
+    parser.addOption({QStringLiteral("json"), QString()});
     QString path;
     const StorageForm* form = parseSource(parser, arguments, path, output);
     if (!form)
@@ -55,7 +56,10 @@ int count(const QStringList& arguments, Output& output)
         return output.failure(recognised.failure());
     Progress silent;
     const SourceCounts counts = form->count(path, silent);
-    output.result(QStringLiteral("%1 Folders & %2 Links").arg(counts.folders).arg(counts.links));
+    const QString format = parser.isSet(QStringLiteral("json"))
+                               ? QStringLiteral("{\"folders\": %1, \"links\": %2}")
+                               : QStringLiteral("%1 Folders & %2 Links");
+    output.result(format.arg(counts.folders).arg(counts.links));
     return ExitSuccess;
 }
 

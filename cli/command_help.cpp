@@ -60,12 +60,14 @@ For any destination:
 )";
 
 const QList<CommandHelp> kCommands{
-    {QStringLiteral("count"), QStringLiteral("--from FORM PATH"),
+    {QStringLiteral("count"), QStringLiteral("--from FORM PATH [--json]"),
      QStringLiteral("Count the folders and links of a source."),
      QStringLiteral(R"(Count the folders and links of the source PATH, of the form FORM, and print
 "F Folders & L Links".
 )"),
-     QString(), QStringList{QStringLiteral("from")}, true},
+     QStringLiteral(R"(  --json       Print {"folders": F, "links": L} instead.
+)"),
+     QStringList{QStringLiteral("from")}, true},
     {QStringLiteral("list"), QStringLiteral("--from FORM PATH [--json]"),
      QStringLiteral("Print the tree of a source, as text or as JSON."),
      QStringLiteral(R"(Load the source PATH, of the form FORM, and print its tree: the root as
@@ -75,9 +77,9 @@ takes), a link as "Name <URL>", a separator as "----"; dates, keyword, tags,
 description and the rest follow in braces.
 )"),
      QStringLiteral(
-         R"(  --json       Print one compact JSON object instead: {"title", "children"} for
-               folders, {"title", "url"} for links, {"separator": true} for
-               separators, each with "added", "modified", "visited" (seconds
+         R"(  --json       Print one compact JSON object instead: {"title", "row",
+               "children"} for folders, {"title", "url"} for links,
+               {"separator": true} for separators, each with "added", "modified", "visited" (seconds
                since 1970), "keyword", "tags", "description" and the other
                fields it keeps.
 )"),

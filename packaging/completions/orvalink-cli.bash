@@ -17,7 +17,7 @@ _orvalink_cli()
     local options
     case ${COMP_WORDS[1]} in
         help) [[ $COMP_CWORD -eq 2 ]] && COMPREPLY=($(compgen -W "$commands" -- "$cur")); return ;;
-        count) options="--from --help" ;;
+        count) options="--from --json --help" ;;
         list) options="--from --json --help" ;;
         discover) options="--json --help" ;;
         convert) options="--from --to --overwrite --top-level --folder --no-backup --links-before

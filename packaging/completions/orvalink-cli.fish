@@ -7,7 +7,7 @@ complete -c orvalink-cli -s h -l help -d 'Show the help'
 complete -c orvalink-cli -f -n "__fish_seen_subcommand_from help" -a "$commands"
 complete -c orvalink-cli -F -n "__fish_seen_subcommand_from count list convert"
 complete -c orvalink-cli -x -n "__fish_seen_subcommand_from count list convert" -l from -a "$forms" -d 'The form of the source'
-complete -c orvalink-cli -n "__fish_seen_subcommand_from list discover" -l json -d 'Print JSON'
+complete -c orvalink-cli -n "__fish_seen_subcommand_from count list discover" -l json -d 'Print JSON'
 set -l convert "__fish_seen_subcommand_from convert"
 complete -c orvalink-cli -x -n $convert -l to -a "$forms" -d 'The form of the destination'
 complete -c orvalink-cli -n $convert -l overwrite -d 'Overwrite the destination'

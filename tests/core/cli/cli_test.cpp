@@ -45,12 +45,14 @@ TEST(CommandLine, CountsAndListsASourceInSourceOrderAsTextAndAsJson)
 
     const CliRun json = runInProcess(words("list --json --from opera") << hotlist);
     EXPECT_EQ(json.exitCode, ExitSuccess);
-    EXPECT_EQ(
-        json.out.toStdString(),
-        R"({"title":"Opera Hotlist","children":[{"title":"Work \"&\" play","children":[)"
-        R"({"title":"Wiki","url":"https://wiki.example/?a=1&b=\"2\""},)"
-        R"({"title":"Deeper","children":[]}]},{"title":"Home","url":"https://home.example/"}]})"
-        "\n");
+    EXPECT_EQ(json.out.toStdString(),
+              R"({"title":"Opera Hotlist","row":0,"children":[{"title":"Work \"&\" play","row":1,)"
+              R"("children":[{"title":"Wiki","url":"https://wiki.example/?a=1&b=\"2\""},)"
+              R"({"title":"Deeper","row":2,"children":[]}]},)"
+              R"({"title":"Home","url":"https://home.example/"}]})"
+              "\n");
+    const CliRun countJson = runInProcess(words("count --json --from opera") << hotlist);
+    EXPECT_EQ(countJson.out, u"{\"folders\": 2, \"links\": 2}\n"_s);
 }
 
 TEST(CommandLine, RefusesBadArgumentsInOneLineAndExitsTwo)
@@ -63,7 +65,7 @@ TEST(CommandLine, RefusesBadArgumentsInOneLineAndExitsTwo)
         {"count --from chrome x", "count --help"},
         {"list --from opera", "list --help"},
         {"list --from opera a b", "list --help"},
-        {"count --json --from opera a", "count --help"},
+        {"list --stats --from opera a", "list --help"},
         {"discover x", "discover --help"},
         {"convert --title", "convert --help"},
     };
