@@ -22,6 +22,8 @@ arguments.
 const char kConvertOptions[] =
     R"(For a bookmark file or hotlist destination (they apply only when DEST exists; a
 new file is written whole, at its top level, without backup):
+  --force              Write even while the destination's browser runs (never for
+                       a Chromium-family browser's Bookmarks).
   --overwrite          Overwrite DEST instead of merging into it (this also exports
                        to the top level).
   --top-level          Export into the top level instead of a new folder.

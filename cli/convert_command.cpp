@@ -16,9 +16,10 @@ namespace orvalink::cli {
 namespace {
 
 // The options of convert, grouped by the destinations they belong to.
-const QStringList kFileOptions{QStringLiteral("overwrite"),    QStringLiteral("top-level"),
-                               QStringLiteral("folder"),       QStringLiteral("no-backup"),
-                               QStringLiteral("links-before"), QStringLiteral("keep-order")};
+const QStringList kFileOptions{QStringLiteral("force"),     QStringLiteral("overwrite"),
+                               QStringLiteral("top-level"), QStringLiteral("folder"),
+                               QStringLiteral("no-backup"), QStringLiteral("links-before"),
+                               QStringLiteral("keep-order")};
 const QStringList kFavoritesOptions{QStringLiteral("where"), QStringLiteral("folder"),
                                     QStringLiteral("existing")};
 const QStringList kMenuOptions{
@@ -295,7 +296,13 @@ int ConvertCommand::run(const QStringList& arguments)
             return m_output.usageError(onlyProblem);
     }
 
-    const ExportOutcome outcome = RunExport(job, m_settings, request, m_processes, silent);
+    // --force takes the user's word that the browser of a bookmark file or hotlist will not
+    // overwrite it; a Chromium-family browser rewrites its Bookmarks file whatever we wrote, so
+    // that check stays.
+    const ListedProcessTable noneRunning({});
+    const bool force = isSet(QStringLiteral("force")) && destination->id() != FormId::Chromium;
+    const ExportOutcome outcome =
+        RunExport(job, m_settings, request, force ? noneRunning : m_processes, silent);
     if (!outcome.written())
         return m_output.failure(outcome.message);
     // What was written is the result; what was not, and why, goes with the title to the errors.

@@ -20,7 +20,7 @@ _orvalink_cli()
         count) options="--from --json --help" ;;
         list) options="--from --json --help" ;;
         discover) options="--json --help" ;;
-        convert) options="--from --to --overwrite --top-level --folder --no-backup --links-before
+        convert) options="--from --to --force --overwrite --top-level --folder --no-backup --links-before
                  --keep-order --where --existing --layout --open-new --same-window --show-url
                  --no-show-url --shadows --no-shadows --stats --no-stats --max-items
                  --no-max-items --title --preset --only --help" ;;

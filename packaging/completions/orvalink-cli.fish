@@ -10,6 +10,7 @@ complete -c orvalink-cli -x -n "__fish_seen_subcommand_from count list convert" 
 complete -c orvalink-cli -n "__fish_seen_subcommand_from count list discover" -l json -d 'Print JSON'
 set -l convert "__fish_seen_subcommand_from convert"
 complete -c orvalink-cli -x -n $convert -l to -a "$forms" -d 'The form of the destination'
+complete -c orvalink-cli -n $convert -l force -d 'Write while the browser runs'
 complete -c orvalink-cli -n $convert -l overwrite -d 'Overwrite the destination'
 complete -c orvalink-cli -n $convert -l top-level -d 'Export into the top level'
 complete -c orvalink-cli -x -n $convert -l folder -d 'The new folder name'

@@ -4,7 +4,9 @@
 #include "tests/core/cli/cli_runner.h"
 #include "tests/support/temp_tree.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 
@@ -115,6 +117,44 @@ TEST(CommandLine, HelpIsPerCommandAndAnOptionsValueNeverAsksForIt)
         << badForm.err.toStdString();
 }
 
+TEST(CommandLine, ResultsThatCannotBeWrittenFailTheCommand)
+{
+    if (!QFile::exists(u"/dev/full"_s))
+        GTEST_SKIP() << "this system has no /dev/full";
+    test::TempTree dir;
+    const QString hotlist = dir.write(u"h.adr"_s, kHotlist);
+    for (const QStringList& arguments :
+         {words("--help"), words("--version"), words("count --from opera") << hotlist,
+          words("list --json --from opera") << hotlist}) {
+        QProcess process;
+        process.setStandardOutputFile(u"/dev/full"_s);
+        process.start(QStringLiteral(ORVALINK_CLI_PATH), arguments);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), ExitFailure) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(process.readAllStandardError().startsWith("orvalink-cli: Cannot write"));
+    }
+}
+
+TEST(CommandLine, ForceWritesABookmarkFileWhileFirefoxRuns)
+{
+    test::TempTree dir;
+    const QString hotlist = dir.write(u"h.adr"_s, kHotlist);
+    const ListedProcessTable firefoxRuns({u"firefox"_s});
+    for (const bool force : {false, true}) {
+        QStringList arguments = words("convert --from opera --to firefox")
+                                << hotlist << dir.path(u"b%1.html"_s.arg(force));
+        if (force)
+            arguments << u"--force"_s;
+        QBuffer out;
+        QBuffer err;
+        out.open(QIODevice::WriteOnly);
+        err.open(QIODevice::WriteOnly);
+        EXPECT_EQ(runCli(arguments, out, err, test::cliSettings(), firefoxRuns),
+                  force ? ExitSuccess : ExitFailure);
+        EXPECT_EQ(QFile::exists(dir.path(u"b%1.html"_s.arg(force))), force);
+    }
+}
+
 // The completions are written by hand: each shell's must know every command, form and option
 // the help names.
 TEST(CommandLine, CompletionsKnowWhatTheHelpNames)
@@ -122,7 +162,7 @@ TEST(CommandLine, CompletionsKnowWhatTheHelpNames)
     QStringList names{u"help"_s};
     for (const cli::CommandHelp& command : cli::allCommands()) {
         names << command.name;
-        static const QRegularExpression option(u"--[a-z-]+"_s);
+        static const QRegularExpression option(u"--[a-z][a-z-]*"_s);
         for (const QRegularExpressionMatch& match :
              option.globalMatch(runInProcess({u"help"_s, command.name}).out))
             names << match.captured();

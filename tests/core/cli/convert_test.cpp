@@ -569,8 +569,9 @@ TEST(ConvertCommand, WhatCouldNotBeWrittenFailsTheConversion)
     const CliRun run = convert(kIe, source, kOpera, newDestination(dir, kOpera));
     EXPECT_EQ(run.exitCode, ExitFailure);
     EXPECT_EQ(run.out, u"3 Folders & 4 Links Exported.\n"_s);
-    EXPECT_EQ(run.err, u"Exporting Incomplete\n1 Links Could Not Be Written.\n"
-                       "Reason: Their Internet Shortcuts Have No Address.\n"_s);
+    EXPECT_EQ(run.err, u"orvalink-cli: Exporting Incomplete\n"
+                       "orvalink-cli: 1 Links Could Not Be Written.\n"
+                       "orvalink-cli: Reason: Their Internet Shortcuts Have No Address.\n"_s);
     EXPECT_EQ(storedTotal(), totalBefore + 7);
 }
 
@@ -661,9 +662,10 @@ TEST(ConvertCommand, TheRealProgramRefusesASourceOfAnotherForm)
         const CliRun run = runProgram(dir.path(), convertArguments(kFirefox, source, kOpera, dest));
         EXPECT_EQ(run.exitCode, ExitFailure);
         EXPECT_EQ(run.out, QString());
-        EXPECT_EQ(run.err, u"Not a Bookmark File\n"_s + QDir::toNativeSeparators(source) +
-                               u"\nThe Selected File Is Not a Bookmark File.\n"
-                               "Please, Select Another Bookmark File.\n"_s);
+        EXPECT_EQ(run.err, u"orvalink-cli: Not a Bookmark File\norvalink-cli: "_s +
+                               QDir::toNativeSeparators(source) +
+                               u"\norvalink-cli: The Selected File Is Not a Bookmark File.\n"
+                               "orvalink-cli: Please, Select Another Bookmark File.\n"_s);
         EXPECT_EQ(snapshot(dir.path()), before);
         // Counting refuses it alike.
         EXPECT_EQ(runInProcess({u"count"_s, u"--from"_s, kFirefox, source}).exitCode, ExitFailure);
