@@ -236,7 +236,8 @@ void writeTreeListing(BookmarkModel& model, QIODevice& out)
 void writeTreeJson(BookmarkModel& model, QIODevice& out)
 {
     ListingOutput output(out);
-    output << "{\"title\":" << jsonString(model.tree().node(0).caption);
+    // Each folder carries its row, the number a selection of folders names it by.
+    output << "{\"title\":" << jsonString(model.tree().node(0).caption) << ",\"row\":0";
     writeJsonFields(output, folderFields(model, 0));
     output << ",\"children\":[";
     std::vector<OpenFolder> open{openFolder(model, 0)};
@@ -253,7 +254,8 @@ void writeTreeJson(BookmarkModel& model, QIODevice& out)
         const LinkRecord& entry = model.link(current.nextEntry++);
         switch (entry.Kind) {
         case EntryKind::Folder:
-            output << "{\"title\":" << jsonString(model.folder(entry.SubfolderRow).Name);
+            output << "{\"title\":" << jsonString(model.folder(entry.SubfolderRow).Name)
+                   << ",\"row\":" << entry.SubfolderRow;
             writeJsonFields(output, folderFields(model, entry.SubfolderRow));
             output << ",\"children\":[";
             open.push_back(openFolder(model, entry.SubfolderRow));

@@ -17,12 +17,23 @@ for file in doc/orvalink/copyright doc/orvalink/changelog.gz \
             applications/org.orvalink.Orvalink.desktop metainfo/org.orvalink.Orvalink.metainfo.xml \
             mime/packages/org.orvalink.Orvalink.xml icons/hicolor/scalable/apps/org.orvalink.Orvalink.svg \
             icons/hicolor/16x16/apps/org.orvalink.Orvalink.png \
-            icons/hicolor/256x256/apps/org.orvalink.Orvalink.png orvalink/help/index.html; do
+            icons/hicolor/256x256/apps/org.orvalink.Orvalink.png orvalink/help/index.html \
+            man/man1/orvalink.1.gz man/man1/orvalink-cli.1.gz \
+            bash-completion/completions/orvalink-cli zsh/site-functions/_orvalink-cli \
+            fish/vendor_completions.d/orvalink-cli.fish; do
     [ -s "$share/$file" ] || fail "the package lacks /usr/share/$file"
 done
 
 version=$("$root/usr/bin/orvalink-cli" --version) || fail "orvalink-cli --version failed"
 [[ $version == "orvalink-cli "[0-9]* ]] || fail "unexpected version line: $version"
+
+# Each command has its section in the man page.
+cli_page=$(zcat "$share/man/man1/orvalink-cli.1.gz")
+for command in count list convert discover; do
+    grep -q "^\.SH \"COMMAND ${command^^}\"" <<<"$cli_page" ||
+        fail "the man page of orvalink-cli lacks the command $command"
+done
+"$root/usr/bin/orvalink" --version >/dev/null || fail "orvalink --version failed"
 
 appstreamcli validate --no-net "$share/metainfo/org.orvalink.Orvalink.metainfo.xml"
 desktop-file-validate "$share/applications/org.orvalink.Orvalink.desktop"
