@@ -67,7 +67,7 @@ Result<Loaded> loadOnce(const StorageForm& form, const QString& path)
     Loaded counts;
     counts.folders = model.folderCount() - 1;
     counts.links = int(std::count_if(model.links().begin(), model.links().end(),
-                                     [](const LinkRecord& link) { return !link.isSubfolder(); }));
+                                     [](const LinkRecord& link) { return link.isLink(); }));
     return counts;
 }
 

@@ -1,11 +1,13 @@
 #include "cli/cli.h"
 
 #include "cli/cli_support.h"
+#include "cli/command_help.h"
 #include "forms/form_table.h"
 #include "forms/tree_listing.h"
 #include "model/progress.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -46,6 +48,7 @@ const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& ar
 int count(const QStringList& arguments, Output& output)
 {
     QCommandLineParser parser;
+    parser.addOption({QStringLiteral("json"), QString()});
     QString path;
     const StorageForm* form = parseSource(parser, arguments, path, output);
     if (!form)
@@ -54,7 +57,10 @@ int count(const QStringList& arguments, Output& output)
         return output.failure(recognised.failure());
     Progress silent;
     const SourceCounts counts = form->count(path, silent);
-    output.result(QStringLiteral("%1 Folders & %2 Links").arg(counts.folders).arg(counts.links));
+    const QString format = parser.isSet(QStringLiteral("json"))
+                               ? QStringLiteral("{\"folders\": %1, \"links\": %2}")
+                               : QStringLiteral("%1 Folders & %2 Links");
+    output.result(format.arg(counts.folders).arg(counts.links));
     return ExitSuccess;
 }
 
@@ -118,9 +124,20 @@ int discover(const QStringList& arguments, Output& output)
     return ExitSuccess;
 }
 
-bool asksForHelp(const QStringList& arguments)
+// "help", "help COMMAND", "--help": the overview or the command's help.
+int help(const QStringList& arguments, Output& output)
 {
-    return arguments.contains(QLatin1String("--help")) || arguments.contains(QLatin1String("-h"));
+    if (arguments.size() > 1)
+        return output.usageError(QStringLiteral("help takes at most one command."));
+    if (arguments.isEmpty()) {
+        output.resultDevice().write(cli::overviewText());
+        return ExitSuccess;
+    }
+    const cli::CommandHelp* command = cli::commandNamed(arguments.first());
+    if (!command)
+        return output.usageError(QStringLiteral("Unknown command \"%1\".").arg(arguments.first()));
+    output.resultDevice().write(cli::commandHelpText(*command));
+    return ExitSuccess;
 }
 
 } // namespace
@@ -132,20 +149,29 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, Program
     if (arguments.isEmpty())
         return output.usageError(QStringLiteral("No command given."));
     const QString& command = arguments.first();
-    if (command == QLatin1String("help") || asksForHelp(arguments)) {
-        output.usage();
+    if (command == QLatin1String("--version") || command == QLatin1String("-V")) {
+        output.result(
+            QStringLiteral("orvalink-cli %1").arg(QCoreApplication::applicationVersion()));
         return ExitSuccess;
     }
     const QStringList rest = arguments.mid(1);
+    if (command == QLatin1String("help"))
+        return help(rest, output);
+    if (command == QLatin1String("--help") || command == QLatin1String("-h"))
+        return help({}, output);
+    const cli::CommandHelp* known = cli::commandNamed(command);
+    if (!known)
+        return output.usageError(QStringLiteral("Unknown command \"%1\".").arg(command));
+    if (cli::asksForHelp(*known, rest))
+        return help({command}, output);
+    output.setCommand(command);
     if (command == QLatin1String("count"))
         return count(rest, output);
     if (command == QLatin1String("list"))
         return list(rest, output);
     if (command == QLatin1String("convert"))
         return cli::runConvert(rest, output, settings, processes);
-    if (command == QLatin1String("discover"))
-        return discover(rest, output);
-    return output.usageError(QStringLiteral("Unknown command \"%1\".").arg(command));
+    return discover(rest, output);
 }
 
 } // namespace orvalink

@@ -24,17 +24,20 @@ public:
 
     void result(const QString& line) { m_out.write(line.toUtf8() + '\n'); }
     QIODevice& resultDevice() { return m_out; }
-    void message(const QString& line) { m_err.write(line.toUtf8() + '\n'); }
-    // Reports bad arguments with the usage text; returns the exit code for them.
+    // Each line of text on standard error, after the program's name as GNU tools do.
+    void message(const QString& text);
+    // Reports bad arguments in one line and where the help is; returns the exit code for them.
     int usageError(const QString& problem);
     // Reports a failure as the message box would show it, its title and then its lines; returns
     // the exit code for it.
-    int failure(const UserMessage& message);
-    void usage();
+    int failure(const UserMessage& failure);
+    // The command being run, whose help a usage error points to.
+    void setCommand(const QString& command) { m_command = command; }
 
 private:
     QIODevice& m_out;
     QIODevice& m_err;
+    QString m_command;
 };
 
 // Parses a command's arguments (without the program name); false after reporting the error.

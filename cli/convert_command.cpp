@@ -1,5 +1,6 @@
 #include "cli/cli.h"
 #include "cli/cli_support.h"
+#include "cli/command_help.h"
 #include "conversion/export_run.h"
 #include "conversion/loaded_source.h"
 #include "forms/form_table.h"
@@ -15,9 +16,10 @@ namespace orvalink::cli {
 namespace {
 
 // The options of convert, grouped by the destinations they belong to.
-const QStringList kFileOptions{QStringLiteral("overwrite"),    QStringLiteral("top-level"),
-                               QStringLiteral("folder"),       QStringLiteral("no-backup"),
-                               QStringLiteral("links-before"), QStringLiteral("keep-order")};
+const QStringList kFileOptions{QStringLiteral("force"),     QStringLiteral("overwrite"),
+                               QStringLiteral("top-level"), QStringLiteral("folder"),
+                               QStringLiteral("no-backup"), QStringLiteral("links-before"),
+                               QStringLiteral("keep-order")};
 const QStringList kFavoritesOptions{QStringLiteral("where"), QStringLiteral("folder"),
                                     QStringLiteral("existing")};
 const QStringList kMenuOptions{
@@ -26,12 +28,6 @@ const QStringList kMenuOptions{
     QStringLiteral("no-shadows"), QStringLiteral("stats"),        QStringLiteral("no-stats"),
     QStringLiteral("max-items"),  QStringLiteral("no-max-items"), QStringLiteral("title"),
     QStringLiteral("preset"),     QStringLiteral("keep-order")};
-const QStringList kValueOptions{QStringLiteral("from"),     QStringLiteral("to"),
-                                QStringLiteral("folder"),   QStringLiteral("where"),
-                                QStringLiteral("existing"), QStringLiteral("only"),
-                                QStringLiteral("layout"),   QStringLiteral("max-items"),
-                                QStringLiteral("title"),    QStringLiteral("preset")};
-
 class ConvertCommand
 {
 public:
@@ -55,7 +51,8 @@ public:
 private:
     void addOption(const QString& name)
     {
-        const bool takesValue = kValueOptions.contains(name);
+        const bool takesValue =
+            commandNamed(QStringLiteral("convert"))->valueOptions.contains(name);
         m_parser.addOption({name, QString(), takesValue ? QStringLiteral("value") : QString()});
     }
     bool isSet(const QString& name) const { return m_parser.isSet(name); }
@@ -302,7 +299,13 @@ int ConvertCommand::run(const QStringList& arguments)
             return m_output.usageError(onlyProblem);
     }
 
-    const ExportOutcome outcome = RunExport(job, m_settings, request, m_processes, silent);
+    // --force takes the user's word that the browser of a bookmark file or hotlist will not
+    // overwrite it; a Chromium-family browser rewrites its Bookmarks file whatever we wrote, so
+    // that check stays.
+    const ListedProcessTable noneRunning({});
+    const bool force = isSet(QStringLiteral("force")) && destination->id() != FormId::Chromium;
+    const ExportOutcome outcome =
+        RunExport(job, m_settings, request, force ? noneRunning : m_processes, silent);
     if (!outcome.written())
         return m_output.failure(outcome.message);
     // What was written is the result; what was not, and why, goes with the title to the errors.

@@ -1,67 +1,59 @@
 #include "forms/parsed_tree.h"
 
-#include <QHash>
 #include <utility>
 
 namespace orvalink {
 
-// For each name that collided among one folder's children, the last number it reached and the
-// name that number gave, so the next collision resumes there: 100,000 untitled entries in one
-// folder take linear time, not quadratic.
-struct ParsedTree::NumberingMemo
-{
-    QHash<QString, std::pair<int, QString>> lastTry;
-};
-
 ParsedTree::ParsedTree(QString rootCaption)
 {
-    m_nodes.push_back(Node{-1, std::move(rootCaption), QString(), {}});
+    Node root;
+    root.caption = std::move(rootCaption);
+    m_nodes.push_back(std::move(root));
 }
 
-ParsedTree::ParsedTree(ParsedTree&&) noexcept = default;
-ParsedTree& ParsedTree::operator=(ParsedTree&&) noexcept = default;
-ParsedTree::~ParsedTree() = default;
-
-QString ParsedTree::uniqueName(int parent, const QString& name)
+int ParsedTree::add(int parent, EntryKind kind, QString name, QString url)
 {
-    if (!m_takenNames.contains({parent, name})) {
-        m_takenNames.insert({parent, name});
-        return name;
+    const int n = size();
+    Node node;
+    node.parent = parent;
+    node.kind = kind;
+    node.caption = std::move(name);
+    node.url = std::move(url);
+    m_nodes.push_back(std::move(node));
+    m_nodes[static_cast<size_t>(parent)].children.push_back(n);
+    return n;
+}
+
+int ParsedTree::addFolder(int parent, QString name)
+{
+    return add(parent, EntryKind::Folder, std::move(name), QString());
+}
+
+int ParsedTree::addLink(int parent, QString name, QString url)
+{
+    return add(parent, EntryKind::Link, std::move(name), std::move(url));
+}
+
+int ParsedTree::addSeparator(int parent)
+{
+    return add(parent, EntryKind::Separator, QString(), QString());
+}
+
+EntryDetails& ParsedTree::editDetails(int n)
+{
+    Node& entry = node(n);
+    if (entry.details == NoDetails) {
+        entry.details = static_cast<int>(m_details.size());
+        m_details.emplace_back();
     }
-    // The first collision appends "(1)"; every further try turns each "(k-1)" into "(k)", so
-    // the first name actually tried is the one numbered 2.
-    std::unique_ptr<NumberingMemo>& memo = m_numbering[parent];
-    if (!memo)
-        memo = std::make_unique<NumberingMemo>();
-    auto last = memo->lastTry.constFind(name);
-    int k = 1;
-    QString candidate = name + QStringLiteral("(1)");
-    if (last != memo->lastTry.constEnd()) {
-        k = last->first;
-        candidate = last->second;
-    }
-    do {
-        ++k;
-        candidate.replace(QStringLiteral("(%1)").arg(k - 1), QStringLiteral("(%1)").arg(k));
-    } while (m_takenNames.contains({parent, candidate}));
-    memo->lastTry.insert(name, {k, candidate});
-    m_takenNames.insert({parent, candidate});
-    return candidate;
+    return m_details[static_cast<size_t>(entry.details)];
 }
 
-int ParsedTree::addChild(int parent, const QString& name, QString url)
+const EntryDetails& ParsedTree::details(int n) const
 {
-    const int node = size();
-    m_nodes.push_back(Node{parent, uniqueName(parent, name), std::move(url), {}});
-    m_nodes[static_cast<size_t>(parent)].children.push_back(node);
-    return node;
-}
-
-void ParsedTree::closeFolder(int folder)
-{
-    for (int child : node(folder).children)
-        m_takenNames.remove({folder, node(child).caption});
-    m_numbering.erase(folder);
+    static const EntryDetails none;
+    const int index = node(n).details;
+    return index == NoDetails ? none : m_details[static_cast<size_t>(index)];
 }
 
 std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, FormId form,
@@ -73,16 +65,22 @@ std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, FormId for
     // written: a parent always comes before its children.
     std::vector<int> rowOfNode(static_cast<size_t>(parsed.size()), -1);
     auto model = std::make_unique<BookmarkModel>(form, location);
-    int links = 0;
+    // The records keep the tree's details indices.
+    model->adoptDetails(parsed.detailsTable());
+    int entries = 0;
     for (int n = 0; n < parsed.size(); ++n) {
         const ParsedTree::Node& node = parsed.node(n);
-        links += static_cast<int>(node.children.size());
+        entries += static_cast<int>(node.children.size());
         if (!node.isFolder())
             continue;
         const int parentRow = node.parent == -1 ? -1 : rowOfNode[static_cast<size_t>(node.parent)];
-        rowOfNode[static_cast<size_t>(n)] = model->addFolder(parentRow, node.caption);
+        const int row = model->addFolder(parentRow, node.caption);
+        rowOfNode[static_cast<size_t>(n)] = row;
+        model->setFolderDates(row, node.dates);
+        model->setFolderRole(row, node.role);
+        model->setFolderDetails(row, node.details);
     }
-    model->reserveEntries(links);
+    model->reserveEntries(entries);
     for (int n = 0; n < parsed.size(); ++n) {
         const int row = rowOfNode[static_cast<size_t>(n)];
         if (row == -1)
@@ -91,13 +89,22 @@ std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, FormId for
         for (int child : parsed.node(n).children) {
             const ParsedTree::Node& entry = parsed.node(child);
             LinkRecord record;
+            record.Kind = entry.kind;
             record.Name = entry.caption;
             record.URL = entry.url;
-            if (entry.isFolder()) {
+            switch (entry.kind) {
+            case EntryKind::Folder:
                 record.SubfolderRow = rowOfNode[static_cast<size_t>(child)];
                 record.IconIndex = images.folder;
-            } else {
+                break;
+            case EntryKind::Link:
                 record.IconIndex = images.link;
+                record.Dates = entry.dates;
+                record.Details = entry.details;
+                record.OnToolbar = entry.onToolbar;
+                break;
+            case EntryKind::Separator:
+                break;
             }
             model->appendEntry(std::move(record));
         }

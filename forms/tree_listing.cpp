@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <algorithm>
+#include <array>
 #include <vector>
 
 namespace orvalink {
@@ -35,11 +36,12 @@ public:
         m_output.buffer() += c;
         return flushed();
     }
-    ListingOutput& operator<<(int number)
+    ListingOutput& operator<<(qint64 number)
     {
         m_output.buffer() += QByteArray::number(number);
         return flushed();
     }
+    ListingOutput& operator<<(int number) { return *this << qint64(number); }
     void indent(int spaces) { m_output.buffer().append(spaces, ' '); }
 
 private:
@@ -98,12 +100,111 @@ QString jsonString(const QString& text)
     return quoted;
 }
 
+// One thing an entry keeps besides its name and address.
+struct Field
+{
+    enum Kind { Time, Flag, Text };
+    const char* name;
+    Kind kind;
+    qint64 seconds = 0;
+    const QString* text = nullptr;
+};
+
+// What a link or folder keeps besides its name and address, in the order the listings show it.
+class Fields
+{
+public:
+    Fields(const EntryDates& dates, FolderRole role, bool onToolbar, const EntryDetails& details)
+    {
+        addTime("added", dates.added);
+        addTime("modified", dates.modified);
+        addTime("visited", dates.visited);
+        if (role == FolderRole::Toolbar)
+            m_fields[m_count++] = Field{"toolbar", Field::Flag};
+        if (role == FolderRole::OtherBookmarks)
+            m_fields[m_count++] = Field{"otherBookmarks", Field::Flag};
+        if (onToolbar)
+            m_fields[m_count++] = Field{"onToolbar", Field::Flag};
+        addText("keyword", details.keyword);
+        addText("postData", details.postData);
+        addText("tags", details.tags);
+        addText("description", details.description);
+        addText("icon", details.icon);
+        addText("iconUri", details.iconUri);
+        addText("charset", details.charset);
+    }
+
+    const Field* begin() const { return m_fields.data(); }
+    const Field* end() const { return m_fields.data() + m_count; }
+    bool isEmpty() const { return m_count == 0; }
+
+private:
+    void addTime(const char* name, BookmarkTime time)
+    {
+        if (time.isKnown())
+            m_fields[m_count++] = Field{name, Field::Time, time.seconds()};
+    }
+    void addText(const char* name, const QString& text)
+    {
+        if (!text.isEmpty())
+            m_fields[m_count++] = Field{name, Field::Text, 0, &text};
+    }
+
+    std::array<Field, 13> m_fields{};
+    size_t m_count = 0;
+};
+
+Fields folderFields(const BookmarkModel& model, int row)
+{
+    const FolderRecord& folder = model.folder(row);
+    return Fields(folder.Dates, folder.Role, false, model.details(folder.Details));
+}
+
+Fields linkFields(const BookmarkModel& model, const LinkRecord& link)
+{
+    return Fields(link.Dates, FolderRole::Ordinary, link.OnToolbar, model.details(link.Details));
+}
+
+// " {key=value ...}" after a listing's line; nothing when there are no fields.
+void writeListedFields(ListingOutput& output, const Fields& fields)
+{
+    if (fields.isEmpty())
+        return;
+    output << " {";
+    bool first = true;
+    for (const Field& field : fields) {
+        output << (first ? "" : " ") << field.name;
+        first = false;
+        if (field.kind == Field::Time)
+            output << '=' << field.seconds;
+        else if (field.kind == Field::Text)
+            output << '=' << jsonString(*field.text);
+    }
+    output << '}';
+}
+
+// ,"key":value for each field.
+void writeJsonFields(ListingOutput& output, const Fields& fields)
+{
+    for (const Field& field : fields) {
+        output << ",\"" << field.name << "\":";
+        if (field.kind == Field::Time)
+            output << field.seconds;
+        else if (field.kind == Field::Flag)
+            output << "true";
+        else
+            output << jsonString(*field.text);
+    }
+}
+
 } // namespace
 
 void writeTreeListing(BookmarkModel& model, QIODevice& out)
 {
     ListingOutput output(out);
-    output << "[0] " << model.tree().node(0).caption << '\n';
+    output << "[0] " << model.tree().node(0).caption;
+    writeListedFields(output, folderFields(model, 0));
+    output << '\n';
     std::vector<OpenFolder> open{openFolder(model, 0)};
     while (!open.empty()) {
         OpenFolder& current = open.back();
@@ -113,12 +214,21 @@ void writeTreeListing(BookmarkModel& model, QIODevice& out)
         }
         const LinkRecord& entry = model.link(current.nextEntry++);
         output.indent(2 * std::min(static_cast<int>(open.size()), kDeepestIndentLevel));
-        if (entry.isSubfolder()) {
-            output << '[' << entry.SubfolderRow << "] " << model.folder(entry.SubfolderRow).Name
-                   << '\n';
+        switch (entry.Kind) {
+        case EntryKind::Folder:
+            output << '[' << entry.SubfolderRow << "] " << model.folder(entry.SubfolderRow).Name;
+            writeListedFields(output, folderFields(model, entry.SubfolderRow));
+            output << '\n';
             open.push_back(openFolder(model, entry.SubfolderRow));
-        } else {
-            output << entry.Name << " <" << entry.URL << ">\n";
+            break;
+        case EntryKind::Link:
+            output << entry.Name << " <" << entry.URL << '>';
+            writeListedFields(output, linkFields(model, entry));
+            output << '\n';
+            break;
+        case EntryKind::Separator:
+            output << "----\n";
+            break;
         }
     }
 }
@@ -126,7 +236,10 @@ void writeTreeListing(BookmarkModel& model, QIODevice& out)
 void writeTreeJson(BookmarkModel& model, QIODevice& out)
 {
     ListingOutput output(out);
-    output << "{\"title\":" << jsonString(model.tree().node(0).caption) << ",\"children\":[";
+    // Each folder carries its row, the number a selection of folders names it by.
+    output << "{\"title\":" << jsonString(model.tree().node(0).caption) << ",\"row\":0";
+    writeJsonFields(output, folderFields(model, 0));
+    output << ",\"children\":[";
     std::vector<OpenFolder> open{openFolder(model, 0)};
     while (!open.empty()) {
         OpenFolder& current = open.back();
@@ -139,13 +252,23 @@ void writeTreeJson(BookmarkModel& model, QIODevice& out)
         if (current.nextEntry > folder.FirstLink)
             output << ',';
         const LinkRecord& entry = model.link(current.nextEntry++);
-        if (entry.isSubfolder()) {
+        switch (entry.Kind) {
+        case EntryKind::Folder:
             output << "{\"title\":" << jsonString(model.folder(entry.SubfolderRow).Name)
-                   << ",\"children\":[";
+                   << ",\"row\":" << entry.SubfolderRow;
+            writeJsonFields(output, folderFields(model, entry.SubfolderRow));
+            output << ",\"children\":[";
             open.push_back(openFolder(model, entry.SubfolderRow));
-        } else {
+            break;
+        case EntryKind::Link:
             output << "{\"title\":" << jsonString(entry.Name)
-                   << ",\"url\":" << jsonString(entry.URL) << '}';
+                   << ",\"url\":" << jsonString(entry.URL);
+            writeJsonFields(output, linkFields(model, entry));
+            output << '}';
+            break;
+        case EntryKind::Separator:
+            output << "{\"separator\":true}";
+            break;
         }
     }
     output << '\n';

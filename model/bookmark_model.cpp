@@ -1,20 +1,14 @@
 #include "model/bookmark_model.h"
 
-#include <QDir>
+#include "model/text_order.h"
+
 #include <utility>
 
 namespace orvalink {
 
-namespace {
-
-const QString kTreeSeparator = QStringLiteral("\\");
-
-} // namespace
-
-BookmarkModel::BookmarkModel(FormId form, QString location, FolderPaths paths)
+BookmarkModel::BookmarkModel(FormId form, QString location)
     : m_form(form)
     , m_location(std::move(location))
-    , m_paths(paths)
 {}
 
 int BookmarkModel::addFolder(int parentRow, QString name, QString caption)
@@ -56,44 +50,51 @@ bool BookmarkModel::ensureListed(int row)
     return folder(row).LinksLoaded;
 }
 
-QString BookmarkModel::treePath(int row) const
+void BookmarkModel::setFolderDates(int row, const EntryDates& dates)
 {
-    std::vector<int> chain;
-    for (int current = row; current != -1; current = folder(current).Parent)
-        chain.push_back(current);
-    QString path;
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it) {
-        if (it != chain.rbegin())
-            path += kTreeSeparator;
-        // The root of a tree path is its caption; for a file source it equals the row's name.
-        path += *it == 0 ? m_tree.node(0).caption : folder(*it).Name;
-    }
-    return path;
+    m_folders[static_cast<size_t>(row)].Dates = dates;
 }
 
-QString BookmarkModel::folderLocation(int row) const
+void BookmarkModel::setFolderRole(int row, FolderRole role)
 {
-    if (m_paths == FolderPaths::TreePaths)
-        return treePath(row) + kTreeSeparator;
-    QString path = m_location;
-    std::vector<int> chain;
-    for (int current = row; current > 0; current = folder(current).Parent)
-        chain.push_back(current);
-    for (auto it = chain.rbegin(); it != chain.rend(); ++it)
-        path += folder(*it).Name + QLatin1Char('/');
-    return path;
+    m_folders[static_cast<size_t>(row)].Role = role;
 }
 
-QString BookmarkModel::Path(int row) const
+int BookmarkModel::addDetails(EntryDetails details)
 {
-    const int parent = folder(row).Parent;
-    return folderLocation(parent == -1 ? row : parent);
+    if (details.isEmpty())
+        return NoDetails;
+    m_details.push_back(std::move(details));
+    return static_cast<int>(m_details.size()) - 1;
 }
 
-QString BookmarkModel::SubfolderPath(int linkRow) const
+void BookmarkModel::setFolderDetails(int row, int detailsIndex)
+{
+    m_folders[static_cast<size_t>(row)].Details = detailsIndex;
+}
+
+const EntryDetails& BookmarkModel::details(int index) const
+{
+    static const EntryDetails none;
+    return index == NoDetails ? none : m_details[static_cast<size_t>(index)];
+}
+
+const EntryDates& BookmarkModel::entryDates(int linkRow) const
 {
     const LinkRecord& entry = link(linkRow);
-    return entry.isSubfolder() ? folderLocation(entry.SubfolderRow) : QString();
+    return entry.isSubfolder() ? folder(entry.SubfolderRow).Dates : entry.Dates;
+}
+
+const EntryDetails& BookmarkModel::entryDetails(int linkRow) const
+{
+    const LinkRecord& entry = link(linkRow);
+    return details(entry.isSubfolder() ? folder(entry.SubfolderRow).Details : entry.Details);
+}
+
+BookmarkTime BookmarkModel::shownDate(int linkRow) const
+{
+    const EntryDates& dates = entryDates(linkRow);
+    return m_form == FormId::Favorites ? dates.modified : dates.added;
 }
 
 bool BookmarkModel::entryChecked(int linkRow) const
@@ -102,19 +103,25 @@ bool BookmarkModel::entryChecked(int linkRow) const
     return entry.isSubfolder() ? isChecked(entry.SubfolderRow) : entry.Selected;
 }
 
-std::vector<NameUrlPair> BookmarkModel::GetFolderLinks(int row, bool exportAll) const
+std::vector<int> BookmarkModel::GetFolderLinks(int row, bool exportAll) const
 {
-    std::vector<NameUrlPair> result;
+    std::vector<int> rows;
+    std::vector<QString> names;
     const FolderRecord& record = folder(row);
     if (!record.LinksLoaded)
-        return result;
+        return rows;
     for (int r = record.FirstLink; r <= record.LastLink; ++r) {
         const LinkRecord& entry = link(r);
-        if (!entry.isSubfolder() && (exportAll || entry.Selected))
-            result.push_back({entry.Name, entry.URL});
+        if (entry.isLink() && (exportAll || entry.Selected)) {
+            rows.push_back(r);
+            names.push_back(entry.Name);
+        }
     }
-    SortNameUrlPairs(result);
-    return result;
+    std::vector<int> sorted;
+    sorted.reserve(rows.size());
+    for (int position : caseBlindOrder(names))
+        sorted.push_back(rows[static_cast<size_t>(position)]);
+    return sorted;
 }
 
 void BookmarkModel::setFolderCheckBox(int row, bool checked)
@@ -165,7 +172,7 @@ void BookmarkModel::ApplyFolderCheck(int row, bool checked)
     setFolderCheckBox(row, checked);
     const FolderRecord& record = folder(row);
     for (int r = record.FirstLink; r <= record.LastLink; ++r) {
-        if (!link(r).isSubfolder())
+        if (link(r).isLink())
             setLinkSelected(row, r, checked);
     }
     refreshBold(row);
@@ -174,6 +181,8 @@ void BookmarkModel::ApplyFolderCheck(int row, bool checked)
 void BookmarkModel::ApplyEntryCheck(int folderRow, int linkRow, bool checked)
 {
     LinkRecord& entry = m_links[static_cast<size_t>(linkRow)];
+    if (entry.isSeparator())
+        return;
     if (entry.isSubfolder()) {
         entry.Selected = checked;
         ApplyFolderCheck(entry.SubfolderRow, checked);

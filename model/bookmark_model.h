@@ -27,12 +27,8 @@ public:
     // first need; the file sources list every folder while loading and need no lister.
     using FolderLister = std::function<void(BookmarkModel& model, int row)>;
 
-    // Where the folders' locations come from: the folder tree's paths, or, for a source that is a
-    // folder of folders, the directories on disk.
-    enum class FolderPaths { TreePaths, Directories };
-
     // form: the form the model was read from; location: the folder or file it was read from.
-    BookmarkModel(FormId form, QString location, FolderPaths paths = FolderPaths::TreePaths);
+    BookmarkModel(FormId form, QString location);
 
     FormId form() const { return m_form; }
     const QString& location() const { return m_location; }
@@ -63,6 +59,15 @@ public:
     void endEntries(int row);
     void reserveEntries(int count) { m_links.reserve(static_cast<size_t>(count)); }
     void addSkippedLink() { ++m_skippedLinkCount; }
+    // Sets what a folder's source keeps besides its name.
+    void setFolderDates(int row, const EntryDates& dates);
+    void setFolderRole(int row, FolderRole role);
+    // Puts details into the side table and returns their index for a record's Details;
+    // NoDetails for details that hold nothing.
+    int addDetails(EntryDetails details);
+    void setFolderDetails(int row, int detailsIndex);
+    // Takes over a side table whose indices the records already hold (see TreeToTables()).
+    void adoptDetails(std::vector<EntryDetails> details) { m_details = std::move(details); }
     void setFolderLister(FolderLister lister) { m_lister = std::move(lister); }
     // Lists the folder's entries when that has not happened yet; false when they could not be
     // listed (an unreadable directory), in which case the folder shows no entries.
@@ -70,18 +75,16 @@ public:
 
     void setExpanded(int row, bool expanded) { m_tree.setExpanded(row, expanded); }
 
-    // --- Paths and keys, derived on demand ---
+    // --- What the source keeps besides names and addresses ---
 
-    // Directories: the folder's own directory, ending in the platform separator. Tree paths: the
-    // folder's tree path (captions from the root down, joined by "\") ending in "\".
-    QString folderLocation(int row) const;
-    // The parent's directory or tree path, ending in a separator. For the root: the root's own
-    // location.
-    QString Path(int row) const;
-    // The subfolder's folderLocation() for a subfolder entry, "" for a link.
-    QString SubfolderPath(int linkRow) const;
-    // The tree node key: the folder's location (its directory or its tree path).
-    QString key(int row) const { return folderLocation(row); }
+    // The details a record's Details index names; empty ones for NoDetails.
+    const EntryDetails& details(int index) const;
+    // A link's or folder's dates and details: a subfolder entry's are those of its folder.
+    const EntryDates& entryDates(int linkRow) const;
+    const EntryDetails& entryDetails(int linkRow) const;
+    // The date the entry list shows for an entry: the last write of a Favorites entry's file, the
+    // added date of a file source's entry; unknown when the source does not keep it.
+    BookmarkTime shownDate(int linkRow) const;
 
     // --- Reading the choice ---
 
@@ -90,9 +93,9 @@ public:
     // What an entry's check box shows: a link's own Selected, a subfolder entry's folder check.
     bool entryChecked(int linkRow) const;
 
-    // The folder's links (subfolder entries aside) sorted by name: all of them, or only the
-    // checked ones. The folder must be listed.
-    std::vector<NameUrlPair> GetFolderLinks(int row, bool exportAll) const;
+    // The link table rows of the folder's links (subfolder entries and separators aside), sorted
+    // by name: all of them, or only the checked ones. The folder must be listed.
+    std::vector<int> GetFolderLinks(int row, bool exportAll) const;
 
     // --- Selection rules ---
 
@@ -119,13 +122,12 @@ private:
     void setFolderCheckBox(int row, bool checked);
     void setLinkSelected(int folderRow, int linkRow, bool selected);
     void refreshBold(int row);
-    QString treePath(int row) const;
 
     FormId m_form;
     QString m_location;
-    FolderPaths m_paths;
     FolderTable m_folders;
     LinkTable m_links;
+    std::vector<EntryDetails> m_details;
     FolderTree m_tree;
     FolderLister m_lister;
     int m_selectedFolderCount = 0;

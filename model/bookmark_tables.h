@@ -1,12 +1,53 @@
 #pragma once
 
+#include "model/bookmark_time.h"
 #include "model/export_mode.h"
 
-#include <QDate>
 #include <QString>
+#include <cstdint>
 #include <vector>
 
 namespace orvalink {
+
+// The texts browsers keep with some of their bookmarks. Most links and folders have none, so
+// they stand in a side table of the model (see BookmarkModel::details()) rather than in every
+// record.
+struct EntryDetails
+{
+    // The keyword that opens the link from the address bar (Firefox SHORTCUTURL, Opera SHORT
+    // NAME), and the form data Firefox sends with a keyword search (POST_DATA).
+    QString keyword{};
+    QString postData{};
+    // Firefox's tags, comma-separated as it writes them.
+    QString tags{};
+    // Line breaks as line feeds.
+    QString description{};
+    // The page's icon as a "data:" URI (Firefox ICON), and the address it was fetched from
+    // (Firefox ICON_URI, an Internet Shortcut's IconFile).
+    QString icon{};
+    QString iconUri{};
+    // The character set the page was last shown in (Firefox LAST_CHARSET).
+    QString charset{};
+
+    bool isEmpty() const { return *this == EntryDetails{}; }
+    bool operator==(const EntryDetails&) const = default;
+};
+
+// The folders a browser treats in its own way.
+enum class FolderRole : std::uint8_t {
+    Ordinary,
+    // The bookmarks toolbar (Firefox PERSONAL_TOOLBAR_FOLDER, a folder Opera shows on its
+    // personal bar).
+    Toolbar,
+    // Firefox's "Other Bookmarks" (UNFILED_BOOKMARKS_FOLDER).
+    OtherBookmarks,
+};
+
+// What a folder entry is: a link, a subfolder, or a separator line between entries.
+enum class EntryKind : std::uint8_t { Link, Folder, Separator };
+
+// Where a record's details stand in the side table; NoDetails when it has none.
+inline constexpr int NoDetails = -1;
 
 // One folder of the source. Row 0 of the folder table is the source's root.
 struct FolderRecord
@@ -25,28 +66,39 @@ struct FolderRecord
     // when the folder has none.
     int FirstLink = 0;
     int LastLink = -1;
+    EntryDates Dates;
+    int Details = NoDetails;
+    FolderRole Role = FolderRole::Ordinary;
 
     int entryCount() const { return LastLink - FirstLink + 1; }
 };
 
-// One entry of a folder: a link, or a subfolder entry standing for a folder row.
+// One entry of a folder: a link, a subfolder entry standing for a folder row, or a separator.
+// A subfolder's dates and details are those of its folder row.
 struct LinkRecord
 {
-    // A link whose entry has no folder row.
+    // An entry that has no folder row.
     static constexpr int NoSubfolder = -1;
 
-    // The link is checked. For a subfolder entry the subfolder's own check box counts instead.
+    // The link is checked. For a subfolder entry the subfolder's own check box counts instead;
+    // a separator is never checked and goes wherever its folder goes.
     bool Selected = false;
-    // The folder row this entry stands for, or NoSubfolder for a link.
+    EntryKind Kind = EntryKind::Link;
+    // Opera shows the link on its personal bar (ON PERSONALBAR).
+    bool OnToolbar = false;
+    // The folder row this entry stands for, or NoSubfolder.
     int SubfolderRow = NoSubfolder;
+    // Empty for a separator.
     QString Name;
     QString URL;
     // Image number in the entry list (see IconIndex values below).
     int IconIndex = 0;
-    // Favorites: local calendar date of the entry's last write; a null date for the file sources.
-    QDate FileDate;
+    int Details = NoDetails;
+    EntryDates Dates;
 
-    bool isSubfolder() const { return SubfolderRow != NoSubfolder; }
+    bool isLink() const { return Kind == EntryKind::Link; }
+    bool isSubfolder() const { return Kind == EntryKind::Folder; }
+    bool isSeparator() const { return Kind == EntryKind::Separator; }
 };
 
 // Entry list image numbers, by source and entry kind.
@@ -85,15 +137,11 @@ constexpr EntryImages of(FormId form)
 using FolderTable = std::vector<FolderRecord>;
 using LinkTable = std::vector<LinkRecord>;
 
-// A link as the writers take it.
+// A link's name and address.
 struct NameUrlPair
 {
     QString name;
     QString url;
 };
-
-// Sorts by name without regard to case, ascending or descending. Equal names keep no
-// guaranteed order.
-void SortNameUrlPairs(std::vector<NameUrlPair>& pairs, bool descending = false);
 
 } // namespace orvalink

@@ -8,11 +8,12 @@ namespace orvalink {
 
 namespace {
 
-// Days since 30 December 1899, the day count the date keys were designed around; a null date
-// (entries of file sources) counts as day 0.
-qint64 dayNumber(const QDate& date)
+// Days since 30 December 1899, the day count the date keys were designed around, of the
+// moment's local calendar date; an unknown date counts as day 0.
+qint64 dayNumber(BookmarkTime time)
 {
     static const qint64 epoch = QDate(1899, 12, 30).toJulianDay();
+    const QDate date = localDate(time);
     return date.isValid() ? date.toJulianDay() - epoch : 0;
 }
 
@@ -27,13 +28,17 @@ std::vector<int> sortedEntryRows(const BookmarkModel& model, int folderRow, Entr
 {
     const FolderRecord& record = model.folder(folderRow);
     std::vector<int> rows;
-    for (int r = record.FirstLink; r <= record.LastLink; ++r)
-        rows.push_back(r);
+    // A separator has no line of its own in the list: it is a place between entries, which no
+    // sorted list keeps.
+    for (int r = record.FirstLink; r <= record.LastLink; ++r) {
+        if (!model.link(r).isSeparator())
+            rows.push_back(r);
+    }
 
     if (column == EntryColumn::CreationDate) {
         auto key = [&](int r) {
             const LinkRecord& entry = model.link(r);
-            return dayNumber(entry.FileDate) + (entry.URL.isEmpty() ? kSubfolderDayOffset : 0);
+            return dayNumber(model.shownDate(r)) + (entry.URL.isEmpty() ? kSubfolderDayOffset : 0);
         };
         std::stable_sort(rows.begin(), rows.end(), [&](int a, int b) {
             return descending ? key(b) < key(a) : key(a) < key(b);

@@ -9,20 +9,30 @@
 namespace orvalink {
 
 ChunkedOutput::ChunkedOutput(QIODevice& device)
-    : m_device(device)
+    : m_device(&device)
 {
-    m_buffer.reserve(kFirstReserve);
+    m_chunk.reserve(kFirstReserve);
 }
+
+ChunkedOutput::ChunkedOutput(QByteArray& bytes)
+    : m_buffer(&bytes)
+{}
 
 void ChunkedOutput::flush()
 {
-    writeAll(m_buffer);
+    if (!m_device)
+        return;
+    writeAll(m_chunk);
     // resize() rather than clear(): the buffer keeps its room for the next chunk.
-    m_buffer.resize(0);
+    m_chunk.resize(0);
 }
 
 void ChunkedOutput::writeThrough(QByteArrayView bytes)
 {
+    if (!m_device) {
+        m_buffer->append(bytes);
+        return;
+    }
     flush();
     writeAll(bytes);
 }
@@ -32,7 +42,7 @@ void ChunkedOutput::writeAll(QByteArrayView bytes)
     // A file write may take only part of the bytes (the file size limit reached) and report the
     // reason only when asked to write the rest.
     while (!m_failed && !bytes.isEmpty()) {
-        const qint64 written = m_device.write(bytes.data(), bytes.size());
+        const qint64 written = m_device->write(bytes.data(), bytes.size());
         if (written <= 0)
             m_failed = true;
         else
@@ -98,10 +108,15 @@ Result<QByteArray, UserMessage> readFileToMerge(const QString& path)
     FileContents contents;
     if (Result<void> opened = contents.open(path); !opened)
         return fileWriteFailure(path, opened.error());
-    const QByteArrayView bytes = contents.bytes();
-    if (isUtf16Text(bytes))
-        return kUtf8Bom.toByteArray() + utf8FromUtf16(bytes);
-    return bytes.toByteArray();
+    return contents.bytes().toByteArray();
+}
+
+QByteArrayView textToMergeInto(QByteArrayView bytes, QByteArray& storage)
+{
+    if (!isUtf16Text(bytes))
+        return bytes;
+    storage = kUtf8Bom.toByteArray() + utf8FromUtf16(bytes);
+    return storage;
 }
 
 } // namespace orvalink

@@ -15,21 +15,25 @@
 
 namespace orvalink {
 
-// Collects a file's bytes and hands them to a device in large pieces: a million small writes
-// would cost more than building the text. Writers append to buffer() and call flushIfFull()
-// after each line or record.
+// Where a writer puts the bytes it writes: a device, handed the bytes in large pieces (a million
+// small writes would cost more than building the text), or a byte array in memory, which takes
+// them as they come. Writers append to buffer() and call flushIfFull() after each line or record.
 class ChunkedOutput
 {
 public:
     explicit ChunkedOutput(QIODevice& device);
+    // Everything written is appended to bytes; nothing can fail.
+    explicit ChunkedOutput(QByteArray& bytes);
+    ChunkedOutput(const ChunkedOutput&) = delete;
+    ChunkedOutput& operator=(const ChunkedOutput&) = delete;
 
-    QByteArray& buffer() { return m_buffer; }
-    void append(QByteArrayView bytes) { m_buffer.append(bytes); }
+    QByteArray& buffer() { return *m_buffer; }
+    void append(QByteArrayView bytes) { m_buffer->append(bytes); }
     // Hands a large block to the device without copying it into the buffer.
     void writeThrough(QByteArrayView bytes);
     void flushIfFull()
     {
-        if (m_buffer.size() >= kChunkSize)
+        if (m_device && m_buffer->size() >= kChunkSize)
             flush();
     }
     // Hands everything collected to the device. After a failed write nothing more is written.
@@ -43,8 +47,11 @@ private:
     // Most files written are small; the buffer grows towards a chunk only for those that are not.
     static constexpr qsizetype kFirstReserve = qsizetype(1) << 14;
 
-    QIODevice& m_device;
-    QByteArray m_buffer;
+    // Null when writing into memory.
+    QIODevice* m_device = nullptr;
+    QByteArray m_chunk;
+    // m_chunk, or the byte array written into.
+    QByteArray* m_buffer = &m_chunk;
     bool m_failed = false;
 };
 
@@ -76,11 +83,13 @@ private:
 UserMessage fileWriteFailure(const QString& path, const QString& reason,
                              const QString& document = QStringLiteral("Bookmark File"));
 
-// The text of the file a merge goes into, read whole before the new file replaces it: its bytes
-// as they are, or, for UTF-16, the same text as UTF-8 after a UTF-8 byte-order mark, as the
-// writers add UTF-8 to it. Only a regular file is read; a failure comes back as the message to
-// show.
+// The bytes of the file a merge goes into, read whole before the new file replaces it. Only a
+// regular file is read; a failure comes back as the message to show.
 Result<QByteArray, UserMessage> readFileToMerge(const QString& path);
+
+// The text a merge keeps of an old file's bytes: the bytes as they are, or, for UTF-16, the same
+// text as UTF-8 after a UTF-8 byte-order mark (made in storage), as the writers add UTF-8 to it.
+QByteArrayView textToMergeInto(QByteArrayView bytes, QByteArray& storage);
 
 // Appends text as UTF-8. For each ASCII character c, escape(dst, c, previous) may write a form of
 // its own at dst, advance dst and return true; previous is the UTF-16 unit before c (0 at the

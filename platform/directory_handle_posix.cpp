@@ -7,6 +7,7 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 #include <utility>
 
@@ -25,6 +26,54 @@ void closeDescriptor(int fd)
 bool isDotOrDotDot(const char* name)
 {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// What a listing takes from an entry's status.
+struct EntryStatus
+{
+    mode_t mode = 0;
+    dev_t device = 0;
+    ino_t inode = 0;
+    qint64 writeTime = 0;
+    std::optional<qint64> birthTime;
+};
+
+// The status of name in the directory dirFd, the link itself when followLinks is false. With
+// times, also when the entry was made, where the file system keeps that (statx() tells; without
+// it the birth time stays unknown).
+bool entryStatus(int dirFd, const char* name, bool followLinks, bool withBirthTime,
+                 EntryStatus& status)
+{
+#ifdef STATX_BTIME
+    if (withBirthTime) {
+        struct statx extended
+        {};
+        if (::statx(dirFd, name, followLinks ? 0 : AT_SYMLINK_NOFOLLOW,
+                    STATX_TYPE | STATX_INO | STATX_MTIME | STATX_BTIME, &extended) == 0) {
+            status.mode = extended.stx_mode;
+            status.device = makedev(extended.stx_dev_major, extended.stx_dev_minor);
+            status.inode = extended.stx_ino;
+            status.writeTime = extended.stx_mtime.tv_sec;
+            if ((extended.stx_mask & STATX_BTIME) != 0)
+                status.birthTime = extended.stx_btime.tv_sec;
+            return true;
+        }
+        // An older kernel, or a sandbox that forbids the call: the plain status still serves.
+        if (errno != ENOSYS && errno != EPERM)
+            return false;
+    }
+#else
+    (void)withBirthTime;
+#endif
+    struct stat plain
+    {};
+    if (::fstatat(dirFd, name, &plain, followLinks ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
+        return false;
+    status.mode = plain.st_mode;
+    status.device = plain.st_dev;
+    status.inode = plain.st_ino;
+    status.writeTime = plain.st_mtime;
+    return true;
 }
 
 // Opens a regular file for reading without ever blocking: a FIFO or device that happens to
@@ -202,24 +251,27 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
             result.push_back(std::move(entry));
             continue;
         }
-        struct stat status
-        {};
-        if (::fstatat(m_fd, item->d_name, &status, 0) == 0) {
-            entry.isDirectory = S_ISDIR(status.st_mode);
+        const bool withTimes = details == Details::KindsAndTimes;
+        EntryStatus status;
+        if (entryStatus(m_fd, item->d_name, true, withTimes, status)) {
+            entry.isDirectory = S_ISDIR(status.mode);
             if (entry.isDirectory) {
-                entry.device = status.st_dev;
-                entry.inode = status.st_ino;
+                entry.device = status.device;
+                entry.inode = status.inode;
             }
-            entry.writeTime = status.st_mtime;
         } else {
             // The entry cannot be examined (a dangling link, or a folder that may be listed but
             // not searched): the listing's own kind is all there is.
             entry.isDirectory = item->d_type == DT_DIR;
-            if (::fstatat(m_fd, item->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0)
-                entry.writeTime = status.st_mtime;
+            if (!withTimes || !entryStatus(m_fd, item->d_name, false, true, status)) {
+                result.push_back(std::move(entry));
+                continue;
+            }
         }
-        if (details == Details::Kinds)
-            entry.writeTime.reset();
+        if (withTimes) {
+            entry.writeTime = status.writeTime;
+            entry.birthTime = status.birthTime;
+        }
         result.push_back(std::move(entry));
     }
     ::closedir(stream);
@@ -334,6 +386,20 @@ bool DirectoryHandle::writeFile(const QByteArray& rawName, QByteArrayView conten
         return false;
     }
     return true;
+}
+
+bool DirectoryHandle::setTimes(const QByteArray& rawName, std::optional<qint64> writeTime,
+                               std::optional<qint64>) const
+{
+    if (!isValid() || rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    // No POSIX call sets when a file was made: that time stays the system's own.
+    if (!writeTime)
+        return true;
+    timespec times[2] = {{0, UTIME_OMIT}, {static_cast<time_t>(*writeTime), 0}};
+    return ::utimensat(m_fd, rawName.constData(), times, AT_SYMLINK_NOFOLLOW) == 0;
 }
 
 } // namespace orvalink

@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <io.h>
+#include <limits>
 #include <string>
 #include <utility>
 #include <windows.h>
@@ -140,6 +141,19 @@ qint64 secondsSinceEpoch(const FILETIME& time)
 {
     const quint64 ticks = (quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime;
     return static_cast<qint64>(ticks / 10000000) - Q_INT64_C(11644473600);
+}
+
+// Seconds since 1970 as a file time; false for a moment a file time cannot hold.
+bool fileTimeOf(qint64 seconds, FILETIME& time)
+{
+    constexpr qint64 kEpochOffset = Q_INT64_C(11644473600);
+    constexpr qint64 kLatest = std::numeric_limits<qint64>::max() / 10000000 - kEpochOffset;
+    if (seconds < -kEpochOffset || seconds > kLatest)
+        return false;
+    const quint64 ticks = quint64(seconds + kEpochOffset) * 10000000;
+    time.dwLowDateTime = static_cast<DWORD>(ticks & 0xFFFFFFFF);
+    time.dwHighDateTime = static_cast<DWORD>(ticks >> 32);
+    return true;
 }
 
 // Opens a regular file for reading. Without backup semantics a directory does not open; a
@@ -305,12 +319,14 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
         entry.isSymLink = isLink(found);
         entry.isDirectory = isDirectory(found.dwFileAttributes);
         entry.writeTime = secondsSinceEpoch(found.ftLastWriteTime);
+        entry.birthTime = secondsSinceEpoch(found.ftCreationTime);
         if (entry.isDirectory || entry.isSymLink) {
             // What the entry leads to: its identity, and for a link the target's kind and time.
             BY_HANDLE_FILE_INFORMATION status{};
             if (statusOf(childPath(m_path, name), status)) {
                 entry.isDirectory = isDirectory(status.dwFileAttributes);
                 entry.writeTime = secondsSinceEpoch(status.ftLastWriteTime);
+                entry.birthTime = secondsSinceEpoch(status.ftCreationTime);
                 if (entry.isDirectory) {
                     entry.device = status.dwVolumeSerialNumber;
                     entry.inode = (quint64(status.nFileIndexHigh) << 32) | status.nFileIndexLow;
@@ -320,8 +336,10 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
                 entry.isDirectory = false;
             }
         }
-        if (details == Details::Kinds)
+        if (details == Details::Kinds) {
             entry.writeTime.reset();
+            entry.birthTime.reset();
+        }
         result.push_back(std::move(entry));
     } while (FindNextFileW(search, &found) != 0);
     const DWORD error = GetLastError();
@@ -378,6 +396,32 @@ bool DirectoryHandle::makeDirectory(const QByteArray& rawName) const
     }
     const QString child = childPath(m_path, QString::fromUtf8(rawName));
     if (CreateDirectoryW(systemPath(child).c_str(), nullptr) == 0) {
+        errno = errnoFor(GetLastError());
+        return false;
+    }
+    return true;
+}
+
+bool DirectoryHandle::setTimes(const QByteArray& rawName, std::optional<qint64> writeTime,
+                               std::optional<qint64> creationTime) const
+{
+    if (!isValid() || rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    FILETIME written{};
+    FILETIME created{};
+    const bool setWritten = writeTime && fileTimeOf(*writeTime, written);
+    const bool setCreated = creationTime && fileTimeOf(*creationTime, created);
+    if (!setWritten && !setCreated)
+        return true;
+    // A reparse point at the name is opened itself, never followed.
+    const SystemHandle entry(CreateFileW(
+        systemPath(childPath(m_path, QString::fromUtf8(rawName))).c_str(), FILE_WRITE_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (!entry.isValid() || SetFileTime(entry.get(), setCreated ? &created : nullptr, nullptr,
+                                        setWritten ? &written : nullptr) == 0) {
         errno = errnoFor(GetLastError());
         return false;
     }

@@ -1,7 +1,6 @@
 #include "platform/file_helpers.h"
 
 #include "model/text_order.h"
-#include "platform/file_times.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -75,11 +74,6 @@ Result<void> openRegularFileForReading(QFile& file, const QString& path)
         return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
     }
     return {};
-}
-
-QDate FindDataToDate(const DirectoryEntry& entry)
-{
-    return entry.writeTime ? localWriteDate(*entry.writeTime) : QDate();
 }
 
 bool isShortcutName(QByteArrayView rawName)

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QDate>
 #include <QFile>
 #include <QString>
 #include <optional>
@@ -67,8 +66,10 @@ struct DirectoryEntry
     // from a link back to one of its ancestors; both 0 when unknown.
     quint64 device = 0;
     quint64 inode = 0;
-    // Last write, seconds since 1970 (UTC); only when the listing was asked for times.
+    // Last write and, where the file system keeps it, creation ("birth"), in seconds since 1970
+    // (UTC); only when the listing was asked for times.
     std::optional<qint64> writeTime;
+    std::optional<qint64> birthTime;
 };
 
 // The raw form (see DirectoryEntry::rawName) of a name that is valid text.
@@ -76,9 +77,6 @@ inline QByteArray rawFileName(const QString& name)
 {
     return name.toUtf8();
 }
-
-// The local calendar date of the entry's last write; a null date when it could not be read.
-QDate FindDataToDate(const DirectoryEntry& entry);
 
 // True when name ends in ".url" in any case.
 bool isShortcutName(QByteArrayView rawName);
@@ -153,6 +151,11 @@ public:
     // are small and many. False, with errno set, when the file could not be written; nothing is
     // left behind then.
     bool writeFile(const QByteArray& rawName, QByteArrayView contents) const;
+    // Sets the last write time of what stands at rawName (a link there is not followed) and,
+    // where the system lets it be set (Windows), its creation time, both in seconds since 1970;
+    // a time not given stays as it is. False, with errno set, when they could not be set.
+    bool setTimes(const QByteArray& rawName, std::optional<qint64> writeTime,
+                  std::optional<qint64> creationTime) const;
 
 private:
 #ifdef Q_OS_WIN

@@ -12,6 +12,7 @@
 #else
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -65,18 +66,76 @@ QString processName(int procFd, const char* pid)
     return QFile::decodeName(QByteArray(name.data(), got).trimmed());
 }
 
+// Whether the folder of that process belongs to the user; /proc gives each process's folder to
+// the user the process runs as.
+bool runsAs(int procFd, const char* pid, unsigned ownerId)
+{
+    struct stat status
+    {};
+    return ::fstatat(procFd, pid, &status, 0) == 0 && status.st_uid == ownerId;
+}
+
+#else
+
+// The user a process's token names; empty when the token cannot be read.
+QByteArray tokenUser(HANDLE token)
+{
+    DWORD size = 0;
+    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+    QByteArray user(static_cast<qsizetype>(size), '\0');
+    if (size == 0 || !GetTokenInformation(token, TokenUser, user.data(), size, &size))
+        return QByteArray();
+    return user;
+}
+
+// Whether the process runs as the user of ours: its token's user SID equals ours. A process of
+// another user (or of the system) cannot be opened for its token and is not ours.
+bool runsAsUserOf(DWORD processId, PSID ours)
+{
+    const HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId);
+    if (process == nullptr)
+        return false;
+    HANDLE token = nullptr;
+    bool same = false;
+    if (OpenProcessToken(process, TOKEN_QUERY, &token)) {
+        const QByteArray user = tokenUser(token);
+        same = !user.isEmpty() &&
+               EqualSid(reinterpret_cast<const TOKEN_USER*>(user.constData())->User.Sid, ours);
+        CloseHandle(token);
+    }
+    CloseHandle(process);
+    return same;
+}
+
 #endif
 
 } // namespace
 
-SystemProcessTable::SystemProcessTable(QString procFolder)
+#ifdef Q_OS_WIN
+SystemProcessTable::SystemProcessTable() = default;
+#else
+SystemProcessTable::SystemProcessTable()
+    : SystemProcessTable(QStringLiteral("/proc"), ::geteuid())
+{}
+#endif
+
+SystemProcessTable::SystemProcessTable(QString procFolder, unsigned ownerId)
     : m_procFolder(std::move(procFolder))
+    , m_ownerId(ownerId)
 {}
 
 QStringList SystemProcessTable::executableNames() const
 {
     QStringList names;
 #ifdef Q_OS_WIN
+    HANDLE ownToken = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &ownToken))
+        return names;
+    const QByteArray ownUser = tokenUser(ownToken);
+    CloseHandle(ownToken);
+    if (ownUser.isEmpty())
+        return names;
+    const PSID ours = reinterpret_cast<const TOKEN_USER*>(ownUser.constData())->User.Sid;
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     if (snapshot == INVALID_HANDLE_VALUE)
         return names;
@@ -84,6 +143,8 @@ QStringList SystemProcessTable::executableNames() const
     entry.dwSize = sizeof entry;
     for (BOOL more = Process32FirstW(snapshot, &entry); more;
          more = Process32NextW(snapshot, &entry)) {
+        if (!runsAsUserOf(entry.th32ProcessID, ours))
+            continue;
         // szExeFile ends at its first NUL.
         names.append(baseName(QString::fromWCharArray(entry.szExeFile), QLatin1Char('\\')));
     }
@@ -97,7 +158,7 @@ QStringList SystemProcessTable::executableNames() const
     DIR* stream = ::fdopendir(::fcntl(procFd, F_DUPFD_CLOEXEC, 0));
     if (stream != nullptr) {
         while (const dirent* item = ::readdir(stream)) {
-            if (!isProcessId(item->d_name))
+            if (!isProcessId(item->d_name) || !runsAs(procFd, item->d_name, m_ownerId))
                 continue;
             // A process that ended while the table was read has no name left: skip it.
             const QString name = processName(procFd, item->d_name);

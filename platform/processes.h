@@ -18,20 +18,25 @@ public:
     virtual QStringList executableNames() const = 0;
 };
 
-// The processes the system reports. On Linux the table reads /proc: the base name of each
-// process's "exe" link, or its "comm" name where the link cannot be read (another user's process,
-// a kernel thread). On Windows it takes a Tool Help snapshot. A system without /proc (macOS) lists
-// nothing, so no browser is ever found running there.
+// The processes the system reports that run as the current user: a browser another user runs
+// cannot hold this user's files, so it must not stop a conversion. On Linux the table reads /proc:
+// the processes whose folder belongs to the user, each by the base name of its "exe" link, or its
+// "comm" name where the link cannot be read (a kernel thread). On Windows it takes a Tool Help
+// snapshot and keeps the processes whose token names the user; one it may not open is another
+// user's. A system without /proc (macOS) lists nothing, so no browser is ever found running there.
 class SystemProcessTable : public ProcessTable
 {
 public:
-    // procFolder stands in for /proc, so that a prepared folder can play the system's part.
-    explicit SystemProcessTable(QString procFolder = QStringLiteral("/proc"));
+    SystemProcessTable();
+    // procFolder stands in for /proc and ownerId for the current user's id, so that a prepared
+    // folder can play the system's part (Unix only).
+    SystemProcessTable(QString procFolder, unsigned ownerId);
 
     QStringList executableNames() const override;
 
 private:
     QString m_procFolder;
+    unsigned m_ownerId = 0;
 };
 
 // A table of names given in advance.

@@ -52,7 +52,8 @@ void EntryListModel::sortBy(EntryColumn column, bool descending)
             m_shown[i] = lookOf(m_rows[i]);
         // Highlighted and current entries follow their rows to their new places.
         const int firstLink = m_source.folder(m_folder).FirstLink;
-        std::vector<int> newRowOfLink(m_rows.size());
+        // Sized for every entry of the folder: its separators have no row of their own.
+        std::vector<int> newRowOfLink(static_cast<size_t>(m_source.folder(m_folder).entryCount()));
         for (size_t i = 0; i < m_rows.size(); ++i)
             newRowOfLink[static_cast<size_t>(m_rows[i] - firstLink)] = static_cast<int>(i);
         const QModelIndexList from = persistentIndexList();
@@ -116,11 +117,11 @@ QVariant EntryListModel::data(const QModelIndex& index, int role) const
             return entry.Name;
         case UrlColumn:
             return entry.URL;
-        case DateColumn:
-            // File sources have no dates; their entries show an empty column.
-            return entry.FileDate.isValid()
-                       ? QLocale().toString(entry.FileDate, QLocale::ShortFormat)
-                       : QString();
+        case DateColumn: {
+            // An entry whose source keeps no date shows an empty column.
+            const QDate date = localDate(m_source.shownDate(linkRow));
+            return date.isValid() ? QLocale().toString(date, QLocale::ShortFormat) : QString();
+        }
         }
         return {};
     case Qt::ToolTipRole:

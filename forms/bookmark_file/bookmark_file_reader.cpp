@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <string_view>
 
@@ -79,19 +80,23 @@ Line lineAt(QByteArrayView text, qsizetype pos)
 
 enum class LineKind {
     Other,
-    // A line that belongs to the list structure without being a folder or link: "<DT>",
-    // "<DD>", "<DL>", "<HR>". A name never continues onto such a line.
+    // A line that belongs to the list structure without being an entry or description: "<DT>",
+    // "<DL>", "<HR>". A name never continues onto such a line.
     Structure,
     Folder,
     Link,
     FolderEnd,
+    // "<DD>": the description of the entry before it.
+    Description,
 };
 
 struct LineStart
 {
     LineKind kind;
-    // Folder and link lines: where "<H3" or "<A" stands.
+    // Folder and link lines: where "<H3" or "<A" stands; a description: where its text starts.
     qsizetype tag;
+    // The "<HR>" separators in front of what the line holds.
+    int separators = 0;
 };
 
 // The one rule of what a line is, shared by the counting and the tree: both must agree.
@@ -99,6 +104,7 @@ LineStart classifyLine(QByteArrayView text, const Line& line)
 {
     qsizetype pos = line.begin;
     bool structure = false;
+    int separators = 0;
     // Firefox writes a separator without a line feed, so "<HR>    <DT><A ..." is one line.
     for (;;) {
         while (pos < line.end && isSpace(text[pos]))
@@ -107,9 +113,10 @@ LineStart classifyLine(QByteArrayView text, const Line& line)
             (pos + 3 == line.end || text[pos + 3] == '>' || text[pos + 3] == '/' ||
              isSpace(text[pos + 3]))) {
             structure = true;
+            ++separators;
             const qsizetype close = findByte(text, pos + 3, line.end, '>');
             if (close < 0)
-                return {LineKind::Structure, -1};
+                return {LineKind::Structure, -1, separators};
             pos = close + 1;
         } else if (startsWithNoCase(text, pos, line.end, "<DT>")) {
             structure = true;
@@ -122,30 +129,84 @@ LineStart classifyLine(QByteArrayView text, const Line& line)
         return at == line.end || text[at] == '>' || isSpace(text[at]);
     };
     if (startsWithNoCase(text, pos, line.end, "<H3"))
-        return {LineKind::Folder, pos};
+        return {LineKind::Folder, pos, separators};
     if (startsWithNoCase(text, pos, line.end, "<A") && endsName(pos + 2))
-        return {LineKind::Link, pos};
+        return {LineKind::Link, pos, separators};
     if (startsWithNoCase(text, pos, line.end, "</DL") && endsName(pos + 4))
-        return {LineKind::FolderEnd, pos};
+        return {LineKind::FolderEnd, pos, separators};
+    if (startsWithNoCase(text, pos, line.end, "<DD>"))
+        return {LineKind::Description, pos + 4, separators};
     if (structure || startsWithNoCase(text, pos, line.end, "<DT") ||
         startsWithNoCase(text, pos, line.end, "<DD") ||
         startsWithNoCase(text, pos, line.end, "<DL"))
-        return {LineKind::Structure, -1};
-    return {LineKind::Other, -1};
+        return {LineKind::Structure, -1, separators};
+    return {LineKind::Other, -1, separators};
 }
 
+// The attributes of folder and link tags this reader keeps, in the order of kAttributeNames.
+enum Attribute : int {
+    Href,
+    AddDate,
+    LastModified,
+    LastVisit,
+    Icon,
+    IconUri,
+    ShortcutUrl,
+    PostData,
+    LastCharset,
+    Tags,
+    PersonalToolbarFolder,
+    UnfiledBookmarksFolder,
+    AttributeCount
+};
+
+constexpr std::array<std::string_view, AttributeCount> kAttributeNames = {
+    "HREF",
+    "ADD_DATE",
+    "LAST_MODIFIED",
+    "LAST_VISIT",
+    "ICON",
+    "ICON_URI",
+    "SHORTCUTURL",
+    "POST_DATA",
+    "LAST_CHARSET",
+    "TAGS",
+    "PERSONAL_TOOLBAR_FOLDER",
+    "UNFILED_BOOKMARKS_FOLDER"};
+
+int attributeNamed(QByteArrayView text, qsizetype begin, qsizetype end)
+{
+    for (int a = 0; a < AttributeCount; ++a) {
+        if (static_cast<qsizetype>(kAttributeNames[a].size()) == end - begin &&
+            startsWithNoCase(text, begin, end, kAttributeNames[a]))
+            return a;
+    }
+    return -1;
+}
+
+// A start tag's attributes, still in the file's bytes: the first value of each.
+struct TagAttributes
+{
+    std::array<QByteArrayView, AttributeCount> values{};
+    unsigned present = 0;
+
+    bool has(Attribute a) const { return (present & (1u << a)) != 0; }
+    QByteArrayView value(Attribute a) const { return values[static_cast<size_t>(a)]; }
+};
+
 // A start tag read up to its ">": where that ">" stands (-1 when the tag does not end on its
-// line) and, for a link, its first HREF value.
+// line) and its attributes: all that are kept, or only HREF.
 struct StartTag
 {
     qsizetype end = -1;
-    bool hasHref = false;
-    QByteArrayView href;
+    TagAttributes attributes;
 };
+
+enum class Attributes { HrefOnly, All };
 
 // Reads the attributes from pos (just after the tag's name) to the ">" that ends the tag. A
 // ">" inside a quoted value does not end it. A quote left open runs to the end of the line.
-StartTag readStartTag(QByteArrayView text, qsizetype pos, qsizetype end)
+StartTag readStartTag(QByteArrayView text, qsizetype pos, qsizetype end, Attributes wanted)
 {
     StartTag tag;
     while (pos < end) {
@@ -181,10 +242,16 @@ StartTag readStartTag(QByteArrayView text, qsizetype pos, qsizetype end)
                 ++pos;
             valueEnd = pos;
         }
-        if (!tag.hasHref && nameEnd - nameBegin == 4 &&
-            startsWithNoCase(text, nameBegin, nameEnd, "HREF")) {
-            tag.hasHref = true;
-            tag.href = text.sliced(valueBegin, valueEnd - valueBegin);
+        const int attribute =
+            wanted == Attributes::All
+                ? attributeNamed(text, nameBegin, nameEnd)
+                : (nameEnd - nameBegin == 4 && startsWithNoCase(text, nameBegin, nameEnd, "HREF")
+                       ? Href
+                       : -1);
+        if (attribute >= 0 && !tag.attributes.has(Attribute(attribute))) {
+            tag.attributes.present |= 1u << attribute;
+            tag.attributes.values[static_cast<size_t>(attribute)] =
+                text.sliced(valueBegin, valueEnd - valueBegin);
         }
     }
     return tag;
@@ -224,34 +291,41 @@ QString decodeHtml(QByteArrayView bytes)
     return decodeCharacterReferences(decodeText(bytes));
 }
 
-enum class EntryKind {
+enum class TokenKind {
     Folder,
     Link,
     FolderEnd,
+    Separator,
+    Description,
 };
 
-// One folder, link or folder end as the lexer found it, still in the file's bytes.
-struct Entry
+// One folder, link, folder end, separator or description as the lexer found it, still in the
+// file's bytes.
+struct Token
 {
-    EntryKind kind = EntryKind::FolderEnd;
-    // The name is text[nameBegin, nameEnd); when it spans lines, its line breaks still need
-    // joining. A link with nothing after its start tag is named by its URL.
+    TokenKind kind = TokenKind::FolderEnd;
+    // The name (a description's text) is text[nameBegin, nameEnd); when it spans lines, its line
+    // breaks still need joining. A link with nothing after its start tag is named by its URL.
     qsizetype nameBegin = 0;
     qsizetype nameEnd = 0;
     bool nameSpansLines = false;
     bool nameIsUrl = false;
     QByteArrayView url;
+    // A folder's or link's, when the lexer cuts names.
+    TagAttributes attributes;
 };
 
 // Which names the lexer cuts. A name's continuation lines are never entries, so leaving a name
-// uncut changes nothing else: the counting cuts only what it reports.
+// uncut changes nothing else: the counting cuts only what it reports, and reads no attribute
+// beyond HREF.
 enum class Names {
     All,
     FoldersOnly,
     None,
 };
 
-// Walks a bookmark file's text and yields its folders, links and folder ends in file order.
+// Walks a bookmark file's text and yields its folders, links, separators, descriptions and
+// folder ends in file order.
 class BookmarkLexer
 {
 public:
@@ -260,88 +334,150 @@ public:
         , m_names(names)
     {}
 
-    // The next entry; false at the end of the text.
-    bool next(Entry& entry)
+    // The next token; false at the end of the text.
+    bool next(Token& token)
     {
-        while (m_pos < m_text.size()) {
-            const Line line = lineAt(m_text, m_pos);
-            m_pos = line.next;
-            const LineStart start = classifyLine(m_text, line);
-            switch (start.kind) {
-            case LineKind::FolderEnd:
-                entry = Entry{};
+        for (;;) {
+            if (m_separatorsDue > 0) {
+                --m_separatorsDue;
+                token = Token{};
+                token.kind = TokenKind::Separator;
                 return true;
-            case LineKind::Folder:
-                entry = Entry{};
-                entry.kind = EntryKind::Folder;
-                if (m_names != Names::None)
-                    cutFolderName(line, start.tag, entry);
-                return true;
-            case LineKind::Link:
-                if (cutLink(line, start.tag, entry))
-                    return true;
-                break;
-            case LineKind::Other:
-            case LineKind::Structure:
-                break;
             }
+            if (m_lineDue) {
+                m_lineDue = false;
+                if (take(m_dueLine, m_dueStart, token))
+                    return true;
+            }
+            if (m_pos >= m_text.size())
+                return false;
+            m_dueLine = lineAt(m_text, m_pos);
+            m_pos = m_dueLine.next;
+            m_dueStart = classifyLine(m_text, m_dueLine);
+            // The separators in front of the line's entry come first.
+            m_separatorsDue = m_names == Names::All ? m_dueStart.separators : 0;
+            m_lineDue = true;
+        }
+    }
+
+    QString name(const Token& token) const
+    {
+        if (token.nameIsUrl)
+            return decodeHtml(token.url);
+        const QByteArrayView raw = m_text.sliced(token.nameBegin, token.nameEnd - token.nameBegin);
+        return token.nameSpansLines ? decodeHtml(joinLines(raw)) : decodeHtml(raw);
+    }
+
+    // A description's text: the rest of its line and the lines that carry it on, each line break
+    // a line feed.
+    QString description(const Token& token) const
+    {
+        const QByteArrayView raw = m_text.sliced(token.nameBegin, token.nameEnd - token.nameBegin);
+        if (!token.nameSpansLines)
+            return decodeHtml(raw);
+        QByteArray lines = raw.toByteArray();
+        lines.replace("\r\n", "\n");
+        return decodeHtml(lines);
+    }
+
+private:
+    bool take(const Line& line, const LineStart& start, Token& token)
+    {
+        switch (start.kind) {
+        case LineKind::FolderEnd:
+            token = Token{};
+            return true;
+        case LineKind::Folder:
+            token = Token{};
+            token.kind = TokenKind::Folder;
+            if (m_names != Names::None)
+                cutFolderName(line, start.tag, token);
+            return true;
+        case LineKind::Link:
+            return cutLink(line, start.tag, token);
+        case LineKind::Description:
+            if (m_names != Names::All)
+                return false;
+            token = Token{};
+            token.kind = TokenKind::Description;
+            cutDescription(line, start.tag, token);
+            return true;
+        case LineKind::Other:
+        case LineKind::Structure:
+            break;
         }
         return false;
     }
 
-    QString name(const Entry& entry) const
+    Attributes attributesWanted() const
     {
-        if (entry.nameIsUrl)
-            return decodeHtml(entry.url);
-        const QByteArrayView raw = m_text.sliced(entry.nameBegin, entry.nameEnd - entry.nameBegin);
-        return entry.nameSpansLines ? decodeHtml(joinLines(raw)) : decodeHtml(raw);
+        return m_names == Names::All ? Attributes::All : Attributes::HrefOnly;
     }
 
-private:
-    void cutFolderName(const Line& line, qsizetype tagPos, Entry& entry)
+    void cutFolderName(const Line& line, qsizetype tagPos, Token& token)
     {
-        const StartTag tag = readStartTag(m_text, tagPos + 3, line.end);
+        const StartTag tag = readStartTag(m_text, tagPos + 3, line.end, attributesWanted());
+        token.attributes = tag.attributes;
         if (tag.end < 0) {
             // The start tag runs past its line: no name can be cut.
-            entry.nameBegin = entry.nameEnd = line.end;
+            token.nameBegin = token.nameEnd = line.end;
             return;
         }
-        if (!cutName(line, tag.end + 1, "</H3>", entry))
-            blankToEmpty(entry);
+        if (!cutName(line, tag.end + 1, "</H3>", token))
+            blankToEmpty(token);
     }
 
-    bool cutLink(const Line& line, qsizetype tagPos, Entry& entry)
+    bool cutLink(const Line& line, qsizetype tagPos, Token& token)
     {
-        const StartTag tag = readStartTag(m_text, tagPos + 2, line.end);
+        const StartTag tag = readStartTag(m_text, tagPos + 2, line.end, attributesWanted());
         // Firefox drops such links too: there is nothing to open.
-        if (!tag.hasHref || tag.href.isEmpty())
+        if (!tag.attributes.has(Href) || tag.attributes.value(Href).isEmpty())
             return false;
-        entry = Entry{};
-        entry.kind = EntryKind::Link;
-        entry.url = tag.href;
+        token = Token{};
+        token.kind = TokenKind::Link;
+        token.url = tag.attributes.value(Href);
+        token.attributes = tag.attributes;
         if (m_names != Names::All)
             return true;
         if (tag.end < 0) {
-            entry.nameIsUrl = true;
+            token.nameIsUrl = true;
             return true;
         }
-        if (!cutName(line, tag.end + 1, "</A>", entry)) {
-            blankToEmpty(entry);
-            entry.nameIsUrl = entry.nameBegin == entry.nameEnd;
+        if (!cutName(line, tag.end + 1, "</A>", token)) {
+            blankToEmpty(token);
+            token.nameIsUrl = token.nameBegin == token.nameEnd;
         }
         return true;
+    }
+
+    // The rest of the line, and the lines that follow up to the next entry, list line or blank
+    // line, as Netscape wrote long descriptions.
+    void cutDescription(const Line& line, qsizetype from, Token& token)
+    {
+        token.nameBegin = from;
+        token.nameEnd = line.end;
+        for (qsizetype pos = line.next; pos < m_text.size();) {
+            const Line following = lineAt(m_text, pos);
+            if (classifyLine(m_text, following).kind != LineKind::Other ||
+                isBlank(m_text.sliced(following.begin, following.end - following.begin)))
+                break;
+            token.nameEnd = following.end;
+            token.nameSpansLines = true;
+            m_pos = following.next;
+            pos = following.next;
+        }
     }
 
     // The name from `from` up to the closing tag, looked for on this line and then on the
     // lines that follow until one starts a new entry or list: a broken file must not make
     // every entry search to its end. Without a closing tag the name is the rest of the line;
     // returns whether the tag was found.
-    bool cutName(const Line& line, qsizetype from, std::string_view closing, Entry& entry)
+    bool cutName(const Line& line, qsizetype from, std::string_view closing, Token& token)
     {
-        entry.nameBegin = from;
+        token.nameBegin = from;
         qsizetype close = findTagNoCase(m_text, from, line.end, closing);
         if (close >= 0) {
-            entry.nameEnd = close;
+            token.nameEnd = close;
             return true;
         }
         for (qsizetype pos = line.next; pos < m_text.size();) {
@@ -350,27 +486,32 @@ private:
                 break;
             close = findTagNoCase(m_text, following.begin, following.end, closing);
             if (close >= 0) {
-                entry.nameEnd = close;
-                entry.nameSpansLines = true;
+                token.nameEnd = close;
+                token.nameSpansLines = true;
                 m_pos = following.next;
                 return true;
             }
             pos = following.next;
         }
-        entry.nameEnd = line.end;
+        token.nameEnd = line.end;
         return false;
     }
 
     // A rest of the line that is only white space is no name at all.
-    void blankToEmpty(Entry& entry) const
+    void blankToEmpty(Token& token) const
     {
-        if (isBlank(m_text.sliced(entry.nameBegin, entry.nameEnd - entry.nameBegin)))
-            entry.nameEnd = entry.nameBegin;
+        if (isBlank(m_text.sliced(token.nameBegin, token.nameEnd - token.nameBegin)))
+            token.nameEnd = token.nameBegin;
     }
 
     QByteArrayView m_text;
     Names m_names;
     qsizetype m_pos = 0;
+    // The line read last, whose entry is yet to be taken after the separators in front of it.
+    Line m_dueLine{0, 0, 0};
+    LineStart m_dueStart{LineKind::Other, -1, 0};
+    bool m_lineDue = false;
+    int m_separatorsDue = 0;
 };
 
 // Where the element's start tag ("<DL>", "<dl compact>") first stands from `from` on; -1 when
@@ -439,13 +580,13 @@ void cNNFastScanning::scanText(QByteArrayView text)
     QByteArray converted;
     BookmarkLexer lexer(textBytes(text, converted),
                         m_folderScan ? Names::FoldersOnly : Names::None);
-    Entry entry;
-    while (lexer.next(entry)) {
-        if (entry.kind == EntryKind::Folder) {
+    Token token;
+    while (lexer.next(token)) {
+        if (token.kind == TokenKind::Folder) {
             ++folders;
             if (m_folderScan)
-                m_folderScan(lexer.name(entry));
-        } else if (entry.kind == EntryKind::Link) {
+                m_folderScan(lexer.name(token));
+        } else if (token.kind == TokenKind::Link) {
             ++links;
         }
     }
@@ -461,50 +602,118 @@ Result<ParsedTree> NNCreateTree(const QString& path)
     return parseBookmarkText(contents.bytes());
 }
 
+namespace {
+
+// Sets a text of the node's details from an attribute, when the tag has it with a value.
+void keepAttribute(ParsedTree& tree, int node, const TagAttributes& attributes, Attribute attribute,
+                   QString EntryDetails::*field)
+{
+    if (attributes.has(attribute) && !attributes.value(attribute).isEmpty())
+        tree.editDetails(node).*field = decodeHtml(attributes.value(attribute));
+}
+
+bool isTrue(const TagAttributes& attributes, Attribute attribute)
+{
+    return attributes.has(attribute) &&
+           attributes.value(attribute).trimmed().compare("true", Qt::CaseInsensitive) == 0;
+}
+
+// What a folder's or link's tag keeps besides its name and address.
+void keepAttributes(ParsedTree& tree, int node, const TagAttributes& attributes)
+{
+    ParsedTree::Node& entry = tree.node(node);
+    entry.dates.added = BookmarkTime::fromText(attributes.value(AddDate));
+    entry.dates.modified = BookmarkTime::fromText(attributes.value(LastModified));
+    entry.dates.visited = BookmarkTime::fromText(attributes.value(LastVisit));
+    if (entry.isFolder()) {
+        if (isTrue(attributes, PersonalToolbarFolder))
+            entry.role = FolderRole::Toolbar;
+        else if (isTrue(attributes, UnfiledBookmarksFolder))
+            entry.role = FolderRole::OtherBookmarks;
+        return;
+    }
+    keepAttribute(tree, node, attributes, ShortcutUrl, &EntryDetails::keyword);
+    keepAttribute(tree, node, attributes, PostData, &EntryDetails::postData);
+    keepAttribute(tree, node, attributes, Tags, &EntryDetails::tags);
+    keepAttribute(tree, node, attributes, Icon, &EntryDetails::icon);
+    keepAttribute(tree, node, attributes, IconUri, &EntryDetails::iconUri);
+    keepAttribute(tree, node, attributes, LastCharset, &EntryDetails::charset);
+}
+
+} // namespace
+
 ParsedTree parseBookmarkText(QByteArrayView text)
 {
     QByteArray converted;
     text = textBytes(text, converted);
     ParsedTree tree(NNGetHeader(text));
     int current = ParsedTree::root();
+    // The folder or link a description that follows belongs to; none after a separator or a
+    // list end.
+    int described = -1;
     BookmarkLexer lexer(text);
-    Entry entry;
-    while (lexer.next(entry)) {
-        switch (entry.kind) {
-        case EntryKind::Folder:
-            current = tree.addChild(current, lexer.name(entry));
+    Token token;
+    while (lexer.next(token)) {
+        switch (token.kind) {
+        case TokenKind::Folder:
+            current = tree.addFolder(current, lexer.name(token));
+            keepAttributes(tree, current, token.attributes);
+            described = current;
             break;
-        case EntryKind::Link:
-            // A URL is never empty here, so the link never passes for an empty folder.
-            tree.addChild(current, lexer.name(entry), decodeHtml(entry.url));
+        case TokenKind::Link:
+            described = tree.addLink(current, lexer.name(token), decodeHtml(token.url));
+            keepAttributes(tree, described, token.attributes);
             break;
-        case EntryKind::FolderEnd:
-            // Surplus list ends at the root are ignored.
-            if (current != ParsedTree::root()) {
-                tree.closeFolder(current);
-                current = tree.node(current).parent;
+        case TokenKind::Separator:
+            tree.addSeparator(current);
+            described = -1;
+            break;
+        case TokenKind::Description:
+            if (described >= 0 && tree.details(described).description.isEmpty()) {
+                if (QString description = lexer.description(token); !description.isEmpty())
+                    tree.editDetails(described).description = std::move(description);
             }
+            described = -1;
+            break;
+        case TokenKind::FolderEnd:
+            // Surplus list ends at the root are ignored.
+            if (current != ParsedTree::root())
+                current = tree.node(current).parent;
+            described = -1;
             break;
         }
     }
     return tree;
 }
 
+namespace {
+
+// The first token of a line that is not one of the separators in front of its entry.
+std::optional<Token> entryOfLine(BookmarkLexer& lexer)
+{
+    Token token;
+    while (lexer.next(token)) {
+        if (token.kind != TokenKind::Separator)
+            return token;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
 QString NNGetFolderName(QByteArrayView line)
 {
     BookmarkLexer lexer(firstLine(line));
-    Entry entry;
-    if (lexer.next(entry) && entry.kind == EntryKind::Folder)
-        return lexer.name(entry);
-    return QString();
+    const std::optional<Token> token = entryOfLine(lexer);
+    return token && token->kind == TokenKind::Folder ? lexer.name(*token) : QString();
 }
 
 std::optional<NameUrlPair> NNGetLink(QByteArrayView line)
 {
     BookmarkLexer lexer(firstLine(line));
-    Entry entry;
-    if (lexer.next(entry) && entry.kind == EntryKind::Link)
-        return NameUrlPair{lexer.name(entry), decodeHtml(entry.url)};
+    const std::optional<Token> token = entryOfLine(lexer);
+    if (token && token->kind == TokenKind::Link)
+        return NameUrlPair{lexer.name(*token), decodeHtml(token->url)};
     return std::nullopt;
 }
 

@@ -15,13 +15,21 @@ namespace orvalink {
 // Reading bookmark files (bookmarks.html) as Firefox, Chromium-family browsers, Netscape and
 // this program write them, and as people edit them by hand.
 //
-// The file is read line by line. After its leading white space and any "<HR>" separators, a
-// line that starts with "<H3" opens a folder, one that starts with "<A" is a link, and one
-// that starts with "</DL" closes the current folder (ignored at the root); a "<DT>" in front
-// is optional, tags are matched in any case, and every other line is skipped. An entry's name
-// runs to its closing tag, on later lines if need be; without one it is the rest of its line.
-// Names and URLs are decoded (UTF-8, else Windows-1252) and their character references
-// replaced. A link without HREF, or with an empty one, is skipped.
+// The file is read line by line. Each "<HR>" at the start of a line, after white space, is a
+// separator; after them, a line that starts with "<H3" opens a folder, one that starts with "<A"
+// is a link, one that starts with "</DL" closes the current folder (ignored at the root), and one
+// that starts with "<DD>" describes the folder or link just before it; a "<DT>" in front is
+// optional, tags are matched in any case, and every other line is skipped. An entry's name runs
+// to its closing tag, on later lines if need be; without one it is the rest of its line. A
+// description runs to the end of its line and on over the lines that follow, up to a blank line
+// or the next entry or list line. Names, URLs, descriptions and attribute values are decoded
+// (UTF-8, else Windows-1252) and their character references replaced. A link without HREF, or
+// with an empty one, is skipped.
+//
+// Of the attributes, ADD_DATE, LAST_MODIFIED and LAST_VISIT give the dates (decimal seconds;
+// anything else leaves a date unknown); a folder's PERSONAL_TOOLBAR_FOLDER="true" and
+// UNFILED_BOOKMARKS_FOLDER="true" its role; a link's SHORTCUTURL, POST_DATA, TAGS, ICON, ICON_URI
+// and LAST_CHARSET its details, as Firefox writes them.
 
 // Whether a file's content is a bookmark file: text (no NUL byte; UTF-16 with its byte-order mark
 // is text too) that starts, after any white space, with the signature every browser writes,

@@ -15,16 +15,52 @@ namespace orvalink {
 
 namespace {
 
+constexpr QByteArrayView kLineEnd = "\r\n";
 constexpr QByteArrayView kListStart = "<DL><p>\r\n";
 constexpr QByteArrayView kListEnd = "</DL><p>\r\n";
-constexpr QByteArrayView kFolderStart = "<DT><H3 FOLDED ADD_DATE=\"\">";
+constexpr QByteArrayView kFolderStart = "<DT><H3 FOLDED ADD_DATE=\"";
 constexpr QByteArrayView kFolderEnd = "</H3>\r\n";
+
+void appendTime(QByteArray& out, QByteArrayView attribute, BookmarkTime time)
+{
+    if (!time.isKnown())
+        return;
+    out += attribute;
+    out += time.toText();
+    out += '"';
+}
+
+void appendText(QByteArray& out, QByteArrayView attribute, const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    out += attribute;
+    appendHtmlAttribute(out, text);
+    out += '"';
+}
+
+// A folder line, its added date empty when unknown, as this program has always written it.
+void appendFolderLine(QByteArray& out, QStringView name, const EntryDates& dates, FolderRole role)
+{
+    out += kFolderStart;
+    out += dates.added.toText();
+    out += '"';
+    appendTime(out, " LAST_MODIFIED=\"", dates.modified);
+    appendTime(out, " LAST_VISIT=\"", dates.visited);
+    if (role == FolderRole::Toolbar)
+        out += " PERSONAL_TOOLBAR_FOLDER=\"true\"";
+    else if (role == FolderRole::OtherBookmarks)
+        out += " UNFILED_BOOKMARKS_FOLDER=\"true\"";
+    out += '>';
+    appendHtmlText(out, name);
+    out += kFolderEnd;
+}
 
 class BookmarkFileVisitor final : public ExportVisitor
 {
 public:
     BookmarkFileVisitor(const BookmarkModel& model, int start, ChunkedOutput& out)
-        : m_tree(model.tree())
+        : m_model(model)
         , m_start(start)
         , m_out(out)
     {}
@@ -36,11 +72,11 @@ public:
     {
         // The root's list is the one the file opens itself.
         if (node != FolderTree::root()) {
+            const FolderRecord& folder = m_model.folder(m_model.tree().node(node).tag);
             QByteArray& out = m_out.buffer();
             indent();
-            out += kFolderStart;
-            appendHtmlText(out, m_tree.node(node).caption);
-            out += kFolderEnd;
+            appendFolderLine(out, m_model.tree().node(node).caption, folder.Dates, folder.Role);
+            appendDescription(m_model.details(folder.Details));
             indent();
             out += kListStart;
             m_out.flushIfFull();
@@ -48,18 +84,36 @@ public:
         ++m_level;
     }
 
-    void writeLinks(const std::vector<NameUrlPair>& links) override
+    void writeLink(int linkRow) override
     {
+        const LinkRecord& link = m_model.link(linkRow);
+        const EntryDetails& details = m_model.details(link.Details);
         QByteArray& out = m_out.buffer();
-        for (const NameUrlPair& link : links) {
-            indent();
-            out += "<DT><A HREF=\"";
-            appendHtmlAttribute(out, link.url);
-            out += "\">";
-            appendHtmlText(out, link.name);
-            out += "</A>\r\n";
-            m_out.flushIfFull();
-        }
+        indent();
+        out += "<DT><A HREF=\"";
+        appendHtmlAttribute(out, link.URL);
+        out += '"';
+        appendTime(out, " ADD_DATE=\"", link.Dates.added);
+        appendTime(out, " LAST_MODIFIED=\"", link.Dates.modified);
+        appendTime(out, " LAST_VISIT=\"", link.Dates.visited);
+        appendText(out, " ICON_URI=\"", details.iconUri);
+        appendText(out, " ICON=\"", details.icon);
+        appendText(out, " SHORTCUTURL=\"", details.keyword);
+        appendText(out, " POST_DATA=\"", details.postData);
+        appendText(out, " LAST_CHARSET=\"", details.charset);
+        appendText(out, " TAGS=\"", details.tags);
+        out += '>';
+        appendHtmlText(out, link.Name);
+        out += "</A>\r\n";
+        appendDescription(details);
+        m_out.flushIfFull();
+    }
+
+    void writeSeparator() override
+    {
+        indent();
+        m_out.buffer() += "<HR>\r\n";
+        m_out.flushIfFull();
     }
 
     void closeFolder(int node) override
@@ -74,7 +128,18 @@ public:
 private:
     void indent() { m_out.buffer().append(4 * std::min(m_level, kDeepestIndentLevel), ' '); }
 
-    const FolderTree& m_tree;
+    void appendDescription(const EntryDetails& details)
+    {
+        if (details.description.isEmpty())
+            return;
+        QByteArray& out = m_out.buffer();
+        indent();
+        out += "<DD>";
+        appendHtmlText(out, details.description);
+        out += kLineEnd;
+    }
+
+    const BookmarkModel& m_model;
     int m_start;
     ChunkedOutput& m_out;
     int m_level = 0;
@@ -133,43 +198,36 @@ bool WriteBookmarkFolder(BookmarkModel& model, int node, const FileExportOptions
     return visitor.closedStart();
 }
 
-Result<void, UserMessage> CanMergeIntoBookmarkFile(const QString& filePath)
+namespace {
+
+// The old file's text and where the new lists go in it, found before anything is written.
+struct MergeTarget
 {
-    const Result<QByteArray, UserMessage> old = readFileToMerge(filePath);
-    if (!old)
-        return old.failure();
-    if (Result<MergePoint, UserMessage> point = mergePointOf(filePath, old.value()); !point)
-        return point.failure();
+    QByteArray converted;
+    QByteArrayView text;
+    MergePoint point;
+};
+
+Result<void, UserMessage> findMergeTarget(QByteArrayView oldBytes, const QString& filePath,
+                                          MergeTarget& target)
+{
+    target.text = textToMergeInto(oldBytes, target.converted);
+    const Result<MergePoint, UserMessage> found = mergePointOf(filePath, target.text);
+    if (!found)
+        return found.failure();
+    target.point = found.value();
     return {};
 }
 
-Result<void, UserMessage> WriteBookmarkFile(BookmarkModel& model, const QString& filePath,
-                                            const FileExportOptions& options, Progress& progress)
+// The whole text, new or merged into target.
+void writeText(BookmarkModel& model, const MergeTarget* target, const FileExportOptions& options,
+               Progress& progress, ChunkedOutput& out)
 {
-
-    // The old file is read whole before anything is written: the new file replaces it.
-    QByteArray old;
-    MergePoint point;
-    if (options.merge) {
-        Result<QByteArray, UserMessage> read = readFileToMerge(filePath);
-        if (!read)
-            return read.failure();
-        old = std::move(read.value());
-        const Result<MergePoint, UserMessage> found = mergePointOf(filePath, old);
-        if (!found)
-            return found.failure();
-        point = found.value();
-    }
-
-    AtomicTextFile file(filePath);
-    if (Result<void, UserMessage> opened = file.open(); !opened)
-        return opened;
-    ChunkedOutput& out = file.output();
-    if (options.merge) {
-        out.writeThrough(QByteArrayView(old).first(point.position));
-        out.append("\r\n");
+    if (target) {
+        out.writeThrough(target->text.first(target->point.position));
+        out.append(kLineEnd);
         // A file cut off inside folders: they are closed, and the new lists go into the top list.
-        for (int open = point.openLists; open > 1; --open)
+        for (int open = target->point.openLists; open > 1; --open)
             out.append(kListEnd);
     } else {
         appendHeader(out.buffer(),
@@ -177,9 +235,7 @@ Result<void, UserMessage> WriteBookmarkFile(BookmarkModel& model, const QString&
     }
     out.append(kListStart);
     if (options.intoNewFolder) {
-        out.append(kFolderStart);
-        appendHtmlText(out.buffer(), options.newFolderName);
-        out.append(kFolderEnd);
+        appendFolderLine(out.buffer(), options.newFolderName, EntryDates{}, FolderRole::Ordinary);
         out.append(kListStart);
     }
     // The root's list end closes the innermost list opened above.
@@ -188,12 +244,12 @@ Result<void, UserMessage> WriteBookmarkFile(BookmarkModel& model, const QString&
         WriteBookmarkFolder(model, FolderTree::root(), options, progress, out);
     if (options.intoNewFolder)
         out.append(kListEnd);
-    if (options.merge) {
+    if (target) {
         if (!rootClosedList)
             out.append(kListEnd);
         // The old file goes on as it was; one that was cut off gets its top list closed.
-        if (point.kind == MergePoint::Kind::ListEnd)
-            out.writeThrough(QByteArrayView(old).sliced(point.position));
+        if (target->point.kind == MergePoint::Kind::ListEnd)
+            out.writeThrough(target->text.sliced(target->point.position));
         else
             out.append(kListEnd);
     } else {
@@ -201,6 +257,50 @@ Result<void, UserMessage> WriteBookmarkFile(BookmarkModel& model, const QString&
         // the root was exported: the layout this program has always written, read by everyone.
         out.append(kListEnd);
     }
+}
+
+} // namespace
+
+Result<void, UserMessage> CanMergeIntoBookmarkFile(const QString& filePath)
+{
+    const Result<QByteArray, UserMessage> old = readFileToMerge(filePath);
+    if (!old)
+        return old.failure();
+    MergeTarget target;
+    return findMergeTarget(old.value(), filePath, target);
+}
+
+Result<void, UserMessage> writeBookmarkFile(BookmarkModel& model, QByteArrayView old,
+                                            const FileExportOptions& options, Progress& progress,
+                                            ChunkedOutput& out, const QString& filePath)
+{
+    MergeTarget target;
+    if (options.merge) {
+        if (Result<void, UserMessage> found = findMergeTarget(old, filePath, target); !found)
+            return found;
+    }
+    writeText(model, options.merge ? &target : nullptr, options, progress, out);
+    return {};
+}
+
+Result<void, UserMessage> WriteBookmarkFile(BookmarkModel& model, const QString& filePath,
+                                            const FileExportOptions& options, Progress& progress)
+{
+    // The old file is read whole before anything is written: the new file replaces it.
+    QByteArray old;
+    MergeTarget target;
+    if (options.merge) {
+        Result<QByteArray, UserMessage> read = readFileToMerge(filePath);
+        if (!read)
+            return read.failure();
+        old = std::move(read.value());
+        if (Result<void, UserMessage> found = findMergeTarget(old, filePath, target); !found)
+            return found;
+    }
+    AtomicTextFile file(filePath);
+    if (Result<void, UserMessage> opened = file.open(); !opened)
+        return opened;
+    writeText(model, options.merge ? &target : nullptr, options, progress, file.output());
     return file.commit();
 }
 

@@ -24,11 +24,11 @@ ParsedTree parseChromiumText(QByteArrayView text)
             const int parent = n == first ? ParsedTree::root() : treeNode[size_t(node.parent)];
             if (n == first) {
                 treeNode[size_t(n)] =
-                    tree.addChild(parent, kChromiumRoots[size_t(root)].shownName.toString());
+                    tree.addFolder(parent, kChromiumRoots[size_t(root)].shownName.toString());
             } else if (node.kind == ChromiumNode::Kind::Folder) {
-                treeNode[size_t(n)] = tree.addChild(parent, node.name);
+                treeNode[size_t(n)] = tree.addFolder(parent, node.name);
             } else {
-                treeNode[size_t(n)] = tree.addChild(parent, node.name, QString::fromUtf8(node.url));
+                treeNode[size_t(n)] = tree.addLink(parent, node.name, QString::fromUtf8(node.url));
             }
         }
     }

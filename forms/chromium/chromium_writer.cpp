@@ -164,7 +164,8 @@ class NodeCollector final : public ExportVisitor
 {
 public:
     NodeCollector(const BookmarkModel& model, const FileExportOptions& options)
-        : m_tree(model.tree())
+        : m_model(model)
+        , m_tree(model.tree())
     {
         if (options.intoNewFolder) {
             m_nodes.push_back(folderNode(-1, options.newFolderName));
@@ -184,16 +185,18 @@ public:
         m_open.push_back(static_cast<int>(m_nodes.size()) - 1);
     }
 
-    void writeLinks(const std::vector<NameUrlPair>& links) override
+    void writeLink(int linkRow) override
     {
-        for (const NameUrlPair& link : links) {
-            m_nodes.push_back(ChromiumNode{.parent = m_open.back(),
-                                           .kind = ChromiumNode::Kind::Link,
-                                           .name = link.name,
-                                           .url = link.url.toUtf8(),
-                                           .added = m_now});
-        }
+        const LinkRecord& link = m_model.link(linkRow);
+        m_nodes.push_back(ChromiumNode{.parent = m_open.back(),
+                                       .kind = ChromiumNode::Kind::Link,
+                                       .name = link.Name,
+                                       .url = link.URL.toUtf8(),
+                                       .added = m_now});
     }
+
+    // The Chromium family's file has no separators.
+    void writeSeparator() override {}
 
     void closeFolder(int) override { m_open.pop_back(); }
 
@@ -207,6 +210,7 @@ private:
                             .modified = m_now};
     }
 
+    const BookmarkModel& m_model;
     const FolderTree& m_tree;
     const qint64 m_now = now();
     std::vector<ChromiumNode> m_nodes;

@@ -370,6 +370,18 @@ private:
     int m_currentRow = -1;
 };
 
+// A file's or folder's times as the dates of its link or folder: its last write is when it was
+// changed, and its creation (where the file system keeps it) when it was added.
+EntryDates fileDates(const DirectoryEntry& entry)
+{
+    EntryDates dates;
+    if (entry.writeTime)
+        dates.modified = BookmarkTime::fromSeconds(*entry.writeTime);
+    if (entry.birthTime)
+        dates.added = BookmarkTime::fromSeconds(*entry.birthTime);
+    return dates;
+}
+
 void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
 {
     if (model.folder(row).LinksLoaded)
@@ -392,25 +404,32 @@ void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
             const auto subfolder = subfolderRows.constFind(entry.rawName);
             if (subfolder == subfolderRows.cend())
                 continue;
+            record.Kind = EntryKind::Folder;
             record.SubfolderRow = *subfolder;
             record.Name = entry.name;
             record.IconIndex = IconIndex::FavoritesFolder;
+            model.setFolderDates(*subfolder, fileDates(entry));
         } else if (isShortcutName(entry.rawName)) {
             const std::optional<QByteArray> contents =
                 dir.readFile(entry.rawName, kMaxShortcutFileSize);
-            record.URL = contents ? shortcutUrl(*contents) : QString();
+            InternetShortcut shortcut =
+                contents ? readInternetShortcut(*contents) : InternetShortcut{};
             // Nothing to open: a pipe, a dangling link, a file without "URL=".
-            if (record.URL.isEmpty()) {
+            if (shortcut.url.isEmpty()) {
                 model.addSkippedLink();
                 continue;
             }
+            record.URL = std::move(shortcut.url);
             record.Name = entry.name.chopped(4);
             // No shell icons here: every link shows the default link image.
             record.IconIndex = IconIndex::FavoritesLink;
+            record.Dates = fileDates(entry);
+            if (!shortcut.iconFile.isEmpty())
+                record.Details =
+                    model.addDetails(EntryDetails{.iconUri = std::move(shortcut.iconFile)});
         } else {
             continue;
         }
-        record.FileDate = FindDataToDate(entry);
         model.appendEntry(std::move(record));
     }
     model.endEntries(row);
@@ -506,8 +525,7 @@ Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int 
     DirectoryHandle root = std::move(opened.value());
     const QString location = AddBackslash(folder);
 
-    auto model = std::make_unique<BookmarkModel>(FormId::Favorites, location,
-                                                 BookmarkModel::FolderPaths::Directories);
+    auto model = std::make_unique<BookmarkModel>(FormId::Favorites, location);
     model->addFolder(-1, QString(), QStringLiteral("My Favorites"));
     model->setExpanded(0, true);
     auto directories = std::make_shared<FolderDirectories>(location);

@@ -49,12 +49,14 @@ Result<DirectoryHandle> openFavoritesFolder(const QString& folder);
 Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int expectedFolders,
                                                      Progress& progress);
 
-// Appends the entries of folder row's directory (model.folderLocation(row)) to the link table
-// and marks the row listed: subdirectories that have a folder row as subfolder entries, and
-// every file whose name ends in ".url" (any case) as a link, in name order without regard to
-// case. A ".url" without an address (not a readable file, or no "URL=" in it) is left out and
-// counted in the model's skippedLinkCount(). Does nothing when the row is already listed, and
-// leaves it unlisted when its directory cannot be read.
+// Appends the entries of folder row's directory to the link table and marks the row listed:
+// subdirectories that have a folder row as subfolder entries, and every file whose name ends in
+// ".url" (any case) as a link, in name order without regard to case. A ".url" without an address
+// (not a readable file, or no "URL=" in it) is left out and counted in the model's
+// skippedLinkCount(). Each entry's last write is its modified date and its creation, where the
+// file system keeps it, its added date; a shortcut's IconFile address is its icon's address.
+// Does nothing when the row is already listed, and leaves it unlisted when its directory cannot
+// be read.
 void ListFolderEntries(BookmarkModel& model, int row);
 
 } // namespace orvalink

@@ -5,6 +5,7 @@
 #include "platform/file_helpers.h"
 
 #include <cerrno>
+#include <optional>
 #include <vector>
 
 namespace orvalink {
@@ -26,7 +27,25 @@ struct Directory
     bool usable = false;
     // The names given out in it, folders and links alike.
     FolderNames names;
+    // The dates of the folder it was written for.
+    EntryDates dates;
 };
+
+// The file times that keep an entry's dates: its last write is when it was changed (or, when
+// that is unknown, added), its creation when it was added.
+void setFileTimes(const DirectoryHandle& directory, const QByteArray& rawName,
+                  const EntryDates& dates)
+{
+    const BookmarkTime written = dates.modified.isKnown() ? dates.modified : dates.added;
+    std::optional<qint64> writeTime;
+    std::optional<qint64> creationTime;
+    if (written.isKnown())
+        writeTime = written.seconds();
+    if (dates.added.isKnown())
+        creationTime = dates.added.seconds();
+    // A time the file system cannot hold leaves the file's own: the link itself is written.
+    directory.setTimes(rawName, writeTime, creationTime);
+}
 
 // The directories of an export as open handles, from the base folder down to the one used last.
 // Each is reached from its parent by name, never through a link. Only the way down to the
@@ -147,7 +166,7 @@ void writeLinks(const BookmarkModel& model, int row, bool exportAll, size_t inde
     const FolderRecord& folder = model.folder(row);
     for (int linkRow = folder.FirstLink; linkRow <= folder.LastLink; ++linkRow) {
         const LinkRecord& link = model.link(linkRow);
-        if (link.isSubfolder() || !(exportAll || link.Selected))
+        if (!link.isLink() || !(exportAll || link.Selected))
             continue;
         if (!handle || !handle->isValid()) {
             report.addLinkNotWritten(openError);
@@ -155,10 +174,13 @@ void writeLinks(const BookmarkModel& model, int row, bool exportAll, size_t inde
         }
         const QByteArray rawName = claimFreeName(directory, *handle, link.Name, kShortcutExtension,
                                                  rules, EntryType::RegularFile);
-        if (handle->writeFile(rawName, internetShortcutContents(link.URL)))
+        if (handle->writeFile(
+                rawName, internetShortcutContents(link.URL, model.details(link.Details).iconUri))) {
+            setFileTimes(*handle, rawName, link.Dates);
             report.addLinkWritten();
-        else
+        } else {
             report.addLinkNotWritten(errno);
+        }
     }
 }
 
@@ -235,6 +257,7 @@ Result<FavoritesExportReport, UserMessage> ExportToFav(BookmarkModel& model,
         if (node != FolderTree::root()) {
             Directory directory;
             directory.parent = parentDirectory;
+            directory.dates = model.folder(treeNode.tag).Dates;
             if (directories[parentDirectory].usable) {
                 directory.rawName =
                     claimFreeName(directories[parentDirectory], open.open(parentDirectory),
@@ -255,6 +278,12 @@ Result<FavoritesExportReport, UserMessage> ExportToFav(BookmarkModel& model,
         model.ensureListed(treeNode.tag);
         writeLinks(model, treeNode.tag, options.exportAll, nodeDirectory[size_t(node)], directories,
                    open, report);
+    }
+    // Last, as every file made in a folder changes its time of last write.
+    for (size_t index = 1; index < directories.size(); ++index) {
+        const Directory& directory = directories[index];
+        if (directory.usable)
+            setFileTimes(open.open(directory.parent), directory.rawName, directory.dates);
     }
     return report;
 }

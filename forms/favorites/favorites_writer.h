@@ -60,6 +60,10 @@ private:
 // (a symbolic link, a folder where a file goes, a file where a folder goes) keeps it, and the
 // entry takes the next number instead.
 //
+// A shortcut keeps its link's icon address (IconFile), and each file and folder written keeps its
+// entry's dates as its times: the last write is the modified date (the added date when that is
+// unknown), and on systems that let it be set (Windows) the creation time is the added date.
+//
 // Nothing below the Favorites folder is followed through a link: the folder itself may be one,
 // an existing subfolder named in the options must be a real directory at every step, and
 // directories and files are made through open handles, so a link planted during the export

@@ -5,6 +5,7 @@
 #include "platform/text_decoding.h"
 
 #include <QFileInfo>
+#include <array>
 #include <optional>
 
 namespace orvalink {
@@ -25,18 +26,32 @@ QByteArrayView trimmed(QByteArrayView text)
     return text;
 }
 
-// The three values a shortcut's URL is made of; each unset when its key is missing.
-struct UrlValues
+// The three values a shortcut key's value is made of; each unset when the key is missing there.
+struct KeyValues
 {
     std::optional<QByteArrayView> base;
     std::optional<QByteArrayView> ansi;
     std::optional<QByteArrayView> wide;
 };
 
-UrlValues findUrlValues(QByteArrayView text)
+// The keys of "[InternetShortcut]" this reader takes.
+enum ShortcutKey { UrlKey, IconFileKey, KeyCount };
+
+using ShortcutValues = std::array<KeyValues, KeyCount>;
+
+int keyNamed(QByteArrayView name)
 {
-    UrlValues values;
-    std::optional<QByteArrayView>* current = nullptr;
+    if (name.compare("URL", Qt::CaseInsensitive) == 0)
+        return UrlKey;
+    if (name.compare("IconFile", Qt::CaseInsensitive) == 0)
+        return IconFileKey;
+    return -1;
+}
+
+ShortcutValues findValues(QByteArrayView text)
+{
+    ShortcutValues values;
+    std::optional<QByteArrayView> KeyValues::*current = nullptr;
     while (!text.isEmpty()) {
         const qsizetype end = text.indexOf('\n');
         QByteArrayView line = end < 0 ? text : text.first(end);
@@ -47,20 +62,23 @@ UrlValues findUrlValues(QByteArrayView text)
             if (close >= 0) {
                 const QByteArrayView section = trimmed(line.sliced(1, close - 1));
                 if (section.compare("InternetShortcut", Qt::CaseInsensitive) == 0)
-                    current = &values.base;
+                    current = &KeyValues::base;
                 else if (section.compare("InternetShortcut.A", Qt::CaseInsensitive) == 0)
-                    current = &values.ansi;
+                    current = &KeyValues::ansi;
                 else if (section.compare("InternetShortcut.W", Qt::CaseInsensitive) == 0)
-                    current = &values.wide;
+                    current = &KeyValues::wide;
                 else
                     current = nullptr;
                 continue;
             }
         }
-        if (current == nullptr || current->has_value())
+        if (current == nullptr)
             continue;
         const qsizetype equals = line.indexOf('=');
-        if (equals < 0 || trimmed(line.first(equals)).compare("URL", Qt::CaseInsensitive) != 0)
+        if (equals < 0)
+            continue;
+        const int key = keyNamed(trimmed(line.first(equals)));
+        if (key < 0 || (values[static_cast<size_t>(key)].*current).has_value())
             continue;
         QByteArrayView value = line.sliced(equals + 1);
         // The profile functions return C strings: a NUL ends the value.
@@ -71,34 +89,57 @@ UrlValues findUrlValues(QByteArrayView text)
             (value.front() == '"' || value.front() == '\'')) {
             value = value.sliced(1, value.size() - 2);
         }
-        *current = value;
+        values[static_cast<size_t>(key)].*current = value;
     }
     return values;
 }
 
-QString urlOf(QByteArrayView text, bool utf8)
+QString valueOf(const KeyValues& values, bool utf8)
 {
-    const UrlValues values = findUrlValues(text);
     const auto decode = [utf8](QByteArrayView value) {
         return utf8 ? QString::fromUtf8(value) : decodeText(value);
     };
     const QByteArrayView base = values.base.value_or(QByteArrayView());
     // The Unicode value holds only while the ANSI twin still equals the base: a program that
-    // knows nothing of the twins edits the base alone, and then the base is the real URL.
+    // knows nothing of the twins edits the base alone, and then the base is the real value.
     if (values.wide && values.ansi && *values.ansi == base)
         return decodeUtf7(decode(*values.wide));
     return decode(base);
 }
 
+// A Windows path ("C:\...\url.dll") names a file on the machine that wrote the shortcut, not
+// the page's icon: only an address with a scheme of its own is kept.
+bool isIconAddress(const QString& iconFile)
+{
+    const qsizetype colon = iconFile.indexOf(u':');
+    return colon > 1 && !iconFile.sliced(colon + 1).startsWith(u'\\');
+}
+
+InternetShortcut shortcutOf(QByteArrayView text, bool utf8)
+{
+    const ShortcutValues values = findValues(text);
+    InternetShortcut shortcut;
+    shortcut.url = valueOf(values[UrlKey], utf8);
+    shortcut.iconFile = valueOf(values[IconFileKey], utf8);
+    if (!isIconAddress(shortcut.iconFile))
+        shortcut.iconFile.clear();
+    return shortcut;
+}
+
 } // namespace
+
+InternetShortcut readInternetShortcut(QByteArrayView contents)
+{
+    if (isUtf16Text(contents))
+        return shortcutOf(utf8FromUtf16(contents), true);
+    if (contents.startsWith(kUtf8Bom))
+        return shortcutOf(contents.sliced(kUtf8Bom.size()), true);
+    return shortcutOf(contents, false);
+}
 
 QString shortcutUrl(QByteArrayView contents)
 {
-    if (isUtf16Text(contents))
-        return urlOf(utf8FromUtf16(contents), true);
-    if (contents.startsWith(kUtf8Bom))
-        return urlOf(contents.sliced(kUtf8Bom.size()), true);
-    return urlOf(contents, false);
+    return readInternetShortcut(contents).url;
 }
 
 QString readShortcutUrl(const QString& path)

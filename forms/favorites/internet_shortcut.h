@@ -9,6 +9,18 @@ namespace orvalink {
 // reading it whole could exhaust memory.
 inline constexpr qint64 kMaxShortcutFileSize = 64 * 1024 * 1024;
 
+// What an Internet Shortcut (".url") file keeps of its link.
+struct InternetShortcut
+{
+    QString url;
+    // The address of the page's icon (IconFile, as Internet Explorer keeps a favicon's); ""
+    // when there is none, or IconFile names a file on the disk.
+    QString iconFile;
+};
+
+// Reads a shortcut's URL as shortcutUrl() does, and its IconFile the same way.
+InternetShortcut readInternetShortcut(QByteArrayView contents);
+
 // The URL of an Internet Shortcut (".url") file's text: the value of key "URL" in section
 // "[InternetShortcut]", read the way the Windows profile functions read it (section and key
 // without regard to case, first occurrence, value trimmed of blanks and of one pair of matching

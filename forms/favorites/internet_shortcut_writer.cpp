@@ -4,6 +4,7 @@
 #include "forms/favorites/utf7.h"
 
 #include <QUrl>
+#include <array>
 #include <utility>
 
 namespace orvalink {
@@ -14,6 +15,7 @@ constexpr QByteArrayView kSection = "[InternetShortcut]\r\n";
 constexpr QByteArrayView kAnsiSection = "[InternetShortcut.A]\r\n";
 constexpr QByteArrayView kWideSection = "[InternetShortcut.W]\r\n";
 constexpr QByteArrayView kUrlKey = "URL=";
+constexpr QByteArrayView kIconFileKey = "IconFile=";
 constexpr QByteArrayView kLineEnd = "\r\n";
 
 bool isAscii(QStringView text)
@@ -100,19 +102,40 @@ QByteArray asciiUrl(QStringView url)
     return out;
 }
 
-QByteArray internetShortcutContents(const QString& url)
+QByteArray internetShortcutContents(const QString& url, const QString& iconFile)
 {
-    const QString oneLine = withoutDroppedCharacters(url);
+    struct Value
+    {
+        QByteArrayView key;
+        QString text;
+    };
+    std::array<Value, 2> values = {Value{kUrlKey, withoutDroppedCharacters(url)},
+                                   Value{kIconFileKey, withoutDroppedCharacters(iconFile)}};
+    const size_t count = values[1].text.isEmpty() ? 1 : 2;
     QByteArray contents;
-    if (isAscii(oneLine)) {
-        contents.reserve(kSection.size() + kUrlKey.size() + oneLine.size() + kLineEnd.size());
-        contents.append(kSection).append(kUrlKey).append(oneLine.toLatin1()).append(kLineEnd);
-        return contents;
+    contents.reserve(kSection.size() + kUrlKey.size() + url.size() + kLineEnd.size());
+    contents.append(kSection);
+    bool allAscii = true;
+    for (size_t i = 0; i < count; ++i) {
+        const bool ascii = isAscii(values[i].text);
+        allAscii = allAscii && ascii;
+        contents.append(values[i].key)
+            .append(ascii ? values[i].text.toLatin1() : asciiUrl(values[i].text))
+            .append(kLineEnd);
     }
-    const QByteArray ascii = asciiUrl(oneLine);
-    for (const QByteArrayView section : {kSection, kAnsiSection})
-        contents.append(section).append(kUrlKey).append(ascii).append(kLineEnd);
-    contents.append(kWideSection).append(kUrlKey).append(encodeUtf7(oneLine)).append(kLineEnd);
+    if (allAscii)
+        return contents;
+    // Only the values that ASCII cannot hold get their twins.
+    contents.append(kAnsiSection);
+    for (size_t i = 0; i < count; ++i) {
+        if (!isAscii(values[i].text))
+            contents.append(values[i].key).append(asciiUrl(values[i].text)).append(kLineEnd);
+    }
+    contents.append(kWideSection);
+    for (size_t i = 0; i < count; ++i) {
+        if (!isAscii(values[i].text))
+            contents.append(values[i].key).append(encodeUtf7(values[i].text)).append(kLineEnd);
+    }
     return contents;
 }
 

@@ -46,11 +46,16 @@ bool equalsWithoutCase(QByteArrayView text, QByteArrayView upperCaseWord)
 // One entry of a hotlist, as far as a conversion cares.
 struct HotlistRecord
 {
-    enum Kind { Folder, Link, FolderEnd };
+    enum Kind { Folder, Link, Separator, FolderEnd };
     Kind kind = Link;
     QByteArrayView name;
     QByteArrayView url;
     bool hasUrl = false;
+    QByteArrayView created;
+    QByteArrayView visited;
+    QByteArrayView description;
+    QByteArrayView shortName;
+    bool onPersonalBar = false;
 };
 
 // Walks a hotlist record by record. A record is a type line ("#FOLDER", "#URL", "#NOTE", ...)
@@ -58,7 +63,8 @@ struct HotlistRecord
 // Fields are recognised by their exact key, so "SHORT NAME=" never passes for the name and
 // "DISPLAY URL=" never for the URL; they may come in any order and any indentation. Line ends
 // may be CR LF or LF, and a last line without a line end is read too. Records other than
-// folders and links are skipped with their fields.
+// folders, links and separators ("#SEPERATOR", as Opera spells it) are skipped with their
+// fields.
 class HotlistLexer
 {
 public:
@@ -71,19 +77,24 @@ public:
         while (!atEnd()) {
             const QByteArrayView line = trimmed(nextLine());
             if (line == QByteArrayView("-")) {
-                record = HotlistRecord{HotlistRecord::FolderEnd, {}, {}, false};
+                record = HotlistRecord{};
+                record.kind = HotlistRecord::FolderEnd;
                 return true;
             }
             if (line.isEmpty() || line.front() != '#')
                 continue;
-            const bool folder = equalsWithoutCase(line, "#FOLDER");
-            const bool link = equalsWithoutCase(line, "#URL");
-            if (!folder && !link) {
+            record = HotlistRecord{};
+            if (equalsWithoutCase(line, "#FOLDER")) {
+                record.kind = HotlistRecord::Folder;
+            } else if (equalsWithoutCase(line, "#URL")) {
+                record.kind = HotlistRecord::Link;
+            } else if (equalsWithoutCase(line, "#SEPERATOR") ||
+                       equalsWithoutCase(line, "#SEPARATOR")) {
+                record.kind = HotlistRecord::Separator;
+            } else {
                 skipFields();
                 continue;
             }
-            record =
-                HotlistRecord{folder ? HotlistRecord::Folder : HotlistRecord::Link, {}, {}, false};
             readFields(record);
             return true;
         }
@@ -128,6 +139,7 @@ private:
             nextLine();
     }
 
+    // The first value of each field kept; the others are skipped.
     void readFields(HotlistRecord& record)
     {
         bool hasName = false;
@@ -146,8 +158,24 @@ private:
             } else if (!record.hasUrl && equalsWithoutCase(key, "URL")) {
                 record.url = value;
                 record.hasUrl = true;
+            } else if (equalsWithoutCase(key, "CREATED")) {
+                takeFirst(record.created, value);
+            } else if (equalsWithoutCase(key, "VISITED")) {
+                takeFirst(record.visited, value);
+            } else if (equalsWithoutCase(key, "DESCRIPTION")) {
+                takeFirst(record.description, value);
+            } else if (equalsWithoutCase(key, "SHORT NAME")) {
+                takeFirst(record.shortName, value);
+            } else if (equalsWithoutCase(key, "ON PERSONALBAR")) {
+                record.onPersonalBar = equalsWithoutCase(trimmed(value), "YES");
             }
         }
+    }
+
+    static void takeFirst(QByteArrayView& field, QByteArrayView value)
+    {
+        if (field.isNull())
+            field = value.isNull() ? QByteArrayView("") : value;
     }
 
     QByteArrayView m_text;
@@ -231,6 +259,32 @@ Result<ParsedTree> OperaCreateTree(const QString& path)
     return parseHotlistText(file.bytes());
 }
 
+namespace {
+
+// Opera keeps a description on its one line with each line break as two 0x02 characters.
+QString descriptionText(QByteArrayView value)
+{
+    return decodeText(value).replace(QStringLiteral("\x02\x02"), QStringLiteral("\n"));
+}
+
+// What a folder or link record keeps besides its name and address.
+void keepFields(ParsedTree& tree, int node, const HotlistRecord& record)
+{
+    ParsedTree::Node& entry = tree.node(node);
+    entry.dates.added = BookmarkTime::fromText(record.created);
+    entry.dates.visited = BookmarkTime::fromText(record.visited);
+    if (entry.isFolder())
+        entry.role = record.onPersonalBar ? FolderRole::Toolbar : FolderRole::Ordinary;
+    else
+        entry.onToolbar = record.onPersonalBar;
+    if (!record.description.isEmpty())
+        tree.editDetails(node).description = descriptionText(record.description);
+    if (!record.shortName.isEmpty())
+        tree.editDetails(node).keyword = decodeText(record.shortName);
+}
+
+} // namespace
+
 ParsedTree parseHotlistText(QByteArrayView text)
 {
     ParsedTree tree(QStringLiteral("Opera Hotlist"));
@@ -240,21 +294,27 @@ ParsedTree parseHotlistText(QByteArrayView text)
     HotlistRecord record;
     while (lexer.next(record)) {
         switch (record.kind) {
-        case HotlistRecord::Folder:
-            open.push_back(tree.addChild(open.back(), decodeText(record.name)));
+        case HotlistRecord::Folder: {
+            const int folder = tree.addFolder(open.back(), decodeText(record.name));
+            keepFields(tree, folder, record);
+            open.push_back(folder);
             break;
+        }
         case HotlistRecord::Link:
             if (!hasEmptyUrl(record)) {
-                tree.addChild(open.back(), decodeText(record.name),
-                              record.hasUrl ? decodeText(record.url) : QStringLiteral("Undefined"));
+                const int link = tree.addLink(open.back(), decodeText(record.name),
+                                              record.hasUrl ? decodeText(record.url)
+                                                            : QStringLiteral("Undefined"));
+                keepFields(tree, link, record);
             }
+            break;
+        case HotlistRecord::Separator:
+            tree.addSeparator(open.back());
             break;
         case HotlistRecord::FolderEnd:
             // A folder end at the top level has nothing to close.
-            if (open.size() > 1) {
-                tree.closeFolder(open.back());
+            if (open.size() > 1)
                 open.pop_back();
-            }
             break;
         }
     }

@@ -46,10 +46,13 @@ private:
     int m_links = -1;
 };
 
-// Parses an Opera hotlist into its tree, the root captioned "Opera Hotlist": its folders and
-// links in file order. A link with an empty "URL=" (or one of nothing but tabs) is left out; one
-// without "URL=" reads as "Undefined". Fails when the path is empty or the file cannot be read; any
-// content parses.
+// Parses an Opera hotlist into its tree, the root captioned "Opera Hotlist": its folders, links
+// and separators in file order. A link with an empty "URL=" (or one of nothing but tabs) is left
+// out; one without "URL=" reads as "Undefined". CREATED and VISITED give the added and visited
+// dates (decimal seconds), DESCRIPTION the description (each pair of 0x02 characters a line
+// break), SHORT NAME the keyword, and "ON PERSONALBAR=YES" puts a link on the toolbar and makes a
+// folder the toolbar folder. Fails when the path is empty or the file cannot be read; any content
+// parses.
 Result<ParsedTree> OperaCreateTree(const QString& path);
 
 // The tree of the hotlist content given.

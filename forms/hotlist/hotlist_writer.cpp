@@ -35,6 +35,20 @@ void appendField(QByteArray& out, QStringView text)
     appendUtf8(out, text, 1, escapeLineBreak);
 }
 
+// A description's line breaks (CR LF, CR or LF) as Opera keeps them: two 0x02 characters. A 0x02
+// of the text would read back as half a line break, so it is left out.
+bool escapeDescription(char*& dst, char16_t c, char16_t previous)
+{
+    if (c == u'\x02' || (c == u'\n' && previous == u'\r'))
+        return true;
+    if (c == u'\r' || c == u'\n') {
+        *dst++ = '\x02';
+        *dst++ = '\x02';
+        return true;
+    }
+    return false;
+}
+
 bool dropFromAddress(char*&, char16_t c, char16_t)
 {
     return isDroppedFromAddress(c);
@@ -57,11 +71,31 @@ void appendOrder(QByteArray& out, int order)
     out += " \r\n";
 }
 
+void appendFields(QByteArray& out, const RecordFields& fields)
+{
+    if (fields.dates.added.isKnown())
+        out += "    CREATED=" + fields.dates.added.toText() + "\r\n";
+    if (fields.dates.visited.isKnown())
+        out += "    VISITED=" + fields.dates.visited.toText() + "\r\n";
+    if (fields.details && !fields.details->description.isEmpty()) {
+        out += "    DESCRIPTION=";
+        appendUtf8(out, fields.details->description, 2, escapeDescription);
+        out += "\r\n";
+    }
+    if (fields.details && !fields.details->keyword.isEmpty()) {
+        out += "    SHORT NAME=";
+        appendField(out, fields.details->keyword);
+        out += "\r\n";
+    }
+    if (fields.onPersonalBar)
+        out += "    ON PERSONALBAR=YES\r\n";
+}
+
 class HotlistVisitor final : public ExportVisitor
 {
 public:
     HotlistVisitor(const BookmarkModel& model, int linkOrder, ChunkedOutput& out)
-        : m_tree(model.tree())
+        : m_model(model)
         , m_linkOrder(linkOrder)
         , m_out(out)
     {}
@@ -69,18 +103,23 @@ public:
     void openFolder(int node) override
     {
         if (node != FolderTree::root()) {
-            WriteFolderRecord(m_out.buffer(), m_tree.node(node).caption, kFolderOrder);
+            const FolderRecord& folder = m_model.folder(m_model.tree().node(node).tag);
+            WriteFolderRecord(m_out.buffer(), m_model.tree().node(node).caption, kFolderOrder,
+                              RecordFields{folder.Dates, &m_model.details(folder.Details),
+                                           folder.Role == FolderRole::Toolbar});
             m_out.flushIfFull();
         }
     }
 
-    void writeLinks(const std::vector<NameUrlPair>& links) override
+    void writeLink(int linkRow) override
     {
-        for (const NameUrlPair& link : links) {
-            WriteUrlRecord(m_out.buffer(), link.name, link.url, m_linkOrder);
-            m_out.flushIfFull();
-        }
+        const LinkRecord& link = m_model.link(linkRow);
+        WriteUrlRecord(m_out.buffer(), link.Name, link.URL, m_linkOrder,
+                       RecordFields{link.Dates, &m_model.details(link.Details), link.OnToolbar});
+        m_out.flushIfFull();
     }
+
+    void writeSeparator() override { m_out.append("#SEPERATOR\r\n\r\n"); }
 
     void closeFolder(int node) override
     {
@@ -89,7 +128,7 @@ public:
     }
 
 private:
-    const FolderTree& m_tree;
+    const BookmarkModel& m_model;
     int m_linkOrder;
     ChunkedOutput& m_out;
 };
@@ -115,22 +154,25 @@ Result<void, UserMessage> CanMergeIntoHotlist(const QString& filePath)
     return {};
 }
 
-void WriteFolderRecord(QByteArray& out, QStringView name, int order)
+void WriteFolderRecord(QByteArray& out, QStringView name, int order, const RecordFields& fields)
 {
     out += "#FOLDER\r\n    NAME=";
     appendField(out, name);
     out += "\r\n";
+    appendFields(out, fields);
     appendOrder(out, order);
     out += "\r\n";
 }
 
-void WriteUrlRecord(QByteArray& out, QStringView name, QStringView url, int order)
+void WriteUrlRecord(QByteArray& out, QStringView name, QStringView url, int order,
+                    const RecordFields& fields)
 {
     out += "#URL\r\n    NAME=";
     appendField(out, name);
     out += "\r\n    URL=";
     appendAddress(out, url);
     out += "\r\n";
+    appendFields(out, fields);
     appendOrder(out, order);
     out += "\r\n";
 }
@@ -142,35 +184,21 @@ void WriteOperaFolder(BookmarkModel& model, int node, const FileExportOptions& o
     walkExportedFolders(model, node, options, progress, visitor);
 }
 
-Result<void, UserMessage> WriteOperaHotlist(BookmarkModel& model, const QString& filePath,
-                                            const FileExportOptions& options, Progress& progress)
-{
+namespace {
 
-    // Appending means copying the old file into the new one, read whole before anything is
-    // written.
-    QByteArray old;
-    if (options.merge) {
-        Result<QByteArray, UserMessage> read = hotlistToAppendTo(filePath);
-        if (!read)
-            return read.failure();
-        old = std::move(read.value());
-    }
+// The records, appended to old (a hotlist's text, or nothing for a new file).
+void writeText(BookmarkModel& model, QByteArrayView old, const FileExportOptions& options,
+               Progress& progress, ChunkedOutput& out)
+{
     // Appending to a file that holds nothing (a byte-order mark at most) writes a whole hotlist:
     // records without a header are no hotlist other programs read.
     const qsizetype textStart = old.startsWith(kUtf8Bom) ? kUtf8Bom.size() : 0;
-    const bool append = options.merge && !QByteArrayView(old).sliced(textStart).trimmed().isEmpty();
-
-    AtomicTextFile file(filePath);
-    if (Result<void, UserMessage> opened = file.open(); !opened)
-        return opened;
-    ChunkedOutput& out = file.output();
-    if (append) {
+    if (!old.sliced(textStart).trimmed().isEmpty()) {
         out.writeThrough(old);
         if (old.endsWith('\r'))
             out.append("\n");
-        else if (!old.isEmpty() && !old.endsWith('\n'))
+        else if (!old.endsWith('\n'))
             out.append("\r\n");
-        old = QByteArray();
     } else {
         out.append(kHeader);
     }
@@ -180,6 +208,44 @@ Result<void, UserMessage> WriteOperaHotlist(BookmarkModel& model, const QString&
         WriteOperaFolder(model, FolderTree::root(), options, progress, out);
     if (options.intoNewFolder)
         out.append(kFolderEnd);
+}
+
+} // namespace
+
+Result<void, UserMessage> writeOperaHotlist(BookmarkModel& model, QByteArrayView old,
+                                            const FileExportOptions& options, Progress& progress,
+                                            ChunkedOutput& out, const QString& filePath)
+{
+    QByteArray converted;
+    QByteArrayView text;
+    if (options.merge) {
+        text = textToMergeInto(old, converted);
+        if (!isHotlistContent(text))
+            return notAHotlist(filePath);
+    }
+    writeText(model, text, options, progress, out);
+    return {};
+}
+
+Result<void, UserMessage> WriteOperaHotlist(BookmarkModel& model, const QString& filePath,
+                                            const FileExportOptions& options, Progress& progress)
+{
+    // Appending means copying the old file into the new one, read whole before anything is
+    // written.
+    QByteArray old;
+    QByteArray converted;
+    QByteArrayView text;
+    if (options.merge) {
+        Result<QByteArray, UserMessage> read = hotlistToAppendTo(filePath);
+        if (!read)
+            return read.failure();
+        old = std::move(read.value());
+        text = textToMergeInto(old, converted);
+    }
+    AtomicTextFile file(filePath);
+    if (Result<void, UserMessage> opened = file.open(); !opened)
+        return opened;
+    writeText(model, text, options, progress, file.output());
     return file.commit();
 }
 

@@ -1,8 +1,10 @@
 #include "forms/menu_page/menu_page_generator.h"
 
+#include "forms/export_walk.h"
 #include "forms/html_text.h"
 #include "forms/menu_page/menu_scripts.h"
 #include "forms/menu_page/text_width.h"
+#include "model/text_order.h"
 #include "platform/atomic_text_file.h"
 
 #include <QByteArray>
@@ -111,6 +113,9 @@ private:
                         QByteArrayView style);
     void WriteAddItem(const QString& text, QStringView target, ItemKind kind, int width);
     void WriteRootItems(int node);
+    void writeRootItem(int node);
+    // A submenu's items: folders (their node numbers) and links (their link rows).
+    std::vector<ExportedEntry> submenuItems(int node);
     void WriteSubmenus(int node);
     void writeSubmenu(int node);
 
@@ -137,9 +142,12 @@ int MenuPageGenerator::writePage()
     WritePageLine(QByteArray(13, ' ') + m_date);
     WritePageLine("-->");
     WritePageLine("");
-    WritePageLine("<html>");
+    // The page's own words are English, whatever language the bookmarks' names are in.
+    WritePageLine("<html lang=\"en\">");
     WritePageLine("<head>");
     WritePageLine("<meta charset=\"utf-8\">");
+    // Without it a phone shows the page zoomed out to a desktop's width, in unreadable text.
+    WritePageLine("<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">");
     WritePageLine("<title>" + html(m_options.pageTitle) + "</title>");
     WritePageLine("<style type=\"text/css\">");
     WritePageLine("<!--");
@@ -310,22 +318,32 @@ void MenuPageGenerator::WriteAddItem(const QString& text, QStringView target, It
 
 void MenuPageGenerator::WriteRootItems(int node)
 {
+    if (m_options.keepOrder && !isIncluded(node)) {
+        for (const ExportedEntry& entry :
+             entriesInSourceOrder(m_model, node, m_options.exportAll, false))
+            writeRootItem(entry.index);
+        return;
+    }
     // Depth first in tree order; an included folder's subtree shows in its own submenu.
     std::vector<int> pending{node};
     while (!pending.empty()) {
         const int current = pending.back();
         pending.pop_back();
         if (isIncluded(current)) {
-            const QString& caption = m_tree.node(current).caption;
-            const int width = rootItemWidth(textWidth(caption, true), m_options.vertical);
-            WriteAddItem(caption, QString::number(FolderTree::index(current)), ItemKind::Folder,
-                         width);
-            m_isRootItem[static_cast<size_t>(current)] = true;
+            writeRootItem(current);
             continue;
         }
         const std::vector<int>& children = m_tree.children(current);
         pending.insert(pending.end(), children.rbegin(), children.rend());
     }
+}
+
+void MenuPageGenerator::writeRootItem(int node)
+{
+    const QString& caption = m_tree.node(node).caption;
+    const int width = rootItemWidth(textWidth(caption, true), m_options.vertical);
+    WriteAddItem(caption, QString::number(FolderTree::index(node)), ItemKind::Folder, width);
+    m_isRootItem[static_cast<size_t>(node)] = true;
 }
 
 void MenuPageGenerator::WriteSubmenus(int node)
@@ -347,12 +365,8 @@ void MenuPageGenerator::writeSubmenu(int node)
     else
         WriteStartMenu(index, true, 227, 0, kMenuWidth, "subM");
 
-    const std::vector<NameUrlPair> subfolders =
-        CollectSubfolders(m_tree, node, m_options.exportAll);
-    // A folder that cannot be listed simply has no links to show.
-    m_model.ensureListed(folder.tag);
-    const std::vector<NameUrlPair> links = m_model.GetFolderLinks(folder.tag, m_options.exportAll);
-    const qsizetype total = static_cast<qsizetype>(subfolders.size() + links.size());
+    const std::vector<ExportedEntry> items = submenuItems(node);
+    const qsizetype total = static_cast<qsizetype>(items.size());
     if (total == 0) {
         WriteAddItem(QStringLiteral("(Empty)"), u"#", ItemKind::Link, 0);
         return;
@@ -360,14 +374,14 @@ void MenuPageGenerator::writeSubmenu(int node)
 
     // The "more..." rule: after every MaxItems - 1 entries the menu goes on in a continuation
     // menu, unless a single entry is left, which takes the place "more..." would take.
-    const qsizetype folderCount = static_cast<qsizetype>(subfolders.size());
     for (qsizetype i = 0; i < total; ++i) {
-        if (i < folderCount) {
-            const NameUrlPair& entry = subfolders[static_cast<size_t>(i)];
-            WriteAddItem(entry.name, entry.url, ItemKind::Folder, 0);
+        const ExportedEntry& item = items[static_cast<size_t>(i)];
+        if (item.kind == EntryKind::Folder) {
+            WriteAddItem(m_tree.node(item.index).caption,
+                         QString::number(FolderTree::index(item.index)), ItemKind::Folder, 0);
         } else {
-            const NameUrlPair& entry = links[static_cast<size_t>(i - folderCount)];
-            WriteAddItem(entry.name, entry.url, ItemKind::Link, 0);
+            const LinkRecord& link = m_model.link(item.index);
+            WriteAddItem(link.Name, link.URL, ItemKind::Link, 0);
         }
         const qsizetype written = i + 1;
         if (total - written > 1 && written % (m_maxItems - 1) == 0) {
@@ -383,6 +397,28 @@ void MenuPageGenerator::writeSubmenu(int node)
     }
 }
 
+std::vector<ExportedEntry> MenuPageGenerator::submenuItems(int node)
+{
+    const int row = m_tree.node(node).tag;
+    // A folder that cannot be listed simply has no links to show.
+    m_model.ensureListed(row);
+    std::vector<ExportedEntry> items;
+    if (m_options.keepOrder) {
+        // The menu engine has no separator item: a separator leaves no trace.
+        for (const ExportedEntry& entry :
+             entriesInSourceOrder(m_model, node, m_options.exportAll, true)) {
+            if (entry.kind != EntryKind::Separator)
+                items.push_back(entry);
+        }
+        return items;
+    }
+    for (const int subfolder : CollectSubfolders(m_tree, node, m_options.exportAll))
+        items.push_back({EntryKind::Folder, subfolder});
+    for (const int link : m_model.GetFolderLinks(row, m_options.exportAll))
+        items.push_back({EntryKind::Link, link});
+    return items;
+}
+
 } // namespace
 
 Result<int, UserMessage> CreateMenuPage(BookmarkModel& model, const QString& pagePath,
@@ -391,11 +427,16 @@ Result<int, UserMessage> CreateMenuPage(BookmarkModel& model, const QString& pag
     AtomicTextFile file(pagePath, QStringLiteral("Menu Page"));
     if (Result<void, UserMessage> opened = file.open(); !opened)
         return opened.failure();
-    MenuPageGenerator generator(model, options, progress, file.output());
-    const int itemsWritten = generator.writePage();
+    const int itemsWritten = writeMenuPage(model, options, progress, file.output());
     if (Result<void, UserMessage> committed = file.commit(); !committed)
         return committed.failure();
     return itemsWritten;
+}
+
+int writeMenuPage(BookmarkModel& model, const MenuPageOptions& options, Progress& progress,
+                  ChunkedOutput& out)
+{
+    return MenuPageGenerator(model, options, progress, out).writePage();
 }
 
 QString EscapeScriptString(QStringView text)
@@ -449,9 +490,10 @@ int rootItemWidth(int textWidth, bool vertical)
     return std::min(width, kMenuWidth);
 }
 
-std::vector<NameUrlPair> CollectSubfolders(const FolderTree& tree, int node, bool exportAll)
+std::vector<int> CollectSubfolders(const FolderTree& tree, int node, bool exportAll)
 {
-    std::vector<NameUrlPair> subfolders;
+    std::vector<int> subfolders;
+    std::vector<QString> captions;
     std::vector<int> pending;
     const std::vector<int>& children = tree.children(node);
     pending.assign(children.rbegin(), children.rend());
@@ -459,15 +501,18 @@ std::vector<NameUrlPair> CollectSubfolders(const FolderTree& tree, int node, boo
         const int current = pending.back();
         pending.pop_back();
         if (exportAll || tree.node(current).checked) {
-            subfolders.push_back(
-                {tree.node(current).caption, QString::number(FolderTree::index(current))});
+            subfolders.push_back(current);
+            captions.push_back(tree.node(current).caption);
             continue;
         }
         const std::vector<int>& below = tree.children(current);
         pending.insert(pending.end(), below.rbegin(), below.rend());
     }
-    SortNameUrlPairs(subfolders);
-    return subfolders;
+    std::vector<int> sorted;
+    sorted.reserve(subfolders.size());
+    for (const int position : caseBlindOrder(captions))
+        sorted.push_back(subfolders[static_cast<size_t>(position)]);
+    return sorted;
 }
 
 } // namespace orvalink

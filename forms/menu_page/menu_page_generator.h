@@ -5,6 +5,7 @@
 #include "model/progress.h"
 #include "model/result.h"
 #include "model/user_message.h"
+#include "platform/atomic_text_file.h"
 
 #include <QString>
 #include <QStringView>
@@ -15,7 +16,10 @@ namespace orvalink {
 // Writes the cascading menu page of a loaded source to pagePath: one
 // HTML file in UTF-8 with CR LF line ends, carrying the menu engine and the script that builds
 // a bar of root items and one submenu per exported folder. Every folder is named in the page
-// after its node index (FolderTree::index()): its submenu is "m" + index.
+// after its node index (FolderTree::index()): its submenu is "m" + index. A submenu lists the
+// folder's subfolders and then its links, each sorted by name, or with options.keepOrder both in
+// the source's order (the menu has no separators: those of the source are left out); a folder
+// that is not exported gives its exported subfolders in its place.
 //
 // Returns the number of items written (root items, folders, links, "more..." and "(Empty)"),
 // which the caller adds to the exported-items total. The page replaces the old file only once
@@ -23,6 +27,10 @@ namespace orvalink {
 // message to show.
 Result<int, UserMessage> CreateMenuPage(BookmarkModel& model, const QString& pagePath,
                                         const MenuPageOptions& options, Progress& progress);
+
+// Writes the page CreateMenuPage writes into out and returns the number of items written.
+int writeMenuPage(BookmarkModel& model, const MenuPageOptions& options, Progress& progress,
+                  ChunkedOutput& out);
 
 // The text made safe inside a single-quoted script string: "\" and "'" get a backslash, and
 // "<", ">", line feed and carriage return become \x3C, \x3E, \n and \r, so that no name or
@@ -42,10 +50,10 @@ QString ColorToHtml(MenuColor color);
 // text width, at most 230, rounded half to even.
 int rootItemWidth(int textWidth, bool vertical);
 
-// The subfolder entries of a node's submenu as (caption, node index as text), sorted by caption
-// without regard to case: every child when exportAll, otherwise every checked child, and below
-// an unchecked child the checked folders nearest to it (a checked folder under unchecked ones
-// moves up to the nearest menu that is written).
-std::vector<NameUrlPair> CollectSubfolders(const FolderTree& tree, int node, bool exportAll);
+// The subfolders of a node's submenu as their nodes, sorted by caption without regard to case:
+// every child when exportAll, otherwise every checked child, and below an unchecked child the
+// checked folders nearest to it (a checked folder under unchecked ones moves up to the nearest
+// menu that is written).
+std::vector<int> CollectSubfolders(const FolderTree& tree, int node, bool exportAll);
 
 } // namespace orvalink

@@ -1,3 +1,21 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Orvalink developers
+//
+// Permission is hereby granted, free of charge, to any person obtaining a copy of this software
+// and associated documentation files (the "Software"), to deal in the Software without
+// restriction, including without limitation the rights to use, copy, modify, merge, publish,
+// distribute, sublicense, and/or sell copies of the Software, and to permit persons to whom the
+// Software is furnished to do so, subject to the following conditions:
+//
+// The above copyright notice and this permission notice shall be included in all copies or
+// substantial portions of the Software.
+//
+// THE SOFTWARE IS PROVIDED "AS IS", WITHOUT WARRANTY OF ANY KIND, EXPRESS OR IMPLIED, INCLUDING
+// BUT NOT LIMITED TO THE WARRANTIES OF MERCHANTABILITY, FITNESS FOR A PARTICULAR PURPOSE AND
+// NONINFRINGEMENT. IN NO EVENT SHALL THE AUTHORS OR COPYRIGHT HOLDERS BE LIABLE FOR ANY CLAIM,
+// DAMAGES OR OTHER LIABILITY, WHETHER IN AN ACTION OF CONTRACT, TORT OR OTHERWISE, ARISING FROM,
+// OUT OF OR IN CONNECTION WITH THE SOFTWARE OR THE USE OR OTHER DEALINGS IN THE SOFTWARE.
+//
 // Orvalink's cascading menu engine.
 //
 // The page describes its menus with startMenu() and addItem() calls inside `with (pMenu) {...}`.
@@ -23,6 +41,14 @@
     // Open submenus stack above the bars, and deeper ones above shallower ones.
     var Z_BASE = 1000;
     var TEXT_INSET = 3;
+    // Below this window width two menus cannot stand side by side: the menus are then laid out
+    // for a finger, with items at least TOUCH_LENGTH pixels high, and a submenu that finds no
+    // room beside its parent covers it but for NARROW_INDENT pixels, which stay tappable.
+    var NARROW_WIDTH = 480;
+    var TOUCH_LENGTH = 44;
+    var NARROW_INDENT = 24;
+    // Letters typed within this many milliseconds of each other search together.
+    var TYPE_AHEAD_MS = 700;
 
     function toNumber(value) {
         var number = Number(value);
@@ -35,6 +61,20 @@
 
     function isScriptUrl(target) {
         return /^\s*javascript:/i.test(target);
+    }
+
+    // The script a "js:" item runs: a javascript: address is percent-decoded as a browser would
+    // before running it; any other target is script as it stands.
+    function scriptOf(target) {
+        var match = /^\s*javascript:([^]*)$/i.exec(target);
+        if (!match) {
+            return target;
+        }
+        try {
+            return decodeURIComponent(match[1]);
+        } catch (malformed) {
+            return match[1];
+        }
     }
 
     // "hand" is the pointing hand under its old Internet Explorer name.
@@ -116,6 +156,16 @@
         this.parentMenu = null; // the menu and item that opened it
         this.parentIndex = 0;
         this.active = 0; // the highlighted item, 0 for none
+        this.tabItem = 1; // a bar's one item that Tab reaches
+        // Where the pointer stood when the menu appeared: until it moves, the item that came
+        // to lie under it is not pointed at.
+        this.shownAt = null;
+        // How the elements are laid out: null before they are built, 0 for a wide window, else
+        // the width of the narrow window; and the size of the menu's element in that layout.
+        this.layout = null;
+        this.boxW = 0;
+        this.boxH = 0;
+        this.fitted = false; // whether the labels got their room in this layout
     }
 
     // The page's hook reads `type` and `href` of an item inside `with`, and then assigns the
@@ -128,6 +178,11 @@
         this.length = length;
         this.pos = pos; // offset from the menu's top (vertical) or left edge (horizontal)
         this.element = null;
+        // Where the element stands in its menu, in the current layout.
+        this.x = 0;
+        this.y = 0;
+        this.w = 0;
+        this.h = 0;
     }
 
     function itemType(type) {
@@ -148,6 +203,9 @@
         this._hovered = null; // the item element under a mouse or pen
         this._hideTimer = 0;
         this._shown = false;
+        this._pointerAt = null; // [x, y] of the mouse or pen in the window, once it moved
+        this._typed = ''; // the letters of the current type-ahead search
+        this._typedAt = 0;
         PopupMenu.sets.push(this);
     }
 
@@ -247,6 +305,14 @@
 
     PopupMenu.prototype._listenToDocument = function () {
         var self = this;
+        // Where the mouse or pen is, known before any menu handles the event that opens one.
+        var track = function (event) {
+            if (event.pointerType !== 'touch') {
+                self._pointerAt = [event.clientX, event.clientY];
+            }
+        };
+        document.addEventListener('pointerover', track, true);
+        document.addEventListener('pointermove', track, true);
         // A press anywhere else (a tap on a touch screen above all) closes the submenus at once.
         document.addEventListener('pointerdown', function (event) {
             if (!self._owns(event.target)) {
@@ -278,15 +344,24 @@
         }
     };
 
+    // The id of a menu's element, by which its items and opener refer to it.
+    PopupMenu.prototype._menuId = function (menuName) {
+        return this.name + '-' + menuName;
+    };
+
     PopupMenu.prototype._build = function (items) {
         var header = items[0];
+        var root = isRootName(header.name);
         var box = document.createElement('div');
+        box.id = this._menuId(header.name);
         box.setAttribute('data-menu', header.name);
-        box.setAttribute('role', isRootName(header.name) ? 'menubar' : 'menu');
+        box.setAttribute('role', root ? 'menubar' : 'menu');
         box.setAttribute('aria-orientation', header.vertical ? 'vertical' : 'horizontal');
+        if (root) {
+            box.setAttribute('aria-label', document.title || this.name);
+        }
         box.style.cssText = 'position:absolute;display:none;margin:0;padding:0;border:0;' +
-            'text-align:left;left:0;top:0;width:' + header.menuW + 'px;height:' +
-            header.menuH + 'px;z-index:' + Z_BASE;
+            'text-align:left;left:0;top:0;z-index:' + Z_BASE;
         if (header.extraHTML) {
             box.innerHTML = header.extraHTML; // the page's own markup (the shadow layers)
         }
@@ -297,7 +372,7 @@
         box.appendChild(fragment); // after the extra markup, so the items lie in front of it
         this._listen(box, items);
         // The bars go first in the page, so that Tab reaches them before anything else.
-        document.body.insertBefore(box, isRootName(header.name) ? document.body.firstChild : null);
+        document.body.insertBefore(box, root ? document.body.firstChild : null);
         header.element = box;
     };
 
@@ -307,31 +382,31 @@
         var sty = item.itemSty;
         var folder = item.type === 'sm:';
         var element = document.createElement('a');
+        element.id = this._menuId(header.name) + '-' + index;
         element.setAttribute('data-item', String(index));
         element.setAttribute('role', 'menuitem');
-        // Tab reaches the bars' items; inside a submenu the arrow keys move.
-        element.tabIndex = isRootName(header.name) ? 0 : -1;
+        // A bar is one Tab stop, its item tabItem; the arrow keys move inside the menus.
+        element.tabIndex = isRootName(header.name) && index === header.tabItem ? 0 : -1;
         element.style.cssText = 'position:absolute;box-sizing:border-box;display:flex;' +
             'align-items:center;overflow:hidden;white-space:nowrap;margin:0;' +
-            'left:' + (header.vertical ? 0 : item.pos) + 'px;' +
-            'top:' + (header.vertical ? item.pos : 0) + 'px;' +
-            'width:' + (header.vertical ? header.width : item.length) + 'px;' +
-            'height:' + (header.vertical ? item.length : header.width) + 'px;' +
             'padding:' + sty.padding + 'px;' +
             'cursor:' + (folder ? sty.nullCursor : sty.normalCursor);
         if (folder) {
-            element.setAttribute('aria-haspopup', 'true');
+            element.setAttribute('aria-haspopup', 'menu');
             element.setAttribute('aria-expanded', 'false');
-        } else if (item.type !== 'js:' || isScriptUrl(item.href)) {
+            element.setAttribute('aria-controls', this._menuId(item.href));
+        } else if (item.type !== 'js:' && !isScriptUrl(item.href)) {
             // A real link: the browser follows it, and it can be opened in a tab or copied.
+            // Script items have no address, as following one would replace the page with what
+            // the script returns.
             element.setAttribute('href', item.href);
             if (item.type === 'nw:') {
                 element.target = '_blank';
                 element.rel = 'noopener';
             }
         }
-        // The text keeps a few pixels from the borders, which the narrow paddings of the page's
-        // styles would otherwise let it touch.
+        // The text keeps a few pixels from the borders where it has room for them (see
+        // _fitLabels).
         var label = document.createElement('span');
         label.style.cssText = 'flex:1 1 auto;min-width:0;overflow:hidden;text-overflow:ellipsis;' +
             'padding:0 ' + TEXT_INSET + 'px';
@@ -367,9 +442,94 @@
         element.style.zIndex = over ? '1' : '';
     };
 
+    // Lays a built menu's items out for a wide window, as the page describes them, or for a
+    // narrow one: items at least TOUCH_LENGTH high, no wider than the window, a bar's items
+    // wrapping into rows, and no shadows.
+    PopupMenu.prototype._layout = function (items, narrowWidth) {
+        var header = items[0];
+        var narrow = narrowWidth > 0;
+        var box = header.element;
+        var across = header.width;
+        var room = Math.max(1, narrowWidth - (header.parentMenu ? 0 : header.left));
+        var x = 0;
+        var y = 0;
+        var right = 0;
+        var bottom = 0;
+        if (narrow) {
+            across = Math.max(across, TOUCH_LENGTH);
+        }
+        for (var i = 1; i < items.length; i++) {
+            var item = items[i];
+            var gap = i > 1 ? item.itemSty.spacing - 1 : 0;
+            if (!narrow) {
+                item.x = header.vertical ? 0 : item.pos;
+                item.y = header.vertical ? item.pos : 0;
+                item.w = header.vertical ? header.width : item.length;
+                item.h = header.vertical ? item.length : header.width;
+            } else if (header.vertical) {
+                item.x = 0;
+                item.y = y + gap;
+                item.w = Math.min(header.width, room);
+                item.h = Math.max(item.length, TOUCH_LENGTH);
+                y = item.y + item.h;
+            } else {
+                item.w = Math.min(item.length, room);
+                item.h = across;
+                if (i > 1 && x + gap + item.w > room) {
+                    x = 0;
+                    y = bottom - 1;
+                    gap = 0;
+                }
+                item.x = x + gap;
+                item.y = y;
+                x = item.x + item.w;
+            }
+            right = Math.max(right, item.x + item.w);
+            bottom = Math.max(bottom, item.y + item.h);
+            var style = item.element.style;
+            style.left = item.x + 'px';
+            style.top = item.y + 'px';
+            style.width = item.w + 'px';
+            style.height = item.h + 'px';
+        }
+        header.layout = narrowWidth;
+        header.boxW = narrow ? right : header.menuW;
+        header.boxH = narrow ? bottom : header.menuH;
+        header.fitted = false;
+        box.style.width = header.boxW + 'px';
+        box.style.height = header.boxH + 'px';
+        for (var child = box.firstElementChild; child; child = child.nextElementSibling) {
+            if (!child.hasAttribute('data-item')) {
+                child.style.display = narrow ? 'none' : '';
+            }
+        }
+    };
+
+    // A label the page kept short enough for its item shows whole: where the text inset would
+    // cut it, the text uses the inset too, up to the popup indicator.
+    PopupMenu.prototype._fitLabels = function (items) {
+        var cut = [];
+        for (var i = 1; i < items.length; i++) {
+            var label = items[i].element.firstChild;
+            if (label.scrollWidth > label.clientWidth) {
+                cut.push(i);
+            }
+        }
+        for (var j = 0; j < cut.length; j++) {
+            var item = items[cut[j]];
+            var style = item.element.firstChild.style;
+            var indicated = item.type === 'sm:' && item.itemSty.popupIndicator;
+            style.paddingLeft = '0';
+            style.paddingRight = indicated ?
+                Math.max(0, -item.itemSty.popupPosition - item.itemSty.padding) + 'px' : '0';
+        }
+        items[0].fitted = true;
+    };
+
     PopupMenu.prototype._listen = function (box, items) {
         var self = this;
         box.addEventListener('pointerover', function (event) { self._pointerOver(items, event); });
+        box.addEventListener('pointermove', function (event) { self._pointerOver(items, event); });
         box.addEventListener('pointerout', function (event) { self._pointerOut(items, event); });
         box.addEventListener('click', function (event) { self._click(items, event); });
         box.addEventListener('keydown', function (event) { self._key(items, event); });
@@ -466,6 +626,8 @@
         }
         header.parentMenu = items;
         header.parentIndex = index;
+        header.shownAt = this._pointerAt;
+        header.element.setAttribute('aria-labelledby', item.element.id);
         this._open.push(sub);
         header.element.style.zIndex = String(Z_BASE + this._open.length);
         header.element.style.display = 'block';
@@ -483,16 +645,24 @@
     PopupMenu.prototype._place = function (items) {
         var header = items[0];
         var view = viewport();
+        var narrow = view.width < NARROW_WIDTH;
+        if (header.layout !== (narrow ? view.width : 0)) {
+            this._layout(items, narrow ? view.width : 0);
+        }
         var x;
         var y;
         if (!header.parentMenu) {
             x = view.left + header.left;
             y = view.top + header.top;
+        } else if (narrow) {
+            var spot = this._narrowSpot(items, view);
+            x = spot[0];
+            y = spot[1];
         } else {
             var parent = header.parentMenu[0];
             var opener = header.parentMenu[header.parentIndex];
-            var baseX = parent.x + (parent.vertical ? 0 : opener.pos);
-            var baseY = parent.y + (parent.vertical ? opener.pos : 0);
+            var baseX = parent.x + opener.x;
+            var baseY = parent.y + opener.y;
             var toLeft = false;
             x = header.left + baseX;
             if (x + header.menuW > view.left + view.width) {
@@ -512,8 +682,42 @@
         }
         header.x = x;
         header.y = y;
-        header.element.style.left = x + 'px';
-        header.element.style.top = y + 'px';
+        var style = header.element.style;
+        style.left = x + 'px';
+        style.top = y + 'px';
+        // In a narrow window a menu taller than the window scrolls inside itself.
+        var shownH = narrow ? Math.min(header.boxH, view.top + view.height - y) : header.boxH;
+        style.height = shownH + 'px';
+        style.overflowY = shownH < header.boxH ? 'auto' : '';
+        if (!header.fitted && style.display !== 'none') {
+            this._fitLabels(items);
+        }
+    };
+
+    // In a narrow window a submenu opens below a horizontal bar, all of whose rows stay free,
+    // and beside an item of a vertical menu where there is room, else over its parent but for
+    // the parent's left strip, just below the item; it stays inside the window.
+    PopupMenu.prototype._narrowSpot = function (items, view) {
+        var header = items[0];
+        var parent = header.parentMenu[0];
+        var opener = header.parentMenu[header.parentIndex];
+        var x = parent.x + opener.x;
+        var y = parent.y + (parent.vertical ? opener.y + opener.h : parent.boxH) - 1;
+        if (parent.vertical) {
+            x += opener.w - 1;
+            if (x + header.boxW <= view.left + view.width) {
+                y = parent.y + opener.y;
+            } else {
+                x = parent.x + NARROW_INDENT;
+            }
+        }
+        x = Math.max(view.left, Math.min(x, view.left + view.width - header.boxW));
+        // A menu that does not fit below moves up, but never over the bar it hangs from; what
+        // still does not fit scrolls inside the menu.
+        if (parent.vertical) {
+            y = Math.max(view.top, Math.min(y, view.top + view.height - header.boxH));
+        }
+        return [x, y];
     };
 
     PopupMenu.prototype._startHide = function () {
@@ -535,15 +739,25 @@
         }
     };
 
+    // Pointer over and pointer moves: an item is pointed at when the pointer came onto it, and
+    // when it moves on an item that the pointer only lay on because the menu appeared there.
     PopupMenu.prototype._pointerOver = function (items, event) {
         // A finger cannot hover: a tap arrives as a click.
         if (event.pointerType === 'touch') {
             return;
         }
         this._cancelHide();
-        var index = itemIndex(items[0].element, event.target);
-        var from = event.relatedTarget;
-        if (!index || from && items[index].element.contains(from)) {
+        var header = items[0];
+        if (header.shownAt) {
+            // A menu that opened under a pointer that has not moved since (one that found no room
+            // beside its parent, say) must not open what lies there by itself.
+            if (event.clientX === header.shownAt[0] && event.clientY === header.shownAt[1]) {
+                return;
+            }
+            header.shownAt = null;
+        }
+        var index = itemIndex(header.element, event.target);
+        if (!index || items[index].element === this._hovered) {
             return;
         }
         this._hovered = items[index].element;
@@ -582,12 +796,14 @@
             this._openSubmenu(items, index);
             return;
         }
-        if (item.type === 'js:' && !isScriptUrl(item.href)) {
-            event.preventDefault();
-            (0, global.eval)(item.href); // the page's own script, run as the page would
-        }
         // A chosen link ends the visit to the menus, whether the page changes or not.
         this.hideAll();
+        if (item.type === 'js:' || isScriptUrl(item.href)) {
+            event.preventDefault();
+            // The page's own script, run as the page would; what it returns is dropped, where
+            // following a javascript: address would show it in place of the page.
+            (0, global.eval)(scriptOf(item.href));
+        }
     };
 
     PopupMenu.prototype._key = function (items, event) {
@@ -621,10 +837,33 @@
         } else if (key === 'Escape' ||
                    key === 'ArrowLeft' && header.vertical && header.parentMenu) {
             this._back(items);
+        } else if (key.length === 1 && key !== ' ') {
+            this._typeAhead(items, index, key.toLowerCase());
         } else {
             return;
         }
         event.preventDefault();
+    };
+
+    // Moves to the next item whose text starts with the letters typed so far; the same letter
+    // typed again moves on to the next item starting with it.
+    PopupMenu.prototype._typeAhead = function (items, index, letter) {
+        var now = Date.now();
+        var typed = now - this._typedAt < TYPE_AHEAD_MS ? this._typed + letter : letter;
+        this._typed = typed;
+        this._typedAt = now;
+        var repeated = typed.split(letter).join('') === '';
+        var prefix = repeated ? letter : typed;
+        var count = items.length - 1;
+        // One letter looks from the next item on; more letters may still match the current one.
+        var from = prefix.length === 1 ? index % count + 1 : index;
+        for (var n = 0; n < count; n++) {
+            var at = (from - 1 + n) % count + 1;
+            if (items[at].text.toLowerCase().lastIndexOf(prefix, 0) === 0) {
+                this._focus(items, at);
+                return;
+            }
+        }
     };
 
     // Escape: a submenu closes and its item gets the focus back; on a bar, its submenus close.
@@ -653,8 +892,15 @@
             return;
         }
         this._cancelHide();
-        if (items[0].active !== index) {
+        var header = items[0];
+        if (header.active !== index) {
             this._activate(items, index);
+        }
+        // Tab comes back to the bar's item that had the focus last.
+        if (isRootName(header.name) && header.tabItem !== index) {
+            items[header.tabItem].element.tabIndex = -1;
+            items[index].element.tabIndex = 0;
+            header.tabItem = index;
         }
         this.onmouseover(items[0].name, index); // the status line follows the keyboard too
     };

@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Orvalink developers (the notice is in the menu engine above)
+//
 // Window events of the menu page: the bars appear once the page has loaded, the menus keep their
 // place in the window while the page scrolls or the window changes size, and whatever is open
 // closes when the page is left, so that a page brought back from the browser's history shows

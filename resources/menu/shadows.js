@@ -1,3 +1,6 @@
+// SPDX-License-Identifier: MIT
+// Copyright (c) 2026 The Orvalink developers (the notice is in the menu engine above)
+//
 // Drop shadows under the submenus (the menus drawn in the subM style). Netscape 4 and the old
 // Opera get two layers, every other browser three; a layer is (opacity in percent, colour, left,
 // top, extra width, extra height).

@@ -86,9 +86,11 @@ function expectedRoots(listing, fileText) {
             .replace(/&(amp|lt|gt|quot|#39);/g, (all, name) => entities[name]);
     const toolbarTitle = special('PERSONAL_TOOLBAR_FOLDER');
     const unfiledTitle = special('UNFILED_BOOKMARKS_FOLDER');
+    // Separators are left out here as on Firefox's side.
+    const entries = (nodes) => nodes.filter((node) => !node.separator).map(normalise);
     const normalise = (node) => {
         if (node.children)
-            return { title: node.title, children: node.children.map(normalise) };
+            return { title: node.title, children: entries(node.children) };
         try {
             return { title: node.title, url: new URL(node.url).href };
         } catch {
@@ -96,7 +98,7 @@ function expectedRoots(listing, fileText) {
         }
     };
     const roots = { menu: [], toolbar: [], unfiled: [] };
-    for (const node of listing.children.map(normalise)) {
+    for (const node of entries(listing.children)) {
         if (node.children && node.title === toolbarTitle && !roots.toolbar.length)
             roots.toolbar = node.children;
         else if (node.children && node.title === unfiledTitle && !roots.unfiled.length)

@@ -2,8 +2,6 @@
 
 #include "platform/text_decoding.h"
 
-#include <QFile>
-#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -15,35 +13,82 @@ namespace orvalink::fuzz {
 
 namespace {
 
-// One child as it is compared: its kind, then its name and address in the form's spelling.
+// One child as it is compared: its kind, then its name, address and kept fields in the form's
+// spelling.
 struct ChildKey
 {
-    bool folder = false;
+    EntryKind kind = EntryKind::Link;
     QString name;
     QString url;
+    QString fields;
+    // Without order, a folder's whole content: it tells folders of one name apart.
+    QString content;
     int node = 0;
 
     bool operator<(const ChildKey& other) const
     {
-        return std::tie(folder, name, url) < std::tie(other.folder, other.name, other.url);
+        return std::tie(kind, name, url, fields, content) <
+               std::tie(other.kind, other.name, other.url, other.fields, other.content);
+    }
+    bool operator==(const ChildKey& other) const
+    {
+        return std::tie(kind, name, url, fields, content) ==
+               std::tie(other.kind, other.name, other.url, other.fields, other.content);
     }
 };
 
-std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, TextForm form)
+// The child keys of a folder; contents holds each folder's content when order is not kept.
+std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, const Comparison& how,
+                                const std::vector<QString>& contents)
 {
     std::vector<ChildKey> keys;
     for (const int child : tree.node(folder).children) {
         const ParsedTree::Node& node = tree.node(child);
-        keys.push_back({node.isFolder(), form(node.caption), form(node.url), child});
+        if (node.kind == EntryKind::Separator && !how.inOrder)
+            continue;
+        keys.push_back({node.kind, how.text(node.caption), how.text(node.url),
+                        how.fields ? how.fields(tree, child) : QString(),
+                        node.isFolder() && !how.inOrder ? contents[size_t(child)] : QString(),
+                        child});
     }
-    std::sort(keys.begin(), keys.end());
+    if (!how.inOrder)
+        std::sort(keys.begin(), keys.end());
     return keys;
+}
+
+// Each folder's content as one text, children before parents (they come later in the tree),
+// so that every subtree is described once; empty when order is kept.
+std::vector<QString> folderContents(const ParsedTree& tree, const Comparison& how)
+{
+    std::vector<QString> contents(static_cast<size_t>(tree.size()));
+    if (how.inOrder)
+        return contents;
+    for (int n = tree.size() - 1; n >= 0; --n) {
+        if (!tree.node(n).isFolder())
+            continue;
+        QString content;
+        for (const ChildKey& key : childKeys(tree, n, how, contents)) {
+            content += QString::number(static_cast<int>(key.kind)) + u'\x1f' + key.name + u'\x1f' +
+                       key.url + u'\x1f' + key.fields + u'\x1f' + key.content + u'\x1e';
+        }
+        contents[static_cast<size_t>(n)] = u'{' + content + u'}';
+    }
+    return contents;
 }
 
 QString describe(const ChildKey& key)
 {
-    return (key.folder ? QStringLiteral("folder \"") : QStringLiteral("link \"")) +
-           visible(key.name) + QStringLiteral("\" <") + visible(key.url) + u'>';
+    switch (key.kind) {
+    case EntryKind::Separator:
+        return QStringLiteral("separator");
+    case EntryKind::Folder:
+        return QStringLiteral("folder \"") + visible(key.name) + QStringLiteral("\" {") +
+               visible(key.fields) + u'}';
+    case EntryKind::Link:
+        break;
+    }
+    return QStringLiteral("link \"") + visible(key.name) + QStringLiteral("\" <") +
+           visible(key.url) + QStringLiteral("> {") + visible(key.fields) + u'}';
 }
 
 } // namespace
@@ -66,28 +111,6 @@ QString visible(QStringView text)
             shown += QStringLiteral("\\u%1").arg(u, 4, 16, QLatin1Char('0'));
     }
     return shown;
-}
-
-QString scratchFile(const QString& name)
-{
-    static const QTemporaryDir folder;
-    check(folder.isValid(), "a scratch folder can be made", [&] { return folder.errorString(); });
-    return folder.filePath(name);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    check(file.open(QIODevice::ReadOnly), "a scratch file can be read", [&] { return path; });
-    return file.readAll();
-}
-
-void writeFile(const QString& path, QByteArrayView bytes)
-{
-    QFile file(path);
-    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-              file.write(bytes.data(), bytes.size()) == bytes.size(),
-          "a scratch file can be written", [&] { return path; });
 }
 
 QString utf16Units(QByteArrayView bytes)
@@ -113,9 +136,9 @@ EntryCounts countEntries(const ParsedTree& tree)
 {
     EntryCounts counts;
     for (int n = 1; n < tree.size(); ++n) {
-        if (tree.node(n).url.isEmpty())
+        if (tree.node(n).kind == EntryKind::Folder)
             ++counts.folders;
-        else
+        else if (tree.node(n).kind == EntryKind::Link)
             ++counts.links;
     }
     return counts;
@@ -148,6 +171,14 @@ int exportedTop(const ParsedTree& written, const FileExportOptions& options)
     return children[0];
 }
 
+QString datesText(const EntryDates& dates)
+{
+    const auto text = [](BookmarkTime time) {
+        return time.isKnown() ? QString::number(time.seconds()) : QStringLiteral("-");
+    };
+    return text(dates.added) + u' ' + text(dates.modified) + u' ' + text(dates.visited);
+}
+
 Job jobReading(const ParsedTree& tree, FormId form)
 {
     Job job;
@@ -156,26 +187,28 @@ Job jobReading(const ParsedTree& tree, FormId form)
     return job;
 }
 
-bool sameEntries(const ParsedTree& treeA, int a, const ParsedTree& treeB, int b, TextForm form,
-                 QString& difference)
+bool sameEntries(const ParsedTree& treeA, int a, const ParsedTree& treeB, int b,
+                 const Comparison& how, QString& difference)
 {
+    const std::vector<QString> contentsA = folderContents(treeA, how);
+    const std::vector<QString> contentsB = folderContents(treeB, how);
     std::vector<std::pair<int, int>> pending{{a, b}};
     while (!pending.empty()) {
         const auto [folderA, folderB] = pending.back();
         pending.pop_back();
-        const std::vector<ChildKey> keysA = childKeys(treeA, folderA, form);
-        const std::vector<ChildKey> keysB = childKeys(treeB, folderB, form);
+        const std::vector<ChildKey> keysA = childKeys(treeA, folderA, how, contentsA);
+        const std::vector<ChildKey> keysB = childKeys(treeB, folderB, how, contentsB);
         for (size_t i = 0; i < std::max(keysA.size(), keysB.size()); ++i) {
             const bool inA = i < keysA.size();
             const bool inB = i < keysB.size();
-            if (!inA || !inB || keysA[i] < keysB[i] || keysB[i] < keysA[i]) {
+            if (!inA || !inB || !(keysA[i] == keysB[i])) {
                 difference = QStringLiteral("in folder \"%1\": %2 against %3")
                                  .arg(visible(treeA.node(folderA).caption),
                                       inA ? describe(keysA[i]) : QStringLiteral("nothing"),
                                       inB ? describe(keysB[i]) : QStringLiteral("nothing"));
                 return false;
             }
-            if (keysA[i].folder)
+            if (keysA[i].kind == EntryKind::Folder)
                 pending.emplace_back(keysA[i].node, keysB[i].node);
         }
     }

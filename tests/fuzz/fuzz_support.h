@@ -10,8 +10,8 @@
 #include <QString>
 #include <fuzzer/FuzzedDataProvider.h>
 
-// What the harnesses share: reporting a broken invariant, scratch files, text made from fuzz
-// bytes, and comparing parsed trees.
+// What the harnesses share: reporting a broken invariant, text made from fuzz bytes, and
+// comparing parsed trees.
 namespace orvalink::fuzz {
 
 // Reports a broken invariant and aborts, so that libFuzzer keeps the input as a reproducer.
@@ -33,12 +33,6 @@ template <typename Describe> void check(bool holds, const char* invariant, Descr
 // The text with every control character, quote and non-ASCII character as an escape, so that
 // a report shows exactly what differs.
 QString visible(QStringView text);
-
-// A file of that name in a folder of this process's own under the temporary folder, removed when
-// the process ends normally.
-QString scratchFile(const QString& name);
-QByteArray readFile(const QString& path);
-void writeFile(const QString& path, QByteArrayView bytes);
 
 // The bytes as UTF-16 code units, little-endian; a last odd byte is left out.
 QString utf16Units(QByteArrayView bytes);
@@ -75,11 +69,26 @@ Job jobReading(const ParsedTree& tree, FormId form);
 
 // How a form stores a name or an address: the identity for forms that hold any text.
 using TextForm = QString (*)(const QString& text);
+// What a form keeps of a node besides its kind, name and address (dates, details, role), as one
+// text in the form's spelling.
+using KeptFields = QString (*)(const ParsedTree& tree, int node);
 
-// Whether the subtrees at a and b hold the same folders and links, with the same names and
-// addresses as form() gives them, each folder's children compared without regard to their
-// order. Otherwise describes the first difference in difference.
-bool sameEntries(const ParsedTree& treeA, int a, const ParsedTree& treeB, int b, TextForm form,
-                 QString& difference);
+// How two trees are compared: names and addresses as text() gives them, the fields fields()
+// gives (none when null), and each folder's entries either in order, separators included, or
+// without regard to their order and without separators, as the sorted writers write them.
+struct Comparison
+{
+    TextForm text;
+    KeptFields fields = nullptr;
+    bool inOrder = false;
+};
+
+// The dates as one text: "added modified visited", each its seconds or "-" when unknown.
+QString datesText(const EntryDates& dates);
+
+// Whether the subtrees at a and b hold the same entries as compared by how. Otherwise describes
+// the first difference in difference.
+bool sameEntries(const ParsedTree& treeA, int a, const ParsedTree& treeB, int b,
+                 const Comparison& how, QString& difference);
 
 } // namespace orvalink::fuzz

@@ -2,7 +2,8 @@
 // well-formed call whose string arguments no text can leave, so nothing ends the script or starts
 // markup, and the title stays text.
 //
-// The input builds the tree: links, folders opened and closed, and the page's options.
+// The input builds the tree: links, separators, folders opened and closed, and the page's
+// options. The page is written into memory.
 #include "forms/menu_page/menu_page_generator.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -91,19 +92,22 @@ ParsedTree treeOf(FuzzedDataProvider& data)
     ParsedTree tree(QStringLiteral("Bookmarks"));
     int current = ParsedTree::root();
     while (data.remaining_bytes() > 0 && tree.size() < 200) {
-        switch (data.ConsumeIntegralInRange(0, 3)) {
+        switch (data.ConsumeIntegralInRange(0, 4)) {
         case 0:
-            current = tree.addChild(current, consumeText(data));
+            current = tree.addFolder(current, consumeText(data));
             break;
         case 1:
             current = current == ParsedTree::root() ? current : tree.node(current).parent;
+            break;
+        case 2:
+            tree.addSeparator(current);
             break;
         default: {
             const QString name = consumeText(data);
             QString url = consumeText(data, 128);
             if (url.isEmpty())
                 url = QStringLiteral("about:blank");
-            tree.addChild(current, name, url);
+            tree.addLink(current, name, url);
             break;
         }
         }
@@ -129,6 +133,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     options.shadows = provider.ConsumeBool();
     options.showStatistics = provider.ConsumeBool();
     options.exportAll = provider.ConsumeBool();
+    options.keepOrder = provider.ConsumeBool();
     if (provider.ConsumeBool())
         options.breakAfter = provider.ConsumeIntegralInRange(2, 99);
     else
@@ -149,10 +154,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                 model.ApplyFolderCheck(row, true);
         }
     }
-    const QString path = scratchFile(QStringLiteral("menu.html"));
     Progress quiet;
-    const Result<int, UserMessage> written = CreateMenuPage(model, path, options, quiet);
-    check(written.ok(), "a menu page can be written");
-    checkPage(readFile(path), written.value());
+    QByteArray page;
+    ChunkedOutput out(page);
+    const int items = writeMenuPage(model, options, quiet, out);
+    checkPage(page, items);
     return 0;
 }

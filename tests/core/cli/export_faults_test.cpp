@@ -127,14 +127,15 @@ TEST(ExportFaults, TwoMergesIntoOneFileAtOnceLoseNothingUnnoticed)
             const int exitCode = finish(processes[i]);
             const QString out = QString::fromUtf8(processes[i].readAllStandardOutput());
             const QString err = QString::fromUtf8(processes[i].readAllStandardError());
-            if (err.startsWith(u"Firefox is running"_s))
+            if (err.startsWith(u"orvalink-cli: Firefox is running"_s))
                 GTEST_SKIP() << "A Firefox runs on this machine.";
             if (exitCode == ExitSuccess && out.contains(u"Exported Successfully."_s)) {
                 ++merged;
                 expected << folders[i] + u'/';
             } else {
                 EXPECT_EQ(exitCode, ExitFailure);
-                EXPECT_TRUE(err.startsWith(u"Destination In Use\n"_s)) << err.toStdString();
+                EXPECT_TRUE(err.startsWith(u"orvalink-cli: Destination In Use\n"_s))
+                    << err.toStdString();
             }
         }
         EXPECT_GE(merged, 1);

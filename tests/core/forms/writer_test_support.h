@@ -11,6 +11,7 @@
 #include "tests/support/fixture_cases.h"
 #include "tests/support/temp_tree.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 #include <csignal>
 #include <functional>
@@ -53,6 +54,22 @@ private:
 inline QByteArray crlf(const char* text)
 {
     return QByteArray(text).replace("\n", "\r\n");
+}
+
+// Written bytes or a listing without the dates of a Favorites source's entries, which are its
+// files' times and so differ from run to run; a folder line keeps its empty ADD_DATE.
+inline QByteArray withoutDates(const QByteArray& bytes)
+{
+    static const QRegularExpression folderDate(QStringLiteral(R"(FOLDED ADD_DATE="\d+")"));
+    static const QRegularExpression dates(QStringLiteral(
+        R"( (ADD_DATE|LAST_MODIFIED)="\d+"|    (CREATED|VISITED)=\d+\r\n|(?<=\{)(added|modified)=\d+ ?| (added|modified)=\d+)"));
+    static const QRegularExpression emptyFields(QStringLiteral(R"( \{\})"));
+    // Latin-1 both ways keeps every byte, valid UTF-8 or not.
+    return QString::fromLatin1(bytes)
+        .replace(folderDate, QStringLiteral(R"(FOLDED ADD_DATE="")"))
+        .replace(dates, QString())
+        .replace(emptyFields, QString())
+        .toLatin1();
 }
 
 // A Favorites folder of Internet Shortcuts, each path ending in ".url" (a folder otherwise), and

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <cerrno>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace orvalink {
 namespace {
@@ -40,7 +41,7 @@ TEST(SystemProcessTableTest, FindsThisTestsOwnExecutable)
         << names.join(u8(", ")).toStdString();
 }
 
-TEST(SystemProcessTableTest, ReadsLinksAndFallsBackToTheCommandName)
+TEST(SystemProcessTableTest, ReadsTheUsersProcessesByLinkOrCommandName)
 {
     test::TempTree proc;
     // A browser updated while it runs: its link target carries a mark after the path.
@@ -48,7 +49,7 @@ TEST(SystemProcessTableTest, ReadsLinksAndFallsBackToTheCommandName)
     ASSERT_TRUE(
         QFile::link(u8("/usr/lib/firefox-esr/firefox-esr (deleted)"), proc.path(u8("101/exe"))));
     proc.write(u8("101/comm"), "firefox-esr\n");
-    // Another user's process: the link cannot be read, the command name can.
+    // A process whose link cannot be read: its command name can.
     proc.write(u8("202/comm"), "opera\n");
     // A process that ended while the table was read.
     proc.mkdir(u8("303"));
@@ -56,13 +57,15 @@ TEST(SystemProcessTableTest, ReadsLinksAndFallsBackToTheCommandName)
     proc.write(u8("self/comm"), "bash\n");
     proc.write(u8("cpuinfo"), "");
 
-    const SystemProcessTable table(proc.path());
+    const SystemProcessTable table(proc.path(), ::geteuid());
     QStringList names = table.executableNames();
     names.sort();
     EXPECT_EQ(names, (QStringList{u8("firefox-esr"), u8("opera")}));
     EXPECT_TRUE(IsProcessRunning(u8("firefox.exe"), table));
 
-    EXPECT_TRUE(SystemProcessTable(proc.path(u8("none"))).executableNames().isEmpty());
+    // The same processes run by another user hold none of this user's files.
+    EXPECT_TRUE(SystemProcessTable(proc.path(), ::geteuid() + 1).executableNames().isEmpty());
+    EXPECT_TRUE(SystemProcessTable(proc.path(u8("none")), ::geteuid()).executableNames().isEmpty());
 }
 
 } // namespace

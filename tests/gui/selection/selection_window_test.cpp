@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDateTime>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
@@ -54,12 +55,21 @@ std::unique_ptr<BookmarkModel> sampleSource()
         for (const auto& [parent, name, url, subfolder, year] : entries) {
             if (parent != folder)
                 continue;
+            // Noon, so that the local date is New Year's Day in every time zone.
+            const BookmarkTime added =
+                year ? BookmarkTime::fromSeconds(
+                           QDateTime(QDate(year, 1, 1), QTime(12, 0)).toSecsSinceEpoch())
+                     : BookmarkTime();
             LinkRecord record;
             record.Name = QLatin1String(name);
             record.URL = url ? QString::fromLatin1(url) : QString();
             record.SubfolderRow = subfolder;
+            record.Kind = url ? EntryKind::Link : EntryKind::Folder;
             record.IconIndex = url ? IconIndex::BookmarkFileLink : IconIndex::BookmarkFileFolder;
-            record.FileDate = year ? QDate(year, 1, 1) : QDate();
+            if (url)
+                record.Dates.added = added;
+            else
+                source->setFolderDates(subfolder, EntryDates{added, {}, {}});
             source->appendEntry(record);
         }
         source->endEntries(folder);

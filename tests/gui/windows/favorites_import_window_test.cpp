@@ -4,6 +4,7 @@
 #include "selection/selection_window.h"
 #include "settings/exported_items.h"
 #include "tests/gui/support/gui_test_support.h"
+#include "tests/support/listing_fields.h"
 #include "windows/favorites_import_window.h"
 
 #include <QBuffer>
@@ -36,7 +37,7 @@ const QByteArray kHotlist = "Opera Hotlist version 2.0\n\n#FOLDER\n\tNAME=Papers
                             "#URL\n\tNAME=Weekly\n\tURL=https://weekly.example/\n\n-\n\n"
                             "#URL\n\tNAME=Top\n\tURL=https://top.example/\n\n";
 
-// A Favorites folder as its reader sees it.
+// A Favorites folder as its reader sees it, without the dates its files happened to get.
 QString favoritesListing(const QString& folder)
 {
     Progress quiet;
@@ -45,7 +46,7 @@ QString favoritesListing(const QString& folder)
     out.open(QIODevice::WriteOnly);
     if (loaded)
         writeTreeListing(*loaded.value(), out);
-    return QString::fromUtf8(out.data());
+    return test::withoutFields(QString::fromUtf8(out.data()));
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "selection/selection_window.h"
 #include "settings/exported_items.h"
 #include "tests/gui/support/gui_test_support.h"
+#include "tests/support/listing_fields.h"
 #include "windows/favorites_export_window.h"
 #include "windows/firefox_opera_window.h"
 
@@ -45,7 +46,8 @@ QByteArray read(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The tree of a written file below its root line, as the readers see it.
+// The tree of a written file below its root line, as the readers see it, without the dates a
+// Favorites source's files happened to get.
 QString treeOf(FormId kind, const QString& path)
 {
     Progress quiet;
@@ -56,7 +58,7 @@ QString treeOf(FormId kind, const QString& path)
     buffer.open(QIODevice::WriteOnly);
     writeTreeListing(*loaded.value(), buffer);
     const QString listing = QString::fromUtf8(buffer.data());
-    return listing.mid(listing.indexOf(u'\n') + 1);
+    return test::withoutFields(listing.mid(listing.indexOf(u'\n') + 1));
 }
 
 } // namespace
@@ -194,6 +196,39 @@ private slots:
         QCOMPARE(m_dialogs->messageTexts(),
                  QStringList{"0 Folders & 1 Links Exported Successfully."_L1});
         QCOMPARE(treeOf(FormId::Hotlist, hotlist), "  Fresh <https://old.example/>\n"_L1);
+    }
+
+    // Opera to Chromium: both files from discovery. While Chromium runs on the profile nothing is
+    // written; then the hotlist goes into a new folder of the profile's Bookmarks, which keeps
+    // what it had.
+    void operaToChromium()
+    {
+        const QString hotlist = write(u"opera/bookmarks.adr"_s, kHotlist);
+        write(u".opera/operaprefs.ini"_s,
+              "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
+        const QByteArray old =
+            R"({"roots": {"bookmark_bar": {"children": [{"name": "Old", "type": "url",
+                "url": "https://old.example/"}], "name": "Bookmarks bar", "type": "folder"},
+                "other": {"children": [], "name": "Other bookmarks", "type": "folder"}},
+                "version": 1})";
+        const QString bookmarks = write(u".config/chromium/Default/Bookmarks"_s, old);
+
+        open<Form6>(ExportMode::OperaToChromium, {u"chromium"_s});
+        QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), u"<Chromium: Default> "_s + bookmarks);
+        click("Command10");
+        QCOMPARE(m_dialogs->messageTexts().size(), 1);
+        QVERIFY(!m_dialogs->messageTexts().first().contains("Exported"_L1));
+        QCOMPARE(read(bookmarks), old);
+
+        open<Form6>(ExportMode::OperaToChromium);
+        screenshots(u"form6-chromium"_s);
+        click("Command10");
+        QCOMPARE(m_dialogs->messageTexts().last(), "2 Folders & 3 Links Exported Successfully."_L1);
+        const QString tree = treeOf(FormId::Chromium, bookmarks);
+        for (const QString& link :
+             {u"Old <https://old.example/>"_s, u"Owl <https://owl.example/>"_s,
+              u"Jazz <https://jazz.example/>"_s})
+            QVERIFY2(tree.contains(link), qPrintable(tree));
     }
 
     // Opera to Firefox: browsed files on both sides, merged into the root of the bookmark file.

@@ -2,6 +2,7 @@
 #include "forms/hotlist/hotlist_writer.h"
 #include "platform/user_name.h"
 #include "tests/core/forms/writer_test_support.h"
+#include "tests/support/listing_fields.h"
 
 #include <QDir>
 #include <QStringEncoder>
@@ -9,6 +10,8 @@
 
 namespace orvalink {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 using test::crlf;
 using test::TempTree;
@@ -30,7 +33,8 @@ TEST(BookmarkFileWriter, WritesTheWorkedExample)
     const QString out = dir.path(QStringLiteral("bookmarks.html"));
     test::RecordingProgress progress;
     ASSERT_TRUE(test::writeBookmarkFile(job, out, FileExportOptions{}, progress).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), kHeader + crlf(R"(<DL><p>
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("bookmarks.html"))),
+              kHeader + crlf(R"(<DL><p>
     <DT><H3 FOLDED ADD_DATE="">Work</H3>
     <DL><p>
         <DT><A HREF="about:Wiki">Wiki</A>
@@ -56,7 +60,7 @@ TEST(BookmarkFileWriter, EscapesMarkupAndWritesUtf8)
     ASSERT_TRUE(test::writeBookmarkFile(job, out, intoFolder, quiet).ok());
 
     const QByteArray utf8Name = QStringLiteral("àèéìòù È ü 中文 😀").toUtf8();
-    const QByteArray written = dir.read(QStringLiteral("bookmarks.html"));
+    const QByteArray written = test::withoutDates(dir.read(QStringLiteral("bookmarks.html")));
     EXPECT_TRUE(written.contains("<TITLE>Bookmarks for &lt;me&gt; &amp; &#39;you&#39;</TITLE>"));
     EXPECT_TRUE(written.contains(crlf(R"(<DL><p>
 <DT><H3 FOLDED ADD_DATE="">&quot;new&quot; &amp; &lt;old&gt;</H3>
@@ -72,7 +76,7 @@ TEST(BookmarkFileWriter, EscapesMarkupAndWritesUtf8)
     // Without a name the file is for the logon user.
     job.UserName.clear();
     ASSERT_TRUE(test::writeBookmarkFile(job, out, FileExportOptions{}, quiet).ok());
-    EXPECT_TRUE(dir.read(QStringLiteral("bookmarks.html"))
+    EXPECT_TRUE(test::withoutDates(dir.read(QStringLiteral("bookmarks.html")))
                     .contains("<TITLE>Bookmarks for " + GetLogonUserName().toUtf8()));
 }
 
@@ -95,7 +99,8 @@ TEST(BookmarkFileWriter, WritesOnlyCheckedFoldersAndLinks)
     FileExportOptions selected;
     selected.exportAll = false;
     ASSERT_TRUE(test::writeBookmarkFile(job, out, selected, quiet).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), kHeader + crlf(R"(<DL><p>
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("bookmarks.html"))),
+              kHeader + crlf(R"(<DL><p>
 <DT><H3 FOLDED ADD_DATE="">Empty</H3>
 <DL><p>
 </DL><p>
@@ -111,7 +116,8 @@ TEST(BookmarkFileWriter, WritesOnlyCheckedFoldersAndLinks)
     dir.write(QStringLiteral("bookmarks.html"), old);
     selected.merge = true;
     ASSERT_TRUE(test::writeBookmarkFile(job, out, selected, quiet).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), old.chopped(6) + crlf(R"(
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("bookmarks.html"))),
+              old.chopped(6) + crlf(R"(
 <DL><p>
 <DT><H3 FOLDED ADD_DATE="">Empty</H3>
 <DL><p>
@@ -144,7 +150,8 @@ TEST(BookmarkFileWriter, MergeKeepsEveryByteOfTheOldFile)
     const qsizetype topEnd = old.indexOf("</DL><p>\n<p>Footer");
     dir.write(QStringLiteral("bookmarks.html"), old);
     ASSERT_TRUE(test::writeBookmarkFile(job, out, merge, quiet).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), old.first(topEnd) + crlf(R"(
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("bookmarks.html"))),
+              old.first(topEnd) + crlf(R"(
 <DL><p>
 <DT><H3 FOLDED ADD_DATE="">Imported from IE (12/31/1999)</H3>
 <DL><p>
@@ -180,9 +187,11 @@ TEST(BookmarkFileWriter, MergeKeepsEveryByteOfTheOldFile)
         dir.write(QStringLiteral("bookmarks.html"), c.old);
         ASSERT_TRUE(test::writeBookmarkFile(job, out, merge, quiet).ok());
         EXPECT_TRUE(dir.read(QStringLiteral("bookmarks.html")).startsWith(c.keptBytes));
-        EXPECT_EQ(test::rereadListing(FormId::BookmarkFile, out),
-                  before + "  " + c.newFolderRow +
-                      " Work\n    Wiki <about:Wiki>\n  Home <about:Home>\n");
+        EXPECT_EQ(
+            test::withoutFields(QString::fromUtf8(test::rereadListing(FormId::BookmarkFile, out))),
+            test::withoutFields(QString::fromUtf8(before)) + QStringLiteral("  ") +
+                QLatin1StringView(c.newFolderRow) +
+                QStringLiteral(" Work\n    Wiki <about:Wiki>\n  Home <about:Home>\n"));
     }
 }
 
@@ -216,7 +225,7 @@ TEST(BookmarkFileWriter, MergeRefusesFilesItCannotAddToAndLeavesThemAlone)
         const Result<void, UserMessage> refused = test::writeBookmarkFile(job, out, merge, quiet);
         ASSERT_FALSE(refused.ok());
         EXPECT_EQ(refused.failure().lines, asked.failure().lines);
-        EXPECT_EQ(dir.read(QStringLiteral("bookmarks.html")), bytes);
+        EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("bookmarks.html"))), bytes);
     }
 }
 
@@ -338,7 +347,6 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
 // into either form it reads back as the one link it is, never as entries of its own.
 TEST(FileWriters, NoNameOrAddressCanForgeEntries)
 {
-    using namespace Qt::StringLiterals;
     TempTree dir;
     const QString name = u"Two\nlines\r\x01\x7f\u0085\ttab <b>\"&amp;"_s;
     dir.write(u"fav/"_s + name + u".url"_s,
@@ -354,7 +362,7 @@ TEST(FileWriters, NoNameOrAddressCanForgeEntries)
         job.mode = writer.form == FormId::Hotlist ? ExportMode::IEToOpera : ExportMode::IEToFirefox;
         BookmarkModel& source = test::loaded(job);
         source.ensureListed(0);
-        ASSERT_EQ(source.GetFolderLinks(0, true).at(0).url, url);
+        ASSERT_EQ(source.link(source.GetFolderLinks(0, true).at(0)).URL, url);
         const QString out = dir.path(u"out"_s);
         Progress quiet;
         ASSERT_TRUE(writer.write(job, out, FileExportOptions{}, quiet).ok());
@@ -372,6 +380,86 @@ TEST(FileWriters, NoNameOrAddressCanForgeEntries)
         }
         job.setSource(nullptr);
     }
+}
+
+ParsedTree parsed(FormId form, QByteArrayView text)
+{
+    return form == FormId::BookmarkFile ? parseBookmarkText(text) : parseHotlistText(text);
+}
+
+// A tree read from text in one form, written in another into memory, and read again: its
+// listing below the root, whose caption is the writer's own.
+QByteArray writtenAndReread(FormId from, const QByteArray& text, FormId form,
+                            const FileExportOptions& options,
+                            const std::function<void(BookmarkModel&)>& choose = {})
+{
+    const bool bookmarkFile = form == FormId::BookmarkFile;
+    auto model = TreeToTables(parsed(from, text), from, QString());
+    if (choose)
+        choose(*model);
+    QByteArray bytes;
+    ChunkedOutput out(bytes);
+    Progress quiet;
+    EXPECT_TRUE((bookmarkFile ? writeBookmarkFile(*model, {}, options, quiet, out, QString())
+                              : writeOperaHotlist(*model, {}, options, quiet, out, QString()))
+                    .ok());
+    const QByteArray listing = test::listing(*TreeToTables(parsed(form, bytes), form, QString()));
+    return listing.mid(listing.indexOf('\n') + 1);
+}
+
+TEST(FileWriters, KeepTheSourcesOrderAndEveryFieldTheirFormHolds)
+{
+    FileExportOptions keepOrder;
+    keepOrder.keepOrder = true;
+    const std::pair<FormId, const char*> fixtures[] = {
+        {FormId::BookmarkFile, "bookmark-file/firefox_export/"},
+        {FormId::BookmarkFile, "bookmark-file/firefox_quirks_basic/"},
+        {FormId::Hotlist, "hotlist/opera_linux/"}};
+    for (const auto& [form, fixture] : fixtures) {
+        SCOPED_TRACE(fixture);
+        const QString dir = QString::fromUtf8(fixture);
+        const QByteArray input = test::readFixture(
+            dir + (form == FormId::BookmarkFile ? u"input.html"_s : u"input.adr"_s));
+        const QByteArray expected = test::readFixture(dir + u"expected.txt"_s);
+        EXPECT_EQ(writtenAndReread(form, input, form, keepOrder),
+                  expected.mid(expected.indexOf('\n') + 1));
+    }
+
+    // Only the checked: a folder that is not exported leaves its exported subfolder where it
+    // stood; separators go wherever their folder goes.
+    const QByteArray mixed = R"(<!DOCTYPE NETSCAPE-Bookmark-file-1>
+<DL><p>
+<DT><H3>Mixed</H3>
+<DL><p>
+<DT><A HREF="about:z">z</A>
+<HR>
+<DT><H3>Skipped</H3>
+<DL><p>
+<DT><A HREF="about:gone">gone</A>
+<DT><H3>Kept</H3>
+<DL><p>
+<DT><A HREF="about:in">in</A>
+</DL><p>
+</DL><p>
+<DT><A HREF="about:a">a</A>
+</DL><p>
+</DL><p>
+)";
+    FileExportOptions checkedOnly = keepOrder;
+    checkedOnly.exportAll = false;
+    const auto choose = [](BookmarkModel& model) {
+        model.ApplyFolderCheck(1, true);
+        model.ApplyFolderCheck(3, true);
+    };
+    for (const FormId form : {FormId::BookmarkFile, FormId::Hotlist}) {
+        EXPECT_EQ(writtenAndReread(FormId::BookmarkFile, mixed, form, checkedOnly, choose),
+                  "  [1] Mixed\n    z <about:z>\n    ----\n    [2] Kept\n      in <about:in>\n"
+                  "    a <about:a>\n");
+    }
+    // The default order: subfolders, then links by name, and no separators.
+    EXPECT_EQ(writtenAndReread(FormId::BookmarkFile, mixed, FormId::Hotlist, FileExportOptions{}),
+              "  [1] Mixed\n    [2] Skipped\n      [3] Kept\n        in <about:in>\n"
+              "      gone <about:gone>\n    a <about:a>\n    z <about:z>\n");
 }
 
 TEST(FileWriters, WriteTenThousandNestedFolders)
@@ -392,7 +480,8 @@ TEST(FileWriters, WriteTenThousandNestedFolders)
         auto back = test::reread(writer.form, out);
         ASSERT_EQ(back->folderCount(), depth + 1);
         EXPECT_EQ(back->folder(depth).Name, QStringLiteral("F10000"));
-        EXPECT_EQ(back->GetFolderLinks(depth, true).at(0).url, QStringLiteral("about:x"));
+        EXPECT_EQ(back->link(back->GetFolderLinks(depth, true).at(0)).URL,
+                  QStringLiteral("about:x"));
     }
 }
 

@@ -27,7 +27,7 @@ void expectScannerAgrees(const QString& path, BookmarkModel& model)
     scanner.Scan(path);
     int links = 0;
     for (const LinkRecord& entry : model.links())
-        links += !entry.isSubfolder();
+        links += entry.isLink();
     EXPECT_EQ(scanner.nTotalFolders(), model.folderCount() - 1) << path.toStdString();
     EXPECT_EQ(scanner.nTotalLinks(), links) << path.toStdString();
     EXPECT_LE(handled, scanner.nTotalFolders());

@@ -31,7 +31,7 @@ TEST(HotlistWriter, WritesTheWorkedExampleWithLinksAfterOrBeforeFolders)
     const QString out = dir.path(QStringLiteral("opera6.adr"));
     test::RecordingProgress progress;
     ASSERT_TRUE(test::writeOperaHotlist(job, out, FileExportOptions{}, progress).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("opera6.adr")),
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("opera6.adr"))),
               kHeader + folderRecord("Work") + urlRecord("Wiki") + "-\r\n" + urlRecord("Home"));
     EXPECT_EQ(progress.statuses, QStringList({QStringLiteral("Exporting From Folder: My Favorites"),
                                               QStringLiteral("Exporting From Folder: Work")}));
@@ -39,9 +39,9 @@ TEST(HotlistWriter, WritesTheWorkedExampleWithLinksAfterOrBeforeFolders)
     FileExportOptions linksBefore;
     linksBefore.linksBefore = true;
     ASSERT_TRUE(test::writeOperaHotlist(job, out, linksBefore, progress).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("opera6.adr")), kHeader + urlRecord("Home", "-2 ") +
-                                                          folderRecord("Work") +
-                                                          urlRecord("Wiki", "-2 ") + "-\r\n");
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("opera6.adr"))),
+              kHeader + urlRecord("Home", "-2 ") + folderRecord("Work") + urlRecord("Wiki", "-2 ") +
+                  "-\r\n");
 }
 
 TEST(HotlistWriter, AppendsWithoutHeaderAfterEndingTheOldLastLine)
@@ -62,31 +62,34 @@ TEST(HotlistWriter, AppendsWithoutHeaderAfterEndingTheOldLastLine)
     Progress quiet;
     ASSERT_TRUE(test::writeOperaHotlist(job, out, options, quiet).ok());
     ASSERT_TRUE(test::writeOperaHotlist(job, out, options, quiet).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("opera6.adr")), old + "\r\n" + appended + appended);
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("opera6.adr"))),
+              old + "\r\n" + appended + appended);
 
     // A hotlist in UTF-16 is appended to in UTF-8, the encoding of what is added.
     QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     dir.write(QStringLiteral("opera6.adr"), utf16.encode(QString::fromUtf8(old)));
     ASSERT_TRUE(test::writeOperaHotlist(job, out, options, quiet).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("opera6.adr")), "\xEF\xBB\xBF" + old + "\r\n" + appended);
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("opera6.adr"))),
+              "\xEF\xBB\xBF" + old + "\r\n" + appended);
 
     // A last line ended by a bare CR gets only its LF.
     dir.write(QStringLiteral("opera6.adr"), "#URL\r\n\tNAME=x\r");
     ASSERT_TRUE(test::writeOperaHotlist(job, out, options, quiet).ok());
-    EXPECT_TRUE(
-        dir.read(QStringLiteral("opera6.adr")).startsWith("#URL\r\n\tNAME=x\r\n#FOLDER\r\n"));
+    EXPECT_TRUE(test::withoutDates(dir.read(QStringLiteral("opera6.adr")))
+                    .startsWith("#URL\r\n\tNAME=x\r\n#FOLDER\r\n"));
 
     // Appending to an empty file writes a whole hotlist; anything that is no hotlist is left
     // alone rather than spoilt.
     dir.write(QStringLiteral("opera6.adr"), "\r\n");
     ASSERT_TRUE(test::writeOperaHotlist(job, out, options, quiet).ok());
-    EXPECT_TRUE(dir.read(QStringLiteral("opera6.adr")).startsWith("Opera Hotlist version 2.0\r\n"));
+    EXPECT_TRUE(test::withoutDates(dir.read(QStringLiteral("opera6.adr")))
+                    .startsWith("Opera Hotlist version 2.0\r\n"));
     const QByteArray html = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n</DL>\n";
     dir.write(QStringLiteral("opera6.adr"), html);
     const Result<void, UserMessage> refused = test::writeOperaHotlist(job, out, options, quiet);
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.failure().title, QStringLiteral("Not an Opera Hotlist"));
-    EXPECT_EQ(dir.read(QStringLiteral("opera6.adr")), html);
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("opera6.adr"))), html);
 }
 
 TEST(HotlistWriter, KeepsEachNameOnOneLineAndOnlyCheckedFolders)
@@ -103,7 +106,7 @@ TEST(HotlistWriter, KeepsEachNameOnOneLineAndOnlyCheckedFolders)
     // The unchecked folders are left out, the checked one below them is not.
     ASSERT_TRUE(test::writeOperaHotlist(job, out, selected, quiet).ok());
     EXPECT_EQ(
-        dir.read(QStringLiteral("opera6.adr")),
+        test::withoutDates(dir.read(QStringLiteral("opera6.adr"))),
         kHeader + folderRecord("cr only") + folderRecord("Inner folder") +
             crlf("#URL\n    NAME=two line  Caff\xC3\xA8\n    URL=about:two\n    ORDER =  0 \n\n"
                  "-\n-\n"));
@@ -112,7 +115,8 @@ TEST(HotlistWriter, KeepsEachNameOnOneLineAndOnlyCheckedFolders)
     TempTree flat;
     Job flatJob = test::favoritesJob(flat, {"b.url", "A.url"});
     ASSERT_TRUE(test::writeOperaHotlist(flatJob, out, FileExportOptions{}, quiet).ok());
-    EXPECT_EQ(dir.read(QStringLiteral("opera6.adr")), kHeader + urlRecord("A") + urlRecord("b"));
+    EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("opera6.adr"))),
+              kHeader + urlRecord("A") + urlRecord("b"));
 }
 
 } // namespace
