@@ -156,16 +156,47 @@ QHash<qint64, QStringList> placeTags(const std::vector<PlacesRow>& rows, const R
 // fields the model holds.
 // ---------------------------------------------------------------------------------------------
 //
+// Microseconds since 1970 as the model's time; unknown for NULL.
+BookmarkTime timeOf(const std::optional<qint64>& microseconds)
+{
+    return microseconds ? BookmarkTime::fromSeconds(*microseconds / 1'000'000) : BookmarkTime();
+}
+
+// The role Firefox gives a root folder by its fixed guid.
+FolderRole roleOf(const PlacesRow& row)
+{
+    if (row.guid == u"toolbar_____")
+        return FolderRole::Toolbar;
+    if (row.guid == u"unfiled_____")
+        return FolderRole::OtherBookmarks;
+    return FolderRole::Ordinary;
+}
+
 // Returns the entry's node; -1 for a row that makes none.
 int addEntry(ParsedTree& parsed, int parent, const PlacesRow& row, const QString& name,
              const QStringList& tags)
 {
-    (void)tags;
-    if (row.type == Folder)
-        return parsed.addChild(parent, name);
-    if (row.type == Bookmark && !row.url.isEmpty())
-        return parsed.addChild(parent, name, row.url);
-    return -1;
+    int node = -1;
+    if (row.type == Folder) {
+        node = parsed.addFolder(parent, name);
+        parsed.node(node).role = roleOf(row);
+    } else if (row.type == Bookmark && !row.url.isEmpty()) {
+        node = parsed.addLink(parent, name, row.url);
+        if (!row.keyword.isEmpty()) {
+            EntryDetails& details = parsed.editDetails(node);
+            details.keyword = row.keyword;
+            details.postData = row.postData;
+        }
+        if (!tags.isEmpty())
+            parsed.editDetails(node).tags = tags.join(u',');
+    } else if (row.type == Separator) {
+        return parsed.addSeparator(parent);
+    } else {
+        return -1;
+    }
+    parsed.node(node).dates.added = timeOf(row.added);
+    parsed.node(node).dates.modified = timeOf(row.modified);
+    return node;
 }
 
 } // namespace
@@ -207,7 +238,6 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnaps
     while (!open.empty()) {
         OpenFolder& folder = open.back();
         if (folder.next == folder.end) {
-            parsed.closeFolder(folder.node);
             open.pop_back();
             continue;
         }

@@ -26,6 +26,20 @@ const StorageForm& database()
     return formOf(FormId::FirefoxDatabase);
 }
 
+// A listed entry without the folder rows the command line numbers folders with.
+QJsonValue withoutRows(const QJsonValue& value)
+{
+    QJsonObject object = value.toObject();
+    object.remove(u"row"_s);
+    if (object.contains(u"children"_s)) {
+        QJsonArray children;
+        for (const QJsonValue child : object[u"children"].toArray())
+            children.append(withoutRows(child));
+        object[u"children"_s] = children;
+    }
+    return object;
+}
+
 // The tree as the command line lists it in JSON.
 QJsonObject loadedTree(const QString& location)
 {
@@ -37,30 +51,53 @@ QJsonObject loadedTree(const QString& location)
     QBuffer out;
     out.open(QIODevice::WriteOnly);
     writeTreeJson(*loaded.value(), out);
-    return QJsonDocument::fromJson(out.data()).object();
+    return withoutRows(QJsonDocument::fromJson(out.data()).object()).toObject();
 }
 
 // A places.json entry as the tree listing shows it: the roots under the names Firefox shows,
-// the tags root and an empty mobile root left out, separators not shown.
+// the toolbar and other bookmarks marked, the tags root and an empty mobile root left out,
+// dates in seconds, keywords, and tags joined by commas.
 QJsonValue expectedEntry(const QJsonObject& entry, bool isRoot)
 {
     static const QHash<QString, QString> rootNames{{u"menu________"_s, u"Bookmarks Menu"_s},
                                                    {u"toolbar_____"_s, u"Bookmarks Toolbar"_s},
                                                    {u"unfiled_____"_s, u"Other Bookmarks"_s},
                                                    {u"mobile______"_s, u"Mobile Bookmarks"_s}};
+    const int type = entry[u"type"].toInt();
+    if (type == 3)
+        return QJsonObject{{u"separator"_s, true}};
     const QString title =
         isRoot ? rootNames.value(entry[u"guid"].toString()) : entry[u"title"].toString();
-    if (entry[u"type"].toInt() == 1)
-        return QJsonObject{{u"title"_s, title}, {u"url"_s, entry[u"url"]}};
-    if (entry[u"type"].toInt() != 2)
+    QJsonObject shown{{u"title"_s, title},
+                      {u"added"_s, entry[u"dateAdded"].toInteger() / 1'000'000},
+                      {u"modified"_s, entry[u"lastModified"].toInteger() / 1'000'000}};
+    if (type == 1) {
+        shown[u"url"_s] = entry[u"url"];
+        if (!entry[u"keyword"].toString().isEmpty())
+            shown[u"keyword"_s] = entry[u"keyword"];
+        if (!entry[u"postData"].toString().isEmpty())
+            shown[u"postData"_s] = entry[u"postData"];
+        QStringList tags;
+        for (const QJsonValue tag : entry[u"tags"].toArray())
+            tags << tag.toString();
+        if (!tags.isEmpty())
+            shown[u"tags"_s] = tags.join(u',');
+        return shown;
+    }
+    if (type != 2)
         return QJsonValue::Undefined;
+    if (entry[u"guid"] == u"toolbar_____"_s)
+        shown[u"toolbar"_s] = true;
+    if (entry[u"guid"] == u"unfiled_____"_s)
+        shown[u"otherBookmarks"_s] = true;
     QJsonArray children;
     for (const QJsonValue child : entry[u"children"].toArray()) {
-        const QJsonValue shown = expectedEntry(child.toObject(), false);
-        if (!shown.isUndefined())
-            children.append(shown);
+        const QJsonValue listed = expectedEntry(child.toObject(), false);
+        if (!listed.isUndefined())
+            children.append(listed);
     }
-    return QJsonObject{{u"title"_s, title}, {u"children"_s, children}};
+    shown[u"children"_s] = children;
+    return shown;
 }
 
 TEST(FirefoxDatabase, ReadsTheTreeFirefoxHolds)
