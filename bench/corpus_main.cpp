@@ -35,9 +35,9 @@ int run(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Writes a synthetic bookmark collection: DIR/bookmarks.html (Firefox), "
-        "DIR/bookmarks.adr (Opera), DIR/Favorites (Internet Explorer) and DIR/Bookmarks "
-        "(Chromium), all "
-        "holding the same folders and links. The same number of links gives the "
+        "DIR/bookmarks.adr (Opera), DIR/Favorites (Internet Explorer), DIR/Bookmarks "
+        "(Chromium) and DIR/places.sqlite (Firefox's database), all holding the same folders and "
+        "links. The same number of links gives the "
         "same bytes on every machine."));
     parser.addHelpOption();
     parser.addOption(
@@ -46,8 +46,9 @@ int run(const QStringList& arguments)
         {QStringLiteral("out"), QStringLiteral("Folder to write into."), QStringLiteral("DIR")});
     parser.addOption({QStringLiteral("forms"),
                       QStringLiteral("Forms to write, comma-separated: html, adr, favorites, "
-                                     "chromium (default: all four)."),
-                      QStringLiteral("LIST"), QStringLiteral("html,adr,favorites,chromium")});
+                                     "chromium, places (default: all five)."),
+                      QStringLiteral("LIST"),
+                      QStringLiteral("html,adr,favorites,chromium,places")});
     if (!parser.parse(arguments))
         return usageError(parser, parser.errorText());
     if (parser.isSet(QStringLiteral("help"))) {
@@ -70,6 +71,7 @@ int run(const QStringList& arguments)
     bool adr = false;
     bool favorites = false;
     bool chromium = false;
+    bool places = false;
     for (const QString& form : parser.value(QStringLiteral("forms")).split(u',')) {
         const QString name = form.trimmed();
         if (name == QLatin1StringView("html"))
@@ -80,6 +82,8 @@ int run(const QStringList& arguments)
             favorites = true;
         else if (name == QLatin1StringView("chromium"))
             chromium = true;
+        else if (name == QLatin1StringView("places"))
+            places = true;
         else
             return usageError(parser, QStringLiteral("Unknown form \"%1\".").arg(name));
     }
@@ -110,6 +114,7 @@ int run(const QStringList& arguments)
         {adr, dir.filePath(QStringLiteral("bookmarks.adr")), &writeCorpusHotlist},
         {favorites, dir.filePath(QStringLiteral("Favorites")), &writeCorpusFavorites},
         {chromium, dir.filePath(QStringLiteral("Bookmarks")), &writeCorpusChromiumBookmarks},
+        {places, dir.filePath(QStringLiteral("places.sqlite")), &writeCorpusPlacesDatabase},
     };
     for (const Form& form : forms) {
         if (!form.wanted)

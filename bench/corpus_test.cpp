@@ -129,11 +129,13 @@ protected:
         ASSERT_TRUE(writeCorpusBookmarkFile(tree, html()).ok());
         ASSERT_TRUE(writeCorpusHotlist(tree, adr()).ok());
         ASSERT_TRUE(writeCorpusFavorites(tree, favorites()).ok());
+        ASSERT_TRUE(writeCorpusPlacesDatabase(tree, places()).ok());
     }
 
     QString html() const { return dir.path(QStringLiteral("bookmarks.html")); }
     QString adr() const { return dir.path(QStringLiteral("bookmarks.adr")); }
     QString favorites() const { return dir.path(QStringLiteral("Favorites")); }
+    QString places() const { return dir.path(QStringLiteral("places.sqlite")); }
 
     const CorpusTree tree{kLinks};
     TempTree dir;
@@ -232,12 +234,21 @@ TEST_F(CorpusFiles, FavoritesHoldTheSameLinksUnderSafeNames)
 
 TEST_F(CorpusFiles, ReadersCountTheSameInEveryForm)
 {
-    const QString expected =
-        QStringLiteral("%1 Folders & %2 Links\n").arg(tree.folderCount()).arg(kLinks);
-    const std::pair<const char*, QString> sources[] = {
-        {"firefox", html()}, {"opera", adr()}, {"ie", favorites()}};
+    struct Source
+    {
+        const char* form;
+        QString path;
+        int folders;
+    };
+    // Firefox's database shows its menu as a folder of its own beside the toolbar and "Other
+    // Bookmarks", which a bookmark file keeps in its root.
+    const Source sources[] = {{"firefox", html(), tree.folderCount()},
+                              {"opera", adr(), tree.folderCount()},
+                              {"ie", favorites(), tree.folderCount()},
+                              {"firefox", places(), tree.folderCount() + 1}};
     ProgramSettings settings(dir.path(QStringLiteral("options")));
-    for (const auto& [form, path] : sources) {
+    for (const auto& [form, path, folders] : sources) {
+        const QString expected = QStringLiteral("%1 Folders & %2 Links\n").arg(folders).arg(kLinks);
         QBuffer out;
         QBuffer err;
         out.open(QIODevice::WriteOnly);

@@ -25,6 +25,14 @@ Result<qint64> writeCorpusHotlist(const CorpusTree& tree, const QString& path);
 // complete. Returns the bytes written.
 Result<qint64> writeCorpusChromiumBookmarks(const CorpusTree& tree, const QString& path);
 
+// Writes the corpus as Firefox keeps it in places.sqlite, with the tables and indexes of a
+// database Firefox made: the root's entries in the Bookmarks Menu, the toolbar's and "Other
+// Bookmarks"' entries in Firefox's own folders of those names, dates in microseconds since 1970,
+// keywords in moz_keywords, each tag a folder under the tags root holding the tagged links.
+// Descriptions and favicons, which Firefox keeps elsewhere, are left out. The file is put in
+// place only when complete. Returns its size.
+Result<qint64> writeCorpusPlacesDatabase(const CorpusTree& tree, const QString& path);
+
 // Writes the corpus as an Internet Explorer Favorites folder: one directory per folder, one
 // shortcut file per link, each file's modification time its link's. The folder is built beside
 // `folder` and put in its place (replacing an older one) only when complete. Returns the bytes

@@ -117,13 +117,15 @@ int run(const QStringList& arguments)
         return ExitFailure;
     }
 
+    // A Firefox source may be its bookmark file or its database.
+    const StorageForm& source = sourceFormAt(*form, path);
     const qint64 peakBefore = peakResidentBytes();
     std::vector<double> seconds;
     Loaded counts;
     for (int r = 0; r < runs; ++r) {
         QElapsedTimer timer;
         timer.start();
-        const Result<Loaded> loaded = loadOnce(*form, path);
+        const Result<Loaded> loaded = loadOnce(source, path);
         seconds.push_back(double(timer.nsecsElapsed()) / 1e9);
         if (!loaded) {
             print(stderr, QStringLiteral("orvalink-load-bench: %1").arg(loaded.error()));

@@ -40,8 +40,9 @@ const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& ar
         output.usageError(QStringLiteral("Give exactly one source path."));
         return nullptr;
     }
-    path = cli::locationOf(*form, positional.first());
-    return form;
+    const StorageForm& found = sourceFormAt(*form, positional.first());
+    path = cli::locationOf(found, positional.first());
+    return &found;
 }
 
 int count(const QStringList& arguments, Output& output)
@@ -82,22 +83,20 @@ int list(const QStringList& arguments, Output& output)
     return ExitSuccess;
 }
 
-// One discovered location as JSON: "<Browser: profile> path" or "<profile> path" taken apart.
-QJsonObject discoveredJson(const StorageForm& form, const QString& entry)
+// One JSON array of {"browser", "profile" (null for a browser without profiles), "form" (the
+// name --from takes), "path"}.
+void writeDiscoveredJson(const std::vector<DiscoveredSource>& found, Output& output)
 {
-    QString label;
-    QString path = entry;
-    if (entry.startsWith(u'<')) {
-        const qsizetype end = entry.indexOf(QStringLiteral("> "));
-        label = entry.mid(1, end - 1);
-        path = entry.mid(end + 2);
+    QJsonArray array;
+    for (const DiscoveredSource& source : found) {
+        array.append(
+            QJsonObject{{QStringLiteral("browser"), source.browser},
+                        {QStringLiteral("profile"),
+                         source.profile.isEmpty() ? QJsonValue(QJsonValue::Null) : source.profile},
+                        {QStringLiteral("form"), formOf(source.form).commandLineName()},
+                        {QStringLiteral("path"), source.path}});
     }
-    const qsizetype colon = label.indexOf(QStringLiteral(": "));
-    return QJsonObject{
-        {QStringLiteral("browser"), colon < 0 ? form.shortName() : label.left(colon)},
-        {QStringLiteral("profile"), colon < 0 ? label : label.mid(colon + 2)},
-        {QStringLiteral("form"), form.commandLineName()},
-        {QStringLiteral("path"), path}};
+    output.resultDevice().write(QJsonDocument(array).toJson(QJsonDocument::Compact) + '\n');
 }
 
 int discover(const QStringList& arguments, Output& output)
@@ -105,23 +104,22 @@ int discover(const QStringList& arguments, Output& output)
     const bool json = arguments == QStringList{QStringLiteral("--json")};
     if (!arguments.isEmpty() && !json)
         return output.usageError(QStringLiteral("discover takes no arguments but --json."));
-    // The searches fill a location list whose first item is a window's placeholder. The command
-    // prints the browser files found, not the Favorites folder.
-    QStringList entries{QString()};
-    QJsonArray found;
+    // The browser files found, not the Favorites folder; each once, as a location list shows it.
+    std::vector<DiscoveredSource> found;
+    QStringList entries;
     for (const StorageForm* form : allForms()) {
         if (form->isFolder())
             continue;
-        const qsizetype before = entries.size();
-        form->discover(entries);
-        for (const QString& entry : entries.mid(before))
-            found.append(discoveredJson(*form, entry));
+        for (DiscoveredSource& source : form->discoverSources()) {
+            if (addDiscovered(entries, source.entry()))
+                found.push_back(std::move(source));
+        }
     }
     if (json) {
-        output.resultDevice().write(QJsonDocument(found).toJson());
+        writeDiscoveredJson(found, output);
         return ExitSuccess;
     }
-    for (const QString& entry : entries.mid(1))
+    for (const QString& entry : entries)
         output.result(entry);
     return ExitSuccess;
 }

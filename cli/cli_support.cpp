@@ -14,7 +14,8 @@ QString formNames(FormUse use)
 {
     QStringList names;
     for (const StorageForm* form : allForms()) {
-        if (use == FormUse::Read ? form->canRead() : form->canWrite())
+        if ((use == FormUse::Read ? form->canRead() : form->canWrite()) &&
+            !names.contains(form->commandLineName()))
             names << form->commandLineName();
     }
     const QString last = names.takeLast();

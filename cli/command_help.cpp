@@ -101,14 +101,19 @@ error). Options that do not apply to DEST's form are refused.
                  QStringLiteral("preset")},
      true},
     {QStringLiteral("discover"), QStringLiteral("[--json]"),
-     QStringLiteral("Print the bookmark files and hotlists found on this machine."),
+     QStringLiteral("Print the bookmark files, databases and hotlists found on this machine."),
      QStringLiteral(
-         R"(Print the bookmark files and hotlists found on this machine, one per line: each
-Firefox profile's as "<profile> path", then Opera's hotlist, then each
-Chromium-family profile's Bookmarks as "<Browser: profile> path".
+         R"(Print the bookmark files, databases and hotlists found on this machine, one per
+line: each Firefox profile's bookmarks.html as "<profile> path", Opera's hotlist,
+then each Firefox profile's places.sqlite, the profile each installation uses
+first, then each Chromium-family profile's Bookmarks as "<Browser: profile> path".
+A Firefox source, and a Chromium source or destination, may be given as its
+profile folder.
 )"),
      QStringLiteral(
-         R"(  --json       Print an array of {"browser", "profile", "form", "path"} instead.
+         R"(  --json       Print an array of {"browser", "profile", "form", "path"} instead;
+               "form" is the name --from takes, "profile" null where the
+               browser has none.
 )"),
      QStringList(), false},
 };

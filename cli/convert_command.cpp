@@ -239,19 +239,22 @@ int ConvertCommand::run(const QStringList& arguments)
     QStringList paths = m_parser.positionalArguments();
     if (paths.size() != 2)
         return m_output.usageError(QStringLiteral("Give a source and a destination path."));
+    // The form of the source's family its content shows, which the mode does not tell.
+    const StorageForm& named = *source;
+    source = &sourceFormAt(named, paths[0]);
     // The checks want a destination with a folder part, as the windows' dialogs give it.
     paths[0] = locationOf(*source, paths[0]);
     paths[1] = locationOf(*destination, paths[1]);
 
     Job job;
-    if (source == destination)
+    if (&named == destination)
         return m_output.usageError(
             QStringLiteral("The source and the destination are of the same form."));
-    job.mode = modeOf(source->id(), destination->id());
-    if (job.mode == ExportMode::None) {
+    job.mode = modeOf(named.id(), destination->id());
+    if (job.mode == ExportMode::None || source != &named)
         job.sourceFormId = source->id();
+    if (job.mode == ExportMode::None)
         job.destinationFormId = destination->id();
-    }
     job.setSourceLocation(paths[0]);
     job.setDestinationLocation(paths[1]);
 
@@ -307,12 +310,11 @@ int ConvertCommand::run(const QStringList& arguments)
         return m_output.failure(outcome.message);
     // What was written is the result; what was not, and why, goes with the title to the errors.
     m_output.result(outcome.message.lines.first());
-    if (outcome.completed())
-        return ExitSuccess;
-    m_output.message(outcome.message.title);
+    if (!outcome.completed())
+        m_output.message(outcome.message.title);
     for (const QString& line : outcome.message.lines.sliced(1))
         m_output.message(line);
-    return ExitFailure;
+    return outcome.completed() ? ExitSuccess : ExitFailure;
 }
 
 } // namespace

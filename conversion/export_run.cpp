@@ -44,17 +44,21 @@ void takeSkippedLinks(const BookmarkModel& source, ExportOutcome& outcome)
         outcome.reason = QStringLiteral("Their Internet Shortcuts Have No Address");
 }
 
-// The box for an export that has run: complete, incomplete or failed.
-UserMessage resultMessage(const ExportOutcome& outcome)
+// The box for an export that has run: complete, incomplete or failed; takeIn is the writer's
+// line on what the browser needs next, added to the completion.
+UserMessage resultMessage(const ExportOutcome& outcome, const QString& takeIn)
 {
-    if (outcome.completed()) {
-        return UserMessage{QStringLiteral("Exporting Complete"),
-                           {QStringLiteral("%1 Folders & %2 Links Exported Successfully.")
-                                .arg(outcome.folders)
-                                .arg(outcome.links)},
-                           MessageIcon::Information};
-    }
     UserMessage message;
+    if (outcome.completed()) {
+        message = UserMessage{QStringLiteral("Exporting Complete"),
+                              {QStringLiteral("%1 Folders & %2 Links Exported Successfully.")
+                                   .arg(outcome.folders)
+                                   .arg(outcome.links)},
+                              MessageIcon::Information};
+        if (!takeIn.isEmpty())
+            message.lines << takeIn;
+        return message;
+    }
     if (outcome.written()) {
         message.title = QStringLiteral("Exporting Incomplete");
         message.lines << QStringLiteral("%1 Folders & %2 Links Exported.")
@@ -196,7 +200,7 @@ ExportOutcome RunExport(Job& job, ProgramSettings& settings, const ExportRequest
     }
     if (outcome.written())
         AddTotalItemsExported(settings, report.items.value_or(outcome.folders + outcome.links));
-    outcome.message = resultMessage(outcome);
+    outcome.message = resultMessage(outcome, report.takeIn);
     return outcome;
 }
 

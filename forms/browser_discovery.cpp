@@ -2,6 +2,14 @@
 
 namespace orvalink {
 
+QString DiscoveredSource::entry() const
+{
+    if (profile.isEmpty())
+        return path;
+    const QString label = entryNamesBrowser ? browser + QStringLiteral(": ") + profile : profile;
+    return u'<' + label + QStringLiteral("> ") + path;
+}
+
 bool addDiscovered(QStringList& entries, const QString& entry)
 {
     if (entries.contains(entry))

@@ -3,6 +3,7 @@
 #include "forms/bookmark_file/bookmark_file_form.h"
 #include "forms/chromium/chromium_form.h"
 #include "forms/favorites/favorites_form.h"
+#include "forms/firefox_database/firefox_database_form.h"
 #include "forms/hotlist/hotlist_form.h"
 #include "forms/menu_page/menu_page_form.h"
 
@@ -27,9 +28,10 @@ std::span<const StorageForm* const> allForms()
     static const BookmarkFileForm bookmarkFile;
     static const HotlistForm hotlist;
     static const MenuPageForm menuPage;
+    static const FirefoxDatabaseForm firefoxDatabase;
     static const ChromiumForm chromium;
-    static const std::array<const StorageForm*, 5> forms{&favorites, &bookmarkFile, &hotlist,
-                                                         &menuPage, &chromium};
+    static const std::array<const StorageForm*, 6> forms{&favorites, &bookmarkFile,    &hotlist,
+                                                         &menuPage,  &firefoxDatabase, &chromium};
     return forms;
 }
 
@@ -45,6 +47,25 @@ const StorageForm* formNamed(QStringView commandLineName)
             return form;
     }
     return nullptr;
+}
+
+std::vector<const StorageForm*> sourceFamily(const StorageForm& named)
+{
+    std::vector<const StorageForm*> family{&named};
+    for (const StorageForm* form : allForms()) {
+        if (form != &named && form->canRead() && form->commandLineName() == named.commandLineName())
+            family.push_back(form);
+    }
+    return family;
+}
+
+const StorageForm& sourceFormAt(const StorageForm& named, const QString& location)
+{
+    for (const StorageForm* form : sourceFamily(named)) {
+        if (form->claims(location))
+            return *form;
+    }
+    return named;
 }
 
 const StorageForm& sourceForm(ExportMode mode)

@@ -6,6 +6,7 @@
 
 #include <QStringView>
 #include <span>
+#include <vector>
 
 namespace orvalink {
 
@@ -14,8 +15,17 @@ namespace orvalink {
 // kConversions (model/export_mode.h).
 std::span<const StorageForm* const> allForms();
 const StorageForm& formOf(FormId id);
-// The form of a command-line name ("ie", "firefox", "opera", "menu"); nullptr for any other.
+// The form of a command-line name ("ie", "firefox", "opera", "menu"), the first of the forms
+// sharing it; nullptr for any other.
 const StorageForm* formNamed(QStringView commandLineName);
+
+// The form of a source at location, of the family of named: the family's forms share a
+// command-line name ("firefox": the bookmark file and Firefox's database), and the one whose
+// content the location holds is the form, named itself when none claims it.
+const StorageForm& sourceFormAt(const StorageForm& named, const QString& location);
+
+// The forms that can be read as a source of named's family, named first.
+std::vector<const StorageForm*> sourceFamily(const StorageForm& named);
 
 // The forms a conversion reads from and writes to; mode must be a conversion (not None).
 const StorageForm& sourceForm(ExportMode mode);

@@ -42,11 +42,21 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> StorageForm::load(const QStr
     return notReadable(*this);
 }
 
+bool StorageForm::claims(const QString&) const
+{
+    return false;
+}
+
 std::optional<CheckFailure> StorageForm::checkSource(const QString& location) const
 {
     if (!FileExists(location))
         return fileMissing(ExportCheck::SourceFileMissing, WindowFix::ResetFileComboAndWhat);
     return std::nullopt;
+}
+
+bool StorageForm::offersAsDestination(const QString&) const
+{
+    return true;
 }
 
 std::optional<CheckFailure> StorageForm::checkDestination(const QString& location,
@@ -101,9 +111,19 @@ std::optional<RunningBrowser> StorageForm::runningBrowser(const QString&,
     return std::nullopt;
 }
 
-int StorageForm::discover(QStringList&) const
+std::vector<DiscoveredSource> StorageForm::discoverSources() const
 {
-    return 0;
+    return {};
+}
+
+int StorageForm::discover(QStringList& entries) const
+{
+    int added = 0;
+    for (const DiscoveredSource& source : discoverSources()) {
+        if (addDiscovered(entries, source.entry()))
+            ++added;
+    }
+    return added;
 }
 
 QString StorageForm::locationIn(const QString&) const

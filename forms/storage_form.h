@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/browser_discovery.h"
 #include "model/bookmark_model.h"
 #include "model/check_failure.h"
 #include "model/export_mode.h"
@@ -13,6 +14,7 @@
 #include <QStringList>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace orvalink {
 
@@ -82,6 +84,9 @@ struct WriteReport
     // What the exported-items total grows by, when that is not the folders and links written: a
     // menu page counts its items.
     std::optional<int> items;
+    // A line for the completion message on what the user does next for the browser to take the
+    // file in; "" when nothing.
+    QString takeIn;
 };
 
 // One storage form: its names and traits, and how it is recognised, counted, loaded, written and
@@ -138,6 +143,11 @@ public:
 
     // --- Reading ---
 
+    // Whether the location's content shows at once that it is of this form, for a form that
+    // shares its command-line name with another of its browser (see sourceFormAt()); false by
+    // default.
+    virtual bool claims(const QString& location) const;
+
     // Whether the location holds a source of this form, with the message for the user when it
     // does not or cannot be read at all: a file of another form, or one that holds no text, is
     // refused; an empty one is a source without bookmarks.
@@ -157,6 +167,9 @@ public:
 
     // The source is where it was chosen.
     virtual std::optional<CheckFailure> checkSource(const QString& location) const;
+    // Whether a remembered location may be offered as a destination of this form: a file that
+    // belongs to another form which is never written is not; true by default.
+    virtual bool offersAsDestination(const QString& location) const;
     // The destination can be written as the window asks; the first failure. A file form's file is
     // a regular file where one is, is not read-only, is there when it is to be merged, its folder
     // exists, and a backup to be made may replace what stands at the backup name.
@@ -186,9 +199,12 @@ public:
 
     // --- Discovery ---
 
-    // Appends the locations of the form found on this machine (see browser_discovery.h) that
-    // are not listed yet to entries; returns how many it added.
-    virtual int discover(QStringList& entries) const;
+    // The locations of the form found on this machine (see browser_discovery.h); none by
+    // default.
+    virtual std::vector<DiscoveredSource> discoverSources() const;
+    // Appends the entries of discoverSources() that are not listed yet to entries; returns how
+    // many it added.
+    int discover(QStringList& entries) const;
     // The form's file in a browser's profile folder, which a folder given as a location of a file
     // form stands for; "" for a form that keeps none there.
     virtual QString locationIn(const QString& profileFolder) const;

@@ -126,6 +126,7 @@ constexpr EntryImages of(FormId form)
         return {HotlistFolder, HotlistLink};
     case FormId::BookmarkFile:
     case FormId::MenuPage:
+    case FormId::FirefoxDatabase:
     case FormId::Chromium:
         break;
     }

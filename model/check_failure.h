@@ -52,6 +52,7 @@ enum class ExportCheck {
     BackupNotAFile,
     OperaRunning,
     FirefoxRunning,
+    DestinationIsDatabase,
     ChromiumRunning,
 };
 

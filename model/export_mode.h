@@ -27,12 +27,15 @@ enum class ExportMode : int {
 };
 
 // The storage forms a conversion reads from and writes to. What each form does is asked of its
-// entry in the table of forms (forms/form_table.h).
+// entry in the table of forms (forms/form_table.h). A conversion names the first form of its
+// source's family; Firefox's database is read where the source turns out to be one (see
+// sourceFormAt()).
 enum class FormId {
     Favorites,
     BookmarkFile,
     Hotlist,
     MenuPage,
+    FirefoxDatabase,
     Chromium,
 };
 

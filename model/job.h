@@ -16,8 +16,10 @@ class Job
 {
 public:
     ExportMode mode = ExportMode::None;
-    // The forms of a conversion no window offers (mode None), which the command line makes:
-    // unset, the mode's forms are meant.
+    // The forms converted from and to when they are not the mode's (see sourceForm(const Job&)):
+    // a conversion no window offers (mode None), which the command line makes, or a source that
+    // turned out to be another form of its browser, as Firefox's database is. Unset, the mode's
+    // forms are meant.
     std::optional<FormId> sourceFormId;
     std::optional<FormId> destinationFormId;
     // The Favorites folder: the source when reading Favorites, the destination when writing them.

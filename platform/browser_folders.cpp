@@ -45,7 +45,8 @@ QStringList firefoxFolders()
             << GetSpecialFolder(SpecialFolder::ApplicationData) +
                    QStringLiteral("/mozilla/firefox/")
             << home + QStringLiteral("/snap/firefox/common/.mozilla/firefox/")
-            << home + QStringLiteral("/.var/app/org.mozilla.firefox/.mozilla/firefox/");
+            << home + QStringLiteral("/.var/app/org.mozilla.firefox/.mozilla/firefox/")
+            << home + QStringLiteral("/.var/app/org.mozilla.firefox/config/mozilla/firefox/");
     // $XDG_CONFIG_HOME may be set to a folder already listed; searching it twice finds nothing new.
     folders.removeDuplicates();
 #endif

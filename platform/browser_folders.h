@@ -13,8 +13,9 @@ namespace orvalink {
 // The folders that may hold a Firefox profiles.ini, each ending in "/", in the order they are
 // searched. On Linux a user may have several Firefox installs, each with its own list: the classic
 // ~/.mozilla/firefox/, then $XDG_CONFIG_HOME/mozilla/firefox/ (default ~/.config/...; recent
-// Firefox), the snap and the flatpak installs. On Windows the roaming application data folder +
-// "Mozilla/Firefox/"; on macOS ~/Library/Application Support/Firefox/.
+// Firefox), the snap install and the flatpak's two (classic, then its XDG folder). On Windows the
+// roaming application data folder + "Mozilla/Firefox/"; on macOS ~/Library/Application
+// Support/Firefox/.
 QStringList firefoxFolders();
 
 // Opera's settings files that may name the hotlist, in order of preference: the first that exists

@@ -119,7 +119,23 @@ void ConversionWindow::rescanFavorites()
 
 int ConversionWindow::discover(LocationList& list, const StorageForm& form)
 {
-    return busy([&] { return list.discover(form, *this); });
+    return busy([&] { return list.discover({&form}, *this); });
+}
+
+int ConversionWindow::discoverSources(LocationList& list)
+{
+    return busy([&] { return list.discover(sourceFamily(sourceForm()), *this); });
+}
+
+const StorageForm& ConversionWindow::sourceFormAt(const QString& path) const
+{
+    return orvalink::sourceFormAt(sourceForm(), path);
+}
+
+void ConversionWindow::takeSourceLocation(const QString& path)
+{
+    job().SourceFileLocation = path;
+    job().sourceFormId = sourceFormAt(path).id();
 }
 
 void ConversionWindow::countChosenSource(const QString& entry)
@@ -131,8 +147,8 @@ void ConversionWindow::countChosenSource(const QString& entry)
             m_sourceJustBrowsed = false;
             return;
         }
-        job().SourceFileLocation = path;
-        const SourceCounts counts = countSource(sourceForm(), job().SourceFileLocation);
+        takeSourceLocation(path);
+        const SourceCounts counts = countSource(sourceFormAt(path), path);
         m_sourceList->setChosenPath(job().SourceFileLocation);
         m_lastCountedSource = entry;
         m_whatFrame->takeCounts(counts);
@@ -144,14 +160,14 @@ void ConversionWindow::takeBrowsedSource(const QString& path)
 {
     if (!acceptsSource(path, SourceChoice::Browsed))
         return;
-    const SourceCounts counts = countSource(sourceForm(), path);
+    const SourceCounts counts = countSource(sourceFormAt(path), path);
     if (counts.links == 0) {
         dialogs().message(this, noBookmarkMessage());
         return;
     }
     m_sourceList->addBrowsed(path, BrowsedPlace::AfterDiscovered, BrowsedLimit::BeyondDiscovered);
     m_sourceJustBrowsed = true;
-    job().SourceFileLocation = path;
+    takeSourceLocation(path);
     m_sourceList->chooseEntry(path);
     m_sourceList->setChosenPath(path);
     m_lastCountedSource = path;
@@ -160,7 +176,8 @@ void ConversionWindow::takeBrowsedSource(const QString& path)
 
 bool ConversionWindow::acceptsSource(const QString& path, SourceChoice choice)
 {
-    const Result<void, UserMessage> recognised = busy([&] { return sourceForm().recognise(path); });
+    const Result<void, UserMessage> recognised =
+        busy([&] { return sourceFormAt(path).recognise(path); });
     if (recognised)
         return true;
     dialogs().message(this, recognised.failure());
@@ -426,7 +443,15 @@ QComboBox* ConversionWindow::listShowing(const StorageForm& form) const
 
 void ConversionWindow::showLocations(const StorageForm& form, SettingsReader& reader)
 {
-    const SavedLocations saved = LoadLocations(reader, form.id());
+    SavedLocations saved = LoadLocations(reader, form.id());
+    if (&form == &destinationForm() && m_destinationList) {
+        // A source's history shared with the destination may hold a file never written.
+        const QString newest = saved.entries.value(0);
+        saved.entries.removeIf([&form](const QString& entry) {
+            return !form.offersAsDestination(LocationEntryPath(entry));
+        });
+        saved.newestKept = saved.newestKept && saved.entries.value(0) == newest;
+    }
     if (saved.entries.isEmpty())
         return;
     const QString& newest = saved.entries.first();

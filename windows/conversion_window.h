@@ -80,6 +80,12 @@ public:
     // Discovery of the form's files into a location list with its status texts; returns how many
     // entries it added.
     int discover(LocationList& list, const StorageForm& form);
+    // Fills the source list with the files of every form of the source's family.
+    int discoverSources(LocationList& list);
+    // The form of the source at path, within the source's family (see sourceFormAt()).
+    const StorageForm& sourceFormAt(const QString& path) const;
+    // Takes path as the job's source, with its form.
+    void takeSourceLocation(const QString& path);
     // The source check of "Select Links...": ValidateExport with sourceOnly. A failure is shown
     // with its repair and gives false.
     bool checkSource();

@@ -96,7 +96,7 @@ Form4::Form4(Job& job, ProgramSettings& settings, Dialogs& dialogs,
     showFavoritesFolder(m_favorites);
     m_sources->combo()->setFocus();
 
-    discover(*m_sources, sourceForm());
+    discoverSources(*m_sources);
     m_sources->fitDropWidth();
     enableHoverHelp();
     resize(sizeHint());
@@ -267,8 +267,8 @@ void Form4::sourceChosen(const QString& entry)
     const QString path = LocationList::pathOf(entry);
     if (!acceptsSource(path, SourceChoice::FromList))
         return;
-    job().SourceFileLocation = path;
-    const SourceCounts counts = countSource(sourceForm(), job().SourceFileLocation);
+    takeSourceLocation(path);
+    const SourceCounts counts = countSource(sourceFormAt(path), path);
     m_sources->setChosenPath(job().SourceFileLocation);
     AggiornaWhatToExport(counts);
 }
@@ -279,7 +279,7 @@ void Form4::browseSource()
     if (chosen.isEmpty() || chosen == m_sources->combo()->currentText() ||
         !acceptsSource(chosen, SourceChoice::Browsed))
         return;
-    const SourceCounts counts = countSource(sourceForm(), chosen);
+    const SourceCounts counts = countSource(sourceFormAt(chosen), chosen);
     if (counts.links == 0) {
         status(QStringLiteral("Ready"));
         dialogs().message(this, noBookmarkMessage());
@@ -292,7 +292,7 @@ void Form4::browseSource()
         const QScopedValueRollback browsing(m_browsing, true);
         m_sources->chooseEntry(chosen);
     }
-    job().SourceFileLocation = chosen;
+    takeSourceLocation(chosen);
     m_sources->setChosenPath(chosen);
     AggiornaWhatToExport(counts);
 }

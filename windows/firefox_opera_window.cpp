@@ -75,7 +75,7 @@ Form6::Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
     whatFrame()->optWhatAll()->setChecked(true);
     m_sources->combo()->setFocus();
 
-    discover(*m_sources, sourceForm());
+    discoverSources(*m_sources);
     discover(*m_destinations, destinationForm());
     m_sources->fitDropWidth();
     m_destinations->fitDropWidth();

@@ -1,5 +1,6 @@
 #include "windows/location_list.h"
 
+#include "forms/form_table.h"
 #include "settings/saved_locations.h"
 #include "ui/combo_helpers.h"
 
@@ -105,14 +106,16 @@ int LocationList::indexOf(const QString& entry) const
     return -1;
 }
 
-int LocationList::discover(const StorageForm& form, Progress& progress)
+int LocationList::discover(const std::vector<const StorageForm*>& forms, Progress& progress)
 {
     progress.status(QStringLiteral("Retrieving Bookmark Files"));
     QStringList entries;
     for (int i = 0; i < m_combo->count(); ++i)
         entries << m_combo->itemText(i);
     const qsizetype before = entries.size();
-    const int added = form.discover(entries);
+    int added = 0;
+    for (const StorageForm* form : forms)
+        added += form->discover(entries);
     {
         const QScopedValueRollback moving(m_moving, true);
         for (qsizetype i = before; i < entries.size(); ++i)
@@ -217,6 +220,11 @@ void LocationList::showIndex(int index)
 FileDialogRequest sourceFileRequest(const StorageForm& form, const QString& title)
 {
     FileDialogRequest request = fileRequest(form, title, form.fileFilter().openName);
+    for (const StorageForm* member : sourceFamily(form)) {
+        if (member != &form)
+            request.filter += QStringLiteral("%1|%2|").arg(member->fileFilter().openName,
+                                                           member->fileFilter().patterns);
+    }
     request.mustExist = true;
     return request;
 }

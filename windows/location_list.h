@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <vector>
 
 namespace orvalink {
 
@@ -77,12 +78,12 @@ public:
 
     // How many entries discovery added.
     int discoveredCount() const { return m_discovered; }
-    // Adds the browser files found on this machine (Firefox bookmark files for a bookmark file
-    // list, Opera's hotlist for a hotlist list) that are not listed yet, with the status texts
-    // "Retrieving Bookmark Files" and "Ready", and returns how many it added. When the list then
-    // holds the placeholder and exactly one file while the placeholder shows, that file is
-    // chosen.
-    int discover(const StorageForm& form, Progress& progress);
+    // Adds the browser files of the forms found on this machine (Firefox's databases and
+    // bookmark files for a Firefox source list, Opera's hotlist for a hotlist list) that are not
+    // listed yet, with the status texts "Retrieving Bookmark Files" and "Ready", and returns how
+    // many it added. When the list then holds the placeholder and exactly one file while the
+    // placeholder shows, that file is chosen.
+    int discover(const std::vector<const StorageForm*>& forms, Progress& progress);
 
     // Adds a file picked with the file dialog as an entry, unless an entry reads exactly path:
     // when the list already keeps five browsed files (counted as limit says), its last item goes
@@ -121,6 +122,7 @@ private:
 
 // The file dialog that picks a source file of the form, with its title: all files, or (shown
 // first) the form's files; the file must exist.
+// The open dialog offers the files of every form of the source's family (see sourceFamily()).
 FileDialogRequest sourceFileRequest(const StorageForm& form, const QString& title);
 // The file dialog that picks a file of the form to write, with its title: all files, or (shown
 // first) the form's files; an existing file is replaced only when the user agrees.

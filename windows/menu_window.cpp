@@ -130,7 +130,7 @@ Form5::Form5(Job& job, ProgramSettings& settings, Dialogs& dialogs,
 
     if (m_sources) {
         m_sources->combo()->setFocus();
-        discover(*m_sources, sourceForm());
+        discoverSources(*m_sources);
         m_sources->fitDropWidth();
     }
     m_pages->fitDropWidth();

@@ -2,7 +2,8 @@
 
 #include "forms/bookmark_file/bookmark_file_reader.h"
 #include "forms/bookmark_file/bookmark_file_writer.h"
-#include "forms/bookmark_file/firefox_discovery.h"
+#include "forms/firefox_database/places_snapshot.h"
+#include "forms/firefox_discovery.h"
 #include "forms/source_file.h"
 
 namespace orvalink {
@@ -59,6 +60,19 @@ BookmarkFileForm::load(const QString& location, int, Progress& progress) const
     return loadSourceFile(location, id(), kBookmarkFileContent, &parseBookmarkText, progress);
 }
 
+bool BookmarkFileForm::offersAsDestination(const QString& location) const
+{
+    return !refuseDatabaseDestination(location);
+}
+
+std::optional<CheckFailure>
+BookmarkFileForm::checkDestination(const QString& location, const ExportCheckInputs& inputs) const
+{
+    if (std::optional<CheckFailure> database = refuseDatabaseDestination(location))
+        return database;
+    return StorageForm::checkDestination(location, inputs);
+}
+
 Result<void, UserMessage> BookmarkFileForm::checkMerge(const QString& location,
                                                        const DestinationOptions& options) const
 {
@@ -76,12 +90,17 @@ Result<WriteReport, UserMessage> BookmarkFileForm::write(BookmarkModel& source,
             WriteBookmarkFile(source, location, options.file, progress);
         !written)
         return written.failure();
-    return WriteReport{};
+    // Firefox keeps its bookmarks in its database and reads a bookmark file only when asked.
+    WriteReport report;
+    report.takeIn = QStringLiteral("To Take It Into Firefox, Choose \"Import and "
+                                   "Backup\" → \"Import Bookmarks from HTML…\" in "
+                                   "Its Library.");
+    return report;
 }
 
-int BookmarkFileForm::discover(QStringList& entries) const
+std::vector<DiscoveredSource> BookmarkFileForm::discoverSources() const
 {
-    return FindFirefoxBookmarks(entries);
+    return firefoxProfileFiles(QStringLiteral("bookmarks.html"), id());
 }
 
 } // namespace orvalink

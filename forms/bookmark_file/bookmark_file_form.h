@@ -17,6 +17,11 @@ public:
     Result<std::unique_ptr<BookmarkModel>, UserMessage>
     load(const QString& location, int expectedFolders, Progress& progress) const override;
 
+    // Not Firefox's database, which shares the bookmark file's history of locations.
+    bool offersAsDestination(const QString& location) const override;
+    // Firefox's database, or a profile folder, is refused first (see refuseDatabaseDestination()).
+    std::optional<CheckFailure> checkDestination(const QString& location,
+                                                 const ExportCheckInputs& inputs) const override;
     // A merge into a file that is no bookmark file, or is cut off inside a tag, is refused.
     Result<void, UserMessage> checkMerge(const QString& location,
                                          const DestinationOptions& options) const override;
@@ -24,8 +29,8 @@ public:
                                            const DestinationOptions& options,
                                            Progress& progress) const override;
 
-    // The bookmark files of the user's Firefox profiles (see FindFirefoxBookmarks()).
-    int discover(QStringList& entries) const override;
+    // The bookmarks.html of the user's Firefox profiles (see firefoxProfiles()).
+    std::vector<DiscoveredSource> discoverSources() const override;
 };
 
 } // namespace orvalink

@@ -1,6 +1,5 @@
 #include "forms/chromium/chromium_form.h"
 
-#include "forms/browser_discovery.h"
 #include "forms/chromium/chromium_bookmarks.h"
 #include "forms/chromium/chromium_profiles.h"
 #include "forms/chromium/chromium_reader.h"
@@ -94,14 +93,9 @@ std::optional<RunningBrowser> ChromiumForm::runningBrowser(const QString& locati
     return std::nullopt;
 }
 
-int ChromiumForm::discover(QStringList& entries) const
+std::vector<DiscoveredSource> ChromiumForm::discoverSources() const
 {
-    int added = 0;
-    for (const ChromiumProfile& profile : findChromiumProfiles()) {
-        if (addDiscovered(entries, profile.entry()))
-            ++added;
-    }
-    return added;
+    return findChromiumProfiles();
 }
 
 QString ChromiumForm::locationIn(const QString& profileFolder) const

@@ -28,7 +28,7 @@ public:
                                                  const ProcessTable& processes) const override;
 
     // "<Browser: profile> path" for every profile's Bookmarks (see findChromiumProfiles()).
-    int discover(QStringList& entries) const override;
+    std::vector<DiscoveredSource> discoverSources() const override;
     QString locationIn(const QString& profileFolder) const override;
 };
 

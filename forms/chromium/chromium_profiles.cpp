@@ -79,14 +79,9 @@ bool isBelow(const QString& path, const QString& folder)
 
 } // namespace
 
-QString ChromiumProfile::entry() const
+std::vector<DiscoveredSource> findChromiumProfiles()
 {
-    return u'<' + browser + QStringLiteral(": ") + profile + QStringLiteral("> ") + bookmarks;
-}
-
-QList<ChromiumProfile> findChromiumProfiles()
-{
-    QList<ChromiumProfile> found;
+    std::vector<DiscoveredSource> found;
     for (const ChromiumUserData& userData : chromiumUserDataFolders()) {
         if (!QFileInfo(userData.folder).isDir())
             continue;
@@ -101,7 +96,7 @@ QList<ChromiumProfile> findChromiumProfiles()
             const QString bookmarks =
                 QDir::cleanPath(userData.folder + u'/' + folder + QStringLiteral("/Bookmarks"));
             if (FileExists(bookmarks))
-                found.append(ChromiumProfile{userData.browser, name, bookmarks});
+                found.push_back({userData.browser, name, FormId::Chromium, bookmarks, true});
         }
     }
     return found;

@@ -4,6 +4,18 @@
 
 namespace orvalink {
 
+namespace {
+
+// The file's microseconds since 1601 as the model's time; unknown where the file has none.
+BookmarkTime timeOf(qint64 chromiumTime)
+{
+    const std::optional<qint64> seconds =
+        chromiumTime == 0 ? std::nullopt : chromiumTimeToUnixSeconds(chromiumTime);
+    return seconds ? BookmarkTime::fromSeconds(*seconds) : BookmarkTime();
+}
+
+} // namespace
+
 ParsedTree parseChromiumText(QByteArrayView text)
 {
     ParsedTree tree(QStringLiteral("Bookmarks"));
@@ -22,14 +34,19 @@ ParsedTree parseChromiumText(QByteArrayView text)
                 continue;
             // ----- What the model holds of a node: the one place that fills it. -----
             const int parent = n == first ? ParsedTree::root() : treeNode[size_t(node.parent)];
+            int made = -1;
             if (n == first) {
-                treeNode[size_t(n)] =
-                    tree.addFolder(parent, kChromiumRoots[size_t(root)].shownName.toString());
+                made = tree.addFolder(parent, kChromiumRoots[size_t(root)].shownName.toString());
+                if (ChromiumRoot(root) == ChromiumRoot::Bar)
+                    tree.node(made).role = FolderRole::Toolbar;
             } else if (node.kind == ChromiumNode::Kind::Folder) {
-                treeNode[size_t(n)] = tree.addFolder(parent, node.name);
+                made = tree.addFolder(parent, node.name);
             } else {
-                treeNode[size_t(n)] = tree.addLink(parent, node.name, QString::fromUtf8(node.url));
+                made = tree.addLink(parent, node.name, QString::fromUtf8(node.url));
             }
+            tree.node(made).dates =
+                EntryDates{timeOf(node.added), timeOf(node.modified), timeOf(node.lastUsed)};
+            treeNode[size_t(n)] = made;
         }
     }
     return tree;

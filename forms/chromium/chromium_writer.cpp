@@ -147,6 +147,12 @@ qint64 now()
     return unixSecondsToChromiumTime(QDateTime::currentSecsSinceEpoch());
 }
 
+// A known time as the file writes it, or fallback (already in the file's units).
+qint64 timeOr(BookmarkTime time, qint64 fallback)
+{
+    return time.isKnown() ? unixSecondsToChromiumTime(time.seconds()) : fallback;
+}
+
 // Gives the nodes ids from nextId on and fresh guids.
 void identify(std::vector<ChromiumNode>& nodes, qint64 nextId)
 {
@@ -181,7 +187,11 @@ public:
             m_open.push_back(m_rootParent);
             return;
         }
-        m_nodes.push_back(folderNode(m_open.back(), m_tree.node(node).caption));
+        const FolderRecord& folder = m_model.folder(m_tree.node(node).tag);
+        ChromiumNode made = folderNode(m_open.back(), m_tree.node(node).caption);
+        made.added = timeOr(folder.Dates.added, m_now);
+        made.modified = timeOr(folder.Dates.modified, m_now);
+        m_nodes.push_back(std::move(made));
         m_open.push_back(static_cast<int>(m_nodes.size()) - 1);
     }
 
@@ -192,7 +202,9 @@ public:
                                        .kind = ChromiumNode::Kind::Link,
                                        .name = link.Name,
                                        .url = link.URL.toUtf8(),
-                                       .added = m_now});
+                                       .added = timeOr(link.Dates.added, m_now),
+                                       .modified = timeOr(link.Dates.modified, 0),
+                                       .lastUsed = timeOr(link.Dates.visited, 0)});
     }
 
     // The Chromium family's file has no separators.

@@ -95,10 +95,12 @@ Result<WriteReport, UserMessage> FavoritesForm::write(BookmarkModel& source,
     return report;
 }
 
-int FavoritesForm::discover(QStringList& entries) const
+std::vector<DiscoveredSource> FavoritesForm::discoverSources() const
 {
     const QString folder = GetFolderPath();
-    return !folder.isEmpty() && addDiscovered(entries, folder) ? 1 : 0;
+    if (folder.isEmpty())
+        return {};
+    return {{QStringLiteral("Internet Explorer"), QString(), id(), folder}};
 }
 
 } // namespace orvalink

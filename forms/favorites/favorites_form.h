@@ -27,7 +27,7 @@ public:
                                            Progress& progress) const override;
 
     // The user's own Favorites folder (see GetFolderPath()).
-    int discover(QStringList& entries) const override;
+    std::vector<DiscoveredSource> discoverSources() const override;
 };
 
 } // namespace orvalink

@@ -78,9 +78,12 @@ Result<WriteReport, UserMessage> HotlistForm::write(BookmarkModel& source, const
     return WriteReport{};
 }
 
-int HotlistForm::discover(QStringList& entries) const
+std::vector<DiscoveredSource> HotlistForm::discoverSources() const
 {
-    return FindOperaHotlist(entries);
+    const QString hotlist = operaHotlistPath();
+    if (hotlist.isEmpty())
+        return {};
+    return {{QStringLiteral("Opera"), QString(), id(), hotlist}};
 }
 
 } // namespace orvalink

@@ -24,8 +24,8 @@ public:
                                            const DestinationOptions& options,
                                            Progress& progress) const override;
 
-    // Opera's hotlist, as Opera's settings name it (see FindOperaHotlist()).
-    int discover(QStringList& entries) const override;
+    // Opera's hotlist, as Opera's settings name it (see operaHotlistPath()).
+    std::vector<DiscoveredSource> discoverSources() const override;
 };
 
 } // namespace orvalink

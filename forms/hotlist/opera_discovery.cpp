@@ -1,13 +1,12 @@
 #include "forms/hotlist/opera_discovery.h"
 
-#include "forms/browser_discovery.h"
 #include "platform/browser_folders.h"
 #include "platform/file_helpers.h"
 #include "settings/csetting.h"
 
 namespace orvalink {
 
-int FindOperaHotlist(QStringList& entries)
+QString operaHotlistPath()
 {
     const QStringList settingsFiles = operaSettingsFiles();
     for (const QString& settingsFile : settingsFiles) {
@@ -18,11 +17,9 @@ int FindOperaHotlist(QStringList& entries)
         store.Init(settingsFile);
         const Result<QString> hotlist =
             store.GetSettingStr(kOperaPrefsSection.toString(), kOperaHotlistKey.toString());
-        if (hotlist && FileExists(hotlist.value()) && addDiscovered(entries, hotlist.value()))
-            return 1;
-        return 0;
+        return hotlist && FileExists(hotlist.value()) ? hotlist.value() : QString();
     }
-    return 0;
+    return QString();
 }
 
 } // namespace orvalink

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QStringList>
+#include <QString>
 
 namespace orvalink {
 
-// Opera's hotlist, as its full path, taken from the first of operaSettingsFiles() that exists.
-// Adds at most one entry.
-int FindOperaHotlist(QStringList& entries);
+// Opera's hotlist, as its full path, taken from the first of operaSettingsFiles() that exists;
+// "" when there is none.
+QString operaHotlistPath();
 
 } // namespace orvalink

@@ -13,6 +13,9 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
@@ -55,6 +58,8 @@ const QStringList kSmallTree{u"Empty/"_s,
                              u"News/Local/Town <https://town.example/>"_s,
                              u"News/Weekly <https://weekly.example/?a=1&b=2>"_s};
 const QString kSmallDone = u"3 Folders & 4 Links Exported Successfully.\n"_s;
+const QString kTakeIntoFirefox = u"To Take It Into Firefox, Choose \"Import and Backup\" → "
+                                 "\"Import Bookmarks from HTML…\" in Its Library.\n"_s;
 
 const QByteArray
     kHotlistHeader("Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n");
@@ -209,7 +214,7 @@ TEST(ConvertCommand, EachBrowserToEachOtherFormWritesTheWholeTreeAndAddsToTheTot
             const CliRun run = convert(from, writeSmallSource(dir, from), to, dest, options);
             EXPECT_EQ(run.exitCode, ExitSuccess) << text(options);
             EXPECT_EQ(run.out, kSmallDone);
-            EXPECT_EQ(run.err, QString());
+            EXPECT_EQ(run.err, to == kFirefox ? kTakeIntoFirefox : QString());
             if (to == kMenu) {
                 const QByteArray html = readBytes(dest);
                 for (const char* item :
@@ -575,10 +580,12 @@ TEST(ConvertCommand, WhatCouldNotBeWrittenFailsTheConversion)
     EXPECT_EQ(storedTotal(), totalBefore + 7);
 }
 
-TEST(ConvertCommand, DiscoverListsFirefoxProfilesInSectionOrderThenTheHotlist)
+TEST(ConvertCommand, DiscoverListsEachFormsFilesAndTakesThemApartInJson)
 {
     test::TempTree home;
     const test::ScopedEnvironment environment("HOME", home.path());
+    const test::ScopedEnvironment noXdg("XDG_CONFIG_HOME", QString());
+    const test::ScopedEnvironment noChromeHome("CHROME_CONFIG_HOME", QString());
     const CliRun nothing = runInProcess({u"discover"_s});
     EXPECT_EQ(nothing.exitCode, ExitSuccess);
     EXPECT_EQ(nothing.out + nothing.err, QString());
@@ -594,10 +601,38 @@ TEST(ConvertCommand, DiscoverListsFirefoxProfilesInSectionOrderThenTheHotlist)
     const QString hotlist = home.write(u".opera/bookmarks.adr"_s, kSmallHotlist);
     home.write(u".opera/operaprefs.ini"_s,
                "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
+    const QString places = home.write(
+        u".mozilla/firefox/w.work/places.sqlite"_s,
+        test::readFixture(
+            u"firefox-profile/home/.config/mozilla/firefox/2r0y743k.orvalink/places.sqlite"_s));
+    home.write(u".config/chromium/Local State"_s,
+               R"({"profile":{"info_cache":{"Default":{"name":"Person 1"}}}})");
+    const QString bookmarks =
+        home.write(u".config/chromium/Default/Bookmarks"_s,
+                   test::readFixture(u"chromium-profile/Default/Bookmarks"_s));
     const CliRun run = runInProcess({u"discover"_s});
     EXPECT_EQ(run.exitCode, ExitSuccess);
-    EXPECT_EQ(run.out, u"<work> "_s + work + u"\n<default> "_s + other + u'\n' + hotlist + u'\n');
+    EXPECT_EQ(run.out, u"<work> "_s + work + u"\n<default> "_s + other + u'\n' + hotlist +
+                           u"\n<work> "_s + places + u"\n<Chromium: Person 1> "_s + bookmarks +
+                           u'\n');
     EXPECT_EQ(run.err, QString());
+
+    // The same, each entry taken apart; a browser without profiles has none.
+    const CliRun json = runInProcess({u"discover"_s, u"--json"_s});
+    EXPECT_EQ(json.exitCode, ExitSuccess);
+    const auto entry = [](const char* browser, QJsonValue profile, const char* form,
+                          const QString& path) {
+        return QJsonObject{{u"browser"_s, QString::fromUtf8(browser)},
+                           {u"profile"_s, profile},
+                           {u"form"_s, QString::fromUtf8(form)},
+                           {u"path"_s, path}};
+    };
+    EXPECT_EQ(QJsonDocument::fromJson(json.out.toUtf8()).array(),
+              (QJsonArray{entry("Firefox", u"work"_s, "firefox", work),
+                          entry("Firefox", u"default"_s, "firefox", other),
+                          entry("Opera", QJsonValue::Null, "opera", hotlist),
+                          entry("Firefox", u"work"_s, "firefox", places),
+                          entry("Chromium", u"Person 1"_s, "chromium", bookmarks)}));
 }
 
 // Runs the real orvalink-cli in a folder.
@@ -669,6 +704,37 @@ TEST(ConvertCommand, TheRealProgramRefusesASourceOfAnotherForm)
         EXPECT_EQ(snapshot(dir.path()), before);
         // Counting refuses it alike.
         EXPECT_EQ(runInProcess({u"count"_s, u"--from"_s, kFirefox, source}).exitCode, ExitFailure);
+    }
+}
+
+// A Firefox profile folder is read as its bookmark database and names the completion's added line
+// once a bookmark file is written; the database, or a profile folder, is never a destination.
+TEST(ConvertCommand, AFirefoxProfileIsASourceAndNeverADestination)
+{
+    test::TempTree dir;
+    const QString profile =
+        test::fixturePath(u"firefox-profile/home/.config/mozilla/firefox/2r0y743k.orvalink"_s);
+    const QString html = dir.path(u"bookmarks.html"_s);
+    const CliRun toOpera = convert(kFirefox, profile, kOpera, dir.path(u"out.adr"_s));
+    EXPECT_EQ(toOpera.exitCode, ExitSuccess) << toOpera.err.toStdString();
+    EXPECT_EQ(toOpera.out, u"11 Folders & 18 Links Exported Successfully.\n"_s);
+    EXPECT_EQ(treeOf(kFirefox, profile), treeOf(kOpera, dir.path(u"out.adr"_s)));
+
+    const CliRun toFirefox = convert(kOpera, dir.path(u"out.adr"_s), kFirefox, html);
+    EXPECT_EQ(toFirefox.exitCode, ExitSuccess);
+    EXPECT_EQ(toFirefox.err, kTakeIntoFirefox);
+
+    const QString copy = dir.write(
+        u"profile/places.sqlite"_s,
+        test::readFixture(
+            u"firefox-profile/home/.config/mozilla/firefox/2r0y743k.orvalink/places.sqlite"_s));
+    const std::string before = snapshot(dir.path());
+    for (const QString& dest : {copy, dir.path(u"profile"_s), dir.path(u"new.sqlite"_s)}) {
+        SCOPED_TRACE(dest.toStdString());
+        const CliRun run = convert(kOpera, dir.path(u"out.adr"_s), kFirefox, dest);
+        EXPECT_EQ(run.exitCode, ExitFailure);
+        EXPECT_TRUE(run.err.startsWith(u"Firefox Bookmark Database\n"_s)) << run.err.toStdString();
+        EXPECT_EQ(snapshot(dir.path()), before);
     }
 }
 

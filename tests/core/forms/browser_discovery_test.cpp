@@ -1,6 +1,5 @@
-#include "forms/bookmark_file/firefox_discovery.h"
 #include "forms/browser_discovery.h"
-#include "forms/hotlist/opera_discovery.h"
+#include "forms/form_table.h"
 #include "platform/browser_folders.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_tree.h"
@@ -36,6 +35,9 @@ protected:
     test::ScopedEnvironment userHome{"HOME", tree.path(u8("home"))};
     test::ScopedEnvironment configHome{"XDG_CONFIG_HOME", tree.path(u8("xdg"))};
     QStringList entries{u8("(placeholder)")};
+    const StorageForm& bookmarkFiles = formOf(FormId::BookmarkFile);
+    const StorageForm& databases = formOf(FormId::FirefoxDatabase);
+    const StorageForm& hotlists = formOf(FormId::Hotlist);
 };
 
 TEST_F(BrowserDiscoveryTest, ProfilesInSectionOrder)
@@ -55,46 +57,76 @@ TEST_F(BrowserDiscoveryTest, ProfilesInSectionOrder)
                    .arg(tree.path(u8("elsewhere")))
                    .toUtf8());
 
-    EXPECT_EQ(FindFirefoxBookmarks(entries), 3);
-    const QStringList expected = {u8("(placeholder)"), u8("<work> ") + work,
-                                  u8("<NoName> ") + unnamed, u8("<Outside été> ") + absolute};
+    // The old default first (the installation's names no listed profile), then file order.
+    EXPECT_EQ(bookmarkFiles.discover(entries), 3);
+    const QStringList expected = {u8("(placeholder)"), u8("<NoName> ") + unnamed,
+                                  u8("<work> ") + work, u8("<Outside été> ") + absolute};
     EXPECT_EQ(entries, expected);
 
     // A second search finds only what is listed already.
-    EXPECT_EQ(FindFirefoxBookmarks(entries), 0);
+    EXPECT_EQ(bookmarkFiles.discover(entries), 0);
     EXPECT_EQ(entries, expected);
 }
 
 TEST_F(BrowserDiscoveryTest, EveryFirefoxInstallInTurn)
 {
-    EXPECT_EQ(FindFirefoxBookmarks(entries), 0);
+    EXPECT_EQ(bookmarkFiles.discover(entries), 0);
     EXPECT_EQ(entries.size(), 1);
 
     const QString classic = install(u8("home/.mozilla/firefox"), u8("classic"));
     const QString snap = install(u8("home/snap/firefox/common/.mozilla/firefox"), u8("snap"));
     const QString flatpak =
         install(u8("home/.var/app/org.mozilla.firefox/.mozilla/firefox"), u8("flatpak"));
+    const QString flatpakXdg =
+        install(u8("home/.var/app/org.mozilla.firefox/config/mozilla/firefox"), u8("flatpakXdg"));
     const QString config = install(u8("home/.config/mozilla/firefox"), u8("config"));
     const QString xdg = install(u8("xdg/mozilla/firefox"), u8("xdg"));
-    EXPECT_EQ(FindFirefoxBookmarks(entries), 4);
-    EXPECT_EQ(entries, (QStringList{u8("(placeholder)"), classic, xdg, snap, flatpak}));
+    EXPECT_EQ(bookmarkFiles.discover(entries), 5);
+    EXPECT_EQ(entries, (QStringList{u8("(placeholder)"), classic, xdg, snap, flatpak, flatpakXdg}));
 
     // Without $XDG_CONFIG_HOME the folder below ~/.config is searched instead.
     qunsetenv("XDG_CONFIG_HOME");
     QStringList fresh{u8("(placeholder)")};
-    EXPECT_EQ(FindFirefoxBookmarks(fresh), 4);
-    EXPECT_EQ(fresh, (QStringList{u8("(placeholder)"), classic, config, snap, flatpak}));
+    EXPECT_EQ(bookmarkFiles.discover(fresh), 5);
+    EXPECT_EQ(fresh,
+              (QStringList{u8("(placeholder)"), classic, config, snap, flatpak, flatpakXdg}));
+}
+
+// The profile an installation uses comes first, as its [Install…] section (or installs.ini)
+// names it; a registered profile whose folder is gone is passed over.
+TEST_F(BrowserDiscoveryTest, DatabasesOfTheInstallationsProfileFirst)
+{
+    const QString folder = u8("xdg/mozilla/firefox/");
+    const QString old = tree.write(folder + u8("old.default/places.sqlite"), "");
+    const QString used = tree.write(folder + u8("new.default-esr/places.sqlite"), "");
+    const QString absolute = tree.write(u8("elsewhere/places.sqlite"), "");
+    const QString profiles = u8("[Profile0]\nName=old\nIsRelative=1\nPath=old.default\nDefault=1\n"
+                                "[Profile1]\nName=gone\nIsRelative=1\nPath=gone.default\n"
+                                "[Profile2]\nName=away\nIsRelative=0\nPath=%1\n"
+                                "[Profile3]\nName=used\nIsRelative=1\nPath=new.default-esr\n"
+                                "[BackgroundTasksProfiles]\nMozillaBackgroundTask-1-x=abc\n")
+                                 .arg(tree.path(u8("elsewhere/")));
+    for (const QString& install :
+         {u8("[InstallAB12]\nDefault=new.default-esr\nLocked=1\n"), QString()}) {
+        tree.write(folder + u8("profiles.ini"), (profiles + install).toUtf8());
+        tree.write(folder + u8("installs.ini"),
+                   install.isEmpty() ? "[AB12]\nDefault=new.default-esr\n" : "");
+        QStringList found{u8("(placeholder)")};
+        EXPECT_EQ(databases.discover(found), 3);
+        EXPECT_EQ(found, (QStringList{u8("(placeholder)"), u8("<used> ") + used, u8("<old> ") + old,
+                                      u8("<away> ") + absolute}));
+    }
 }
 
 TEST_F(BrowserDiscoveryTest, OperaHotlistFromItsSettingsFile)
 {
-    EXPECT_EQ(FindOperaHotlist(entries), 0);
+    EXPECT_EQ(hotlists.discover(entries), 0);
 
     const QString opera9 = tree.write(u8("home/.opera/opera6.adr"), "");
     tree.write(u8("home/.opera/opera6.ini"),
                u8("[User Prefs]\nHot List File Ver2=%1\n").arg(opera9).toUtf8());
-    EXPECT_EQ(FindOperaHotlist(entries), 1);
-    EXPECT_EQ(FindOperaHotlist(entries), 0);
+    EXPECT_EQ(hotlists.discover(entries), 1);
+    EXPECT_EQ(hotlists.discover(entries), 0);
     EXPECT_EQ(entries, (QStringList{u8("(placeholder)"), opera9}));
 
     // Opera 10 and later use operaprefs.ini and leave the old file behind.
@@ -103,11 +135,11 @@ TEST_F(BrowserDiscoveryTest, OperaHotlistFromItsSettingsFile)
         u8("home/.opera/operaprefs.ini"),
         u8("[Version]\nFile=1\n[user prefs]\nhot list file ver2 = %1\n").arg(opera10).toUtf8());
     QStringList fresh{u8("(placeholder)")};
-    EXPECT_EQ(FindOperaHotlist(fresh), 1);
+    EXPECT_EQ(hotlists.discover(fresh), 1);
     EXPECT_EQ(fresh, (QStringList{u8("(placeholder)"), opera10}));
 
     tree.write(u8("home/.opera/operaprefs.ini"), "[User Prefs]\nHot List File Ver2=/no/such.adr\n");
-    EXPECT_EQ(FindOperaHotlist(entries), 0);
+    EXPECT_EQ(hotlists.discover(entries), 0);
 }
 
 TEST(BrowserDiscoveryHelpersTest, ComboSearchAndOperaPerUserFolder)

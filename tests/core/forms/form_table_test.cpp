@@ -13,7 +13,10 @@ TEST(FormTable, EveryConversionReadsAndWritesFormsThatCan)
 {
     for (const StorageForm* form : allForms()) {
         EXPECT_EQ(&formOf(form->id()), form);
-        EXPECT_EQ(formNamed(form->commandLineName()), form);
+        // A form may share its name with the family's first (Firefox's database).
+        const StorageForm* named = formNamed(form->commandLineName());
+        ASSERT_NE(named, nullptr);
+        EXPECT_TRUE(named == form || named->id() < form->id());
     }
     for (const Conversion& conversion : kConversions) {
         EXPECT_TRUE(sourceForm(conversion.mode).canRead());
