@@ -371,14 +371,18 @@ private:
 };
 
 // A file's or folder's times as the dates of its link or folder: its last write is when it was
-// changed, and its creation (where the file system keeps it) when it was added.
+// changed, and its creation (where the file system keeps it) when it was added. A creation after
+// the last write means the write time was carried over (a copy, or a writer that cannot set the
+// creation time, as on Linux): the entry existed by its last write, so that is when it was added.
 EntryDates fileDates(const DirectoryEntry& entry)
 {
     EntryDates dates;
     if (entry.writeTime)
         dates.modified = BookmarkTime::fromSeconds(*entry.writeTime);
-    if (entry.birthTime)
-        dates.added = BookmarkTime::fromSeconds(*entry.birthTime);
+    if (entry.birthTime) {
+        dates.added = BookmarkTime::fromSeconds(
+            entry.writeTime ? std::min(*entry.birthTime, *entry.writeTime) : *entry.birthTime);
+    }
     return dates;
 }
 

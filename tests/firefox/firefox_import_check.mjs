@@ -1,7 +1,9 @@
 // Proves that Firefox imports the bookmark files orvalink-cli writes with every folder, title
 // and URL intact: for each case, headless firefox-esr imports the written file into a fresh
 // profile at start-up, and the tree it stored in places.sqlite must equal the tree
-// "orvalink-cli list --json" reads from the same file.
+// "orvalink-cli list --json" reads from the same file. A Firefox-shaped export carried through
+// a hotlist or a Favorites folder and back must give Firefox what the export itself gave it,
+// as far as the middle form holds it.
 //
 // Usage: node firefox_import_check.mjs --cli PATH/orvalink-cli --source-dir REPO [--keep]
 // (--keep leaves the work folder with files, profiles and listings in place).
@@ -28,7 +30,6 @@ const unusual = 'tests/firefox/unusual_names.adr';
 const cases = [
     { name: 'favorites', from: 'ie', source: 'examples/Favorites' },
     { name: 'hotlist', from: 'opera', source: unusual },
-    { name: 'hotlist_links_before', from: 'opera', source: unusual, options: ['--links-before'] },
     // A file shaped as Firefox exports it (toolbar and unfiled folders, separators, icons, a bare
     // "</DL>" at the end) gets a new folder appended.
     {
@@ -59,15 +60,25 @@ async function importWithFirefox(bookmarkFile, caseDir) {
 }
 
 // The bookmark roots as Firefox stored them: folders as {title, children}, links as
-// {title, url}. Separators are left out: the comparison is about folders and links.
-function readPlaces(profile) {
+// {title, url, added, modified, keyword} (dates in seconds), separators as {separator: true}.
+// With withSeparators false they are left out, for comparisons about folders and links.
+function readPlaces(profile, { withSeparators = false } = {}) {
     const rows = JSON.parse(run('sqlite3', ['-json', path.join(profile, 'places.sqlite'),
-        `SELECT b.id, b.parent, b.type, b.guid, IFNULL(b.title, '') AS title, p.url
+        `SELECT b.id, b.parent, b.type, b.guid, IFNULL(b.title, '') AS title, p.url,
+                b.dateAdded / 1000000 AS added, b.lastModified / 1000000 AS modified,
+                k.keyword
            FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk
+                LEFT JOIN moz_keywords k ON k.place_id = b.fk
           ORDER BY b.parent, b.position`]) || '[]');
-    const build = (row) => row.type !== 2 ? { title: row.title, url: row.url } : {
-        title: row.title,
-        children: rows.filter((c) => c.parent === row.id && c.type !== 3).map(build),
+    const build = (row) => {
+        if (row.type === 3)
+            return { separator: true };
+        if (row.type !== 2)
+            return { title: row.title, url: row.url, added: row.added, modified: row.modified,
+                     keyword: row.keyword ?? undefined };
+        return { title: row.title, children: rows.filter((c) => c.parent === row.id &&
+                                                        (withSeparators || c.type !== 3))
+                                                 .map(build) };
     };
     const root = (guid) => build(rows.find((row) => row.guid === guid)).children;
     return { menu: root('menu________'), toolbar: root('toolbar_____'),
@@ -148,6 +159,117 @@ async function checkCase(caseDir) {
     return true;
 }
 
+// A Firefox-shaped export carried to a middle form and back to a bookmark file. What each middle
+// form holds of what Firefox imports: order and separators, the link date it keeps (a hotlist
+// the added date, a Favorites folder the file's last write), keywords and the toolbar; and of
+// what only our reader sees, descriptions and folder dates.
+const firefoxExport = 'tests/firefox/firefox_export.html';
+const hotlistHolds = { order: true, linkDate: 'added', keyword: true, toolbar: true,
+                       description: true, folderDate: 'added' };
+const favoritesHolds = { order: false, linkDate: 'modified', keyword: false, toolbar: false,
+                         description: false, folderDate: 'changed',
+                         // characters a file name refuses
+                         title: (title) => title.replace(/[/\\:*?<>|"]/g, '-') };
+const chains = [
+    { name: 'export_through_hotlist', via: 'opera', middle: 'middle.adr', keepOrder: true,
+      holds: hotlistHolds },
+    { name: 'export_through_favorites', via: 'ie', middle: 'Favorites', keepOrder: true,
+      holds: favoritesHolds },
+    { name: 'export_through_hotlist_sorted', via: 'opera', middle: 'middle.adr',
+      keepOrder: false, holds: hotlistHolds },
+];
+
+// Each folder's entries as the chain leaves them: in order, separators included (keep-order);
+// sorted as the writers sort, folders first, then links, each by name without regard to case;
+// or, for a middle form without order, in one fixed order on both sides.
+function arrange(nodes, how, side) {
+    const title = side === 'expected' && how.holds.title ? how.holds.title : (t) => t;
+    const kept = nodes.filter((node) => !node.separator || (how.keepOrder && how.holds.order))
+        .map((node) => ({ ...node, title: node.separator ? undefined : title(node.title),
+                          children: node.children && arrange(node.children, how, side) }));
+    const byName = (a, b) => Number(!a.children) - Number(!b.children) ||
+        (a.title.toLowerCase() < b.title.toLowerCase() ? -1 :
+         a.title.toLowerCase() > b.title.toLowerCase() ? 1 : 0);
+    if (!how.holds.order)
+        return kept.sort((a, b) => byName(a, b) || (a.title < b.title ? -1 : a.title > b.title) ||
+                                   (a.url ?? '').localeCompare(b.url ?? ''));
+    return side === 'expected' && !how.keepOrder ? kept.sort(byName) : kept;
+}
+
+// One line per entry with what Firefox stored that the middle form holds.
+function placesOutline(roots, toolbarTitle, how, side) {
+    const all = { ...roots };
+    // A middle form without a toolbar brings the toolbar back as a folder of the menu.
+    if (side === 'expected' && !how.holds.toolbar) {
+        all.menu = [...roots.menu, { title: toolbarTitle, children: roots.toolbar }];
+        all.toolbar = [];
+    }
+    const line = (node) => node.separator ? '----' : node.children
+        ? `folder ${JSON.stringify(node.title)}`
+        : `link ${JSON.stringify(node.title)} ${JSON.stringify(node.url)}` +
+              ` ${node[how.holds.linkDate]}${how.holds.keyword && node.keyword
+                  ? ` keyword=${node.keyword}` : ''}`;
+    const walk = (nodes, indent) => nodes.flatMap((node) =>
+        [indent + line(node), ...(node.children ? walk(node.children, `${indent}  `) : [])]);
+    return Object.entries(all).flatMap(([name, nodes]) =>
+        [`${name}:`, ...walk(arrange(nodes, how, side), '  ')]).join('\n') + '\n';
+}
+
+// The descriptions and folder dates our own reader finds, where the middle form holds them.
+function listingOutline(listing, how, side) {
+    const folderDate = (node) => how.holds.folderDate === 'changed'
+        ? node.modified ?? node.added : node[how.holds.folderDate];
+    const walk = (nodes, indent) => nodes.flatMap((node) => node.separator ? [`${indent}----`] : [
+        `${indent}${JSON.stringify(node.title)}` +
+            (node.children ? ` date=${folderDate(node)}` : '') +
+            (how.holds.description && node.description ? ` ${JSON.stringify(node.description)}`
+                                                       : ''),
+        ...(node.children ? walk(node.children, `${indent}  `) : [])]);
+    return walk(arrange(listing.children, how, side), '').join('\n') + '\n';
+}
+
+function writeChain(chain, workDir) {
+    const caseDir = path.join(workDir, chain.name);
+    fs.mkdirSync(caseDir, { recursive: true });
+    const order = chain.keepOrder ? ['--keep-order'] : [];
+    const middle = path.join(caseDir, chain.middle);
+    const back = path.join(caseDir, 'imported.html');
+    if (chain.via === 'ie')
+        fs.mkdirSync(middle);
+    // A Favorites folder holds no order to keep.
+    run(cli, ['convert', '--from', 'firefox', path.join(repo, firefoxExport), '--to', chain.via,
+              middle, ...(chain.via === 'ie' ? ['--where', 'root'] : order)]);
+    run(cli, ['convert', '--from', chain.via, middle, '--to', 'firefox', back, ...order]);
+    const listed = (file) => JSON.parse(run(cli, ['list', '--from', 'firefox', file, '--json']));
+    const diff = compare(listingOutline(listed(path.join(repo, firefoxExport)), chain, 'expected'),
+                         listingOutline(listed(back), chain, 'actual'), caseDir, 'listing');
+    if (diff)
+        throw new Error(`our reader misses what the middle form holds:\n${diff}`);
+    return caseDir;
+}
+
+// The unified diff of two texts, or '' when they are equal.
+function compare(expected, actual, caseDir, name) {
+    fs.writeFileSync(path.join(caseDir, `${name}.expected.txt`), expected);
+    fs.writeFileSync(path.join(caseDir, `${name}.actual.txt`), actual);
+    const diff = spawnSync('diff', ['-u', path.join(caseDir, `${name}.expected.txt`),
+                                    path.join(caseDir, `${name}.actual.txt`)],
+                           { encoding: 'utf8' });
+    return diff.status === 0 ? '' : diff.stdout + diff.stderr;
+}
+
+async function checkChain(chain, caseDir, original) {
+    const profile = await importWithFirefox(path.join(caseDir, 'imported.html'), caseDir);
+    const exported = fs.readFileSync(path.join(repo, firefoxExport), 'utf8');
+    const toolbarTitle = /PERSONAL_TOOLBAR_FOLDER="true">([^<]*)</.exec(exported)[1];
+    const diff = compare(placesOutline(original, toolbarTitle, chain, 'expected'),
+                         placesOutline(readPlaces(profile, { withSeparators: true }),
+                                       toolbarTitle, chain, 'actual'), caseDir, 'places');
+    if (diff)
+        throw new Error(`Firefox holds other bookmarks than from the export itself:\n${diff}`);
+    return true;
+}
+
 const workDir = fs.mkdtempSync(path.join(os.tmpdir(), 'orvalink-firefox-'));
 let failed = 0;
 // Runs one step of a case; a failure is reported and counted, and gives undefined.
@@ -162,12 +284,26 @@ async function step(name, work) {
 const caseDirs = [];
 for (const testCase of cases)
     caseDirs.push([testCase.name, await step(testCase.name, () => writeCase(testCase, workDir))]);
+const chainDirs = [];
+for (const chain of chains)
+    chainDirs.push([chain, await step(chain.name, () => writeChain(chain, workDir))]);
 for (const [name, caseDir] of caseDirs)
     if (caseDir && (await step(name, () => checkCase(caseDir))))
         console.log(`${name}: passed`);
+// What Firefox makes of the export itself is what the chains must give it again.
+const original = await step('firefox_export', async () => {
+    const caseDir = path.join(workDir, 'firefox_export');
+    fs.mkdirSync(caseDir);
+    fs.copyFileSync(path.join(repo, firefoxExport), path.join(caseDir, 'imported.html'));
+    const profile = await importWithFirefox(path.join(caseDir, 'imported.html'), caseDir);
+    return readPlaces(profile, { withSeparators: true });
+});
+for (const [chain, caseDir] of chainDirs)
+    if (original && caseDir && (await step(chain.name, () => checkChain(chain, caseDir, original))))
+        console.log(`${chain.name}: passed`);
 if (args.keep || failed)
     console.log(`Files, profiles and listings are in ${workDir}`);
 else
     fs.rmSync(workDir, { recursive: true, force: true });
-console.log(`${cases.length - failed} passed, ${failed} failed`);
+console.log(`${cases.length + chains.length - failed} passed, ${failed} failed`);
 process.exit(failed ? 1 : 0);

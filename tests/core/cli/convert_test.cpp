@@ -196,52 +196,46 @@ std::string snapshot(const QString& root)
     return text(sorted(lines));
 }
 
-TEST(ConvertCommand, EachBrowserToEachOtherFormWritesTheWholeTreeAndAddsToTheTotal)
+// What each form holds after a conversion is the round-trip scenario's; here, what the command
+// adds: a new file is written whole, at its top level and without backup, whatever the options;
+// Favorites go into a new folder named after the source, whose date loses the "/" a folder name
+// cannot hold; a menu page counts its items; every conversion adds to the total.
+TEST(ConvertCommand, ANewDestinationIsWrittenWholeAndEachConversionAddsToTheTotal)
 {
-    // Options that only apply to an existing bookmark file or hotlist, taken in turn.
     const QStringList ignored[] = {words("--overwrite"), words("--top-level"), words("--folder X")};
+    const std::pair<QString, QString> conversions[] = {
+        {kIe, kFirefox}, {kFirefox, kOpera}, {kOpera, kFirefox}, {kOpera, kIe}, {kIe, kMenu}};
     int conversion = 0;
-    for (const QString& from : {kIe, kFirefox, kOpera}) {
-        for (const QString& to : {kIe, kFirefox, kOpera, kMenu}) {
-            if (from == to)
-                continue;
-            SCOPED_TRACE(from.toStdString() + " to " + to.toStdString());
-            test::TempTree dir;
-            const QString dest = newDestination(dir, to);
-            const qint32 totalBefore = storedTotal();
-            const QStringList options =
-                to == kFirefox || to == kOpera ? ignored[conversion++ % 3] : QStringList();
-            const CliRun run = convert(from, writeSmallSource(dir, from), to, dest, options);
-            EXPECT_EQ(run.exitCode, ExitSuccess) << text(options);
-            EXPECT_EQ(run.out, kSmallDone);
-            EXPECT_EQ(run.err, to == kFirefox ? kTakeIntoFirefox : QString());
-            if (to == kMenu) {
-                const QByteArray html = readBytes(dest);
-                for (const char* item :
-                     {"addItem('Daily', 'https://daily.example/', 'nw:');",
-                      "addItem('Weekly', 'https://weekly.example/?a=1&b=2', 'nw:');",
-                      "addItem('Town', 'https://town.example/', 'nw:');",
-                      "addItem('Home', 'https://home.example/', 'nw:');", "addItem('(Empty)', '#'"})
-                    EXPECT_TRUE(html.contains(item)) << item;
-                // A page counts its items: the root item, the root's three entries, News's three,
-                // Town and "(Empty)".
-                EXPECT_EQ(html.count("\r\n addItem('"), 9);
-                EXPECT_EQ(storedTotal() - totalBefore, 9);
-                continue;
-            }
-            // A new bookmark file or hotlist is written whole, at its top level and without backup,
-            // whatever the options; Favorites go into a new folder named after the source, whose
-            // date loses the "/" a folder name cannot hold.
-            const QStringList expected =
-                to == kIe ? inFolder(defaultFolderName(from).replace(u'/', u'-'), kSmallTree)
-                          : kSmallTree;
-            EXPECT_EQ(text(treeOf(to, dest)), text(expected));
-            if (to != kIe) {
-                EXPECT_EQ(QDir(dir.path()).entryList({u"*dest*"_s}),
-                          QStringList{QFileInfo(dest).fileName()});
-            }
-            EXPECT_EQ(storedTotal() - totalBefore, 3 + 4);
+    for (const auto& [from, to] : conversions) {
+        SCOPED_TRACE(from.toStdString() + " to " + to.toStdString());
+        test::TempTree dir;
+        const QString dest = newDestination(dir, to);
+        const qint32 totalBefore = storedTotal();
+        const QStringList options =
+            to == kFirefox || to == kOpera ? ignored[conversion++ % 3] : QStringList();
+        const CliRun run = convert(from, writeSmallSource(dir, from), to, dest, options);
+        EXPECT_EQ(run.exitCode, ExitSuccess) << text(options);
+        EXPECT_EQ(run.out, kSmallDone);
+        EXPECT_EQ(run.err, to == kFirefox ? kTakeIntoFirefox : QString());
+        if (to == kMenu) {
+            const QByteArray html = readBytes(dest);
+            EXPECT_TRUE(
+                html.contains("addItem('Weekly', 'https://weekly.example/?a=1&b=2', 'nw:');"));
+            EXPECT_TRUE(html.contains("addItem('(Empty)', '#'"));
+            // The root item, the root's three entries, News's three, Town and "(Empty)".
+            EXPECT_EQ(html.count("\r\n addItem('"), 9);
+            EXPECT_EQ(storedTotal() - totalBefore, 9);
+            continue;
         }
+        const QStringList expected =
+            to == kIe ? inFolder(defaultFolderName(from).replace(u'/', u'-'), kSmallTree)
+                      : kSmallTree;
+        EXPECT_EQ(text(treeOf(to, dest)), text(expected));
+        if (to != kIe) {
+            EXPECT_EQ(QDir(dir.path()).entryList({u"*dest*"_s}),
+                      QStringList{QFileInfo(dest).fileName()});
+        }
+        EXPECT_EQ(storedTotal() - totalBefore, 3 + 4);
     }
 }
 

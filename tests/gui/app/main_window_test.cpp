@@ -16,7 +16,6 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
-#include <QStyleFactory>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -392,18 +391,6 @@ private slots:
         again.show();
         QVERIFY(QTest::qWaitForWindowExposed(&again));
         QCOMPARE(again.frameGeometry().topLeft(), placed);
-    }
-
-    // Pictures of both levels, light and dark, at 100% and 200%, for a person to look at.
-    void screenshots()
-    {
-        QApplication::setStyle(QStyleFactory::create(u"Fusion"_s));
-        Form1 window(*m_job, m_home->settings(), *m_dialogs);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(test::saveScreenshotSet(window, u"main_window_first_level"_s).size(), 4);
-        window.cmdInizio_Click(0);
-        QCOMPARE(test::saveScreenshotSet(window, u"main_window_second_level"_s).size(), 4);
     }
 
 private:

@@ -8,7 +8,7 @@
 
 // Runs every test class the executable's files registered (see ORVALINK_GUI_TEST). A first
 // argument naming one of the classes runs only that class, with the arguments after it
-// ("ui_tests ThemedButtonTest -v2 screenshots").
+// ("ui_tests ThemedButtonTest -v2").
 int main(int argc, char** argv)
 {
     // Nothing a test forgets to redirect reaches the user's own options.

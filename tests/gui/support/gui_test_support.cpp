@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPixmap>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -43,19 +42,6 @@ TestDialogs::TestDialogs()
     })
 {}
 
-QString screenshotFolder()
-{
-    const QString folder = QStringLiteral(ORVALINK_GUI_SCREENSHOT_DIR);
-    QDir().mkpath(folder);
-    return folder;
-}
-
-QString saveScreenshot(QWidget& widget, const QString& name)
-{
-    const QString path = screenshotFolder() + QLatin1Char('/') + name + QStringLiteral(".png");
-    return widget.grab().save(path) ? path : QString();
-}
-
 QPalette lightPalette()
 {
     QPalette palette(QColor(0xef, 0xef, 0xef));
@@ -65,66 +51,12 @@ QPalette lightPalette()
     palette.setColor(QPalette::ButtonText, Qt::black);
     palette.setColor(QPalette::Highlight, QColor(0x30, 0x8c, 0xc6));
     palette.setColor(QPalette::Link, QColor(0x1a, 0x5f, 0xb4));
-    // Disabled controls must look disabled in the pictures too.
+    // Disabled controls must look disabled.
     const QColor disabledText(0x9a, 0x9a, 0x9a);
     for (const auto role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, disabledText);
     palette.setColor(QPalette::Disabled, QPalette::Base, QColor(0xef, 0xef, 0xef));
     return palette;
-}
-
-QPalette darkPalette()
-{
-    QPalette palette;
-    const QColor window(0x2d, 0x2f, 0x33);
-    const QColor text(0xe6, 0xe6, 0xe6);
-    const QColor disabledText(0x80, 0x80, 0x80);
-    palette.setColor(QPalette::Window, window);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Base, QColor(0x1f, 0x20, 0x23));
-    palette.setColor(QPalette::AlternateBase, window);
-    palette.setColor(QPalette::ToolTipBase, window);
-    palette.setColor(QPalette::ToolTipText, text);
-    palette.setColor(QPalette::Text, text);
-    palette.setColor(QPalette::Button, QColor(0x3a, 0x3c, 0x41));
-    palette.setColor(QPalette::ButtonText, text);
-    palette.setColor(QPalette::BrightText, Qt::red);
-    palette.setColor(QPalette::Light, QColor(0x50, 0x52, 0x58));
-    palette.setColor(QPalette::Midlight, QColor(0x45, 0x47, 0x4c));
-    palette.setColor(QPalette::Mid, QColor(0x26, 0x27, 0x2a));
-    palette.setColor(QPalette::Dark, QColor(0x1a, 0x1b, 0x1d));
-    palette.setColor(QPalette::Shadow, Qt::black);
-    palette.setColor(QPalette::Highlight, QColor(0x3d, 0x8e, 0xd6));
-    palette.setColor(QPalette::HighlightedText, Qt::white);
-    palette.setColor(QPalette::Link, QColor(0x6c, 0xb4, 0xf5));
-    palette.setColor(QPalette::PlaceholderText, disabledText);
-    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
-        palette.setColor(QPalette::Disabled, role, disabledText);
-    return palette;
-}
-
-QStringList saveScreenshotSet(QWidget& widget, const QString& name)
-{
-    const QPalette original = QApplication::palette();
-    QStringList written;
-    for (const bool dark : {false, true}) {
-        QApplication::setPalette(dark ? darkPalette() : lightPalette());
-        QApplication::processEvents();
-        for (const int scale : {1, 2}) {
-            QPixmap picture(widget.size() * scale);
-            picture.setDevicePixelRatio(scale);
-            picture.fill(Qt::transparent);
-            widget.render(&picture);
-            const QString path = screenshotFolder() + QLatin1Char('/') + name +
-                                 (dark ? QStringLiteral("-dark-") : QStringLiteral("-light-")) +
-                                 QString::number(scale) + QStringLiteral("x.png");
-            if (picture.save(path))
-                written.append(path);
-        }
-    }
-    QApplication::setPalette(original);
-    QApplication::processEvents();
-    return written;
 }
 
 QString writeFile(const QString& path, const QByteArray& bytes)

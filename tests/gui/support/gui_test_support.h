@@ -66,19 +66,8 @@ public:
     TestDialogs();
 };
 
-// Saves a picture of widget as "<name>.png" in the build tree's screenshot folder and returns
-// its path ("" when it could not be written).
-QString saveScreenshot(QWidget& widget, const QString& name);
-// Saves four pictures of widget, "<name>-light-1x.png", "-light-2x", "-dark-1x" and "-dark-2x":
-// with a light and a dark palette, at 100% and at 200% scaling (drawn at twice the pixels, as
-// QT_SCALE_FACTOR=2 would). The application's palette is put back afterwards. Returns the paths
-// written.
-QStringList saveScreenshotSet(QWidget& widget, const QString& name);
-// The palettes of the screenshot sets.
+// A fixed light palette, so that what a test reads of colours does not depend on the desktop.
 QPalette lightPalette();
-QPalette darkPalette();
-// The build tree's screenshot folder (created when needed).
-QString screenshotFolder();
 
 // A window's control by its name; a missing one ends the test program, as no test can go on.
 template <typename T> T* child(const QWidget& window, const QString& name)

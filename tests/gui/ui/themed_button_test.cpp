@@ -187,37 +187,6 @@ private slots:
         ApplyButtonTheme(nullptr);
     }
 
-    // A row of buttons in each look, for looking at.
-    void screenshots()
-    {
-        QWidget row;
-        auto* layout = new QHBoxLayout(&row);
-        const auto add = [&](const QString& caption, const QIcon& icon) {
-            auto* button = new QPushButton(caption, &row);
-            button->setIcon(icon);
-            button->setIconSize(QSize(48, 48));
-            button->setFixedSize(96, 84);
-            ApplyButtonTheme(button);
-            layout->addWidget(button);
-        };
-        for (const FormId form : {FormId::Favorites, FormId::BookmarkFile, FormId::Hotlist})
-            add({}, formIcon(form));
-        add({}, backIcon());
-        add(u"To Firefox"_s, conversionIcon(ExportMode::IEToFirefox));
-        add(u"Menu"_s, conversionIcon(ExportMode::OperaToMenu));
-        add(u"&Start Exporting"_s, QIcon());
-        row.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&row));
-        const QList<QPushButton*> buttons = row.findChildren<QPushButton*>();
-        QCOMPARE(test::saveScreenshotSet(row, u"buttons-normal"_s).size(), 4);
-        for (QPushButton* button : buttons)
-            enter(*button);
-        test::saveScreenshotSet(row, u"buttons-hot"_s);
-        for (QPushButton* button : buttons)
-            button->setEnabled(false);
-        test::saveScreenshotSet(row, u"buttons-disabled"_s);
-    }
-
 private:
     std::unique_ptr<QWidget> m_window;
     QPushButton* m_button = nullptr;

@@ -128,7 +128,6 @@ private slots:
         QCOMPARE(opened[0].target, QString::fromLatin1(frmAbout::kHomePage));
         QCOMPARE(opened[1].target, QString::fromLatin1(frmAbout::kEmail));
 
-        test::saveScreenshotSet(about, u"about"_s);
         QTest::mouseClick(about.findChild<QPushButton*>(u"cmdEsci"_s), Qt::LeftButton);
         QCOMPARE(about.result(), int(QDialog::Accepted));
         QVERIFY(!about.isVisible());

@@ -104,7 +104,6 @@ private slots:
         QCOMPARE(m_job->SourceFileLocation, file);
         QCOMPARE(whatCaption(), "What to Export: (2 Folders && 3 Links)"_L1);
         QVERIFY(get<QRadioButton>("NNoptWhere(0)")->isChecked());
-        saveTabs(u"form4-bookmark-file"_s);
 
         // No saved folder and none to be found: the user is asked to type one.
         QVERIFY(QDir(m_favorites).removeRecursively());
@@ -135,7 +134,6 @@ private slots:
                          MessageIcon::Information);
         QVERIFY(QFile::exists(inner + "/Papers/Weekly.URL"_L1));
         QVERIFY(QFile::exists(inner + "/Top (2).URL"_L1));
-        saveTabs(u"form4-hotlist"_s);
 
         reopen(ExportMode::OperaToIE);
         QCOMPARE(m_job->SourceFileLocation, hotlist);
@@ -244,13 +242,6 @@ private:
         QCOMPARE(shown.title, "Exporting Complete"_L1);
         QCOMPARE(shown.lines, lines);
         QCOMPARE(shown.icon, icon);
-    }
-    void saveTabs(const QString& name)
-    {
-        for (int tab : {0, 1}) {
-            m_window->tabStrip()->setCurrentIndex(tab);
-            QVERIFY(!test::saveScreenshotSet(*m_window, name + u"-tab%1"_s.arg(tab)).isEmpty());
-        }
     }
 
     std::unique_ptr<test::FreshHome> m_home;

@@ -19,7 +19,6 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTest>
 
 using namespace orvalink;
@@ -102,7 +101,6 @@ private slots:
         QCOMPARE(caption(), "What to Export: (2 Folders && 4 Links)"_L1);
         QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), entry);
         QCOMPARE(m_job->UserName, "default"_L1);
-        screenshots(u"form2"_s);
 
         get<QCheckBox>("chkLinksBefore")->click();
         const QString folder = get<QLineEdit>("txtWhereNew")->text();
@@ -189,8 +187,6 @@ private slots:
               "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
 
         open<Form6>(ExportMode::FirefoxToOpera);
-        screenshots(u"form6"_s);
-
         click("optOldErase");
         click("Command10");
         QCOMPARE(m_dialogs->messageTexts(),
@@ -379,16 +375,6 @@ private:
     }
     void click(const char* name) const { get(name)->click(); }
     QString caption() const { return get<QGroupBox>("fraWhat")->title(); }
-
-    // Both tabs, light and dark, at 100% and 200%.
-    void screenshots(const QString& name) const
-    {
-        auto* tabs = get<QTabWidget>("TabStrip1");
-        saveScreenshotSet(*m_window, name + "-settings"_L1);
-        tabs->setCurrentIndex(1);
-        saveScreenshotSet(*m_window, name + "-options"_L1);
-        tabs->setCurrentIndex(0);
-    }
 
     std::unique_ptr<FreshHome> m_home;
     std::unique_ptr<TestDialogs> m_dialogs;

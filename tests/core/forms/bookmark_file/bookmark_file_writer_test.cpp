@@ -407,26 +407,10 @@ QByteArray writtenAndReread(FormId from, const QByteArray& text, FormId form,
     return listing.mid(listing.indexOf('\n') + 1);
 }
 
-TEST(FileWriters, KeepTheSourcesOrderAndEveryFieldTheirFormHolds)
+// Only the checked, in the source's order: a folder that is not exported leaves its exported
+// subfolder where it stood; separators go wherever their folder goes.
+TEST(FileWriters, KeepTheSourcesOrderForOnlyTheChecked)
 {
-    FileExportOptions keepOrder;
-    keepOrder.keepOrder = true;
-    const std::pair<FormId, const char*> fixtures[] = {
-        {FormId::BookmarkFile, "bookmark-file/firefox_export/"},
-        {FormId::BookmarkFile, "bookmark-file/firefox_quirks_basic/"},
-        {FormId::Hotlist, "hotlist/opera_linux/"}};
-    for (const auto& [form, fixture] : fixtures) {
-        SCOPED_TRACE(fixture);
-        const QString dir = QString::fromUtf8(fixture);
-        const QByteArray input = test::readFixture(
-            dir + (form == FormId::BookmarkFile ? u"input.html"_s : u"input.adr"_s));
-        const QByteArray expected = test::readFixture(dir + u"expected.txt"_s);
-        EXPECT_EQ(writtenAndReread(form, input, form, keepOrder),
-                  expected.mid(expected.indexOf('\n') + 1));
-    }
-
-    // Only the checked: a folder that is not exported leaves its exported subfolder where it
-    // stood; separators go wherever their folder goes.
     const QByteArray mixed = R"(<!DOCTYPE NETSCAPE-Bookmark-file-1>
 <DL><p>
 <DT><H3>Mixed</H3>
@@ -445,7 +429,8 @@ TEST(FileWriters, KeepTheSourcesOrderAndEveryFieldTheirFormHolds)
 </DL><p>
 </DL><p>
 )";
-    FileExportOptions checkedOnly = keepOrder;
+    FileExportOptions checkedOnly;
+    checkedOnly.keepOrder = true;
     checkedOnly.exportAll = false;
     const auto choose = [](BookmarkModel& model) {
         model.ApplyFolderCheck(1, true);
@@ -456,10 +441,6 @@ TEST(FileWriters, KeepTheSourcesOrderAndEveryFieldTheirFormHolds)
                   "  [1] Mixed\n    z <about:z>\n    ----\n    [2] Kept\n      in <about:in>\n"
                   "    a <about:a>\n");
     }
-    // The default order: subfolders, then links by name, and no separators.
-    EXPECT_EQ(writtenAndReread(FormId::BookmarkFile, mixed, FormId::Hotlist, FileExportOptions{}),
-              "  [1] Mixed\n    [2] Skipped\n      [3] Kept\n        in <about:in>\n"
-              "      gone <about:gone>\n    a <about:a>\n    z <about:z>\n");
 }
 
 TEST(FileWriters, WriteTenThousandNestedFolders)
