@@ -58,8 +58,9 @@ const QStringList kSmallTree{u"Empty/"_s,
                              u"News/Local/Town <https://town.example/>"_s,
                              u"News/Weekly <https://weekly.example/?a=1&b=2>"_s};
 const QString kSmallDone = u"3 Folders & 4 Links Exported Successfully.\n"_s;
-const QString kTakeIntoFirefox = u"To Take It Into Firefox, Choose \"Import and Backup\" → "
-                                 "\"Import Bookmarks from HTML…\" in Its Library.\n"_s;
+const QString kTakeIntoFirefox =
+    u"orvalink-cli: To Take It Into Firefox, Choose \"Import and Backup\" → "
+    "\"Import Bookmarks from HTML…\" in Its Library.\n"_s;
 
 const QByteArray
     kHotlistHeader("Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n");
@@ -712,7 +713,10 @@ TEST(ConvertCommand, AFirefoxProfileIsASourceAndNeverADestination)
     const CliRun toOpera = convert(kFirefox, profile, kOpera, dir.path(u"out.adr"_s));
     EXPECT_EQ(toOpera.exitCode, ExitSuccess) << toOpera.err.toStdString();
     EXPECT_EQ(toOpera.out, u"11 Folders & 18 Links Exported Successfully.\n"_s);
-    EXPECT_EQ(treeOf(kFirefox, profile), treeOf(kOpera, dir.path(u"out.adr"_s)));
+    // A sorted hotlist keeps no separators (the entries with an empty name).
+    QStringList withoutSeparators = treeOf(kFirefox, profile);
+    withoutSeparators.removeIf([](const QString& entry) { return entry.endsWith(u"//"); });
+    EXPECT_EQ(withoutSeparators, treeOf(kOpera, dir.path(u"out.adr"_s)));
 
     const CliRun toFirefox = convert(kOpera, dir.path(u"out.adr"_s), kFirefox, html);
     EXPECT_EQ(toFirefox.exitCode, ExitSuccess);
@@ -727,7 +731,8 @@ TEST(ConvertCommand, AFirefoxProfileIsASourceAndNeverADestination)
         SCOPED_TRACE(dest.toStdString());
         const CliRun run = convert(kOpera, dir.path(u"out.adr"_s), kFirefox, dest);
         EXPECT_EQ(run.exitCode, ExitFailure);
-        EXPECT_TRUE(run.err.startsWith(u"Firefox Bookmark Database\n"_s)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith(u"orvalink-cli: Firefox Bookmark Database\n"_s))
+            << run.err.toStdString();
         EXPECT_EQ(snapshot(dir.path()), before);
     }
 }
