@@ -123,6 +123,8 @@ public:
             m_fields[m_count++] = Field{"toolbar", Field::Flag};
         if (role == FolderRole::OtherBookmarks)
             m_fields[m_count++] = Field{"otherBookmarks", Field::Flag};
+        if (role == FolderRole::Mobile)
+            m_fields[m_count++] = Field{"mobile", Field::Flag};
         if (onToolbar)
             m_fields[m_count++] = Field{"onToolbar", Field::Flag};
         addText("keyword", details.keyword);

@@ -41,6 +41,8 @@ enum class FolderRole : std::uint8_t {
     Toolbar,
     // Firefox's "Other Bookmarks" (UNFILED_BOOKMARKS_FOLDER).
     OtherBookmarks,
+    // The bookmarks kept for the phone: Firefox's mobile root, the Chromium family's synced folder.
+    Mobile,
 };
 
 // What a folder entry is: a link, a subfolder, or a separator line between entries.

@@ -129,7 +129,6 @@ bool BookmarksReader::readNodeTree(ChromiumRoot root)
         QByteArray type{};
     };
     std::vector<Open> open;
-    const bool isOther = root == ChromiumRoot::Other;
     auto beginNode = [&](int parent) {
         if (!m_cursor.enterObject())
             return false;
@@ -145,9 +144,9 @@ bool BookmarksReader::readNodeTree(ChromiumRoot root)
     while (!open.empty()) {
         Open& top = open.back();
         if (top.inChildren) {
-            const bool rootList = isOther && open.size() == 1;
+            const bool rootList = open.size() == 1;
             if (rootList && top.hadChild)
-                m_file.mergePoints.otherInsert = m_cursor.position();
+                m_file.mergePoints.insert[size_t(root)] = m_cursor.position();
             if (m_cursor.nextElement()) {
                 top.hadChild = true;
                 if (!beginNode(top.node))
@@ -158,7 +157,7 @@ bool BookmarksReader::readNodeTree(ChromiumRoot root)
                 return false;
             top.inChildren = false;
             if (rootList)
-                m_file.mergePoints.otherEmpty = !top.hadChild;
+                m_file.mergePoints.empty[size_t(root)] = !top.hadChild;
         }
         if (!m_cursor.nextMember(key, m_scratch)) {
             if (m_cursor.failed())
@@ -171,8 +170,8 @@ bool BookmarksReader::readNodeTree(ChromiumRoot root)
         if (key == "children" && m_cursor.peek() == JsonCursor::Kind::Array) {
             m_cursor.enterArray();
             top.inChildren = true;
-            if (isOther && open.size() == 1)
-                m_file.mergePoints.otherInsert = m_cursor.position();
+            if (open.size() == 1)
+                m_file.mergePoints.insert[size_t(root)] = m_cursor.position();
             continue;
         }
         if (m_cursor.peek() != JsonCursor::Kind::String) {

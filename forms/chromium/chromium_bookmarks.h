@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/bookmark_tables.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QCryptographicHash>
@@ -34,6 +36,10 @@ inline constexpr std::array<ChromiumRootInfo, kChromiumRootCount> kChromiumRoots
     {"other", u"Other bookmarks", "82b081ec-3dd3-529c-8475-ab6c344590dd", "2"},
     {"synced", u"Mobile bookmarks", "4cf2e351-0e85-532b-bb37-df045d8f8d0f", "3"},
 }};
+
+// The role of the folder each permanent folder stands for in the model.
+inline constexpr std::array<FolderRole, kChromiumRootCount> kChromiumRootRoles{
+    FolderRole::Toolbar, FolderRole::OtherBookmarks, FolderRole::Mobile};
 
 // One node of the file: a permanent folder, a folder or a link.
 struct ChromiumNode
@@ -70,10 +76,11 @@ struct ChromiumMergePoints
     // refuse the file: it is dropped, and the browser writes a fresh one when it wants one.
     qsizetype sha256Begin = -1;
     qsizetype sha256End = -1;
-    // Where new nodes go in the "children" of the Other bookmarks folder: after its last child,
-    // or right after "[" when it has none; -1 when the folder has no children list.
-    qsizetype otherInsert = -1;
-    bool otherEmpty = true;
+    // Where new nodes go in the "children" of each permanent folder: after its last child, or
+    // right after "[" when it has none (then empty is set); -1 when the folder has no children
+    // list.
+    std::array<qsizetype, kChromiumRootCount> insert{-1, -1, -1};
+    std::array<bool, kChromiumRootCount> empty{true, true, true};
 };
 
 // A Bookmarks file as read: its nodes in file order (each node before its children, each

@@ -37,8 +37,7 @@ ParsedTree parseChromiumText(QByteArrayView text)
             int made = -1;
             if (n == first) {
                 made = tree.addFolder(parent, kChromiumRoots[size_t(root)].shownName.toString());
-                if (ChromiumRoot(root) == ChromiumRoot::Bar)
-                    tree.node(made).role = FolderRole::Toolbar;
+                tree.node(made).role = kChromiumRootRoles[size_t(root)];
             } else if (node.kind == ChromiumNode::Kind::Folder) {
                 made = tree.addFolder(parent, node.name);
             } else {

@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QUuid>
 #include <algorithm>
+#include <array>
+#include <optional>
 
 namespace orvalink {
 
@@ -164,47 +166,74 @@ void identify(std::vector<ChromiumNode>& nodes, qint64 nextId)
 
 // ----- What the model gives: the one place that knows the model's records. -----
 
-// Collects the exported folders and links as nodes, each before its children. The nodes the
-// root's entries become have parent -1, or the new folder's index when there is one.
+// The exported folders and links, under the permanent folder each goes to, each node before its
+// children; a node whose parent is -1 stands at the top of its permanent folder.
+struct ExportedNodes
+{
+    std::array<std::vector<ChromiumNode>, kChromiumRootCount> underRoot;
+    // The dates of the folders that became permanent folders; unknown where none did.
+    std::array<EntryDates, kChromiumRootCount> rootDates;
+
+    std::vector<ChromiumNode>& other() { return underRoot[size_t(ChromiumRoot::Other)]; }
+};
+
+// Collects what the walk exports. With rolesBecomeRoots, a top-level folder the source marks as
+// its toolbar gives its entries to the bookmarks bar and one marked as its other bookmarks to
+// "Other bookmarks", as the browser itself would show them; everything else goes into "Other
+// bookmarks" (or the new folder).
 class NodeCollector final : public ExportVisitor
 {
 public:
-    NodeCollector(const BookmarkModel& model, const FileExportOptions& options)
+    NodeCollector(const BookmarkModel& model, const FileExportOptions& options,
+                  bool rolesBecomeRoots)
         : m_model(model)
         , m_tree(model.tree())
+        , m_rolesBecomeRoots(rolesBecomeRoots && !options.intoNewFolder)
     {
         if (options.intoNewFolder) {
-            m_nodes.push_back(folderNode(-1, options.newFolderName));
-            m_rootParent = 0;
+            m_nodes.other().push_back(folderNode(-1, options.newFolderName));
+            m_top.parent = 0;
         }
+        // A walk whose root is not exported still gives its exported descendants: they go to the
+        // top.
+        m_open.push_back(m_top);
     }
 
-    std::vector<ChromiumNode> take() { return std::move(m_nodes); }
+    ExportedNodes take() { return std::move(m_nodes); }
 
     void openFolder(int node) override
     {
         if (node == FolderTree::root()) {
-            m_open.push_back(m_rootParent);
+            m_open.push_back(m_top);
             return;
         }
         const FolderRecord& folder = m_model.folder(m_tree.node(node).tag);
-        ChromiumNode made = folderNode(m_open.back(), m_tree.node(node).caption);
+        if (const std::optional<ChromiumRoot> root = permanentFolderFor(folder)) {
+            m_nodes.rootDates[size_t(*root)] = folder.Dates;
+            m_open.push_back(Place{*root, -1});
+            return;
+        }
+        const Place parent = m_open.back();
+        ChromiumNode made = folderNode(parent.parent, m_tree.node(node).caption);
         made.added = timeOr(folder.Dates.added, m_now);
         made.modified = timeOr(folder.Dates.modified, m_now);
-        m_nodes.push_back(std::move(made));
-        m_open.push_back(static_cast<int>(m_nodes.size()) - 1);
+        std::vector<ChromiumNode>& nodes = m_nodes.underRoot[size_t(parent.root)];
+        nodes.push_back(std::move(made));
+        m_open.push_back(Place{parent.root, static_cast<int>(nodes.size()) - 1});
     }
 
     void writeLink(int linkRow) override
     {
         const LinkRecord& link = m_model.link(linkRow);
-        m_nodes.push_back(ChromiumNode{.parent = m_open.back(),
-                                       .kind = ChromiumNode::Kind::Link,
-                                       .name = link.Name,
-                                       .url = link.URL.toUtf8(),
-                                       .added = timeOr(link.Dates.added, m_now),
-                                       .modified = timeOr(link.Dates.modified, 0),
-                                       .lastUsed = timeOr(link.Dates.visited, 0)});
+        const Place parent = m_open.back();
+        m_nodes.underRoot[size_t(parent.root)].push_back(
+            ChromiumNode{.parent = parent.parent,
+                         .kind = ChromiumNode::Kind::Link,
+                         .name = link.Name,
+                         .url = link.URL.toUtf8(),
+                         .added = timeOr(link.Dates.added, m_now),
+                         .modified = timeOr(link.Dates.modified, 0),
+                         .lastUsed = timeOr(link.Dates.visited, 0)});
     }
 
     // The Chromium family's file has no separators.
@@ -213,6 +242,25 @@ public:
     void closeFolder(int) override { m_open.pop_back(); }
 
 private:
+    // Where the next node goes: under a permanent folder, below the node at parent there.
+    struct Place
+    {
+        ChromiumRoot root = ChromiumRoot::Other;
+        int parent = -1;
+    };
+
+    std::optional<ChromiumRoot> permanentFolderFor(const FolderRecord& folder) const
+    {
+        // Only a folder at the top of what is written: the stack holds the base and the root.
+        if (!m_rolesBecomeRoots || m_open.size() != 2)
+            return std::nullopt;
+        for (int root = 0; root < kChromiumRootCount; ++root) {
+            if (folder.Role == kChromiumRootRoles[size_t(root)])
+                return ChromiumRoot(root);
+        }
+        return std::nullopt;
+    }
+
     ChromiumNode folderNode(int parent, const QString& name) const
     {
         return ChromiumNode{.parent = parent,
@@ -224,16 +272,17 @@ private:
 
     const BookmarkModel& m_model;
     const FolderTree& m_tree;
+    const bool m_rolesBecomeRoots;
     const qint64 m_now = now();
-    std::vector<ChromiumNode> m_nodes;
-    std::vector<int> m_open;
-    int m_rootParent = -1;
+    ExportedNodes m_nodes;
+    Place m_top;
+    std::vector<Place> m_open;
 };
 
-std::vector<ChromiumNode> exportedNodes(BookmarkModel& model, const FileExportOptions& options,
-                                        Progress& progress)
+ExportedNodes exportedNodes(BookmarkModel& model, const FileExportOptions& options,
+                            Progress& progress, bool rolesBecomeRoots)
 {
-    NodeCollector collector(model, options);
+    NodeCollector collector(model, options, rolesBecomeRoots);
     if (!model.tree().isEmpty())
         walkExportedFolders(model, FolderTree::root(), options, progress, collector);
     return collector.take();
@@ -241,42 +290,40 @@ std::vector<ChromiumNode> exportedNodes(BookmarkModel& model, const FileExportOp
 
 // ----- The file -----
 
-// A new file: the three permanent folders, the exported nodes in "Other bookmarks".
-QByteArray newFile(std::vector<ChromiumNode> exported)
+// A new file: each permanent folder followed by the exported nodes under it.
+QByteArray newFile(ExportedNodes exported)
 {
     const qint64 created = now();
     std::vector<ChromiumNode> nodes;
-    nodes.reserve(exported.size() + kChromiumRootCount);
-    for (const ChromiumRootInfo& root : kChromiumRoots) {
-        nodes.push_back(ChromiumNode{.kind = ChromiumNode::Kind::Folder,
-                                     .name = root.shownName.toString(),
-                                     .id = root.id.toByteArray(),
-                                     .guid = root.guid.toByteArray(),
-                                     .added = created});
+    std::array<std::pair<int, int>, kChromiumRootCount> ranges{};
+    qint64 nextId = 4;
+    for (int root = 0; root < kChromiumRootCount; ++root) {
+        const ChromiumRootInfo& info = kChromiumRoots[size_t(root)];
+        std::vector<ChromiumNode>& under = exported.underRoot[size_t(root)];
+        const EntryDates& dates = exported.rootDates[size_t(root)];
+        const int first = static_cast<int>(nodes.size());
+        nodes.push_back(
+            ChromiumNode{.kind = ChromiumNode::Kind::Folder,
+                         .name = info.shownName.toString(),
+                         .id = info.id.toByteArray(),
+                         .guid = info.guid.toByteArray(),
+                         .added = timeOr(dates.added, created),
+                         .modified = timeOr(dates.modified, under.empty() ? 0 : created)});
+        // Ids go on after the permanent folders' and whatever else a profile numbers first.
+        identify(under, nextId);
+        nextId += static_cast<qint64>(under.size());
+        for (ChromiumNode& node : under) {
+            node.parent = node.parent < 0 ? first : node.parent + first + 1;
+            nodes.push_back(std::move(node));
+        }
+        ranges[size_t(root)] = {first, static_cast<int>(nodes.size())};
     }
-    // The nodes follow their permanent folder, "Other bookmarks", and the mobile folder comes
-    // last; ids go on after the permanent folders' and whatever else a profile numbers first.
-    ChromiumNode synced = std::move(nodes.back());
-    nodes.pop_back();
-    const int otherNode = static_cast<int>(ChromiumRoot::Other);
-    const int offset = static_cast<int>(nodes.size());
-    identify(exported, 4);
-    for (ChromiumNode& node : exported) {
-        node.parent = node.parent < 0 ? otherNode : node.parent + offset;
-        nodes.push_back(std::move(node));
-    }
-    if (exported.size() > 0)
-        nodes[size_t(otherNode)].modified = created;
-    nodes.push_back(std::move(synced));
-    const int end = static_cast<int>(nodes.size());
 
     ChromiumChecksum checksum;
-    checksum.addNodes(nodes, 0, end);
+    checksum.addNodes(nodes, 0, static_cast<int>(nodes.size()));
     QByteArray out = "{\n";
     appendMember(out, 1, "checksum", checksum.hex());
     out += "   \"roots\": {\n";
-    const std::array<std::pair<int, int>, kChromiumRootCount> ranges{
-        {{0, 1}, {1, end - 1}, {end - 1, end}}};
     for (int root = 0; root < kChromiumRootCount; ++root) {
         indent(out, 2);
         out += '"';
@@ -296,22 +343,27 @@ struct Edit
     QByteArray text;
 };
 
-// The old file with the new nodes at the end of its "Other bookmarks" and a new checksum.
-QByteArray mergedFile(QByteArrayView old, const ChromiumBookmarks& file,
-                      std::vector<ChromiumNode> exported)
+// The old file with the new nodes at the end of their permanent folders and a new checksum.
+QByteArray mergedFile(QByteArrayView old, const ChromiumBookmarks& file, ExportedNodes exported)
 {
-    identify(exported, file.highestId + 1);
-    const int count = static_cast<int>(exported.size());
     const ChromiumMergePoints& points = file.mergePoints;
-
-    ChromiumChecksum checksum;
-    for (int root = 0; root < kChromiumRootCount; ++root) {
-        const int first = file.roots[size_t(root)];
-        checksum.addNodes(file.nodes, first, file.rootEnd(ChromiumRoot(root)));
-        if (ChromiumRoot(root) == ChromiumRoot::Other)
-            checksum.addNodes(exported, 0, count);
-    }
     std::vector<Edit> edits;
+    ChromiumChecksum checksum;
+    qint64 nextId = file.highestId + 1;
+    for (int root = 0; root < kChromiumRootCount; ++root) {
+        std::vector<ChromiumNode>& added = exported.underRoot[size_t(root)];
+        const int count = static_cast<int>(added.size());
+        identify(added, nextId);
+        nextId += count;
+        checksum.addNodes(file.nodes, file.roots[size_t(root)], file.rootEnd(ChromiumRoot(root)));
+        checksum.addNodes(added, 0, count);
+        if (count == 0)
+            continue;
+        const bool empty = points.empty[size_t(root)];
+        QByteArray nodes = empty ? " " : "";
+        appendNodes(nodes, added, 0, count, 4, !empty);
+        edits.push_back({points.insert[size_t(root)], points.insert[size_t(root)], nodes});
+    }
     const QByteArray digest = '"' + checksum.hex() + '"';
     if (points.checksumBegin >= 0)
         edits.push_back({points.checksumBegin, points.checksumEnd, digest});
@@ -320,11 +372,6 @@ QByteArray mergedFile(QByteArrayView old, const ChromiumBookmarks& file,
                          "\n   \"checksum\": " + digest + ','});
     if (points.sha256Begin >= 0)
         edits.push_back({points.sha256Begin, points.sha256End, {}});
-    if (count > 0) {
-        QByteArray nodes = points.otherEmpty ? " " : "";
-        appendNodes(nodes, exported, 0, count, 4, !points.otherEmpty);
-        edits.push_back({points.otherInsert, points.otherInsert, nodes});
-    }
     std::sort(edits.begin(), edits.end(),
               [](const Edit& a, const Edit& b) { return a.begin < b.begin; });
     QByteArray out;
@@ -354,7 +401,7 @@ Result<ChromiumBookmarks, UserMessage> fileToMerge(const QString& filePath, QByt
     std::optional<ChromiumBookmarks> file = readChromiumBookmarks(old);
     if (!file)
         return notAChromiumBookmarkFile(filePath);
-    if (file->mergePoints.otherInsert < 0)
+    if (file->mergePoints.insert[size_t(ChromiumRoot::Other)] < 0)
         return noOtherBookmarksList(filePath);
     return std::move(*file);
 }
@@ -393,9 +440,12 @@ Result<void, UserMessage> WriteChromiumBookmarks(BookmarkModel& model, const QSt
         const Result<ChromiumBookmarks, UserMessage> file = fileToMerge(filePath, old.value());
         if (!file)
             return file.failure();
-        text = mergedFile(old.value(), file.value(), exportedNodes(model, options, progress));
+        // A file without a list of children on its bar keeps everything in "Other bookmarks".
+        const bool barTakesNodes = file.value().mergePoints.insert[size_t(ChromiumRoot::Bar)] >= 0;
+        text = mergedFile(old.value(), file.value(),
+                          exportedNodes(model, options, progress, barTakesNodes));
     } else {
-        text = newFile(exportedNodes(model, options, progress));
+        text = newFile(exportedNodes(model, options, progress, true));
     }
     AtomicTextFile out(filePath);
     if (Result<void, UserMessage> opened = out.open(); !opened)

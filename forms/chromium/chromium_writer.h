@@ -15,10 +15,13 @@ namespace orvalink {
 // guid, the permanent folders with their fixed guids, "version": 1 and the checksum the browser
 // computes (see ChromiumChecksum), so that it loads the file with every id kept.
 //
-// Written anew, everything goes into "Other bookmarks" (at its top, or into one new folder, as the
-// options say); the bar and the mobile folder are left empty. Merged, every byte of the old file
-// is kept but its checksum, which is computed anew, and a "checksum_sha256", which is dropped: the
-// new nodes go at the end of its "Other bookmarks", with ids after the highest it holds. A file
+// Written at the top level, the entries of a top-level folder the source marks as its toolbar go
+// onto the bookmarks bar and those of one marked as its other bookmarks into "Other bookmarks";
+// everything else goes into "Other bookmarks" (all of it into one new folder there when the
+// options say so); the mobile folder gets nothing. A new file's permanent folders take the dates
+// of the folders they stand for. Merged, every byte of the old file is kept but its checksum,
+// which is computed anew, and a "checksum_sha256", which is dropped: the new nodes go at the end
+// of their permanent folders, with ids after the highest the file holds. A file
 // that is no Bookmarks file, or has no list of children in "Other bookmarks", is left alone and
 // refused with a message naming it. The file is replaced only once it is completely written.
 Result<void, UserMessage> WriteChromiumBookmarks(BookmarkModel& model, const QString& filePath,

@@ -169,6 +169,8 @@ FolderRole roleOf(const PlacesRow& row)
         return FolderRole::Toolbar;
     if (row.guid == u"unfiled_____")
         return FolderRole::OtherBookmarks;
+    if (row.guid == u"mobile______")
+        return FolderRole::Mobile;
     return FolderRole::Ordinary;
 }
 

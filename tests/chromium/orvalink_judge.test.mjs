@@ -63,10 +63,72 @@ test('Chromium loads a merge into its own file with every old id kept', async ()
     fs.mkdirSync(profile);
     fs.copyFileSync(chromiumFile, path.join(profile, 'Bookmarks'));
     execFileSync(cli, ['convert', '--from', 'firefox', source, '--to', 'chromium', profile,
-        '--folder', 'Imported']);
+        '--top-level']);
     const written = await judge(path.join(profile, 'Bookmarks'));
     const old = fileNodes(JSON.parse(fs.readFileSync(chromiumFile, 'utf8')));
     const now = fileNodes(written);
     for (const node of old)
         assert.deepEqual(now.find((candidate) => candidate.id === node.id), node);
+    // Merged at the top level, the toolbar's entries follow the bar's own.
+    const barTitles = (nodes) => nodes.filter((node) => node.parentId === '1')
+        .map((node) => node.title);
+    assert.deepEqual(barTitles(now).slice(0, barTitles(old).length), barTitles(old));
+    assert.ok(barTitles(now).slice(barTitles(old).length).includes('HTML (again)'));
+});
+
+// Firefox's places backup as the tree Chromium should show after the profile came over with
+// --keep-order: the toolbar's entries on the bar, the other bookmarks' at the top of "Other
+// bookmarks" after the menu's folder, the mobile ones in "Mobile bookmarks"; no separators, no
+// tags. Dates to the second, which is what the conversion keeps.
+function expectedFromFirefox(places) {
+    const seconds = (microseconds) => Math.floor(microseconds / 1e6);
+    const entry = (node) => node.type === 1
+        ? { title: node.title ?? '', url: new URL(node.uri ?? node.url).href,
+            added: seconds(node.dateAdded) }
+        : { title: node.title, added: seconds(node.dateAdded),
+            modified: seconds(node.lastModified), children: entries(node) };
+    const entries = (node) => (node.children ?? []).filter((child) => child.type !== 3).map(entry);
+    const root = (guid) => places.children.find((child) => child.guid === guid);
+    const menu = { ...entry(root('menu________')), title: 'Bookmarks Menu' };
+    return {
+        bar: entries(root('toolbar_____')),
+        other: [menu, ...entries(root('unfiled_____'))],
+        mobile: entries(root('mobile______')),
+    };
+}
+
+// Chromium's answer as the same shape, permanent folders by their type.
+function shownByChromium(nodes) {
+    const seconds = (milliseconds) => Math.floor(milliseconds / 1000);
+    const childrenOf = (id) => nodes.filter((node) => node.parentId === id)
+        .sort((a, b) => a.index - b.index).map((node) => (node.url !== undefined
+            ? { title: node.title, url: node.url, added: seconds(node.dateAdded) }
+            : { title: node.title, added: seconds(node.dateAdded),
+                modified: seconds(node.dateGroupModified), children: childrenOf(node.id) }));
+    const permanent = (type) => childrenOf(nodes.find((node) => node.folderType === type).id);
+    return { bar: permanent('bookmarks-bar'), other: permanent('other'),
+             mobile: permanent('mobile') };
+}
+
+test('A Firefox profile found in a home comes into Chromium whole, its toolbar on the bar',
+     async () => {
+    const home = path.join(workDir, 'home');
+    fs.cpSync(path.join(fixtures, 'firefox-profile', 'home'), home, { recursive: true });
+    fs.cpSync(path.join(fixtures, 'chromium-profile'), path.join(home, '.config', 'chromium'),
+              { recursive: true });
+    const env = { ...process.env, HOME: home };
+    delete env.XDG_CONFIG_HOME;
+    const found = JSON.parse(execFileSync(cli, ['discover', '--json'], { env }));
+    const firefox = found.find((entry) => entry.form === 'firefox');
+    assert.ok(firefox, JSON.stringify(found));
+    assert.ok(found.some((entry) => entry.form === 'chromium'), JSON.stringify(found));
+
+    const file = path.join(workDir, 'from-firefox', 'Default', 'Bookmarks');
+    fs.mkdirSync(path.dirname(file), { recursive: true });
+    execFileSync(cli, ['convert', '--from', 'firefox', path.dirname(firefox.path), '--to',
+        'chromium', file, '--keep-order'], { env });
+    const { nodes } = await readTree(file);
+    const places = JSON.parse(fs.readFileSync(path.join(fixtures, 'firefox-profile',
+                                                        'places.json'), 'utf8'));
+    assert.deepEqual(shownByChromium(nodes), expectedFromFirefox(places));
 });

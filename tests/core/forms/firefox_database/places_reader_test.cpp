@@ -90,6 +90,8 @@ QJsonValue expectedEntry(const QJsonObject& entry, bool isRoot)
         shown[u"toolbar"_s] = true;
     if (entry[u"guid"] == u"unfiled_____"_s)
         shown[u"otherBookmarks"_s] = true;
+    if (entry[u"guid"] == u"mobile______"_s)
+        shown[u"mobile"_s] = true;
     QJsonArray children;
     for (const QJsonValue child : entry[u"children"].toArray()) {
         const QJsonValue listed = expectedEntry(child.toObject(), false);
