@@ -62,40 +62,14 @@ const QString kTakeIntoFirefox =
     u"orvalink-cli: To Take It Into Firefox, Choose \"Import and Backup\" → "
     "\"Import Bookmarks from HTML…\" in Its Library.\n"_s;
 
-const QByteArray
-    kHotlistHeader("Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n");
-const QByteArray kSmallHotlist = kHotlistHeader +
-                                 "#FOLDER\n\tNAME=News\n\n"
-                                 "#URL\n\tNAME=Daily\n\tURL=https://daily.example/\n\n"
-                                 "#URL\n\tNAME=Weekly\n\tURL=https://weekly.example/?a=1&b=2\n\n"
-                                 "#FOLDER\n\tNAME=Local\n\n"
-                                 "#URL\n\tNAME=Town\n\tURL=https://town.example/\n\n"
-                                 "-\n\n-\n\n"
-                                 "#FOLDER\n\tNAME=Empty\n\n-\n\n"
-                                 "#URL\n\tNAME=Home\n\tURL=https://home.example/\n\n";
-
-const QByteArray kBookmarkFileHeader("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n"
-                                     "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
-                                     "charset=UTF-8\">\n<TITLE>Bookmarks</TITLE>\n"
-                                     "<H1>Bookmarks</H1>\n<DL><p>\n");
-const QByteArray kSmallBookmarkFile =
-    kBookmarkFileHeader + "    <DT><H3>News</H3>\n    <DL><p>\n"
-                          "        <DT><A HREF=\"https://daily.example/\">Daily</A>\n"
-                          "        <DT><A HREF=\"https://weekly.example/?a=1&amp;b=2\">Weekly</A>\n"
-                          "        <DT><H3>Local</H3>\n        <DL><p>\n"
-                          "            <DT><A HREF=\"https://town.example/\">Town</A>\n"
-                          "        </DL><p>\n    </DL><p>\n"
-                          "    <DT><H3>Empty</H3>\n    <DL><p>\n    </DL><p>\n"
-                          "    <DT><A HREF=\"https://home.example/\">Home</A>\n</DL><p>\n";
+// The small source as a hotlist and as a bookmark file.
+const QByteArray kSmallHotlist = test::readFixture(u"cli/small.adr"_s);
+const QByteArray kSmallBookmarkFile = test::readFixture(u"cli/small.html"_s);
 
 // What an existing destination holds before a conversion into it.
 const QStringList kOldTree{u"Old/"_s, u"Old/Kept <https://kept.example/>"_s};
-const QByteArray kOldHotlist =
-    kHotlistHeader + "#FOLDER\n\tNAME=Old\n\n#URL\n\tNAME=Kept\n\tURL=https://kept.example/\n\n-\n";
-const QByteArray kOldBookmarkFile = kBookmarkFileHeader +
-                                    "    <DT><H3>Old</H3>\n    <DL><p>\n"
-                                    "        <DT><A HREF=\"https://kept.example/\">Kept</A>\n"
-                                    "    </DL><p>\n</DL><p>\n";
+const QByteArray kOldHotlist = test::readFixture(u"cli/old.adr"_s);
+const QByteArray kOldBookmarkFile = test::readFixture(u"cli/old.html"_s);
 
 void writeShortcut(const test::TempTree& dir, const QString& relative, const QByteArray& url)
 {
