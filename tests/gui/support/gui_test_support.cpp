@@ -66,6 +66,12 @@ QString writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
 }
 
+QByteArray readFixture(const QString& relative)
+{
+    QFile file(QStringLiteral(ORVALINK_TEST_DATA_DIR "/") + relative);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QStringList itemTexts(const QComboBox& combo)
 {
     QStringList texts;
