@@ -63,13 +63,13 @@ const QString kTakeIntoFirefox =
     "\"Import Bookmarks from HTML…\" in Its Library.\n"_s;
 
 // The small source as a hotlist and as a bookmark file.
-const QByteArray kSmallHotlist = test::readFixture(u"cli/small.adr"_s);
-const QByteArray kSmallBookmarkFile = test::readFixture(u"cli/small.html"_s);
+const QByteArray kSmallHotlist = test::readFixture(u"samples/small.adr"_s);
+const QByteArray kSmallBookmarkFile = test::readFixture(u"samples/small.html"_s);
 
 // What an existing destination holds before a conversion into it.
 const QStringList kOldTree{u"Old/"_s, u"Old/Kept <https://kept.example/>"_s};
-const QByteArray kOldHotlist = test::readFixture(u"cli/old.adr"_s);
-const QByteArray kOldBookmarkFile = test::readFixture(u"cli/old.html"_s);
+const QByteArray kOldHotlist = test::readFixture(u"samples/old.adr"_s);
+const QByteArray kOldBookmarkFile = test::readFixture(u"samples/old.html"_s);
 
 void writeShortcut(const test::TempTree& dir, const QString& relative, const QByteArray& url)
 {

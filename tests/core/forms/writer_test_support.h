@@ -94,7 +94,7 @@ inline QString entriesBelow(const QString& folder, const QString& leftOut = QStr
 // long enough to pass a small file size limit.
 inline QByteArray twoFolders()
 {
-    return readFixture(QStringLiteral("sources/two_folders.html"));
+    return readFixture(QStringLiteral("samples/two_folders.html"));
 }
 
 // A Favorites folder of Internet Shortcuts, each path ending in ".url" (a folder otherwise), and

@@ -26,9 +26,9 @@ using Kind = ScriptedDialogs::Kind;
 namespace {
 
 // Two folders below the root ("News" holding "Deep") and three links.
-const QByteArray kBookmarkFile = test::readFixture(u"windows/bookmarks.html"_s);
+const QByteArray kBookmarkFile = test::readFixture(u"samples/news_deep.html"_s);
 // One folder ("Papers") and three links.
-const QByteArray kHotlist = test::readFixture(u"windows/papers.adr"_s);
+const QByteArray kHotlist = test::readFixture(u"samples/papers.adr"_s);
 
 // A Favorites folder as its reader sees it, without the dates its files happened to get.
 QString favoritesListing(const QString& folder)

@@ -108,7 +108,7 @@ private slots:
     {
         const QString bookmarks =
             writeFile(m_home->path() + "/.mozilla/firefox/p.default/bookmarks.html"_L1,
-                      readFixture(u"windows/bookmarks.html"_s));
+                      readFixture(u"samples/news_deep.html"_s));
         writeFile(m_home->path() + "/.mozilla/firefox/profiles.ini"_L1,
                   "[Profile0]\nName=default\nIsRelative=1\nPath=p.default\n");
         const QString page = file("firefox.html");
@@ -135,7 +135,8 @@ private slots:
     // submenus broken after two items; reopening takes the hotlist from the history.
     void hotlistScenario()
     {
-        const QString hotlist = writeFile(file("opera6.adr"), readFixture(u"windows/opera6.adr"_s));
+        const QString hotlist =
+            writeFile(file("opera6.adr"), readFixture(u"samples/papers_and_links.adr"_s));
         const QString page = file("opera.html");
         open(ExportMode::OperaToMenu);
         auto* sources = get<QComboBox>("cboNNLoc");

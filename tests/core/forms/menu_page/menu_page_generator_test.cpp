@@ -32,13 +32,13 @@ QByteArray crlf(const char* text)
     return QByteArray(text).replace("$\n", " \n").replace("\n", "\r\n");
 }
 
-// A whole page as written under tests/fixtures/menu-page, its lines ended by CR LF, where
+// A whole page as written under tests/fixtures/written, its lines ended by CR LF, where
 // "@Engine@", "@Shadows@" and "@Events@" lines stand for those scripts (they are their files'
 // own test's) and "$" at a line's end for a blank that editors would strip.
 QByteArray expectedPage(const char* name)
 {
     QByteArray page =
-        test::readFixture(u8("menu-page/") + u8(name)).replace("$\n", " \n").replace("\n", "\r\n");
+        test::readFixture(u8("written/") + u8(name)).replace("$\n", " \n").replace("\n", "\r\n");
     for (const auto& [mark, script] : {std::pair{"@Engine@\r\n", MenuScript::Engine},
                                        {"@Shadows@\r\n", MenuScript::Shadows},
                                        {"@Events@\r\n", MenuScript::Events}})
@@ -129,7 +129,7 @@ TEST_F(MenuPageTest, WritesTheWholePageAcrossTheTop)
     int items = 0;
     const QByteArray page = write(smallTree(), options, &items);
 
-    const QByteArray expected = expectedPage("across-the-top.html");
+    const QByteArray expected = expectedPage("menu_across_the_top.html");
     EXPECT_EQ(page, expected);
     EXPECT_EQ(items, 6);
     EXPECT_EQ(progress.statuses, QStringList({QStringLiteral("Exporting From Folder: Bookmarks"),
@@ -150,7 +150,7 @@ TEST_F(MenuPageTest, WritesTheWholePageDownTheSideWithEveryOption)
         options.colors[static_cast<size_t>(slot)] = 0x111111u * static_cast<MenuColor>(slot + 1);
     const QByteArray page = write(smallTree(), options);
 
-    const QByteArray expected = expectedPage("down-the-side.html");
+    const QByteArray expected = expectedPage("menu_down_the_side.html");
     EXPECT_EQ(page, expected);
 }
 
