@@ -5,62 +5,21 @@
 
 namespace orvalink {
 
-QString kindName(ScriptedDialogs::Kind kind)
+namespace {
+
+// The kind's name, for failure messages.
+const char* kindName(ScriptedDialogs::Kind kind)
 {
-    switch (kind) {
-    case ScriptedDialogs::Kind::Message:
-        return QStringLiteral("Message");
-    case ScriptedDialogs::Kind::Question:
-        return QStringLiteral("Question");
-    case ScriptedDialogs::Kind::Input:
-        return QStringLiteral("Input");
-    case ScriptedDialogs::Kind::OpenFile:
-        return QStringLiteral("OpenFile");
-    case ScriptedDialogs::Kind::SaveFile:
-        return QStringLiteral("SaveFile");
-    case ScriptedDialogs::Kind::PickFolder:
-        return QStringLiteral("PickFolder");
-    case ScriptedDialogs::Kind::PickColor:
-        return QStringLiteral("PickColor");
-    case ScriptedDialogs::Kind::OpenExternally:
-        return QStringLiteral("OpenExternally");
-    }
-    return QString();
+    static const char* const names[] = {"Message",  "Question",   "Input",     "OpenFile",
+                                        "SaveFile", "PickFolder", "PickColor", "OpenExternally"};
+    return names[static_cast<int>(kind)];
 }
+
+} // namespace
 
 ScriptedDialogs::ScriptedDialogs(UnansweredHandler onUnanswered)
     : m_onUnanswered(std::move(onUnanswered))
 {}
-
-void ScriptedDialogs::answerQuestion(bool yes)
-{
-    m_questions.enqueue(yes);
-}
-
-void ScriptedDialogs::answerInput(const QString& text)
-{
-    m_inputs.enqueue(text);
-}
-
-void ScriptedDialogs::answerOpenFile(const QString& path)
-{
-    m_openFiles.enqueue(path);
-}
-
-void ScriptedDialogs::answerSaveFile(const QString& path)
-{
-    m_saveFiles.enqueue(path);
-}
-
-void ScriptedDialogs::answerPickFolder(const QString& path)
-{
-    m_folders.enqueue(path);
-}
-
-void ScriptedDialogs::answerPickColor(std::optional<QColor> color)
-{
-    m_colors.enqueue(color);
-}
 
 QList<ScriptedDialogs::Call> ScriptedDialogs::calls(Kind kind) const
 {
@@ -144,7 +103,7 @@ void ScriptedDialogs::unanswered(const Call& call)
         break;
     }
     const QString description = QStringLiteral("ScriptedDialogs: no answer queued for %1 (%2)")
-                                    .arg(kindName(call.kind), asked);
+                                    .arg(QLatin1String(kindName(call.kind)), asked);
     if (m_onUnanswered)
         m_onUnanswered(description);
     else
@@ -153,76 +112,54 @@ void ScriptedDialogs::unanswered(const Call& call)
 
 void ScriptedDialogs::message(QWidget* parent, const UserMessage& message)
 {
-    Call call;
-    call.kind = Kind::Message;
-    call.parent = parent;
-    call.message = message;
-    m_calls.append(call);
+    m_calls.append(Call{.kind = Kind::Message, .parent = parent, .message = message});
 }
 
 bool ScriptedDialogs::question(QWidget* parent, const UserMessage& message)
 {
-    Call call;
-    call.kind = Kind::Question;
-    call.parent = parent;
-    call.message = message;
-    return take(m_questions, call, false);
+    return take(m_questions, Call{.kind = Kind::Question, .parent = parent, .message = message},
+                false);
 }
 
 QString ScriptedDialogs::input(QWidget* parent, const QString& title, const QString& prompt,
                                const QString& initialText)
 {
-    Call call;
-    call.kind = Kind::Input;
-    call.parent = parent;
-    call.title = title;
-    call.prompt = prompt;
-    call.initialText = initialText;
-    return take(m_inputs, call, QString());
+    return take(m_inputs,
+                Call{.kind = Kind::Input,
+                     .parent = parent,
+                     .title = title,
+                     .prompt = prompt,
+                     .initialText = initialText},
+                QString());
 }
 
 QString ScriptedDialogs::openFile(QWidget* parent, const FileDialogRequest& request)
 {
-    Call call;
-    call.kind = Kind::OpenFile;
-    call.parent = parent;
-    call.file = request;
-    return take(m_openFiles, call, QString());
+    return take(m_openFiles, Call{.kind = Kind::OpenFile, .parent = parent, .file = request},
+                QString());
 }
 
 QString ScriptedDialogs::saveFile(QWidget* parent, const FileDialogRequest& request)
 {
-    Call call;
-    call.kind = Kind::SaveFile;
-    call.parent = parent;
-    call.file = request;
-    return take(m_saveFiles, call, QString());
+    return take(m_saveFiles, Call{.kind = Kind::SaveFile, .parent = parent, .file = request},
+                QString());
 }
 
 QString ScriptedDialogs::pickFolder(QWidget* parent, const FolderPickerRequest& request)
 {
-    Call call;
-    call.kind = Kind::PickFolder;
-    call.parent = parent;
-    call.folder = request;
-    return take(m_folders, call, QString());
+    return take(m_folders, Call{.kind = Kind::PickFolder, .parent = parent, .folder = request},
+                QString());
 }
 
 std::optional<QColor> ScriptedDialogs::pickColor(QWidget* parent, const QColor& initial)
 {
-    Call call;
-    call.kind = Kind::PickColor;
-    call.parent = parent;
-    call.initialColor = initial;
-    return take(m_colors, call, std::optional<QColor>());
+    return take(m_colors, Call{.kind = Kind::PickColor, .parent = parent, .initialColor = initial},
+                std::optional<QColor>());
 }
 
 void ScriptedDialogs::openExternally(const QString& target)
 {
-    Call call;
-    call.kind = Kind::OpenExternally;
-    call.target = target;
-    m_calls.append(call);
+    m_calls.append(Call{.kind = Kind::OpenExternally, .target = target});
 }
 
 } // namespace orvalink

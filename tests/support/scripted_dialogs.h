@@ -41,21 +41,21 @@ public:
     {
         Kind kind = Kind::Message;
         // The parent the window passed; null when it passed none or the widget has gone.
-        QPointer<QWidget> parent;
+        QPointer<QWidget> parent{};
         // Message and Question.
-        UserMessage message;
+        UserMessage message{};
         // Input: title, prompt and initial text.
-        QString title;
-        QString prompt;
-        QString initialText;
+        QString title{};
+        QString prompt{};
+        QString initialText{};
         // OpenFile and SaveFile.
-        FileDialogRequest file;
+        FileDialogRequest file{};
         // PickFolder.
-        FolderPickerRequest folder;
+        FolderPickerRequest folder{};
         // PickColor: the colour the dialog starts at.
-        QColor initialColor;
+        QColor initialColor{};
         // OpenExternally.
-        QString target;
+        QString target{};
     };
 
     using UnansweredHandler = std::function<void(const QString& description)>;
@@ -63,13 +63,13 @@ public:
     explicit ScriptedDialogs(UnansweredHandler onUnanswered = {});
 
     // Answers, used in the order they are queued, each queue on its own.
-    void answerQuestion(bool yes);
-    void answerInput(const QString& text);
-    void answerOpenFile(const QString& path);
-    void answerSaveFile(const QString& path);
-    void answerPickFolder(const QString& path);
+    void answerQuestion(bool yes) { m_questions.enqueue(yes); }
+    void answerInput(const QString& text) { m_inputs.enqueue(text); }
+    void answerOpenFile(const QString& path) { m_openFiles.enqueue(path); }
+    void answerSaveFile(const QString& path) { m_saveFiles.enqueue(path); }
+    void answerPickFolder(const QString& path) { m_folders.enqueue(path); }
     // Nothing for a cancelled colour dialog.
-    void answerPickColor(std::optional<QColor> color);
+    void answerPickColor(std::optional<QColor> color) { m_colors.enqueue(color); }
 
     // Everything asked so far, oldest first.
     const QList<Call>& calls() const { return m_calls; }
@@ -107,8 +107,5 @@ private:
     QQueue<QString> m_folders;
     QQueue<std::optional<QColor>> m_colors;
 };
-
-// The kind's name, for failure messages ("Question", "OpenFile", ...).
-QString kindName(ScriptedDialogs::Kind kind);
 
 } // namespace orvalink

@@ -9,7 +9,6 @@
 #include "tests/core/forms/writer_test_support.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <cerrno>
 #include <csignal>
@@ -81,26 +80,10 @@ private:
     bool m_set = false;
 };
 
-// Two folders and three links; the last link's address is long enough not to fit into the file
-// size limit of the full-disk test.
-constexpr const char* kSource = R"html(<!DOCTYPE NETSCAPE-Bookmark-file-1>
-<DL><p>
-<DT><A HREF="http://home/">Home</A>
-<DT><H3>Work</H3>
-<DL><p>
-    <DT><A HREF="http://wiki/">Wiki</A>
-    <DT><H3>Deep</H3>
-    <DL><p>
-        <DT><A HREF="http://deep.example/a-path-long-enough-to-pass-the-limit">Bottom</A>
-    </DL><p>
-</DL><p>
-</DL><p>
-)html";
-
 class ExportRunFaults : public ::testing::Test
 {
 protected:
-    // Exports everything of kSource into the Favorites folder "fav".
+    // Exports everything of test::twoFolders() into the Favorites folder "fav".
     ExportOutcome exportSource(FavoritesWhere where, Progress& progress)
     {
         Job job;
@@ -115,25 +98,12 @@ protected:
 
     QString favorites() const { return m_dir.path(u"fav"_s); }
 
-    // Every entry below the Favorites folder as in writtenTree(), the filler aside.
-    QString onDisk() const
-    {
-        QStringList entries;
-        QDirIterator it(favorites(), QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                        QDirIterator::Subdirectories);
-        while (it.hasNext()) {
-            const QFileInfo info(it.nextFileInfo());
-            if (info.fileName() != u"filler")
-                entries << info.filePath().mid(favorites().size() + 1) +
-                               (info.isDir() ? u"/"_s : u""_s);
-        }
-        entries.sort();
-        return entries.join(u',');
-    }
+    // Every entry below the Favorites folder, the filler aside.
+    QString onDisk() const { return test::entriesBelow(favorites(), u"filler"_s); }
 
     void SetUp() override
     {
-        m_dir.write(u"bookmarks.html"_s, kSource);
+        m_dir.write(u"bookmarks.html"_s, test::twoFolders());
         m_dir.mkdir(u"fav"_s);
         m_totalBefore = AddTotalItemsExported(m_settings, 0);
     }

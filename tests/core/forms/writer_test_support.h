@@ -11,6 +11,7 @@
 #include "tests/support/fixture_cases.h"
 #include "tests/support/temp_tree.h"
 
+#include <QDirIterator>
 #include <QRegularExpression>
 #include <QStringList>
 #include <csignal>
@@ -70,6 +71,30 @@ inline QByteArray withoutDates(const QByteArray& bytes)
         .replace(dates, QString())
         .replace(emptyFields, QString())
         .toLatin1();
+}
+
+// Every entry below folder, relative, folders ending in "/", sorted and joined by ","; an entry
+// named leftOut (with what is below it) is not listed.
+inline QString entriesBelow(const QString& folder, const QString& leftOut = QString())
+{
+    QStringList entries;
+    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QFileInfo info(it.nextFileInfo());
+        if (info.fileName() != leftOut)
+            entries << info.filePath().mid(folder.size() + 1) +
+                           (info.isDir() ? QStringLiteral("/") : QString());
+    }
+    entries.sort();
+    return entries.join(u',');
+}
+
+// Two folders below the root ("Work" holding "Deep") and three links, the last one's address
+// long enough to pass a small file size limit.
+inline QByteArray twoFolders()
+{
+    return readFixture(QStringLiteral("samples/two_folders.html"));
 }
 
 // A Favorites folder of Internet Shortcuts, each path ending in ".url" (a folder otherwise), and

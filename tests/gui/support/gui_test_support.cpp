@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
+#include <QEnterEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QTest>
@@ -64,6 +65,24 @@ QString writeFile(const QString& path, const QByteArray& bytes)
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
+QByteArray readFixture(const QString& relative)
+{
+    QFile file(QStringLiteral(ORVALINK_TEST_DATA_DIR "/") + relative);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void enter(QWidget& widget)
+{
+    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget.mapToGlobal(QPointF(2, 2)));
+    QApplication::sendEvent(&widget, &event);
+}
+
+void leave(QWidget& widget)
+{
+    QEvent event(QEvent::Leave);
+    QApplication::sendEvent(&widget, &event);
 }
 
 QStringList itemTexts(const QComboBox& combo)

@@ -2,7 +2,6 @@
 #include "ui/hover_capture.h"
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -14,18 +13,6 @@ using namespace orvalink;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-void enter(QWidget& widget)
-{
-    QEnterEvent event(QPointF(2, 2), QPointF(2, 2), widget.mapToGlobal(QPointF(2, 2)));
-    QApplication::sendEvent(&widget, &event);
-}
-
-void leave(QWidget& widget)
-{
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(&widget, &event);
-}
 
 void move(QWidget& widget, QPoint at, Qt::MouseButtons buttons = Qt::NoButton)
 {
@@ -81,7 +68,7 @@ private slots:
     void followsThePointerOneControlAtATime()
     {
         const int right = m_first->width();
-        enter(*m_first);
+        test::enter(*m_first);
         move(*m_first, QPoint(10, 5));
         // Exactly on the right edge still counts as inside.
         move(*m_first, QPoint(right, 5));
@@ -97,8 +84,8 @@ private slots:
         // Straight from one control to the other: the first is left before the second entered.
         m_events.clear();
         move(*m_first, QPoint(3, 3));
-        enter(*m_second);
-        leave(*m_first);
+        test::enter(*m_second);
+        test::leave(*m_first);
         QCOMPARE(m_events, QStringList({u"enter first"_s, u"exit first"_s, u"enter second"_s}));
         m_events.clear();
         m_capture->Release();
@@ -107,9 +94,9 @@ private slots:
 
         // Hiding the hovered control, or ending the object, ends the hover.
         m_events.clear();
-        enter(*m_first);
+        test::enter(*m_first);
         m_first->hide();
-        enter(*m_second);
+        test::enter(*m_second);
         m_capture.reset();
         QCOMPARE(m_events, QStringList({u"enter first"_s, u"exit first"_s, u"enter second"_s,
                                         u"exit second"_s}));
@@ -119,19 +106,19 @@ private slots:
     {
         m_capture->showTagsIn(m_statusBar);
         m_statusBar->showMessage(u"Ready"_s);
-        enter(*m_untagged);
+        test::enter(*m_untagged);
         QVERIFY(m_events.isEmpty());
         QCOMPARE(m_statusBar->currentMessage(), u"Ready"_s);
 
-        enter(*m_second);
+        test::enter(*m_second);
         QCOMPARE(m_statusBar->currentMessage(), u"Start Exporting"_s);
-        leave(*m_second);
+        test::leave(*m_second);
         QCOMPARE(m_statusBar->currentMessage(), QString());
 
         // Watched by hand but without a tag: the status text stays.
         m_capture->watch(m_untagged);
         m_statusBar->showMessage(u"Ready"_s);
-        enter(*m_untagged);
+        test::enter(*m_untagged);
         QCOMPARE(m_events.size(), 3);
         QCOMPARE(m_statusBar->currentMessage(), u"Ready"_s);
     }

@@ -3,7 +3,6 @@
 #include "ui/themed_button.h"
 
 #include <QApplication>
-#include <QEnterEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -13,18 +12,6 @@ using namespace orvalink;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-void enter(QWidget& widget)
-{
-    QEnterEvent event(QPointF(5, 5), QPointF(5, 5), widget.mapToGlobal(QPointF(5, 5)));
-    QApplication::sendEvent(&widget, &event);
-}
-
-void leave(QWidget& widget)
-{
-    QEvent event(QEvent::Leave);
-    QApplication::sendEvent(&widget, &event);
-}
 
 QImage picture(QWidget& widget)
 {
@@ -98,14 +85,14 @@ private slots:
         QVERIFY(isButtonThemed(*m_button));
         QCOMPARE(buttonLook(*m_button), ButtonLook::Normal);
         const QImage normal = picture(*m_button);
-        enter(*m_button);
+        test::enter(*m_button);
         QCOMPARE(buttonLook(*m_button), ButtonLook::Hot);
         const QImage hot = picture(*m_button);
         m_button->setDown(true);
         QCOMPARE(buttonLook(*m_button), ButtonLook::Pressed);
         const QImage pressed = picture(*m_button);
         m_button->setDown(false);
-        leave(*m_button);
+        test::leave(*m_button);
         QCOMPARE(picture(*m_button), normal);
 
         m_button->setCheckable(true);
@@ -117,7 +104,7 @@ private slots:
         QCOMPARE(buttonLook(*m_button), ButtonLook::Default);
         const QImage focused = picture(*m_button);
         m_button->setEnabled(false);
-        enter(*m_button);
+        test::enter(*m_button);
         QCOMPARE(buttonLook(*m_button), ButtonLook::Disabled);
         const QImage disabled = picture(*m_button);
 
@@ -138,7 +125,7 @@ private slots:
             ApplyButtonTheme(button);
             button->show();
             // Whatever the pointer of the test platform is over, the look is the normal one.
-            leave(*button);
+            test::leave(*button);
             return button;
         };
         // Two captions of one line over the same picture: only the text differs.

@@ -26,16 +26,9 @@ using Kind = ScriptedDialogs::Kind;
 namespace {
 
 // Two folders below the root ("News" holding "Deep") and three links.
-const QByteArray kBookmarkFile =
-    "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>News</H3>\n<DL><p>\n"
-    "<DT><A HREF=\"https://news.example/\">News</A>\n<DT><H3>Deep</H3>\n<DL><p>\n"
-    "<DT><A HREF=\"https://deep.example/\">Deep</A>\n</DL><p>\n</DL><p>\n"
-    "<DT><A HREF=\"https://top.example/\">Top</A>\n</DL><p>\n";
-// One folder and three links.
-const QByteArray kHotlist = "Opera Hotlist version 2.0\n\n#FOLDER\n\tNAME=Papers\n\n"
-                            "#URL\n\tNAME=Daily\n\tURL=https://daily.example/\n\n"
-                            "#URL\n\tNAME=Weekly\n\tURL=https://weekly.example/\n\n-\n\n"
-                            "#URL\n\tNAME=Top\n\tURL=https://top.example/\n\n";
+const QByteArray kBookmarkFile = test::readFixture(u"samples/news_deep.html"_s);
+// One folder ("Papers") and three links.
+const QByteArray kHotlist = test::readFixture(u"samples/papers.adr"_s);
 
 // A Favorites folder as its reader sees it, without the dates its files happened to get.
 QString favoritesListing(const QString& folder)

@@ -28,22 +28,6 @@ using Kind = ScriptedDialogs::Kind;
 
 namespace {
 
-// Two folders below the root ("News" holding "Deep") and three links.
-const QByteArray kBookmarkFile =
-    "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n<DT><H3>News</H3>\n<DL><p>\n"
-    "<DT><A HREF=\"https://news.example/\">News</A>\n<DT><H3>Deep</H3>\n<DL><p>\n"
-    "<DT><A HREF=\"https://deep.example/\">Deep</A>\n</DL><p>\n</DL><p>\n"
-    "<DT><A HREF=\"https://top.example/\">Top</A>\n</DL><p>\n";
-
-// One folder with two links, and three links beside it.
-const QByteArray kHotlist = "Opera Hotlist version 2.0\nOptions: encoding = utf8, version=3\n\n"
-                            "#FOLDER\n\tNAME=Papers\n\n"
-                            "#URL\n\tNAME=Daily\n\tURL=https://daily.example/\n\n"
-                            "#URL\n\tNAME=Weekly\n\tURL=https://weekly.example/\n\n-\n\n"
-                            "#URL\n\tNAME=Top\n\tURL=https://top.example/\n\n"
-                            "#URL\n\tNAME=Alpha\n\tURL=https://alpha.example/\n\n"
-                            "#URL\n\tNAME=Beta\n\tURL=https://beta.example/\n\n";
-
 const QString kRangeMessage = u"Please, insert a number in range [2-99]"_s;
 
 } // namespace
@@ -122,8 +106,9 @@ private slots:
     // picked in the selection window; the finished page opens in the browser instead of a box.
     void bookmarkFileScenario()
     {
-        const QString bookmarks = writeFile(
-            m_home->path() + "/.mozilla/firefox/p.default/bookmarks.html"_L1, kBookmarkFile);
+        const QString bookmarks =
+            writeFile(m_home->path() + "/.mozilla/firefox/p.default/bookmarks.html"_L1,
+                      readFixture(u"samples/news_deep.html"_s));
         writeFile(m_home->path() + "/.mozilla/firefox/profiles.ini"_L1,
                   "[Profile0]\nName=default\nIsRelative=1\nPath=p.default\n");
         const QString page = file("firefox.html");
@@ -150,7 +135,8 @@ private slots:
     // submenus broken after two items; reopening takes the hotlist from the history.
     void hotlistScenario()
     {
-        const QString hotlist = writeFile(file("opera6.adr"), kHotlist);
+        const QString hotlist =
+            writeFile(file("opera6.adr"), readFixture(u"samples/papers_and_links.adr"_s));
         const QString page = file("opera.html");
         open(ExportMode::OperaToMenu);
         auto* sources = get<QComboBox>("cboNNLoc");

@@ -5,7 +5,6 @@
 #include "platform/file_helpers.h"
 #include "tests/core/forms/writer_test_support.h"
 
-#include <QDirIterator>
 #include <cerrno>
 #include <ostream>
 
@@ -25,33 +24,14 @@ QString text(const char16_t* utf16)
     return QString::fromUtf16(utf16);
 }
 
-// A bookmark file with the given body inside its top list, and a job writing it to "fav".
-Job bookmarkFileJob(const TempTree& dir, const char* body)
+// A job writing the bookmark file of these bytes to the Favorites folder "fav".
+Job bookmarkFileJob(const TempTree& dir, const QByteArray& page)
 {
-    const QByteArray page =
-        QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bookmarks</TITLE>\n"
-                   "<H1>Bookmarks</H1>\n<DL><p>\n") +
-        body + "</DL><p>\n";
     Job job;
     job.mode = ExportMode::FirefoxToIE;
     job.SourceFileLocation = dir.write(QStringLiteral("bookmarks.html"), page);
     job.IELocation = dir.mkdir(QStringLiteral("fav"));
     return job;
-}
-
-// Every entry below folder, relative, folders ending in "/", sorted and joined by ",".
-QString writtenTree(const QString& folder)
-{
-    QStringList entries;
-    QDirIterator it(folder, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QFileInfo info(it.nextFileInfo());
-        entries << info.filePath().mid(folder.size() + 1) +
-                       (info.isDir() ? QStringLiteral("/") : QString());
-    }
-    entries.sort();
-    return entries.join(u',');
 }
 
 QByteArray shortcut(const char* url)
@@ -168,22 +148,10 @@ FavoritesExportOptions into(FavoritesWhere where, bool exportAll = true)
     return options;
 }
 
-constexpr const char* kTwoFolders = R"html(
-<DT><A HREF="http://home/">Home</A>
-<DT><H3>Work</H3>
-<DL><p>
-    <DT><A HREF="http://wiki/">Wiki</A>
-    <DT><H3>Deep</H3>
-    <DL><p>
-        <DT><A HREF="http://deep/">Bottom</A>
-    </DL><p>
-</DL><p>
-)html";
-
 TEST(FavoritesWriter, WritesIntoTheRootOrAnExistingFolderAndNeverWithoutFavorites)
 {
     TempTree dir;
-    Job job = bookmarkFileJob(dir, kTwoFolders);
+    Job job = bookmarkFileJob(dir, test::twoFolders());
     test::RecordingProgress progress;
     Result<FavoritesExportReport, UserMessage> written =
         test::exportToFav(job, into(FavoritesWhere::Root), progress);
@@ -192,7 +160,7 @@ TEST(FavoritesWriter, WritesIntoTheRootOrAnExistingFolderAndNeverWithoutFavorite
     EXPECT_EQ(written.value().linksNotWritten(), 0);
     const QString whole =
         QStringLiteral("Home.URL,Work/,Work/Deep/,Work/Deep/Bottom.URL,Work/Wiki.URL");
-    EXPECT_EQ(writtenTree(job.IELocation), whole);
+    EXPECT_EQ(test::entriesBelow(job.IELocation), whole);
     EXPECT_EQ(dir.read(QStringLiteral("fav/Work/Wiki.URL")), shortcut("http://wiki/"));
     EXPECT_EQ(progress.statuses, QStringList({QStringLiteral("Exporting From Folder: Bookmarks"),
                                               QStringLiteral("Exporting From Folder: Work"),
@@ -203,7 +171,7 @@ TEST(FavoritesWriter, WritesIntoTheRootOrAnExistingFolderAndNeverWithoutFavorite
     dir.write(QStringLiteral("fav/Home.URL"), "stale and longer than the new content");
     ASSERT_TRUE(test::exportToFav(job, into(FavoritesWhere::ExistingFolder), progress).ok());
     EXPECT_EQ(dir.read(QStringLiteral("fav/Home.URL")), shortcut("http://home/"));
-    EXPECT_EQ(writtenTree(job.IELocation), whole);
+    EXPECT_EQ(test::entriesBelow(job.IELocation), whole);
 
     // No Favorites folder: nothing is written at all.
     job.IELocation = dir.path(QStringLiteral("missing"));
@@ -216,20 +184,21 @@ TEST(FavoritesWriter, WritesIntoTheRootOrAnExistingFolderAndNeverWithoutFavorite
 TEST(FavoritesWriter, WritesOnlyCheckedItemsUnderTheNearestCheckedFolder)
 {
     TempTree dir;
-    Job job = bookmarkFileJob(dir, kTwoFolders);
+    Job job = bookmarkFileJob(dir, test::twoFolders());
     BookmarkModel& model = test::loaded(job);
     // Deep is checked with its link; Work, its parent, is not; of the root only Home.
     model.ApplyFolderCheck(test::rowNamed(model, QStringLiteral("Deep")), true);
     model.ApplyEntryCheck(0, model.folder(0).FirstLink, true);
     Progress quiet;
     ASSERT_TRUE(test::exportToFav(job, into(FavoritesWhere::Root, false), quiet).ok());
-    EXPECT_EQ(writtenTree(job.IELocation), QStringLiteral("Deep/,Deep/Bottom.URL,Home.URL"));
+    EXPECT_EQ(test::entriesBelow(job.IELocation), QStringLiteral("Deep/,Deep/Bottom.URL,Home.URL"));
 }
 
 TEST(FavoritesWriter, KeepsEveryEntryWhenNamesClash)
 {
     TempTree dir;
-    Job job = bookmarkFileJob(dir, R"html(
+    Job job = bookmarkFileJob(dir, R"html(<!DOCTYPE NETSCAPE-Bookmark-file-1>
+<DL><p>
 <DT><A HREF="http://1/">News</A>
 <DT><A HREF="http://2/">news</A>
 <DT><A HREF="http://6/">News (2)</A>
@@ -242,10 +211,11 @@ TEST(FavoritesWriter, KeepsEveryEntryWhenNamesClash)
 <DL><p>
     <DT><A HREF="http://5/">In WORK</A>
 </DL><p>
+</DL><p>
 )html");
     Progress quiet;
     ASSERT_TRUE(test::exportToFav(job, into(FavoritesWhere::Root), quiet).ok());
-    EXPECT_EQ(writtenTree(job.IELocation),
+    EXPECT_EQ(test::entriesBelow(job.IELocation),
               QStringLiteral("News (2) (2).URL,News (3).URL,News.URL,WORK (2)/,WORK (2)/In "
                              "WORK.URL,Work/,Work/In Work.URL,news (2).URL"));
     EXPECT_EQ(dir.read(QStringLiteral("fav/News (3).URL")), shortcut("http://3/"));
@@ -254,7 +224,7 @@ TEST(FavoritesWriter, KeepsEveryEntryWhenNamesClash)
 TEST(FavoritesWriter, NeverFollowsALinkBelowTheFavoritesFolder)
 {
     TempTree dir;
-    Job job = bookmarkFileJob(dir, kTwoFolders);
+    Job job = bookmarkFileJob(dir, test::twoFolders());
     const QString outside = dir.mkdir(QStringLiteral("outside"));
     const QString outsideFile = dir.write(QStringLiteral("outside.URL"), "keep");
     const QString fav = job.IELocation + u'/';
@@ -270,7 +240,7 @@ TEST(FavoritesWriter, NeverFollowsALinkBelowTheFavoritesFolder)
     EXPECT_TRUE(written.value().isComplete());
     EXPECT_EQ(written.value().foldersWritten(), 2);
     EXPECT_EQ(written.value().linksWritten(), 3);
-    EXPECT_EQ(writtenTree(job.IELocation),
+    EXPECT_EQ(test::entriesBelow(job.IELocation),
               QStringLiteral("Home (2).URL/,Home (3).URL,Home.URL,New/,Work (2)/,Work "
                              "(2)/Deep/,Work (2)/Deep/Bottom.URL,Work (2)/Wiki.URL,Work/"));
 
@@ -290,14 +260,14 @@ TEST(FavoritesWriter, NeverFollowsALinkBelowTheFavoritesFolder)
 
     // A folder swapped for a link while it is written keeps what goes into it.
     TempTree again;
-    Job swapped = bookmarkFileJob(again, kTwoFolders);
+    Job swapped = bookmarkFileJob(again, test::twoFolders());
     const QString work = swapped.IELocation + QStringLiteral("/Work");
     test::OnFolder swap(QStringLiteral("Work"), [&] {
         ASSERT_TRUE(QDir().rename(work, swapped.IELocation + QStringLiteral("/Moved")));
         ASSERT_TRUE(QFile::link(outside, work));
     });
     ASSERT_TRUE(test::exportToFav(swapped, into(FavoritesWhere::Root), swap).ok());
-    EXPECT_EQ(writtenTree(outside), QString());
+    EXPECT_EQ(test::entriesBelow(outside), QString());
     EXPECT_EQ(dir.read(QStringLiteral("outside.URL")), QByteArray("keep"));
     EXPECT_TRUE(QFileInfo::exists(swapped.IELocation + QStringLiteral("/Moved/Deep/Bottom.URL")));
 }

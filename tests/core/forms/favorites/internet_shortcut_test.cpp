@@ -6,7 +6,6 @@
 #include <QStringEncoder>
 #include <algorithm>
 #include <gtest/gtest.h>
-#include <random>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -69,16 +68,9 @@ TEST(InternetShortcut, ReadsTheUrlAsWindowsDoes)
     }
 }
 
+// Any bytes are the fuzzing harness's; here, files that are large or no files at all.
 TEST(InternetShortcut, ReadsAnyFileWithoutHarm)
 {
-    std::mt19937 random(7);
-    for (int round = 0; round < 200; ++round) {
-        QByteArray noise(static_cast<qsizetype>(random() % 300), '\0');
-        for (char& c : noise)
-            c = static_cast<char>(random());
-        (void)shortcutUrl(round % 2 ? noise : "[InternetShortcut.W]\nURL=+" + noise);
-    }
-
     // Several MB before a URL that is never cut.
     QByteArray big;
     for (int i = 0; i < 100000; ++i)

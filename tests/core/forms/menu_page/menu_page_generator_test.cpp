@@ -32,6 +32,20 @@ QByteArray crlf(const char* text)
     return QByteArray(text).replace("$\n", " \n").replace("\n", "\r\n");
 }
 
+// A whole page as written under tests/fixtures/written, its lines ended by CR LF, where
+// "@Engine@", "@Shadows@" and "@Events@" lines stand for those scripts (they are their files'
+// own test's) and "$" at a line's end for a blank that editors would strip.
+QByteArray expectedPage(const char* name)
+{
+    QByteArray page =
+        test::readFixture(u8("written/") + u8(name)).replace("$\n", " \n").replace("\n", "\r\n");
+    for (const auto& [mark, script] : {std::pair{"@Engine@\r\n", MenuScript::Engine},
+                                       {"@Shadows@\r\n", MenuScript::Shadows},
+                                       {"@Events@\r\n", MenuScript::Events}})
+        page.replace(mark, menuScriptLines(script));
+    return page;
+}
+
 Job jobWith(std::unique_ptr<BookmarkModel> model)
 {
     Job job;
@@ -115,65 +129,7 @@ TEST_F(MenuPageTest, WritesTheWholePageAcrossTheTop)
     int items = 0;
     const QByteArray page = write(smallTree(), options, &items);
 
-    const QByteArray expected = crlf(R"page(<!-- Page created by Orvalink 2.41
-             3/5/24
--->
-
-<html lang="en">
-<head>
-<meta charset="utf-8">
-<meta name="viewport" content="width=device-width, initial-scale=1">
-<title>Bookmarks By Orvalink</title>
-<style type="text/css">
-<!--
-.itemText { text-decoration: none; font: 12px Verdana, Arial, Helvetica; color: #FFFFFF }
-.itemTextOver { text-decoration: none; font: 12px Verdana, Arial, Helvetica; color: #000000 }
-.itemTextRoot{ text-decoration: none; text-align: center; font: 12px Verdana, Arial, Helvetica; color: #FFFFFF }
-.itemTextRootOver{ text-decoration: none; text-align: center; font: 12px Verdana, Arial, Helvetica; color: #000000 }
-.itemBorder { border: 1px solid #000000 }
-.itemBorderOver { border: 1px solid #000000 }
--->
-</style></head>
-<body marginwidth='0' marginheight='0' style='margin: 0' bgcolor='#418AC7'>
-
-<script language="JavaScript1.2"><!--
-)page") + menuScriptLines(MenuScript::Engine) +
-                                crlf(R"page(if (isNS4 || isIE){
-var hBar = new ItemStyle(80, 5, '', 0, 0, '#00366C', '#FF8000', 'itemTextRoot', 'itemTextRootOver', 'itemBorder', 'itemBorderOver', null, null, 'hand', 'default');$
-var subM = new ItemStyle(22, 0, '&gt;', -15, 2, '#00366C', '#FF8000', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorderOver', null, null, 'hand', 'default');$
-} else {
-var hBar = new ItemStyle(80, 5, '', 0, 0, '#00366C', '#FF8000', 'itemTextRoot', 'itemTextRootOver', 'itemBorder', 'itemBorder', null, null, 'hand', 'default');$
-var subM = new ItemStyle(22, 0, '&gt;', -15, 2, '#00366C', '#FF8000', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorder', null, null, 'hand', 'default');$
-}$
-var pMenu = new PopupMenu('pMenu');
-with (pMenu)
-{
-
-startMenu('root', false, 10, 0, 17, hBar);
- addItem('Bookmarks', 'm1', 'sm:');
-
-startMenu('m1', true, 0, 20, 230, subM);
- addItem('Empty', 'm3', 'sm:');
- addItem('News', 'm2', 'sm:');
- addItem('Search', 'find.htm', 'nw:');
-
-startMenu('m3', true, 227, 0, 230, subM);
- addItem('(Empty)', '#', 'nw:');
-
-startMenu('m2', true, 227, 0, 230, subM);
- addItem('Daily', 'http://daily.example/', 'nw:');
-hideDelay=1500;
-};
-)page") + menuScriptLines(MenuScript::Events) +
-                                crlf(R"page(// End Hide -->
-</script>
-<table bgcolor='#00356A' width='100%' border='0' cellpadding='0' cellspacing='0'>
-<tr><td height='17'><font size='1'>&nbsp;</font></td></tr></table>
-<p>&nbsp;<font size='1'>Created by Orvalink 2.41</font><br>
-&nbsp;<font size='1'>Menus by Orvalink's own menu engine</font></p>
-<script language='JavaScript1.2'>if (isNS4) {  document.write('<BR><p>&nbsp;Please wait while Netscape is rendering the menu.<BR><font size="2"> &nbsp;(Note: this behavior is due to Netscape 4.x limitations handling very large menu)</font>'); }</script>
-</body></html>
-)page");
+    const QByteArray expected = expectedPage("menu_across_the_top.html");
     EXPECT_EQ(page, expected);
     EXPECT_EQ(items, 6);
     EXPECT_EQ(progress.statuses, QStringList({QStringLiteral("Exporting From Folder: Bookmarks"),
@@ -194,77 +150,7 @@ TEST_F(MenuPageTest, WritesTheWholePageDownTheSideWithEveryOption)
         options.colors[static_cast<size_t>(slot)] = 0x111111u * static_cast<MenuColor>(slot + 1);
     const QByteArray page = write(smallTree(), options);
 
-    const QByteArray expected = crlf(R"page(<!-- Page created by Orvalink 2.41
-             3/5/24
--->
-
-<html lang="en">
-<head>
-<meta charset="utf-8">
-<meta name="viewport" content="width=device-width, initial-scale=1">
-<title>Tom &amp; Jerry&#39;s &lt;b&gt;Links&lt;/b&gt; &quot;Ü&quot;</title>
-<style type="text/css">
-<!--
-.itemText { text-decoration: none; font: 12px Verdana, Arial, Helvetica; color: #111111 }
-.itemTextOver { text-decoration: none; font: 12px Verdana, Arial, Helvetica; color: #222222 }
-.itemTextRoot{ text-decoration: none; text-align: center; font: 12px Verdana, Arial, Helvetica; color: #111111 }
-.itemTextRootOver{ text-decoration: none; text-align: center; font: 12px Verdana, Arial, Helvetica; color: #222222 }
-.itemBorder { border: 1px solid #555555 }
-.itemBorderOver { border: 1px solid #666666 }
--->
-</style></head>
-<body marginwidth='0' marginheight='0' style='margin: 0' bgcolor='#777777'>
-
-<script language="JavaScript1.2"><!--
-)page") + menuScriptLines(MenuScript::Engine) +
-                                crlf(R"page(if (isNS4 || isIE){
-var hBar = new ItemStyle(22, 3, '&gt;', -15, 1, '#333333', '#444444', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorderOver', null, null, 'hand', 'default');$
-var subM = new ItemStyle(22, 0, '&gt;', -15, 1, '#333333', '#444444', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorderOver', null, null, 'hand', 'default');$
-} else {
-var hBar = new ItemStyle(22, 3, '&gt;', -15, 1, '#333333', '#444444', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorder', null, null, 'hand', 'default');$
-var subM = new ItemStyle(22, 0, '&gt;', -15, 1, '#333333', '#444444', 'itemText', 'itemTextOver', 'itemBorder', 'itemBorder', null, null, 'hand', 'default');$
-}$
-var pMenu = new PopupMenu('pMenu');
-with (pMenu)
-{
-
-startMenu('root', true, 0, 16, 230, hBar);
- addItem('Bookmarks', 'm1', 'sm:');
-
-startMenu('m1', true, 227, 0, 230, subM);
- addItem('Empty', 'm3', 'sm:');
- addItem('News', 'm2', 'sm:');
- addItem('Search', 'find.htm', '');
-
-startMenu('m3', true, 227, 0, 230, subM);
- addItem('(Empty)', '#', '');
-
-startMenu('m2', true, 227, 0, 230, subM);
- addItem('Daily', 'http://daily.example/', '');
-hideDelay=1500;
-};
-)page") + menuScriptLines(MenuScript::Shadows) +
-                                menuScriptLines(MenuScript::Events) +
-                                crlf(R"page(pMenu.onmouseover = function(mN, iN) { with (this)
-{
- with (menu[mN][iN]) if (!type || type=='nw:') status = href;
-}};
-pMenu.onmouseout = function() { status = '' }
-// End Hide -->
-</script>
-<table border='0' width='100%' height='100%' cellspacing='0' cellpadding='0'>
-<tr>
-<td width='230' height='100%' bgcolor='#888888'>&nbsp;</td>
-<td valign='top' align='left'>
-<p>&nbsp;<font size='1'>Created by Orvalink 2.41</font><br>
-&nbsp;<font size='1'>Menus by Orvalink's own menu engine</font></p>
-<p>&nbsp;This page has been created the 3/5/24 <br>&nbsp;(2 folders and 3 links).
-<script language='JavaScript1.2'>if (isNS4) {  document.write('<BR><p>&nbsp;Please wait while Netscape is rendering the menu.<BR><font size="2"> &nbsp;(Note: this behavior is due to Netscape 4.x limitations handling very large menu)</font>'); }</script>
-</td>
-</tr>
-</table>
-</body></html>
-)page");
+    const QByteArray expected = expectedPage("menu_down_the_side.html");
     EXPECT_EQ(page, expected);
 }
 
