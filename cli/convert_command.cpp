@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
+#include <memory>
 #include <tuple>
 
 namespace orvalink::cli {
@@ -123,7 +124,7 @@ private:
     QCommandLineParser m_parser;
     // The private files behind "-", removed when the command ends.
     QTemporaryFile m_standardInput;
-    QTemporaryDir m_standardOutput;
+    std::unique_ptr<QTemporaryDir> m_standardOutput;
 };
 
 QString ConvertCommand::refuseOptionsOtherThan(const QStringList& allowed,
@@ -332,11 +333,12 @@ int ConvertCommand::run(const QStringList& arguments)
     if (toStandardOutput) {
         // A new file in a folder of its own: written whole, never merged, backed up or locked
         // against anyone, and only then copied out.
-        if (!m_standardOutput.isValid())
+        m_standardOutput = std::make_unique<QTemporaryDir>();
+        if (!m_standardOutput->isValid())
             return m_output.failure(UserMessage{QStringLiteral("Cannot Write to Standard Output"),
-                                                {m_standardOutput.errorString()},
+                                                {m_standardOutput->errorString()},
                                                 MessageIcon::Critical});
-        paths[1] = m_standardOutput.filePath(QStringLiteral("standard-output"));
+        paths[1] = m_standardOutput->filePath(QStringLiteral("standard-output"));
         m_output.namePath(paths[1], QStringLiteral("standard output"));
         m_output.sendResultsToErrors();
     }
