@@ -6,6 +6,7 @@
 #include "forms/tree_listing.h"
 #include "model/progress.h"
 
+#include <QBuffer>
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QJsonArray>
@@ -142,10 +143,10 @@ int help(const QStringList& arguments, Output& output)
 
 } // namespace
 
-int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, ProgramSettings& settings,
+int runCli(const QStringList& arguments, const CliStreams& streams, ProgramSettings& settings,
            const ProcessTable& processes)
 {
-    Output output(out, err);
+    Output output(streams.out, streams.err, streams.errIsTerminal);
     if (arguments.isEmpty())
         return output.usageError(QStringLiteral("No command given."));
     const QString& command = arguments.first();
@@ -170,8 +171,16 @@ int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, Program
     if (command == QLatin1String("list"))
         return list(rest, output);
     if (command == QLatin1String("convert"))
-        return cli::runConvert(rest, output, settings, processes);
+        return cli::runConvert(rest, streams.in, output, settings, processes);
     return discover(rest, output);
+}
+
+int runCli(const QStringList& arguments, QIODevice& out, QIODevice& err, ProgramSettings& settings,
+           const ProcessTable& processes)
+{
+    QBuffer noInput;
+    noInput.open(QIODevice::ReadOnly);
+    return runCli(arguments, CliStreams{noInput, out, err}, settings, processes);
 }
 
 } // namespace orvalink

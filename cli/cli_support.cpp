@@ -25,17 +25,52 @@ QString formNames(FormUse use)
 
 } // namespace
 
+void Output::result(const QString& line)
+{
+    if (m_quiet)
+        return;
+    // On a terminal, standard output and standard error share the screen.
+    if (m_terminalProgress)
+        m_terminalProgress->clear();
+    (m_resultsToErrors ? m_err : m_out).write(line.toUtf8() + '\n');
+}
+
+void Output::report(const QString& text)
+{
+    if (!m_quiet)
+        message(text);
+}
+
 void Output::message(const QString& text)
 {
-    for (const QString& line : text.split(u'\n'))
-        m_err.write(QStringLiteral("orvalink-cli: %1\n").arg(line).toUtf8());
+    QString named = text;
+    for (const auto& [path, name] : m_pathNames)
+        named.replace(path, name);
+    for (const QString& line : named.split(u'\n'))
+        writeError(QStringLiteral("orvalink-cli: %1\n").arg(line).toUtf8());
+}
+
+void Output::writeError(const QByteArray& bytes)
+{
+    if (m_terminalProgress)
+        m_terminalProgress->clear();
+    m_err.write(bytes);
+}
+
+Progress& Output::progress()
+{
+    if (!m_errIsTerminal || m_quiet)
+        return m_silent;
+    if (!m_terminalProgress)
+        m_terminalProgress = std::make_unique<TerminalProgress>(m_err);
+    return *m_terminalProgress;
 }
 
 int Output::usageError(const QString& problem)
 {
     message(problem);
     const QString helpOf = m_command.isEmpty() ? QString() : m_command + u' ';
-    m_err.write(QStringLiteral("Try 'orvalink-cli %1--help'.\n").arg(helpOf).toUtf8());
+    writeError(QStringLiteral("Try 'orvalink-cli %1--help'.\n").arg(helpOf).toUtf8());
     return ExitUsage;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/terminal_progress.h"
 #include "forms/storage_form.h"
 #include "model/result.h"
 #include "platform/processes.h"
@@ -9,20 +10,26 @@
 #include <QIODevice>
 #include <QString>
 #include <QStringList>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace orvalink::cli {
 
 // Where a command's results and messages go: results to standard output, everything else to
-// standard error.
+// standard error, where progress is shown when it is a terminal.
 class Output
 {
 public:
-    Output(QIODevice& out, QIODevice& err)
+    Output(QIODevice& out, QIODevice& err, bool errIsTerminal = false)
         : m_out(out)
         , m_err(err)
+        , m_errIsTerminal(errIsTerminal)
     {}
 
-    void result(const QString& line) { m_out.write(line.toUtf8() + '\n'); }
+    void result(const QString& line);
+    // A line on what a command did besides its result, such as where a merge went.
+    void report(const QString& text);
     QIODevice& resultDevice() { return m_out; }
     // Each line of text on standard error, after the program's name as GNU tools do.
     void message(const QString& text);
@@ -34,10 +41,33 @@ public:
     // The command being run, whose help a usage error points to.
     void setCommand(const QString& command) { m_command = command; }
 
+    // No progress, result or report; failures and warnings are still printed.
+    void setQuiet() { m_quiet = true; }
+    // Standard output carries a file: the results go to standard error with the messages.
+    void sendResultsToErrors() { m_resultsToErrors = true; }
+    // Messages name path as name ("standard input"), never the private file behind a stream.
+    void namePath(const QString& path, const QString& name)
+    {
+        m_pathNames.emplace_back(path, name);
+    }
+    // Where a long operation reports: a line on the terminal, or nowhere.
+    Progress& progress();
+    // The line on the terminal that progress() draws; nullptr when there is none.
+    TerminalProgress* progressLine() { return m_terminalProgress.get(); }
+
 private:
+    // Writes to standard error, where no progress line may stay under the text.
+    void writeError(const QByteArray& bytes);
+
     QIODevice& m_out;
     QIODevice& m_err;
+    bool m_errIsTerminal = false;
+    bool m_quiet = false;
+    bool m_resultsToErrors = false;
     QString m_command;
+    std::vector<std::pair<QString, QString>> m_pathNames;
+    std::unique_ptr<TerminalProgress> m_terminalProgress;
+    Progress m_silent;
 };
 
 // Parses a command's arguments (without the program name); false after reporting the error.
@@ -53,7 +83,8 @@ const StorageForm* parseForm(const QString& option, const QString& name, FormUse
 // that keeps a file in it means that file (see StorageForm::locationIn()).
 QString locationOf(const StorageForm& form, const QString& path);
 
-int runConvert(const QStringList& arguments, Output& output, ProgramSettings& settings,
-               const ProcessTable& processes);
+// in is standard input, read where a source is given as "-".
+int runConvert(const QStringList& arguments, QIODevice& in, Output& output,
+               ProgramSettings& settings, const ProcessTable& processes);
 
 } // namespace orvalink::cli

@@ -59,6 +59,8 @@ For any destination:
   --only FOLDER        Export only this folder and everything below it; FOLDER is
                        a folder row as "list" prints it. Repeatable. Without it,
                        everything is exported.
+  -q, --quiet          Print neither progress nor the result and what a merge
+                       did; failures and warnings are still printed.
 )";
 
 const QList<CommandHelp> kCommands{
@@ -92,7 +94,15 @@ description and the rest follow in braces.
          R"(Convert SOURCE into DEST as the export windows do: check, back up, write, then
 print "F Folders & L Links Exported Successfully.", or "F Folders & L Links
 Exported." when part of it could not be written (what and why on standard
-error). Options that do not apply to DEST's form are refused.
+error). After a merge, standard error says where it went, the backup made and
+the folder the bookmarks went into. Options that do not apply to DEST's form are
+refused. While reading and writing, a line on standard error shows the progress
+when it is a terminal.
+
+SOURCE "-" reads the source from standard input, DEST "-" writes the destination
+to standard output (not for a Favorites folder). Standard output then gets a new
+file, written whole before any of it is sent: never merged, backed up or locked;
+the result goes to standard error.
 )"),
      QString::fromLatin1(kConvertOptions),
      QStringList{QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("folder"),

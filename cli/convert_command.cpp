@@ -9,6 +9,9 @@
 #include "platform/processes.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <memory>
 #include <tuple>
 
 namespace orvalink::cli {
@@ -28,17 +31,57 @@ const QStringList kMenuOptions{
     QStringLiteral("no-shadows"), QStringLiteral("stats"),        QStringLiteral("no-stats"),
     QStringLiteral("max-items"),  QStringLiteral("no-max-items"), QStringLiteral("title"),
     QStringLiteral("preset"),     QStringLiteral("keep-order")};
+
+// "-" as a path: standard input as the source, standard output as the destination.
+const QString kStandardStream = QStringLiteral("-");
+
+// Copies a stream to a file in blocks, so that a large source takes no more memory than a file
+// of its size would; false when either side fails.
+bool copyStream(QIODevice& from, QIODevice& to)
+{
+    constexpr qint64 kBlockSize = qint64(1) << 16;
+    QByteArray block(kBlockSize, Qt::Uninitialized);
+    for (;;) {
+        const qint64 got = from.read(block.data(), kBlockSize);
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        if (to.write(block.constData(), got) != got)
+            return false;
+    }
+}
+
+// Standard output written with a file whole: false, with the reason, when not all of it arrived.
+bool writeWholeFile(const QString& path, QIODevice& out, QString& reason)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    const bool copied = copyStream(file, out);
+    auto* outFile = qobject_cast<QFileDevice*>(&out);
+    if (copied && (!outFile || (outFile->flush() && outFile->error() == QFileDevice::NoError)))
+        return true;
+    reason = outFile && outFile->error() != QFileDevice::NoError ? outFile->errorString()
+                                                                 : out.errorString();
+    return false;
+}
+
 class ConvertCommand
 {
 public:
-    ConvertCommand(Output& output, ProgramSettings& settings, const ProcessTable& processes)
-        : m_output(output)
+    ConvertCommand(QIODevice& in, Output& output, ProgramSettings& settings,
+                   const ProcessTable& processes)
+        : m_in(in)
+        , m_output(output)
         , m_settings(settings)
         , m_processes(processes)
     {
-        QStringList names =
-            kFileOptions + kFavoritesOptions + kMenuOptions +
-            QStringList{QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("only")};
+        QStringList names = kFileOptions + kFavoritesOptions + kMenuOptions +
+                            QStringList{QStringLiteral("from"), QStringLiteral("to"),
+                                        QStringLiteral("only"), QStringLiteral("quiet")};
         names.removeDuplicates();
         for (const QString& name : names)
             addOption(name);
@@ -53,7 +96,10 @@ private:
     {
         const bool takesValue =
             commandNamed(QStringLiteral("convert"))->valueOptions.contains(name);
-        m_parser.addOption({name, QString(), takesValue ? QStringLiteral("value") : QString()});
+        QStringList names{name};
+        if (name == QLatin1String("quiet"))
+            names << QStringLiteral("q");
+        m_parser.addOption({names, QString(), takesValue ? QStringLiteral("value") : QString()});
     }
     bool isSet(const QString& name) const { return m_parser.isSet(name); }
     QString value(const QString& name) const { return m_parser.value(name); }
@@ -65,11 +111,20 @@ private:
     QString takeFavoritesOptions(const StorageForm& source, ExportRequest& request) const;
     QString takeMenuOptions(ExportRequest& request) const;
     QString selectOnly(BookmarkModel& model) const;
+    // The file a "-" source is read from: standard input copied whole; "" after reporting why it
+    // cannot be.
+    QString sourceFromStandardInput();
+    // Says where a merge went, what backup it made and into which folder.
+    void reportMerge(const ExportOutcome::Merge& merge, const QString& destination);
 
+    QIODevice& m_in;
     Output& m_output;
     ProgramSettings& m_settings;
     const ProcessTable& m_processes;
     QCommandLineParser m_parser;
+    // The private files behind "-", removed when the command ends.
+    QTemporaryFile m_standardInput;
+    std::unique_ptr<QTemporaryDir> m_standardOutput;
 };
 
 QString ConvertCommand::refuseOptionsOtherThan(const QStringList& allowed,
@@ -222,6 +277,30 @@ QString ConvertCommand::selectOnly(BookmarkModel& model) const
     return {};
 }
 
+QString ConvertCommand::sourceFromStandardInput()
+{
+    if (!m_standardInput.open() || !copyStream(m_in, m_standardInput) || !m_standardInput.flush()) {
+        m_output.message(QStringLiteral("Cannot read standard input: %1")
+                             .arg(m_in.errorString().isEmpty() ? m_standardInput.errorString()
+                                                               : m_in.errorString()));
+        return {};
+    }
+    m_output.namePath(m_standardInput.fileName(), QStringLiteral("standard input"));
+    return m_standardInput.fileName();
+}
+
+void ConvertCommand::reportMerge(const ExportOutcome::Merge& merge, const QString& destination)
+{
+    m_output.report(QStringLiteral("Merged into %1.").arg(destination));
+    m_output.report(merge.backupPath.isEmpty()
+                        ? QStringLiteral("No backup was made.")
+                        : QStringLiteral("Backup made in %1.").arg(merge.backupPath));
+    m_output.report(
+        merge.folder.isEmpty()
+            ? QStringLiteral("The bookmarks went into the top level.")
+            : QStringLiteral("The bookmarks went into the folder \"%1\".").arg(merge.folder));
+}
+
 int ConvertCommand::run(const QStringList& arguments)
 {
     if (!parseArguments(m_parser, arguments, m_output))
@@ -239,6 +318,30 @@ int ConvertCommand::run(const QStringList& arguments)
     QStringList paths = m_parser.positionalArguments();
     if (paths.size() != 2)
         return m_output.usageError(QStringLiteral("Give a source and a destination path."));
+    if (isSet(QStringLiteral("quiet")))
+        m_output.setQuiet();
+    const bool fromStandardInput = paths[0] == kStandardStream;
+    const bool toStandardOutput = paths[1] == kStandardStream;
+    if ((fromStandardInput && source->isFolder()) || (toStandardOutput && destination->isFolder()))
+        return m_output.usageError(
+            QStringLiteral("A Favorites folder cannot be standard input or standard output."));
+    if (fromStandardInput) {
+        paths[0] = sourceFromStandardInput();
+        if (paths[0].isEmpty())
+            return ExitFailure;
+    }
+    if (toStandardOutput) {
+        // A new file in a folder of its own: written whole, never merged, backed up or locked
+        // against anyone, and only then copied out.
+        m_standardOutput = std::make_unique<QTemporaryDir>();
+        if (!m_standardOutput->isValid())
+            return m_output.failure(UserMessage{QStringLiteral("Cannot Write to Standard Output"),
+                                                {m_standardOutput->errorString()},
+                                                MessageIcon::Critical});
+        paths[1] = m_standardOutput->filePath(QStringLiteral("standard-output"));
+        m_output.namePath(paths[1], QStringLiteral("standard output"));
+        m_output.sendResultsToErrors();
+    }
     // The form of the source's family its content shows, which the mode does not tell.
     const StorageForm& named = *source;
     source = &sourceFormAt(named, paths[0]);
@@ -287,12 +390,17 @@ int ConvertCommand::run(const QStringList& arguments)
     request.menu.exportAll = exportAll;
 
     // The export window counts its source as soon as it is chosen.
-    Progress silent;
-    const SourceCounts counts = source->count(job.sourceLocation(), silent);
+    Progress& progress = m_output.progress();
+    TerminalProgress* progressLine = m_output.progressLine();
+    if (progressLine)
+        progressLine->startCounting();
+    const SourceCounts counts = source->count(job.sourceLocation(), progress);
     job.TotalFolderCount = counts.folders;
     job.TotalLinkCount = counts.links;
+    if (progressLine)
+        progressLine->setTotals(counts.folders, counts.links);
     if (!exportAll) {
-        Result<BookmarkModel*, UserMessage> loaded = loadedSource(job, silent);
+        Result<BookmarkModel*, UserMessage> loaded = loadedSource(job, progress);
         if (!loaded)
             return m_output.failure(loaded.failure());
         if (const QString onlyProblem = selectOnly(*loaded.value()); !onlyProblem.isEmpty())
@@ -301,28 +409,44 @@ int ConvertCommand::run(const QStringList& arguments)
 
     // --force takes the user's word that the browser of a bookmark file or hotlist will not
     // overwrite it; a Chromium-family browser rewrites its Bookmarks file whatever we wrote, so
-    // that check stays.
+    // that check stays. No browser owns the file sent to standard output.
     const ListedProcessTable noneRunning({});
-    const bool force = isSet(QStringLiteral("force")) && destination->id() != FormId::Chromium;
+    const bool force = toStandardOutput ||
+                       (isSet(QStringLiteral("force")) && destination->id() != FormId::Chromium);
     const ExportOutcome outcome =
-        RunExport(job, m_settings, request, force ? noneRunning : m_processes, silent);
+        RunExport(job, m_settings, request, force ? noneRunning : m_processes, progress);
+    if (progressLine)
+        progressLine->clear();
     if (!outcome.written())
         return m_output.failure(outcome.message);
+    if (toStandardOutput) {
+        if (QString reason; !writeWholeFile(paths[1], m_output.resultDevice(), reason)) {
+            m_output.message(QStringLiteral("Cannot write to standard output: %1").arg(reason));
+            return ExitFailure;
+        }
+    }
     // What was written is the result; what was not, and why, goes with the title to the errors.
     m_output.result(outcome.message.lines.first());
+    if (outcome.merge)
+        reportMerge(*outcome.merge, paths[1]);
     if (!outcome.completed())
         m_output.message(outcome.message.title);
-    for (const QString& line : outcome.message.lines.sliced(1))
-        m_output.message(line);
+    for (qsizetype at = 1; at < outcome.message.lines.size(); ++at) {
+        // On success the only other line is what the browser needs next: a report, not a fault.
+        if (outcome.completed())
+            m_output.report(outcome.message.lines[at]);
+        else
+            m_output.message(outcome.message.lines[at]);
+    }
     return outcome.completed() ? ExitSuccess : ExitFailure;
 }
 
 } // namespace
 
-int runConvert(const QStringList& arguments, Output& output, ProgramSettings& settings,
-               const ProcessTable& processes)
+int runConvert(const QStringList& arguments, QIODevice& in, Output& output,
+               ProgramSettings& settings, const ProcessTable& processes)
 {
-    return ConvertCommand(output, settings, processes).run(arguments);
+    return ConvertCommand(in, output, settings, processes).run(arguments);
 }
 
 } // namespace orvalink::cli

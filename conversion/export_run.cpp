@@ -161,13 +161,19 @@ ExportOutcome RunExport(Job& job, ProgramSettings& settings, const ExportRequest
     // an older backup with a copy of a file that is then left alone.
     if (Result<void, UserMessage> mergeable = destination.checkMerge(location, request); !mergeable)
         return failed(ExportOutcome::Status::WriteFailed, mergeable.failure());
-    if (request.backup && destination.writeModes().backup) {
+    const bool backup = request.backup && destination.writeModes().backup;
+    if (backup) {
         if (Result<void, UserMessage> backedUp = MakeBackup(location); !backedUp)
             return failed(ExportOutcome::Status::BackupFailed, backedUp.failure());
     }
 
     // The counts are known before writing, so that a menu page can name them.
     ExportOutcome outcome;
+    if (destination.optionsPart() == OptionsPart::File && request.file.merge) {
+        outcome.merge = ExportOutcome::Merge{backup ? BackupName(location) : QString(),
+                                             request.file.intoNewFolder ? request.file.newFolderName
+                                                                        : QString()};
+    }
     const bool exportAll = destination.exportsAll(request);
     if (exportAll) {
         outcome.folders = job.TotalFolderCount;

@@ -62,6 +62,15 @@ struct ExportOutcome
     int foldersNotCreated = 0;
     // Why the first of them could not be, such as the system's "No space left on device".
     QString reason;
+    // Set when the source was merged into an old file.
+    struct Merge
+    {
+        // The copy made of the old file first; "" when none was asked for.
+        QString backupPath;
+        // The new folder the source went into; "" for the top level.
+        QString folder;
+    };
+    std::optional<Merge> merge;
 
     bool completed() const { return status == Status::Completed; }
     // The destination was written, whole or in part.

@@ -23,7 +23,7 @@ _orvalink_cli()
         convert) options="--from --to --force --overwrite --top-level --folder --no-backup --links-before
                  --keep-order --where --existing --layout --open-new --same-window --show-url
                  --no-show-url --shadows --no-shadows --stats --no-stats --max-items
-                 --no-max-items --title --preset --only --help" ;;
+                 --no-max-items --title --preset --only --quiet -q --help" ;;
         *) return ;;
     esac
     if [[ $cur == -* ]]; then
