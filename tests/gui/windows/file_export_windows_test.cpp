@@ -194,6 +194,39 @@ private slots:
         QCOMPARE(treeOf(FormId::Hotlist, hotlist), "  Fresh <https://old.example/>\n"_L1);
     }
 
+    // Opera to Chromium: both files from discovery. While Chromium runs on the profile nothing is
+    // written; then the hotlist goes into a new folder of the profile's Bookmarks, which keeps
+    // what it had.
+    void operaToChromium()
+    {
+        const QString hotlist = write(u"opera/bookmarks.adr"_s, kHotlist);
+        write(u".opera/operaprefs.ini"_s,
+              "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
+        const QByteArray old =
+            R"({"roots": {"bookmark_bar": {"children": [{"name": "Old", "type": "url",
+                "url": "https://old.example/"}], "name": "Bookmarks bar", "type": "folder"},
+                "other": {"children": [], "name": "Other bookmarks", "type": "folder"}},
+                "version": 1})";
+        const QString bookmarks = write(u".config/chromium/Default/Bookmarks"_s, old);
+
+        open<Form6>(ExportMode::OperaToChromium, {u"chromium"_s});
+        QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), u"<Chromium: Default> "_s + bookmarks);
+        click("Command10");
+        QCOMPARE(m_dialogs->messageTexts().size(), 1);
+        QVERIFY(!m_dialogs->messageTexts().first().contains("Exported"_L1));
+        QCOMPARE(read(bookmarks), old);
+
+        open<Form6>(ExportMode::OperaToChromium);
+        screenshots(u"form6-chromium"_s);
+        click("Command10");
+        QCOMPARE(m_dialogs->messageTexts().last(), "2 Folders & 3 Links Exported Successfully."_L1);
+        const QString tree = treeOf(FormId::Chromium, bookmarks);
+        for (const QString& link :
+             {u"Old <https://old.example/>"_s, u"Owl <https://owl.example/>"_s,
+              u"Jazz <https://jazz.example/>"_s})
+            QVERIFY2(tree.contains(link), qPrintable(tree));
+    }
+
     // Opera to Firefox: browsed files on both sides, merged into the root of the bookmark file.
     // A file without links, or of another form, is refused, the placeholder brings the last choice
     // back, and the sixth browsed destination pushes out the oldest.
