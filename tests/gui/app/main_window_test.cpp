@@ -83,12 +83,8 @@ const QList<int> kFirstLevel{0, 1, 2, 13};
 // A Chromium profile in the home, which discovery lists as "<Chromium: Default> path".
 QString addChromiumProfile(const FreshHome& home)
 {
-    return test::writeFile(
-        home.path() + u"/.config/chromium/Default/Bookmarks"_s,
-        R"({"roots": {"bookmark_bar": {"children": [{"name": "Chromium", "type": "url",
-            "url": "https://www.chromium.org/"}], "name": "Bookmarks bar", "type": "folder"},
-            "other": {"children": [], "name": "Other bookmarks", "type": "folder"}},
-            "version": 1})");
+    return test::writeFile(home.path() + u"/.config/chromium/Default/Bookmarks"_s,
+                           test::readFixture(u"chromium-profile/Default/Bookmarks"_s));
 }
 
 } // namespace

@@ -66,6 +66,14 @@ QString writeFile(const QString& path, const QByteArray& bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
 }
 
+QByteArray readFixture(const QString& relative)
+{
+    QFile file(QStringLiteral(ORVALINK_TEST_DATA_DIR "/") + relative);
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no fixture %s", qPrintable(relative));
+    return file.readAll();
+}
+
 QStringList itemTexts(const QComboBox& combo)
 {
     QStringList texts;

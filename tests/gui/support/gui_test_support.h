@@ -80,6 +80,8 @@ template <typename T> T* child(const QWidget& window, const QString& name)
 
 // Writes a file (and the folders on its way); returns its path, or "" when it failed.
 QString writeFile(const QString& path, const QByteArray& bytes);
+// The bytes of a file under tests/fixtures; a missing one ends the test program.
+QByteArray readFixture(const QString& relative);
 
 // The texts of a combo box's items, in order.
 QStringList itemTexts(const QComboBox& combo);
