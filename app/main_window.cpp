@@ -243,7 +243,9 @@ void Form1::createButtons(QWidget* panel)
         button->setIcon(pictureOf(index));
         button->setIconSize(QSize(kPictureSide, kPictureSide));
         button->setMinimumSize(side, side);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // The width a caption asks for is ignored, so that a level's buttons share the panel's
+        // width evenly instead of the longer captions taking more of it.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         button->setAutoDefault(false);
         ApplyButtonTheme(button);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdInizio_Click(index); });
@@ -371,6 +373,9 @@ void Form1::applyLevelSize(bool secondLevel)
     if (QLayout* panel = m_picture1->layout())
         panel->activate();
     setFixedSize(levelWidth(secondLevel), sizeHint().height());
+    // The second level is wider: a window near the screen's right edge would reach past it.
+    if (isVisible())
+        KeepOnScreen(*this);
 }
 
 void Form1::showLevel(int family)

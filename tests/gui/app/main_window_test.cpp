@@ -14,12 +14,14 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 using namespace orvalink;
@@ -154,8 +156,12 @@ private slots:
         QVERIFY(firstWidth >= Form1::kFirstLevelWidth);
         showWhole();
 
+        const QRect screen = window.screen()->availableGeometry();
         for (const PanelFamily& family : kFamilies) {
+            // At the screen's right edge, the wider level moves left to end at that edge.
+            window.move(screen.right() + 1 - window.frameGeometry().width(), screen.top());
             QTest::mouseClick(button(family.button), Qt::LeftButton);
+            QCOMPARE(window.frameGeometry().right(), screen.right());
             QList<int> shown = family.conversions;
             shown.append(3);
             QList<int> sorted = shown;
@@ -167,6 +173,8 @@ private slots:
             for (qsizetype i = 1; i < shown.size(); ++i) {
                 QVERIFY(button(shown[i - 1])->x() < button(shown[i])->x());
                 QCOMPARE(button(shown[i])->y(), button(shown[0])->y());
+                // Long captions or short, the buttons are alike.
+                QVERIFY(std::abs(button(shown[i])->width() - button(shown[0])->width()) <= 1);
             }
             // Wider in the designed proportion.
             QVERIFY(window.width() >= firstWidth * 5415 / 4080);
