@@ -23,6 +23,7 @@
 #include <QStatusBar>
 #include <QWindow>
 #include <optional>
+#include <vector>
 
 namespace orvalink {
 
@@ -32,65 +33,127 @@ namespace {
 const QString kTagFromIE = QStringLiteral("Export Favorites from Internet Explorer to ...");
 const QString kTagFromFirefox = QStringLiteral("Export Bookmarks from Firefox to ...");
 const QString kTagFromOpera = QStringLiteral("Export Bookmarks from Opera to ...");
+const QString kTagFromChromium = QStringLiteral("Export Bookmarks from Chromium to ...");
 const QString kTagBack = QStringLiteral("Go Back to Main Window");
 // Button 3's tag once the first level is back: a tag no click acts on.
 const QString kTagLastSelection = QStringLiteral("(Last Selection)");
 const QString kReady = QStringLiteral("Ready");
 
-struct ConversionButton
+// One button of the panel: its tag, the short caption under its picture (the tag in the status
+// bar says the rest), and the conversion it opens, if any.
+struct PanelButton
 {
     QString tag;
-    ExportMode mode;
+    QString caption;
+    std::optional<ExportMode> mode;
 };
 
-// The nine conversions, in the order of buttons 4 to 12.
-const std::array<ConversionButton, 9> kConversionButtons{{
-    {QStringLiteral("Export Favorites from Internet Explorer to Firefox"), ExportMode::IEToFirefox},
-    {QStringLiteral("Export Favorites from Internet Explorer to Opera"), ExportMode::IEToOpera},
-    {QStringLiteral("Export Favorites in a Cascading Menu"), ExportMode::IEToMenu},
-    {QStringLiteral("Export Bookmarks from Firefox to Internet Explorer"), ExportMode::FirefoxToIE},
-    {QStringLiteral("Export Bookmarks from Firefox to Opera"), ExportMode::FirefoxToOpera},
-    {QStringLiteral("Export Firefox Bookmarks in a Cascading Menu"), ExportMode::FirefoxToMenu},
-    {QStringLiteral("Export Bookmarks from Opera to Internet Explorer"), ExportMode::OperaToIE},
-    {QStringLiteral("Export Bookmarks from Opera to Firefox"), ExportMode::OperaToFirefox},
-    {QStringLiteral("Export Opera Bookmarks in a Cascading Menu"), ExportMode::OperaToMenu},
+// The buttons by index. The Chromium family came after the first thirteen, which keep theirs.
+const std::array<PanelButton, Form1::kButtonCount> kPanelButtons{{
+    {kTagFromIE, QStringLiteral("IE Favorites"), std::nullopt},
+    {kTagFromFirefox, QStringLiteral("Firefox"), std::nullopt},
+    {kTagFromOpera, QStringLiteral("Opera"), std::nullopt},
+    {kTagBack, QStringLiteral("Back"), std::nullopt},
+    {QStringLiteral("Export Favorites from Internet Explorer to Firefox"),
+     QStringLiteral("Firefox"), ExportMode::IEToFirefox},
+    {QStringLiteral("Export Favorites from Internet Explorer to Opera"), QStringLiteral("Opera"),
+     ExportMode::IEToOpera},
+    {QStringLiteral("Export Favorites in a Cascading Menu"), QStringLiteral("Menu Page"),
+     ExportMode::IEToMenu},
+    {QStringLiteral("Export Bookmarks from Firefox to Internet Explorer"),
+     QStringLiteral("IE Favorites"), ExportMode::FirefoxToIE},
+    {QStringLiteral("Export Bookmarks from Firefox to Opera"), QStringLiteral("Opera"),
+     ExportMode::FirefoxToOpera},
+    {QStringLiteral("Export Firefox Bookmarks in a Cascading Menu"), QStringLiteral("Menu Page"),
+     ExportMode::FirefoxToMenu},
+    {QStringLiteral("Export Bookmarks from Opera to Internet Explorer"),
+     QStringLiteral("IE Favorites"), ExportMode::OperaToIE},
+    {QStringLiteral("Export Bookmarks from Opera to Firefox"), QStringLiteral("Firefox"),
+     ExportMode::OperaToFirefox},
+    {QStringLiteral("Export Opera Bookmarks in a Cascading Menu"), QStringLiteral("Menu Page"),
+     ExportMode::OperaToMenu},
+    {kTagFromChromium, QStringLiteral("Chromium"), std::nullopt},
+    {QStringLiteral("Export Favorites from Internet Explorer to Chromium"),
+     QStringLiteral("Chromium"), ExportMode::IEToChromium},
+    {QStringLiteral("Export Bookmarks from Firefox to Chromium"), QStringLiteral("Chromium"),
+     ExportMode::FirefoxToChromium},
+    {QStringLiteral("Export Bookmarks from Opera to Chromium"), QStringLiteral("Chromium"),
+     ExportMode::OperaToChromium},
+    {QStringLiteral("Export Bookmarks from Chromium to Internet Explorer"),
+     QStringLiteral("IE Favorites"), ExportMode::ChromiumToIE},
+    {QStringLiteral("Export Bookmarks from Chromium to Firefox"), QStringLiteral("Firefox"),
+     ExportMode::ChromiumToFirefox},
+    {QStringLiteral("Export Bookmarks from Chromium to Opera"), QStringLiteral("Opera"),
+     ExportMode::ChromiumToOpera},
+    {QStringLiteral("Export Chromium Bookmarks in a Cascading Menu"), QStringLiteral("Menu Page"),
+     ExportMode::ChromiumToMenu},
 }};
 
-constexpr int kFirstConversionButton = 4;
+// The four source families: the first-level button, in the column of its place in this table,
+// and its conversions' buttons, left to right: the browsers in first-level order, then the menu
+// page.
+struct Family
+{
+    FormId form;
+    int button;
+    std::array<int, 4> conversions;
+};
+
+const std::array<Family, 4> kFamilies{{
+    {FormId::Favorites, 0, {4, 5, 14, 6}},
+    {FormId::BookmarkFile, 1, {7, 8, 15, 9}},
+    {FormId::Hotlist, 2, {10, 11, 16, 12}},
+    {FormId::Chromium, 13, {17, 18, 19, 20}},
+}};
+
 constexpr int kBackButton = 3;
+// The back button stands right of a family's conversions.
+constexpr int kBackColumn = 4;
 
 std::optional<ExportMode> conversionOf(const QString& tag)
 {
-    for (const ConversionButton& conversion : kConversionButtons) {
-        if (conversion.tag == tag)
-            return conversion.mode;
+    for (const PanelButton& button : kPanelButtons) {
+        if (button.mode && button.tag == tag)
+            return button.mode;
     }
     return std::nullopt;
 }
 
-// The short caption under each button's picture; the tag in the status bar says the rest.
-const std::array<QString, Form1::kButtonCount> kCaptions{
-    QStringLiteral("IE Favorites"), QStringLiteral("Firefox"),      QStringLiteral("Opera"),
-    QStringLiteral("Back"),         QStringLiteral("Firefox"),      QStringLiteral("Opera"),
-    QStringLiteral("Menu Page"),    QStringLiteral("IE Favorites"), QStringLiteral("Opera"),
-    QStringLiteral("Menu Page"),    QStringLiteral("IE Favorites"), QStringLiteral("Firefox"),
-    QStringLiteral("Menu Page"),
-};
+const Family* familyOf(const QString& tag)
+{
+    for (const Family& family : kFamilies) {
+        if (kPanelButtons[static_cast<size_t>(family.button)].tag == tag)
+            return &family;
+    }
+    return nullptr;
+}
 
 QIcon pictureOf(int index)
 {
-    switch (index) {
-    case 0:
-        return formIcon(FormId::Favorites);
-    case 1:
-        return formIcon(FormId::BookmarkFile);
-    case 2:
-        return formIcon(FormId::Hotlist);
-    case kBackButton:
+    if (index == kBackButton)
         return backIcon();
-    default:
-        return conversionIcon(kConversionButtons[index - kFirstConversionButton].mode);
+    const PanelButton& button = kPanelButtons[static_cast<size_t>(index)];
+    if (button.mode)
+        return conversionIcon(*button.mode);
+    const Family* family = familyOf(button.tag);
+    return family ? formIcon(family->form) : QIcon();
+}
+
+// The column of a button in the grid its level fills.
+int columnOf(int index)
+{
+    if (index == kBackButton)
+        return kBackColumn;
+    for (size_t column = 0; column < kFamilies.size(); ++column) {
+        const Family& family = kFamilies[column];
+        if (family.button == index)
+            return int(column);
+        for (size_t place = 0; place < family.conversions.size(); ++place) {
+            if (family.conversions[place] == index)
+                return int(place);
+        }
     }
+    return 0;
 }
 
 QString tagOf(const QAbstractButton* button)
@@ -98,7 +161,7 @@ QString tagOf(const QAbstractButton* button)
     return button->property("Tag").toString();
 }
 
-// Panel geometry in logical pixels. Three buttons fill the first level's 272 pixels.
+// Panel geometry in logical pixels.
 constexpr int kPanelMargin = 8;
 constexpr int kButtonSpacing = 6;
 constexpr int kMinimumButtonSide = 81;
@@ -138,7 +201,7 @@ Form1::Form1(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
     for (QPushButton* button : m_buttons)
         m_cat.watch(button);
 
-    showFirstLevel();
+    showLevel(kFirstLevel);
     // No button starts with a focus frame either.
     m_picture1->setFocus();
     // The first level's tag of the back button, which is out of sight until a source is chosen.
@@ -167,46 +230,43 @@ void Form1::createButtons(QWidget* panel)
 
     const QFontMetrics metrics(font());
     int side = kMinimumButtonSide;
-    for (const QString& caption : kCaptions)
-        side = std::max(side, metrics.horizontalAdvance(caption) + 2 * kCaptionPadding);
+    for (const PanelButton& button : kPanelButtons)
+        side = std::max(side, metrics.horizontalAdvance(button.caption) + 2 * kCaptionPadding);
     side = std::max(side, kPictureSide + metrics.height() + 3 * kCaptionPadding);
 
-    const std::array<QString, 4> firstTags{kTagFromIE, kTagFromFirefox, kTagFromOpera, kTagBack};
     for (int index = 0; index < kButtonCount; ++index) {
-        auto* button = new QPushButton(kCaptions[static_cast<size_t>(index)], panel);
+        const PanelButton& entry = kPanelButtons[static_cast<size_t>(index)];
+        auto* button = new QPushButton(entry.caption, panel);
         button->setObjectName(QStringLiteral("cmdInizio(%1)").arg(index));
-        const QString tag =
-            index < kFirstConversionButton
-                ? firstTags[static_cast<size_t>(index)]
-                : kConversionButtons[static_cast<size_t>(index - kFirstConversionButton)].tag;
-        button->setProperty("Tag", tag);
-        button->setAccessibleDescription(tag);
+        button->setProperty("Tag", entry.tag);
+        button->setAccessibleDescription(entry.tag);
         button->setIcon(pictureOf(index));
         button->setIconSize(QSize(kPictureSide, kPictureSide));
         button->setMinimumSize(side, side);
-        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        // The width a caption asks for is ignored, so that a level's buttons share the panel's
+        // width evenly instead of the longer captions taking more of it.
+        button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         button->setAutoDefault(false);
         ApplyButtonTheme(button);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdInizio_Click(index); });
         m_buttons[static_cast<size_t>(index)] = button;
-
-        // Each second-level group takes the places of buttons 0 to 2; the back button stands
-        // beside them.
-        const int column = index == kBackButton  ? 3
-                           : index < kBackButton ? index
-                                                 : (index - kFirstConversionButton) % 3;
-        grid->addWidget(button, 0, column);
+        // Each family's conversions take the places of the first level's buttons.
+        grid->addWidget(button, 0, columnOf(index));
     }
     // Tab goes through the buttons of a level from left to right, then to the back button.
-    for (int group = 0; group < 4; ++group) {
-        const int first = group == 0 ? 0 : kFirstConversionButton + 3 * (group - 1);
-        setTabOrder(m_buttons[static_cast<size_t>(first)],
-                    m_buttons[static_cast<size_t>(first + 1)]);
-        setTabOrder(m_buttons[static_cast<size_t>(first + 1)],
-                    m_buttons[static_cast<size_t>(first + 2)]);
-        if (group > 0)
-            setTabOrder(m_buttons[static_cast<size_t>(first + 2)], m_buttons[kBackButton]);
+    const auto chain = [this](const std::vector<int>& indexes) {
+        for (size_t i = 1; i < indexes.size(); ++i)
+            setTabOrder(m_buttons[static_cast<size_t>(indexes[i - 1])],
+                        m_buttons[static_cast<size_t>(indexes[i])]);
+    };
+    std::vector<int> firstLevel;
+    for (const Family& family : kFamilies) {
+        firstLevel.push_back(family.button);
+        std::vector<int> secondLevel(family.conversions.begin(), family.conversions.end());
+        secondLevel.push_back(kBackButton);
+        chain(secondLevel);
     }
+    chain(firstLevel);
 }
 
 void Form1::createMenus()
@@ -214,43 +274,53 @@ void Form1::createMenus()
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
 
+    // Each family's conversions, in the order of its buttons; an item's name keeps the number
+    // it was given when it came, "mnuFileIE(4)" after "mnuFileIE(3)".
+    struct Item
+    {
+        QString caption;
+        int number;
+        int button;
+    };
     struct Submenu
     {
         int subIndex;
         QString caption;
         QString itemName;
-        std::array<QString, 3> items;
-        int buttonOffset;
+        std::array<Item, 4> items;
     };
-    const std::array<Submenu, 3> submenus{{
+    const QString toIE = QStringLiteral("To Internet Explorer");
+    const QString toFirefox = QStringLiteral("To Firefox");
+    const QString toOpera = QStringLiteral("To Opera");
+    const QString toChromium = QStringLiteral("To Chromium");
+    const QString toMenu = QStringLiteral("To DHTML Menu");
+    const std::array<Submenu, 4> submenus{{
         {1,
          QStringLiteral("Export From Internet Explorer To..."),
          QStringLiteral("mnuFileIE"),
-         {QStringLiteral("To Firefox"), QStringLiteral("To Opera"),
-          QStringLiteral("To DHTML Menu")},
-         3},
+         {{{toFirefox, 1, 4}, {toOpera, 2, 5}, {toChromium, 4, 14}, {toMenu, 3, 6}}}},
         {2,
          QStringLiteral("Export From Firefox To..."),
          QStringLiteral("mnuFileNN"),
-         {QStringLiteral("To Internet Explorer"), QStringLiteral("To Opera"),
-          QStringLiteral("To DHTML Menu")},
-         6},
+         {{{toIE, 1, 7}, {toOpera, 2, 8}, {toChromium, 4, 15}, {toMenu, 3, 9}}}},
         {3,
          QStringLiteral("Export From Opera To..."),
          QStringLiteral("mnuFileOp"),
-         {QStringLiteral("To Internet Explorer"), QStringLiteral("To Firefox"),
-          QStringLiteral("To DHTML Menu")},
-         9},
+         {{{toIE, 1, 10}, {toFirefox, 2, 11}, {toChromium, 4, 16}, {toMenu, 3, 12}}}},
+        {4,
+         QStringLiteral("Export From Chromium To..."),
+         QStringLiteral("mnuFileCr"),
+         {{{toIE, 1, 17}, {toFirefox, 2, 18}, {toOpera, 3, 19}, {toMenu, 4, 20}}}},
     }};
     for (const Submenu& submenu : submenus) {
         QMenu* menu = file->addMenu(submenu.caption);
         menu->setObjectName(QStringLiteral("mnuFileSub(%1)").arg(submenu.subIndex));
-        for (int item = 1; item <= 3; ++item) {
-            QAction* action = menu->addAction(submenu.items[static_cast<size_t>(item - 1)]);
-            action->setObjectName(QStringLiteral("%1(%2)").arg(submenu.itemName).arg(item));
+        for (const Item& item : submenu.items) {
+            QAction* action = menu->addAction(item.caption);
+            action->setObjectName(QStringLiteral("%1(%2)").arg(submenu.itemName).arg(item.number));
             // The menu acts through the buttons' tags, so it opens a conversion from either
             // level of the panel.
-            const int button = item + submenu.buttonOffset;
+            const int button = item.button;
             connect(action, &QAction::triggered, this, [this, button] { cmdInizio_Click(button); });
         }
     }
@@ -275,20 +345,26 @@ int Form1::levelWidth(bool secondLevel) const
     // Enough for the buttons and for the longest tag the status bar shows at that level, and
     // never narrower than the designed widths and their proportion.
     const QFontMetrics status(m_statusBar1->font());
-    const auto neededFor = [&](int buttons, int firstTag, int lastTag) {
-        int needed = 2 * kPanelMargin + buttons * m_buttons[0]->minimumWidth() +
-                     (buttons - 1) * kButtonSpacing;
-        for (int index = firstTag; index <= lastTag; ++index)
-            needed = std::max(needed, status.horizontalAdvance(tagOf(m_buttons[index])) +
+    const auto neededFor = [&](size_t buttons, const std::vector<int>& tagged) {
+        int needed = 2 * kPanelMargin + int(buttons) * m_buttons[0]->minimumWidth() +
+                     int(buttons - 1) * kButtonSpacing;
+        for (int index : tagged)
+            needed = std::max(needed, status.horizontalAdvance(tagOf(m_buttons[size_t(index)])) +
                                           kStatusTextPadding);
         return needed;
     };
-    const int first = std::max(kFirstLevelWidth, neededFor(3, 0, 2));
+    std::vector<int> firstLevel;
+    std::vector<int> conversions;
+    for (const Family& family : kFamilies) {
+        firstLevel.push_back(family.button);
+        conversions.insert(conversions.end(), family.conversions.begin(), family.conversions.end());
+    }
+    const int first = std::max(kFirstLevelWidth, neededFor(kFamilies.size(), firstLevel));
     if (!secondLevel)
         return first;
     const int proportional = (first * kSecondLevelWidth + kFirstLevelWidth / 2) / kFirstLevelWidth;
     return std::max({kSecondLevelWidth, proportional,
-                     neededFor(4, kFirstConversionButton, kButtonCount - 1),
+                     neededFor(kFamilies.front().conversions.size() + 1, conversions),
                      status.horizontalAdvance(kTagBack) + kStatusTextPadding});
 }
 
@@ -297,30 +373,24 @@ void Form1::applyLevelSize(bool secondLevel)
     if (QLayout* panel = m_picture1->layout())
         panel->activate();
     setFixedSize(levelWidth(secondLevel), sizeHint().height());
+    // The second level is wider: a window near the screen's right edge would reach past it.
+    if (isVisible())
+        KeepOnScreen(*this);
 }
 
-void Form1::showSecondLevel(int firstButton)
+void Form1::showLevel(int family)
 {
-    for (int index = 0; index < 3; ++index)
-        m_buttons[static_cast<size_t>(index)]->hide();
-    for (int index = firstButton; index < firstButton + 3; ++index)
-        m_buttons[static_cast<size_t>(index)]->show();
-    m_buttons[kBackButton]->setProperty("Tag", kTagBack);
-    m_buttons[kBackButton]->show();
-    applyLevelSize(true);
-}
-
-void Form1::showFirstLevel()
-{
-    for (int index = 0; index < 3; ++index)
-        m_buttons[static_cast<size_t>(index)]->show();
-    for (int index = kFirstConversionButton; index < kButtonCount; ++index)
-        m_buttons[static_cast<size_t>(index)]->hide();
-    m_buttons[kBackButton]->setProperty("Tag", kTagLastSelection);
-    // The narrow first level leaves no room for the back button: it is out of reach, as it would
-    // lie outside the window.
-    m_buttons[kBackButton]->hide();
-    applyLevelSize(false);
+    const bool secondLevel = family != kFirstLevel;
+    for (size_t column = 0; column < kFamilies.size(); ++column) {
+        m_buttons[static_cast<size_t>(kFamilies[column].button)]->setVisible(!secondLevel);
+        for (int index : kFamilies[column].conversions)
+            m_buttons[static_cast<size_t>(index)]->setVisible(int(column) == family);
+    }
+    // The first level leaves no room for the back button: it is out of reach, as it would lie
+    // outside the window.
+    m_buttons[kBackButton]->setProperty("Tag", secondLevel ? kTagBack : kTagLastSelection);
+    m_buttons[kBackButton]->setVisible(secondLevel);
+    applyLevelSize(secondLevel);
 }
 
 void Form1::cmdInizio_Click(int index)
@@ -330,17 +400,13 @@ void Form1::cmdInizio_Click(int index)
         return;
     const QString tag = tagOf(button);
     bool openWindow = false;
-    if (tag == kTagFromIE) {
-        showSecondLevel(4);
-    } else if (tag == kTagFromFirefox) {
-        showSecondLevel(7);
-    } else if (tag == kTagFromOpera) {
-        showSecondLevel(10);
+    if (const Family* family = familyOf(tag)) {
+        showLevel(int(family - kFamilies.data()));
     } else if (const std::optional<ExportMode> mode = conversionOf(tag)) {
         openExportWindow(*mode);
         openWindow = true;
     } else if (tag == kTagBack) {
-        showFirstLevel();
+        showLevel(kFirstLevel);
     }
 
     m_picture1->setFocus();

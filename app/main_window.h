@@ -18,11 +18,12 @@ namespace orvalink {
 class Dialogs;
 class Job;
 
-// "Orvalink": the launcher of the nine conversions. A two-level panel of picture buttons
-// ("cmdInizio(0)" to "cmdInizio(12)"): the first level offers the three sources (buttons 0 to
-// 2); choosing one widens the window and shows that source's three conversions in the same
-// places (buttons 4 to 6, 7 to 9 or 10 to 12) with the back button 3 beside them. The File menu
-// reaches every conversion directly from either level.
+// "Orvalink": the launcher of the conversions. A two-level panel of picture buttons
+// ("cmdInizio(0)" to "cmdInizio(20)"): the first level offers the four source families
+// (Internet Explorer 0, Firefox 1, Opera 2, Chromium 13); choosing one widens the window and
+// shows that family's four conversions in the same places (buttons 4, 5, 14, 6; 7, 8, 15, 9;
+// 10, 11, 16, 12; or 17 to 20) with the back button 3 beside them. The File menu reaches every
+// conversion directly from either level.
 //
 // A button's meaning is its "Tag" property, not its index: the dispatcher compares tags. The tag
 // of the button under the pointer is shown in the status bar ("StatusBar1").
@@ -34,7 +35,7 @@ class Form1 : public QMainWindow
     Q_OBJECT
 
 public:
-    static constexpr int kButtonCount = 13;
+    static constexpr int kButtonCount = 21;
     // The window widths of the two levels at 96 dpi (4080 and 5415 twips); the window grows in
     // the same proportion where its texts need more room.
     static constexpr int kFirstLevelWidth = 272;
@@ -77,8 +78,10 @@ private:
     // Fixes the window's size for one level; the heights of both levels are equal.
     void applyLevelSize(bool secondLevel);
     int levelWidth(bool secondLevel) const;
-    void showSecondLevel(int firstButton);
-    void showFirstLevel();
+    // Shows the conversions of a family (its column on the first level), or the first level for
+    // kFirstLevel.
+    static constexpr int kFirstLevel = -1;
+    void showLevel(int family);
     void openExportWindow(ExportMode mode);
     void exportWindowClosed(ExportWindow* window);
     void showHelp();

@@ -17,6 +17,13 @@ enum class ExportMode : int {
     OperaToIE = 9,
     OperaToFirefox = 10,
     OperaToMenu = 11,
+    IEToChromium = 12,
+    FirefoxToChromium = 13,
+    OperaToChromium = 14,
+    ChromiumToIE = 15,
+    ChromiumToFirefox = 16,
+    ChromiumToOpera = 17,
+    ChromiumToMenu = 18,
 };
 
 // The storage forms a conversion reads from and writes to. What each form does is asked of its
@@ -41,16 +48,23 @@ struct Conversion
 };
 
 // Every conversion, in the order the main window offers them.
-inline constexpr std::array<Conversion, 9> kConversions{{
+inline constexpr std::array<Conversion, 16> kConversions{{
     {ExportMode::IEToFirefox, FormId::Favorites, FormId::BookmarkFile},
     {ExportMode::IEToOpera, FormId::Favorites, FormId::Hotlist},
+    {ExportMode::IEToChromium, FormId::Favorites, FormId::Chromium},
     {ExportMode::IEToMenu, FormId::Favorites, FormId::MenuPage},
     {ExportMode::FirefoxToIE, FormId::BookmarkFile, FormId::Favorites},
     {ExportMode::FirefoxToOpera, FormId::BookmarkFile, FormId::Hotlist},
+    {ExportMode::FirefoxToChromium, FormId::BookmarkFile, FormId::Chromium},
     {ExportMode::FirefoxToMenu, FormId::BookmarkFile, FormId::MenuPage},
     {ExportMode::OperaToIE, FormId::Hotlist, FormId::Favorites},
     {ExportMode::OperaToFirefox, FormId::Hotlist, FormId::BookmarkFile},
+    {ExportMode::OperaToChromium, FormId::Hotlist, FormId::Chromium},
     {ExportMode::OperaToMenu, FormId::Hotlist, FormId::MenuPage},
+    {ExportMode::ChromiumToIE, FormId::Chromium, FormId::Favorites},
+    {ExportMode::ChromiumToFirefox, FormId::Chromium, FormId::BookmarkFile},
+    {ExportMode::ChromiumToOpera, FormId::Chromium, FormId::Hotlist},
+    {ExportMode::ChromiumToMenu, FormId::Chromium, FormId::MenuPage},
 }};
 
 // The conversion of a mode; nullptr for None.

@@ -56,6 +56,7 @@ const LocationKeys kLocationKeys[] = {
      profileFileUsable},
     {FormId::Hotlist, QStringLiteral("OperaHotlist"), true, kEveryEntry, false, fileUsable},
     {FormId::MenuPage, QStringLiteral("MenuLocation"), true, kHistoryLength, true, pageUsable},
+    {FormId::Chromium, QStringLiteral("ChromiumLocation"), true, kEveryEntry, false, fileUsable},
 };
 
 const LocationKeys& keysOf(FormId form)

@@ -197,15 +197,26 @@ QIcon backIcon()
     return drawing(QStringLiteral("back"));
 }
 
+namespace {
+
+// The drawing prefix + the form's name; a form without drawings of its own for its folders and
+// links shows the bookmark file's, which are a browser's plain ones.
+QIcon partIcon(const QString& prefix, FormId form)
+{
+    const QString own = prefix + formName(form);
+    return drawing(QFile::exists(iconPath(own)) ? own : prefix + formName(FormId::BookmarkFile));
+}
+
+} // namespace
+
 QIcon folderIcon(FormId form, bool open)
 {
-    return drawing((open ? QStringLiteral("folder_open_") : QStringLiteral("folder_")) +
-                   formName(form));
+    return partIcon(open ? QStringLiteral("folder_open_") : QStringLiteral("folder_"), form);
 }
 
 QIcon linkIcon(FormId form)
 {
-    return drawing(QStringLiteral("link_") + formName(form));
+    return partIcon(QStringLiteral("link_"), form);
 }
 
 QIcon rootIcon(FormId form, bool open)

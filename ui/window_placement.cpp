@@ -96,6 +96,14 @@ void PlaceWindow(QWidget& window, int leftTwips, int topTwips)
     window.move(keptOnScreen(area, window.frameGeometry().size(), wanted));
 }
 
+void KeepOnScreen(QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QPoint kept = keptOnScreen(screenAreaOf(window), frame.size(), frame.topLeft());
+    if (kept != frame.topLeft())
+        window.move(kept);
+}
+
 void LoadWindowPosition(SavedWindow saved, QWidget& window, SettingsReader& reader)
 {
     const PositionKeys& keys = positionKeys(saved);

@@ -38,6 +38,9 @@ void SaveWindowPosition(SavedWindow saved, const QWidget& window, SettingsWriter
 // or bottom edge moves back so the window ends at that edge. A window larger than the screen
 // therefore ends with a negative left or top edge. The size does not change.
 void PlaceWindow(QWidget& window, int leftTwips, int topTwips);
+// Moves a window that has grown past its screen's right or bottom edge back so that it ends there,
+// by the rule of PlaceWindow.
+void KeepOnScreen(QWidget& window);
 // The rule of PlaceWindow on plain numbers: where a window of windowSize wanting to be at
 // wanted ends on screen (all in the same unit).
 QPoint keptOnScreen(const QRect& screen, const QSize& windowSize, QPoint wanted);

@@ -64,6 +64,36 @@ void ConversionWindow::setTag(QWidget* control, const QString& tag)
     control->setProperty("Tag", tag);
 }
 
+QString ConversionWindow::conversionTitle() const
+{
+    const auto nameOf = [](const StorageForm& form) {
+        switch (form.id()) {
+        case FormId::Favorites:
+            return QStringLiteral("IE Favorites");
+        case FormId::MenuPage:
+            return QStringLiteral("DHTML Menu");
+        default:
+            return textFor(form, QStringLiteral("FF Bookmarks"), QStringLiteral("Opera Bookmarks"),
+                           QStringLiteral("Chromium Bookmarks"));
+        }
+    };
+    return nameOf(sourceForm()) + QStringLiteral(" to ") + nameOf(destinationForm()) +
+           QStringLiteral(" - Orvalink");
+}
+
+QString ConversionWindow::textFor(const StorageForm& form, const QString& bookmarkFile,
+                                  const QString& hotlist, const QString& chromium)
+{
+    switch (form.id()) {
+    case FormId::Hotlist:
+        return hotlist;
+    case FormId::Chromium:
+        return chromium;
+    default:
+        return bookmarkFile;
+    }
+}
+
 const StorageForm& ConversionWindow::sourceForm() const
 {
     return orvalink::sourceForm(m_mode);
@@ -163,9 +193,10 @@ bool ConversionWindow::acceptsSource(const QString& path, SourceChoice choice)
 
 FileDialogRequest ConversionWindow::sourceFileDialog() const
 {
-    return sourceFileRequest(sourceForm(), SourceIsOpera(m_mode)
-                                               ? QStringLiteral("Select an Opera Hotlist File")
-                                               : QStringLiteral("Select a Bookmark File"));
+    return sourceFileRequest(sourceForm(),
+                             textFor(sourceForm(), QStringLiteral("Select a Bookmark File"),
+                                     QStringLiteral("Select an Opera Hotlist File"),
+                                     QStringLiteral("Select a Chromium Bookmark File")));
 }
 
 bool ConversionWindow::sourceFileChosen()

@@ -67,6 +67,12 @@ public:
 
     // The help text of a control (its "Tag" property).
     static void setTag(QWidget* control, const QString& tag);
+    // The window's title: its forms' names, "FF Bookmarks to Opera Bookmarks - Orvalink".
+    QString conversionTitle() const;
+    // The text of a window that names one file form (a bookmark file, a hotlist or a Chromium
+    // `Bookmarks` file), as each has it.
+    static QString textFor(const StorageForm& form, const QString& bookmarkFile,
+                           const QString& hotlist, const QString& chromium);
 
     // Counts a source of the form with the busy pointer ("Searching Folder: ..." in the status
     // bar).

@@ -22,9 +22,7 @@ Form2::Form2(Job& job, ProgramSettings& settings, Dialogs& dialogs,
     : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form2"));
-    const bool opera = DestIsOpera(mode());
-    setWindowTitle(opera ? QStringLiteral("IE Favorites to Opera Bookmarks - Orvalink")
-                         : QStringLiteral("IE Favorites to FF Bookmarks - Orvalink"));
+    setWindowTitle(conversionTitle());
     setWindowIcon(conversionIcon(mode()));
 
     auto* central = new QWidget(this);
@@ -70,7 +68,6 @@ void Form2::saveOptions(SettingsWriter& writer) const
 
 void Form2::buildSettingsPage(QWidget* page)
 {
-    const bool opera = DestIsOpera(mode());
     auto* what = new WhatToExportFrame(*this, {}, page);
     setWhatFrame(what);
 
@@ -83,34 +80,35 @@ void Form2::buildSettingsPage(QWidget* page)
                    QStringLiteral("Command1"), QStringLiteral("Command3")});
     m_favorites = favorites.field;
 
-    // Image1 shows Firefox, Image3 Opera; the destination's picture stands beside its list.
-    auto* image1 = picture(QStringLiteral("Image1"), formIcon(FormId::BookmarkFile), location);
-    auto* image3 = picture(QStringLiteral("Image3"), formIcon(FormId::Hotlist), location);
-    m_destinationLabel = new QLabel(opera ? QStringLiteral("Location of Opera Hotlist:")
-                                          : QStringLiteral("Location of Firefox Bookmarks:"),
-                                    location);
+    // The destination's picture stands beside its list: Image1 Firefox, Image3 Opera.
+    auto* destinationPicture =
+        picture(textFor(destinationForm(), QStringLiteral("Image1"), QStringLiteral("Image3"),
+                        QStringLiteral("imgChromium")),
+                formIcon(destinationForm().id()), location);
+    m_destinationLabel = new QLabel(destinationCaption(), location);
     m_destinationLabel->setObjectName(QStringLiteral("Label1"));
     QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 50, location);
     m_destinationLabel->setBuddy(combo);
-    m_destinations =
-        new LocationList(combo,
-                         opera ? QStringLiteral("- Please Select an Opera Hotlist File -")
-                               : QStringLiteral("- Please Select a Bookmark File -"),
-                         this);
+    m_destinations = new LocationList(
+        combo,
+        textFor(destinationForm(), QStringLiteral("- Please Select a Bookmark File -"),
+                QStringLiteral("- Please Select an Opera Hotlist File -"),
+                QStringLiteral("- Please Select a Chromium Bookmark File -")),
+        this);
     setDestinationList(m_destinations);
     auto* browseDestination = browseButton(QStringLiteral("Command2"),
                                            folderIcon(destinationForm().id(), true), location);
     setTag(browseDestination,
-           opera ? QStringLiteral("Select the Opera Hotlist File Where to Export")
-                 : QStringLiteral("Select the File Where to Export the Favorites"));
-
-    (opera ? image1 : image3)->hide();
+           textFor(destinationForm(),
+                   QStringLiteral("Select the File Where to Export the Favorites"),
+                   QStringLiteral("Select the Opera Hotlist File Where to Export"),
+                   QStringLiteral("Select the Chromium Bookmark File Where to Export")));
 
     grid->addLayout(favorites.heading, 0, 0, 1, 3);
     grid->addWidget(m_favorites, 1, 0);
     grid->addWidget(favorites.browse, 1, 1);
     grid->addWidget(favorites.autoButton, 1, 2);
-    grid->addLayout(heading(opera ? image3 : image1, m_destinationLabel), 2, 0, 1, 3);
+    grid->addLayout(heading(destinationPicture, m_destinationLabel), 2, 0, 1, 3);
     grid->addWidget(combo, 3, 0);
     grid->addWidget(browseDestination, 3, 1);
     grid->setColumnStretch(0, 1);
@@ -156,13 +154,18 @@ void Form2::destinationChosen(const QString& entry)
     RefreshOptions();
 }
 
+QString Form2::destinationCaption() const
+{
+    return textFor(destinationForm(), QStringLiteral("Location of Firefox Bookmarks:"),
+                   QStringLiteral("Location of Opera Hotlist:"),
+                   QStringLiteral("Location of Chromium Bookmarks:"));
+}
+
 void Form2::RefreshOptions()
 {
     const bool exists = FileExists(job().DestinationFileLocation);
-    const QString label = DestIsOpera(mode()) ? QStringLiteral("Location of Opera Hotlist:")
-                                              : QStringLiteral("Location of Firefox Bookmarks:");
-    m_destinationLabel->setText(
-        label + (exists ? QStringLiteral(" (File Exists)") : QStringLiteral(" (New File)")));
+    m_destinationLabel->setText(destinationCaption() + (exists ? QStringLiteral(" (File Exists)")
+                                                               : QStringLiteral(" (New File)")));
     m_options->RefreshOptions(exists);
 }
 

@@ -42,6 +42,8 @@ private:
     void browseDestination();
     void destinationChosen(const QString& entry);
     void RefreshOptions();
+    // "Location of Firefox Bookmarks:", or of the window's other destination.
+    QString destinationCaption() const;
     void startExporting();
 
     QLineEdit* m_favorites = nullptr;

@@ -72,9 +72,7 @@ Form4::Form4(Job& job, ProgramSettings& settings, Dialogs& dialogs,
     : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form4"));
-    const bool hotlist = SourceIsOpera(mode());
-    setWindowTitle(hotlist ? QStringLiteral("Opera Bookmarks to IE Favorites - Orvalink")
-                           : QStringLiteral("FF Bookmarks to IE Favorites - Orvalink"));
+    setWindowTitle(conversionTitle());
     setWindowIcon(conversionIcon(mode()));
 
     auto* central = new QWidget(this);
@@ -123,32 +121,36 @@ void Form4::saveOptions(SettingsWriter& writer) const
 
 void Form4::buildSettingsPage(QWidget* page)
 {
-    const bool hotlist = SourceIsOpera(mode());
-
     auto* location = new QGroupBox(QStringLiteral("Filenames:"), page);
     location->setObjectName(QStringLiteral("fraNNLocation"));
     auto* grid = new QGridLayout(location);
 
-    // Image1 shows a bookmark file, Image3 a hotlist: the source's picture heads its list.
-    auto* image1 = picture(QStringLiteral("Image1"), formIcon(FormId::BookmarkFile), location);
-    auto* image3 = picture(QStringLiteral("Image3"), formIcon(FormId::Hotlist), location);
-    (hotlist ? image1 : image3)->hide();
+    // The source's picture heads its list: Image1 a bookmark file, Image3 a hotlist.
+    auto* sourcePicture = picture(textFor(sourceForm(), QStringLiteral("Image1"),
+                                          QStringLiteral("Image3"), QStringLiteral("imgChromium")),
+                                  formIcon(sourceForm().id()), location);
 
-    auto* label1 = new QLabel(hotlist ? QStringLiteral("Location of Opera Hotlist:")
-                                      : QStringLiteral("Location of Firefox Bookmarks:"),
-                              location);
+    auto* label1 =
+        new QLabel(textFor(sourceForm(), QStringLiteral("Location of Firefox Bookmarks:"),
+                           QStringLiteral("Location of Opera Hotlist:"),
+                           QStringLiteral("Location of Chromium Bookmarks:")),
+                   location);
     label1->setObjectName(QStringLiteral("Label1"));
     QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 36, location);
     label1->setBuddy(combo);
-    m_sources = new LocationList(combo,
-                                 hotlist ? QStringLiteral("- Please Select an Opera Hotlist File -")
-                                         : QStringLiteral("- Please Select a Bookmark File -"),
-                                 this);
+    m_sources =
+        new LocationList(combo,
+                         textFor(sourceForm(), QStringLiteral("- Please Select a Bookmark File -"),
+                                 QStringLiteral("- Please Select an Opera Hotlist File -"),
+                                 QStringLiteral("- Please Select a Chromium Bookmark File -")),
+                         this);
     setSourceList(m_sources);
     auto* browseSourceButton = browseButton(QStringLiteral("NNcmdNNBrowse"),
                                             folderIcon(sourceForm().id(), true), location);
-    setTag(browseSourceButton, hotlist ? QStringLiteral("Select the Opera Hotlist File to Export")
-                                       : QStringLiteral("Select the Bookmark File to Export"));
+    setTag(browseSourceButton,
+           textFor(sourceForm(), QStringLiteral("Select the Bookmark File to Export"),
+                   QStringLiteral("Select the Opera Hotlist File to Export"),
+                   QStringLiteral("Select the Chromium Bookmark File to Export")));
 
     const FavoritesLocation favorites = createFavoritesLocation(
         location, {QString(), QStringLiteral("Label3"),
@@ -156,7 +158,7 @@ void Form4::buildSettingsPage(QWidget* page)
                    QStringLiteral("NNcmdIEBrowse"), QStringLiteral("NNcmdIEAuto")});
     m_favorites = favorites.field;
 
-    grid->addLayout(heading(hotlist ? image3 : image1, label1), 0, 0, 1, 3);
+    grid->addLayout(heading(sourcePicture, label1), 0, 0, 1, 3);
     grid->addWidget(combo, 1, 0, 1, 2);
     grid->addWidget(browseSourceButton, 1, 2);
     grid->addLayout(favorites.heading, 2, 0, 1, 3);

@@ -20,17 +20,26 @@ namespace orvalink {
 
 namespace {
 
-// The captions and placeholders of the two lists: one for the hotlist, one for the bookmark file.
-QString locationCaption(bool hotlist)
+// The captions and placeholders of a list, and the name of its bookmarks in the help texts.
+QString locationCaption(const StorageForm& form)
 {
-    return hotlist ? QStringLiteral("Location of Opera Hotlist:")
-                   : QStringLiteral("Location of Firefox Bookmarks:");
+    return ConversionWindow::textFor(form, QStringLiteral("Location of Firefox Bookmarks:"),
+                                     QStringLiteral("Location of Opera Hotlist:"),
+                                     QStringLiteral("Location of Chromium Bookmarks:"));
 }
 
-QString placeholder(bool hotlist)
+QString placeholder(const StorageForm& form)
 {
-    return hotlist ? QStringLiteral("- Please Select an Opera Hotlist File -")
-                   : QStringLiteral("- Please Select a Bookmark File -");
+    return ConversionWindow::textFor(form, QStringLiteral("- Please Select a Bookmark File -"),
+                                     QStringLiteral("- Please Select an Opera Hotlist File -"),
+                                     QStringLiteral("- Please Select a Chromium Bookmark File -"));
+}
+
+QString bookmarksOf(const StorageForm& form)
+{
+    return ConversionWindow::textFor(form, QStringLiteral("Firefox Bookmarks"),
+                                     QStringLiteral("Opera Bookmarks"),
+                                     QStringLiteral("Chromium Bookmarks"));
 }
 
 } // namespace
@@ -40,9 +49,7 @@ Form6::Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
     : ConversionWindow(job, settings, dialogs, std::move(processes), owner)
 {
     setObjectName(QStringLiteral("Form6"));
-    const bool opera = DestIsOpera(mode());
-    setWindowTitle(opera ? QStringLiteral("FF Bookmarks to Opera Bookmarks - Orvalink")
-                         : QStringLiteral("Opera Bookmarks to FF Bookmarks - Orvalink"));
+    setWindowTitle(conversionTitle());
     setWindowIcon(conversionIcon(mode()));
 
     auto* central = new QWidget(this);
@@ -51,8 +58,8 @@ Form6::Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
     layout->addWidget(tabs, 1);
     buildSettingsPage(tabPage(0));
     m_options = new FileDestinationOptions(
-        tabPage(1), opera ? QStringLiteral("Merge Firefox Bookmarks with Old Opera Bookmarks")
-                          : QStringLiteral("Merge Opera Bookmarks with Old Firefox Bookmarks"));
+        tabPage(1), QStringLiteral("Merge %1 with Old %2")
+                        .arg(bookmarksOf(sourceForm()), bookmarksOf(destinationForm())));
     auto* bottom = new QWidget(central);
     buildButtons(bottom);
     layout->addWidget(bottom);
@@ -89,8 +96,6 @@ void Form6::saveOptions(SettingsWriter& writer) const
 
 void Form6::buildSettingsPage(QWidget* page)
 {
-    const bool opera = DestIsOpera(mode());
-
     WhatToExportNames names;
     names.allTag = QStringLiteral("Export All Folders and Links contained in the Favorites Folder");
     auto* what = new WhatToExportFrame(*this, names, page);
@@ -100,37 +105,46 @@ void Form6::buildSettingsPage(QWidget* page)
     location->setObjectName(QStringLiteral("fraLocation"));
     auto* grid = new QGridLayout(location);
 
-    // Image1 shows Firefox, Image3 Opera, each beside its browser's list.
-    auto* image1 = picture(QStringLiteral("Image1"), formIcon(FormId::BookmarkFile), location);
-    auto* image3 = picture(QStringLiteral("Image3"), formIcon(FormId::Hotlist), location);
+    // Each browser's picture stands beside its list: Image1 a bookmark file, Image3 a hotlist.
+    const auto formPicture = [location](const StorageForm& form) {
+        return picture(textFor(form, QStringLiteral("Image1"), QStringLiteral("Image3"),
+                               QStringLiteral("imgChromium")),
+                       formIcon(form.id()), location);
+    };
+    auto* sourcePicture = formPicture(sourceForm());
+    auto* destinationPicture = formPicture(destinationForm());
 
-    auto* label3 = new QLabel(locationCaption(!opera), location);
+    auto* label3 = new QLabel(locationCaption(sourceForm()), location);
     label3->setObjectName(QStringLiteral("Label3"));
     QComboBox* from = locationCombo(QStringLiteral("cboFromLoc"), 50, location);
     label3->setBuddy(from);
-    m_sources = new LocationList(from, placeholder(!opera), this);
+    m_sources = new LocationList(from, placeholder(sourceForm()), this);
     setSourceList(m_sources);
     auto* browseSource = browseButton(QStringLiteral("cmdSelectFrom"),
                                       folderIcon(sourceForm().id(), true), location);
-    setTag(browseSource, opera ? QStringLiteral("Select the Bookmark File to Export")
-                               : QStringLiteral("Select the Opera Hotlist to Export"));
+    setTag(browseSource, textFor(sourceForm(), QStringLiteral("Select the Bookmark File to Export"),
+                                 QStringLiteral("Select the Opera Hotlist to Export"),
+                                 QStringLiteral("Select the Chromium Bookmark File to Export")));
 
-    m_destinationLabel = new QLabel(locationCaption(opera), location);
+    m_destinationLabel = new QLabel(locationCaption(destinationForm()), location);
     m_destinationLabel->setObjectName(QStringLiteral("Label1"));
     QComboBox* to = locationCombo(QStringLiteral("cboNNLoc"), 50, location);
     m_destinationLabel->setBuddy(to);
-    m_destinations = new LocationList(to, placeholder(opera), this);
+    m_destinations = new LocationList(to, placeholder(destinationForm()), this);
     setDestinationList(m_destinations);
     auto* browseDestination = browseButton(QStringLiteral("Command2"),
                                            folderIcon(destinationForm().id(), true), location);
-    setTag(browseDestination,
-           opera ? QStringLiteral("Select the Opera Hotlist File Where to Export")
-                 : QStringLiteral("Select the File Where to Export the Opera Bookmarks"));
+    setTag(
+        browseDestination,
+        textFor(destinationForm(),
+                QStringLiteral("Select the File Where to Export the ") + bookmarksOf(sourceForm()),
+                QStringLiteral("Select the Opera Hotlist File Where to Export"),
+                QStringLiteral("Select the Chromium Bookmark File Where to Export")));
 
-    grid->addLayout(heading(opera ? image1 : image3, label3), 0, 0, 1, 2);
+    grid->addLayout(heading(sourcePicture, label3), 0, 0, 1, 2);
     grid->addWidget(from, 1, 0);
     grid->addWidget(browseSource, 1, 1);
-    grid->addLayout(heading(opera ? image3 : image1, m_destinationLabel), 2, 0, 1, 2);
+    grid->addLayout(heading(destinationPicture, m_destinationLabel), 2, 0, 1, 2);
     grid->addWidget(to, 3, 0);
     grid->addWidget(browseDestination, 3, 1);
     grid->setColumnStretch(0, 1);
@@ -181,10 +195,11 @@ void Form6::destinationChosen(const QString& entry)
 
 void Form6::browseDestination()
 {
-    const bool opera = DestIsOpera(mode());
     const FileDialogRequest request = destinationFileRequest(
-        destinationForm(), opera ? QStringLiteral("Select Where To Export The FF Bookmarks")
-                                 : QStringLiteral("Select Where To Export The Opera Bookmarks"));
+        destinationForm(),
+        QStringLiteral("Select Where To Export The ") +
+            textFor(sourceForm(), QStringLiteral("FF Bookmarks"), QStringLiteral("Opera Bookmarks"),
+                    QStringLiteral("Chromium Bookmarks")));
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())
         return;
@@ -196,7 +211,7 @@ void Form6::RefreshOptions()
 {
     const bool exists = FileExists(job().DestinationFileLocation);
     m_destinationLabel->setText(
-        locationCaption(DestIsOpera(mode())) +
+        locationCaption(destinationForm()) +
         (exists ? QStringLiteral(" (File Exists)") : QStringLiteral(" (New File)")));
     m_options->RefreshOptions(exists);
 }

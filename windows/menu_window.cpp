@@ -39,18 +39,6 @@ constexpr int kMostItems = 99;
 
 const QString kMenuLocationCaption = QStringLiteral("Location of the DHTML Menu:");
 
-QString titleOf(ExportMode mode)
-{
-    switch (mode) {
-    case ExportMode::FirefoxToMenu:
-        return QStringLiteral("FF Bookmarks to DHTML Menu - Orvalink");
-    case ExportMode::OperaToMenu:
-        return QStringLiteral("Opera Bookmarks to DHTML Menu - Orvalink");
-    default:
-        return QStringLiteral("IE Favorites to DHTML Menu - Orvalink");
-    }
-}
-
 // The hover texts of the colour boxes, by slot.
 const std::array<QString, MenuColorSlotCount> kColorTags{
     QStringLiteral("Color of the Menu Item Text"),
@@ -105,7 +93,7 @@ Form5::Form5(Job& job, ProgramSettings& settings, Dialogs& dialogs,
     , m_presets(settings.colorPresetFile())
 {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(titleOf(mode()));
+    setWindowTitle(conversionTitle());
     setWindowIcon(conversionIcon(mode()));
 
     auto* central = new QWidget(this);
@@ -196,26 +184,32 @@ void Form5::buildBookmarksPage(QWidget* page)
         grid->addWidget(favorites.autoButton, 1, 2);
         countFavoritesAsEdited(m_favorites);
     } else {
-        const bool hotlist = SourceIsOpera(mode());
-        auto* caption = new QLabel(hotlist ? QStringLiteral("Location of Opera Hotlist:")
-                                           : QStringLiteral("Location of Firefox Bookmarks:"),
-                                   location);
+        auto* caption =
+            new QLabel(textFor(sourceForm(), QStringLiteral("Location of Firefox Bookmarks:"),
+                               QStringLiteral("Location of Opera Hotlist:"),
+                               QStringLiteral("Location of Chromium Bookmarks:")),
+                       location);
         caption->setObjectName(QStringLiteral("lblNNLoc"));
         QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 36, location);
         caption->setBuddy(combo);
-        m_sources = new LocationList(combo,
-                                     hotlist ? QStringLiteral("- Please Select an Hotlist File -")
-                                             : QStringLiteral("- Please Select a Bookmark File -"),
-                                     this);
+        m_sources = new LocationList(
+            combo,
+            textFor(sourceForm(), QStringLiteral("- Please Select a Bookmark File -"),
+                    QStringLiteral("- Please Select an Hotlist File -"),
+                    QStringLiteral("- Please Select a Chromium Bookmark File -")),
+            this);
         setSourceList(m_sources);
         auto* browse = browseButton(QStringLiteral("cmdNNBrowse"),
                                     folderIcon(sourceForm().id(), true), location);
-        setTag(browse, hotlist ? QStringLiteral("Select the Opera Hotlist to Export")
-                               : QStringLiteral("Select the Bookmark File to Export"));
-        grid->addLayout(heading(picture(hotlist ? QStringLiteral("imgOP") : QStringLiteral("imgNN"),
-                                        formIcon(sourceForm().id()), location),
-                                caption),
-                        0, 0, 1, 3);
+        setTag(browse, textFor(sourceForm(), QStringLiteral("Select the Bookmark File to Export"),
+                               QStringLiteral("Select the Opera Hotlist to Export"),
+                               QStringLiteral("Select the Chromium Bookmark File to Export")));
+        grid->addLayout(
+            heading(picture(textFor(sourceForm(), QStringLiteral("imgNN"), QStringLiteral("imgOP"),
+                                    QStringLiteral("imgChromium")),
+                            formIcon(sourceForm().id()), location),
+                    caption),
+            0, 0, 1, 3);
         grid->addWidget(combo, 1, 0);
         grid->addWidget(browse, 1, 1);
 

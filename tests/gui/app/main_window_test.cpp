@@ -8,16 +8,20 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
+#include <cstdlib>
 #include <memory>
 
 using namespace orvalink;
@@ -65,6 +69,24 @@ QList<ExportWindow*> openExportWindows()
             windows.append(window);
     }
     return windows;
+}
+
+// Each family's first-level button and its conversions' buttons, left to right.
+struct PanelFamily
+{
+    int button;
+    QList<int> conversions;
+};
+
+const PanelFamily kFamilies[] = {
+    {0, {4, 5, 14, 6}}, {1, {7, 8, 15, 9}}, {2, {10, 11, 16, 12}}, {13, {17, 18, 19, 20}}};
+const QList<int> kFirstLevel{0, 1, 2, 13};
+
+// A Chromium profile in the home, which discovery lists as "<Chromium: Default> path".
+QString addChromiumProfile(const FreshHome& home)
+{
+    return test::writeFile(home.path() + u"/.config/chromium/Default/Bookmarks"_s,
+                           test::readFixture(u"chromium-profile/Default/Bookmarks"_s));
 }
 
 } // namespace
@@ -128,29 +150,37 @@ private slots:
                 QVERIFY2(statusShowsWhole(window, tagOf(shown)), qPrintable(tagOf(shown)));
             }
         };
-        QCOMPARE(visibleButtons(window), (QList<int>{0, 1, 2}));
+        QCOMPARE(visibleButtons(window), kFirstLevel);
         QCOMPARE(statusBarOf(window)->currentMessage(), kReady);
         const int firstWidth = window.width();
         QVERIFY(firstWidth >= Form1::kFirstLevelWidth);
         showWhole();
 
-        for (int source = 0; source < 3; ++source) {
-            QTest::mouseClick(button(source), Qt::LeftButton);
-            const int first = 4 + 3 * source;
-            QCOMPARE(visibleButtons(window), (QList<int>{3, first, first + 1, first + 2}));
+        const QRect screen = window.screen()->availableGeometry();
+        for (const PanelFamily& family : kFamilies) {
+            // At the screen's right edge, the wider level moves left to end at that edge.
+            window.move(screen.right() + 1 - window.frameGeometry().width(), screen.top());
+            QTest::mouseClick(button(family.button), Qt::LeftButton);
+            QCOMPARE(window.frameGeometry().right(), screen.right());
+            QList<int> shown = family.conversions;
+            shown.append(3);
+            QList<int> sorted = shown;
+            std::sort(sorted.begin(), sorted.end());
+            QCOMPARE(visibleButtons(window), sorted);
             QCOMPARE(tagOf(button(3)), u"Go Back to Main Window"_s);
             // The group stands where the sources stood, left to right, the back button last.
-            QCOMPARE(button(first)->pos(), button(0)->pos());
-            const int shown[] = {first, first + 1, first + 2, 3};
-            for (int i = 1; i < 4; ++i) {
+            QCOMPARE(button(shown[0])->pos(), button(0)->pos());
+            for (qsizetype i = 1; i < shown.size(); ++i) {
                 QVERIFY(button(shown[i - 1])->x() < button(shown[i])->x());
-                QCOMPARE(button(shown[i])->y(), button(first)->y());
+                QCOMPARE(button(shown[i])->y(), button(shown[0])->y());
+                // Long captions or short, the buttons are alike.
+                QVERIFY(std::abs(button(shown[i])->width() - button(shown[0])->width()) <= 1);
             }
             // Wider in the designed proportion.
             QVERIFY(window.width() >= firstWidth * 5415 / 4080);
             showWhole();
             QTest::mouseClick(button(3), Qt::LeftButton);
-            QCOMPARE(visibleButtons(window), (QList<int>{0, 1, 2}));
+            QCOMPARE(visibleButtons(window), kFirstLevel);
             QCOMPARE(tagOf(button(3)), u"(Last Selection)"_s);
             QCOMPARE(window.width(), firstWidth);
         }
@@ -158,7 +188,7 @@ private slots:
         // "(Last Selection)" is no conversion and no level: only the focus and hover change.
         statusBarOf(window)->showMessage(tagOf(button(1)));
         window.cmdInizio_Click(3);
-        QCOMPARE(visibleButtons(window), (QList<int>{0, 1, 2}));
+        QCOMPARE(visibleButtons(window), kFirstLevel);
         QCOMPARE(window.width(), firstWidth);
         QVERIFY(window.ActiveExportWindow() == nullptr);
         QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget*>(u"Picture1"_s));
@@ -186,6 +216,7 @@ private slots:
         QTest::addColumn<int>("mode");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("windowName");
+        QTest::addColumn<QString>("chromiumList");
         const struct
         {
             int button;
@@ -193,6 +224,8 @@ private slots:
             ExportMode mode;
             const char* title;
             const char* windowName;
+            // The list that discovery fills with the home's Chromium profile.
+            const char* chromiumList = "";
         } rows[] = {
             {4, "mnuFileIE(1)", ExportMode::IEToFirefox, "IE Favorites to FF Bookmarks", "Form2"},
             {5, "mnuFileIE(2)", ExportMode::IEToOpera, "IE Favorites to Opera Bookmarks", "Form2"},
@@ -205,12 +238,26 @@ private slots:
             {11, "mnuFileOp(2)", ExportMode::OperaToFirefox, "Opera Bookmarks to FF Bookmarks",
              "Form6"},
             {12, "mnuFileOp(3)", ExportMode::OperaToMenu, "Opera Bookmarks to DHTML Menu", "Form5"},
+            {14, "mnuFileIE(4)", ExportMode::IEToChromium, "IE Favorites to Chromium Bookmarks",
+             "Form2", "cboNNLoc"},
+            {15, "mnuFileNN(4)", ExportMode::FirefoxToChromium,
+             "FF Bookmarks to Chromium Bookmarks", "Form6", "cboNNLoc"},
+            {16, "mnuFileOp(4)", ExportMode::OperaToChromium,
+             "Opera Bookmarks to Chromium Bookmarks", "Form6", "cboNNLoc"},
+            {17, "mnuFileCr(1)", ExportMode::ChromiumToIE, "Chromium Bookmarks to IE Favorites",
+             "Form4", "cboNNLoc"},
+            {18, "mnuFileCr(2)", ExportMode::ChromiumToFirefox,
+             "Chromium Bookmarks to FF Bookmarks", "Form6", "cboFromLoc"},
+            {19, "mnuFileCr(3)", ExportMode::ChromiumToOpera,
+             "Chromium Bookmarks to Opera Bookmarks", "Form6", "cboFromLoc"},
+            {20, "mnuFileCr(4)", ExportMode::ChromiumToMenu, "Chromium Bookmarks to DHTML Menu",
+             "Form5", "cboNNLoc"},
         };
         for (const auto& row : rows)
             QTest::newRow(row.menuItem)
                 << row.button << QString::fromLatin1(row.menuItem) << static_cast<int>(row.mode)
                 << QString::fromLatin1(row.title) + u" - Orvalink"_s
-                << QString::fromLatin1(row.windowName);
+                << QString::fromLatin1(row.windowName) << QString::fromLatin1(row.chromiumList);
     }
 
     // Each conversion by its button, and by its menu item from the first level and from a
@@ -223,16 +270,22 @@ private slots:
         QFETCH(int, mode);
         QFETCH(QString, title);
         QFETCH(QString, windowName);
+        QFETCH(QString, chromiumList);
         Form1& window = *m_window;
         auto* action = window.findChild<QAction*>(menuItem);
         QVERIFY(action);
-        const int source = (button - 4) / 3;
+        const auto family = std::find_if(
+            std::begin(kFamilies), std::end(kFamilies),
+            [button](const PanelFamily& each) { return each.conversions.contains(button); });
+        const auto otherFamily =
+            std::next(family) == std::end(kFamilies) ? std::begin(kFamilies) : std::next(family);
+        const QString profile = chromiumList.isEmpty() ? QString() : addChromiumProfile(*m_home);
 
         enum class Route { Button, MenuFromFirstLevel, MenuFromOtherGroup };
         for (Route route : {Route::Button, Route::MenuFromFirstLevel, Route::MenuFromOtherGroup}) {
             if (route != Route::MenuFromFirstLevel)
                 QTest::mouseClick(
-                    window.cmdInizio(route == Route::Button ? source : (source + 1) % 3),
+                    window.cmdInizio(route == Route::Button ? family->button : otherFamily->button),
                     Qt::LeftButton);
             const QList<int> panelBefore = visibleButtons(window);
             if (route == Route::Button)
@@ -245,6 +298,10 @@ private slots:
             QCOMPARE(openExportWindows(), QList<ExportWindow*>{exportWindow});
             QCOMPARE(exportWindow->windowTitle(), title);
             QCOMPARE(exportWindow->objectName(), windowName);
+            if (!profile.isEmpty()) {
+                const auto* list = test::child<QComboBox>(*exportWindow, chromiumList);
+                QVERIFY(test::itemTexts(*list).contains(u"<Chromium: Default> "_s + profile));
+            }
             // The choice leaves the panel as it was.
             QCOMPARE(visibleButtons(window), panelBefore);
             QVERIFY(!window.isEnabled() && exportWindow->isEnabled());

@@ -70,7 +70,9 @@ QString writeFile(const QString& path, const QByteArray& bytes)
 QByteArray readFixture(const QString& relative)
 {
     QFile file(QStringLiteral(ORVALINK_TEST_DATA_DIR "/") + relative);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (!file.open(QIODevice::ReadOnly))
+        qFatal("no fixture %s", qPrintable(relative));
+    return file.readAll();
 }
 
 void enter(QWidget& widget)

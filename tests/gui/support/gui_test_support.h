@@ -80,7 +80,7 @@ template <typename T> T* child(const QWidget& window, const QString& name)
 
 // Writes a file (and the folders on its way); returns its path, or "" when it failed.
 QString writeFile(const QString& path, const QByteArray& bytes);
-// The bytes of a file under tests/fixtures; empty when it cannot be read.
+// The bytes of a file under tests/fixtures; a missing one ends the test program.
 QByteArray readFixture(const QString& relative);
 
 // The pointer entering a widget (near its top left corner) and leaving it, as the system reports

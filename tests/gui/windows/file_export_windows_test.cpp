@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace orvalink;
@@ -192,6 +193,47 @@ private slots:
         QCOMPARE(m_dialogs->messageTexts(),
                  QStringList{"0 Folders & 1 Links Exported Successfully."_L1});
         QCOMPARE(treeOf(FormId::Hotlist, hotlist), "  Fresh <https://old.example/>\n"_L1);
+    }
+
+    // Opera to Chromium: both files from discovery. While Chromium runs on the profile nothing is
+    // written; then the hotlist goes into a new folder of the profile's Bookmarks, after what it
+    // had, in the source's order, and the message counts what that folder holds.
+    void operaToChromium()
+    {
+        const QString hotlist = write(u"opera/bookmarks.adr"_s, kHotlist);
+        write(u".opera/operaprefs.ini"_s,
+              "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
+        const QByteArray old = readFixture(u"chromium-profile/Default/Bookmarks"_s);
+        const QString bookmarks = write(u".config/chromium/Default/Bookmarks"_s, old);
+        const QString oldTree = treeOf(FormId::Chromium, bookmarks);
+
+        open<Form6>(ExportMode::OperaToChromium, {u"chromium"_s});
+        QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), u"<Chromium: Default> "_s + bookmarks);
+        click("Command10");
+        QCOMPARE(m_dialogs->count(Kind::Message), 1);
+        QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Chromium is running"_L1);
+        QCOMPARE(read(bookmarks), old);
+
+        open<Form6>(ExportMode::OperaToChromium);
+        get<QCheckBox>("chkKeepOrder")->click();
+        const QString folder = get<QLineEdit>("txtWhereNew")->text();
+        click("Command10");
+        const QString hotlistTree = treeOf(FormId::Hotlist, hotlist);
+        const QRegularExpression folderNumber(u"\\[\\d+\\] "_s);
+        const QRegularExpression link(u" <[^>\\n]*>$"_s, QRegularExpression::MultilineOption);
+        QCOMPARE(m_dialogs->messageTexts().last(), u"%1 Folders & %2 Links Exported Successfully."_s
+                                                       .arg(hotlistTree.count(folderNumber))
+                                                       .arg(hotlistTree.count(link)));
+        QString imported = u"    "_s + folder + u'\n';
+        for (const QString& line :
+             QString(hotlistTree).remove(folderNumber).split(u'\n', Qt::SkipEmptyParts))
+            imported += u"    "_s + line + u'\n';
+        const QString otherEnds = u"  Mobile bookmarks\n"_s;
+        QCOMPARE(QString(treeOf(FormId::Chromium, bookmarks)).remove(folderNumber).split(u'\n'),
+                 QString(oldTree)
+                     .remove(folderNumber)
+                     .replace(otherEnds, imported + otherEnds)
+                     .split(u'\n'));
     }
 
     // Opera to Firefox: browsed files on both sides, merged into the root of the bookmark file.

@@ -88,9 +88,13 @@ private slots:
             const QString hotlist = test::writeFile(
                 files + u"h%1.adr"_s.arg(i),
                 "Opera Hotlist version 2.0\n\n#URL\n\tNAME=A\n\tURL=https://a.example/\n\n");
+            const QString chromium =
+                test::writeFile(files + u"c%1/Bookmarks"_s.arg(i),
+                                test::readFixture(u"chromium-profile/Default/Bookmarks"_s));
             histories +=
-                u"%1NNLocation=%2\r\n%1OperaHotlist=%3\r\n%1MenuLocation=%4m%1.html\r\n"_s.arg(i)
-                    .arg(i == 1 ? u"<default> "_s + bookmarks : bookmarks, hotlist, files)
+                u"%1NNLocation=%2\r\n%1OperaHotlist=%3\r\n%1MenuLocation=%4m%1.html\r\n"
+                u"%1ChromiumLocation=%5\r\n"_s.arg(i)
+                    .arg(i == 1 ? u"<default> "_s + bookmarks : bookmarks, hotlist, files, chromium)
                     .toUtf8();
         }
         const QByteArray file =
