@@ -2,6 +2,9 @@
 
 #include "platform/atomic_text_file.h"
 
+#include <QString>
+#include <algorithm>
+
 namespace orvalink {
 
 namespace {
@@ -81,6 +84,19 @@ void appendHtmlText(QByteArray& out, QStringView text)
 void appendHtmlAttribute(QByteArray& out, QStringView text)
 {
     appendUtf8(out, text, kLongestEscape, escapeAttribute);
+}
+
+void appendHtmlAttribute(QByteArray& out, QByteArrayView utf8)
+{
+    const auto needsEscape = [](char c) {
+        return c == '&' || c == '"' || c == '<' || c == '>' ||
+               (static_cast<unsigned char>(c) < 0x20 && c != 0) || c == 0x7F;
+    };
+    if (std::none_of(utf8.begin(), utf8.end(), needsEscape)) {
+        out += utf8;
+        return;
+    }
+    appendHtmlAttribute(out, QString::fromUtf8(utf8));
 }
 
 } // namespace orvalink

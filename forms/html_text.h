@@ -14,5 +14,7 @@ void appendHtmlText(QByteArray& out, QStringView text);
 // end the value, the tag or the line escaped: & " < > and control characters. Our reader and the
 // browsers' give the value back exactly.
 void appendHtmlAttribute(QByteArray& out, QStringView text);
+// The same for a value already in UTF-8.
+void appendHtmlAttribute(QByteArray& out, QByteArrayView utf8);
 
 } // namespace orvalink

@@ -107,7 +107,7 @@ struct Field
     const char* name;
     Kind kind;
     qint64 seconds = 0;
-    const QString* text = nullptr;
+    QString text{};
 };
 
 // What a link or folder keeps besides its name and address, in the order the listings show it.
@@ -131,7 +131,7 @@ public:
         addText("postData", details.postData);
         addText("tags", details.tags);
         addText("description", details.description);
-        addText("icon", details.icon);
+        addText("icon", QString::fromUtf8(details.icon));
         addText("iconUri", details.iconUri);
         addText("charset", details.charset);
     }
@@ -149,7 +149,7 @@ private:
     void addText(const char* name, const QString& text)
     {
         if (!text.isEmpty())
-            m_fields[m_count++] = Field{name, Field::Text, 0, &text};
+            m_fields[m_count++] = Field{name, Field::Text, 0, text};
     }
 
     std::array<Field, 13> m_fields{};
@@ -180,7 +180,7 @@ void writeListedFields(ListingOutput& output, const Fields& fields)
         if (field.kind == Field::Time)
             output << '=' << field.seconds;
         else if (field.kind == Field::Text)
-            output << '=' << jsonString(*field.text);
+            output << '=' << jsonString(field.text);
     }
     output << '}';
 }
@@ -195,7 +195,7 @@ void writeJsonFields(ListingOutput& output, const Fields& fields)
         else if (field.kind == Field::Flag)
             output << "true";
         else
-            output << jsonString(*field.text);
+            output << jsonString(field.text);
     }
 }
 

@@ -22,9 +22,10 @@ struct EntryDetails
     QString tags{};
     // Line breaks as line feeds.
     QString description{};
-    // The page's icon as a "data:" URI (Firefox ICON), and the address it was fetched from
+    // The page's icon as a "data:" URI (Firefox ICON), kept as the file's bytes: it is plain ASCII,
+    // often most of a bookmark file, and never shown. And the address it was fetched from
     // (Firefox ICON_URI, an Internet Shortcut's IconFile).
-    QString icon{};
+    QByteArray icon{};
     QString iconUri{};
     // The character set the page was last shown in (Firefox LAST_CHARSET).
     QString charset{};

@@ -612,6 +612,18 @@ void keepAttribute(ParsedTree& tree, int node, const TagAttributes& attributes, 
         tree.editDetails(node).*field = decodeHtml(attributes.value(attribute));
 }
 
+// Keeps the icon's bytes as they are; only a value with character references is decoded.
+void keepIcon(ParsedTree& tree, int node, const TagAttributes& attributes)
+{
+    if (!attributes.has(Icon))
+        return;
+    const QByteArrayView value = attributes.value(Icon);
+    if (value.isEmpty())
+        return;
+    tree.editDetails(node).icon =
+        value.contains('&') ? decodeHtml(value).toUtf8() : value.toByteArray();
+}
+
 bool isTrue(const TagAttributes& attributes, Attribute attribute)
 {
     return attributes.has(attribute) &&
@@ -635,7 +647,7 @@ void keepAttributes(ParsedTree& tree, int node, const TagAttributes& attributes)
     keepAttribute(tree, node, attributes, ShortcutUrl, &EntryDetails::keyword);
     keepAttribute(tree, node, attributes, PostData, &EntryDetails::postData);
     keepAttribute(tree, node, attributes, Tags, &EntryDetails::tags);
-    keepAttribute(tree, node, attributes, Icon, &EntryDetails::icon);
+    keepIcon(tree, node, attributes);
     keepAttribute(tree, node, attributes, IconUri, &EntryDetails::iconUri);
     keepAttribute(tree, node, attributes, LastCharset, &EntryDetails::charset);
 }

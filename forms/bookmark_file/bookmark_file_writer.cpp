@@ -30,7 +30,8 @@ void appendTime(QByteArray& out, QByteArrayView attribute, BookmarkTime time)
     out += '"';
 }
 
-void appendText(QByteArray& out, QByteArrayView attribute, const QString& text)
+template <typename Text>
+void appendText(QByteArray& out, QByteArrayView attribute, const Text& text)
 {
     if (text.isEmpty())
         return;

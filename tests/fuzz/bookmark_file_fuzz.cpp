@@ -25,10 +25,14 @@ QString keptFields(const ParsedTree& tree, int node)
 {
     const ParsedTree::Node& entry = tree.node(node);
     const EntryDetails& details = tree.details(node);
-    return QStringList{datesText(entry.dates), QString::number(static_cast<int>(entry.role)),
-                       details.keyword,        details.postData,
-                       details.tags,           details.description,
-                       details.icon,           details.iconUri,
+    return QStringList{datesText(entry.dates),
+                       QString::number(static_cast<int>(entry.role)),
+                       details.keyword,
+                       details.postData,
+                       details.tags,
+                       details.description,
+                       QString::fromUtf8(details.icon),
+                       details.iconUri,
                        details.charset}
         .join(u'|');
 }
