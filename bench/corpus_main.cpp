@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvalink-corpus: writes a synthetic bookmark collection in the three forms Orvalink reads,
 // the same bytes for the same number of links on every machine.
 #include "bench/corpus_tree.h"

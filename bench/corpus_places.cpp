@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/corpus_places_schema.h"
 #include "bench/corpus_writers.h"
 

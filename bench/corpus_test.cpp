@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "bench/corpus_tree.h"
 #include "bench/corpus_writers.h"
 #include "cli/cli.h"

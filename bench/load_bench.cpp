@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvalink-load-bench: times loading one source into tables and tree (its form's load, nothing
 // written anywhere) and reports the process's peak memory beside the source's size.
 #include "forms/form_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times how soon a cascading menu page becomes usable in Chromium: the page is opened in a fresh
 // context, the first item of its first bar is hovered, and the time is taken when a submenu is
 // visible. The time counts from the page's navigation start (performance.now() in the page), so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times an export window's export the way the user starts it: the window (the Firefox-Opera
 // window, or the menu window for a page) is opened offscreen, the source and the destination are
 // picked through its browse buttons (answered by scripted dialogs), and the clock runs from the

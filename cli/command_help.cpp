@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/command_help.h"
 
 #include "forms/form_table.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when any C++ file under the source tree differs from what clang-format makes of it.
 execute_process(COMMAND git ls-files -- "*.cpp" "*.h"
                 WORKING_DIRECTORY ${SOURCE_DIR} OUTPUT_VARIABLE files OUTPUT_STRIP_TRAILING_WHITESPACE

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when a file includes from a folder above its own: the core (Qt Core only) never from the
 # GUI, the command line never from the GUI, and within each library only downwards. Each folder
 # lists the folders its files may include from, itself among them.

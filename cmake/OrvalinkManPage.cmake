@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # orvalink_man_page(TARGET SUMMARY [COMMANDS]): builds TARGET's man page from its --help after
 # TARGET is built (see WriteManPage.cmake) and installs it under share/man/man1.
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package that tools/package builds with CPack: everything `cmake --install` puts in
 # the prefix, plus the files Debian's policy asks of every package (the copyright file and the
 # changelog under /usr/share/doc). Include after every install() rule.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a program's man page from its own --help, so that the page and the help never disagree,
 # and gzips it as Debian wants (maximum compression, no time stamp).
 # cmake -DPROGRAM=path -DNAME=orvalink-cli -DSUMMARY="one line" -DVERSION=1.0 -DOUTPUT=x.1.gz

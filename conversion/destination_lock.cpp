@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion/destination_lock.h"
 
 #include <QDir>

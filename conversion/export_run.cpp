@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion/export_run.h"
 
 #include "conversion/backup.h"

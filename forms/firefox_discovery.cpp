@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/firefox_discovery.h"
 
 #include "platform/browser_folders.h"

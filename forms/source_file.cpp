@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/source_file.h"
 
 #include "platform/text_decoding.h"

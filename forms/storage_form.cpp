@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/storage_form.h"
 
 #include "forms/form_checks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/atomic_text_file.h"
 
 #include "platform/file_contents.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/browser_folders.h"
 
 #include "platform/special_folders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "selection/selection_window.h"
 
 #include "selection/entry_list_model.h"

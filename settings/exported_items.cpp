@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/exported_items.h"
 
 #include "settings/program_settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/ini_document.h"
 
 #include "platform/text_decoding.h"

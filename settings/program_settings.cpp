@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/program_settings.h"
 
 #include "platform/special_folders.h"

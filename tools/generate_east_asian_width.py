@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes forms/menu_page/east_asian_width_table.cpp: the code points of East Asian Width W
 or F.
 

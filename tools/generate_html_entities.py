@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes forms/bookmark_file/html_entity_table.cpp: HTML's named character references.
 
 Only the names that end in ";" are kept: a name written without it (an old file's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/browse_for_folder.h"
 
 #include "platform/file_helpers.h"

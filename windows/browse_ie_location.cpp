@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/browse_ie_location.h"
 
 #include "platform/special_folders.h"

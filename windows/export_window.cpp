@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/export_window.h"
 
 #include "conversion/loaded_source.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/favorites_export_window.h"
 
 #include "platform/file_helpers.h"

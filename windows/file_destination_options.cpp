@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/file_destination_options.h"
 
 #include "windows/conversion_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/firefox_opera_window.h"
 
 #include "platform/file_helpers.h"

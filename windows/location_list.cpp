@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/location_list.h"
 
 #include "forms/form_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "windows/what_to_export.h"
 
 #include "conversion/export_checks.h"

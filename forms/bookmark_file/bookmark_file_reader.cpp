@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/bookmark_file/bookmark_file_reader.h"
 
 #include "forms/bookmark_file/html_entities.h"

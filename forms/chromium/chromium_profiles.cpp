@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/chromium/chromium_profiles.h"
 
 #include "platform/chromium_folders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/chromium/chromium_writer.h"
 
 #include "forms/chromium/chromium_bookmarks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/favorites/favorites_reader.h"
 
 #include "forms/favorites/internet_shortcut.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/favorites/favorites_writer.h"
 
 #include "forms/favorites/file_names.h"

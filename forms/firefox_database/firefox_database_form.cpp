@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/firefox_database/firefox_database_form.h"
 
 #include "forms/firefox_database/places_reader.h"

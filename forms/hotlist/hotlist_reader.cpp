@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/hotlist/hotlist_reader.h"
 
 #include "forms/address_text.h"

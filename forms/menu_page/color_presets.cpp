@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/menu_page/color_presets.h"
 
 #include "settings/csetting.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a C++ source that holds files as byte arrays, so that the core library carries them
 # without any run-time registration.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for orvalink-cli
 _orvalink_cli()
 {

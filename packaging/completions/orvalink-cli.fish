@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # fish completion for orvalink-cli
 set -l commands count list convert discover help
 set -l forms ie firefox opera menu chromium

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cascading menu page in headless Chromium: pages that orvalink-cli generates from the
 // sources in sources/, driven as a person would drive them.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs Debian's Chromium headless and off the network on a user-data folder of ours, with the
 // test extension of extension/ loaded, and lets a test tool call that extension's functions.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regenerates tests/fixtures/chromium-profile: the Bookmarks file and Local State that Chromium
 // itself wrote, for the tests of our reader and writer of Chromium's bookmarks.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chromium judges the Bookmarks files orvalink-cli writes: written anew, and merged into the
 // file Chromium made itself. It must load exactly the tree we wrote, with our ids, and either
 // leave the file alone or write back the checksum we wrote.

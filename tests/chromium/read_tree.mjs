@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chromium as the judge of a Bookmarks file: what does the real browser load from it, and what
 // does it write back?
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Chromium judge on the Bookmarks file Chromium wrote itself, on hand-edited copies of it,
 // and when Chromium cannot answer.
 import assert from 'node:assert/strict';

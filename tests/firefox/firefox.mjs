@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs Debian's Firefox ESR headless on a profile of ours, off the network, for the tools that
 // let Firefox judge or make our test files.
 import { spawn, spawnSync } from 'node:child_process';

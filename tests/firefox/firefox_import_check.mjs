@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Proves that Firefox imports the bookmark files orvalink-cli writes with every folder, title
 // and URL intact: for each case, headless firefox-esr imports the written file into a fresh
 // profile at start-up, and the tree it stored in places.sqlite must equal the tree

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Leaves a copy of a places.sqlite as a running Firefox leaves it: locked, with its newest change
 # only in places.sqlite-wal. For tests that read Firefox's bookmarks while the browser runs.
 #

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Regenerates tests/fixtures/firefox-profile: a profile that Firefox ESR itself made and filled,
 // for the tests of our reader of Firefox's bookmark database.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A minimal Marionette client: enough to run privileged script in a headless Firefox (started
 // with --marionette -remote-allow-system-access) and to quit it cleanly.
 //

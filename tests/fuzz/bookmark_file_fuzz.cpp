@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a bookmark file: the fast scanner counts what the tree builder builds, what the
 // writer writes reads back as the same tree with every field the file keeps, and a merge into the
 // bytes keeps every byte and every entry of them. Everything is written into memory.

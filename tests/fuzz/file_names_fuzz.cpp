@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any names given out in one Favorites folder: each is one path component that every file system
 // we write to stores as it is, and no two of them name the same file where case is ignored.
 #include "forms/favorites/file_names.h"

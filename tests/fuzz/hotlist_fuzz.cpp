@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an Opera hotlist: the fast scanner counts what the tree builder builds, what the
 // writer writes reads back as the same tree with every field the hotlist keeps, and records
 // appended to the bytes keep them whole. Everything is written into memory.

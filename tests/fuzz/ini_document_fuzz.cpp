@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an INI file, and any section, key and value to store in it: the document writes
 // back exactly the bytes it read, and a stored value reads back exactly while every other line
 // and every other key stays as it was.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as an Internet Shortcut, and any text as an address: reading never goes wrong, UTF-7
 // gives back what it encoded, and a shortcut our writer writes reads back as the address it was
 // written for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any names, addresses and page title in a menu page: every line of the menu script is one
 // well-formed call whose string arguments no text can leave, so nothing ends the script or starts
 // markup, and the title stays text.

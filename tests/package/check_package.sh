@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Judges the Debian package as a distribution would: lintian finds no error, and unpacked into a
 # scratch root it holds the licence, valid desktop metadata, the icons, the man pages and the
 # completions, and its command line runs from there.

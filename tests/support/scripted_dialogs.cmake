@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The scripted stand-in for the Dialogs seam: the GUI tests and the window benchmark answer the
 # windows' dialogs with it. It is never part of the shipped program.
 add_library(orvalink_scripted_dialogs STATIC

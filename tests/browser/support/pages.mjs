@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the menu pages the suite drives, with the real orvalink-cli (named by ORVALINK_CLI,
 // which ctest sets): from the small sources in sources/, and from a big hotlist written here.
 import assert from 'node:assert/strict';

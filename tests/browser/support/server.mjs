@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Serves the menu pages to the browser from a tiny HTTP server on the loopback interface.
 //
 // /pages/NAME is the file NAME of the given folder, or a page added while the suite runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opens every menu of a page as a person would, by touch, mouse or keyboard, and checks each
 // submenu as it opens. The browser is reached through a small driver, so that Chromium
 // (Playwright) and Firefox (Marionette) run the same walks:

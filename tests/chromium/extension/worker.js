@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test tools call these functions over the DevTools protocol, in this service worker.
 
 // Creates the given nodes ({title, url} for links, {title, children} for folders) in the folder

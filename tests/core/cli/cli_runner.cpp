@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/core/cli/cli_runner.h"
 
 #include "cli/cli.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvalink-cli convert, run in process and as the real program: what each conversion writes,
 // what its options change, what it refuses, and that a refusal writes nothing.
 

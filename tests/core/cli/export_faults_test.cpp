@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real orvalink-cli under faults: killed anywhere in a large merge, and two conversions
 // merging into one file at the same moment.
 

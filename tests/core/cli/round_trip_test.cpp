@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One scenario for every pair of forms: a rich source of form A, converted by orvalink-cli to
 // form B with and without --keep-order, comes back from B with everything both forms hold.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvalink-cli convert with "-" for standard input and output, its progress line on a terminal,
 // and what it says after a merge.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion/backup.h"
 #include "tests/core/forms/writer_test_support.h"
 

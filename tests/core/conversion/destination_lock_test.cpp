@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One export at a time per destination: a second one is refused while the first holds the lock,
 // whichever way the destination is spelled; nothing is locked where nothing can be written; the
 // lock covers the whole export and is gone afterwards.

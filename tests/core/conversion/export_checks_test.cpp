@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion/export_checks.h"
 #include "platform/file_helpers.h"
 #include "tests/support/temp_tree.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an export reports when the disk lets it down (full, read-only, a folder removed while it is
 // written) and when Favorites hold shortcuts without an address: each checks what is on disk, the
 // box the user sees and the exported-items total.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/browser_discovery.h"
 #include "forms/form_table.h"
 #include "platform/browser_folders.h"

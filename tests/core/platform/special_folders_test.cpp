@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/special_folders.h"
 #include "platform/user_name.h"
 #include "tests/support/scoped_environment.h"

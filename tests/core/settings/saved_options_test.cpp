@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-options table and the saved locations against options files as the program has
 // always written them: every key reads into the choice it stands for and is written back byte
 // for byte; a first start writes every key with its default.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/form_table.h"
 #include "selection/selection_window.h"
 #include "tests/gui/support/gui_test_support.h"

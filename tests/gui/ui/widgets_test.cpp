@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/exported_items.h"
 #include "tests/gui/support/gui_test_support.h"
 #include "ui/about_window.h"

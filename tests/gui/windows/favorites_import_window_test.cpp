@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/form_table.h"
 #include "forms/tree_listing.h"
 #include "model/job.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/job.h"
 #include "platform/processes.h"
 #include "selection/selection_window.h"

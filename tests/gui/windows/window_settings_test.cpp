@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the windows keep between runs: where they open, and that every export window shows the
 // options file's choices and writes them back unchanged.
 

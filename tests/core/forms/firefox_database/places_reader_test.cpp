@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Firefox's bookmark database as a source: the tree Firefox itself holds, its newest changes
 // while it runs, and the files that are refused.
 #include "forms/firefox_database/places_snapshot.h"

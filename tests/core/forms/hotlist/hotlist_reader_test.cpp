@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/hotlist/hotlist_reader.h"
 #include "tests/support/fixture_cases.h"
 #include "tests/support/temp_tree.h"
