@@ -57,8 +57,7 @@ const EntryDetails& ParsedTree::details(int n) const
     return index == NoDetails ? none : m_details[static_cast<size_t>(index)];
 }
 
-std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, FormId form,
-                                            const QString& location)
+std::unique_ptr<BookmarkModel> TreeToTables(ParsedTree parsed, FormId form, const QString& location)
 {
     const IconIndex::EntryImages images = IconIndex::of(form);
 
@@ -67,7 +66,7 @@ std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, FormId for
     std::vector<int> rowOfNode(static_cast<size_t>(parsed.size()), -1);
     auto model = std::make_unique<BookmarkModel>(form, location);
     // The records keep the tree's details indices.
-    model->adoptDetails(parsed.detailsTable());
+    model->adoptDetails(parsed.takeDetailsTable());
     int entries = 0;
     for (int n = 0; n < parsed.size(); ++n) {
         const ParsedTree::Node& node = parsed.node(n);
@@ -88,11 +87,12 @@ std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, FormId for
             continue;
         model->beginEntries(row);
         for (int child : parsed.node(n).children) {
-            const ParsedTree::Node& entry = parsed.node(child);
+            ParsedTree::Node& entry = parsed.node(child);
             LinkRecord record;
             record.Kind = entry.kind;
-            record.Name = entry.caption;
-            record.URL = entry.url;
+            // A folder's name is still wanted for its own row, made in the first pass.
+            record.Name = entry.isFolder() ? entry.caption : std::move(entry.caption);
+            record.URL = std::move(entry.url);
             switch (entry.kind) {
             case EntryKind::Folder:
                 record.SubfolderRow = rowOfNode[static_cast<size_t>(child)];

@@ -54,6 +54,7 @@ public:
     const EntryDetails& details(int n) const;
     // The side table the nodes' details indices point into.
     const std::vector<EntryDetails>& detailsTable() const { return m_details; }
+    std::vector<EntryDetails> takeDetailsTable() { return std::move(m_details); }
     int size() const { return static_cast<int>(m_nodes.size()); }
     void reserve(int count) { m_nodes.reserve(static_cast<size_t>(count)); }
 
@@ -67,7 +68,9 @@ private:
 // Turns a parsed tree into the tables and the folder tree of a loaded source: one folder row
 // per folder node in node order, each with one entry per child (with the form's entry images),
 // then the tree over the rows. Dates, roles and details come along.
-std::unique_ptr<BookmarkModel> TreeToTables(const ParsedTree& parsed, FormId form,
+// The tree's names, addresses and details move into the tables: pass a tree that is no longer
+// needed as an rvalue, and nothing is copied.
+std::unique_ptr<BookmarkModel> TreeToTables(ParsedTree parsed, FormId form,
                                             const QString& location);
 
 } // namespace orvalink

@@ -257,7 +257,7 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnaps
             open.push_back({node, first, end});
         }
     }
-    return TreeToTables(parsed, FormId::FirefoxDatabase, location);
+    return TreeToTables(std::move(parsed), FormId::FirefoxDatabase, location);
 }
 
 } // namespace orvalink
