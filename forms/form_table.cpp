@@ -62,11 +62,22 @@ std::vector<const StorageForm*> sourceFamily(const StorageForm& named)
 
 const StorageForm& sourceFormAt(const StorageForm& named, const QString& location)
 {
+    // Named is the answer when no other member claims the location, so its content need not be
+    // read.
     for (const StorageForm* form : sourceFamily(named)) {
-        if (form->claims(location))
+        if (form != &named && form->claims(location))
             return *form;
     }
     return named;
+}
+
+const StorageForm* formClaiming(const QString& location)
+{
+    for (const StorageForm* form : allForms()) {
+        if (form->canRead() && form->claims(location))
+            return form;
+    }
+    return nullptr;
 }
 
 const StorageForm& sourceForm(ExportMode mode)

@@ -25,6 +25,10 @@ const StorageForm* formNamed(QStringView commandLineName);
 // content the location holds is the form, named itself when none claims it.
 const StorageForm& sourceFormAt(const StorageForm& named, const QString& location);
 
+// The readable form whose content the location holds, for a file given without naming its form;
+// nullptr when no form claims it (see StorageForm::claims()), as for a missing or empty file.
+const StorageForm* formClaiming(const QString& location);
+
 // The forms that can be read as a source of named's family, named first.
 std::vector<const StorageForm*> sourceFamily(const StorageForm& named);
 

@@ -35,6 +35,16 @@ Result<void, UserMessage> openSourceFile(FileContents& contents, const QString& 
     return test.refusal(path);
 }
 
+bool holdsSourceContent(const QString& path, const ContentTest& test)
+{
+    FileContents contents;
+    if (!contents.open(path))
+        return false;
+    QByteArray converted;
+    const QByteArrayView text = textBytes(contents.bytes(), converted);
+    return !isBlank(text) && test.isContent(text);
+}
+
 Result<std::unique_ptr<BookmarkModel>, UserMessage>
 loadSourceFile(const QString& path, FormId form, const ContentTest& test,
                ParsedTree (*parse)(QByteArrayView text), Progress& progress)

@@ -32,6 +32,10 @@ struct ContentTest
 Result<void, UserMessage> openSourceFile(FileContents& contents, const QString& path,
                                          const ContentTest& test);
 
+// Whether the file holds the form's content; false for a file that cannot be read or holds
+// nothing but white space, which every file form would take.
+bool holdsSourceContent(const QString& path, const ContentTest& test);
+
 // Loads a source file of a form: opens it as openSourceFile() does, reads the file's tree with
 // the form's parser and makes the tables of it (see TreeToTables()).
 Result<std::unique_ptr<BookmarkModel>, UserMessage>

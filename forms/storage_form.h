@@ -144,9 +144,9 @@ public:
 
     // --- Reading ---
 
-    // Whether the location's content shows at once that it is of this form, for a form that
-    // shares its command-line name with another of its browser (see sourceFormAt()); false by
-    // default.
+    // Whether the location's content shows at once that it is of this form, which tells the forms
+    // sharing a command-line name apart (see sourceFormAt()) and recognises a file given without
+    // a form (see formClaiming()); false by default: a folder shows no content of its own.
     virtual bool claims(const QString& location) const;
 
     // Whether the location holds a source of this form, with the message for the user when it

@@ -40,6 +40,11 @@ BookmarkFileForm::BookmarkFileForm()
       })
 {}
 
+bool BookmarkFileForm::claims(const QString& location) const
+{
+    return holdsSourceContent(location, kBookmarkFileContent);
+}
+
 Result<void, UserMessage> BookmarkFileForm::recognise(const QString& location) const
 {
     FileContents contents;

@@ -45,6 +45,11 @@ ChromiumForm::ChromiumForm()
       })
 {}
 
+bool ChromiumForm::claims(const QString& location) const
+{
+    return holdsSourceContent(location, kChromiumContent);
+}
+
 Result<void, UserMessage> ChromiumForm::recognise(const QString& location) const
 {
     FileContents contents;

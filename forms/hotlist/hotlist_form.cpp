@@ -39,6 +39,11 @@ HotlistForm::HotlistForm()
       })
 {}
 
+bool HotlistForm::claims(const QString& location) const
+{
+    return holdsSourceContent(location, kHotlistContent);
+}
+
 Result<void, UserMessage> HotlistForm::recognise(const QString& location) const
 {
     FileContents contents;

@@ -13,6 +13,7 @@ public:
     HotlistForm();
 
     // See isHotlistContent().
+    bool claims(const QString& location) const override;
     Result<void, UserMessage> recognise(const QString& location) const override;
     SourceCounts count(const QString& location, Progress& progress) const override;
     Result<std::unique_ptr<BookmarkModel>, UserMessage>
