@@ -16,6 +16,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMenu>
@@ -24,6 +25,7 @@
 #include <QStatusBar>
 #include <QWindow>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace orvalink {
@@ -129,6 +131,30 @@ const Family* familyOf(const QString& tag)
     return nullptr;
 }
 
+// The family whose conversions read a source of form: the family of its form, or the family
+// whose form shares the command-line name (Firefox's database is read with its bookmark file).
+const Family* familyReading(const StorageForm& form)
+{
+    for (const Family& family : kFamilies) {
+        for (const StorageForm* member : sourceFamily(formOf(family.form))) {
+            if (member == &form)
+                return &family;
+        }
+    }
+    return nullptr;
+}
+
+// Why a file given to the program cannot be opened.
+UserMessage unopenableSourceMessage(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return UserMessage{QStringLiteral("Bookmark File Does Not Exist"),
+                           {path, QStringLiteral("The Selected Bookmark File Does Not Exist.")}};
+    return UserMessage{
+        QStringLiteral("Unknown Bookmark File"),
+        {path, QStringLiteral("The Selected File Is Not a Bookmark File Orvalink Can Read.")}};
+}
+
 QIcon pictureOf(int index)
 {
     if (index == kBackButton)
@@ -214,7 +240,7 @@ Form1::Form1(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
 Form1::~Form1()
 {
     // Export windows are top-level windows of their own (see own()), so they go explicitly.
-    for (QPointer<ExportWindow>& window : m_exportWindows)
+    for (QPointer<ConversionWindow>& window : m_exportWindows)
         delete window.data();
 }
 
@@ -382,6 +408,9 @@ void Form1::applyLevelSize(bool secondLevel)
 void Form1::showLevel(int family)
 {
     const bool secondLevel = family != kFirstLevel;
+    // A given file waits for a conversion of its own family only.
+    if (family != m_givenFamily)
+        m_givenSource.clear();
     for (size_t column = 0; column < kFamilies.size(); ++column) {
         m_buttons[static_cast<size_t>(kFamilies[column].button)]->setVisible(!secondLevel);
         for (int index : kFamilies[column].conversions)
@@ -417,7 +446,33 @@ void Form1::cmdInizio_Click(int index)
         m_activeExportWindow->show();
         m_activeExportWindow->raise();
         m_activeExportWindow->activateWindow();
+        handOverGivenSource();
     }
+}
+
+void Form1::openSource(const QString& path)
+{
+    m_givenSource.clear();
+    const StorageForm* form = formClaiming(path);
+    const Family* family = form ? familyReading(*form) : nullptr;
+    if (!family) {
+        m_givenFamily = kFirstLevel;
+        showLevel(kFirstLevel);
+        m_dialogs.message(this, unopenableSourceMessage(path));
+        return;
+    }
+    m_givenFamily = int(family - kFamilies.data());
+    showLevel(m_givenFamily);
+    m_givenSource = path;
+}
+
+void Form1::handOverGivenSource()
+{
+    if (m_givenSource.isEmpty() || !m_activeExportWindow ||
+        familyReading(sourceForm(m_job.mode)) != &kFamilies[size_t(m_givenFamily)])
+        return;
+    const QString path = std::exchange(m_givenSource, QString());
+    m_activeExportWindow->startWithSource(path);
 }
 
 bool Form1::EnableMainWindow(bool enabled)
@@ -447,9 +502,9 @@ void Form1::openExportWindow(ExportMode mode)
 {
     m_job.mode = mode;
     const ExportWindowSlot slot = slotOf(mode);
-    QPointer<ExportWindow>& window = m_exportWindows[slot];
+    QPointer<ConversionWindow>& window = m_exportWindows[slot];
     if (!window) {
-        ExportWindow* created = nullptr;
+        ConversionWindow* created = nullptr;
         switch (slot) {
         case FavoritesExport:
             created = new Form2(m_job, m_settings, m_dialogs);
@@ -472,10 +527,10 @@ void Form1::openExportWindow(ExportMode mode)
     m_activeExportWindow = window;
 }
 
-void Form1::exportWindowClosed(ExportWindow* window)
+void Form1::exportWindowClosed(ConversionWindow* window)
 {
     // The window deletes itself once closed; the next choice of its conversion makes a new one.
-    for (QPointer<ExportWindow>& slot : m_exportWindows) {
+    for (QPointer<ConversionWindow>& slot : m_exportWindows) {
         if (slot == window)
             slot = nullptr;
     }
@@ -559,7 +614,7 @@ void Form1::closeEvent(QCloseEvent* event)
 {
     // While a conversion runs its window owns the job; the main window is disabled and cannot
     // go before it (a desktop may still send it a close request).
-    for (const QPointer<ExportWindow>& window : m_exportWindows) {
+    for (const QPointer<ConversionWindow>& window : m_exportWindows) {
         if (window) {
             event->ignore();
             bringToFront();

@@ -3,7 +3,7 @@
 
 #include "model/export_mode.h"
 #include "ui/hover_capture.h"
-#include "windows/export_window.h"
+#include "windows/conversion_window.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -60,6 +60,12 @@ public:
     // The export window of the current job, while it is open.
     ExportWindow* ActiveExportWindow() const { return m_activeExportWindow; }
 
+    // Shows the second level of the family that reads the file at path, so that only the
+    // destination is left to choose; the export window opened next from that level starts with
+    // the file as its source. A missing file, or one no form recognises, leaves the first level
+    // and tells the user why.
+    void openSource(const QString& path);
+
     // Shows the "Orvalink" window in front, as a second start of the program asks; an open export
     // window comes in front of it.
     void bringToFront();
@@ -84,7 +90,10 @@ private:
     static constexpr int kFirstLevel = -1;
     void showLevel(int family);
     void openExportWindow(ExportMode mode);
-    void exportWindowClosed(ExportWindow* window);
+    // Hands the file given to openSource() to the active export window, when its conversion reads
+    // from that file's family; the file is handed once.
+    void handOverGivenSource();
+    void exportWindowClosed(ConversionWindow* window);
     void showHelp();
     void showAbout();
     // Keeps a window of ours in front of this one, as its owner, without making it a child
@@ -101,8 +110,12 @@ private:
     QWidget* m_picture1 = nullptr;
     QStatusBar* m_statusBar1 = nullptr;
     cCaptureTheMouse m_cat;
-    std::array<QPointer<ExportWindow>, kSlotCount> m_exportWindows;
-    QPointer<ExportWindow> m_activeExportWindow;
+    std::array<QPointer<ConversionWindow>, kSlotCount> m_exportWindows;
+    QPointer<ConversionWindow> m_activeExportWindow;
+    // The file given to openSource(), until an export window of its family takes it, and that
+    // family's level.
+    QString m_givenSource;
+    int m_givenFamily = kFirstLevel;
 };
 
 } // namespace orvalink

@@ -139,6 +139,14 @@ void ConversionWindow::takeSourceLocation(const QString& path)
     job().sourceFormId = sourceFormAt(path).id();
 }
 
+void ConversionWindow::startWithSource(const QString& path)
+{
+    if (!m_sourceList)
+        return;
+    m_sourceList->choose(
+        m_sourceList->addBrowsed(path, BrowsedPlace::AfterDiscovered, BrowsedLimit::BeyondDiscovered));
+}
+
 void ConversionWindow::countChosenSource(const QString& entry)
 {
     const bool known = entry == m_lastCountedSource && !m_sourceList->chosenPath().isEmpty();

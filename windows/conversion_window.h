@@ -87,6 +87,11 @@ public:
     const StorageForm& sourceFormAt(const QString& path) const;
     // Takes path as the job's source, with its form.
     void takeSourceLocation(const QString& path);
+    // Starts with path as the chosen source, as a file given to the program is: it joins the
+    // source list as a browsed file does and is chosen as a click on it would be (checked,
+    // taken, counted).
+    // A window without a source list ignores it.
+    void startWithSource(const QString& path);
     // The source check of "Select Links...": ValidateExport with sourceOnly. A failure is shown
     // with its repair and gives false.
     bool checkSource();
