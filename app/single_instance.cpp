@@ -12,11 +12,33 @@ namespace orvalink {
 
 namespace {
 
-// What a later copy says, and what the running copy answers once its window is in front.
+// What a later copy says, and what the running copy answers once its window is in front. A copy
+// given a file says "open " and the file's path (UTF-8, in Base64, so that no character of a
+// path can end the line) instead of "activate".
 constexpr QByteArrayView kActivateRequest = "activate\n";
+constexpr QByteArrayView kOpenRequest = "open ";
 constexpr QByteArrayView kActivatedReply = "activated\n";
-// A request is one short line; a client that sends more is not one of us.
-constexpr qint64 kMaxRequestLength = 64;
+// A request is one line, long enough for the longest path a system allows; a client that sends
+// more is not one of us.
+constexpr qint64 kMaxRequestLength = 16384;
+
+QByteArray requestFor(const QString& fileToOpen)
+{
+    if (fileToOpen.isEmpty())
+        return kActivateRequest.toByteArray();
+    return kOpenRequest.toByteArray() + fileToOpen.toUtf8().toBase64() + '\n';
+}
+
+// The file of an open request; "" for any other line, or a path that does not decode.
+QString fileOf(const QByteArray& request)
+{
+    if (!request.startsWith(kOpenRequest) || !request.endsWith('\n'))
+        return QString();
+    const QByteArray encoded = request.mid(kOpenRequest.size()).chopped(1);
+    const QByteArray::FromBase64Result decoded =
+        QByteArray::fromBase64Encoding(encoded, QByteArray::AbortOnBase64DecodingErrors);
+    return decoded ? QString::fromUtf8(*decoded) : QString();
+}
 
 // A running copy answers at once: it only needs its event loop. A copy busy with long work
 // still answers, as long work lets the event loop run (without user input).
@@ -57,7 +79,7 @@ QString SingleInstance::serverNameFor(const QString& userName, const QString& op
     return QStringLiteral("orvalink-") + QString::fromLatin1(hash.result().toHex().left(24));
 }
 
-SingleInstance::Role SingleInstance::claim()
+SingleInstance::Role SingleInstance::claim(const QString& fileToOpen)
 {
     // Without the lock, two copies started together could both find no server and both listen.
     const QString lockFolder =
@@ -66,7 +88,7 @@ SingleInstance::Role SingleInstance::claim()
     lock.setStaleLockTime(kLockTimeoutMs * 2);
     const bool locked = lock.tryLock(kLockTimeoutMs);
 
-    if (activateRunningCopy())
+    if (activateRunningCopy(fileToOpen))
         return Role::Later;
 
     // Nobody answered, so a socket of this name is one a crashed copy left behind.
@@ -80,13 +102,13 @@ SingleInstance::Role SingleInstance::claim()
     return Role::First;
 }
 
-bool SingleInstance::activateRunningCopy()
+bool SingleInstance::activateRunningCopy(const QString& fileToOpen)
 {
     QLocalSocket socket;
     socket.connectToServer(m_address);
     if (!socket.waitForConnected(kConnectTimeoutMs))
         return false;
-    socket.write(kActivateRequest.data(), kActivateRequest.size());
+    socket.write(requestFor(fileToOpen));
     socket.waitForBytesWritten(kReplyTimeoutMs);
     // Waiting for the reply lets the running copy raise its window before this one ends; it
     // runs either way, so a late or missing reply changes nothing.
@@ -108,8 +130,12 @@ void SingleInstance::answer()
                 return;
             }
             const QByteArray line = client->readLine(kMaxRequestLength + 1);
-            if (line == kActivateRequest) {
-                emit activationRequested();
+            const QString file = fileOf(line);
+            if (line == kActivateRequest || !file.isEmpty()) {
+                if (file.isEmpty())
+                    emit activationRequested();
+                else
+                    emit openRequested(file);
                 client->write(kActivatedReply.data(), kActivatedReply.size());
                 client->flush();
             }

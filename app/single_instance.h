@@ -9,8 +9,8 @@ namespace orvalink {
 
 // Keeps one copy of the desktop program running per user and options folder. The first copy
 // listens on a local socket (a Unix domain socket, a named pipe on Windows) that only its user
-// may open; a later copy connects, asks the first to bring its window to the front and ends
-// without showing a window.
+// may open; a later copy connects, asks the first to bring its window to the front (and to open
+// the file the later copy was given, if any) and ends without showing a window.
 //
 // On Unix the socket lies in the user's runtime folder ($XDG_RUNTIME_DIR, private to the user),
 // where no other user can put a socket of that name first.
@@ -26,7 +26,8 @@ public:
     enum class Role {
         // No other copy answered: this copy runs, and answers the copies started after it.
         First,
-        // Another copy runs and has been asked to come to the front: this copy ends.
+        // Another copy runs and has been asked to come to the front (and to open the file): this
+        // copy ends.
         Later,
     };
 
@@ -37,10 +38,10 @@ public:
     // it is short enough for any platform and says nothing about the user.
     static QString serverNameFor(const QString& userName, const QString& optionsFolder);
 
-    // Asks a running copy to come to the front, or, when none answers, starts listening for later
-    // copies. A socket left behind by a copy that crashed answers nothing and is replaced. When
+    // Asks a running copy to come to the front, and to open fileToOpen (an absolute path) when
+    // one is given, or, when none answers, starts listening for later copies. A socket left behind by a copy that crashed answers nothing and is replaced. When
     // listening fails for any other reason the program still runs, only without this rule.
-    Role claim();
+    Role claim(const QString& fileToOpen = QString());
 
     QString serverName() const { return m_name; }
     // What the socket is opened as: on Unix its path in the runtime folder, elsewhere the name.
@@ -50,10 +51,12 @@ public:
 signals:
     // A later copy asked this one to bring its window to the front.
     void activationRequested();
+    // A later copy asked this one to bring its window to the front and open the file at path.
+    void openRequested(const QString& path);
 
 private:
     // Whether a running copy answered the connection; it has then been asked to come forward.
-    bool activateRunningCopy();
+    bool activateRunningCopy(const QString& fileToOpen);
     void answer();
 
     QString m_name;
