@@ -54,8 +54,7 @@ public:
 private:
     QCommandLineParser m_parser;
     const QCommandLineOption m_help{QStringList{QStringLiteral("h"), QStringLiteral("help")}};
-    const QCommandLineOption m_version{
-        QStringList{QStringLiteral("V"), QStringLiteral("version")}};
+    const QCommandLineOption m_version{QStringList{QStringLiteral("V"), QStringLiteral("version")}};
 };
 
 // Answers --help and --version before anything opens a window, so that both work without a

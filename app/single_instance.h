@@ -39,8 +39,9 @@ public:
     static QString serverNameFor(const QString& userName, const QString& optionsFolder);
 
     // Asks a running copy to come to the front, and to open fileToOpen (an absolute path) when
-    // one is given, or, when none answers, starts listening for later copies. A socket left behind by a copy that crashed answers nothing and is replaced. When
-    // listening fails for any other reason the program still runs, only without this rule.
+    // one is given, or, when none answers, starts listening for later copies. A socket left behind
+    // by a copy that crashed answers nothing and is replaced. When listening fails for any other
+    // reason the program still runs, only without this rule.
     Role claim(const QString& fileToOpen = QString());
 
     QString serverName() const { return m_name; }

@@ -143,8 +143,8 @@ void ConversionWindow::startWithSource(const QString& path)
 {
     if (!m_sourceList)
         return;
-    m_sourceList->choose(
-        m_sourceList->addBrowsed(path, BrowsedPlace::AfterDiscovered, BrowsedLimit::BeyondDiscovered));
+    m_sourceList->choose(m_sourceList->addBrowsed(path, BrowsedPlace::AfterDiscovered,
+                                                  BrowsedLimit::BeyondDiscovered));
 }
 
 void ConversionWindow::countChosenSource(const QString& entry)

@@ -13,6 +13,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <future>
 #include <memory>
 
 #ifdef Q_OS_UNIX
@@ -111,14 +112,36 @@ private slots:
 #endif
     }
 
-    // Only the one request brings the window forward; anything else is hung up on.
+    // A later copy given a file hands it over instead of only asking for the window, whatever
+    // characters its path holds.
+    void laterCopyHandsItsFileOver()
+    {
+        SingleInstance running(uniqueServerName());
+        QCOMPARE(running.claim(), SingleInstance::Role::First);
+        QSignalSpy opened(&running, &SingleInstance::openRequested);
+        QSignalSpy activations(&running, &SingleInstance::activationRequested);
+        const QString file = u"/home/ana/Lesezeichen\nalt/bookmarks \u00e9t\u00e9 open.html"_s;
+        // The later copy waits for the answer, so it runs beside this thread's event loop.
+        std::future<SingleInstance::Role> later = std::async(std::launch::async, [&] {
+            SingleInstance copy(running.serverName());
+            return copy.claim(file);
+        });
+        QTRY_COMPARE(opened.count(), 1);
+        QCOMPARE(later.get(), SingleInstance::Role::Later);
+        QCOMPARE(opened.first().first().toString(), file);
+        QCOMPARE(activations.count(), 0);
+    }
+
+    // Only the two requests are answered; anything else is hung up on.
     void otherTalkIsRefused()
     {
         SingleInstance running(uniqueServerName());
         QCOMPARE(running.claim(), SingleInstance::Role::First);
         QSignalSpy activations(&running, &SingleInstance::activationRequested);
+        QSignalSpy opened(&running, &SingleInstance::openRequested);
 
-        for (const QByteArray& talk : {QByteArray(4096, 'a'), QByteArray("activate now\n")}) {
+        for (const QByteArray& talk : {QByteArray(20000, 'a'), QByteArray("activate now\n"),
+                                       QByteArray("open not*base64\n"), QByteArray("open \n")}) {
             QLocalSocket other;
             other.connectToServer(running.address());
             QVERIFY(other.waitForConnected(5000));
@@ -126,6 +149,7 @@ private slots:
             QTRY_COMPARE(other.state(), QLocalSocket::UnconnectedState);
         }
         QCOMPARE(activations.count(), 0);
+        QCOMPARE(opened.count(), 0);
     }
 
 private:

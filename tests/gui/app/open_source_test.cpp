@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/main_window.h"
+#include "model/job.h"
+#include "tests/gui/support/gui_test_support.h"
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+using namespace orvalink;
+using orvalink::test::FreshHome;
+using orvalink::test::TestDialogs;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QList<int> visibleButtons(const Form1& window)
+{
+    QList<int> visible;
+    for (int index = 0; index < Form1::kButtonCount; ++index) {
+        if (window.cmdInizio(index)->isVisibleTo(&window))
+            visible.append(index);
+    }
+    return visible;
+}
+
+const QList<int> kFirstLevel{0, 1, 2, 13};
+
+} // namespace
+
+// A file given to the program opens at its family's conversions, and the export window chosen
+// there starts with it as the source.
+class OpenSourceTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        m_home = std::make_unique<FreshHome>();
+        m_window = std::make_unique<Form1>(m_job, m_home->settings(), m_dialogs);
+        m_window->show();
+    }
+
+    void cleanup()
+    {
+        if (ExportWindow* exportWindow = m_window->ActiveExportWindow())
+            exportWindow->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        m_window.reset();
+        m_dialogs.clear();
+        m_home.reset();
+    }
+
+    void givenFileOpensItsFamily_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<int>>("level");
+        // The conversion to open from there; -1 for none.
+        QTest::addColumn<int>("conversion");
+        QTest::newRow("bookmark file")
+            << u"bookmarks.html"_s
+            << test::readFixture(u"bookmark-file/firefox_export/input.html"_s)
+            << QList<int>{3, 7, 8, 9, 15} << 8;
+        QTest::newRow("hotlist") << u"opera6.adr"_s
+                                 << test::readFixture(u"hotlist/own_format/input.adr"_s)
+                                 << QList<int>{3, 10, 11, 12, 16} << 10;
+        QTest::newRow("Chromium") << u"Bookmarks"_s
+                                  << test::readFixture(u"chromium-profile/Default/Bookmarks"_s)
+                                  << QList<int>{3, 17, 18, 19, 20} << 20;
+        // Recognised by its header alone, named as a bookmark file might be.
+        QTest::newRow("Firefox database")
+            << u"bookmarks.html"_s << QByteArray("SQLite format 3\0", 16) + QByteArray(4080, '\0')
+            << QList<int>{3, 7, 8, 9, 15} << -1;
+    }
+
+    void givenFileOpensItsFamily()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, content);
+        QFETCH(QList<int>, level);
+        QFETCH(int, conversion);
+        const QString path = test::writeFile(m_home->path() + u"/given/"_s + name, content);
+        QVERIFY(!path.isEmpty());
+
+        m_window->openSource(path);
+        QCOMPARE(visibleButtons(*m_window), level);
+        QCOMPARE(m_dialogs.calls().size(), 0);
+        if (conversion < 0)
+            return;
+        QTest::mouseClick(m_window->cmdInizio(conversion), Qt::LeftButton);
+        ExportWindow* exportWindow = m_window->ActiveExportWindow();
+        QVERIFY(exportWindow);
+        QCOMPARE(m_job.SourceFileLocation, path);
+        bool listed = false;
+        for (const QComboBox* list : exportWindow->findChildren<QComboBox*>())
+            listed = listed || list->currentText() == path;
+        QVERIFY(listed);
+    }
+
+    // A file no form reads leaves the first level, even after a file that opened a family.
+    void unreadableFileIsReported()
+    {
+        const QString bookmarks =
+            test::writeFile(m_home->path() + u"/bookmarks.html"_s,
+                            test::readFixture(u"bookmark-file/firefox_export/input.html"_s));
+        const QString text = test::writeFile(m_home->path() + u"/notes.html"_s, "Just notes.\n");
+        const QString missing = m_home->path() + u"/gone.adr"_s;
+        const struct
+        {
+            QString path;
+            QString title;
+            QString reason;
+        } cases[] = {
+            {text, u"Unknown Bookmark File"_s,
+             u"The Selected File Is Not a Bookmark File Orvalink Can Read."_s},
+            {m_home->path(), u"Unknown Bookmark File"_s,
+             u"The Selected File Is Not a Bookmark File Orvalink Can Read."_s},
+            {missing, u"Bookmark File Does Not Exist"_s,
+             u"The Selected Bookmark File Does Not Exist."_s},
+        };
+        for (const auto& each : cases) {
+            m_window->openSource(bookmarks);
+            m_dialogs.clear();
+            m_window->openSource(each.path);
+            QCOMPARE(visibleButtons(*m_window), kFirstLevel);
+            QCOMPARE(m_dialogs.count(ScriptedDialogs::Kind::Message), 1);
+            const UserMessage shown = m_dialogs.last(ScriptedDialogs::Kind::Message).message;
+            QCOMPARE(shown.title, each.title);
+            QCOMPARE(shown.lines, (QStringList{each.path, each.reason}));
+        }
+        // The file given before is forgotten: the next window starts as it always did.
+        m_window->cmdInizio_Click(1);
+        m_window->cmdInizio_Click(8);
+        QVERIFY(m_job.SourceFileLocation.isEmpty());
+    }
+
+private:
+    std::unique_ptr<FreshHome> m_home;
+    TestDialogs m_dialogs;
+    Job m_job;
+    std::unique_ptr<Form1> m_window;
+};
+
+ORVALINK_GUI_TEST(OpenSourceTest)
+
+#include "open_source_test.moc"
