@@ -9,10 +9,43 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
+#include <optional>
 
 namespace orvalink {
 
 namespace {
+
+// Qt's own file dialog stores its sidebar, when it goes, in settings every Qt program of the user
+// shares. A picker kept inside one folder shows only that folder there, so the user's own sidebar
+// is put back once such a dialog is gone.
+class UserSidebarKept
+{
+public:
+    UserSidebarKept()
+        : m_had(settings().contains(key()))
+        , m_value(settings().value(key()))
+    {}
+    ~UserSidebarKept()
+    {
+        if (m_had)
+            settings().setValue(key(), m_value);
+        else
+            settings().remove(key());
+    }
+    UserSidebarKept(const UserSidebarKept&) = delete;
+    UserSidebarKept& operator=(const UserSidebarKept&) = delete;
+
+private:
+    static QString key() { return QStringLiteral("FileDialog/shortcuts"); }
+    static QSettings settings()
+    {
+        return QSettings(QSettings::UserScope, QStringLiteral("QtProject"));
+    }
+
+    const bool m_had;
+    const QVariant m_value;
+};
 
 QMessageBox::Icon messageBoxIcon(MessageIcon icon)
 {
@@ -158,10 +191,14 @@ QString QtDialogs::saveFile(QWidget* parent, const FileDialogRequest& request)
 
 QString QtDialogs::pickFolder(QWidget* parent, const FolderPickerRequest& request)
 {
+    const QString root = request.rootPath.isEmpty() ? QString() : QDir::cleanPath(request.rootPath);
+    // Made before the dialog, so that it puts the sidebar back after the dialog stored its own.
+    std::optional<UserSidebarKept> userSidebar;
+    if (!root.isEmpty())
+        userSidebar.emplace();
     QFileDialog dialog(parent, request.prompt);
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly, true);
-    const QString root = request.rootPath.isEmpty() ? QString() : QDir::cleanPath(request.rootPath);
     if (!root.isEmpty()) {
         // Only Qt's own dialog tells where the user goes, so only it can be kept inside the root.
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);

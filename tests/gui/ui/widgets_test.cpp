@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
@@ -236,6 +237,10 @@ private slots:
         QCOMPARE(dialogs.saveFile(&owner, request), folder + u"/bookmarks.htm"_s);
 
         // The folder picker opens at the initial folder; a choice outside the root is no choice.
+        // The sidebar it shows stays its own: every Qt program of the user keeps theirs.
+        const QStringList userSidebar{u"file:///usr"_s, u"file:///tmp"_s};
+        QSettings(QSettings::UserScope, u"QtProject"_s)
+            .setValue(u"FileDialog/shortcuts"_s, userSidebar);
         const QString inner = folder + u"/inner"_s;
         QVERIFY(QDir().mkpath(inner));
         for (const QString& choice : {inner, QDir::tempPath()}) {
@@ -250,6 +255,10 @@ private slots:
                 dialogs.pickFolder(&owner, {u"Please, Select a Folder."_s, folder, inner});
             QCOMPARE(picked, choice == inner ? inner : QString());
         }
+        QCOMPARE(QSettings(QSettings::UserScope, u"QtProject"_s)
+                     .value(u"FileDialog/shortcuts"_s)
+                     .toStringList(),
+                 userSidebar);
     }
 
     void iconsDrawInTheirLooks()
