@@ -4,7 +4,7 @@
 # fuzzing corpora stay as the browsers and fuzzers made them.
 execute_process(COMMAND git ls-files -- "*.cpp" "*.h" "*.cmake" "*CMakeLists.txt" "*.js" "*.mjs"
                         "*.py" "*.sh" "tools/*" "bench/run" "tests/fuzz/run_harness" ".ci/run"
-                        "packaging/completions/*"
+                        "packaging/completions/*" "resources/help/*"
                 WORKING_DIRECTORY ${SOURCE_DIR} OUTPUT_VARIABLE files
                 OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE git_result)
 if(NOT git_result EQUAL 0)

@@ -19,6 +19,7 @@ for file in doc/orvalink/copyright doc/orvalink/changelog.gz \
             mime/packages/org.orvalink.Orvalink.xml icons/hicolor/scalable/apps/org.orvalink.Orvalink.svg \
             icons/hicolor/16x16/apps/org.orvalink.Orvalink.png \
             icons/hicolor/256x256/apps/org.orvalink.Orvalink.png orvalink/help/index.html \
+            orvalink/help/index.de.html orvalink/help/index.fr.html orvalink/help/help.css \
             man/man1/orvalink.1.gz man/man1/orvalink-cli.1.gz \
             bash-completion/completions/orvalink-cli zsh/site-functions/_orvalink-cli \
             fish/vendor_completions.d/orvalink-cli.fish; do

@@ -14,8 +14,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QLocale>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
+#include <QSet>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTemporaryDir>
@@ -367,18 +370,58 @@ private slots:
     void helpPageShipsWithTheProgram()
     {
         // Beside the program in the build tree.
-        const QString built = helpPagePath(QStringLiteral(ORVALINK_PROGRAM_DIR));
+        const QString built = helpPagePath(QStringLiteral(ORVALINK_PROGRAM_DIR), {u"en"_s});
         QVERIFY2(QFile::exists(built), qPrintable(built));
         QCOMPARE(QFileInfo(built).absolutePath(),
                  QDir(QStringLiteral(ORVALINK_PROGRAM_DIR "/help")).absolutePath());
 
-        // Below share/orvalink when installed.
+        // Below share/orvalink when installed; without its translation, a German reader gets
+        // the English page rather than a missing one.
         QTemporaryDir prefix;
         QVERIFY(QDir(prefix.path()).mkpath(u"bin"_s));
         QVERIFY(QDir(prefix.path()).mkpath(u"share/orvalink/help"_s));
         const QString installed = prefix.filePath(u"share/orvalink/help/index.html"_s);
         QVERIFY(QFile::copy(built, installed));
-        QCOMPARE(helpPagePath(prefix.filePath(u"bin"_s)), installed);
+        QCOMPARE(helpPagePath(prefix.filePath(u"bin"_s), {u"de-DE"_s}), installed);
+    }
+
+    void helpPageFollowsTheUsersLanguage()
+    {
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QString german = helpPagePath(QStringLiteral(ORVALINK_PROGRAM_DIR));
+        QLocale::setDefault(QLocale::system());
+        QCOMPARE(QFileInfo(german).fileName(), u"index.de.html"_s);
+        QVERIFY2(QFile::exists(german), qPrintable(german));
+
+        // The first language the page is written in wins, English included.
+        QCOMPARE(helpPageName({u"it-IT"_s, u"fr-CA"_s, u"de"_s}), u"index.fr.html"_s);
+        QCOMPARE(helpPageName({u"en-GB"_s, u"de"_s}), u"index.html"_s);
+        QCOMPARE(helpPageName({u"pt_BR"_s}), u"index.html"_s);
+    }
+
+    void everyHelpPageHasTheEnglishAnchors()
+    {
+        // Links into the page name its anchors, whatever language it is shown in.
+        const auto pageOf = [](const QString& name) {
+            QFile file(QStringLiteral(ORVALINK_PROGRAM_DIR "/help/") + name);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const auto matches = [](const QString& page, const QString& pattern) {
+            QSet<QString> found;
+            for (const auto& match : QRegularExpression(pattern).globalMatch(page))
+                found.insert(match.captured(1));
+            return found;
+        };
+        const QSet<QString> anchors = matches(pageOf(u"index.html"_s), u" id=\"([^\"]+)\""_s);
+        QVERIFY(anchors.contains(u"command-line"_s));
+        for (const QString& language : {u"en"_s, u"de"_s, u"fr"_s}) {
+            const QString name =
+                language == u"en"_s ? u"index.html"_s : u"index.%1.html"_s.arg(language);
+            const QString page = pageOf(name);
+            QVERIFY2(page.contains(u"<html lang=\"%1\">"_s.arg(language)), qPrintable(name));
+            QCOMPARE(matches(page, u" id=\"([^\"]+)\""_s), anchors);
+            QVERIFY2(anchors.contains(matches(page, u"href=\"#([^\"]+)\""_s)), qPrintable(name));
+        }
     }
 
     void positionIsSavedAndRestored()
