@@ -18,15 +18,17 @@
 //
 // Orvalink's cascading menu engine.
 //
-// The page describes its menus with startMenu() and addItem() calls inside `with (pMenu) {...}`.
-// This script keeps those descriptions as plain data and builds a menu's elements only when the
-// menu is first shown, so that a page of a hundred thousand links opens about as fast as a small
-// one. It is written for current browsers and behaves the same in quirks mode (the page has no
+// The page describes its menus with startMenu() and addItem() calls inside `with (pMenu) {...}`,
+// in a script element of type text/x-orvalink-menus that the browser does not run: compiling a
+// hundred thousand calls takes a browser seconds, while this script reads them as lines in a
+// fraction of that (readDescriptions below). It keeps the descriptions as plain data and builds a
+// menu's elements only when the menu is first shown, so that a page of a hundred thousand links
+// opens about as fast as a small one. It is written for current browsers and behaves the same in quirks mode (the page has no
 // doctype) as in standards mode.
 //
-// The page's own calls run in the same script element and use `with`, which strict mode
-// forbids, so the strict code lives inside the function below and hands the page only the
-// names it calls: isNS4, isIE, isOp, ItemStyle and PopupMenu.
+// The page's own code (its item styles, its status hook, a description block that runs as a
+// script) uses `with`, which strict mode forbids, so the strict code lives inside the function
+// below and hands the page only the names it calls: isNS4, isIE, isOp, ItemStyle and PopupMenu.
 
 (function (global) {
     'use strict';
@@ -149,6 +151,8 @@
         this.menuW = vertical ? width : 0;
         this.menuH = vertical ? 0 : width;
         this.extent = 0; // along the items: where the last one ends
+        // Where the item lines wait in the page's description block until the menu is built.
+        this.unread = null;
         // While the menu is on the page:
         this.element = null;
         this.x = 0;
@@ -198,6 +202,7 @@
         this.menu = Object.create(null);
         this.hideDelay = 500; // milliseconds an abandoned submenu stays open
         this._current = null; // the menu that addItem() fills
+        this._describedHooks = []; // callbacks of whenDescribed()
         this._roots = []; // names of the menus shown as bars
         this._open = []; // submenus on the screen, outermost first; they form one chain
         this._hovered = null; // the item element under a mouse or pen
@@ -257,8 +262,158 @@
                                 pos));
     };
 
+    var DESCRIPTIONS_TYPE = 'text/x-orvalink-menus';
+    // One argument of a described call and the comma or parenthesis after it: a quoted string,
+    // a number, a literal, or the name of one of the page's variables (its item styles).
+    var ARGUMENT = /\s*(?:'((?:[^'\\]|\\[^])*)'|(-?\d+(?:\.\d+)?)|(true|false|null)|([A-Za-z_$][\w$]*))\s*([,)])/y;
+    var ESCAPE = /\\(x[0-9A-Fa-f]{2}|u[0-9A-Fa-f]{4}|[^])/g;
+    var ESCAPED = { n: '\n', r: '\r', t: '\t', b: '\b', f: '\f', v: '\v', 0: '\0' };
+
+    function unescapeString(text) {
+        if (text.indexOf('\\') < 0) {
+            return text;
+        }
+        return text.replace(ESCAPE, function (match, escape) {
+            if (escape.length > 1) {
+                return String.fromCharCode(parseInt(escape.slice(1), 16));
+            }
+            return ESCAPED[escape] || escape;
+        });
+    }
+
+    // The arguments of the call whose parenthesis opens at index start of line, or null when the
+    // line is not a call of plain arguments followed by ";".
+    function callArguments(line, start) {
+        var args = [];
+        ARGUMENT.lastIndex = start + 1;
+        if (line.charAt(ARGUMENT.lastIndex) === ')') {
+            ARGUMENT.lastIndex++;
+        } else {
+            for (;;) {
+                var match = ARGUMENT.exec(line);
+                if (!match) {
+                    return null;
+                }
+                if (match[1] !== undefined) {
+                    args.push(unescapeString(match[1]));
+                } else if (match[2] !== undefined) {
+                    args.push(Number(match[2]));
+                } else if (match[3] !== undefined) {
+                    args.push(match[3] === 'true' ? true : match[3] === 'false' ? false : null);
+                } else {
+                    args.push(global[match[4]]);
+                }
+                if (match[5] === ')') {
+                    break;
+                }
+            }
+        }
+        return /^\s*;?\s*$/.test(line.slice(ARGUMENT.lastIndex)) ? args : null;
+    }
+
+    var ITEM_LINE = ' addItem(';
+    var START_LINE = /^\s*startMenu\s*\(/;
+    var DELAY_LINE = /^\s*hideDelay\s*=\s*(\d+)\s*;?\s*$/;
+    var FRAME_LINE = /^\s*(with\s*\(\s*[\w$]+\s*\)|[{}];?)?\s*$/;
+
+    // Runs a line of a description block that is not in one of the shapes the page writes (a
+    // page edited by hand) as the script it is, in the set's scope.
+    PopupMenu.prototype._runLine = function (line) {
+        /* jshint evil: true */
+        new Function('set', 'with (set) {\n' + line + '\n}')(this);
+    };
+
+    // Takes in the page's description blocks for this set that are not read yet. Only the menus'
+    // headers are read now: a menu's item lines wait until the menu is built (fill), so that the
+    // page's hundred thousand links cost nothing until their menus open.
+    PopupMenu.prototype.readDescriptions = function () {
+        var blocks = document.querySelectorAll('script[type="' + DESCRIPTIONS_TYPE + '"]');
+        for (var i = 0; i < blocks.length; i++) {
+            var block = blocks[i];
+            var text = block.text;
+            var owner = /^\s*with\s*\(\s*([\w$]+)\s*\)/.exec(text);
+            if (!block.orvalinkRead && owner && global[owner[1]] === this) {
+                block.orvalinkRead = true;
+                this._readHeaders(text);
+            }
+        }
+    };
+
+    PopupMenu.prototype._readHeaders = function (text) {
+        var header = null;
+        for (var at = 0; at < text.length;) {
+            var end = text.indexOf('\n', at);
+            if (end < 0) {
+                end = text.length;
+            }
+            if (!text.startsWith(ITEM_LINE, at)) {
+                var line = text.slice(at, end);
+                var args = START_LINE.test(line) ? callArguments(line, line.indexOf('(')) : null;
+                var delay = DELAY_LINE.exec(line);
+                if (args) {
+                    if (header) {
+                        header.unread.to = at;
+                    }
+                    this.startMenu.apply(this, args);
+                    header = this._current[0];
+                    header.unread = { text: text, from: end + 1, to: text.length };
+                } else if (delay) {
+                    this.hideDelay = Number(delay[1]);
+                } else if (!FRAME_LINE.test(line)) {
+                    this._runLine(line);
+                }
+            }
+            at = end + 1;
+        }
+    };
+
+    // Reads the item lines of a menu whose header is read.
+    PopupMenu.prototype._fill = function (items) {
+        var header = items[0];
+        var unread = header.unread;
+        if (!unread) {
+            return;
+        }
+        header.unread = null;
+        var before = this._current;
+        this._current = items;
+        var text = unread.text;
+        for (var at = unread.from; at < unread.to;) {
+            var end = text.indexOf('\n', at);
+            if (end < 0 || end > unread.to) {
+                end = unread.to;
+            }
+            if (text.startsWith(ITEM_LINE, at)) {
+                var line = text.slice(at, end);
+                var args = callArguments(line, ITEM_LINE.length - 1);
+                if (args) {
+                    this.addItem.apply(this, args);
+                } else {
+                    this._runLine(line);
+                }
+            }
+            at = end + 1;
+        }
+        this._current = before;
+        for (var i = 0; i < this._describedHooks.length; i++) {
+            this._describedHooks[i](header);
+        }
+    };
+
+    // Calls back with the header of every menu once its items are read: at once for those read
+    // already, later for the others.
+    PopupMenu.prototype.whenDescribed = function (callback) {
+        this._describedHooks.push(callback);
+        for (var name in this.menu) {
+            if (!this.menu[name][0].unread) {
+                callback(this.menu[name][0]);
+            }
+        }
+    };
+
     // Builds and places the bars. Called once the page has loaded.
     PopupMenu.prototype.show = function () {
+        this.readDescriptions();
         if (!document.body) {
             return;
         }
@@ -350,6 +505,7 @@
     };
 
     PopupMenu.prototype._build = function (items) {
+        this._fill(items);
         var header = items[0];
         var root = isRootName(header.name);
         var box = document.createElement('div');

@@ -14,10 +14,10 @@ else addDropShadow(pMenu, subM, [55, '#000000', 9, 9, -8, -8], [35, '#000000', 7
 // too, inside the window.
 function addDropShadow(menuSet, style) {
     var layers = Array.prototype.slice.call(arguments, 2);
-    for (var name in menuSet.menu) {
-        var header = menuSet.menu[name][0];
+    // A menu's size is known once its items are read, which waits until the menu is built.
+    menuSet.whenDescribed(function (header) {
         if (header.itemSty !== style) {
-            continue;
+            return;
         }
         var blocks = '';
         var growW = 0;
@@ -40,5 +40,5 @@ function addDropShadow(menuSet, style) {
         header.extraHTML = blocks + header.extraHTML;
         header.menuW += growW;
         header.menuH += growH;
-    }
+    });
 }

@@ -178,9 +178,10 @@ TEST_F(MenuPageTest, NamesAndAddressesCannotLeaveTheirScriptStrings)
           "addItem('Not script', 'javascrip:x', 'nw:');",
           "addItem('Grüße 日本', 'http://例え.jp/', 'nw:');"})
         EXPECT_TRUE(page.contains("\r\n " + QByteArray(item) + "\r\n")) << item;
-    // The only script element end is the page's own, after the menus.
-    EXPECT_EQ(page.count("</script"), 2);
-    EXPECT_GT(page.indexOf("</script"), page.indexOf("hideDelay=1500;"));
+    // No item ends the element that holds the menus: its end is the first after them.
+    EXPECT_EQ(page.count("</script"), 4);
+    EXPECT_GT(page.indexOf("</script", page.indexOf("\r\nwith (pMenu)\r\n")),
+              page.indexOf("hideDelay=1500;"));
 }
 
 TEST(MenuItemText, IsShortenedOnlyWhenWiderThanTheItem)
