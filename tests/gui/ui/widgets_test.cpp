@@ -189,6 +189,19 @@ private slots:
         QCOMPARE(orphan.FolderName(), m_home->path());
     }
 
+    // A short message under a long title: the box is wide enough for the whole title.
+    void messageBoxHasRoomForItsTitle()
+    {
+        const QString title = u"Bookmark File Not Selected For Export Anywhere"_s;
+        QMessageBox box(QMessageBox::Information, title, u"Pick one."_s, QMessageBox::Ok);
+        const int before = box.sizeHint().width();
+        fitTitle(box);
+        QFont bold = box.font();
+        bold.setBold(true);
+        QVERIFY(box.sizeHint().width() > QFontMetrics(bold).horizontalAdvance(title));
+        QVERIFY(box.sizeHint().width() > before);
+    }
+
     void qtDialogsTranslateRequests()
     {
         QCOMPARE(nameFiltersFromPairs(u"All Files (*.*)|*.*|HTML Files|*.html;*.htm|"_s),
