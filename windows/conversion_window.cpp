@@ -141,8 +141,14 @@ void ConversionWindow::takeSourceLocation(const QString& path)
 
 void ConversionWindow::startWithSource(const QString& path)
 {
-    if (!m_sourceList)
+    if (!m_sourceList) {
+        // A Favorites folder as the source: the field counts what is put there.
+        if (m_favoritesField && sourceForm().isFolder()) {
+            job().IELocation = path;
+            m_favoritesField->setText(path);
+        }
         return;
+    }
     m_sourceList->choose(m_sourceList->addBrowsed(path, BrowsedPlace::AfterDiscovered,
                                                   BrowsedLimit::BeyondDiscovered));
 }
@@ -205,7 +211,8 @@ FileDialogRequest ConversionWindow::sourceFileDialog() const
     return sourceFileRequest(sourceForm(),
                              textFor(sourceForm(), QStringLiteral("Select a Bookmark File"),
                                      QStringLiteral("Select an Opera Hotlist File"),
-                                     QStringLiteral("Select a Chromium Bookmark File")));
+                                     QStringLiteral("Select a Chromium Bookmark File")),
+                             m_sourceList ? m_sourceList->currentPath() : QString());
 }
 
 bool ConversionWindow::sourceFileChosen()
