@@ -16,11 +16,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QWindow>
@@ -207,6 +209,7 @@ Form1::Form1(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvalink"));
+    setAcceptDrops(true);
 
     // The panel the buttons stand on takes the focus after a click, so that no button keeps a
     // focus frame. It is not in the Tab chain: Tab from it goes on to the buttons.
@@ -453,7 +456,8 @@ void Form1::cmdInizio_Click(int index)
 void Form1::openSource(const QString& path)
 {
     m_givenSource.clear();
-    const StorageForm* form = formClaiming(path);
+    const StorageForm* form =
+        QFileInfo(path).isDir() ? &formOf(FormId::Favorites) : formClaiming(path);
     const Family* family = form ? familyReading(*form) : nullptr;
     if (!family) {
         m_givenFamily = kFirstLevel;
@@ -464,6 +468,37 @@ void Form1::openSource(const QString& path)
     m_givenFamily = int(family - kFamilies.data());
     showLevel(m_givenFamily);
     m_givenSource = path;
+}
+
+namespace {
+
+// The first local file or folder a drag carries; empty when it carries none.
+QString droppedPath(const QMimeData* data)
+{
+    if (data) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile())
+                return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedPath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedPath(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openSource(path);
 }
 
 void Form1::handOverGivenSource()

@@ -62,8 +62,9 @@ public:
 
     // Shows the second level of the family that reads the file at path, so that only the
     // destination is left to choose; the export window opened next from that level starts with
-    // the file as its source. A missing file, or one no form recognises, leaves the first level
-    // and tells the user why.
+    // the file as its source. A folder is taken as a Favorites folder. A missing file, or one no
+    // form recognises, leaves the first level and tells the user why. A file, hotlist or folder
+    // dropped on the window opens the same way.
     void openSource(const QString& path);
 
     // Shows the "Orvalink" window in front, as a second start of the program asks; an open export
@@ -73,6 +74,8 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The export windows, one per kind of window; modes share a window as their windows do.
