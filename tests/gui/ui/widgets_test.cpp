@@ -189,6 +189,33 @@ private slots:
         QCOMPARE(orphan.FolderName(), m_home->path());
     }
 
+    // The hover picture is brighter in the same colours: washed out, it would read as disabled.
+    void hoverPictureKeepsItsColours()
+    {
+        const QIcon icon = formIcon(FormId::BookmarkFile);
+        const auto average = [&icon](QIcon::Mode mode) {
+            const QImage image = icon.pixmap(48, mode).toImage();
+            double saturation = 0;
+            double value = 0;
+            int opaque = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor colour = image.pixelColor(x, y);
+                    if (colour.alpha() < 255)
+                        continue;
+                    saturation += colour.hsvSaturation();
+                    value += colour.value();
+                    ++opaque;
+                }
+            }
+            return std::pair(saturation / opaque, value / opaque);
+        };
+        const auto [normalSaturation, normalValue] = average(QIcon::Normal);
+        const auto [hoverSaturation, hoverValue] = average(QIcon::Active);
+        QVERIFY(hoverValue > normalValue);
+        QVERIFY(hoverSaturation > normalSaturation * 0.95);
+    }
+
     // A short message under a long title: the box is wide enough for the whole title.
     void messageBoxHasRoomForItsTitle()
     {
