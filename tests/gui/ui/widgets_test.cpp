@@ -6,6 +6,7 @@
 #include "ui/combo_helpers.h"
 #include "ui/icons.h"
 #include "ui/qt_dialogs.h"
+#include "ui/visible_checks.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -14,11 +15,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 
 using namespace orvalink;
@@ -214,6 +217,35 @@ private slots:
         const auto [hoverSaturation, hoverValue] = average(QIcon::Active);
         QVERIFY(hoverValue > normalValue);
         QVERIFY(hoverSaturation > normalSaturation * 0.95);
+    }
+
+    // In a dark colour scheme an unchecked box of a tree stands out from the background.
+    void uncheckedBoxShowsInTheDark()
+    {
+        QTreeView view;
+        ShowChecksClearly(&view);
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.rect = QRect(2, 2, 16, 16);
+        option.state = QStyle::State_Enabled | QStyle::State_Off;
+        const QColor background(0x1e, 0x1e, 0x1e);
+        option.palette.setColor(QPalette::Base, background);
+        option.palette.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
+        option.palette.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+        QImage image(20, 20, QImage::Format_ARGB32);
+        image.fill(background);
+        {
+            QPainter painter(&image);
+            view.style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &option, &painter,
+                                        &view);
+        }
+        int strongest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                strongest = std::max(strongest,
+                                     image.pixelColor(x, y).lightness() - background.lightness());
+        }
+        QVERIFY2(strongest >= 100, qPrintable(QString::number(strongest)));
     }
 
     // A short message under a long title: the box is wide enough for the whole title.
