@@ -3,6 +3,7 @@
 
 #include "forms/form_table.h"
 #include "settings/saved_locations.h"
+#include "ui/combo_helpers.h"
 #include "ui/icons.h"
 #include "ui/themed_button.h"
 #include "ui/window_placement.h"
@@ -357,7 +358,7 @@ QHBoxLayout* ConversionWindow::heading(QLabel* picture, QLabel* caption)
 
 QComboBox* ConversionWindow::locationCombo(const QString& name, int minimumLength, QWidget* parent)
 {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new PathComboBox(parent);
     combo->setObjectName(name);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(minimumLength);

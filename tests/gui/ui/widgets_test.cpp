@@ -89,9 +89,21 @@ private slots:
             combo.setFont(font);
         }
         QCOMPARE(AverageCharWidth(combo), 6);
-        combo.addItems({u"short"_s, QString(40, QLatin1Char('x')), u"medium length"_s});
+        const QString path = u"/home/ann/.mozilla/firefox/abc.default/bookmarkbackups/x.html"_s;
+        combo.addItems({u"short"_s, QString(40, QLatin1Char('x')), path});
         SetComboDropWidth(combo);
-        QCOMPARE(combo.view()->minimumWidth(), 228);
+        QVERIFY(combo.view()->minimumWidth() >= 228);
+        QVERIFY(combo.view()->minimumWidth() >
+                QFontMetrics(combo.view()->font()).horizontalAdvance(path));
+
+        // A path wider than its box shows its beginning and its file's name.
+        PathComboBox paths;
+        paths.addItem(path);
+        paths.resize(200, paths.sizeHint().height());
+        const QString shown = paths.shownText();
+        QVERIFY2(shown.startsWith(u"/home/"_s) && shown.endsWith(u"x.html"_s) &&
+                     shown.contains(QChar(0x2026)),
+                 qPrintable(shown));
 
         // Only short items: the list is as wide as the combo.
         QComboBox narrow;
