@@ -74,6 +74,7 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -119,6 +120,11 @@ private:
     // family's level.
     QString m_givenSource;
     int m_givenFamily = kFirstLevel;
+    // The family whose conversions the panel shows, or kFirstLevel.
+    int m_shownFamily = kFirstLevel;
+    // The last press on a panel button came from the keyboard (Space, Enter or its shortcut):
+    // the focus then follows the level it opens, where the mouse leaves it on the panel.
+    bool m_pressedByKeyboard = false;
 };
 
 } // namespace orvalink
