@@ -16,11 +16,13 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QWindow>
@@ -207,6 +209,7 @@ Form1::Form1(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Orvalink"));
+    setAcceptDrops(true);
 
     // The panel the buttons stand on takes the focus after a click, so that no button keeps a
     // focus frame. It is not in the Tab chain: Tab from it goes on to the buttons.
@@ -275,6 +278,7 @@ void Form1::createButtons(QWidget* panel)
         button->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
         button->setAutoDefault(false);
         ApplyButtonTheme(button);
+        button->installEventFilter(this);
         connect(button, &QPushButton::clicked, this, [this, index] { cmdInizio_Click(index); });
         m_buttons[static_cast<size_t>(index)] = button;
         // Each family's conversions take the places of the first level's buttons.
@@ -408,6 +412,7 @@ void Form1::applyLevelSize(bool secondLevel)
 void Form1::showLevel(int family)
 {
     const bool secondLevel = family != kFirstLevel;
+    m_shownFamily = family;
     // A given file waits for a conversion of its own family only.
     if (family != m_givenFamily)
         m_givenSource.clear();
@@ -430,16 +435,26 @@ void Form1::cmdInizio_Click(int index)
         return;
     const QString tag = tagOf(button);
     bool openWindow = false;
+    // Where a keyboard user's focus goes: into the level a family button opens, back to the
+    // family's button from that level.
+    QPushButton* keyboardFocus = nullptr;
     if (const Family* family = familyOf(tag)) {
         showLevel(int(family - kFamilies.data()));
+        keyboardFocus = m_buttons[size_t(family->conversions.front())];
     } else if (const std::optional<ExportMode> mode = conversionOf(tag)) {
         openExportWindow(*mode);
         openWindow = true;
     } else if (tag == kTagBack) {
+        const int leftFamily = m_shownFamily;
         showLevel(kFirstLevel);
+        if (leftFamily != kFirstLevel)
+            keyboardFocus = m_buttons[size_t(kFamilies[size_t(leftFamily)].button)];
     }
 
-    m_picture1->setFocus();
+    if (std::exchange(m_pressedByKeyboard, false) && keyboardFocus)
+        keyboardFocus->setFocus(Qt::TabFocusReason);
+    else
+        m_picture1->setFocus();
     m_cat.Release();
     if (openWindow && m_activeExportWindow) {
         EnableMainWindow(false);
@@ -453,7 +468,8 @@ void Form1::cmdInizio_Click(int index)
 void Form1::openSource(const QString& path)
 {
     m_givenSource.clear();
-    const StorageForm* form = formClaiming(path);
+    const StorageForm* form =
+        QFileInfo(path).isDir() ? &formOf(FormId::Favorites) : formClaiming(path);
     const Family* family = form ? familyReading(*form) : nullptr;
     if (!family) {
         m_givenFamily = kFirstLevel;
@@ -464,6 +480,37 @@ void Form1::openSource(const QString& path)
     m_givenFamily = int(family - kFamilies.data());
     showLevel(m_givenFamily);
     m_givenSource = path;
+}
+
+namespace {
+
+// The first local file or folder a drag carries; empty when it carries none.
+QString droppedPath(const QMimeData* data)
+{
+    if (data) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile())
+                return url.toLocalFile();
+        }
+    }
+    return {};
+}
+
+} // namespace
+
+void Form1::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedPath(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void Form1::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedPath(event->mimeData());
+    if (path.isEmpty())
+        return;
+    event->acceptProposedAction();
+    openSource(path);
 }
 
 void Form1::handOverGivenSource()
@@ -599,6 +646,23 @@ void Form1::cat_MouseExit(QWidget* control)
             return;
         }
     }
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::Shortcut:
+        m_pressedByKeyboard = true;
+        break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        m_pressedByKeyboard = false;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 bool Form1::event(QEvent* event)

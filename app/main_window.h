@@ -62,8 +62,9 @@ public:
 
     // Shows the second level of the family that reads the file at path, so that only the
     // destination is left to choose; the export window opened next from that level starts with
-    // the file as its source. A missing file, or one no form recognises, leaves the first level
-    // and tells the user why.
+    // the file as its source. A folder is taken as a Favorites folder. A missing file, or one no
+    // form recognises, leaves the first level and tells the user why. A file, hotlist or folder
+    // dropped on the window opens the same way.
     void openSource(const QString& path);
 
     // Shows the "Orvalink" window in front, as a second start of the program asks; an open export
@@ -73,6 +74,9 @@ public:
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // The export windows, one per kind of window; modes share a window as their windows do.
@@ -116,6 +120,11 @@ private:
     // family's level.
     QString m_givenSource;
     int m_givenFamily = kFirstLevel;
+    // The family whose conversions the panel shows, or kFirstLevel.
+    int m_shownFamily = kFirstLevel;
+    // The last press on a panel button came from the keyboard (Space, Enter or its shortcut):
+    // the focus then follows the level it opens, where the mouse leaves it on the panel.
+    bool m_pressedByKeyboard = false;
 };
 
 } // namespace orvalink

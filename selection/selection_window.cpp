@@ -5,6 +5,7 @@
 #include "selection/folder_tree_model.h"
 #include "selection/selection_images.h"
 #include "ui/busy_pointer.h"
+#include "ui/visible_checks.h"
 #include "ui/window_placement.h"
 
 #include <QAction>
@@ -217,6 +218,7 @@ void Form3::createViews()
     m_treeModel = new FolderTreeModel(m_source, images, this);
     m_tree = new QTreeView(this);
     m_tree->setObjectName(QStringLiteral("TreeView1"));
+    ShowChecksClearly(m_tree);
     m_tree->setModel(m_treeModel);
     m_tree->setHeaderHidden(true);
     m_tree->setUniformRowHeights(true);
@@ -239,6 +241,7 @@ void Form3::createViews()
     m_listModel = new EntryListModel(m_source, images, this);
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("ListView1"));
+    ShowChecksClearly(m_list);
     m_list->setModel(m_listModel);
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);

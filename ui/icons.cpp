@@ -28,8 +28,8 @@ namespace orvalink {
 
 namespace {
 
-// How much of white the hover look mixes in.
-constexpr int kHoverLightening = 70;
+// The hover look's brightness, in percent of the drawing's.
+constexpr int kHoverBrightening = 125;
 // How much the disabled look keeps of a pixel's opacity, in 256ths.
 constexpr int kDisabledOpacity = 110;
 
@@ -41,7 +41,8 @@ struct Layer
 };
 
 // Draws one or more of our SVG drawings into a square, in the looks of QIcon's modes: the
-// drawing as it is (Normal), brighter (Active, Selected), faded grey (Disabled).
+// drawing as it is (Normal), brighter in the same colours (Active, Selected), faded grey
+// (Disabled).
 class LayeredIconEngine : public QIconEngine
 {
 public:
@@ -110,17 +111,31 @@ private:
                                QRectF(layer.place.x() * side, layer.place.y() * side,
                                       layer.place.width() * side, layer.place.height() * side));
             }
-            if (mode == QIcon::Active || mode == QIcon::Selected) {
-                // Only over what is drawn: the transparent corners stay transparent.
-                painter.setCompositionMode(QPainter::CompositionMode_SourceAtop);
-                painter.fillRect(image.rect(), QColor(255, 255, 255, kHoverLightening));
-            }
         }
+        if (mode == QIcon::Active || mode == QIcon::Selected)
+            brighten(image);
         if (mode == QIcon::Disabled)
             fade(image);
         const QPixmap picture = QPixmap::fromImage(image);
         QPixmapCache::insert(cacheKey, picture);
         return picture;
+    }
+
+    // Brighter in the same colours. Mixing in white would wash the colours out towards the
+    // disabled look, and the hovered button would read as the unavailable one.
+    static void brighten(QImage& image)
+    {
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < image.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor colour = QColor::fromRgba(line[x]).toHsv();
+                const int value = std::min(255, colour.value() * kHoverBrightening / 100);
+                line[x] =
+                    QColor::fromHsv(colour.hsvHue(), colour.hsvSaturation(), value, colour.alpha())
+                        .rgba();
+            }
+        }
     }
 
     // Grey, lighter and partly transparent, so it reads as unavailable on light and dark

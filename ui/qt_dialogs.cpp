@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
@@ -64,11 +65,33 @@ QMessageBox::Icon messageBoxIcon(MessageIcon icon)
     return QMessageBox::NoIcon;
 }
 
+} // namespace
+
+void fitTitle(QMessageBox& box)
+{
+    // The window manager draws the title in a font of its own, often bold, beside its buttons: the
+    // application's bold font and three title-bar buttons' room stand in for both.
+    QFont titleFont = box.font();
+    titleFont.setBold(true);
+    const QFontMetrics metrics(titleFont);
+    const int wanted = metrics.horizontalAdvance(box.windowTitle()) + 5 * metrics.height();
+    // QMessageBox sizes itself from its contents and ignores a minimum width: a spacer across its
+    // grid widens it.
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid)
+        return;
+    grid->addItem(new QSpacerItem(wanted, 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
+}
+
+namespace {
+
 QMessageBox::StandardButton showMessageBox(QWidget* parent, const UserMessage& message,
                                            QMessageBox::StandardButtons buttons)
 {
     QMessageBox box(messageBoxIcon(message.icon), message.title, message.text(), buttons, parent);
     box.setTextFormat(Qt::PlainText);
+    fitTitle(box);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

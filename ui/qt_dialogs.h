@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QUrl>
 
+class QMessageBox;
+
 namespace orvalink {
 
 // The dialogs the program shows: Qt's message box, input box, file, folder and colour dialogs,
@@ -34,6 +36,10 @@ public:
 // "All Files (*.*)|*.*|HTML Files|*.html;*.htm|" gives "All Files (*)" and
 // "HTML Files (*.html *.htm)". "*.*" becomes "*" where file names need no dot to be files.
 QStringList nameFiltersFromPairs(const QString& filter);
+
+// Widens a message box so that the window manager has room for its whole title: a short message
+// would otherwise give a box too narrow for it ("Bookmark F... ot Selected").
+void fitTitle(QMessageBox& box);
 
 // The URL "open" is given for target: a file URL for a local path, else the address as written.
 QUrl externalUrl(const QString& target);

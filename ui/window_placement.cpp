@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/window_placement.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -71,6 +72,42 @@ int roundedShare(int whole, int parts)
     return int(std::lround(whole / double(parts)));
 }
 
+QMargins frameOf(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    const QRect inside = window.geometry();
+    return QMargins(inside.left() - frame.left(), inside.top() - frame.top(),
+                    frame.right() - inside.right(), frame.bottom() - inside.bottom());
+}
+
+bool isFramed(const QWidget& window)
+{
+    return window.isVisible() && window.frameGeometry() != window.geometry();
+}
+
+// The frame the window manager puts around window. A window gets its frame only once it is shown,
+// and the placement comes before that: counting without it would let the title bar push the
+// bottom of the window (its status bar) off the screen. So the frame of a window already framed
+// stands in, and without one the style's title bar and border.
+QMargins expectedFrame(const QWidget& window)
+{
+    if (isFramed(window))
+        return frameOf(window);
+    for (const QWidget* other : QApplication::topLevelWidgets()) {
+        if (isFramed(*other))
+            return frameOf(*other);
+    }
+    const QStyle* style = window.style();
+    const int border = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, &window);
+    const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return QMargins(border, title + border, border, border);
+}
+
+QSize framedSize(const QWidget& window)
+{
+    return window.size().grownBy(expectedFrame(window));
+}
+
 } // namespace
 
 QPoint keptOnScreen(const QRect& screen, const QSize& windowSize, QPoint wanted)
@@ -94,14 +131,14 @@ void PlaceWindow(QWidget& window, int leftTwips, int topTwips)
     // A position saved on another screen of a desktop with several goes back to that screen.
     const QScreen* screen = QGuiApplication::screenAt(wanted);
     const QRect area = screen ? screenArea(screen) : screenAreaOf(window);
-    window.move(keptOnScreen(area, window.frameGeometry().size(), wanted));
+    window.move(keptOnScreen(area, framedSize(window), wanted));
 }
 
 void KeepOnScreen(QWidget& window)
 {
-    const QRect frame = window.frameGeometry();
-    const QPoint kept = keptOnScreen(screenAreaOf(window), frame.size(), frame.topLeft());
-    if (kept != frame.topLeft())
+    const QPoint topLeft = window.frameGeometry().topLeft();
+    const QPoint kept = keptOnScreen(screenAreaOf(window), framedSize(window), topLeft);
+    if (kept != topLeft)
         window.move(kept);
 }
 

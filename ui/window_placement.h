@@ -37,7 +37,8 @@ void SaveWindowPosition(SavedWindow saved, const QWidget& window, SettingsWriter
 // Moves window to (leftTwips, topTwips), kept on the screen the window is on: a position left
 // of or above the screen moves to its edge, one that would put part of the window past the right
 // or bottom edge moves back so the window ends at that edge. A window larger than the screen
-// therefore ends with a negative left or top edge. The size does not change.
+// therefore ends with a negative left or top edge. The size does not change. The window's frame
+// counts, also before the window is shown and has one.
 void PlaceWindow(QWidget& window, int leftTwips, int topTwips);
 // Moves a window that has grown past its screen's right or bottom edge back so that it ends there,
 // by the rule of PlaceWindow.

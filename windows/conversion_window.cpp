@@ -3,6 +3,7 @@
 
 #include "forms/form_table.h"
 #include "settings/saved_locations.h"
+#include "ui/combo_helpers.h"
 #include "ui/icons.h"
 #include "ui/themed_button.h"
 #include "ui/window_placement.h"
@@ -141,8 +142,14 @@ void ConversionWindow::takeSourceLocation(const QString& path)
 
 void ConversionWindow::startWithSource(const QString& path)
 {
-    if (!m_sourceList)
+    if (!m_sourceList) {
+        // A Favorites folder as the source: the field counts what is put there.
+        if (m_favoritesField && sourceForm().isFolder()) {
+            job().IELocation = path;
+            m_favoritesField->setText(path);
+        }
         return;
+    }
     m_sourceList->choose(m_sourceList->addBrowsed(path, BrowsedPlace::AfterDiscovered,
                                                   BrowsedLimit::BeyondDiscovered));
 }
@@ -205,7 +212,8 @@ FileDialogRequest ConversionWindow::sourceFileDialog() const
     return sourceFileRequest(sourceForm(),
                              textFor(sourceForm(), QStringLiteral("Select a Bookmark File"),
                                      QStringLiteral("Select an Opera Hotlist File"),
-                                     QStringLiteral("Select a Chromium Bookmark File")));
+                                     QStringLiteral("Select a Chromium Bookmark File")),
+                             m_sourceList ? m_sourceList->currentPath() : QString());
 }
 
 bool ConversionWindow::sourceFileChosen()
@@ -350,7 +358,7 @@ QHBoxLayout* ConversionWindow::heading(QLabel* picture, QLabel* caption)
 
 QComboBox* ConversionWindow::locationCombo(const QString& name, int minimumLength, QWidget* parent)
 {
-    auto* combo = new QComboBox(parent);
+    auto* combo = new PathComboBox(parent);
     combo->setObjectName(name);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(minimumLength);

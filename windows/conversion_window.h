@@ -90,7 +90,7 @@ public:
     // Starts with path as the chosen source, as a file given to the program is: it joins the
     // source list as a browsed file does and is chosen as a click on it would be (checked,
     // taken, counted).
-    // A window without a source list ignores it.
+    // A window whose source is a Favorites folder shows path as that folder.
     void startWithSource(const QString& path);
     // The source check of "Select Links...": ValidateExport with sourceOnly. A failure is shown
     // with its repair and gives false.

@@ -139,7 +139,8 @@ void Form2::buildButtons(QWidget* bottom)
 void Form2::browseDestination()
 {
     const FileDialogRequest request = destinationFileRequest(
-        destinationForm(), QStringLiteral("Select Where To Export The IE Favorites"));
+        destinationForm(), QStringLiteral("Select Where To Export The IE Favorites"),
+        m_destinations->currentPath());
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())
         return;

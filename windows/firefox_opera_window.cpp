@@ -200,7 +200,8 @@ void Form6::browseDestination()
         destinationForm(),
         QStringLiteral("Select Where To Export The ") +
             textFor(sourceForm(), QStringLiteral("FF Bookmarks"), QStringLiteral("Opera Bookmarks"),
-                    QStringLiteral("Chromium Bookmarks")));
+                    QStringLiteral("Chromium Bookmarks")),
+        m_destinations->currentPath());
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())
         return;

@@ -218,9 +218,11 @@ void LocationList::showIndex(int index)
     m_combo->setCurrentIndex(index);
 }
 
-FileDialogRequest sourceFileRequest(const StorageForm& form, const QString& title)
+FileDialogRequest sourceFileRequest(const StorageForm& form, const QString& title,
+                                    const QString& current)
 {
     FileDialogRequest request = fileRequest(form, title, form.fileFilter().openName);
+    request.initialPath = current;
     for (const StorageForm* member : sourceFamily(form)) {
         if (member != &form)
             request.filter += QStringLiteral("%1|%2|").arg(member->fileFilter().openName,
@@ -230,9 +232,11 @@ FileDialogRequest sourceFileRequest(const StorageForm& form, const QString& titl
     return request;
 }
 
-FileDialogRequest destinationFileRequest(const StorageForm& form, const QString& title)
+FileDialogRequest destinationFileRequest(const StorageForm& form, const QString& title,
+                                         const QString& current)
 {
     FileDialogRequest request = fileRequest(form, title, form.fileFilter().saveName);
+    request.initialPath = current;
     request.confirmOverwrite = true;
     return request;
 }

@@ -124,10 +124,14 @@ private:
 // The file dialog that picks a source file of the form, with its title: all files, or (shown
 // first) the form's files; the file must exist.
 // The open dialog offers the files of every form of the source's family (see sourceFamily()).
-FileDialogRequest sourceFileRequest(const StorageForm& form, const QString& title);
+// Both open at current, the file the window shows now (its folder when the file is gone), so that
+// the user starts beside the file they are replacing rather than wherever a dialog was last.
+FileDialogRequest sourceFileRequest(const StorageForm& form, const QString& title,
+                                    const QString& current);
 // The file dialog that picks a file of the form to write, with its title: all files, or (shown
 // first) the form's files; an existing file is replaced only when the user agrees.
-FileDialogRequest destinationFileRequest(const StorageForm& form, const QString& title);
+FileDialogRequest destinationFileRequest(const StorageForm& form, const QString& title,
+                                         const QString& current);
 
 // A browsed source file that holds no link: "Select a Bookmark File" / "The Selected File Does
 // Not Contain Any Bookmark.", no icon.

@@ -457,7 +457,8 @@ void Form5::browsePage()
 {
     const QString chosen = dialogs().saveFile(
         this, destinationFileRequest(destinationForm(),
-                                     QStringLiteral("Select Where To Save The DHTML Menu")));
+                                     QStringLiteral("Select Where To Save The DHTML Menu"),
+                                     m_pages->currentPath()));
     if (chosen.isEmpty())
         return;
     m_pages->addBrowsed(chosen, BrowsedPlace::First, BrowsedLimit::AllEntries);

@@ -198,6 +198,29 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), window.findChild<QWidget*>(u"Picture1"_s));
     }
 
+    // Space on a family's button takes the focus into its level, and the back button takes it
+    // back: a keyboard user keeps their place.
+    void keyboardFocusFollowsTheLevel()
+    {
+        Form1& window = *m_window;
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QPushButton* opera = window.cmdInizio(2);
+        opera->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(opera, Qt::Key_Space);
+        QCOMPARE(visibleButtons(window), (QList<int>{3, 10, 11, 12, 16}));
+        QPushButton* first = window.cmdInizio(10);
+        QCOMPARE(QApplication::focusWidget(), first);
+        QTest::keyClick(first, Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.cmdInizio(3));
+        QTest::keyClick(window.cmdInizio(3), Qt::Key_Space);
+        QCOMPARE(visibleButtons(window), kFirstLevel);
+        QCOMPARE(QApplication::focusWidget(), opera);
+    }
+
     void hoverShowsTagAndReady()
     {
         Form1& window = *m_window;

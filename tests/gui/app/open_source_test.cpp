@@ -5,6 +5,10 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
@@ -117,8 +121,6 @@ private slots:
         } cases[] = {
             {text, u"Unknown Bookmark File"_s,
              u"The Selected File Is Not a Bookmark File Orvalink Can Read."_s},
-            {m_home->path(), u"Unknown Bookmark File"_s,
-             u"The Selected File Is Not a Bookmark File Orvalink Can Read."_s},
             {missing, u"Bookmark File Does Not Exist"_s,
              u"The Selected Bookmark File Does Not Exist."_s},
         };
@@ -136,6 +138,42 @@ private slots:
         m_window->cmdInizio_Click(1);
         m_window->cmdInizio_Click(8);
         QVERIFY(m_job.SourceFileLocation.isEmpty());
+    }
+
+    // What a drag brings: a bookmark file opens its family, a folder the Favorites conversions,
+    // and the Favorites window starts with that folder.
+    void droppedFileOrFolderOpensItsFamily()
+    {
+        const QString bookmarks =
+            test::writeFile(m_home->path() + u"/drop/bookmarks.html"_s,
+                            test::readFixture(u"bookmark-file/firefox_export/input.html"_s));
+        const QString favorites = QFileInfo(bookmarks).absolutePath() + u"/Favorites"_s;
+        QVERIFY(!test::writeFile(favorites + u"/Home.url"_s,
+                                 "[InternetShortcut]\r\nURL=https://home.example/\r\n")
+                     .isEmpty());
+        const auto drop = [this](const QString& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            const QPoint centre = m_window->rect().center();
+            QDragEnterEvent enter(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window.get(), &enter);
+            QDropEvent dropped(centre, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_window.get(), &dropped);
+            return enter.isAccepted() && dropped.isAccepted();
+        };
+        QVERIFY(drop(bookmarks));
+        QCOMPARE(visibleButtons(*m_window), (QList<int>{3, 7, 8, 9, 15}));
+        QVERIFY(drop(favorites));
+        QCOMPARE(visibleButtons(*m_window), (QList<int>{3, 4, 5, 6, 14}));
+        QCOMPARE(m_dialogs.calls().size(), 0);
+
+        QTest::mouseClick(m_window->cmdInizio(4), Qt::LeftButton);
+        ExportWindow* exportWindow = m_window->ActiveExportWindow();
+        QVERIFY(exportWindow);
+        QCOMPARE(m_job.IELocation, favorites);
+        const auto* field = exportWindow->findChild<QLineEdit*>(u"txtIELoc"_s);
+        QVERIFY(field);
+        QCOMPARE(field->text(), favorites);
     }
 
 private:

@@ -6,6 +6,7 @@
 #include "ui/combo_helpers.h"
 #include "ui/icons.h"
 #include "ui/qt_dialogs.h"
+#include "ui/visible_checks.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
@@ -14,11 +15,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
+#include <QTreeView>
 #include <functional>
 
 using namespace orvalink;
@@ -86,9 +89,21 @@ private slots:
             combo.setFont(font);
         }
         QCOMPARE(AverageCharWidth(combo), 6);
-        combo.addItems({u"short"_s, QString(40, QLatin1Char('x')), u"medium length"_s});
+        const QString path = u"/home/ann/.mozilla/firefox/abc.default/bookmarkbackups/x.html"_s;
+        combo.addItems({u"short"_s, QString(40, QLatin1Char('x')), path});
         SetComboDropWidth(combo);
-        QCOMPARE(combo.view()->minimumWidth(), 228);
+        QVERIFY(combo.view()->minimumWidth() >= 228);
+        QVERIFY(combo.view()->minimumWidth() >
+                QFontMetrics(combo.view()->font()).horizontalAdvance(path));
+
+        // A path wider than its box shows its beginning and its file's name.
+        PathComboBox paths;
+        paths.addItem(path);
+        paths.resize(200, paths.sizeHint().height());
+        const QString shown = paths.shownText();
+        QVERIFY2(shown.startsWith(u"/home/"_s) && shown.endsWith(u"x.html"_s) &&
+                     shown.contains(QChar(0x2026)),
+                 qPrintable(shown));
 
         // Only short items: the list is as wide as the combo.
         QComboBox narrow;
@@ -187,6 +202,75 @@ private slots:
         QCOMPARE(messages[1].message.icon, MessageIcon::Exclamation);
         QCOMPARE(dialogs.last(Kind::PickFolder).folder.rootPath, QString());
         QCOMPARE(orphan.FolderName(), m_home->path());
+    }
+
+    // The hover picture is brighter in the same colours: washed out, it would read as disabled.
+    void hoverPictureKeepsItsColours()
+    {
+        const QIcon icon = formIcon(FormId::BookmarkFile);
+        const auto average = [&icon](QIcon::Mode mode) {
+            const QImage image = icon.pixmap(48, mode).toImage();
+            double saturation = 0;
+            double value = 0;
+            int opaque = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    const QColor colour = image.pixelColor(x, y);
+                    if (colour.alpha() < 255)
+                        continue;
+                    saturation += colour.hsvSaturation();
+                    value += colour.value();
+                    ++opaque;
+                }
+            }
+            return std::pair(saturation / opaque, value / opaque);
+        };
+        const auto [normalSaturation, normalValue] = average(QIcon::Normal);
+        const auto [hoverSaturation, hoverValue] = average(QIcon::Active);
+        QVERIFY(hoverValue > normalValue);
+        QVERIFY(hoverSaturation > normalSaturation * 0.95);
+    }
+
+    // In a dark colour scheme an unchecked box of a tree stands out from the background.
+    void uncheckedBoxShowsInTheDark()
+    {
+        QTreeView view;
+        ShowChecksClearly(&view);
+        QStyleOptionViewItem option;
+        option.initFrom(&view);
+        option.rect = QRect(2, 2, 16, 16);
+        option.state = QStyle::State_Enabled | QStyle::State_Off;
+        const QColor background(0x1e, 0x1e, 0x1e);
+        option.palette.setColor(QPalette::Base, background);
+        option.palette.setColor(QPalette::Window, QColor(0x2d, 0x2d, 0x2d));
+        option.palette.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
+        QImage image(20, 20, QImage::Format_ARGB32);
+        image.fill(background);
+        {
+            QPainter painter(&image);
+            view.style()->drawPrimitive(QStyle::PE_IndicatorItemViewItemCheck, &option, &painter,
+                                        &view);
+        }
+        int strongest = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x)
+                strongest = std::max(strongest,
+                                     image.pixelColor(x, y).lightness() - background.lightness());
+        }
+        QVERIFY2(strongest >= 100, qPrintable(QString::number(strongest)));
+    }
+
+    // A short message under a long title: the box is wide enough for the whole title.
+    void messageBoxHasRoomForItsTitle()
+    {
+        const QString title = u"Bookmark File Not Selected For Export Anywhere"_s;
+        QMessageBox box(QMessageBox::Information, title, u"Pick one."_s, QMessageBox::Ok);
+        const int before = box.sizeHint().width();
+        fitTitle(box);
+        QFont bold = box.font();
+        bold.setBold(true);
+        QVERIFY(box.sizeHint().width() > QFontMetrics(bold).horizontalAdvance(title));
+        QVERIFY(box.sizeHint().width() > before);
     }
 
     void qtDialogsTranslateRequests()

@@ -117,6 +117,9 @@ private slots:
         browse(hotlist);
         QCOMPARE(m_dialogs->last(Kind::OpenFile).file.title, "Select an Opera Hotlist File"_L1);
         QCOMPARE(whatCaption(), "What to Export: (1 Folders && 3 Links)"_L1);
+        // The next file dialog opens at the file chosen, not wherever the last one was.
+        browse(hotlist);
+        QCOMPARE(m_dialogs->last(Kind::OpenFile).file.initialPath, hotlist);
 
         m_dialogs->answerPickFolder(inner);
         click("NNoptWhere(2)");

@@ -65,11 +65,20 @@ private slots:
         CSetting options = m_home->settings().optionsStore();
         QVERIFY(options.SaveSettingStr(u"Position"_s, u"MainLeft"_s, u"30000"_s).ok());
         QVERIFY(options.SaveSettingStr(u"Position"_s, u"MainTop"_s, u"-300"_s).ok());
+        QVERIFY(options.SaveSettingStr(u"Position"_s, u"SecTop"_s, u"300000"_s).ok());
         SettingsReader reader(m_home->settings());
         QWidget main;
         main.resize(272, 200);
         LoadWindowPosition(SavedWindow::Main, main, reader);
-        QCOMPARE(main.pos(), QPoint(area.right() + 1 - 272, area.top()));
+        // Not shown yet, so without a frame: the frame it is about to get counts as well, or its
+        // bottom would end below the screen.
+        QVERIFY(main.frameGeometry() == main.geometry());
+        QVERIFY(main.x() < area.right() + 1 - 272);
+        QCOMPARE(main.y(), area.top());
+        QWidget exporter;
+        exporter.resize(400, 300);
+        LoadWindowPosition(SavedWindow::Export, exporter, reader);
+        QVERIFY(exporter.y() < area.bottom() + 1 - 300);
     }
 
     // An options file as the program writes it, with a choice other than the default for every
