@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/export_walk.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace orvalink {
@@ -126,8 +127,9 @@ void walkExportedFolders(BookmarkModel& model, int node, const FileExportOptions
     const auto enter = [&](int folderNode, std::vector<Frame>& stack) {
         const bool exported = isExported(tree, folderNode, options.exportAll);
         if (exported) {
-            progress.status(QStringLiteral("Exporting From Folder: ") +
-                            tree.node(folderNode).caption);
+            progress.status(
+                QCoreApplication::translate("orvalink::Progress", "Exporting From Folder: %1")
+                    .arg(tree.node(folderNode).caption));
             visitor.openFolder(folderNode);
         }
         stack.push_back(Frame{folderNode, exported, entriesOf(folderNode, exported), 0});
