@@ -119,6 +119,9 @@ void walkExportedFolders(BookmarkModel& model, int node, const FileExportOptions
                          Progress& progress, ExportVisitor& visitor)
 {
     const FolderTree& tree = model.tree();
+    // Looked up once: a large tree has many folders.
+    const QString exportingFrom =
+        QCoreApplication::translate("orvalink::Progress", "Exporting From Folder: %1");
     const auto entriesOf = [&](int folderNode, bool exported) {
         return options.keepOrder
                    ? entriesInSourceOrder(model, folderNode, options.exportAll, exported)
@@ -127,9 +130,7 @@ void walkExportedFolders(BookmarkModel& model, int node, const FileExportOptions
     const auto enter = [&](int folderNode, std::vector<Frame>& stack) {
         const bool exported = isExported(tree, folderNode, options.exportAll);
         if (exported) {
-            progress.status(
-                QCoreApplication::translate("orvalink::Progress", "Exporting From Folder: %1")
-                    .arg(tree.node(folderNode).caption));
+            progress.status(exportingFrom.arg(tree.node(folderNode).caption));
             visitor.openFolder(folderNode);
         }
         stack.push_back(Frame{folderNode, exported, entriesOf(folderNode, exported), 0});
