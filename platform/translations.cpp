@@ -11,15 +11,24 @@ namespace orvalink {
 ProgramTranslations::ProgramTranslations(const QString& folder, const QLocale& locale)
 {
     const QString separator = QStringLiteral("_");
-    m_programLoaded = m_program.load(locale, QStringLiteral("orvalink"), separator, folder);
-    if (m_programLoaded)
+    // The user's languages in their order of preference, up to English, the source texts: a
+    // session asking for English before German gets English, which QTranslator, going on to
+    // German for want of an English catalogue, would not give.
+    for (const QString& name : locale.uiLanguages()) {
+        const QLocale language(name);
+        if (language.language() == QLocale::English || language.language() == QLocale::C)
+            return;
+        m_programLoaded = m_program.load(language, QStringLiteral("orvalink"), separator, folder);
+        if (!m_programLoaded)
+            continue;
         QCoreApplication::installTranslator(&m_program);
-    // Qt's own texts only beside ours: Qt in a language the rest of the window is not in would
-    // be worse than English throughout.
-    m_qtLoaded = m_programLoaded && m_qt.load(locale, QStringLiteral("qtbase"), separator,
-                                              QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    if (m_qtLoaded)
-        QCoreApplication::installTranslator(&m_qt);
+        // Qt's own texts only beside ours, in the same language.
+        m_qtLoaded = m_qt.load(language, QStringLiteral("qtbase"), separator,
+                               QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        if (m_qtLoaded)
+            QCoreApplication::installTranslator(&m_qt);
+        return;
+    }
 }
 
 ProgramTranslations::~ProgramTranslations()
