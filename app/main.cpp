@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/application.h"
 #include "app/single_instance.h"
+#include "platform/translations.h"
 #include "platform/user_name.h"
 #include "ui/icons.h"
 
@@ -86,6 +87,8 @@ int main(int argc, char* argv[])
     // The desktop entry's name, so that the desktop puts our windows under our icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.orvalink.Orvalink"));
     QApplication::setWindowIcon(orvalink::applicationIcon());
+    const orvalink::ProgramTranslations translations(
+        orvalink::translationsFolder(QApplication::applicationDirPath()));
 
     // Where the options live is decided once; everything below is handed this object.
     orvalink::ProgramSettings settings = orvalink::ProgramSettings::forThisMachine();

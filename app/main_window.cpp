@@ -34,64 +34,83 @@ namespace orvalink {
 
 namespace {
 
-// The tags of the first level and of the back button.
-const QString kTagFromIE = QStringLiteral("Export Favorites from Internet Explorer to ...");
-const QString kTagFromFirefox = QStringLiteral("Export Bookmarks from Firefox to ...");
-const QString kTagFromOpera = QStringLiteral("Export Bookmarks from Opera to ...");
-const QString kTagFromChromium = QStringLiteral("Export Bookmarks from Chromium to ...");
-const QString kTagBack = QStringLiteral("Go Back to Main Window");
+// The tags of the first level and of the back button. A tag is compared as it stands here and
+// shown translated.
+const QString kTagFromIE = QStringLiteral(
+    QT_TRANSLATE_NOOP("orvalink::Form1", "Export Favorites from Internet Explorer to ..."));
+const QString kTagFromFirefox =
+    QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Firefox to ..."));
+const QString kTagFromOpera =
+    QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Opera to ..."));
+const QString kTagFromChromium =
+    QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Chromium to ..."));
+const QString kTagBack =
+    QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1", "Go Back to Main Window"));
 // Button 3's tag once the first level is back: a tag no click acts on.
-const QString kTagLastSelection = QStringLiteral("(Last Selection)");
-const QString kReady = QStringLiteral("Ready");
+const QString kTagLastSelection =
+    QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1", "(Last Selection)"));
 
 // One button of the panel: its tag, the short caption under its picture (the tag in the status
 // bar says the rest), and the conversion it opens, if any.
 struct PanelButton
 {
     QString tag;
-    QString caption;
+    const char* caption;
     std::optional<ExportMode> mode;
 };
 
 // The buttons by index. The Chromium family came after the first thirteen, which keep theirs.
 const std::array<PanelButton, Form1::kButtonCount> kPanelButtons{{
-    {kTagFromIE, QStringLiteral("IE Favorites"), std::nullopt},
-    {kTagFromFirefox, QStringLiteral("Firefox"), std::nullopt},
-    {kTagFromOpera, QStringLiteral("Opera"), std::nullopt},
-    {kTagBack, QStringLiteral("Back"), std::nullopt},
-    {QStringLiteral("Export Favorites from Internet Explorer to Firefox"),
-     QStringLiteral("Firefox"), ExportMode::IEToFirefox},
-    {QStringLiteral("Export Favorites from Internet Explorer to Opera"), QStringLiteral("Opera"),
-     ExportMode::IEToOpera},
-    {QStringLiteral("Export Favorites in a Cascading Menu"), QStringLiteral("Menu Page"),
-     ExportMode::IEToMenu},
-    {QStringLiteral("Export Bookmarks from Firefox to Internet Explorer"),
-     QStringLiteral("IE Favorites"), ExportMode::FirefoxToIE},
-    {QStringLiteral("Export Bookmarks from Firefox to Opera"), QStringLiteral("Opera"),
-     ExportMode::FirefoxToOpera},
-    {QStringLiteral("Export Firefox Bookmarks in a Cascading Menu"), QStringLiteral("Menu Page"),
-     ExportMode::FirefoxToMenu},
-    {QStringLiteral("Export Bookmarks from Opera to Internet Explorer"),
-     QStringLiteral("IE Favorites"), ExportMode::OperaToIE},
-    {QStringLiteral("Export Bookmarks from Opera to Firefox"), QStringLiteral("Firefox"),
-     ExportMode::OperaToFirefox},
-    {QStringLiteral("Export Opera Bookmarks in a Cascading Menu"), QStringLiteral("Menu Page"),
-     ExportMode::OperaToMenu},
-    {kTagFromChromium, QStringLiteral("Chromium"), std::nullopt},
-    {QStringLiteral("Export Favorites from Internet Explorer to Chromium"),
-     QStringLiteral("Chromium"), ExportMode::IEToChromium},
-    {QStringLiteral("Export Bookmarks from Firefox to Chromium"), QStringLiteral("Chromium"),
-     ExportMode::FirefoxToChromium},
-    {QStringLiteral("Export Bookmarks from Opera to Chromium"), QStringLiteral("Chromium"),
-     ExportMode::OperaToChromium},
-    {QStringLiteral("Export Bookmarks from Chromium to Internet Explorer"),
-     QStringLiteral("IE Favorites"), ExportMode::ChromiumToIE},
-    {QStringLiteral("Export Bookmarks from Chromium to Firefox"), QStringLiteral("Firefox"),
-     ExportMode::ChromiumToFirefox},
-    {QStringLiteral("Export Bookmarks from Chromium to Opera"), QStringLiteral("Opera"),
-     ExportMode::ChromiumToOpera},
-    {QStringLiteral("Export Chromium Bookmarks in a Cascading Menu"), QStringLiteral("Menu Page"),
-     ExportMode::ChromiumToMenu},
+    {kTagFromIE, QT_TRANSLATE_NOOP("orvalink::Form1", "IE Favorites"), std::nullopt},
+    {kTagFromFirefox, QT_TRANSLATE_NOOP("orvalink::Form1", "Firefox"), std::nullopt},
+    {kTagFromOpera, QT_TRANSLATE_NOOP("orvalink::Form1", "Opera"), std::nullopt},
+    {kTagBack, QT_TRANSLATE_NOOP("orvalink::Form1", "Back"), std::nullopt},
+    {QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1",
+                                      "Export Favorites from Internet Explorer to Firefox")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Firefox"), ExportMode::IEToFirefox},
+    {QStringLiteral(
+         QT_TRANSLATE_NOOP("orvalink::Form1", "Export Favorites from Internet Explorer to Opera")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Opera"), ExportMode::IEToOpera},
+    {QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1", "Export Favorites in a Cascading Menu")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Menu Page"), ExportMode::IEToMenu},
+    {QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1",
+                                      "Export Bookmarks from Firefox to Internet Explorer")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "IE Favorites"), ExportMode::FirefoxToIE},
+    {QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Firefox to Opera")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Opera"), ExportMode::FirefoxToOpera},
+    {QStringLiteral(
+         QT_TRANSLATE_NOOP("orvalink::Form1", "Export Firefox Bookmarks in a Cascading Menu")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Menu Page"), ExportMode::FirefoxToMenu},
+    {QStringLiteral(
+         QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Opera to Internet Explorer")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "IE Favorites"), ExportMode::OperaToIE},
+    {QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Opera to Firefox")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Firefox"), ExportMode::OperaToFirefox},
+    {QStringLiteral(
+         QT_TRANSLATE_NOOP("orvalink::Form1", "Export Opera Bookmarks in a Cascading Menu")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Menu Page"), ExportMode::OperaToMenu},
+    {kTagFromChromium, QT_TRANSLATE_NOOP("orvalink::Form1", "Chromium"), std::nullopt},
+    {QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1",
+                                      "Export Favorites from Internet Explorer to Chromium")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Chromium"), ExportMode::IEToChromium},
+    {QStringLiteral(
+         QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Firefox to Chromium")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Chromium"), ExportMode::FirefoxToChromium},
+    {QStringLiteral(
+         QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Opera to Chromium")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Chromium"), ExportMode::OperaToChromium},
+    {QStringLiteral(QT_TRANSLATE_NOOP("orvalink::Form1",
+                                      "Export Bookmarks from Chromium to Internet Explorer")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "IE Favorites"), ExportMode::ChromiumToIE},
+    {QStringLiteral(
+         QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Chromium to Firefox")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Firefox"), ExportMode::ChromiumToFirefox},
+    {QStringLiteral(
+         QT_TRANSLATE_NOOP("orvalink::Form1", "Export Bookmarks from Chromium to Opera")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Opera"), ExportMode::ChromiumToOpera},
+    {QStringLiteral(
+         QT_TRANSLATE_NOOP("orvalink::Form1", "Export Chromium Bookmarks in a Cascading Menu")),
+     QT_TRANSLATE_NOOP("orvalink::Form1", "Menu Page"), ExportMode::ChromiumToMenu},
 }};
 
 // The four source families: the first-level button, in the column of its place in this table,
@@ -150,11 +169,14 @@ const Family* familyReading(const StorageForm& form)
 UserMessage unopenableSourceMessage(const QString& path)
 {
     if (!QFileInfo::exists(path))
-        return UserMessage{QStringLiteral("Bookmark File Does Not Exist"),
-                           {path, QStringLiteral("The Selected Bookmark File Does Not Exist.")}};
-    return UserMessage{
-        QStringLiteral("Unknown Bookmark File"),
-        {path, QStringLiteral("The Selected File Is Not a Bookmark File Orvalink Can Read.")}};
+        return UserMessage{
+            QCoreApplication::translate("orvalink::Form1", "Bookmark File Does Not Exist"),
+            {path, QCoreApplication::translate("orvalink::Form1",
+                                               "The Selected Bookmark File Does Not Exist.")}};
+    return UserMessage{QCoreApplication::translate("orvalink::Form1", "Unknown Bookmark File"),
+                       {path, QCoreApplication::translate(
+                                  "orvalink::Form1",
+                                  "The Selected File Is Not a Bookmark File Orvalink Can Read.")}};
 }
 
 QIcon pictureOf(int index)
@@ -190,6 +212,12 @@ QString tagOf(const QAbstractButton* button)
     return button->property("Tag").toString();
 }
 
+// The tag as the status bar shows it, in the user's language.
+QString shownTagOf(const QAbstractButton* button)
+{
+    return QCoreApplication::translate("orvalink::Form1", tagOf(button).toUtf8().constData());
+}
+
 // Panel geometry in logical pixels.
 constexpr int kPanelMargin = 8;
 constexpr int kButtonSpacing = 6;
@@ -208,7 +236,7 @@ Form1::Form1(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Orvalink"));
+    setWindowTitle(tr("Orvalink"));
     setAcceptDrops(true);
 
     // The panel the buttons stand on takes the focus after a click, so that no button keeps a
@@ -224,7 +252,7 @@ Form1::Form1(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
     m_statusBar1->setObjectName(QStringLiteral("StatusBar1"));
     m_statusBar1->setSizeGripEnabled(false);
     setStatusBar(m_statusBar1);
-    m_statusBar1->showMessage(kReady);
+    m_statusBar1->showMessage(tr("Ready"));
 
     connect(&m_cat, &cCaptureTheMouse::MouseEnter, this, &Form1::cat_MouseEnter);
     connect(&m_cat, &cCaptureTheMouse::MouseExit, this, &Form1::cat_MouseExit);
@@ -261,15 +289,15 @@ void Form1::createButtons(QWidget* panel)
     const QFontMetrics metrics(font());
     int side = kMinimumButtonSide;
     for (const PanelButton& button : kPanelButtons)
-        side = std::max(side, metrics.horizontalAdvance(button.caption) + 2 * kCaptionPadding);
+        side = std::max(side, metrics.horizontalAdvance(tr(button.caption)) + 2 * kCaptionPadding);
     side = std::max(side, kPictureSide + metrics.height() + 3 * kCaptionPadding);
 
     for (int index = 0; index < kButtonCount; ++index) {
         const PanelButton& entry = kPanelButtons[static_cast<size_t>(index)];
-        auto* button = new QPushButton(entry.caption, panel);
+        auto* button = new QPushButton(tr(entry.caption), panel);
         button->setObjectName(QStringLiteral("cmdInizio(%1)").arg(index));
         button->setProperty("Tag", entry.tag);
-        button->setAccessibleDescription(entry.tag);
+        button->setAccessibleDescription(tr(entry.tag.toUtf8().constData()));
         button->setIcon(pictureOf(index));
         button->setIconSize(QSize(kPictureSide, kPictureSide));
         button->setMinimumSize(side, side);
@@ -302,7 +330,7 @@ void Form1::createButtons(QWidget* panel)
 
 void Form1::createMenus()
 {
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
+    QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
 
     // Each family's conversions, in the order of its buttons; an item's name keeps the number
@@ -320,26 +348,26 @@ void Form1::createMenus()
         QString itemName;
         std::array<Item, 4> items;
     };
-    const QString toIE = QStringLiteral("To Internet Explorer");
-    const QString toFirefox = QStringLiteral("To Firefox");
-    const QString toOpera = QStringLiteral("To Opera");
-    const QString toChromium = QStringLiteral("To Chromium");
-    const QString toMenu = QStringLiteral("To DHTML Menu");
+    const QString toIE = tr("To Internet Explorer");
+    const QString toFirefox = tr("To Firefox");
+    const QString toOpera = tr("To Opera");
+    const QString toChromium = tr("To Chromium");
+    const QString toMenu = tr("To DHTML Menu");
     const std::array<Submenu, 4> submenus{{
         {1,
-         QStringLiteral("Export From Internet Explorer To..."),
+         tr("Export From Internet Explorer To..."),
          QStringLiteral("mnuFileIE"),
          {{{toFirefox, 1, 4}, {toOpera, 2, 5}, {toChromium, 4, 14}, {toMenu, 3, 6}}}},
         {2,
-         QStringLiteral("Export From Firefox To..."),
+         tr("Export From Firefox To..."),
          QStringLiteral("mnuFileNN"),
          {{{toIE, 1, 7}, {toOpera, 2, 8}, {toChromium, 4, 15}, {toMenu, 3, 9}}}},
         {3,
-         QStringLiteral("Export From Opera To..."),
+         tr("Export From Opera To..."),
          QStringLiteral("mnuFileOp"),
          {{{toIE, 1, 10}, {toFirefox, 2, 11}, {toChromium, 4, 16}, {toMenu, 3, 12}}}},
         {4,
-         QStringLiteral("Export From Chromium To..."),
+         tr("Export From Chromium To..."),
          QStringLiteral("mnuFileCr"),
          {{{toIE, 1, 17}, {toFirefox, 2, 18}, {toOpera, 3, 19}, {toMenu, 4, 20}}}},
     }};
@@ -356,17 +384,17 @@ void Form1::createMenus()
         }
     }
     file->addSeparator()->setObjectName(QStringLiteral("mnuFileSub(5)"));
-    QAction* exit = file->addAction(QStringLiteral("&Exit"));
+    QAction* exit = file->addAction(tr("&Exit"));
     exit->setObjectName(QStringLiteral("mnuFileSub(6)"));
     connect(exit, &QAction::triggered, this, &QWidget::close);
 
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction* helpPage = help->addAction(QStringLiteral("&Help..."));
+    QAction* helpPage = help->addAction(tr("&Help..."));
     helpPage->setObjectName(QStringLiteral("mnuHelpSub(1)"));
     connect(helpPage, &QAction::triggered, this, &Form1::showHelp);
     help->addSeparator()->setObjectName(QStringLiteral("mnuHelpSub(3)"));
-    QAction* about = help->addAction(QStringLiteral("&About..."));
+    QAction* about = help->addAction(tr("&About..."));
     about->setObjectName(QStringLiteral("mnuHelpSub(4)"));
     connect(about, &QAction::triggered, this, &Form1::showAbout);
 }
@@ -380,8 +408,9 @@ int Form1::levelWidth(bool secondLevel) const
         int needed = 2 * kPanelMargin + int(buttons) * m_buttons[0]->minimumWidth() +
                      int(buttons - 1) * kButtonSpacing;
         for (int index : tagged)
-            needed = std::max(needed, status.horizontalAdvance(tagOf(m_buttons[size_t(index)])) +
-                                          kStatusTextPadding);
+            needed =
+                std::max(needed, status.horizontalAdvance(shownTagOf(m_buttons[size_t(index)])) +
+                                     kStatusTextPadding);
         return needed;
     };
     std::vector<int> firstLevel;
@@ -632,7 +661,7 @@ void Form1::cat_MouseEnter(QWidget* control)
     // The hover picture is the themed button's own hot look.
     for (QPushButton* button : m_buttons) {
         if (button == control) {
-            m_statusBar1->showMessage(tagOf(button));
+            m_statusBar1->showMessage(shownTagOf(button));
             return;
         }
     }
@@ -642,7 +671,7 @@ void Form1::cat_MouseExit(QWidget* control)
 {
     for (QPushButton* button : m_buttons) {
         if (button == control) {
-            m_statusBar1->showMessage(kReady);
+            m_statusBar1->showMessage(tr("Ready"));
             return;
         }
     }

@@ -30,7 +30,8 @@ const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& ar
     if (!cli::parseArguments(parser, arguments, output))
         return nullptr;
     if (!parser.isSet(QStringLiteral("from"))) {
-        output.usageError(QStringLiteral("--from is required."));
+        output.usageError(
+            QCoreApplication::translate("orvalink::cli::CommandLine", "--from is required."));
         return nullptr;
     }
     const StorageForm* form = cli::parseForm(
@@ -39,7 +40,8 @@ const StorageForm* parseSource(QCommandLineParser& parser, const QStringList& ar
         return nullptr;
     const QStringList positional = parser.positionalArguments();
     if (positional.size() != 1) {
-        output.usageError(QStringLiteral("Give exactly one source path."));
+        output.usageError(QCoreApplication::translate("orvalink::cli::CommandLine",
+                                                      "Give exactly one source path."));
         return nullptr;
     }
     const StorageForm& found = sourceFormAt(*form, positional.first());
@@ -59,9 +61,10 @@ int count(const QStringList& arguments, Output& output)
         return output.failure(recognised.failure());
     Progress silent;
     const SourceCounts counts = form->count(path, silent);
-    const QString format = parser.isSet(QStringLiteral("json"))
-                               ? QStringLiteral("{\"folders\": %1, \"links\": %2}")
-                               : QStringLiteral("%1 Folders & %2 Links");
+    const QString format =
+        parser.isSet(QStringLiteral("json"))
+            ? QStringLiteral("{\"folders\": %1, \"links\": %2}")
+            : QCoreApplication::translate("orvalink::cli::CommandLine", "%1 Folders & %2 Links");
     output.result(format.arg(counts.folders).arg(counts.links));
     return ExitSuccess;
 }
@@ -105,7 +108,8 @@ int discover(const QStringList& arguments, Output& output)
 {
     const bool json = arguments == QStringList{QStringLiteral("--json")};
     if (!arguments.isEmpty() && !json)
-        return output.usageError(QStringLiteral("discover takes no arguments but --json."));
+        return output.usageError(QCoreApplication::translate(
+            "orvalink::cli::CommandLine", "discover takes no arguments but --json."));
     // The browser files found, not the Favorites folder; each once, as a location list shows it.
     std::vector<DiscoveredSource> found;
     QStringList entries;
@@ -130,14 +134,17 @@ int discover(const QStringList& arguments, Output& output)
 int help(const QStringList& arguments, Output& output)
 {
     if (arguments.size() > 1)
-        return output.usageError(QStringLiteral("help takes at most one command."));
+        return output.usageError(QCoreApplication::translate("orvalink::cli::CommandLine",
+                                                             "help takes at most one command."));
     if (arguments.isEmpty()) {
         output.resultDevice().write(cli::overviewText());
         return ExitSuccess;
     }
     const cli::CommandHelp* command = cli::commandNamed(arguments.first());
     if (!command)
-        return output.usageError(QStringLiteral("Unknown command \"%1\".").arg(arguments.first()));
+        return output.usageError(
+            QCoreApplication::translate("orvalink::cli::CommandLine", "Unknown command \"%1\".")
+                .arg(arguments.first()));
     output.resultDevice().write(cli::commandHelpText(*command));
     return ExitSuccess;
 }
@@ -149,7 +156,8 @@ int runCli(const QStringList& arguments, const CliStreams& streams, ProgramSetti
 {
     Output output(streams.out, streams.err, streams.errIsTerminal);
     if (arguments.isEmpty())
-        return output.usageError(QStringLiteral("No command given."));
+        return output.usageError(
+            QCoreApplication::translate("orvalink::cli::CommandLine", "No command given."));
     const QString& command = arguments.first();
     if (command == QLatin1String("--version") || command == QLatin1String("-V")) {
         output.result(
@@ -163,7 +171,9 @@ int runCli(const QStringList& arguments, const CliStreams& streams, ProgramSetti
         return help({}, output);
     const cli::CommandHelp* known = cli::commandNamed(command);
     if (!known)
-        return output.usageError(QStringLiteral("Unknown command \"%1\".").arg(command));
+        return output.usageError(
+            QCoreApplication::translate("orvalink::cli::CommandLine", "Unknown command \"%1\".")
+                .arg(command));
     if (cli::asksForHelp(*known, rest))
         return help({command}, output);
     output.setCommand(command);

@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 #include "forms/form_table.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace orvalink::cli {
@@ -20,8 +21,10 @@ QString formNames(FormUse use)
             names << form->commandLineName();
     }
     const QString last = names.takeLast();
-    return names.isEmpty() ? last
-                           : names.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last;
+    return names.isEmpty()
+               ? last
+               : names.join(QStringLiteral(", ")) +
+                     QCoreApplication::translate("orvalink::cli::CommandLine", " or ") + last;
 }
 
 } // namespace
@@ -71,7 +74,10 @@ int Output::usageError(const QString& problem)
 {
     message(problem);
     const QString helpOf = m_command.isEmpty() ? QString() : m_command + u' ';
-    writeError(QStringLiteral("Try 'orvalink-cli %1--help'.\n").arg(helpOf).toUtf8());
+    writeError(
+        QCoreApplication::translate("orvalink::cli::CommandLine", "Try 'orvalink-cli %1--help'.\n")
+            .arg(helpOf)
+            .toUtf8());
     return ExitUsage;
 }
 
@@ -96,7 +102,8 @@ const StorageForm* parseForm(const QString& option, const QString& name, FormUse
     const StorageForm* form = formNamed(name);
     if (form && (use == FormUse::Read ? form->canRead() : form->canWrite()))
         return form;
-    output.usageError(QStringLiteral("--%1 takes %2.").arg(option, formNames(use)));
+    output.usageError(QCoreApplication::translate("orvalink::cli::CommandLine", "--%1 takes %2.")
+                          .arg(option, formNames(use)));
     return nullptr;
 }
 

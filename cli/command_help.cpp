@@ -3,24 +3,30 @@
 
 #include "forms/form_table.h"
 
+#include <QCoreApplication>
+
 namespace orvalink::cli {
 
 namespace {
 
-const char kIntroduction[] =
+const char kIntroduction[] = QT_TRANSLATE_NOOP(
+    "orvalink::cli::CommandHelp",
     R"(Orvalink moves web-browser bookmarks between an Internet Explorer Favorites folder,
 a Netscape bookmark file (Firefox's bookmarks.html) and an Opera hotlist (.adr),
 and publishes them as a cascading menu page.
-)";
+)");
 
-const char kExitStatus[] = R"(Standard output carries only results; messages go to standard error.
+const char kExitStatus[] =
+    QT_TRANSLATE_NOOP("orvalink::cli::CommandHelp",
+                      R"(Standard output carries only results; messages go to standard error.
 Exit status: 0 on success; 1 when a source cannot be read or is not of its form, a
 check fails (nothing is written), a backup or write fails, any folder or link could
 not be written, or the results cannot be written to standard output; 2 for bad
 arguments.
-)";
+)");
 
-const char kConvertOptions[] =
+const char kConvertOptions[] = QT_TRANSLATE_NOOP(
+    "orvalink::cli::CommandHelp",
     R"(For a bookmark file or hotlist destination (they apply only when DEST exists; a
 new file is written whole, at its top level, without backup):
   --force              Write even while the destination's browser runs (never for
@@ -62,27 +68,32 @@ For any destination:
                        everything is exported.
   -q, --quiet          Print neither progress nor the result and what a merge
                        did; failures and warnings are still printed.
-)";
+)");
 
 const QList<CommandHelp> kCommands{
     {QStringLiteral("count"), QStringLiteral("--from FORM PATH [--json]"),
-     QStringLiteral("Count the folders and links of a source."),
-     QStringLiteral(R"(Count the folders and links of the source PATH, of the form FORM, and print
+     QT_TRANSLATE_NOOP("orvalink::cli::CommandHelp", "Count the folders and links of a source."),
+     QT_TRANSLATE_NOOP(
+         "orvalink::cli::CommandHelp",
+         R"(Count the folders and links of the source PATH, of the form FORM, and print
 "F Folders & L Links".
 )"),
-     QStringLiteral(R"(  --json       Print {"folders": F, "links": L} instead.
+     QT_TRANSLATE_NOOP("orvalink::cli::CommandHelp",
+                       R"(  --json       Print {"folders": F, "links": L} instead.
 )"),
      QStringList{QStringLiteral("from")}, true},
     {QStringLiteral("list"), QStringLiteral("--from FORM PATH [--json]"),
-     QStringLiteral("Print the tree of a source, as text or as JSON."),
-     QStringLiteral(R"(Load the source PATH, of the form FORM, and print its tree: the root as
+     QT_TRANSLATE_NOOP("orvalink::cli::CommandHelp",
+                       "Print the tree of a source, as text or as JSON."),
+     QT_TRANSLATE_NOOP("orvalink::cli::CommandHelp",
+                       R"(Load the source PATH, of the form FORM, and print its tree: the root as
 "[0] caption", then each folder's entries in source order, two spaces deeper per
 level; a folder as "[R] Name" (R is its folder row, the number --only of convert
 takes), a link as "Name <URL>", a separator as "----"; dates, keyword, tags,
 description and the rest follow in braces.
 )"),
-     QStringLiteral(
-         R"(  --json       Print one compact JSON object instead: {"title", "row",
+     QT_TRANSLATE_NOOP("orvalink::cli::CommandHelp",
+                       R"(  --json       Print one compact JSON object instead: {"title", "row",
                "children"} for folders, {"title", "url"} for links,
                {"separator": true} for separators, each with "added", "modified", "visited" (seconds
                since 1970), "keyword", "tags", "description" and the other
@@ -90,8 +101,10 @@ description and the rest follow in braces.
 )"),
      QStringList{QStringLiteral("from")}, true},
     {QStringLiteral("convert"), QStringLiteral("--from FORM SOURCE --to FORM DEST [OPTIONS]"),
-     QStringLiteral("Convert a source into a destination, as the export windows do."),
-     QStringLiteral(
+     QT_TRANSLATE_NOOP("orvalink::cli::CommandHelp",
+                       "Convert a source into a destination, as the export windows do."),
+     QT_TRANSLATE_NOOP(
+         "orvalink::cli::CommandHelp",
          R"(Convert SOURCE into DEST as the export windows do: check, back up, write, then
 print "F Folders & L Links Exported Successfully.", or "F Folders & L Links
 Exported." when part of it could not be written (what and why on standard
@@ -105,15 +118,17 @@ to standard output (not for a Favorites folder). Standard output then gets a new
 file, written whole before any of it is sent: never merged, backed up or locked;
 the result goes to standard error.
 )"),
-     QString::fromLatin1(kConvertOptions),
+     kConvertOptions,
      QStringList{QStringLiteral("from"), QStringLiteral("to"), QStringLiteral("folder"),
                  QStringLiteral("where"), QStringLiteral("existing"), QStringLiteral("only"),
                  QStringLiteral("layout"), QStringLiteral("max-items"), QStringLiteral("title"),
                  QStringLiteral("preset")},
      true},
     {QStringLiteral("discover"), QStringLiteral("[--json]"),
-     QStringLiteral("Print the bookmark files, databases and hotlists found on this machine."),
-     QStringLiteral(
+     QT_TRANSLATE_NOOP("orvalink::cli::CommandHelp",
+                       "Print the bookmark files, databases and hotlists found on this machine."),
+     QT_TRANSLATE_NOOP(
+         "orvalink::cli::CommandHelp",
          R"(Print the bookmark files, databases and hotlists found on this machine, one per
 line: each Firefox profile's bookmarks.html as "<profile> path", Opera's hotlist,
 then each Firefox profile's places.sqlite, the profile each installation uses
@@ -121,7 +136,8 @@ first, then each Chromium-family profile's Bookmarks as "<Browser: profile> path
 A Firefox source, and a Chromium source or destination, may be given as its
 profile folder.
 )"),
-     QStringLiteral(
+     QT_TRANSLATE_NOOP(
+         "orvalink::cli::CommandHelp",
          R"(  --json       Print an array of {"browser", "profile", "form", "path"} instead;
                "form" is the name --from takes, "profile" null where the
                browser has none.
@@ -129,25 +145,33 @@ profile folder.
      QStringList(), false},
 };
 
-const QString kHelpOption = QStringLiteral("  -h, --help   Show this help.\n");
+// The command line's texts in the user's language.
+QString translated(const char* text)
+{
+    return QCoreApplication::translate("orvalink::cli::CommandHelp", text);
+}
 
 // The forms of the table, one line each: its name, what it is, and how it may be used.
 QString formLines()
 {
-    QString lines = QStringLiteral("Forms:\n");
+    QString lines = QCoreApplication::translate("orvalink::cli::CommandHelp", "Forms:\n");
     for (const StorageForm* form : allForms()) {
         QString line =
             QStringLiteral("  %1%2").arg(form->commandLineName(), -10).arg(form->displayName());
         if (form->isFolder())
-            line += QStringLiteral(" (PATH is the folder)");
+            line +=
+                QCoreApplication::translate("orvalink::cli::CommandHelp", " (PATH is the folder)");
         else if (!form->canRead())
-            line += QStringLiteral(" (destination only)");
+            line +=
+                QCoreApplication::translate("orvalink::cli::CommandHelp", " (destination only)");
         else if (!form->canWrite())
-            line += QStringLiteral(" (source only)");
+            line += QCoreApplication::translate("orvalink::cli::CommandHelp", " (source only)");
         lines += line + u'\n';
     }
-    return lines + QStringLiteral("A Chromium source or destination may be given as its profile "
-                                  "folder.\n");
+    return lines + QCoreApplication::translate(
+                       "orvalink::cli::CommandHelp",
+                       "A Chromium source or destination may be given as its profile "
+                       "folder.\n");
 }
 
 } // namespace
@@ -168,28 +192,36 @@ const CommandHelp* commandNamed(const QString& name)
 
 QByteArray overviewText()
 {
-    QString text = QStringLiteral("Usage: orvalink-cli COMMAND [OPTIONS]\n"
-                                  "       orvalink-cli help [COMMAND]\n"
-                                  "       orvalink-cli --version\n\n") +
-                   QString::fromLatin1(kIntroduction) + QStringLiteral("\nCommands:\n");
+    QString text = QCoreApplication::translate("orvalink::cli::CommandHelp",
+                                               "Usage: orvalink-cli COMMAND [OPTIONS]\n"
+                                               "       orvalink-cli help [COMMAND]\n"
+                                               "       orvalink-cli --version\n\n") +
+                   translated(kIntroduction) +
+                   QCoreApplication::translate("orvalink::cli::CommandHelp", "\nCommands:\n");
     for (const CommandHelp& command : kCommands)
-        text += QStringLiteral("  %1%2\n").arg(command.name, -10).arg(command.summary);
+        text += QStringLiteral("  %1%2\n").arg(command.name, -10).arg(translated(command.summary));
     text += u'\n' + formLines() +
-            QStringLiteral("\nOptions:\n"
-                           "  -h, --help      Show this help, or after a command, its help.\n"
-                           "  -V, --version   Show the version.\n\n"
-                           "Run 'orvalink-cli help COMMAND' for a command's options.\n\n") +
-            QString::fromLatin1(kExitStatus);
+            QCoreApplication::translate(
+                "orvalink::cli::CommandHelp",
+                "\nOptions:\n"
+                "  -h, --help      Show this help, or after a command, its help.\n"
+                "  -V, --version   Show the version.\n\n"
+                "Run 'orvalink-cli help COMMAND' for a command's options.\n\n") +
+            translated(kExitStatus);
     return text.toUtf8();
 }
 
 QByteArray commandHelpText(const CommandHelp& command)
 {
-    QString text = QStringLiteral("Usage: orvalink-cli %1 %2\n\n%3")
-                       .arg(command.name, command.synopsis, command.description);
+    QString text =
+        QCoreApplication::translate("orvalink::cli::CommandHelp", "Usage: orvalink-cli %1 %2\n\n%3")
+            .arg(command.name, command.synopsis, translated(command.description));
     if (command.takesForms)
         text += u'\n' + formLines();
-    text += QStringLiteral("\nOptions:\n") + command.options + kHelpOption;
+    text += QCoreApplication::translate("orvalink::cli::CommandHelp", "\nOptions:\n") +
+            translated(command.options) +
+            QCoreApplication::translate("orvalink::cli::CommandHelp",
+                                        "  -h, --help   Show this help.\n");
     return text.toUtf8();
 }
 

@@ -14,12 +14,12 @@ struct CommandHelp
     QString name;
     // The command's arguments after its name, as the usage line shows them.
     QString synopsis;
-    // One line for the overview.
-    QString summary;
+    // One line for the overview. This and the two below are source texts, printed translated.
+    const char* summary;
     // What the command does, as paragraphs.
-    QString description;
+    const char* description;
     // The option lines, indented and wrapped as they are printed.
-    QString options;
+    const char* options;
     // The options that take a value: what follows one of them is its value, never an option.
     QStringList valueOptions;
     bool takesForms = false;

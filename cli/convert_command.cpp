@@ -9,6 +9,7 @@
 #include "model/text_order.h"
 #include "platform/processes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
@@ -133,7 +134,9 @@ QString ConvertCommand::refuseOptionsOtherThan(const QStringList& allowed,
 {
     for (const QString& name : kFileOptions + kFavoritesOptions + kMenuOptions) {
         if (isSet(name) && !allowed.contains(name))
-            return QStringLiteral("--%1 does not apply to %2.").arg(name, destination);
+            return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                               "--%1 does not apply to %2.")
+                .arg(name, destination);
     }
     return {};
 }
@@ -141,7 +144,9 @@ QString ConvertCommand::refuseOptionsOtherThan(const QStringList& allowed,
 QString ConvertCommand::refuseBoth(const QString& one, const QString& other) const
 {
     if (isSet(one) && isSet(other))
-        return QStringLiteral("--%1 and --%2 contradict each other.").arg(one, other);
+        return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                           "--%1 and --%2 contradict each other.")
+            .arg(one, other);
     return {};
 }
 
@@ -149,7 +154,8 @@ QString ConvertCommand::takeFileOptions(const StorageForm& source, ExportRequest
 {
     if (isSet(QStringLiteral("folder")) &&
         (isSet(QStringLiteral("overwrite")) || isSet(QStringLiteral("top-level"))))
-        return QStringLiteral("--folder cannot go with --overwrite or --top-level.");
+        return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                           "--folder cannot go with --overwrite or --top-level.");
     // The windows' first-start choices, whatever this machine's windows saved last.
     FileWindowOptions options;
     if (isSet(QStringLiteral("overwrite")))
@@ -184,12 +190,16 @@ QString ConvertCommand::takeFavoritesOptions(const StorageForm& source,
         else if (place == QLatin1String("existing"))
             options.where = FavoritesWhere::ExistingFolder;
         else
-            return QStringLiteral("--where takes root, new or existing.");
+            return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                               "--where takes root, new or existing.");
     }
     if ((options.where == FavoritesWhere::ExistingFolder) != isSet(QStringLiteral("existing")))
-        return QStringLiteral("--existing goes with --where existing, and only with it.");
+        return QCoreApplication::translate(
+            "orvalink::cli::CommandLine",
+            "--existing goes with --where existing, and only with it.");
     if (isSet(QStringLiteral("folder")) && options.where != FavoritesWhere::NewFolder)
-        return QStringLiteral("--folder names the new folder of --where new.");
+        return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                           "--folder names the new folder of --where new.");
     options.newFolderName = isSet(QStringLiteral("folder")) ? value(QStringLiteral("folder"))
                                                             : importedFolderName(source);
     options.existingFolder = value(QStringLiteral("existing"));
@@ -212,7 +222,8 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
     if (isSet(QStringLiteral("layout"))) {
         const QString layout = value(QStringLiteral("layout"));
         if (layout != QLatin1String("horizontal") && layout != QLatin1String("vertical"))
-            return QStringLiteral("--layout takes horizontal or vertical.");
+            return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                               "--layout takes horizontal or vertical.");
         options.vertical = layout == QLatin1String("vertical");
     }
     for (const auto& [on, off, choice] :
@@ -233,7 +244,8 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
         bool isNumber = false;
         const int items = value(QStringLiteral("max-items")).toInt(&isNumber);
         if (!isNumber || items < 2 || items > 99)
-            return QStringLiteral("Please, insert a number in range [2-99]");
+            return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                               "Please, insert a number in range [2-99]");
         options.breakAfter = static_cast<qint16>(items);
     }
     if (isSet(QStringLiteral("title")))
@@ -258,7 +270,8 @@ QString ConvertCommand::takeMenuOptions(ExportRequest& request) const
             }
             names << entry.name;
         }
-        return QStringLiteral("There is no colour preset \"%1\". The presets are: %2.")
+        return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                           "There is no colour preset \"%1\". The presets are: %2.")
             .arg(wanted, names.join(QStringLiteral(", ")));
     }
     return {};
@@ -272,7 +285,9 @@ QString ConvertCommand::selectOnly(BookmarkModel& model) const
         bool isNumber = false;
         const int row = text.toInt(&isNumber);
         if (!isNumber || row < 0 || row >= model.folderCount())
-            return QStringLiteral("--only %1 is not a folder of the source.").arg(text);
+            return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                               "--only %1 is not a folder of the source.")
+                .arg(text);
         model.CheckFolderAndAllSubs(row);
     }
     return {};
@@ -281,25 +296,32 @@ QString ConvertCommand::selectOnly(BookmarkModel& model) const
 QString ConvertCommand::sourceFromStandardInput()
 {
     if (!m_standardInput.open() || !copyStream(m_in, m_standardInput) || !m_standardInput.flush()) {
-        m_output.message(QStringLiteral("Cannot read standard input: %1")
+        m_output.message(QCoreApplication::translate("orvalink::cli::CommandLine",
+                                                     "Cannot read standard input: %1")
                              .arg(m_in.errorString().isEmpty() ? m_standardInput.errorString()
                                                                : m_in.errorString()));
         return {};
     }
-    m_output.namePath(m_standardInput.fileName(), QStringLiteral("standard input"));
+    m_output.namePath(m_standardInput.fileName(),
+                      QCoreApplication::translate("orvalink::cli::CommandLine", "standard input"));
     return m_standardInput.fileName();
 }
 
 void ConvertCommand::reportMerge(const ExportOutcome::Merge& merge, const QString& destination)
 {
-    m_output.report(QStringLiteral("Merged into %1.").arg(destination));
-    m_output.report(merge.backupPath.isEmpty()
-                        ? QStringLiteral("No backup was made.")
-                        : QStringLiteral("Backup made in %1.").arg(merge.backupPath));
+    m_output.report(QCoreApplication::translate("orvalink::cli::CommandLine", "Merged into %1.")
+                        .arg(destination));
     m_output.report(
-        merge.folder.isEmpty()
-            ? QStringLiteral("The bookmarks went into the top level.")
-            : QStringLiteral("The bookmarks went into the folder \"%1\".").arg(merge.folder));
+        merge.backupPath.isEmpty()
+            ? QCoreApplication::translate("orvalink::cli::CommandLine", "No backup was made.")
+            : QCoreApplication::translate("orvalink::cli::CommandLine", "Backup made in %1.")
+                  .arg(merge.backupPath));
+    m_output.report(merge.folder.isEmpty()
+                        ? QCoreApplication::translate("orvalink::cli::CommandLine",
+                                                      "The bookmarks went into the top level.")
+                        : QCoreApplication::translate("orvalink::cli::CommandLine",
+                                                      "The bookmarks went into the folder \"%1\".")
+                              .arg(merge.folder));
 }
 
 int ConvertCommand::run(const QStringList& arguments)
@@ -307,7 +329,8 @@ int ConvertCommand::run(const QStringList& arguments)
     if (!parseArguments(m_parser, arguments, m_output))
         return ExitUsage;
     if (!isSet(QStringLiteral("from")) || !isSet(QStringLiteral("to")))
-        return m_output.usageError(QStringLiteral("convert needs --from and --to."));
+        return m_output.usageError(QCoreApplication::translate("orvalink::cli::CommandLine",
+                                                               "convert needs --from and --to."));
     const StorageForm* source =
         parseForm(QStringLiteral("from"), value(QStringLiteral("from")), FormUse::Read, m_output);
     if (!source)
@@ -318,14 +341,16 @@ int ConvertCommand::run(const QStringList& arguments)
         return ExitUsage;
     QStringList paths = m_parser.positionalArguments();
     if (paths.size() != 2)
-        return m_output.usageError(QStringLiteral("Give a source and a destination path."));
+        return m_output.usageError(QCoreApplication::translate(
+            "orvalink::cli::CommandLine", "Give a source and a destination path."));
     if (isSet(QStringLiteral("quiet")))
         m_output.setQuiet();
     const bool fromStandardInput = paths[0] == kStandardStream;
     const bool toStandardOutput = paths[1] == kStandardStream;
     if ((fromStandardInput && source->isFolder()) || (toStandardOutput && destination->isFolder()))
-        return m_output.usageError(
-            QStringLiteral("A Favorites folder cannot be standard input or standard output."));
+        return m_output.usageError(QCoreApplication::translate(
+            "orvalink::cli::CommandLine",
+            "A Favorites folder cannot be standard input or standard output."));
     if (fromStandardInput) {
         paths[0] = sourceFromStandardInput();
         if (paths[0].isEmpty())
@@ -336,11 +361,14 @@ int ConvertCommand::run(const QStringList& arguments)
         // against anyone, and only then copied out.
         m_standardOutput = std::make_unique<QTemporaryDir>();
         if (!m_standardOutput->isValid())
-            return m_output.failure(UserMessage{QStringLiteral("Cannot Write to Standard Output"),
-                                                {m_standardOutput->errorString()},
-                                                MessageIcon::Critical});
+            return m_output.failure(
+                UserMessage{QCoreApplication::translate("orvalink::cli::CommandLine",
+                                                        "Cannot Write to Standard Output"),
+                            {m_standardOutput->errorString()},
+                            MessageIcon::Critical});
         paths[1] = m_standardOutput->filePath(QStringLiteral("standard-output"));
-        m_output.namePath(paths[1], QStringLiteral("standard output"));
+        m_output.namePath(
+            paths[1], QCoreApplication::translate("orvalink::cli::CommandLine", "standard output"));
         m_output.sendResultsToErrors();
     }
     // The form of the source's family its content shows, which the mode does not tell.
@@ -352,8 +380,8 @@ int ConvertCommand::run(const QStringList& arguments)
 
     Job job;
     if (&named == destination)
-        return m_output.usageError(
-            QStringLiteral("The source and the destination are of the same form."));
+        return m_output.usageError(QCoreApplication::translate(
+            "orvalink::cli::CommandLine", "The source and the destination are of the same form."));
     job.mode = modeOf(named.id(), destination->id());
     if (job.mode == ExportMode::None || source != &named)
         job.sourceFormId = source->id();
@@ -366,18 +394,22 @@ int ConvertCommand::run(const QStringList& arguments)
     QString problem;
     switch (destination->optionsPart()) {
     case OptionsPart::Favorites:
-        problem = refuseOptionsOtherThan(kFavoritesOptions, QStringLiteral("a Favorites folder"));
+        problem = refuseOptionsOtherThan(
+            kFavoritesOptions,
+            QCoreApplication::translate("orvalink::cli::CommandLine", "a Favorites folder"));
         if (problem.isEmpty())
             problem = takeFavoritesOptions(*source, request);
         break;
     case OptionsPart::File:
-        problem =
-            refuseOptionsOtherThan(kFileOptions, QStringLiteral("a bookmark file or hotlist"));
+        problem = refuseOptionsOtherThan(kFileOptions,
+                                         QCoreApplication::translate("orvalink::cli::CommandLine",
+                                                                     "a bookmark file or hotlist"));
         if (problem.isEmpty())
             problem = takeFileOptions(*source, request);
         break;
     case OptionsPart::MenuPage:
-        problem = refuseOptionsOtherThan(kMenuOptions, QStringLiteral("a menu page"));
+        problem = refuseOptionsOtherThan(
+            kMenuOptions, QCoreApplication::translate("orvalink::cli::CommandLine", "a menu page"));
         if (problem.isEmpty())
             problem = takeMenuOptions(request);
         break;
@@ -422,7 +454,9 @@ int ConvertCommand::run(const QStringList& arguments)
         return m_output.failure(outcome.message);
     if (toStandardOutput) {
         if (QString reason; !writeWholeFile(paths[1], m_output.resultDevice(), reason)) {
-            m_output.message(QStringLiteral("Cannot write to standard output: %1").arg(reason));
+            m_output.message(QCoreApplication::translate("orvalink::cli::CommandLine",
+                                                         "Cannot write to standard output: %1")
+                                 .arg(reason));
             return ExitFailure;
         }
     }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/cli.h"
+#include "platform/translations.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,6 +11,8 @@ int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(ORVALINK_VERSION));
+    const orvalink::ProgramTranslations translations(
+        orvalink::translationsFolder(QCoreApplication::applicationDirPath()));
     QFile in;
     QFile out;
     QFile err;
@@ -27,7 +30,8 @@ int main(int argc, char* argv[])
     // the command has reported already is not reported twice.
     if (exitCode != orvalink::ExitFailure &&
         (!out.flush() || out.error() != QFileDevice::NoError)) {
-        err.write(QStringLiteral("orvalink-cli: Cannot write to standard output: %1\n")
+        err.write(QCoreApplication::translate("orvalink::cli::CommandLine",
+                                              "orvalink-cli: Cannot write to standard output: %1\n")
                       .arg(out.errorString())
                       .toUtf8());
         return orvalink::ExitFailure;

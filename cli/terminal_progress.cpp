@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/terminal_progress.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLocale>
 #include <algorithm>
@@ -106,16 +107,19 @@ QString TerminalProgress::line() const
     case Phase::Idle:
         return {};
     case Phase::Counting:
-        return QStringLiteral("Counting: %1 folders").arg(number(m_done));
+        return QCoreApplication::translate("orvalink::cli::CommandLine", "Counting: %1 folders")
+            .arg(number(m_done));
     case Phase::Reading:
         // A file is read in one go; a Favorites folder steps through its folders.
         if (m_total > 1)
-            return QStringLiteral("Reading: %1 of %2 folders")
+            return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                               "Reading: %1 of %2 folders")
                 .arg(number(std::min(m_done, m_total)), number(m_total));
-        return QStringLiteral("Reading: %1 folders & %2 links")
+        return QCoreApplication::translate("orvalink::cli::CommandLine",
+                                           "Reading: %1 folders & %2 links")
             .arg(number(m_folders), number(m_links));
     case Phase::Writing:
-        return QStringLiteral("Writing: folder %1 of %2")
+        return QCoreApplication::translate("orvalink::cli::CommandLine", "Writing: folder %1 of %2")
             .arg(number(std::min(m_done, std::max(m_folders, 1))), number(m_folders));
     }
     return {};

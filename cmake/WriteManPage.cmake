@@ -8,6 +8,10 @@
 
 # A sanitized build must not fail the page over what it leaks at exit.
 set(ENV{ASAN_OPTIONS} detect_leaks=0)
+# The pages are English whatever the language of the one who builds them.
+set(ENV{LC_ALL} C)
+set(ENV{LANG} C)
+set(ENV{LANGUAGE} "")
 
 function(help_of output)
     execute_process(COMMAND ${PROGRAM} ${ARGN} OUTPUT_VARIABLE text RESULT_VARIABLE failed)

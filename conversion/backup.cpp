@@ -3,6 +3,7 @@
 
 #include "platform/file_helpers.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -14,10 +15,12 @@ namespace {
 
 UserMessage backupFailed()
 {
-    return UserMessage{QStringLiteral("Backup Failed"),
-                       {QStringLiteral("Unable to Make a Backup of the Bookmark File."),
-                        QStringLiteral("The Bookmark File Was Not Changed.")},
-                       MessageIcon::Exclamation};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::Backup", "Backup Failed"),
+        {QCoreApplication::translate("orvalink::Backup",
+                                     "Unable to Make a Backup of the Bookmark File."),
+         QCoreApplication::translate("orvalink::Backup", "The Bookmark File Was Not Changed.")},
+        MessageIcon::Exclamation};
 }
 
 } // namespace

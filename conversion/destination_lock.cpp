@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion/destination_lock.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -44,11 +45,14 @@ QString folderLockPath(const QString& destination)
 
 UserMessage destinationBusy(const QString& destination)
 {
-    return UserMessage{QStringLiteral("Destination In Use"),
-                       {QDir::toNativeSeparators(destination),
-                        QStringLiteral("Another Export Is Writing to the Selected Destination."),
-                        QStringLiteral("Please, Try Again When It Has Finished.")},
-                       MessageIcon::Exclamation};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::DestinationLock", "Destination In Use"),
+        {QDir::toNativeSeparators(destination),
+         QCoreApplication::translate("orvalink::DestinationLock",
+                                     "Another Export Is Writing to the Selected Destination."),
+         QCoreApplication::translate("orvalink::DestinationLock",
+                                     "Please, Try Again When It Has Finished.")},
+        MessageIcon::Exclamation};
 }
 
 } // namespace

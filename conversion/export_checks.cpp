@@ -6,6 +6,7 @@
 #include "forms/form_table.h"
 #include "platform/file_helpers.h"
 
+#include <QCoreApplication>
 #include <optional>
 #include <utility>
 
@@ -17,10 +18,17 @@ CheckFailure browserRunning(const RunningBrowser& browser)
 {
     const QString& name = browser.name;
     return checkFailure(
-        browser.check, name + QStringLiteral(" is running"),
-        {QStringLiteral("The %1 browser appears to be running.").arg(name),
-         QStringLiteral("In order to export the bookmarks to %1,").arg(name),
-         QStringLiteral("it is necessary to close all the %1 browsers.").arg(name)});
+        browser.check,
+        QCoreApplication::translate("orvalink::ExportChecks", "%1 is running").arg(name),
+        {QCoreApplication::translate("orvalink::ExportChecks",
+                                     "The %1 browser appears to be running.")
+             .arg(name),
+         QCoreApplication::translate("orvalink::ExportChecks",
+                                     "In order to export the bookmarks to %1,")
+             .arg(name),
+         QCoreApplication::translate("orvalink::ExportChecks",
+                                     "it is necessary to close all the %1 browsers.")
+             .arg(name)});
 }
 
 // A backup replaces what stands at its name once it is complete: only a regular file may.
@@ -31,7 +39,9 @@ std::optional<CheckFailure> checkBackup(const StorageForm& destination, const QS
         isReplaceableFile(BackupName(location)))
         return std::nullopt;
     return notAFile(ExportCheck::BackupNotAFile, BackupName(location),
-                    QStringLiteral("Backup of the Selected Bookmark File"), WindowFix::None);
+                    QCoreApplication::translate("orvalink::ExportChecks",
+                                                "Backup of the Selected Bookmark File"),
+                    WindowFix::None);
 }
 
 } // namespace

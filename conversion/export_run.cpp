@@ -8,6 +8,7 @@
 #include "platform/file_helpers.h"
 #include "settings/exported_items.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace orvalink {
@@ -42,7 +43,8 @@ void takeSkippedLinks(const BookmarkModel& source, ExportOutcome& outcome)
     outcome.links = std::max(outcome.links - skipped, 0);
     outcome.linksNotWritten += skipped;
     if (outcome.reason.isEmpty())
-        outcome.reason = QStringLiteral("Their Internet Shortcuts Have No Address");
+        outcome.reason = QCoreApplication::translate("orvalink::ExportRun",
+                                                     "Their Internet Shortcuts Have No Address");
 }
 
 // The box for an export that has run: complete, incomplete or failed; takeIn is the writer's
@@ -51,35 +53,42 @@ UserMessage resultMessage(const ExportOutcome& outcome, const QString& takeIn)
 {
     UserMessage message;
     if (outcome.completed()) {
-        message = UserMessage{QStringLiteral("Exporting Complete"),
-                              {QStringLiteral("%1 Folders & %2 Links Exported Successfully.")
-                                   .arg(outcome.folders)
-                                   .arg(outcome.links)},
-                              MessageIcon::Information};
+        message =
+            UserMessage{QCoreApplication::translate("orvalink::ExportRun", "Exporting Complete"),
+                        {QCoreApplication::translate("orvalink::ExportRun",
+                                                     "%1 Folders & %2 Links Exported Successfully.")
+                             .arg(outcome.folders)
+                             .arg(outcome.links)},
+                        MessageIcon::Information};
         if (!takeIn.isEmpty())
             message.lines << takeIn;
         return message;
     }
     if (outcome.written()) {
-        message.title = QStringLiteral("Exporting Incomplete");
-        message.lines << QStringLiteral("%1 Folders & %2 Links Exported.")
+        message.title = QCoreApplication::translate("orvalink::ExportRun", "Exporting Incomplete");
+        message.lines << QCoreApplication::translate("orvalink::ExportRun",
+                                                     "%1 Folders & %2 Links Exported.")
                              .arg(outcome.folders)
                              .arg(outcome.links);
         message.icon = MessageIcon::Exclamation;
     } else {
-        message.title = QStringLiteral("Exporting Failed");
-        message.lines << QStringLiteral("Nothing Was Exported.");
+        message.title = QCoreApplication::translate("orvalink::ExportRun", "Exporting Failed");
+        message.lines << QCoreApplication::translate("orvalink::ExportRun",
+                                                     "Nothing Was Exported.");
         message.icon = MessageIcon::Critical;
     }
     if (outcome.linksNotWritten > 0)
-        message.lines
-            << QStringLiteral("%1 Links Could Not Be Written.").arg(outcome.linksNotWritten);
+        message.lines << QCoreApplication::translate("orvalink::ExportRun",
+                                                     "%1 Links Could Not Be Written.")
+                             .arg(outcome.linksNotWritten);
     if (outcome.foldersNotCreated > 0) {
-        message.lines
-            << QStringLiteral("%1 Folders Could Not Be Created.").arg(outcome.foldersNotCreated);
+        message.lines << QCoreApplication::translate("orvalink::ExportRun",
+                                                     "%1 Folders Could Not Be Created.")
+                             .arg(outcome.foldersNotCreated);
     }
     if (!outcome.reason.isEmpty())
-        message.lines << QStringLiteral("Reason: %1.").arg(outcome.reason);
+        message.lines << QCoreApplication::translate("orvalink::ExportRun", "Reason: %1.")
+                             .arg(outcome.reason);
     return message;
 }
 
@@ -192,7 +201,7 @@ ExportOutcome RunExport(Job& job, ProgramSettings& settings, const ExportRequest
         destination.write(source, location, options, progress);
     if (!written)
         return failed(ExportOutcome::Status::WriteFailed, written.failure());
-    progress.status(QStringLiteral("Ready"));
+    progress.status(QCoreApplication::translate("orvalink::Progress", "Ready"));
     const WriteReport& report = written.value();
     if (report.counted)
         takeCounted(*report.counted, outcome);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/export_walk.h"
 
+#include <QCoreApplication>
 #include <utility>
 
 namespace orvalink {
@@ -118,6 +119,9 @@ void walkExportedFolders(BookmarkModel& model, int node, const FileExportOptions
                          Progress& progress, ExportVisitor& visitor)
 {
     const FolderTree& tree = model.tree();
+    // Looked up once: a large tree has many folders.
+    const QString exportingFrom =
+        QCoreApplication::translate("orvalink::Progress", "Exporting From Folder: %1");
     const auto entriesOf = [&](int folderNode, bool exported) {
         return options.keepOrder
                    ? entriesInSourceOrder(model, folderNode, options.exportAll, exported)
@@ -126,8 +130,7 @@ void walkExportedFolders(BookmarkModel& model, int node, const FileExportOptions
     const auto enter = [&](int folderNode, std::vector<Frame>& stack) {
         const bool exported = isExported(tree, folderNode, options.exportAll);
         if (exported) {
-            progress.status(QStringLiteral("Exporting From Folder: ") +
-                            tree.node(folderNode).caption);
+            progress.status(exportingFrom.arg(tree.node(folderNode).caption));
             visitor.openFolder(folderNode);
         }
         stack.push_back(Frame{folderNode, exported, entriesOf(folderNode, exported), 0});

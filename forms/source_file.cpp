@@ -3,6 +3,8 @@
 
 #include "platform/text_decoding.h"
 
+#include <QCoreApplication>
+
 namespace orvalink {
 
 namespace {
@@ -20,7 +22,9 @@ bool isBlank(QByteArrayView text)
 
 UserMessage readFailure(const QString& reason)
 {
-    return UserMessage{QStringLiteral("Error"), {reason}, MessageIcon::Critical};
+    return UserMessage{QCoreApplication::translate("orvalink::SourceFile", "Error"),
+                       {reason},
+                       MessageIcon::Critical};
 }
 
 Result<void, UserMessage> openSourceFile(FileContents& contents, const QString& path,

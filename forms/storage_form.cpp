@@ -4,6 +4,7 @@
 #include "forms/form_checks.h"
 #include "platform/file_helpers.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
 #include <utility>
@@ -14,9 +15,11 @@ namespace {
 
 UserMessage notReadable(const StorageForm& form)
 {
-    return UserMessage{QStringLiteral("Error"),
-                       {QStringLiteral("Orvalink cannot read %1.").arg(form.displayName())},
-                       MessageIcon::Critical};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::StorageForm", "Error"),
+        {QCoreApplication::translate("orvalink::StorageForm", "Orvalink cannot read %1.")
+             .arg(form.displayName())},
+        MessageIcon::Critical};
 }
 
 } // namespace
@@ -64,16 +67,20 @@ std::optional<CheckFailure> StorageForm::checkDestination(const QString& locatio
                                                           const ExportCheckInputs& inputs) const
 {
     if (!isReplaceableFile(location)) {
-        return notAFile(ExportCheck::DestinationNotAFile, location,
-                        QStringLiteral("Selected Bookmark File"), WindowFix::FocusFileCombo);
+        return notAFile(
+            ExportCheck::DestinationNotAFile, location,
+            QCoreApplication::translate("orvalink::StorageForm", "Selected Bookmark File"),
+            WindowFix::FocusFileCombo);
     }
     if (IsReadOnly(location))
-        return readOnly(ExportCheck::DestinationFileReadOnly, QStringLiteral("Bookmark"));
+        return readOnly(ExportCheck::DestinationFileReadOnly,
+                        QCoreApplication::translate("orvalink::StorageForm", "Bookmark"));
     if (inputs.merge && !FileExists(location))
         return fileMissing(ExportCheck::MergeFileMissing, WindowFix::ResetFileCombo);
     if (!DestinationPathValid(location)) {
         return pathInvalid(ExportCheck::DestinationPathInvalid, location,
-                           QStringLiteral("Bookmark"), WindowFix::FocusFileCombo);
+                           QCoreApplication::translate("orvalink::StorageForm", "Bookmark"),
+                           WindowFix::FocusFileCombo);
     }
     return std::nullopt;
 }
@@ -86,9 +93,11 @@ Result<void, UserMessage> StorageForm::checkMerge(const QString&, const Destinat
 Result<WriteReport, UserMessage> StorageForm::write(BookmarkModel&, const QString&,
                                                     const DestinationOptions&, Progress&) const
 {
-    return UserMessage{QStringLiteral("Error"),
-                       {QStringLiteral("Orvalink cannot write %1.").arg(displayName())},
-                       MessageIcon::Critical};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::StorageForm", "Error"),
+        {QCoreApplication::translate("orvalink::StorageForm", "Orvalink cannot write %1.")
+             .arg(displayName())},
+        MessageIcon::Critical};
 }
 
 bool StorageForm::exportsAll(const DestinationOptions& options) const
@@ -134,7 +143,7 @@ QString StorageForm::locationIn(const QString&) const
 
 QString importedFolderName(const StorageForm& source)
 {
-    return QStringLiteral("Imported from %1 (%2)")
+    return QCoreApplication::translate("orvalink::StorageForm", "Imported from %1 (%2)")
         .arg(source.shortName(),
              QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat));
 }

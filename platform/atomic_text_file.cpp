@@ -5,6 +5,7 @@
 #include "platform/file_helpers.h"
 #include "platform/text_decoding.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace orvalink {
@@ -65,7 +66,9 @@ Result<void, UserMessage> AtomicTextFile::open()
     m_file.setDirectWriteFallback(false);
     // The new file is renamed over whatever stands at the path, a device or pipe included.
     if (!isReplaceableFile(m_path))
-        return fileWriteFailure(m_path, QStringLiteral("Not a Regular File"), m_document);
+        return fileWriteFailure(
+            m_path, QCoreApplication::translate("orvalink::AtomicTextFile", "Not a Regular File"),
+            m_document);
     if (!m_file.open(QIODevice::WriteOnly))
         return fileWriteFailure(m_path, m_file.errorString(), m_document);
     return {};
@@ -94,14 +97,20 @@ UserMessage fileWriteFailure(const QString& path, const QString& reason, const Q
                          (folder.isDir() && !folder.isWritable());
     if (refused) {
         return UserMessage{
-            QStringLiteral("Error"),
-            {QStringLiteral("Error Opening the %1.").arg(document),
-             QStringLiteral("Please, Check You Have the Permission to Write this File.")},
+            QCoreApplication::translate("orvalink::AtomicTextFile", "Error"),
+            {QCoreApplication::translate("orvalink::AtomicTextFile", "Error Opening the %1.")
+                 .arg(document),
+             QCoreApplication::translate(
+                 "orvalink::AtomicTextFile",
+                 "Please, Check You Have the Permission to Write this File.")},
             MessageIcon::Critical};
     }
-    return UserMessage{QStringLiteral("Error"),
-                       {QStringLiteral("Error Writing the %1.").arg(document), reason},
-                       MessageIcon::Critical};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::AtomicTextFile", "Error"),
+        {QCoreApplication::translate("orvalink::AtomicTextFile", "Error Writing the %1.")
+             .arg(document),
+         reason},
+        MessageIcon::Critical};
 }
 
 Result<QByteArray, UserMessage> readFileToMerge(const QString& path)

@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QChar>
+#include <QCoreApplication>
 #include <QIODevice>
 #include <QSaveFile>
 #include <QString>
@@ -64,8 +65,8 @@ class AtomicTextFile
 {
 public:
     // document names the kind of file in messages: "Bookmark File", "Menu Page".
-    explicit AtomicTextFile(const QString& path,
-                            QString document = QStringLiteral("Bookmark File"));
+    explicit AtomicTextFile(const QString& path, QString document = QCoreApplication::translate(
+                                                     "orvalink::AtomicTextFile", "Bookmark File"));
 
     Result<void, UserMessage> open();
     ChunkedOutput& output() { return m_output; }
@@ -81,8 +82,10 @@ private:
 
 // The message for a file that could not be read or written: the permission message when the
 // file or its folder refuses us, otherwise the system's reason. document names the kind of file.
-UserMessage fileWriteFailure(const QString& path, const QString& reason,
-                             const QString& document = QStringLiteral("Bookmark File"));
+UserMessage
+fileWriteFailure(const QString& path, const QString& reason,
+                 const QString& document = QCoreApplication::translate("orvalink::AtomicTextFile",
+                                                                       "Bookmark File"));
 
 // The bytes of the file a merge goes into, read whole before the new file replaces it. Only a
 // regular file is read; a failure comes back as the message to show.

@@ -3,6 +3,8 @@
 
 #include "platform/file_helpers.h"
 
+#include <QCoreApplication>
+
 namespace orvalink {
 
 FileContents::~FileContents()
@@ -23,7 +25,8 @@ Result<void> FileContents::open(const QString& path)
     }
     m_copy = m_file.readAll();
     if (m_file.error() != QFileDevice::NoError)
-        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, m_file.errorString())};
+        return Failure{QCoreApplication::translate("orvalink::Files", "Cannot read \"%1\": %2")
+                           .arg(path, m_file.errorString())};
     m_bytes = m_copy;
     return {};
 }

@@ -3,6 +3,7 @@
 
 #include "model/text_order.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -52,17 +53,21 @@ bool DestinationPathValid(const QString& path)
 Result<void> openRegularFileForReading(QFile& file, const QString& path)
 {
     if (path.isEmpty())
-        return Failure{QStringLiteral("No file was given.")};
+        return Failure{QCoreApplication::translate("orvalink::Files", "No file was given.")};
     const RegularFileDescriptor opened = openRegularFileDescriptor(path);
     switch (opened.refusal) {
     case RegularFileDescriptor::Refusal::None:
         break;
     case RegularFileDescriptor::Refusal::Folder:
-        return Failure{QStringLiteral("\"%1\" is a folder, not a file.").arg(path)};
+        return Failure{
+            QCoreApplication::translate("orvalink::Files", "\"%1\" is a folder, not a file.")
+                .arg(path)};
     case RegularFileDescriptor::Refusal::NotAFile:
-        return Failure{QStringLiteral("\"%1\" is a device or pipe, not a file.").arg(path)};
+        return Failure{QCoreApplication::translate("orvalink::Files",
+                                                   "\"%1\" is a device or pipe, not a file.")
+                           .arg(path)};
     case RegularFileDescriptor::Refusal::SystemError:
-        return Failure{QStringLiteral("Cannot read \"%1\": %2")
+        return Failure{QCoreApplication::translate("orvalink::Files", "Cannot read \"%1\": %2")
                            .arg(path, QString::fromLocal8Bit(std::strerror(opened.error)))};
     }
     if (!file.open(opened.descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
@@ -72,7 +77,8 @@ Result<void> openRegularFileForReading(QFile& file, const QString& path)
 #else
         ::close(opened.descriptor);
 #endif
-        return Failure{QStringLiteral("Cannot read \"%1\": %2").arg(path, file.errorString())};
+        return Failure{QCoreApplication::translate("orvalink::Files", "Cannot read \"%1\": %2")
+                           .arg(path, file.errorString())};
     }
     return {};
 }

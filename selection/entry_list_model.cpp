@@ -169,11 +169,11 @@ QVariant EntryListModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole) {
         switch (section) {
         case NameColumn:
-            return QStringLiteral("Link Name");
+            return tr("Link Name");
         case UrlColumn:
-            return QStringLiteral("URL");
+            return tr("URL");
         case DateColumn:
-            return QStringLiteral("Creation Date");
+            return tr("Creation Date");
         }
     }
     if (role == Qt::DecorationRole && section == sectionOf(m_column))

@@ -9,6 +9,7 @@
 #include "ui/window_placement.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -28,7 +29,10 @@ namespace {
 
 QString panelText(const QString& label, int selected, int total)
 {
-    return QStringLiteral("%1: %2 of %3").arg(label).arg(selected).arg(total);
+    return QCoreApplication::translate("orvalink::Form3", "%1: %2 of %3")
+        .arg(label)
+        .arg(selected)
+        .arg(total);
 }
 
 BookmarkModel& loadedSourceOf(Job& job)
@@ -47,7 +51,7 @@ Form3::Form3(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
     , m_source(loadedSourceOf(job))
 {
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QStringLiteral("Select Links - Orvalink"));
+    setWindowTitle(tr("Select Links - Orvalink"));
     setSizeGripEnabled(true);
 
     // Every opening of a freshly loaded source starts sorted by name, ascending.
@@ -73,12 +77,12 @@ Form3::Form3(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
     body->setSpacing(8);
     body->addWidget(splitter, 1);
 
-    auto* confirm = new QPushButton(QStringLiteral("&Confirm Selection"), this);
+    auto* confirm = new QPushButton(tr("&Confirm Selection"), this);
     confirm->setObjectName(QStringLiteral("Command2"));
-    confirm->setToolTip(QStringLiteral("Confirm Selection and Exit"));
+    confirm->setToolTip(tr("Confirm Selection and Exit"));
     // Enter in the tree or the list must not end the window: neither button is the default.
     confirm->setAutoDefault(false);
-    auto* cancel = new QPushButton(QStringLiteral("Ca&ncel"), this);
+    auto* cancel = new QPushButton(tr("Ca&ncel"), this);
     cancel->setObjectName(QStringLiteral("cmdCancel"));
     cancel->setAutoDefault(false);
     connect(confirm, &QPushButton::clicked, this, &Form3::accept);
@@ -95,10 +99,10 @@ Form3::Form3(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
     status->setSizeGripEnabled(false);
     m_folderPanel = new QLabel(status);
     m_folderPanel->setObjectName(QStringLiteral("StatusBar1.Panels(1)"));
-    m_folderPanel->setToolTip(QStringLiteral("Selected Folders / Total Folders"));
+    m_folderPanel->setToolTip(tr("Selected Folders / Total Folders"));
     m_linkPanel = new QLabel(status);
     m_linkPanel->setObjectName(QStringLiteral("StatusBar1.Panels(2)"));
-    m_linkPanel->setToolTip(QStringLiteral("Selected Links / Total Links"));
+    m_linkPanel->setToolTip(tr("Selected Links / Total Links"));
     for (QLabel* panel : {m_folderPanel, m_linkPanel})
         panel->setContentsMargins(6, 0, 6, 0);
     status->addWidget(m_folderPanel, 1);
@@ -140,15 +144,15 @@ QAction* Form3::addSeparator(QMenu& menu, const char* name)
 
 void Form3::createMenus(QMenuBar& bar)
 {
-    QMenu* file = bar.addMenu(QStringLiteral("&File"));
+    QMenu* file = bar.addMenu(tr("&File"));
     file->setObjectName(QStringLiteral("mnuFile"));
-    connect(addAction(*file, "mnuFileConfirm", QStringLiteral("&Confirm Selection")),
-            &QAction::triggered, this, &Form3::accept);
+    connect(addAction(*file, "mnuFileConfirm", tr("&Confirm Selection")), &QAction::triggered, this,
+            &Form3::accept);
     addSeparator(*file, "mnuFolderSeparator");
-    connect(addAction(*file, "mnuFileExit", QStringLiteral("&Exit")), &QAction::triggered, this,
+    connect(addAction(*file, "mnuFileExit", tr("&Exit")), &QAction::triggered, this,
             &Form3::reject);
 
-    m_foldersMenu = bar.addMenu(QStringLiteral("Fol&ders"));
+    m_foldersMenu = bar.addMenu(tr("Fol&ders"));
     m_foldersMenu->setObjectName(QStringLiteral("mnuFolderS"));
     QMenu& folders = *m_foldersMenu;
     auto onCurrent = [this](auto rule) {
@@ -158,57 +162,52 @@ void Form3::createMenus(QMenuBar& bar)
                 applyChange([&](BookmarkModel& source) { rule(source, row); });
         };
     };
-    m_nodeActions[0] =
-        addAction(folders, "mnuFoldersCheck", QStringLiteral("Check Current Folder"));
+    m_nodeActions[0] = addAction(folders, "mnuFoldersCheck", tr("Check Current Folder"));
     connect(m_nodeActions[0], &QAction::triggered, this,
             onCurrent([](BookmarkModel& source, int row) {
                 if (!source.isChecked(row))
                     source.ApplyFolderCheck(row, true);
             }));
-    m_nodeActions[1] =
-        addAction(folders, "mnuFoldersCheckAllSubs", QStringLiteral("Check Folder && All Subs"));
+    m_nodeActions[1] = addAction(folders, "mnuFoldersCheckAllSubs", tr("Check Folder && All Subs"));
     connect(m_nodeActions[1], &QAction::triggered, this,
             onCurrent([](BookmarkModel& source, int row) { source.CheckFolderAndAllSubs(row); }));
-    m_nodeActions[2] =
-        addAction(folders, "mnuFoldersUncheck", QStringLiteral("Uncheck Current Folder"));
+    m_nodeActions[2] = addAction(folders, "mnuFoldersUncheck", tr("Uncheck Current Folder"));
     connect(m_nodeActions[2], &QAction::triggered, this,
             onCurrent([](BookmarkModel& source, int row) {
                 if (source.isChecked(row))
                     source.ApplyFolderCheck(row, false);
             }));
-    m_nodeActions[3] = addAction(folders, "mnuFoldersUncheckAllSubs",
-                                 QStringLiteral("Uncheck Folder && All Subs"));
+    m_nodeActions[3] =
+        addAction(folders, "mnuFoldersUncheckAllSubs", tr("Uncheck Folder && All Subs"));
     connect(m_nodeActions[3], &QAction::triggered, this,
             onCurrent([](BookmarkModel& source, int row) { source.UncheckFolderAndAllSubs(row); }));
     m_nodeActions[4] = addSeparator(folders, "mnuFoldersSpearator");
-    connect(addAction(folders, "mnuFoldersCheckAll", QStringLiteral("Check All Folders")),
-            &QAction::triggered, this,
-            [this] { applyChange([](BookmarkModel& source) { source.CheckAllFolders(); }); });
-    connect(addAction(folders, "mnuFoldersUncheckAll", QStringLiteral("Uncheck All Folders")),
+    connect(addAction(folders, "mnuFoldersCheckAll", tr("Check All Folders")), &QAction::triggered,
+            this, [this] { applyChange([](BookmarkModel& source) { source.CheckAllFolders(); }); });
+    connect(addAction(folders, "mnuFoldersUncheckAll", tr("Uncheck All Folders")),
             &QAction::triggered, this,
             [this] { applyChange([](BookmarkModel& source) { source.UncheckAllFolders(); }); });
     addSeparator(folders, "mnuFoldersSeparator2");
-    connect(addAction(folders, "mnuFoldersExpandAll", QStringLiteral("Expand All")),
-            &QAction::triggered, this, [this] { m_tree->expandAll(); });
-    connect(addAction(folders, "mnuFoldersCollapseAll", QStringLiteral("Collapse All")),
-            &QAction::triggered, this, [this] {
+    connect(addAction(folders, "mnuFoldersExpandAll", tr("Expand All")), &QAction::triggered, this,
+            [this] { m_tree->expandAll(); });
+    connect(addAction(folders, "mnuFoldersCollapseAll", tr("Collapse All")), &QAction::triggered,
+            this, [this] {
                 m_tree->collapseAll();
                 m_tree->expand(m_treeModel->indexOfNode(FolderTree::root()));
             });
     connect(m_foldersMenu, &QMenu::aboutToShow, this, &Form3::updateFolderMenu);
 
-    m_linksMenu = bar.addMenu(QStringLiteral("&Links"));
+    m_linksMenu = bar.addMenu(tr("&Links"));
     m_linksMenu->setObjectName(QStringLiteral("mnuLinks"));
     QMenu& links = *m_linksMenu;
-    connect(addAction(links, "mnuLinksCheck", QStringLiteral("Check Selected")),
-            &QAction::triggered, this, [this] { checkHighlighted(true); });
-    connect(addAction(links, "mnuLinksUncheck", QStringLiteral("Uncheck Selected")),
-            &QAction::triggered, this, [this] { checkHighlighted(false); });
+    connect(addAction(links, "mnuLinksCheck", tr("Check Selected")), &QAction::triggered, this,
+            [this] { checkHighlighted(true); });
+    connect(addAction(links, "mnuLinksUncheck", tr("Uncheck Selected")), &QAction::triggered, this,
+            [this] { checkHighlighted(false); });
     addSeparator(links, "mnuLinksSeparartor");
-    connect(addAction(links, "mnuLinksCheckAll", QStringLiteral("Check All")), &QAction::triggered,
-            this, onCurrent([](BookmarkModel& source, int row) { source.CheckAllLinks(row); }));
-    connect(addAction(links, "mnuLinksUncheckAll", QStringLiteral("Uncheck All")),
-            &QAction::triggered, this,
+    connect(addAction(links, "mnuLinksCheckAll", tr("Check All")), &QAction::triggered, this,
+            onCurrent([](BookmarkModel& source, int row) { source.CheckAllLinks(row); }));
+    connect(addAction(links, "mnuLinksUncheckAll", tr("Uncheck All")), &QAction::triggered, this,
             onCurrent([](BookmarkModel& source, int row) { source.UncheckAllLinks(row); }));
 }
 
@@ -286,10 +285,10 @@ int Form3::currentFolder() const
 
 void Form3::StatusBarRefresh()
 {
-    m_folderPanel->setText(panelText(QStringLiteral("Selected Folders"),
-                                     m_source.SelectedFolderCount(), m_job.TotalFolderCount));
-    m_linkPanel->setText(panelText(QStringLiteral("Selected Links"), m_source.SelectedLinkCount(),
-                                   m_job.TotalLinkCount));
+    m_folderPanel->setText(
+        panelText(tr("Selected Folders"), m_source.SelectedFolderCount(), m_job.TotalFolderCount));
+    m_linkPanel->setText(
+        panelText(tr("Selected Links"), m_source.SelectedLinkCount(), m_job.TotalLinkCount));
 }
 
 void Form3::showFolder(int row)

@@ -3,6 +3,7 @@
 
 #include "platform/special_folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +40,8 @@ Failure failure(qint32 code, const char* operation, const char* text, const Caus
 
 Cause invalidArgument()
 {
-    return {kInvalidArgument, QStringLiteral("Invalid procedure call or argument")};
+    return {kInvalidArgument, QCoreApplication::translate("orvalink::CSetting",
+                                                          "Invalid procedure call or argument")};
 }
 
 QString storePath(const QString& appName, const QString& programFolder)
@@ -75,9 +77,11 @@ std::optional<Cause> saveDocument(const QString& path, const IniDocument& docume
     constexpr auto anyWrite =
         QFileDevice::WriteOwner | QFileDevice::WriteGroup | QFileDevice::WriteOther;
     if (info.exists() && !(info.permissions() & anyWrite))
-        return Cause{kPermissionDenied, QStringLiteral("Permission denied")};
+        return Cause{kPermissionDenied,
+                     QCoreApplication::translate("orvalink::CSetting", "Permission denied")};
     if (!QDir().mkpath(info.absolutePath()))
-        return Cause{kPathNotFound, QStringLiteral("Path not found")};
+        return Cause{kPathNotFound,
+                     QCoreApplication::translate("orvalink::CSetting", "Path not found")};
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return Cause{kFileAccessError, file.errorString()};
@@ -100,10 +104,13 @@ public:
     std::optional<Cause> acquire()
     {
         if (!QDir().mkpath(m_folder))
-            return Cause{kPathNotFound, QStringLiteral("Path not found")};
+            return Cause{kPathNotFound,
+                         QCoreApplication::translate("orvalink::CSetting", "Path not found")};
         constexpr int kWaitMilliseconds = 10000;
         if (!m_lock.tryLock(kWaitMilliseconds))
-            return Cause{kFileAccessError, QStringLiteral("The file is in use by another program")};
+            return Cause{kFileAccessError,
+                         QCoreApplication::translate("orvalink::CSetting",
+                                                     "The file is in use by another program")};
         return std::nullopt;
     }
 
@@ -282,8 +289,9 @@ Result<void> CSetting::DeleteKey(const QString& section, const QString& key)
     if (saveDocument(path, ini)) {
         // The refusal is reported inside the operation's own failure, as callers have always
         // received it.
-        const Cause refused{DeletingError,
-                            QStringLiteral("Error Deleting Key (check if file is protected)")};
+        const Cause refused{DeletingError, QCoreApplication::translate(
+                                               "orvalink::CSetting",
+                                               "Error Deleting Key (check if file is protected)")};
         return failure(DeletingError, "DeleteKey", kText, refused);
     }
     return {};

@@ -37,7 +37,7 @@ frmAbout::frmAbout(ProgramSettings& settings, Dialogs& dialogs, QWidget* parent)
     , m_dialogs(dialogs)
 {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("About Orvalink"));
+    setWindowTitle(tr("About Orvalink"));
     // The main window's icon, or the program's own when it was opened without one.
     const QIcon icon =
         parent && !parent->windowIcon().isNull() ? parent->windowIcon() : applicationIcon();
@@ -48,10 +48,9 @@ frmAbout::frmAbout(ProgramSettings& settings, Dialogs& dialogs, QWidget* parent)
     imgLogo->setAlignment(Qt::AlignCenter);
     imgLogo->setPixmap(applicationIcon().pixmap(QSize(kLogoSize, kLogoSize), devicePixelRatio()));
 
-    auto* lblVersion = centredLabel(QStringLiteral("lblVersion"),
-                                    QStringLiteral("Orvalink - Version") + QLatin1Char(' ') +
-                                        QStringLiteral(ORVALINK_VERSION),
-                                    this);
+    auto* lblVersion = centredLabel(
+        QStringLiteral("lblVersion"),
+        tr("Orvalink - Version") + QLatin1Char(' ') + QStringLiteral(ORVALINK_VERSION), this);
     QFont titleFont = lblVersion->font();
     titleFont.setBold(true);
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.3);
@@ -62,12 +61,12 @@ frmAbout::frmAbout(ProgramSettings& settings, Dialogs& dialogs, QWidget* parent)
     frame1->setFrameShape(QFrame::StyledPanel);
     auto* lblTotalItemsExported =
         centredLabel(QStringLiteral("lblTotalItemsExported"),
-                     QStringLiteral("Total Exported Items:") + QLatin1Char(' ') +
+                     tr("Total Exported Items:") + QLatin1Char(' ') +
                          QString::number(AddTotalItemsExported(settings, 0)),
                      frame1);
-    auto* lblMenuCredit = centredLabel(
-        QStringLiteral("lblMenuCredit"),
-        QStringLiteral("Cascading menu engine written for Orvalink by its developers"), frame1);
+    auto* lblMenuCredit =
+        centredLabel(QStringLiteral("lblMenuCredit"),
+                     tr("Cascading menu engine written for Orvalink by its developers"), frame1);
     lblMenuCredit->setWordWrap(true);
     auto* frameLayout = new QVBoxLayout(frame1);
     frameLayout->addWidget(lblTotalItemsExported);
@@ -75,9 +74,9 @@ frmAbout::frmAbout(ProgramSettings& settings, Dialogs& dialogs, QWidget* parent)
 
     auto* links = new QGridLayout;
     links->setHorizontalSpacing(style()->pixelMetric(QStyle::PM_LayoutHorizontalSpacing));
-    auto* label3 = new QLabel(QStringLiteral("Visit Our Home Page:"), this);
+    auto* label3 = new QLabel(tr("Visit Our Home Page:"), this);
     label3->setObjectName(QStringLiteral("Label3"));
-    auto* label4 = new QLabel(QStringLiteral("Send an E-Mail To:"), this);
+    auto* label4 = new QLabel(tr("Send an E-Mail To:"), this);
     label4->setObjectName(QStringLiteral("Label4"));
     const QUrl home(QString::fromLatin1(kHomePage));
     const QUrl mail(QString::fromLatin1(kEmail));
@@ -90,7 +89,7 @@ frmAbout::frmAbout(ProgramSettings& settings, Dialogs& dialogs, QWidget* parent)
     linksRow->addLayout(links);
     linksRow->addStretch();
 
-    auto* cmdEsci = new QPushButton(QStringLiteral("&Close"), this);
+    auto* cmdEsci = new QPushButton(tr("&Close"), this);
     cmdEsci->setObjectName(QStringLiteral("cmdEsci"));
     cmdEsci->setDefault(true);
     connect(cmdEsci, &QPushButton::clicked, this, &QDialog::accept);

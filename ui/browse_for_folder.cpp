@@ -5,6 +5,7 @@
 #include "platform/special_folders.h"
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 
 namespace orvalink {
@@ -19,7 +20,9 @@ constexpr quint32 kPathNotFound = 0x80070003u;
 Result<void> cBrowseForFolder::setDialogTitle(const QString& title)
 {
     if (title.isEmpty())
-        return Failure(QStringLiteral("Invalid procedure call or argument"), InvalidProcedureCall);
+        return Failure(QCoreApplication::translate("orvalink::cBrowseForFolder",
+                                                   "Invalid procedure call or argument"),
+                       InvalidProcedureCall);
     m_dialogTitle = title;
     return {};
 }
@@ -27,7 +30,9 @@ Result<void> cBrowseForFolder::setDialogTitle(const QString& title)
 Result<void> cBrowseForFolder::setRootFolder(int folder)
 {
     if (folder < 0 || folder > 37)
-        return Failure(QStringLiteral("Invalid procedure call or argument"), InvalidProcedureCall);
+        return Failure(QCoreApplication::translate("orvalink::cBrowseForFolder",
+                                                   "Invalid procedure call or argument"),
+                       InvalidProcedureCall);
     m_rootFolder = folder;
     return {};
 }
@@ -50,10 +55,12 @@ QString cBrowseForFolder::specialFolderPath(int folder)
 void cBrowseForFolder::Show(Dialogs& dialogs)
 {
     if (m_owner.isNull()) {
-        dialogs.message(nullptr,
-                        UserMessage{QStringLiteral("Error"),
-                                    {QStringLiteral("Assegnare un form al Browse For Folder")},
-                                    MessageIcon::None});
+        dialogs.message(
+            nullptr,
+            UserMessage{QCoreApplication::translate("orvalink::cBrowseForFolder", "Error"),
+                        {QCoreApplication::translate("orvalink::cBrowseForFolder",
+                                                     "Assegnare un form al Browse For Folder")},
+                        MessageIcon::None});
     }
     FolderPickerRequest request;
     request.prompt = m_dialogTitle;
@@ -64,7 +71,8 @@ void cBrowseForFolder::Show(Dialogs& dialogs)
         } else {
             // The picker still opens, with no limit.
             dialogs.message(m_owner, UserMessage{kProgramName.toString(),
-                                                 {QStringLiteral("Error: &H") +
+                                                 {QCoreApplication::translate(
+                                                      "orvalink::cBrowseForFolder", "Error: &H") +
                                                   QString::number(kPathNotFound, 16).toUpper() +
                                                   QStringLiteral(", ") + qt_error_string(ENOENT)},
                                                  MessageIcon::Exclamation});

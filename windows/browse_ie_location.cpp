@@ -7,6 +7,7 @@
 #include "ui/dialogs.h"
 #include "windows/export_window.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 
 namespace orvalink {
@@ -20,7 +21,8 @@ bool BrowseIELocation(ExportWindow& window)
 
     cBrowseForFolder picker;
     picker.setHwnd(&window);
-    static_cast<void>(picker.setDialogTitle(QStringLiteral("Please, Select a Folder.")));
+    static_cast<void>(picker.setDialogTitle(
+        QCoreApplication::translate("orvalink::BrowseIELocation", "Please, Select a Folder.")));
     static_cast<void>(picker.setRootFolder(cBrowseForFolder::Drives));
     picker.setInitialFolder(window.job().IELocation);
     picker.Show(window.dialogs());
@@ -40,12 +42,16 @@ QString LocateFavoritesFolder(QWidget* window, Dialogs& dialogs)
 {
     const QString folder = GetFolderPath();
     if (folder.isEmpty()) {
-        dialogs.message(window,
-                        UserMessage{QStringLiteral("Unable to Autolocate IE Folder"),
-                                    {QStringLiteral("Unable to AutoLocate the Internet Explorer "
-                                                    "Favorites Folder."),
-                                     QStringLiteral("Please Insert It Manually.")},
-                                    MessageIcon::Exclamation});
+        dialogs.message(
+            window,
+            UserMessage{QCoreApplication::translate("orvalink::BrowseIELocation",
+                                                    "Unable to Autolocate IE Folder"),
+                        {QCoreApplication::translate(
+                             "orvalink::BrowseIELocation",
+                             "Unable to AutoLocate the Internet Explorer Favorites Folder."),
+                         QCoreApplication::translate("orvalink::BrowseIELocation",
+                                                     "Please Insert It Manually.")},
+                        MessageIcon::Exclamation});
     }
     return folder;
 }

@@ -71,16 +71,15 @@ QString ConversionWindow::conversionTitle() const
     const auto nameOf = [](const StorageForm& form) {
         switch (form.id()) {
         case FormId::Favorites:
-            return QStringLiteral("IE Favorites");
+            return tr("IE Favorites");
         case FormId::MenuPage:
-            return QStringLiteral("DHTML Menu");
+            return tr("DHTML Menu");
         default:
-            return textFor(form, QStringLiteral("FF Bookmarks"), QStringLiteral("Opera Bookmarks"),
-                           QStringLiteral("Chromium Bookmarks"));
+            return textFor(form, tr("FF Bookmarks"), tr("Opera Bookmarks"),
+                           tr("Chromium Bookmarks"));
         }
     };
-    return nameOf(sourceForm()) + QStringLiteral(" to ") + nameOf(destinationForm()) +
-           QStringLiteral(" - Orvalink");
+    return tr("%1 to %2 - Orvalink").arg(nameOf(sourceForm()), nameOf(destinationForm()));
 }
 
 QString ConversionWindow::textFor(const StorageForm& form, const QString& bookmarkFile,
@@ -210,9 +209,9 @@ bool ConversionWindow::acceptsSource(const QString& path, SourceChoice choice)
 FileDialogRequest ConversionWindow::sourceFileDialog() const
 {
     return sourceFileRequest(sourceForm(),
-                             textFor(sourceForm(), QStringLiteral("Select a Bookmark File"),
-                                     QStringLiteral("Select an Opera Hotlist File"),
-                                     QStringLiteral("Select a Chromium Bookmark File")),
+                             textFor(sourceForm(), tr("Select a Bookmark File"),
+                                     tr("Select an Opera Hotlist File"),
+                                     tr("Select a Chromium Bookmark File")),
                              m_sourceList ? m_sourceList->currentPath() : QString());
 }
 
@@ -220,8 +219,8 @@ bool ConversionWindow::sourceFileChosen()
 {
     if (!m_sourceList->isPlaceholderShown())
         return true;
-    dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
-                                        {QStringLiteral("Please, Select a Bookmark File.")},
+    dialogs().message(this, UserMessage{tr("Bookmark File Not Selected"),
+                                        {tr("Please, Select a Bookmark File.")},
                                         MessageIcon::Information});
     m_sourceList->combo()->setFocus();
     return false;
@@ -274,7 +273,7 @@ ExportOutcome ConversionWindow::runExport(const ExportRequest& request, OnComple
 {
     ExportOutcome outcome =
         busy([&] { return RunExport(job(), settings(), request, processes(), *this); });
-    status(QStringLiteral("Ready"));
+    status(tr("Ready"));
     // The messages wait until the work is over, so that they show with the normal pointer.
     const bool openResult = outcome.written() && completion == OnCompletion::OpenResult;
     if (outcome.check)
@@ -317,9 +316,8 @@ QPushButton* ConversionWindow::buildActionRow(QWidget* row, const ActionRow& nam
     row->setObjectName(names.rowName);
     auto* start = actionButton(names.startName, names.startCaption, conversionIcon(m_mode), row);
     setTag(start, names.startTag);
-    auto* back =
-        actionButton(names.backName, QStringLiteral("Go Back to the Main Window"), backIcon(), row);
-    setTag(back, QStringLiteral("Go Back to the Main Window (ESC)"));
+    auto* back = actionButton(names.backName, tr("Go Back to the Main Window"), backIcon(), row);
+    setTag(back, tr("Go Back to the Main Window (ESC)"));
 
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -368,7 +366,7 @@ QComboBox* ConversionWindow::locationCombo(const QString& name, int minimumLengt
 ConversionWindow::FavoritesLocation
 ConversionWindow::createFavoritesLocation(QWidget* parent, const FavoritesLocationNames& names)
 {
-    auto* caption = new QLabel(QStringLiteral("Location of Internet Explorer Favorites:"), parent);
+    auto* caption = new QLabel(tr("Location of Internet Explorer Favorites:"), parent);
     caption->setObjectName(names.caption);
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("txtIELoc"));
@@ -376,12 +374,12 @@ ConversionWindow::createFavoritesLocation(QWidget* parent, const FavoritesLocati
     setTag(field, names.fieldTag);
     caption->setBuddy(field);
     auto* browse = browseButton(names.browse, folderIcon(FormId::Favorites, true), parent);
-    setTag(browse, QStringLiteral("Select the Favorites Folder Location"));
-    auto* autoButton = new QPushButton(QStringLiteral("Auto"), parent);
+    setTag(browse, tr("Select the Favorites Folder Location"));
+    auto* autoButton = new QPushButton(tr("Auto"), parent);
     autoButton->setObjectName(names.autoButton);
     autoButton->setAutoDefault(false);
     autoButton->setFixedHeight(browse->height());
-    setTag(autoButton, QStringLiteral("Auto-Detect the Favorites Folder Location"));
+    setTag(autoButton, tr("Auto-Detect the Favorites Folder Location"));
 
     connect(browse, &QPushButton::clicked, this, [this] { BrowseIELocation(*this); });
     connect(autoButton, &QPushButton::clicked, this, [this, field] {

@@ -102,7 +102,7 @@ bool ExportWindow::showSelection()
     }
     const bool confirmed = m_selection->exec() == QDialog::Accepted;
     if (confirmed)
-        status(QStringLiteral("Ready"));
+        status(tr("Ready"));
     else
         discardSelection();
     return confirmed;

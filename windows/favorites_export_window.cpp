@@ -28,11 +28,10 @@ Form2::Form2(Job& job, ProgramSettings& settings, Dialogs& dialogs,
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    QTabWidget* tabs = createTabStrip({QStringLiteral("Settings"), QStringLiteral("Options")});
+    QTabWidget* tabs = createTabStrip({tr("Settings"), tr("Options")});
     layout->addWidget(tabs, 1);
     buildSettingsPage(tabPage(0));
-    m_options = new FileDestinationOptions(tabPage(1),
-                                           QStringLiteral("Merge IE Favorites with Old Bookmarks"));
+    m_options = new FileDestinationOptions(tabPage(1), tr("Merge IE Favorites with Old Bookmarks"));
     auto* bottom = new QWidget(central);
     buildButtons(bottom);
     layout->addWidget(bottom);
@@ -72,12 +71,12 @@ void Form2::buildSettingsPage(QWidget* page)
     auto* what = new WhatToExportFrame(*this, {}, page);
     setWhatFrame(what);
 
-    auto* location = new QGroupBox(QStringLiteral("Filenames:"), page);
+    auto* location = new QGroupBox(tr("Filenames:"), page);
     location->setObjectName(QStringLiteral("fraLocation"));
     auto* grid = new QGridLayout(location);
 
     const FavoritesLocation favorites = createFavoritesLocation(
-        location, {QString(), QStringLiteral("Label3"), QStringLiteral("Favorites Folder Location"),
+        location, {QString(), QStringLiteral("Label3"), tr("Favorites Folder Location"),
                    QStringLiteral("Command1"), QStringLiteral("Command3")});
     m_favorites = favorites.field;
 
@@ -90,20 +89,19 @@ void Form2::buildSettingsPage(QWidget* page)
     m_destinationLabel->setObjectName(QStringLiteral("Label1"));
     QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 50, location);
     m_destinationLabel->setBuddy(combo);
-    m_destinations = new LocationList(
-        combo,
-        textFor(destinationForm(), QStringLiteral("- Please Select a Bookmark File -"),
-                QStringLiteral("- Please Select an Opera Hotlist File -"),
-                QStringLiteral("- Please Select a Chromium Bookmark File -")),
-        this);
+    m_destinations =
+        new LocationList(combo,
+                         textFor(destinationForm(), tr("- Please Select a Bookmark File -"),
+                                 tr("- Please Select an Opera Hotlist File -"),
+                                 tr("- Please Select a Chromium Bookmark File -")),
+                         this);
     setDestinationList(m_destinations);
     auto* browseDestination = browseButton(QStringLiteral("Command2"),
                                            folderIcon(destinationForm().id(), true), location);
     setTag(browseDestination,
-           textFor(destinationForm(),
-                   QStringLiteral("Select the File Where to Export the Favorites"),
-                   QStringLiteral("Select the Opera Hotlist File Where to Export"),
-                   QStringLiteral("Select the Chromium Bookmark File Where to Export")));
+           textFor(destinationForm(), tr("Select the File Where to Export the Favorites"),
+                   tr("Select the Opera Hotlist File Where to Export"),
+                   tr("Select the Chromium Bookmark File Where to Export")));
 
     grid->addLayout(favorites.heading, 0, 0, 1, 3);
     grid->addWidget(m_favorites, 1, 0);
@@ -127,20 +125,20 @@ void Form2::buildSettingsPage(QWidget* page)
 
 void Form2::buildButtons(QWidget* bottom)
 {
-    auto* start = buildActionRow(bottom,
-                                 {QStringLiteral("Frame2"), QStringLiteral("Command10"),
-                                  QStringLiteral("Start Exporting"),
-                                  QStringLiteral("Start Exporting"), QStringLiteral("Command8")},
-                                 {findChild<QPushButton*>(QStringLiteral("Command1")),
-                                  findChild<QPushButton*>(QStringLiteral("Command2"))});
+    auto* start =
+        buildActionRow(bottom,
+                       {QStringLiteral("Frame2"), QStringLiteral("Command10"),
+                        tr("Start Exporting"), tr("Start Exporting"), QStringLiteral("Command8")},
+                       {findChild<QPushButton*>(QStringLiteral("Command1")),
+                        findChild<QPushButton*>(QStringLiteral("Command2"))});
     connect(start, &QPushButton::clicked, this, &Form2::startExporting);
 }
 
 void Form2::browseDestination()
 {
-    const FileDialogRequest request = destinationFileRequest(
-        destinationForm(), QStringLiteral("Select Where To Export The IE Favorites"),
-        m_destinations->currentPath());
+    const FileDialogRequest request =
+        destinationFileRequest(destinationForm(), tr("Select Where To Export The IE Favorites"),
+                               m_destinations->currentPath());
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())
         return;
@@ -158,27 +156,25 @@ void Form2::destinationChosen(const QString& entry)
 
 QString Form2::destinationCaption() const
 {
-    return textFor(destinationForm(), QStringLiteral("Location of Firefox Bookmarks:"),
-                   QStringLiteral("Location of Opera Hotlist:"),
-                   QStringLiteral("Location of Chromium Bookmarks:"));
+    return textFor(destinationForm(), tr("Location of Firefox Bookmarks:"),
+                   tr("Location of Opera Hotlist:"), tr("Location of Chromium Bookmarks:"));
 }
 
 void Form2::RefreshOptions()
 {
     const bool exists = FileExists(job().DestinationFileLocation);
-    m_destinationLabel->setText(destinationCaption() + (exists ? QStringLiteral(" (File Exists)")
-                                                               : QStringLiteral(" (New File)")));
+    m_destinationLabel->setText(destinationCaption() +
+                                (exists ? tr(" (File Exists)") : tr(" (New File)")));
     m_options->RefreshOptions(exists);
 }
 
 void Form2::startExporting()
 {
     if (m_destinations->isPlaceholderShown()) {
-        dialogs().message(
-            this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
-                              {QStringLiteral("Please, Select a Bookmark File Where to Export IE "
-                                              "Favorites.")},
-                              MessageIcon::Exclamation});
+        dialogs().message(this, UserMessage{tr("Bookmark File Not Selected"),
+                                            {tr("Please, Select a Bookmark File Where to Export IE "
+                                                "Favorites.")},
+                                            MessageIcon::Exclamation});
         showFirstTab();
         m_destinations->combo()->setFocus();
         return;

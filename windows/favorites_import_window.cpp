@@ -78,7 +78,7 @@ Form4::Form4(Job& job, ProgramSettings& settings, Dialogs& dialogs,
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    QTabWidget* tabs = createTabStrip({QStringLiteral("Setting"), QStringLiteral("Options")});
+    QTabWidget* tabs = createTabStrip({tr("Setting"), tr("Options")});
     layout->addWidget(tabs, 1);
     buildSettingsPage(tabPage(0));
     buildOptionsPage(tabPage(1));
@@ -122,7 +122,7 @@ void Form4::saveOptions(SettingsWriter& writer) const
 
 void Form4::buildSettingsPage(QWidget* page)
 {
-    auto* location = new QGroupBox(QStringLiteral("Filenames:"), page);
+    auto* location = new QGroupBox(tr("Filenames:"), page);
     location->setObjectName(QStringLiteral("fraNNLocation"));
     auto* grid = new QGridLayout(location);
 
@@ -132,30 +132,27 @@ void Form4::buildSettingsPage(QWidget* page)
                                   formIcon(sourceForm().id()), location);
 
     auto* label1 =
-        new QLabel(textFor(sourceForm(), QStringLiteral("Location of Firefox Bookmarks:"),
-                           QStringLiteral("Location of Opera Hotlist:"),
-                           QStringLiteral("Location of Chromium Bookmarks:")),
+        new QLabel(textFor(sourceForm(), tr("Location of Firefox Bookmarks:"),
+                           tr("Location of Opera Hotlist:"), tr("Location of Chromium Bookmarks:")),
                    location);
     label1->setObjectName(QStringLiteral("Label1"));
     QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 36, location);
     label1->setBuddy(combo);
-    m_sources =
-        new LocationList(combo,
-                         textFor(sourceForm(), QStringLiteral("- Please Select a Bookmark File -"),
-                                 QStringLiteral("- Please Select an Opera Hotlist File -"),
-                                 QStringLiteral("- Please Select a Chromium Bookmark File -")),
-                         this);
+    m_sources = new LocationList(combo,
+                                 textFor(sourceForm(), tr("- Please Select a Bookmark File -"),
+                                         tr("- Please Select an Opera Hotlist File -"),
+                                         tr("- Please Select a Chromium Bookmark File -")),
+                                 this);
     setSourceList(m_sources);
     auto* browseSourceButton = browseButton(QStringLiteral("NNcmdNNBrowse"),
                                             folderIcon(sourceForm().id(), true), location);
-    setTag(browseSourceButton,
-           textFor(sourceForm(), QStringLiteral("Select the Bookmark File to Export"),
-                   QStringLiteral("Select the Opera Hotlist File to Export"),
-                   QStringLiteral("Select the Chromium Bookmark File to Export")));
+    setTag(browseSourceButton, textFor(sourceForm(), tr("Select the Bookmark File to Export"),
+                                       tr("Select the Opera Hotlist File to Export"),
+                                       tr("Select the Chromium Bookmark File to Export")));
 
     const FavoritesLocation favorites = createFavoritesLocation(
         location, {QString(), QStringLiteral("Label3"),
-                   QStringLiteral("Favorites Folder Location Where Export the Bookmarks"),
+                   tr("Favorites Folder Location Where Export the Bookmarks"),
                    QStringLiteral("NNcmdIEBrowse"), QStringLiteral("NNcmdIEAuto")});
     m_favorites = favorites.field;
 
@@ -173,7 +170,7 @@ void Form4::buildSettingsPage(QWidget* page)
     names.all = QStringLiteral("NNoptWhatAll");
     names.selected = QStringLiteral("NNoptWhatSelect");
     names.select = QStringLiteral("NNcmdSelect");
-    names.allTag = QStringLiteral("Export All Folders and Links contained in the Bookmark File");
+    names.allTag = tr("Export All Folders and Links contained in the Bookmark File");
     auto* what = new WhatToExportFrame(*this, names, page);
     what->setSourceChosenTest([this] { return sourceFileChosen(); });
     setWhatFrame(what);
@@ -190,15 +187,14 @@ void Form4::buildSettingsPage(QWidget* page)
 
 void Form4::buildOptionsPage(QWidget* page)
 {
-    auto* frame = new QGroupBox(QStringLiteral("Where to Export:"), page);
+    auto* frame = new QGroupBox(tr("Where to Export:"), page);
     frame->setObjectName(QStringLiteral("fraNNWhere"));
-    const std::array<QString, 3> captions{QStringLiteral("Export in the Root Folder"),
-                                          QStringLiteral("Export in a New Folder"),
-                                          QStringLiteral("Export in a Existing Folder")};
-    const std::array<QString, 3> tags{
-        QStringLiteral("Export Bookmarks in the Root of the Favorites Folder"),
-        QStringLiteral("Export Bookmarks in a New Folder"),
-        QStringLiteral("Export Bookmarks in a Existing Folder")};
+    const std::array<QString, 3> captions{tr("Export in the Root Folder"),
+                                          tr("Export in a New Folder"),
+                                          tr("Export in a Existing Folder")};
+    const std::array<QString, 3> tags{tr("Export Bookmarks in the Root of the Favorites Folder"),
+                                      tr("Export Bookmarks in a New Folder"),
+                                      tr("Export Bookmarks in a Existing Folder")};
     for (int i = 0; i < 3; ++i) {
         m_where[i] = new QRadioButton(captions[i], frame);
         m_where[i]->setObjectName(whereName(i));
@@ -206,16 +202,13 @@ void Form4::buildOptionsPage(QWidget* page)
     }
     m_whereNew = new QLineEdit(frame);
     m_whereNew->setObjectName(QStringLiteral("NNtxtWhereNew"));
-    setTag(m_whereNew,
-           QStringLiteral("Name of the New Folder Where the Bookmarks Will Be Exported"));
+    setTag(m_whereNew, tr("Name of the New Folder Where the Bookmarks Will Be Exported"));
     m_whereExist = new QLineEdit(frame);
     m_whereExist->setObjectName(QStringLiteral("NNtxtWhereExist"));
-    setTag(m_whereExist,
-           QStringLiteral("Name of the Existing Folder Where the Bookmarks Will Be Exported"));
+    setTag(m_whereExist, tr("Name of the Existing Folder Where the Bookmarks Will Be Exported"));
     auto* browseExisting = browseButton(QStringLiteral("NNcmdWhereBrowse"),
                                         folderIcon(FormId::Favorites, true), frame);
-    setTag(browseExisting,
-           QStringLiteral("Select the Existing Folder Where to Export the Bookmarks"));
+    setTag(browseExisting, tr("Select the Existing Folder Where to Export the Bookmarks"));
 
     // Each name sits under its option, indented like the option's text.
     auto* grid = new QGridLayout(frame);
@@ -247,12 +240,12 @@ void Form4::buildOptionsPage(QWidget* page)
 
 void Form4::buildButtons(QWidget* bottom)
 {
-    auto* start = buildActionRow(
-        bottom,
-        {QStringLiteral("Frame2"), QStringLiteral("Command10"), QStringLiteral("Start Exporting"),
-         QStringLiteral("Start the Exportation"), QStringLiteral("NNcmdExit")},
-        {findChild<QPushButton*>(QStringLiteral("NNcmdIEBrowse")),
-         findChild<QPushButton*>(QStringLiteral("NNcmdNNBrowse"))});
+    auto* start = buildActionRow(bottom,
+                                 {QStringLiteral("Frame2"), QStringLiteral("Command10"),
+                                  tr("Start Exporting"), tr("Start the Exportation"),
+                                  QStringLiteral("NNcmdExit")},
+                                 {findChild<QPushButton*>(QStringLiteral("NNcmdIEBrowse")),
+                                  findChild<QPushButton*>(QStringLiteral("NNcmdNNBrowse"))});
     connect(start, &QPushButton::clicked, this, &Form4::startExporting);
 }
 
@@ -282,7 +275,7 @@ void Form4::browseSource()
         return;
     const SourceCounts counts = countSource(sourceFormAt(chosen), chosen);
     if (counts.links == 0) {
-        status(QStringLiteral("Ready"));
+        status(tr("Ready"));
         dialogs().message(this, noBookmarkMessage());
         return;
     }
@@ -326,7 +319,7 @@ void Form4::browseExistingFolder()
 {
     cBrowseForFolder picker;
     picker.setHwnd(this);
-    static_cast<void>(picker.setDialogTitle(QStringLiteral("Please, Select a Folder.")));
+    static_cast<void>(picker.setDialogTitle(tr("Please, Select a Folder.")));
     picker.setSRootFolderPath(job().IELocation);
     picker.setInitialFolder(job().IELocation);
     picker.Show(dialogs());
@@ -356,8 +349,8 @@ FavoritesExportOptions Form4::favoritesOptions() const
 void Form4::startExporting()
 {
     if (m_sources->isPlaceholderShown()) {
-        dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
-                                            {QStringLiteral("Please, Select A Bookmark File.")},
+        dialogs().message(this, UserMessage{tr("Bookmark File Not Selected"),
+                                            {tr("Please, Select A Bookmark File.")},
                                             MessageIcon::Information});
         showFirstTab();
         m_sources->combo()->setFocus();

@@ -15,16 +15,16 @@ namespace orvalink {
 
 FileDestinationOptions::FileDestinationOptions(QWidget* page, const QString& mergeCaption)
     : QObject(page)
-    , m_frmOld(new QGroupBox(QStringLiteral("What About the Old Bookmarks:"), page))
-    , m_backup(new QCheckBox(QStringLiteral("Backup Old Bookmarks"), m_frmOld))
-    , m_erase(new QRadioButton(QStringLiteral("Overwrite Old Bookmarks"), m_frmOld))
+    , m_frmOld(new QGroupBox(tr("What About the Old Bookmarks:"), page))
+    , m_backup(new QCheckBox(tr("Backup Old Bookmarks"), m_frmOld))
+    , m_erase(new QRadioButton(tr("Overwrite Old Bookmarks"), m_frmOld))
     , m_merge(new QRadioButton(mergeCaption, m_frmOld))
-    , m_frmWhere(new QGroupBox(QStringLiteral("Where to Export:"), page))
-    , m_root(new QRadioButton(QStringLiteral("Export in the Root Folder"), m_frmWhere))
-    , m_newFolder(new QRadioButton(QStringLiteral("Export in a New Folder"), m_frmWhere))
+    , m_frmWhere(new QGroupBox(tr("Where to Export:"), page))
+    , m_root(new QRadioButton(tr("Export in the Root Folder"), m_frmWhere))
+    , m_newFolder(new QRadioButton(tr("Export in a New Folder"), m_frmWhere))
     , m_newFolderName(new QLineEdit(m_frmWhere))
-    , m_linksBefore(new QCheckBox(QStringLiteral("Export Links Before Than Folders"), page))
-    , m_keepOrder(new QCheckBox(QStringLiteral("Keep the Order of the Source"), page))
+    , m_linksBefore(new QCheckBox(tr("Export Links Before Than Folders"), page))
+    , m_keepOrder(new QCheckBox(tr("Keep the Order of the Source"), page))
 {
     m_frmOld->setObjectName(QStringLiteral("frmOld"));
     m_backup->setObjectName(QStringLiteral("chkBackup"));
@@ -37,20 +37,17 @@ FileDestinationOptions::FileDestinationOptions(QWidget* page, const QString& mer
     m_linksBefore->setObjectName(QStringLiteral("chkLinksBefore"));
     m_keepOrder->setObjectName(QStringLiteral("chkKeepOrder"));
 
-    ConversionWindow::setTag(
-        m_backup, QStringLiteral("Make a Backup of the Bookmark File Before to Change It"));
-    ConversionWindow::setTag(m_erase,
-                             QStringLiteral("Export the Favorites Erasing ALL the Old Bookmarks"));
-    ConversionWindow::setTag(m_merge, QStringLiteral("Merge IE Favorites with Old Bookmarks"));
-    ConversionWindow::setTag(m_newFolder,
-                             QStringLiteral("Export in the Bookmark File Inside a New Folder"));
-    ConversionWindow::setTag(m_root, QStringLiteral("Export in the Root of the Bookmark File"));
-    ConversionWindow::setTag(
-        m_newFolderName, QStringLiteral("Name of the Folder Where the Favorites Will Be Exported"));
-    ConversionWindow::setTag(m_linksBefore, QStringLiteral("Export Links Before Than Folders"));
-    ConversionWindow::setTag(m_keepOrder,
-                             QStringLiteral("Keep Folders, Links and Separators in the Order of "
-                                            "the Source Instead of Sorting Them"));
+    ConversionWindow::setTag(m_backup,
+                             tr("Make a Backup of the Bookmark File Before to Change It"));
+    ConversionWindow::setTag(m_erase, tr("Export the Favorites Erasing ALL the Old Bookmarks"));
+    ConversionWindow::setTag(m_merge, tr("Merge IE Favorites with Old Bookmarks"));
+    ConversionWindow::setTag(m_newFolder, tr("Export in the Bookmark File Inside a New Folder"));
+    ConversionWindow::setTag(m_root, tr("Export in the Root of the Bookmark File"));
+    ConversionWindow::setTag(m_newFolderName,
+                             tr("Name of the Folder Where the Favorites Will Be Exported"));
+    ConversionWindow::setTag(m_linksBefore, tr("Export Links Before Than Folders"));
+    ConversionWindow::setTag(m_keepOrder, tr("Keep Folders, Links and Separators in the Order of "
+                                             "the Source Instead of Sorting Them"));
 
     // As a new window shows them before the saved options arrive.
     m_backup->setChecked(true);

@@ -8,6 +8,7 @@
 #include "windows/what_to_export.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -24,23 +25,27 @@ namespace {
 // The captions and placeholders of a list, and the name of its bookmarks in the help texts.
 QString locationCaption(const StorageForm& form)
 {
-    return ConversionWindow::textFor(form, QStringLiteral("Location of Firefox Bookmarks:"),
-                                     QStringLiteral("Location of Opera Hotlist:"),
-                                     QStringLiteral("Location of Chromium Bookmarks:"));
+    return ConversionWindow::textFor(
+        form, QCoreApplication::translate("orvalink::Form6", "Location of Firefox Bookmarks:"),
+        QCoreApplication::translate("orvalink::Form6", "Location of Opera Hotlist:"),
+        QCoreApplication::translate("orvalink::Form6", "Location of Chromium Bookmarks:"));
 }
 
 QString placeholder(const StorageForm& form)
 {
-    return ConversionWindow::textFor(form, QStringLiteral("- Please Select a Bookmark File -"),
-                                     QStringLiteral("- Please Select an Opera Hotlist File -"),
-                                     QStringLiteral("- Please Select a Chromium Bookmark File -"));
+    return ConversionWindow::textFor(
+        form, QCoreApplication::translate("orvalink::Form6", "- Please Select a Bookmark File -"),
+        QCoreApplication::translate("orvalink::Form6", "- Please Select an Opera Hotlist File -"),
+        QCoreApplication::translate("orvalink::Form6",
+                                    "- Please Select a Chromium Bookmark File -"));
 }
 
 QString bookmarksOf(const StorageForm& form)
 {
-    return ConversionWindow::textFor(form, QStringLiteral("Firefox Bookmarks"),
-                                     QStringLiteral("Opera Bookmarks"),
-                                     QStringLiteral("Chromium Bookmarks"));
+    return ConversionWindow::textFor(
+        form, QCoreApplication::translate("orvalink::Form6", "Firefox Bookmarks"),
+        QCoreApplication::translate("orvalink::Form6", "Opera Bookmarks"),
+        QCoreApplication::translate("orvalink::Form6", "Chromium Bookmarks"));
 }
 
 } // namespace
@@ -55,12 +60,12 @@ Form6::Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    QTabWidget* tabs = createTabStrip({QStringLiteral("Settings"), QStringLiteral("Options")});
+    QTabWidget* tabs = createTabStrip({tr("Settings"), tr("Options")});
     layout->addWidget(tabs, 1);
     buildSettingsPage(tabPage(0));
     m_options = new FileDestinationOptions(
-        tabPage(1), QStringLiteral("Merge %1 with Old %2")
-                        .arg(bookmarksOf(sourceForm()), bookmarksOf(destinationForm())));
+        tabPage(1),
+        tr("Merge %1 with Old %2").arg(bookmarksOf(sourceForm()), bookmarksOf(destinationForm())));
     auto* bottom = new QWidget(central);
     buildButtons(bottom);
     layout->addWidget(bottom);
@@ -98,11 +103,11 @@ void Form6::saveOptions(SettingsWriter& writer) const
 void Form6::buildSettingsPage(QWidget* page)
 {
     WhatToExportNames names;
-    names.allTag = QStringLiteral("Export All Folders and Links contained in the Favorites Folder");
+    names.allTag = tr("Export All Folders and Links contained in the Favorites Folder");
     auto* what = new WhatToExportFrame(*this, names, page);
     setWhatFrame(what);
 
-    auto* location = new QGroupBox(QStringLiteral("Filenames:"), page);
+    auto* location = new QGroupBox(tr("Filenames:"), page);
     location->setObjectName(QStringLiteral("fraLocation"));
     auto* grid = new QGridLayout(location);
 
@@ -123,9 +128,9 @@ void Form6::buildSettingsPage(QWidget* page)
     setSourceList(m_sources);
     auto* browseSource = browseButton(QStringLiteral("cmdSelectFrom"),
                                       folderIcon(sourceForm().id(), true), location);
-    setTag(browseSource, textFor(sourceForm(), QStringLiteral("Select the Bookmark File to Export"),
-                                 QStringLiteral("Select the Opera Hotlist to Export"),
-                                 QStringLiteral("Select the Chromium Bookmark File to Export")));
+    setTag(browseSource, textFor(sourceForm(), tr("Select the Bookmark File to Export"),
+                                 tr("Select the Opera Hotlist to Export"),
+                                 tr("Select the Chromium Bookmark File to Export")));
 
     m_destinationLabel = new QLabel(locationCaption(destinationForm()), location);
     m_destinationLabel->setObjectName(QStringLiteral("Label1"));
@@ -135,12 +140,11 @@ void Form6::buildSettingsPage(QWidget* page)
     setDestinationList(m_destinations);
     auto* browseDestination = browseButton(QStringLiteral("Command2"),
                                            folderIcon(destinationForm().id(), true), location);
-    setTag(
-        browseDestination,
-        textFor(destinationForm(),
-                QStringLiteral("Select the File Where to Export the ") + bookmarksOf(sourceForm()),
-                QStringLiteral("Select the Opera Hotlist File Where to Export"),
-                QStringLiteral("Select the Chromium Bookmark File Where to Export")));
+    setTag(browseDestination,
+           textFor(destinationForm(),
+                   tr("Select the File Where to Export the %1").arg(bookmarksOf(sourceForm())),
+                   tr("Select the Opera Hotlist File Where to Export"),
+                   tr("Select the Chromium Bookmark File Where to Export")));
 
     grid->addLayout(heading(sourcePicture, label3), 0, 0, 1, 2);
     grid->addWidget(from, 1, 0);
@@ -164,12 +168,12 @@ void Form6::buildSettingsPage(QWidget* page)
 
 void Form6::buildButtons(QWidget* bottom)
 {
-    auto* start = buildActionRow(bottom,
-                                 {QStringLiteral("Frame2"), QStringLiteral("Command10"),
-                                  QStringLiteral("Start Exporting"),
-                                  QStringLiteral("Start Exporting"), QStringLiteral("Command8")},
-                                 {findChild<QPushButton*>(QStringLiteral("cmdSelectFrom")),
-                                  findChild<QPushButton*>(QStringLiteral("Command2"))});
+    auto* start =
+        buildActionRow(bottom,
+                       {QStringLiteral("Frame2"), QStringLiteral("Command10"),
+                        tr("Start Exporting"), tr("Start Exporting"), QStringLiteral("Command8")},
+                       {findChild<QPushButton*>(QStringLiteral("cmdSelectFrom")),
+                        findChild<QPushButton*>(QStringLiteral("Command2"))});
     connect(start, &QPushButton::clicked, this, &Form6::startExporting);
 }
 
@@ -196,12 +200,12 @@ void Form6::destinationChosen(const QString& entry)
 
 void Form6::browseDestination()
 {
-    const FileDialogRequest request = destinationFileRequest(
-        destinationForm(),
-        QStringLiteral("Select Where To Export The ") +
-            textFor(sourceForm(), QStringLiteral("FF Bookmarks"), QStringLiteral("Opera Bookmarks"),
-                    QStringLiteral("Chromium Bookmarks")),
-        m_destinations->currentPath());
+    const FileDialogRequest request =
+        destinationFileRequest(destinationForm(),
+                               tr("Select Where To Export The %1")
+                                   .arg(textFor(sourceForm(), tr("FF Bookmarks"),
+                                                tr("Opera Bookmarks"), tr("Chromium Bookmarks"))),
+                               m_destinations->currentPath());
     const QString chosen = dialogs().saveFile(this, request);
     if (chosen.isEmpty())
         return;
@@ -212,28 +216,25 @@ void Form6::browseDestination()
 void Form6::RefreshOptions()
 {
     const bool exists = FileExists(job().DestinationFileLocation);
-    m_destinationLabel->setText(
-        locationCaption(destinationForm()) +
-        (exists ? QStringLiteral(" (File Exists)") : QStringLiteral(" (New File)")));
+    m_destinationLabel->setText(locationCaption(destinationForm()) +
+                                (exists ? tr(" (File Exists)") : tr(" (New File)")));
     m_options->RefreshOptions(exists);
 }
 
 void Form6::startExporting()
 {
     const auto notSelected = [this](LocationList& list, const QString& text) {
-        dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
-                                            {text},
-                                            MessageIcon::Exclamation});
+        dialogs().message(
+            this, UserMessage{tr("Bookmark File Not Selected"), {text}, MessageIcon::Exclamation});
         showFirstTab();
         list.combo()->setFocus();
     };
     if (m_sources->isPlaceholderShown()) {
-        notSelected(*m_sources, QStringLiteral("Please, Select a Bookmark File to Export."));
+        notSelected(*m_sources, tr("Please, Select a Bookmark File to Export."));
         return;
     }
     if (m_destinations->isPlaceholderShown()) {
-        notSelected(*m_destinations,
-                    QStringLiteral("Please, Select a Bookmark File Where to Export."));
+        notSelected(*m_destinations, tr("Please, Select a Bookmark File Where to Export."));
         return;
     }
     ExportRequest request;

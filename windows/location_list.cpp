@@ -6,6 +6,7 @@
 #include "ui/combo_helpers.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QScopedValueRollback>
 #include <algorithm>
 
@@ -23,8 +24,8 @@ FileDialogRequest fileRequest(const StorageForm& form, const QString& title,
 {
     FileDialogRequest request;
     request.title = title;
-    request.filter =
-        QStringLiteral("All Files (*.*)|*.*|%1|%2|").arg(filterName, form.fileFilter().patterns);
+    request.filter = QCoreApplication::translate("orvalink::LocationList", "All Files (*.*)") +
+                     QStringLiteral("|*.*|%1|%2|").arg(filterName, form.fileFilter().patterns);
     request.filterIndex = 2;
     request.defaultExtension = form.fileFilter().defaultExtension;
     return request;
@@ -109,7 +110,7 @@ int LocationList::indexOf(const QString& entry) const
 
 int LocationList::discover(const std::vector<const StorageForm*>& forms, Progress& progress)
 {
-    progress.status(QStringLiteral("Retrieving Bookmark Files"));
+    progress.status(tr("Retrieving Bookmark Files"));
     QStringList entries;
     for (int i = 0; i < m_combo->count(); ++i)
         entries << m_combo->itemText(i);
@@ -123,7 +124,7 @@ int LocationList::discover(const std::vector<const StorageForm*>& forms, Progres
             m_combo->addItem(entries.at(i));
     }
     m_discovered += added;
-    progress.status(QStringLiteral("Ready"));
+    progress.status(tr("Ready"));
     // A single file found is the one the user wants: there is nothing to choose between.
     if (m_hasPlaceholder && m_combo->count() == 2 && isPlaceholderShown())
         choose(1);
@@ -243,9 +244,11 @@ FileDialogRequest destinationFileRequest(const StorageForm& form, const QString&
 
 UserMessage noBookmarkMessage()
 {
-    return UserMessage{QStringLiteral("Select a Bookmark File"),
-                       {QStringLiteral("The Selected File Does Not Contain Any Bookmark.")},
-                       MessageIcon::None};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::LocationList", "Select a Bookmark File"),
+        {QCoreApplication::translate("orvalink::LocationList",
+                                     "The Selected File Does Not Contain Any Bookmark.")},
+        MessageIcon::None};
 }
 
 } // namespace orvalink

@@ -12,8 +12,10 @@ namespace orvalink {
 
 namespace {
 
-const QString kMouseOutStatus = QStringLiteral("Preview of the Menuitems on the Mouseout Status");
-const QString kMouseOverStatus = QStringLiteral("Preview of the Menuitems on the Mouseover Status");
+const char* const kMouseOutStatus =
+    QT_TRANSLATE_NOOP("orvalink::MenuPreview", "Preview of the Menuitems on the Mouseout Status");
+const char* const kMouseOverStatus =
+    QT_TRANSLATE_NOOP("orvalink::MenuPreview", "Preview of the Menuitems on the Mouseover Status");
 
 // The preview's geometry in pixels: the bar across the page's top, the item below it where a
 // submenu would open.
@@ -102,7 +104,7 @@ void PreviewLabel::mouseReleaseEvent(QMouseEvent* event)
 }
 
 MenuPreview::MenuPreview(QWidget* parent)
-    : QGroupBox(QStringLiteral("MenuItem Preview:"), parent)
+    : QGroupBox(tr("MenuItem Preview:"), parent)
     , m_page(new PreviewLabel(this))
     , m_bar(new PreviewLabel(m_page))
     , m_border(new PreviewLabel(m_page))
@@ -114,11 +116,10 @@ MenuPreview::MenuPreview(QWidget* parent)
     m_bar->setObjectName(QStringLiteral("lblMenuBar"));
     m_border->setObjectName(QStringLiteral("lblPreview(0)"));
     m_item->setObjectName(QStringLiteral("lblPreview(1)"));
-    m_page->setToolTip(QStringLiteral("Click to set the background color"));
-    m_bar->setToolTip(QStringLiteral("Click to set the menu bar color"));
-    m_border->setToolTip(QStringLiteral("Click to set the border color"));
-    m_item->setToolTip(
-        QStringLiteral("Click to set the background color (Use SHIFT to set the text color)"));
+    m_page->setToolTip(tr("Click to set the background color"));
+    m_bar->setToolTip(tr("Click to set the menu bar color"));
+    m_border->setToolTip(tr("Click to set the border color"));
+    m_item->setToolTip(tr("Click to set the background color (Use SHIFT to set the text color)"));
     for (PreviewLabel* label : {m_page, m_bar, m_border, m_item}) {
         label->setAutoFillBackground(true);
         label->setMouseTracking(true);
@@ -138,11 +139,14 @@ MenuPreview::MenuPreview(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_page);
 
-    connect(m_page, &PreviewLabel::entered, this, [this] { setMouseOver(false, kMouseOutStatus); });
-    connect(m_bar, &PreviewLabel::entered, this, [this] { setMouseOver(false, kMouseOutStatus); });
+    connect(m_page, &PreviewLabel::entered, this,
+            [this] { setMouseOver(false, tr(kMouseOutStatus)); });
+    connect(m_bar, &PreviewLabel::entered, this,
+            [this] { setMouseOver(false, tr(kMouseOutStatus)); });
     connect(m_border, &PreviewLabel::entered, this,
-            [this] { setMouseOver(true, kMouseOverStatus); });
-    connect(m_item, &PreviewLabel::entered, this, [this] { setMouseOver(true, kMouseOverStatus); });
+            [this] { setMouseOver(true, tr(kMouseOverStatus)); });
+    connect(m_item, &PreviewLabel::entered, this,
+            [this] { setMouseOver(true, tr(kMouseOverStatus)); });
     connect(m_page, &PreviewLabel::released, this,
             [this] { emit colorClicked(PageBackgroundColor); });
     connect(m_bar, &PreviewLabel::released, this, [this] { emit colorClicked(MenuBarColor); });

@@ -38,18 +38,19 @@ constexpr int kMenuTab = 1;
 constexpr int kFewestItems = 2;
 constexpr int kMostItems = 99;
 
-const QString kMenuLocationCaption = QStringLiteral("Location of the DHTML Menu:");
+const char* const kMenuLocationCaption =
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Location of the DHTML Menu:");
 
 // The hover texts of the colour boxes, by slot.
-const std::array<QString, MenuColorSlotCount> kColorTags{
-    QStringLiteral("Color of the Menu Item Text"),
-    QStringLiteral("Color of the Menu Item Text on MouseOver"),
-    QStringLiteral("Background Color of the Menu Items"),
-    QStringLiteral("Background Color of the Menu Items on MouseOver"),
-    QStringLiteral("Border Color of the Menu Items"),
-    QStringLiteral("Border Color of the Menu Items on MouseOver"),
-    QStringLiteral("Background Color of the Page"),
-    QStringLiteral("Color of the Top Menu Bar"),
+const std::array<const char*, MenuColorSlotCount> kColorTags{
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Color of the Menu Item Text"),
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Color of the Menu Item Text on MouseOver"),
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Background Color of the Menu Items"),
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Background Color of the Menu Items on MouseOver"),
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Border Color of the Menu Items"),
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Border Color of the Menu Items on MouseOver"),
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Background Color of the Page"),
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Color of the Top Menu Bar"),
 };
 
 bool isOn(const QCheckBox* box)
@@ -100,8 +101,7 @@ Form5::Form5(Job& job, ProgramSettings& settings, Dialogs& dialogs,
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     QTabWidget* tabs =
-        createTabStrip({QStringLiteral("Bookmarks"), QStringLiteral("Menu Properties"),
-                        QStringLiteral("Page Properties")});
+        createTabStrip({tr("Bookmarks"), tr("Menu Properties"), tr("Page Properties")});
     layout->addWidget(tabs, 1);
     buildBookmarksPage(tabPage(kBookmarksTab));
     buildMenuPage(tabPage(kMenuTab));
@@ -159,7 +159,7 @@ ColorBox* Form5::colorBox(int slot, QWidget* parent)
 {
     auto* box = new ColorBox(parent);
     box->setObjectName(QStringLiteral("picColor(%1)").arg(slot));
-    setTag(box, kColorTags[static_cast<size_t>(slot)]);
+    setTag(box, tr(kColorTags[static_cast<size_t>(slot)]));
     m_colorBoxes[static_cast<size_t>(slot)] = box;
     connect(box, &ColorBox::clicked, this, [this, slot] { pickColor(slot); });
     return box;
@@ -167,7 +167,7 @@ ColorBox* Form5::colorBox(int slot, QWidget* parent)
 
 void Form5::buildBookmarksPage(QWidget* page)
 {
-    auto* location = new QGroupBox(QStringLiteral("Filenames:"), page);
+    auto* location = new QGroupBox(tr("Filenames:"), page);
     location->setObjectName(QStringLiteral("fraLocationIE"));
     auto* grid = new QGridLayout(location);
     grid->setColumnStretch(0, 1);
@@ -175,9 +175,9 @@ void Form5::buildBookmarksPage(QWidget* page)
 
     if (sourceForm().isFolder()) {
         const FavoritesLocation favorites = createFavoritesLocation(
-            location, {QStringLiteral("imgIE"), QStringLiteral("lblIELoc"),
-                       QStringLiteral("Favorites Folder Location"), QStringLiteral("cmdIEBrowse"),
-                       QStringLiteral("cmdIEAuto")});
+            location,
+            {QStringLiteral("imgIE"), QStringLiteral("lblIELoc"), tr("Favorites Folder Location"),
+             QStringLiteral("cmdIEBrowse"), QStringLiteral("cmdIEAuto")});
         m_favorites = favorites.field;
         grid->addLayout(favorites.heading, 0, 0, 1, 3);
         grid->addWidget(m_favorites, 1, 0);
@@ -185,26 +185,24 @@ void Form5::buildBookmarksPage(QWidget* page)
         grid->addWidget(favorites.autoButton, 1, 2);
         countFavoritesAsEdited(m_favorites);
     } else {
-        auto* caption =
-            new QLabel(textFor(sourceForm(), QStringLiteral("Location of Firefox Bookmarks:"),
-                               QStringLiteral("Location of Opera Hotlist:"),
-                               QStringLiteral("Location of Chromium Bookmarks:")),
-                       location);
+        auto* caption = new QLabel(textFor(sourceForm(), tr("Location of Firefox Bookmarks:"),
+                                           tr("Location of Opera Hotlist:"),
+                                           tr("Location of Chromium Bookmarks:")),
+                                   location);
         caption->setObjectName(QStringLiteral("lblNNLoc"));
         QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 36, location);
         caption->setBuddy(combo);
-        m_sources = new LocationList(
-            combo,
-            textFor(sourceForm(), QStringLiteral("- Please Select a Bookmark File -"),
-                    QStringLiteral("- Please Select an Hotlist File -"),
-                    QStringLiteral("- Please Select a Chromium Bookmark File -")),
-            this);
+        m_sources = new LocationList(combo,
+                                     textFor(sourceForm(), tr("- Please Select a Bookmark File -"),
+                                             tr("- Please Select an Hotlist File -"),
+                                             tr("- Please Select a Chromium Bookmark File -")),
+                                     this);
         setSourceList(m_sources);
         auto* browse = browseButton(QStringLiteral("cmdNNBrowse"),
                                     folderIcon(sourceForm().id(), true), location);
-        setTag(browse, textFor(sourceForm(), QStringLiteral("Select the Bookmark File to Export"),
-                               QStringLiteral("Select the Opera Hotlist to Export"),
-                               QStringLiteral("Select the Chromium Bookmark File to Export")));
+        setTag(browse, textFor(sourceForm(), tr("Select the Bookmark File to Export"),
+                               tr("Select the Opera Hotlist to Export"),
+                               tr("Select the Chromium Bookmark File to Export")));
         grid->addLayout(
             heading(picture(textFor(sourceForm(), QStringLiteral("imgNN"), QStringLiteral("imgOP"),
                                     QStringLiteral("imgChromium")),
@@ -218,7 +216,7 @@ void Form5::buildBookmarksPage(QWidget* page)
         connect(m_sources, &LocationList::entryChosen, this, &Form5::sourceChosen);
     }
 
-    m_pageLabel = new QLabel(kMenuLocationCaption, location);
+    m_pageLabel = new QLabel(tr(kMenuLocationCaption), location);
     m_pageLabel->setObjectName(QStringLiteral("Label1"));
     QComboBox* pages = locationCombo(QStringLiteral("cboDHTMLLoc"), 36, location);
     m_pageLabel->setBuddy(pages);
@@ -226,7 +224,7 @@ void Form5::buildBookmarksPage(QWidget* page)
     setMenuList(pages);
     auto* browsePages =
         browseButton(QStringLiteral("cmdMenuFilename"), formIcon(destinationForm().id()), location);
-    setTag(browsePages, QStringLiteral("Select Where to Save the DHTML Menu"));
+    setTag(browsePages, tr("Select Where to Save the DHTML Menu"));
     grid->addLayout(
         heading(picture(QStringLiteral("imgMenu"), formIcon(destinationForm().id()), location),
                 m_pageLabel),
@@ -251,13 +249,12 @@ void Form5::buildBookmarksPage(QWidget* page)
 
 void Form5::buildMenuPage(QWidget* page)
 {
-    auto* colorsFrame = new QGroupBox(QStringLiteral("Menu Colors:"), page);
+    auto* colorsFrame = new QGroupBox(tr("Menu Colors:"), page);
     colorsFrame->setObjectName(QStringLiteral("fraText"));
     auto* grid = new QGridLayout(colorsFrame);
     grid->setHorizontalSpacing(10);
-    const QStringList columns{QStringLiteral("MouseOut:"), QStringLiteral("MouseOver:")};
-    const QStringList rows{QStringLiteral("Text:"), QStringLiteral("Background:"),
-                           QStringLiteral("Border:")};
+    const QStringList columns{tr("MouseOut:"), tr("MouseOver:")};
+    const QStringList rows{tr("Text:"), tr("Background:"), tr("Border:")};
     for (int column = 0; column < 2; ++column)
         grid->addWidget(new QLabel(columns[column], colorsFrame), 0, column + 1, Qt::AlignHCenter);
     for (int row = 0; row < 3; ++row) {
@@ -268,20 +265,20 @@ void Form5::buildMenuPage(QWidget* page)
     }
     grid->setColumnStretch(3, 1);
 
-    auto* presetCaption = new QLabel(QStringLiteral("Menu Color Preset:"), colorsFrame);
+    auto* presetCaption = new QLabel(tr("Menu Color Preset:"), colorsFrame);
     presetCaption->setObjectName(QStringLiteral("Label6"));
     m_presetList = new QComboBox(colorsFrame);
     m_presetList->setObjectName(QStringLiteral("cboMenuColor"));
-    setTag(m_presetList, QStringLiteral("Choose a Menu Color Preset"));
+    setTag(m_presetList, tr("Choose a Menu Color Preset"));
     presetCaption->setBuddy(m_presetList);
-    auto* save = new QPushButton(QStringLiteral("Save Preset..."), colorsFrame);
+    auto* save = new QPushButton(tr("Save Preset..."), colorsFrame);
     save->setObjectName(QStringLiteral("cmdPresetSave"));
     save->setAutoDefault(false);
-    setTag(save, QStringLiteral("Save the Current Colors as a Menu Color Preset"));
-    m_presetDelete = new QPushButton(QStringLiteral("Delete Preset"), colorsFrame);
+    setTag(save, tr("Save the Current Colors as a Menu Color Preset"));
+    m_presetDelete = new QPushButton(tr("Delete Preset"), colorsFrame);
     m_presetDelete->setObjectName(QStringLiteral("cmdPresetDelete"));
     m_presetDelete->setAutoDefault(false);
-    setTag(m_presetDelete, QStringLiteral("Delete the Selected Menu Color Preset"));
+    setTag(m_presetDelete, tr("Delete the Selected Menu Color Preset"));
     auto* presetButtons = new QHBoxLayout;
     presetButtons->setSpacing(6);
     presetButtons->addWidget(save);
@@ -298,22 +295,20 @@ void Form5::buildMenuPage(QWidget* page)
     options->setObjectName(QStringLiteral("fraMenuOptions"));
     auto* optionGrid = new QGridLayout(options);
     optionGrid->setContentsMargins(4, 0, 4, 0);
-    m_openNew = checkBox(QStringLiteral("chkOpenNew"), QStringLiteral("Open Links in a New Window"),
-                         QStringLiteral("Open the Links in a New Browser Window"), options);
-    m_showUrl = checkBox(QStringLiteral("chkShowUrl"), QStringLiteral("Show URL in the StatusBar"),
-                         QStringLiteral("Show the Link's URL in the Browser's StatusBar"), options);
-    m_vertical =
-        checkBox(QStringLiteral("chkVertical"), QStringLiteral("Vertical Menu"),
-                 QStringLiteral("Put the Top Menu Down the Left Side of the Page"), options);
-    m_shadows = checkBox(QStringLiteral("chkShadows"), QStringLiteral("Draw Menu Shadows"),
-                         QStringLiteral("Draw Shadows Under the Submenus"), options);
-    m_breakAfter = checkBox(QStringLiteral("chkMaxItems"), QStringLiteral("Break Submenu After"),
-                            QStringLiteral("Continue Long Submenus in a New Submenu"), options);
-    m_keepOrder =
-        checkBox(QStringLiteral("chkKeepOrder"), QStringLiteral("Keep the Order of the Source"),
-                 QStringLiteral("Keep Folders and Links in the Order of the Source "
-                                "Instead of Sorting Them"),
-                 options);
+    m_openNew = checkBox(QStringLiteral("chkOpenNew"), tr("Open Links in a New Window"),
+                         tr("Open the Links in a New Browser Window"), options);
+    m_showUrl = checkBox(QStringLiteral("chkShowUrl"), tr("Show URL in the StatusBar"),
+                         tr("Show the Link's URL in the Browser's StatusBar"), options);
+    m_vertical = checkBox(QStringLiteral("chkVertical"), tr("Vertical Menu"),
+                          tr("Put the Top Menu Down the Left Side of the Page"), options);
+    m_shadows = checkBox(QStringLiteral("chkShadows"), tr("Draw Menu Shadows"),
+                         tr("Draw Shadows Under the Submenus"), options);
+    m_breakAfter = checkBox(QStringLiteral("chkMaxItems"), tr("Break Submenu After"),
+                            tr("Continue Long Submenus in a New Submenu"), options);
+    m_keepOrder = checkBox(QStringLiteral("chkKeepOrder"), tr("Keep the Order of the Source"),
+                           tr("Keep Folders and Links in the Order of the Source "
+                              "Instead of Sorting Them"),
+                           options);
     auto* maxItems = new LeavingLineEdit(options);
     // The check runs once the focus has moved on (and a page the user turned to is shown), so
     // that it can bring the focus back. A click on the create button checks by itself.
@@ -334,14 +329,14 @@ void Form5::buildMenuPage(QWidget* page)
     };
     m_maxItems = maxItems;
     m_maxItems->setObjectName(QStringLiteral("txtMaxItems"));
-    setTag(m_maxItems, QStringLiteral("Number of Items Before a Submenu Continues (2-99)"));
+    setTag(m_maxItems, tr("Number of Items Before a Submenu Continues (2-99)"));
     // Digits only, at most two of them (typing over a selection replaces it).
     m_maxItems->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,2}")), m_maxItems));
     m_maxItems->setAlignment(Qt::AlignRight);
     m_maxItems->setFixedWidth(m_maxItems->fontMetrics().horizontalAdvance(QStringLiteral("000")) +
                               16);
-    auto* items = new QLabel(QStringLiteral("Items"), options);
+    auto* items = new QLabel(tr("Items"), options);
     items->setObjectName(QStringLiteral("Label11"));
     auto* breakRow = new QHBoxLayout;
     breakRow->addWidget(m_breakAfter);
@@ -383,30 +378,29 @@ void Form5::buildMenuPage(QWidget* page)
 
 void Form5::buildPagePage(QWidget* page)
 {
-    auto* settings = new QGroupBox(QStringLiteral("Page Settings:"), page);
+    auto* settings = new QGroupBox(tr("Page Settings:"), page);
     settings->setObjectName(QStringLiteral("Frame2"));
     auto* grid = new QGridLayout(settings);
     grid->setVerticalSpacing(8);
 
-    auto* titleCaption = new QLabel(QStringLiteral("Title:"), settings);
+    auto* titleCaption = new QLabel(tr("Title:"), settings);
     m_pageTitle = new QLineEdit(QStringLiteral("Bookmarks By Orvalink"), settings);
     m_pageTitle->setObjectName(QStringLiteral("txtPageTitle"));
-    setTag(m_pageTitle, QStringLiteral("Title of the Page"));
+    setTag(m_pageTitle, tr("Title of the Page"));
     titleCaption->setBuddy(m_pageTitle);
     grid->addWidget(titleCaption, 0, 0);
     grid->addWidget(m_pageTitle, 0, 1, 1, 2);
-    grid->addWidget(new QLabel(QStringLiteral("Background Color:"), settings), 1, 0);
+    grid->addWidget(new QLabel(tr("Background Color:"), settings), 1, 0);
     grid->addWidget(colorBox(PageBackgroundColor, settings), 1, 1, Qt::AlignLeft);
-    grid->addWidget(new QLabel(QStringLiteral("Top Menu Bar Color:"), settings), 2, 0);
+    grid->addWidget(new QLabel(tr("Top Menu Bar Color:"), settings), 2, 0);
     grid->addWidget(colorBox(MenuBarColor, settings), 2, 1, Qt::AlignLeft);
-    m_showStatistics =
-        checkBox(QStringLiteral("chkShowStatistics"), QStringLiteral("Show Page Informations"),
-                 QStringLiteral("Show the Date and the Number of Folders and Links "
-                                "Below the Menu"),
-                 settings);
-    m_showBrowser = checkBox(
-        QStringLiteral("chkShowBrowser"), QStringLiteral("When finished show in web browser"),
-        QStringLiteral("Open the Page in the Web Browser When It Is Done"), settings);
+    m_showStatistics = checkBox(QStringLiteral("chkShowStatistics"), tr("Show Page Informations"),
+                                tr("Show the Date and the Number of Folders and Links "
+                                   "Below the Menu"),
+                                settings);
+    m_showBrowser =
+        checkBox(QStringLiteral("chkShowBrowser"), tr("When finished show in web browser"),
+                 tr("Open the Page in the Web Browser When It Is Done"), settings);
     grid->addWidget(m_showStatistics, 3, 0, 1, 3);
     grid->addWidget(m_showBrowser, 4, 0, 1, 3);
     grid->setColumnStretch(2, 1);
@@ -418,14 +412,13 @@ void Form5::buildPagePage(QWidget* page)
 
 void Form5::buildButtons(QWidget* bottom)
 {
-    auto* create =
-        buildActionRow(bottom,
-                       {QStringLiteral("fraButtons"), QStringLiteral("cmdCreaDHTML"),
-                        QStringLiteral("Create the Menu"),
-                        QStringLiteral("Create the DHTML Menu Page"), QStringLiteral("cmdExit")},
-                       {findChild<QPushButton*>(QStringLiteral("cmdIEBrowse")),
-                        findChild<QPushButton*>(QStringLiteral("cmdNNBrowse")),
-                        findChild<QPushButton*>(QStringLiteral("cmdMenuFilename"))});
+    auto* create = buildActionRow(bottom,
+                                  {QStringLiteral("fraButtons"), QStringLiteral("cmdCreaDHTML"),
+                                   tr("Create the Menu"), tr("Create the DHTML Menu Page"),
+                                   QStringLiteral("cmdExit")},
+                                  {findChild<QPushButton*>(QStringLiteral("cmdIEBrowse")),
+                                   findChild<QPushButton*>(QStringLiteral("cmdNNBrowse")),
+                                   findChild<QPushButton*>(QStringLiteral("cmdMenuFilename"))});
     connect(create, &QPushButton::clicked, this, &Form5::create);
 }
 
@@ -456,8 +449,7 @@ void Form5::pageChosen(const QString& entry)
 void Form5::browsePage()
 {
     const QString chosen = dialogs().saveFile(
-        this, destinationFileRequest(destinationForm(),
-                                     QStringLiteral("Select Where To Save The DHTML Menu"),
+        this, destinationFileRequest(destinationForm(), tr("Select Where To Save The DHTML Menu"),
                                      m_pages->currentPath()));
     if (chosen.isEmpty())
         return;
@@ -467,9 +459,9 @@ void Form5::browsePage()
 
 void Form5::showPageState()
 {
-    m_pageLabel->setText(kMenuLocationCaption + (FileExists(job().MenuFileLocation)
-                                                     ? QStringLiteral(" (File Exists)")
-                                                     : QStringLiteral(" (New File)")));
+    m_pageLabel->setText(tr(kMenuLocationCaption) + (FileExists(job().MenuFileLocation)
+                                                         ? tr(" (File Exists)")
+                                                         : tr(" (New File)")));
 }
 
 void Form5::choosePageOnLoad()
@@ -543,18 +535,18 @@ void Form5::savePreset()
 {
     const QString name =
         dialogs()
-            .input(this, QStringLiteral("Save Menu Color Preset"),
-                   QStringLiteral("Please, Insert the name of the Menu Color Preset:"), QString())
+            .input(this, tr("Save Menu Color Preset"),
+                   tr("Please, Insert the name of the Menu Color Preset:"), QString())
             .trimmed();
     // Names beginning with "<" are kept for "<Custom>"; a cancelled box gives "".
     if (MenuColorPresets::isRefusedName(name))
         return;
     if (m_presets.entryOverwrittenBy(name) >= 0) {
         const bool overwrite = dialogs().question(
-            this, UserMessage{QStringLiteral("Confirm Overwriting"),
-                              {QStringLiteral("The name %1 already exists.").arg(name),
-                               QStringLiteral("Do You want to overwrite the existing Menu Color "
-                                              "Preset?")},
+            this, UserMessage{tr("Confirm Overwriting"),
+                              {tr("The name %1 already exists.").arg(name),
+                               tr("Do You want to overwrite the existing Menu Color "
+                                  "Preset?")},
                               MessageIcon::Question});
         if (!overwrite)
             return;
@@ -570,8 +562,8 @@ void Form5::deletePreset()
     if (entry <= 0)
         return;
     const bool confirmed = dialogs().question(
-        this, UserMessage{QStringLiteral(" Confirm Deleting"),
-                          {QStringLiteral("Really delete the current Menu Color Preset \"%1\"?")
+        this, UserMessage{tr(" Confirm Deleting"),
+                          {tr("Really delete the current Menu Color Preset \"%1\"?")
                                .arg(m_presetList->itemText(entry))},
                           MessageIcon::Question});
     if (!confirmed)
@@ -641,8 +633,8 @@ bool Form5::CheckMaxItems()
         tabStrip()->setCurrentIndex(kMenuTab);
     m_maxItems->selectAll();
     m_maxItems->setFocus();
-    dialogs().message(this, UserMessage{QStringLiteral("Orvalink"),
-                                        {QStringLiteral("Please, insert a number in range [2-99]")},
+    dialogs().message(this, UserMessage{tr("Orvalink"),
+                                        {tr("Please, insert a number in range [2-99]")},
                                         MessageIcon::None});
     m_maxItems->setFocus();
     m_checkingMaxItems = false;
@@ -673,8 +665,8 @@ void Form5::create()
     if (!CheckMaxItems())
         return;
     if (m_sources && m_sources->isPlaceholderShown()) {
-        dialogs().message(this, UserMessage{QStringLiteral("Bookmark File Not Selected"),
-                                            {QStringLiteral("Please, Select A Bookmark File.")},
+        dialogs().message(this, UserMessage{tr("Bookmark File Not Selected"),
+                                            {tr("Please, Select A Bookmark File.")},
                                             MessageIcon::Information});
         showFirstTab();
         m_sources->combo()->setFocus();

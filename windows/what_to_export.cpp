@@ -14,9 +14,9 @@ WhatToExportFrame::WhatToExportFrame(ConversionWindow& window, const WhatToExpor
                                      QWidget* parent)
     : QGroupBox(parent)
     , m_window(window)
-    , m_all(new QRadioButton(QStringLiteral("Export All Folders && Links"), this))
-    , m_selected(new QRadioButton(QStringLiteral("Export Selected Folders && Links"), this))
-    , m_select(new QPushButton(QStringLiteral("Select Links..."), this))
+    , m_all(new QRadioButton(tr("Export All Folders && Links"), this))
+    , m_selected(new QRadioButton(tr("Export Selected Folders && Links"), this))
+    , m_select(new QPushButton(tr("Select Links..."), this))
 {
     setObjectName(QStringLiteral("fraWhat"));
     setTitle(kNoSourceWhatCaption.toString());
@@ -70,9 +70,7 @@ int WhatToExportFrame::linkCount() const
 
 void WhatToExportFrame::refreshCaption()
 {
-    setTitle(QStringLiteral("What to Export: (%1 Folders && %2 Links)")
-                 .arg(folderCount())
-                 .arg(linkCount()));
+    setTitle(tr("What to Export: (%1 Folders && %2 Links)").arg(folderCount()).arg(linkCount()));
 }
 
 void WhatToExportFrame::takeCounts(const SourceCounts& counts, bool selectAll)
@@ -85,7 +83,7 @@ void WhatToExportFrame::takeCounts(const SourceCounts& counts, bool selectAll)
         m_all->setChecked(true);
     else
         refreshCaption();
-    m_window.status(QStringLiteral("Ready"));
+    m_window.status(tr("Ready"));
 }
 
 void WhatToExportFrame::showNoSource()
@@ -100,7 +98,7 @@ void WhatToExportFrame::selectLinks()
     if (!m_window.checkSource())
         return;
     m_window.showSelection();
-    m_window.status(QStringLiteral("Ready"));
+    m_window.status(tr("Ready"));
     const BookmarkModel* source = m_window.job().source();
     if (source && source->SelectedLinkCount() != 0)
         m_selected->setChecked(true);

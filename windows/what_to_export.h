@@ -3,6 +3,7 @@
 
 #include "forms/storage_form.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QString>
 #include <functional>
@@ -20,9 +21,12 @@ struct WhatToExportNames
     QString all = QStringLiteral("optWhatAll");
     QString selected = QStringLiteral("optWhatSelect");
     QString select = QStringLiteral("Command5");
-    QString allTag = QStringLiteral("Export All Folders and Links");
-    QString selectedTag = QStringLiteral("Export Only the Selected Folders and Links");
-    QString selectTag = QStringLiteral("Select Folders and Links to Export");
+    QString allTag =
+        QCoreApplication::translate("orvalink::WhatToExportFrame", "Export All Folders and Links");
+    QString selectedTag = QCoreApplication::translate("orvalink::WhatToExportFrame",
+                                                      "Export Only the Selected Folders and Links");
+    QString selectTag = QCoreApplication::translate("orvalink::WhatToExportFrame",
+                                                    "Select Folders and Links to Export");
 };
 
 // The "What to Export" frame ("fraWhat"): everything ("Export All Folders && Links") or the

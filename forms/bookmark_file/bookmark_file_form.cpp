@@ -7,6 +7,8 @@
 #include "forms/firefox_discovery.h"
 #include "forms/source_file.h"
 
+#include <QCoreApplication>
+
 namespace orvalink {
 
 namespace {
@@ -19,7 +21,8 @@ BookmarkFileForm::BookmarkFileForm()
     : StorageForm(Traits{
           .id = FormId::BookmarkFile,
           .commandLineName = QStringLiteral("firefox"),
-          .displayName = QStringLiteral("a bookmark file such as Firefox's bookmarks.html"),
+          .displayName = QCoreApplication::translate(
+              "orvalink::BookmarkFileForm", "a bookmark file such as Firefox's bookmarks.html"),
           .shortName = QStringLiteral("FF"),
           .iconName = QStringLiteral("bookmark_file"),
           .storage = Storage::File,
@@ -31,8 +34,10 @@ BookmarkFileForm::BookmarkFileForm()
                          .topLevel = true,
                          .newFolder = true},
           .optionsPart = OptionsPart::File,
-          .fileFilter = {.openName = QStringLiteral("HTML Files"),
-                         .saveName = QStringLiteral("HTML Files"),
+          .fileFilter = {.openName = QCoreApplication::translate("orvalink::BookmarkFileForm",
+                                                                 "HTML Files"),
+                         .saveName = QCoreApplication::translate("orvalink::BookmarkFileForm",
+                                                                 "HTML Files"),
                          .patterns = QStringLiteral("*.html;*.htm"),
                          .defaultExtension = QStringLiteral("htm")},
           .browser = RunningBrowser{QStringLiteral("firefox.exe"), QStringLiteral("Firefox"),
@@ -54,8 +59,10 @@ Result<void, UserMessage> BookmarkFileForm::recognise(const QString& location) c
 SourceCounts BookmarkFileForm::count(const QString& location, Progress& progress) const
 {
     cNNFastScanning scanner;
-    scanner.setFolderScanHandler(
-        [&](const QString& name) { progress.status(QStringLiteral("Searching Folder: ") + name); });
+    scanner.setFolderScanHandler([&](const QString& name) {
+        progress.status(
+            QCoreApplication::translate("orvalink::Progress", "Searching Folder: %1").arg(name));
+    });
     scanner.Scan(location);
     return {scanner.nTotalFolders(), scanner.nTotalLinks()};
 }
@@ -98,9 +105,10 @@ Result<WriteReport, UserMessage> BookmarkFileForm::write(BookmarkModel& source,
         return written.failure();
     // Firefox keeps its bookmarks in its database and reads a bookmark file only when asked.
     WriteReport report;
-    report.takeIn = QStringLiteral("To Take It Into Firefox, Choose \"Import and "
-                                   "Backup\" → \"Import Bookmarks from HTML…\" in "
-                                   "Its Library.");
+    report.takeIn = QCoreApplication::translate("orvalink::BookmarkFileForm",
+                                                "To Take It Into Firefox, Choose \"Import and "
+                                                "Backup\" → \"Import Bookmarks from HTML…\" in "
+                                                "Its Library.");
     return report;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/file_contents.h"
 #include "platform/text_decoding.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 #include <array>
@@ -560,11 +561,14 @@ bool isBookmarkFileContent(QByteArrayView bytes)
 
 UserMessage notABookmarkFile(const QString& filePath)
 {
-    return UserMessage{QStringLiteral("Not a Bookmark File"),
-                       {QDir::toNativeSeparators(filePath),
-                        QStringLiteral("The Selected File Is Not a Bookmark File."),
-                        QStringLiteral("Please, Select Another Bookmark File.")},
-                       MessageIcon::Exclamation};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::BookmarkFileReader", "Not a Bookmark File"),
+        {QDir::toNativeSeparators(filePath),
+         QCoreApplication::translate("orvalink::BookmarkFileReader",
+                                     "The Selected File Is Not a Bookmark File."),
+         QCoreApplication::translate("orvalink::BookmarkFileReader",
+                                     "Please, Select Another Bookmark File.")},
+        MessageIcon::Exclamation};
 }
 
 void cNNFastScanning::Scan(const QString& path)

@@ -9,6 +9,7 @@
 #include "platform/user_name.h"
 
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 
@@ -150,10 +151,12 @@ private:
 
 UserMessage incompleteBookmarkFile(const QString& filePath, const QString& problem)
 {
-    return UserMessage{QStringLiteral("Incomplete Bookmark File"),
-                       {QDir::toNativeSeparators(filePath), problem,
-                        QStringLiteral("The Bookmark File Was Not Changed.")},
-                       MessageIcon::Exclamation};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::BookmarkFileWriter", "Incomplete Bookmark File"),
+        {QDir::toNativeSeparators(filePath), problem,
+         QCoreApplication::translate("orvalink::BookmarkFileWriter",
+                                     "The Bookmark File Was Not Changed.")},
+        MessageIcon::Exclamation};
 }
 
 // Where the new lists go in the old file's text, or why they cannot go anywhere.
@@ -168,12 +171,16 @@ Result<MergePoint, UserMessage> mergePointOf(const QString& filePath, QByteArray
         return point;
     case MergePoint::Kind::EndsInsideMarkup:
         return incompleteBookmarkFile(
-            filePath, QStringLiteral("The Selected Bookmark File Ends Inside a Tag or a Comment."));
+            filePath, QCoreApplication::translate(
+                          "orvalink::BookmarkFileWriter",
+                          "The Selected Bookmark File Ends Inside a Tag or a Comment."));
     case MergePoint::Kind::NoList:
         break;
     }
     return incompleteBookmarkFile(
-        filePath, QStringLiteral("The Selected Bookmark File Holds No List of Bookmarks."));
+        filePath,
+        QCoreApplication::translate("orvalink::BookmarkFileWriter",
+                                    "The Selected Bookmark File Holds No List of Bookmarks."));
 }
 
 void appendHeader(QByteArray& out, QStringView userName)

@@ -7,6 +7,8 @@
 #include "forms/chromium/chromium_writer.h"
 #include "forms/source_file.h"
 
+#include <QCoreApplication>
+
 namespace orvalink {
 
 namespace {
@@ -24,7 +26,8 @@ ChromiumForm::ChromiumForm()
     : StorageForm(Traits{
           .id = FormId::Chromium,
           .commandLineName = QStringLiteral("chromium"),
-          .displayName = QStringLiteral("a Chromium, Chrome, Edge, Brave, Vivaldi or Opera "
+          .displayName = QCoreApplication::translate(
+              "orvalink::ChromiumForm", "a Chromium, Chrome, Edge, Brave, Vivaldi or Opera "
                                         "Bookmarks file"),
           .shortName = QStringLiteral("Chromium"),
           .iconName = QStringLiteral("chromium"),
@@ -37,8 +40,10 @@ ChromiumForm::ChromiumForm()
                          .topLevel = true,
                          .newFolder = true},
           .optionsPart = OptionsPart::File,
-          .fileFilter = {.openName = QStringLiteral("Chromium Bookmark Files"),
-                         .saveName = QStringLiteral("Chromium Bookmark Files"),
+          .fileFilter = {.openName = QCoreApplication::translate("orvalink::ChromiumForm",
+                                                                 "Chromium Bookmark Files"),
+                         .saveName = QCoreApplication::translate("orvalink::ChromiumForm",
+                                                                 "Chromium Bookmark Files"),
                          .patterns = QStringLiteral("Bookmarks"),
                          .defaultExtension = QString()},
           .browser = runningChromium(QStringLiteral("Chromium")),
@@ -62,7 +67,8 @@ SourceCounts ChromiumForm::count(const QString& location, Progress& progress) co
     if (!contents.open(location))
         return {};
     return countChromiumText(contents.bytes(), [&](const QString& name) {
-        progress.status(QStringLiteral("Searching Folder: ") + name);
+        progress.status(
+            QCoreApplication::translate("orvalink::Progress", "Searching Folder: %1").arg(name));
     });
 }
 

@@ -5,6 +5,7 @@
 #include "forms/export_walk.h"
 #include "platform/atomic_text_file.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QUuid>
@@ -390,10 +391,12 @@ QByteArray mergedFile(QByteArrayView old, const ChromiumBookmarks& file, Exporte
 UserMessage noOtherBookmarksList(const QString& filePath)
 {
     return UserMessage{
-        QStringLiteral("Incomplete Bookmark File"),
+        QCoreApplication::translate("orvalink::ChromiumWriter", "Incomplete Bookmark File"),
         {QDir::toNativeSeparators(filePath),
-         QStringLiteral("The Selected Bookmark File Has No List of Other Bookmarks."),
-         QStringLiteral("The Bookmark File Was Not Changed.")},
+         QCoreApplication::translate("orvalink::ChromiumWriter",
+                                     "The Selected Bookmark File Has No List of Other Bookmarks."),
+         QCoreApplication::translate("orvalink::ChromiumWriter",
+                                     "The Bookmark File Was Not Changed.")},
         MessageIcon::Exclamation};
 }
 
@@ -411,11 +414,14 @@ Result<ChromiumBookmarks, UserMessage> fileToMerge(const QString& filePath, QByt
 
 UserMessage notAChromiumBookmarkFile(const QString& filePath)
 {
-    return UserMessage{QStringLiteral("Not a Chromium Bookmark File"),
-                       {QDir::toNativeSeparators(filePath),
-                        QStringLiteral("The Selected File Is Not a Chromium Bookmark File."),
-                        QStringLiteral("Please, Select Another Chromium Bookmark File.")},
-                       MessageIcon::Exclamation};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::ChromiumWriter", "Not a Chromium Bookmark File"),
+        {QDir::toNativeSeparators(filePath),
+         QCoreApplication::translate("orvalink::ChromiumWriter",
+                                     "The Selected File Is Not a Chromium Bookmark File."),
+         QCoreApplication::translate("orvalink::ChromiumWriter",
+                                     "Please, Select Another Chromium Bookmark File.")},
+        MessageIcon::Exclamation};
 }
 
 Result<void, UserMessage> CanMergeIntoChromiumBookmarks(const QString& filePath)

@@ -9,13 +9,16 @@
 #include "platform/file_helpers.h"
 #include "platform/special_folders.h"
 
+#include <QCoreApplication>
+
 namespace orvalink {
 
 FavoritesForm::FavoritesForm()
     : StorageForm(Traits{
           .id = FormId::Favorites,
           .commandLineName = QStringLiteral("ie"),
-          .displayName = QStringLiteral("an Internet Explorer Favorites folder"),
+          .displayName = QCoreApplication::translate("orvalink::FavoritesForm",
+                                                     "an Internet Explorer Favorites folder"),
           .shortName = QStringLiteral("IE"),
           .iconName = QStringLiteral("favorites"),
           .storage = Storage::Folder,
@@ -39,7 +42,8 @@ SourceCounts FavoritesForm::count(const QString& location, Progress& progress) c
 {
     cFastScanning scanner;
     scanner.setFolderScanHandler([&](const QString& path, const QString& name) {
-        progress.status(QStringLiteral("Searching Folder: ") + path + name);
+        progress.status(QCoreApplication::translate("orvalink::Progress", "Searching Folder: %1")
+                            .arg(path + name));
     });
     scanner.Scan(location);
     return {scanner.nFolder(), scanner.nLink()};
@@ -59,23 +63,27 @@ std::optional<CheckFailure> FavoritesForm::checkSource(const QString& location) 
 {
     if (FolderExists(location))
         return std::nullopt;
-    return checkFailure(ExportCheck::SourceFolderMissing,
-                        QStringLiteral("Selected Folder Does Not Exist"),
-                        {QStringLiteral("The Selected Folder Does Not Exist."),
-                         QStringLiteral("Please, Select Another Folder.")});
+    return checkFailure(
+        ExportCheck::SourceFolderMissing,
+        QCoreApplication::translate("orvalink::FavoritesForm", "Selected Folder Does Not Exist"),
+        {QCoreApplication::translate("orvalink::FavoritesForm",
+                                     "The Selected Folder Does Not Exist."),
+         QCoreApplication::translate("orvalink::FavoritesForm", "Please, Select Another Folder.")});
 }
 
 std::optional<CheckFailure> FavoritesForm::checkDestination(const QString& location,
                                                             const ExportCheckInputs& inputs) const
 {
     if (!FolderExists(location))
-        return subfolderMissing(ExportCheck::DestinationFolderMissing, QStringLiteral("Folder"));
+        return subfolderMissing(ExportCheck::DestinationFolderMissing,
+                                QCoreApplication::translate("orvalink::FavoritesForm", "Folder"));
     // An absolute path, one that climbs out with "..", or one that passes through a link would
     // send the export somewhere else entirely, so it counts as missing.
     if (inputs.intoExistingSubfolder &&
         !openSubfolder(location, inputs.existingSubfolder).isValid())
-        return subfolderMissing(ExportCheck::DestinationSubfolderMissing,
-                                QStringLiteral("Subfolder"));
+        return subfolderMissing(
+            ExportCheck::DestinationSubfolderMissing,
+            QCoreApplication::translate("orvalink::FavoritesForm", "Subfolder"));
     return std::nullopt;
 }
 

@@ -4,6 +4,7 @@
 #include "forms/favorites/internet_shortcut.h"
 #include "platform/file_helpers.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <algorithm>
 #include <cerrno>
@@ -510,14 +511,18 @@ void cFastScanning::Scan(const QString& folder)
 Result<DirectoryHandle> openFavoritesFolder(const QString& folder)
 {
     if (folder.isEmpty())
-        return Failure{QStringLiteral("No Favorites folder was given.")};
+        return Failure{QCoreApplication::translate("orvalink::FavoritesReader",
+                                                   "No Favorites folder was given.")};
     DirectoryHandle root = DirectoryHandle::open(AddBackslash(folder));
     if (root.isValid())
         return root;
     const int error = errno;
     if (error == ENOENT || error == ENOTDIR)
-        return Failure{QStringLiteral("The Favorites folder \"%1\" does not exist.").arg(folder)};
-    return Failure{QStringLiteral("The Favorites folder \"%1\" cannot be read: %2.")
+        return Failure{QCoreApplication::translate("orvalink::FavoritesReader",
+                                                   "The Favorites folder \"%1\" does not exist.")
+                           .arg(folder)};
+    return Failure{QCoreApplication::translate("orvalink::FavoritesReader",
+                                               "The Favorites folder \"%1\" cannot be read: %2.")
                        .arg(folder, systemErrorText(error))};
 }
 
@@ -543,8 +548,10 @@ Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int 
     const int error = errno;
     progress.finish();
     if (!readable) {
-        return Failure{QStringLiteral("The Favorites folder \"%1\" cannot be read: %2.")
-                           .arg(folder, systemErrorText(error))};
+        return Failure{
+            QCoreApplication::translate("orvalink::FavoritesReader",
+                                        "The Favorites folder \"%1\" cannot be read: %2.")
+                .arg(folder, systemErrorText(error))};
     }
 
     model->setFolderLister(

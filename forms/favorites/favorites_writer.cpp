@@ -5,6 +5,7 @@
 #include "forms/favorites/internet_shortcut_writer.h"
 #include "platform/file_helpers.h"
 
+#include <QCoreApplication>
 #include <cerrno>
 #include <optional>
 #include <vector>
@@ -124,8 +125,10 @@ private:
 // is for callers that write without them.
 UserMessage favoritesFolderMissing(const QString& folder)
 {
-    return UserMessage{QStringLiteral("Error"),
-                       {QStringLiteral("The Favorites Folder Does Not Exist."), folder},
+    return UserMessage{QCoreApplication::translate("orvalink::FavoritesWriter", "Error"),
+                       {QCoreApplication::translate("orvalink::FavoritesWriter",
+                                                    "The Favorites Folder Does Not Exist."),
+                        folder},
                        MessageIcon::Critical};
 }
 
@@ -274,7 +277,9 @@ Result<FavoritesExportReport, UserMessage> ExportToFav(BookmarkModel& model,
             else
                 report.addFolderNotCreated(parentUsable ? errno : 0);
         }
-        progress.status(QStringLiteral("Exporting From Folder: ") + treeNode.caption);
+        progress.status(
+            QCoreApplication::translate("orvalink::Progress", "Exporting From Folder: %1")
+                .arg(treeNode.caption));
         // A folder that cannot be listed simply has no links to give.
         model.ensureListed(treeNode.tag);
         writeLinks(model, treeNode.tag, options.exportAll, nodeDirectory[size_t(node)], directories,

@@ -6,14 +6,17 @@
 #include "forms/firefox_discovery.h"
 #include "forms/form_checks.h"
 
+#include <QCoreApplication>
+
 namespace orvalink {
 
 FirefoxDatabaseForm::FirefoxDatabaseForm()
     : StorageForm(Traits{
           .id = FormId::FirefoxDatabase,
           .commandLineName = QStringLiteral("firefox"),
-          .displayName = QStringLiteral("Firefox's bookmark database, places.sqlite, or the "
-                                        "profile folder holding it"),
+          .displayName = QCoreApplication::translate(
+              "orvalink::FirefoxDatabaseForm", "Firefox's bookmark database, places.sqlite, or the "
+                                               "profile folder holding it"),
           .shortName = QStringLiteral("FF"),
           .iconName = QStringLiteral("bookmark_file"),
           .storage = Storage::File,
@@ -21,7 +24,8 @@ FirefoxDatabaseForm::FirefoxDatabaseForm()
           .canWrite = false,
           .writeModes = {},
           .optionsPart = OptionsPart::File,
-          .fileFilter = {.openName = QStringLiteral("Firefox Bookmark Databases"),
+          .fileFilter = {.openName = QCoreApplication::translate("orvalink::FirefoxDatabaseForm",
+                                                                 "Firefox Bookmark Databases"),
                          .saveName = QString(),
                          .patterns = QStringLiteral("places.sqlite"),
                          .defaultExtension = QString()},

@@ -4,6 +4,7 @@
 #include "forms/form_checks.h"
 #include "platform/file_helpers.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -83,31 +84,41 @@ bool holdsSqliteDatabase(const QString& location)
 
 UserMessage notAFirefoxDatabase(const QString& path)
 {
-    return UserMessage{QStringLiteral("Not a Firefox Bookmark Database"),
-                       {QDir::toNativeSeparators(path),
-                        QStringLiteral("The Selected File Is Not a Firefox Bookmark Database."),
-                        QStringLiteral("Please, Select a Firefox Profile's places.sqlite.")},
-                       MessageIcon::Exclamation};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::PlacesSnapshot", "Not a Firefox Bookmark Database"),
+        {QDir::toNativeSeparators(path),
+         QCoreApplication::translate("orvalink::PlacesSnapshot",
+                                     "The Selected File Is Not a Firefox Bookmark Database."),
+         QCoreApplication::translate("orvalink::PlacesSnapshot",
+                                     "Please, Select a Firefox Profile's places.sqlite.")},
+        MessageIcon::Exclamation};
 }
 
 UserMessage unknownFirefoxDatabase(const QString& path)
 {
-    return UserMessage{
-        QStringLiteral("Unknown Firefox Bookmark Database"),
-        {QDir::toNativeSeparators(path),
-         QStringLiteral("This Firefox Bookmark Database Is of a Version Orvalink Cannot Read."),
-         QStringLiteral("Please, Export the Bookmarks From Firefox to an HTML File and Select "
-                        "That File.")},
-        MessageIcon::Exclamation};
+    return UserMessage{QCoreApplication::translate("orvalink::PlacesSnapshot",
+                                                   "Unknown Firefox Bookmark Database"),
+                       {QDir::toNativeSeparators(path),
+                        QCoreApplication::translate(
+                            "orvalink::PlacesSnapshot",
+                            "This Firefox Bookmark Database Is of a Version Orvalink Cannot Read."),
+                        QCoreApplication::translate(
+                            "orvalink::PlacesSnapshot",
+                            "Please, Export the Bookmarks From Firefox to an HTML File and Select "
+                            "That File.")},
+                       MessageIcon::Exclamation};
 }
 
 UserMessage unreadableFirefoxDatabase(const QString& path, const QString& reason)
 {
-    return UserMessage{QStringLiteral("Unreadable Firefox Bookmark Database"),
-                       {QDir::toNativeSeparators(path),
-                        QStringLiteral("The Selected Firefox Bookmark Database Cannot Be Read."),
-                        reason},
-                       MessageIcon::Critical};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::PlacesSnapshot",
+                                    "Unreadable Firefox Bookmark Database"),
+        {QDir::toNativeSeparators(path),
+         QCoreApplication::translate("orvalink::PlacesSnapshot",
+                                     "The Selected Firefox Bookmark Database Cannot Be Read."),
+         reason},
+        MessageIcon::Critical};
 }
 
 std::optional<CheckFailure> refuseDatabaseDestination(const QString& location)
@@ -115,10 +126,14 @@ std::optional<CheckFailure> refuseDatabaseDestination(const QString& location)
     if (!location.endsWith(u".sqlite", Qt::CaseInsensitive) && !holdsSqliteDatabase(location))
         return std::nullopt;
     return checkFailure(
-        ExportCheck::DestinationIsDatabase, QStringLiteral("Firefox Bookmark Database"),
+        ExportCheck::DestinationIsDatabase,
+        QCoreApplication::translate("orvalink::PlacesSnapshot", "Firefox Bookmark Database"),
         {QDir::toNativeSeparators(location),
-         QStringLiteral("Orvalink Never Writes Firefox's Bookmark Database."),
-         QStringLiteral("Please, Select a Bookmark File (.html) and Import It in Firefox.")},
+         QCoreApplication::translate("orvalink::PlacesSnapshot",
+                                     "Orvalink Never Writes Firefox's Bookmark Database."),
+         QCoreApplication::translate(
+             "orvalink::PlacesSnapshot",
+             "Please, Select a Bookmark File (.html) and Import It in Firefox.")},
         WindowFix::FocusFileCombo);
 }
 
@@ -142,12 +157,16 @@ Result<std::unique_ptr<PlacesSnapshot>, UserMessage> PlacesSnapshot::open(const 
     {
         QFile file;
         if (Result<void> opened = openRegularFileForReading(file, path); !opened)
-            return UserMessage{QStringLiteral("Error"), {opened.error()}, MessageIcon::Critical};
+            return UserMessage{QCoreApplication::translate("orvalink::PlacesSnapshot", "Error"),
+                               {opened.error()},
+                               MessageIcon::Critical};
         const QByteArray header = file.read(100);
         if (!hasSqliteHeader(header))
             return notAFirefoxDatabase(path);
         if (isCutOff(file, header))
-            return unreadableFirefoxDatabase(path, QStringLiteral("The Database File Is Cut Off."));
+            return unreadableFirefoxDatabase(
+                path, QCoreApplication::translate("orvalink::PlacesSnapshot",
+                                                  "The Database File Is Cut Off."));
     }
     std::unique_ptr<PlacesSnapshot> snapshot(new PlacesSnapshot(path));
     const QString folder = snapshot->m_folder.path();
@@ -156,7 +175,9 @@ Result<std::unique_ptr<PlacesSnapshot>, UserMessage> PlacesSnapshot::open(const 
     if (!snapshot->m_folder.isValid() || !copyInto(path + QStringLiteral("-wal"), folder) ||
         !copyInto(path, folder))
         return unreadableFirefoxDatabase(
-            path, QStringLiteral("The Database Could Not Be Copied to a Temporary Folder."));
+            path,
+            QCoreApplication::translate("orvalink::PlacesSnapshot",
+                                        "The Database Could Not Be Copied to a Temporary Folder."));
     const QByteArray copy =
         QFile::encodeName(folder + QStringLiteral("/") + QFileInfo(path).fileName());
     if (sqlite3_open_v2(copy.constData(), &snapshot->m_database,

@@ -6,6 +6,8 @@
 #include "forms/hotlist/opera_discovery.h"
 #include "forms/source_file.h"
 
+#include <QCoreApplication>
+
 namespace orvalink {
 
 namespace {
@@ -18,7 +20,8 @@ HotlistForm::HotlistForm()
     : StorageForm(Traits{
           .id = FormId::Hotlist,
           .commandLineName = QStringLiteral("opera"),
-          .displayName = QStringLiteral("an Opera hotlist (.adr)"),
+          .displayName =
+              QCoreApplication::translate("orvalink::HotlistForm", "an Opera hotlist (.adr)"),
           .shortName = QStringLiteral("Opera"),
           .iconName = QStringLiteral("hotlist"),
           .storage = Storage::File,
@@ -30,8 +33,10 @@ HotlistForm::HotlistForm()
                          .topLevel = true,
                          .newFolder = true},
           .optionsPart = OptionsPart::File,
-          .fileFilter = {.openName = QStringLiteral("Hotlist Files"),
-                         .saveName = QStringLiteral("Opera Hotlist Files"),
+          .fileFilter = {.openName =
+                             QCoreApplication::translate("orvalink::HotlistForm", "Hotlist Files"),
+                         .saveName = QCoreApplication::translate("orvalink::HotlistForm",
+                                                                 "Opera Hotlist Files"),
                          .patterns = QStringLiteral("*.adr"),
                          .defaultExtension = QStringLiteral("adr")},
           .browser = RunningBrowser{QStringLiteral("opera.exe"), QStringLiteral("Opera"),
@@ -53,8 +58,10 @@ Result<void, UserMessage> HotlistForm::recognise(const QString& location) const
 SourceCounts HotlistForm::count(const QString& location, Progress& progress) const
 {
     cOperaFastScanning scanner;
-    scanner.setFolderScanHandler(
-        [&](const QString& name) { progress.status(QStringLiteral("Searching Folder: ") + name); });
+    scanner.setFolderScanHandler([&](const QString& name) {
+        progress.status(
+            QCoreApplication::translate("orvalink::Progress", "Searching Folder: %1").arg(name));
+    });
     scanner.Scan(location);
     return {scanner.nTotalFolders(), scanner.nTotalLinks()};
 }

@@ -5,6 +5,7 @@
 #include "platform/file_contents.h"
 #include "platform/text_decoding.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <algorithm>
 #include <cstring>
@@ -218,11 +219,14 @@ bool isHotlistContent(QByteArrayView bytes)
 
 UserMessage notAHotlist(const QString& filePath)
 {
-    return UserMessage{QStringLiteral("Not an Opera Hotlist"),
-                       {QDir::toNativeSeparators(filePath),
-                        QStringLiteral("The Selected File Is Not an Opera Hotlist."),
-                        QStringLiteral("Please, Select Another Opera Hotlist File.")},
-                       MessageIcon::Exclamation};
+    return UserMessage{
+        QCoreApplication::translate("orvalink::HotlistReader", "Not an Opera Hotlist"),
+        {QDir::toNativeSeparators(filePath),
+         QCoreApplication::translate("orvalink::HotlistReader",
+                                     "The Selected File Is Not an Opera Hotlist."),
+         QCoreApplication::translate("orvalink::HotlistReader",
+                                     "Please, Select Another Opera Hotlist File.")},
+        MessageIcon::Exclamation};
 }
 
 void cOperaFastScanning::Scan(const QString& path)

@@ -3,6 +3,7 @@
 
 #include "settings/csetting.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringList>
 #include <optional>
@@ -165,7 +166,9 @@ int MenuColorPresets::entryOverwrittenBy(const QString& name) const
 Result<void> MenuColorPresets::SaveColorPreset(const QString& name, const MenuColors& colors)
 {
     if (isRefusedName(name))
-        return Failure(QStringLiteral("A Menu Color Preset cannot be named %1.").arg(name));
+        return Failure(QCoreApplication::translate("orvalink::ColorPresets",
+                                                   "A Menu Color Preset cannot be named %1.")
+                           .arg(name));
     CSetting store = openStore(m_storeName);
     const QString section = name.trimmed();
     QList<CSetting::Write> writes;
@@ -194,7 +197,8 @@ Result<int> MenuColorPresets::savePreset(const QString& name, const MenuColors& 
 Result<void> MenuColorPresets::deletePreset(int entry)
 {
     if (entry <= 0 || entry >= static_cast<int>(m_entries.size()))
-        return Failure(QStringLiteral("There is no Menu Color Preset to delete."));
+        return Failure(QCoreApplication::translate("orvalink::ColorPresets",
+                                                   "There is no Menu Color Preset to delete."));
     const QString name = m_entries[static_cast<size_t>(entry)].name;
     m_entries.erase(m_entries.begin() + entry);
     CSetting store = openStore(m_storeName);

@@ -5,13 +5,16 @@
 #include "forms/menu_page/menu_page_generator.h"
 #include "platform/file_helpers.h"
 
+#include <QCoreApplication>
+
 namespace orvalink {
 
 MenuPageForm::MenuPageForm()
     : StorageForm(Traits{
           .id = FormId::MenuPage,
           .commandLineName = QStringLiteral("menu"),
-          .displayName = QStringLiteral("a cascading menu page"),
+          .displayName =
+              QCoreApplication::translate("orvalink::MenuPageForm", "a cascading menu page"),
           .shortName = QStringLiteral("Menu"),
           .iconName = QStringLiteral("menu_page"),
           .storage = Storage::File,
@@ -19,8 +22,10 @@ MenuPageForm::MenuPageForm()
           .canWrite = true,
           .writeModes = {.overwrite = true},
           .optionsPart = OptionsPart::MenuPage,
-          .fileFilter = {.openName = QStringLiteral("HTML Files"),
-                         .saveName = QStringLiteral("HTML Files"),
+          .fileFilter = {.openName =
+                             QCoreApplication::translate("orvalink::MenuPageForm", "HTML Files"),
+                         .saveName =
+                             QCoreApplication::translate("orvalink::MenuPageForm", "HTML Files"),
                          .patterns = QStringLiteral("*.html;*.htm"),
                          .defaultExtension = QStringLiteral("html")},
           .browser = std::nullopt,
@@ -31,15 +36,19 @@ std::optional<CheckFailure> MenuPageForm::checkDestination(const QString& locati
                                                            const ExportCheckInputs&) const
 {
     if (!isReplaceableFile(location)) {
-        return notAFile(ExportCheck::MenuNotAFile, location,
-                        QStringLiteral("Selected DHTML Menu File"), WindowFix::FocusMenuCombo);
+        return notAFile(
+            ExportCheck::MenuNotAFile, location,
+            QCoreApplication::translate("orvalink::MenuPageForm", "Selected DHTML Menu File"),
+            WindowFix::FocusMenuCombo);
     }
     if (!DestinationPathValid(location)) {
-        return pathInvalid(ExportCheck::MenuPathInvalid, location, QStringLiteral("DHTML Menu"),
+        return pathInvalid(ExportCheck::MenuPathInvalid, location,
+                           QCoreApplication::translate("orvalink::MenuPageForm", "DHTML Menu"),
                            WindowFix::FocusMenuCombo);
     }
     if (IsReadOnly(location))
-        return readOnly(ExportCheck::MenuFileReadOnly, QStringLiteral("DHTML Menu"));
+        return readOnly(ExportCheck::MenuFileReadOnly,
+                        QCoreApplication::translate("orvalink::MenuPageForm", "DHTML Menu"));
     return std::nullopt;
 }
 

@@ -10,6 +10,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -365,7 +366,8 @@ void MenuPageGenerator::WriteSubmenus(int node)
 void MenuPageGenerator::writeSubmenu(int node)
 {
     const FolderTree::Node& folder = m_tree.node(node);
-    m_progress.status(QStringLiteral("Exporting From Folder: ") + folder.caption);
+    m_progress.status(QCoreApplication::translate("orvalink::Progress", "Exporting From Folder: %1")
+                          .arg(folder.caption));
     WritePageLine("");
     const QByteArray index = QByteArray::number(FolderTree::index(node));
     if (!m_options.vertical && m_isRootItem[static_cast<size_t>(node)])
@@ -432,7 +434,8 @@ std::vector<ExportedEntry> MenuPageGenerator::submenuItems(int node)
 Result<int, UserMessage> CreateMenuPage(BookmarkModel& model, const QString& pagePath,
                                         const MenuPageOptions& options, Progress& progress)
 {
-    AtomicTextFile file(pagePath, QStringLiteral("Menu Page"));
+    AtomicTextFile file(pagePath,
+                        QCoreApplication::translate("orvalink::MenuPageGenerator", "Menu Page"));
     if (Result<void, UserMessage> opened = file.open(); !opened)
         return opened.failure();
     const int itemsWritten = writeMenuPage(model, options, progress, file.output());

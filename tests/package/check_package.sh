@@ -22,12 +22,15 @@ for file in doc/orvalink/copyright doc/orvalink/changelog.gz \
             orvalink/help/index.de.html orvalink/help/index.fr.html orvalink/help/help.css \
             man/man1/orvalink.1.gz man/man1/orvalink-cli.1.gz \
             bash-completion/completions/orvalink-cli zsh/site-functions/_orvalink-cli \
-            fish/vendor_completions.d/orvalink-cli.fish; do
+            fish/vendor_completions.d/orvalink-cli.fish orvalink/translations/orvalink_de.qm \
+            orvalink/translations/orvalink_fr.qm; do
     [ -s "$share/$file" ] || fail "the package lacks /usr/share/$file"
 done
 
 version=$("$root/usr/bin/orvalink-cli" --version) || fail "orvalink-cli --version failed"
 [[ $version == "orvalink-cli "[0-9]* ]] || fail "unexpected version line: $version"
+LC_ALL=fr_FR.UTF-8 LANGUAGE= "$root/usr/bin/orvalink-cli" --help | grep -q "^Commandes :" ||
+    fail "the installed orvalink-cli does not find its French catalogue"
 
 # Each command has its section in the man page.
 cli_page=$(zcat "$share/man/man1/orvalink-cli.1.gz")

@@ -8,8 +8,10 @@
 #include <QBuffer>
 #include <QFile>
 #include <QProcess>
+#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -133,6 +135,43 @@ TEST(CommandLine, ResultsThatCannotBeWrittenFailTheCommand)
         ASSERT_TRUE(process.waitForFinished(60000));
         EXPECT_EQ(process.exitCode(), ExitFailure) << arguments.join(u' ').toStdString();
         EXPECT_TRUE(process.readAllStandardError().startsWith("orvalink-cli: Cannot write"));
+    }
+}
+
+// The session's language comes from LANG and LC_ALL, whether or not the system has generated
+// that locale; the C locale keeps the English texts the man pages are written from.
+TEST(CommandLine, SpeaksTheSessionLanguage)
+{
+    test::TempTree dir;
+    const QString notAHotlist = dir.write(u"b.html"_s, "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n");
+    const struct
+    {
+        QString locale;
+        QByteArray helpHeading;
+        QString wrongForm;
+    } cases[] = {
+        {u"C"_s, "\nCommands:\n", u"The Selected File Is Not an Opera Hotlist."_s},
+        {u"de_DE.UTF-8"_s, "\nBefehle:\n", u"Die ausgewählte Datei ist keine Opera-Hotlist."_s},
+        {u"fr_FR.UTF-8"_s, "\nCommandes :\n",
+         u"Le fichier sélectionné n’est pas une hotlist Opera."_s},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.locale.toStdString());
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(u"LANG"_s, c.locale);
+        environment.insert(u"LC_ALL"_s, c.locale);
+        environment.remove(u"LANGUAGE"_s);
+        const auto run = [&](const QStringList& arguments) {
+            QProcess process;
+            process.setProcessEnvironment(environment);
+            process.start(QStringLiteral(ORVALINK_CLI_PATH), arguments);
+            EXPECT_TRUE(process.waitForFinished(60000));
+            return std::pair{process.readAllStandardOutput(), process.readAllStandardError()};
+        };
+        EXPECT_TRUE(run({u"--help"_s}).first.contains(c.helpHeading));
+        const QString error =
+            QString::fromUtf8(run(words("count --from opera") << notAHotlist).second);
+        EXPECT_TRUE(error.contains(c.wrongForm)) << error.toStdString();
     }
 }
 
