@@ -10,6 +10,7 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#include <algorithm>
 #include <utility>
 
 namespace orvalink {
@@ -29,50 +30,49 @@ bool isDotOrDotDot(const char* name)
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
-// What a listing takes from an entry's status.
+// What a listing or a read takes from an entry's status.
 struct EntryStatus
 {
     mode_t mode = 0;
     dev_t device = 0;
     ino_t inode = 0;
+    off_t size = 0;
     qint64 writeTime = 0;
     std::optional<qint64> birthTime;
 };
 
-// The status of name in the directory dirFd, the link itself when followLinks is false. With
-// times, also when the entry was made, where the file system keeps that (statx() tells; without
-// it the birth time stays unknown).
-bool entryStatus(int dirFd, const char* name, bool followLinks, bool withBirthTime,
-                 EntryStatus& status)
+// The status of name in the directory fd, the link itself when followLinks is false; name null:
+// of the open file fd itself. With when the entry was made, where the file system keeps that
+// (statx() tells; without it the birth time stays unknown).
+bool entryStatus(int fd, const char* name, bool followLinks, EntryStatus& status)
 {
+    const int linkFlag = followLinks ? 0 : AT_SYMLINK_NOFOLLOW;
 #ifdef STATX_BTIME
-    if (withBirthTime) {
-        struct statx extended
-        {};
-        if (::statx(dirFd, name, followLinks ? 0 : AT_SYMLINK_NOFOLLOW,
-                    STATX_TYPE | STATX_INO | STATX_MTIME | STATX_BTIME, &extended) == 0) {
-            status.mode = extended.stx_mode;
-            status.device = makedev(extended.stx_dev_major, extended.stx_dev_minor);
-            status.inode = extended.stx_ino;
-            status.writeTime = extended.stx_mtime.tv_sec;
-            if ((extended.stx_mask & STATX_BTIME) != 0)
-                status.birthTime = extended.stx_btime.tv_sec;
-            return true;
-        }
-        // An older kernel, or a sandbox that forbids the call: the plain status still serves.
-        if (errno != ENOSYS && errno != EPERM)
-            return false;
+    struct statx extended
+    {};
+    if (::statx(fd, name == nullptr ? "" : name, name == nullptr ? AT_EMPTY_PATH : linkFlag,
+                STATX_TYPE | STATX_INO | STATX_SIZE | STATX_MTIME | STATX_BTIME, &extended) == 0) {
+        status.mode = extended.stx_mode;
+        status.device = makedev(extended.stx_dev_major, extended.stx_dev_minor);
+        status.inode = extended.stx_ino;
+        status.size = static_cast<off_t>(extended.stx_size);
+        status.writeTime = extended.stx_mtime.tv_sec;
+        if ((extended.stx_mask & STATX_BTIME) != 0)
+            status.birthTime = extended.stx_btime.tv_sec;
+        return true;
     }
-#else
-    (void)withBirthTime;
+    // An older kernel, or a sandbox that forbids the call: the plain status still serves.
+    if (errno != ENOSYS && errno != EPERM)
+        return false;
 #endif
     struct stat plain
     {};
-    if (::fstatat(dirFd, name, &plain, followLinks ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
+    if ((name == nullptr ? ::fstat(fd, &plain) : ::fstatat(fd, name, &plain, linkFlag)) != 0)
         return false;
     status.mode = plain.st_mode;
     status.device = plain.st_dev;
     status.inode = plain.st_ino;
+    status.size = plain.st_size;
     status.writeTime = plain.st_mtime;
     return true;
 }
@@ -247,15 +247,16 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
         entry.name = decodeText(entry.rawName);
         entry.isSymLink = item->d_type == DT_LNK;
         // A plain file needs no status call unless its date is wanted: most entries are
-        // shortcuts, and this keeps a count of a large tree cheap.
+        // shortcuts, whose dates come with reading them, and a count of a large tree stays cheap.
         if (item->d_type == DT_REG && details == Details::Kinds) {
+            entry.isFile = true;
             result.push_back(std::move(entry));
             continue;
         }
-        const bool withTimes = details == Details::KindsAndTimes;
         EntryStatus status;
-        if (entryStatus(m_fd, item->d_name, true, withTimes, status)) {
+        if (entryStatus(m_fd, item->d_name, true, status)) {
             entry.isDirectory = S_ISDIR(status.mode);
+            entry.isFile = S_ISREG(status.mode);
             if (entry.isDirectory) {
                 entry.device = status.device;
                 entry.inode = status.inode;
@@ -264,15 +265,13 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
             // The entry cannot be examined (a dangling link, or a folder that may be listed but
             // not searched): the listing's own kind is all there is.
             entry.isDirectory = item->d_type == DT_DIR;
-            if (!withTimes || !entryStatus(m_fd, item->d_name, false, true, status)) {
+            if (!entryStatus(m_fd, item->d_name, false, status)) {
                 result.push_back(std::move(entry));
                 continue;
             }
         }
-        if (withTimes) {
-            entry.writeTime = status.writeTime;
-            entry.birthTime = status.birthTime;
-        }
+        entry.writeTime = status.writeTime;
+        entry.birthTime = status.birthTime;
         result.push_back(std::move(entry));
     }
     ::closedir(stream);
@@ -288,40 +287,71 @@ std::optional<QByteArray> DirectoryHandle::readFile(const QByteArray& rawName, q
 {
     if (!isValid() || rawName.isEmpty())
         return std::nullopt;
-    const int fd = openRegularFile(m_fd, rawName.constData());
-    if (fd < 0)
-        return std::nullopt;
+    // Looking first spares a device the open.
     struct stat status
     {};
-    if (::fstat(fd, &status) != 0 || status.st_size > maxSize) {
-        closeDescriptor(fd);
+    if (::fstatat(m_fd, rawName.constData(), &status, 0) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
-    }
+    DirectoryEntry entry;
+    entry.rawName = rawName;
     QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(status.st_size));
-    char buffer[65536];
-    bool failed = false;
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            failed = true;
-            break;
-        }
-        if (got == 0)
-            break;
-        // The file may grow while it is read; never take more than the limit.
-        if (bytes.size() + got > maxSize) {
-            failed = true;
-            break;
-        }
-        bytes.append(buffer, static_cast<qsizetype>(got));
-    }
-    closeDescriptor(fd);
-    if (failed)
+    if (!readListedFile(entry, maxSize, bytes))
         return std::nullopt;
     return bytes;
+}
+
+bool DirectoryHandle::readListedFile(DirectoryEntry& entry, qint64 maxSize,
+                                     QByteArray& buffer) const
+{
+    buffer.resize(0);
+    if (!isValid() || entry.rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    const int fd =
+        ::openat(m_fd, entry.rawName.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const auto fail = [fd](int error) {
+        closeDescriptor(fd);
+        errno = error;
+        return false;
+    };
+    // The entry may have been replaced since it was listed: what counts is what was opened.
+    EntryStatus status;
+    if (!entryStatus(fd, nullptr, true, status))
+        return fail(errno);
+    if (!S_ISREG(status.mode))
+        return fail(EINVAL);
+    if (status.size > maxSize)
+        return fail(EFBIG);
+    entry.writeTime = status.writeTime;
+    entry.birthTime = status.birthTime;
+    // One byte more than the file's size shows in the same read whether it has grown since.
+    qsizetype total = 0;
+    buffer.resize(static_cast<qsizetype>(status.size) + 1);
+    for (;;) {
+        const ssize_t got =
+            ::read(fd, buffer.data() + total, static_cast<size_t>(buffer.size() - total));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return fail(errno);
+        total += got;
+        // A regular file's read stops short only at its end; one that reads short before the
+        // size it had is read on until the end.
+        if (got == 0 || (total < buffer.size() && total >= status.size))
+            break;
+        if (total == buffer.size()) {
+            // The file grows while it is read; never take more than the limit.
+            if (total > maxSize)
+                return fail(EFBIG);
+            buffer.resize(std::min<qint64>(qint64(total) * 2, maxSize + 1));
+        }
+    }
+    closeDescriptor(fd);
+    buffer.resize(total);
+    return true;
 }
 
 EntryType DirectoryHandle::entryType(const QByteArray& rawName) const
