@@ -77,6 +77,102 @@ bool entryStatus(int fd, const char* name, bool followLinks, EntryStatus& status
     return true;
 }
 
+// The names in an open directory, from its start whatever was read of it before, each with its
+// kind as the listing gives it (d_type, DT_UNKNOWN where the file system does not tell).
+class NameStream
+{
+public:
+    explicit NameStream(int dirFd);
+    NameStream(const NameStream&) = delete;
+    NameStream& operator=(const NameStream&) = delete;
+    ~NameStream();
+
+    // The next name, "." and ".." included; null at the end or on an error (see error()).
+    const char* next(unsigned char& type);
+    // The errno value that ended the listing early; 0 when it was complete.
+    int error() const { return m_error; }
+
+private:
+    int m_error = 0;
+#ifdef __linux__
+    // Straight from the descriptor: a listing costs a rewind and one call per buffer of entries.
+    int m_fd;
+    qsizetype m_filled = 0;
+    qsizetype m_offset = 0;
+    alignas(dirent64) char m_buffer[32768];
+#else
+    // Through a directory stream, which takes a descriptor of its own for closedir() to close.
+    DIR* m_stream = nullptr;
+#endif
+};
+
+#ifdef __linux__
+NameStream::NameStream(int dirFd)
+    : m_fd(dirFd)
+{
+    if (::lseek(m_fd, 0, SEEK_SET) < 0)
+        m_error = errno;
+}
+
+NameStream::~NameStream() = default;
+
+const char* NameStream::next(unsigned char& type)
+{
+    while (m_error == 0) {
+        if (m_offset < m_filled) {
+            const auto* item = reinterpret_cast<const dirent64*>(m_buffer + m_offset);
+            m_offset += item->d_reclen;
+            type = item->d_type;
+            return item->d_name;
+        }
+        const ssize_t got = ::getdents64(m_fd, m_buffer, sizeof m_buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            m_error = errno;
+        if (got <= 0)
+            break;
+        m_filled = got;
+        m_offset = 0;
+    }
+    return nullptr;
+}
+#else
+NameStream::NameStream(int dirFd)
+{
+    // The duplicate shares the read position, hence the rewind.
+    const int streamFd = ::fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
+    if (streamFd >= 0)
+        m_stream = ::fdopendir(streamFd);
+    if (m_stream == nullptr) {
+        m_error = errno;
+        closeDescriptor(streamFd);
+        return;
+    }
+    ::rewinddir(m_stream);
+}
+
+NameStream::~NameStream()
+{
+    if (m_stream != nullptr)
+        ::closedir(m_stream);
+}
+
+const char* NameStream::next(unsigned char& type)
+{
+    if (m_error != 0)
+        return nullptr;
+    errno = 0;
+    const dirent* item = ::readdir(m_stream);
+    if (item == nullptr) {
+        m_error = errno;
+        return nullptr;
+    }
+    type = item->d_type;
+    return item->d_name;
+}
+#endif
+
 // Opens a regular file for reading without ever blocking: a FIFO or device that happens to
 // carry a shortcut's name must not hang the reader, and opening it must have no side effects.
 // When what stands there is no regular file, foundType receives its type (S_IFDIR, S_IFIFO...).
@@ -217,44 +313,25 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
         errno = EBADF;
         return std::nullopt;
     }
-    // The stream gets its own descriptor, as closedir() closes it; the duplicate shares the
-    // read position, hence the rewind.
-    const int streamFd = ::fcntl(m_fd, F_DUPFD_CLOEXEC, 0);
-    if (streamFd < 0)
-        return std::nullopt;
-    DIR* stream = ::fdopendir(streamFd);
-    if (stream == nullptr) {
-        const int error = errno;
-        closeDescriptor(streamFd);
-        errno = error;
-        return std::nullopt;
-    }
-    ::rewinddir(stream);
-
+    NameStream names(m_fd);
     std::vector<DirectoryEntry> result;
-    int error = 0;
-    for (;;) {
-        errno = 0;
-        const dirent* item = ::readdir(stream);
-        if (item == nullptr) {
-            error = errno;
-            break;
-        }
-        if (isDotOrDotDot(item->d_name))
+    unsigned char type = DT_UNKNOWN;
+    while (const char* name = names.next(type)) {
+        if (isDotOrDotDot(name))
             continue;
         DirectoryEntry entry;
-        entry.rawName = QByteArray(item->d_name);
+        entry.rawName = QByteArray(name);
         entry.name = decodeText(entry.rawName);
-        entry.isSymLink = item->d_type == DT_LNK;
+        entry.isSymLink = type == DT_LNK;
         // A plain file needs no status call unless its date is wanted: most entries are
         // shortcuts, whose dates come with reading them, and a count of a large tree stays cheap.
-        if (item->d_type == DT_REG && details == Details::Kinds) {
+        if (type == DT_REG && details == Details::Kinds) {
             entry.isFile = true;
             result.push_back(std::move(entry));
             continue;
         }
         EntryStatus status;
-        if (entryStatus(m_fd, item->d_name, true, status)) {
+        if (entryStatus(m_fd, name, true, status)) {
             entry.isDirectory = S_ISDIR(status.mode);
             entry.isFile = S_ISREG(status.mode);
             if (entry.isDirectory) {
@@ -264,8 +341,8 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
         } else {
             // The entry cannot be examined (a dangling link, or a folder that may be listed but
             // not searched): the listing's own kind is all there is.
-            entry.isDirectory = item->d_type == DT_DIR;
-            if (!entryStatus(m_fd, item->d_name, false, status)) {
+            entry.isDirectory = type == DT_DIR;
+            if (!entryStatus(m_fd, name, false, status)) {
                 result.push_back(std::move(entry));
                 continue;
             }
@@ -274,9 +351,8 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
         entry.birthTime = status.birthTime;
         result.push_back(std::move(entry));
     }
-    ::closedir(stream);
-    if (error != 0) {
-        errno = error;
+    if (names.error() != 0) {
+        errno = names.error();
         return std::nullopt;
     }
     sortDirectoryEntries(result);

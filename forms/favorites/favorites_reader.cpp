@@ -66,9 +66,9 @@ public:
 // links that fan out, each level linking twice to the next, would otherwise make the walk grow
 // exponentially without ever forming a loop.
 //
-// Only the directories on the current path are held open, and of those only the ones that are
-// still needed and cannot be had back through "..": a tree nested thousands of levels deep must
-// not run out of descriptors, nor be reached through paths longer than the system accepts.
+// Only the directories on the current path are held open, and of those no more than a limit: a
+// tree nested thousands of levels deep must not run out of descriptors, nor be reached through
+// paths longer than the system accepts.
 class TreeWalk
 {
 public:
@@ -182,15 +182,14 @@ private:
         releaseParent(top);
     }
 
-    // The folder being read always holds its descriptor; its parent drops its own when the
-    // child leads back to it through "..", which is how it is had back when the child is done
-    // (see pop()). A child reached through a link has another parent on disk, so the parent
-    // stays open then, up to a limit beyond which it is opened again by name when needed.
+    // The folder being read always holds its descriptor, and the folders above it theirs up to
+    // a limit, so that a parent enters its next subfolder without opening itself again. Beyond
+    // the limit the parent drops its own: it is had back through ".." when the child leads back
+    // to it (see pop()), else (the child was reached through a link, and has another parent on
+    // disk) opened again by name when needed.
     void releaseParent(size_t parentIndex)
     {
-        const Frame& child = m_stack.back();
-        const bool childLeadsBack = child.dir.isValid() && !child.viaSymLink;
-        if (childLeadsBack || m_heldOpen > kMaxHeldOpen)
+        if (m_heldOpen > kMaxHeldOpen)
             closeDir(m_stack[parentIndex]);
     }
 
@@ -447,7 +446,8 @@ void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
                 continue;
             }
             record.URL = std::move(shortcut.url);
-            record.Name = entry.name.chopped(4);
+            record.Name = std::move(entry.name);
+            record.Name.chop(4);
             // No shell icons here: every link shows the default link image.
             record.IconIndex = IconIndex::FavoritesLink;
             record.Dates = fileDates(entry);
