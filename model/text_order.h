@@ -30,9 +30,8 @@ public:
     void add(QStringView text)
     {
         const qsizetype start = m_units.size();
-        const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) {
-            return c.unicode() < 0x80;
-        });
+        const bool ascii =
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
         if (ascii) {
             m_units.resize(start + text.size());
             QChar* out = m_units.data() + start;

@@ -4,13 +4,13 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
-#include <algorithm>
 #include <utility>
 
 namespace orvalink {
