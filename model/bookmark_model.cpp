@@ -107,7 +107,7 @@ bool BookmarkModel::entryChecked(int linkRow) const
 std::vector<int> BookmarkModel::GetFolderLinks(int row, bool exportAll) const
 {
     std::vector<int> rows;
-    std::vector<QString> names;
+    CaseBlindKeys names;
     const FolderRecord& record = folder(row);
     if (!record.LinksLoaded)
         return rows;
@@ -115,12 +115,12 @@ std::vector<int> BookmarkModel::GetFolderLinks(int row, bool exportAll) const
         const LinkRecord& entry = link(r);
         if (entry.isLink() && (exportAll || entry.Selected)) {
             rows.push_back(r);
-            names.push_back(entry.Name);
+            names.add(entry.Name);
         }
     }
     std::vector<int> sorted;
     sorted.reserve(rows.size());
-    for (int position : caseBlindOrder(names))
+    for (int position : names.order())
         sorted.push_back(rows[static_cast<size_t>(position)]);
     return sorted;
 }

@@ -31,11 +31,11 @@ const std::vector<int>& FolderTree::children(int node) const
 {
     auto& list = m_children[static_cast<size_t>(node)];
     if (!m_childrenSorted[static_cast<size_t>(node)]) {
-        std::vector<QString> captions;
+        CaseBlindKeys captions;
         captions.reserve(list.size());
         for (int child : list)
-            captions.push_back(m_nodes[static_cast<size_t>(child)].caption);
-        const std::vector<int> order = caseBlindOrder(captions);
+            captions.add(m_nodes[static_cast<size_t>(child)].caption);
+        const std::vector<int> order = captions.order();
         std::vector<int> sorted;
         sorted.reserve(list.size());
         for (int position : order)

@@ -2,8 +2,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <algorithm>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 namespace orvalink {
@@ -16,19 +18,66 @@ inline QString caseBlindKey(const QString& text)
     return text.toLower();
 }
 
-// Positions 0..keys.size()-1 ordered by their keys without regard to case; equal keys keep their
-// original order.
-inline std::vector<int> caseBlindOrder(const std::vector<QString>& keys)
+// The case-blind keys of a list of texts, each computed once and all kept in one buffer: sorting
+// a folder of many names then costs no allocation per name, nor any per comparison. Lowering an
+// ASCII text needs no tables; any other text is lowered by caseBlindKey(), so every key equals
+// caseBlindKey() of its text.
+class CaseBlindKeys
 {
-    std::vector<QString> lowered;
-    lowered.reserve(keys.size());
-    for (const QString& key : keys)
-        lowered.push_back(caseBlindKey(key));
-    std::vector<int> order(keys.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return lowered[a] < lowered[b]; });
-    return order;
+public:
+    void reserve(size_t count) { m_spans.reserve(count); }
+
+    void add(QStringView text)
+    {
+        const qsizetype start = m_units.size();
+        const bool ascii =
+            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+        if (ascii) {
+            m_units.resize(start + text.size());
+            QChar* out = m_units.data() + start;
+            for (QChar c : text) {
+                const char16_t unit = c.unicode();
+                *out++ = QChar(unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit);
+            }
+        } else {
+            m_units += caseBlindKey(text.toString());
+        }
+        m_spans.emplace_back(start, m_units.size() - start);
+    }
+
+    size_t size() const { return m_spans.size(); }
+
+    QStringView operator[](size_t position) const
+    {
+        const auto [start, length] = m_spans[position];
+        return QStringView(m_units).sliced(start, length);
+    }
+
+    // Positions 0..size()-1 ordered by their keys; equal keys keep their original order.
+    std::vector<int> order() const
+    {
+        std::vector<int> positions(m_spans.size());
+        std::iota(positions.begin(), positions.end(), 0);
+        std::stable_sort(positions.begin(), positions.end(), [this](int a, int b) {
+            return (*this)[static_cast<size_t>(a)] < (*this)[static_cast<size_t>(b)];
+        });
+        return positions;
+    }
+
+private:
+    QString m_units;
+    std::vector<std::pair<qsizetype, qsizetype>> m_spans;
+};
+
+// Positions 0..texts.size()-1 ordered by their texts without regard to case; equal keys keep
+// their original order.
+inline std::vector<int> caseBlindOrder(const std::vector<QString>& texts)
+{
+    CaseBlindKeys keys;
+    keys.reserve(texts.size());
+    for (const QString& text : texts)
+        keys.add(text);
+    return keys.order();
 }
 
 } // namespace orvalink

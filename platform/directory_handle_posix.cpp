@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QRandomGenerator>
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
@@ -29,53 +30,148 @@ bool isDotOrDotDot(const char* name)
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
 }
 
-// What a listing takes from an entry's status.
+// What a listing or a read takes from an entry's status.
 struct EntryStatus
 {
     mode_t mode = 0;
     dev_t device = 0;
     ino_t inode = 0;
+    off_t size = 0;
     qint64 writeTime = 0;
     std::optional<qint64> birthTime;
 };
 
-// The status of name in the directory dirFd, the link itself when followLinks is false. With
-// times, also when the entry was made, where the file system keeps that (statx() tells; without
-// it the birth time stays unknown).
-bool entryStatus(int dirFd, const char* name, bool followLinks, bool withBirthTime,
-                 EntryStatus& status)
+// The status of name in the directory fd, the link itself when followLinks is false; name null:
+// of the open file fd itself. With when the entry was made, where the file system keeps that
+// (statx() tells; without it the birth time stays unknown).
+bool entryStatus(int fd, const char* name, bool followLinks, EntryStatus& status)
 {
+    const int linkFlag = followLinks ? 0 : AT_SYMLINK_NOFOLLOW;
 #ifdef STATX_BTIME
-    if (withBirthTime) {
-        struct statx extended
-        {};
-        if (::statx(dirFd, name, followLinks ? 0 : AT_SYMLINK_NOFOLLOW,
-                    STATX_TYPE | STATX_INO | STATX_MTIME | STATX_BTIME, &extended) == 0) {
-            status.mode = extended.stx_mode;
-            status.device = makedev(extended.stx_dev_major, extended.stx_dev_minor);
-            status.inode = extended.stx_ino;
-            status.writeTime = extended.stx_mtime.tv_sec;
-            if ((extended.stx_mask & STATX_BTIME) != 0)
-                status.birthTime = extended.stx_btime.tv_sec;
-            return true;
-        }
-        // An older kernel, or a sandbox that forbids the call: the plain status still serves.
-        if (errno != ENOSYS && errno != EPERM)
-            return false;
+    struct statx extended
+    {};
+    if (::statx(fd, name == nullptr ? "" : name, name == nullptr ? AT_EMPTY_PATH : linkFlag,
+                STATX_TYPE | STATX_INO | STATX_SIZE | STATX_MTIME | STATX_BTIME, &extended) == 0) {
+        status.mode = extended.stx_mode;
+        status.device = makedev(extended.stx_dev_major, extended.stx_dev_minor);
+        status.inode = extended.stx_ino;
+        status.size = static_cast<off_t>(extended.stx_size);
+        status.writeTime = extended.stx_mtime.tv_sec;
+        if ((extended.stx_mask & STATX_BTIME) != 0)
+            status.birthTime = extended.stx_btime.tv_sec;
+        return true;
     }
-#else
-    (void)withBirthTime;
+    // An older kernel, or a sandbox that forbids the call: the plain status still serves.
+    if (errno != ENOSYS && errno != EPERM)
+        return false;
 #endif
     struct stat plain
     {};
-    if (::fstatat(dirFd, name, &plain, followLinks ? 0 : AT_SYMLINK_NOFOLLOW) != 0)
+    if ((name == nullptr ? ::fstat(fd, &plain) : ::fstatat(fd, name, &plain, linkFlag)) != 0)
         return false;
     status.mode = plain.st_mode;
     status.device = plain.st_dev;
     status.inode = plain.st_ino;
+    status.size = plain.st_size;
     status.writeTime = plain.st_mtime;
     return true;
 }
+
+// The names in an open directory, from its start whatever was read of it before, each with its
+// kind as the listing gives it (d_type, DT_UNKNOWN where the file system does not tell).
+class NameStream
+{
+public:
+    explicit NameStream(int dirFd);
+    NameStream(const NameStream&) = delete;
+    NameStream& operator=(const NameStream&) = delete;
+    ~NameStream();
+
+    // The next name, "." and ".." included; null at the end or on an error (see error()).
+    const char* next(unsigned char& type);
+    // The errno value that ended the listing early; 0 when it was complete.
+    int error() const { return m_error; }
+
+private:
+    int m_error = 0;
+#ifdef __linux__
+    // Straight from the descriptor: a listing costs a rewind and one call per buffer of entries.
+    int m_fd;
+    qsizetype m_filled = 0;
+    qsizetype m_offset = 0;
+    alignas(dirent64) char m_buffer[32768];
+#else
+    // Through a directory stream, which takes a descriptor of its own for closedir() to close.
+    DIR* m_stream = nullptr;
+#endif
+};
+
+#ifdef __linux__
+NameStream::NameStream(int dirFd)
+    : m_fd(dirFd)
+{
+    if (::lseek(m_fd, 0, SEEK_SET) < 0)
+        m_error = errno;
+}
+
+NameStream::~NameStream() = default;
+
+const char* NameStream::next(unsigned char& type)
+{
+    while (m_error == 0) {
+        if (m_offset < m_filled) {
+            const auto* item = reinterpret_cast<const dirent64*>(m_buffer + m_offset);
+            m_offset += item->d_reclen;
+            type = item->d_type;
+            return item->d_name;
+        }
+        const ssize_t got = ::getdents64(m_fd, m_buffer, sizeof m_buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            m_error = errno;
+        if (got <= 0)
+            break;
+        m_filled = got;
+        m_offset = 0;
+    }
+    return nullptr;
+}
+#else
+NameStream::NameStream(int dirFd)
+{
+    // The duplicate shares the read position, hence the rewind.
+    const int streamFd = ::fcntl(dirFd, F_DUPFD_CLOEXEC, 0);
+    if (streamFd >= 0)
+        m_stream = ::fdopendir(streamFd);
+    if (m_stream == nullptr) {
+        m_error = errno;
+        closeDescriptor(streamFd);
+        return;
+    }
+    ::rewinddir(m_stream);
+}
+
+NameStream::~NameStream()
+{
+    if (m_stream != nullptr)
+        ::closedir(m_stream);
+}
+
+const char* NameStream::next(unsigned char& type)
+{
+    if (m_error != 0)
+        return nullptr;
+    errno = 0;
+    const dirent* item = ::readdir(m_stream);
+    if (item == nullptr) {
+        m_error = errno;
+        return nullptr;
+    }
+    type = item->d_type;
+    return item->d_name;
+}
+#endif
 
 // Opens a regular file for reading without ever blocking: a FIFO or device that happens to
 // carry a shortcut's name must not hang the reader, and opening it must have no side effects.
@@ -217,45 +313,27 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
         errno = EBADF;
         return std::nullopt;
     }
-    // The stream gets its own descriptor, as closedir() closes it; the duplicate shares the
-    // read position, hence the rewind.
-    const int streamFd = ::fcntl(m_fd, F_DUPFD_CLOEXEC, 0);
-    if (streamFd < 0)
-        return std::nullopt;
-    DIR* stream = ::fdopendir(streamFd);
-    if (stream == nullptr) {
-        const int error = errno;
-        closeDescriptor(streamFd);
-        errno = error;
-        return std::nullopt;
-    }
-    ::rewinddir(stream);
-
+    NameStream names(m_fd);
     std::vector<DirectoryEntry> result;
-    int error = 0;
-    for (;;) {
-        errno = 0;
-        const dirent* item = ::readdir(stream);
-        if (item == nullptr) {
-            error = errno;
-            break;
-        }
-        if (isDotOrDotDot(item->d_name))
+    unsigned char type = DT_UNKNOWN;
+    while (const char* name = names.next(type)) {
+        if (isDotOrDotDot(name))
             continue;
         DirectoryEntry entry;
-        entry.rawName = QByteArray(item->d_name);
+        entry.rawName = QByteArray(name);
         entry.name = decodeText(entry.rawName);
-        entry.isSymLink = item->d_type == DT_LNK;
+        entry.isSymLink = type == DT_LNK;
         // A plain file needs no status call unless its date is wanted: most entries are
-        // shortcuts, and this keeps a count of a large tree cheap.
-        if (item->d_type == DT_REG && details == Details::Kinds) {
+        // shortcuts, whose dates come with reading them, and a count of a large tree stays cheap.
+        if (type == DT_REG && details == Details::Kinds) {
+            entry.isFile = true;
             result.push_back(std::move(entry));
             continue;
         }
-        const bool withTimes = details == Details::KindsAndTimes;
         EntryStatus status;
-        if (entryStatus(m_fd, item->d_name, true, withTimes, status)) {
+        if (entryStatus(m_fd, name, true, status)) {
             entry.isDirectory = S_ISDIR(status.mode);
+            entry.isFile = S_ISREG(status.mode);
             if (entry.isDirectory) {
                 entry.device = status.device;
                 entry.inode = status.inode;
@@ -263,21 +341,18 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
         } else {
             // The entry cannot be examined (a dangling link, or a folder that may be listed but
             // not searched): the listing's own kind is all there is.
-            entry.isDirectory = item->d_type == DT_DIR;
-            if (!withTimes || !entryStatus(m_fd, item->d_name, false, true, status)) {
+            entry.isDirectory = type == DT_DIR;
+            if (!entryStatus(m_fd, name, false, status)) {
                 result.push_back(std::move(entry));
                 continue;
             }
         }
-        if (withTimes) {
-            entry.writeTime = status.writeTime;
-            entry.birthTime = status.birthTime;
-        }
+        entry.writeTime = status.writeTime;
+        entry.birthTime = status.birthTime;
         result.push_back(std::move(entry));
     }
-    ::closedir(stream);
-    if (error != 0) {
-        errno = error;
+    if (names.error() != 0) {
+        errno = names.error();
         return std::nullopt;
     }
     sortDirectoryEntries(result);
@@ -288,40 +363,71 @@ std::optional<QByteArray> DirectoryHandle::readFile(const QByteArray& rawName, q
 {
     if (!isValid() || rawName.isEmpty())
         return std::nullopt;
-    const int fd = openRegularFile(m_fd, rawName.constData());
-    if (fd < 0)
-        return std::nullopt;
+    // Looking first spares a device the open.
     struct stat status
     {};
-    if (::fstat(fd, &status) != 0 || status.st_size > maxSize) {
-        closeDescriptor(fd);
+    if (::fstatat(m_fd, rawName.constData(), &status, 0) != 0 || !S_ISREG(status.st_mode))
         return std::nullopt;
-    }
+    DirectoryEntry entry;
+    entry.rawName = rawName;
     QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(status.st_size));
-    char buffer[65536];
-    bool failed = false;
-    for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0) {
-            failed = true;
-            break;
-        }
-        if (got == 0)
-            break;
-        // The file may grow while it is read; never take more than the limit.
-        if (bytes.size() + got > maxSize) {
-            failed = true;
-            break;
-        }
-        bytes.append(buffer, static_cast<qsizetype>(got));
-    }
-    closeDescriptor(fd);
-    if (failed)
+    if (!readListedFile(entry, maxSize, bytes))
         return std::nullopt;
     return bytes;
+}
+
+bool DirectoryHandle::readListedFile(DirectoryEntry& entry, qint64 maxSize,
+                                     QByteArray& buffer) const
+{
+    buffer.resize(0);
+    if (!isValid() || entry.rawName.isEmpty()) {
+        errno = EBADF;
+        return false;
+    }
+    const int fd =
+        ::openat(m_fd, entry.rawName.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const auto fail = [fd](int error) {
+        closeDescriptor(fd);
+        errno = error;
+        return false;
+    };
+    // The entry may have been replaced since it was listed: what counts is what was opened.
+    EntryStatus status;
+    if (!entryStatus(fd, nullptr, true, status))
+        return fail(errno);
+    if (!S_ISREG(status.mode))
+        return fail(EINVAL);
+    if (status.size > maxSize)
+        return fail(EFBIG);
+    entry.writeTime = status.writeTime;
+    entry.birthTime = status.birthTime;
+    // One byte more than the file's size shows in the same read whether it has grown since.
+    qsizetype total = 0;
+    buffer.resize(static_cast<qsizetype>(status.size) + 1);
+    for (;;) {
+        const ssize_t got =
+            ::read(fd, buffer.data() + total, static_cast<size_t>(buffer.size() - total));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return fail(errno);
+        total += got;
+        // A regular file's read stops short only at its end; one that reads short before the
+        // size it had is read on until the end.
+        if (got == 0 || (total < buffer.size() && total >= status.size))
+            break;
+        if (total == buffer.size()) {
+            // The file grows while it is read; never take more than the limit.
+            if (total > maxSize)
+                return fail(EFBIG);
+            buffer.resize(std::min<qint64>(qint64(total) * 2, maxSize + 1));
+        }
+    }
+    closeDescriptor(fd);
+    buffer.resize(total);
+    return true;
 }
 
 EntryType DirectoryHandle::entryType(const QByteArray& rawName) const

@@ -292,7 +292,7 @@ bool DirectoryHandle::identity(quint64& device, quint64& inode) const
     return true;
 }
 
-std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details details) const
+std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details) const
 {
     if (!isValid()) {
         errno = EBADF;
@@ -321,6 +321,7 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
         entry.isDirectory = isDirectory(found.dwFileAttributes);
         entry.writeTime = secondsSinceEpoch(found.ftLastWriteTime);
         entry.birthTime = secondsSinceEpoch(found.ftCreationTime);
+        bool dangling = false;
         if (entry.isDirectory || entry.isSymLink) {
             // What the entry leads to: its identity, and for a link the target's kind and time.
             BY_HANDLE_FILE_INFORMATION status{};
@@ -335,12 +336,11 @@ std::optional<std::vector<DirectoryEntry>> DirectoryHandle::entries(Details deta
             } else if (entry.isSymLink) {
                 // A dangling link leads nowhere, whatever kind of link it is.
                 entry.isDirectory = false;
+                dangling = true;
             }
         }
-        if (details == Details::Kinds) {
-            entry.writeTime.reset();
-            entry.birthTime.reset();
-        }
+        // The search lists every entry's times anyway.
+        entry.isFile = !entry.isDirectory && !dangling;
         result.push_back(std::move(entry));
     } while (FindNextFileW(search, &found) != 0);
     const DWORD error = GetLastError();
@@ -376,6 +376,23 @@ std::optional<QByteArray> DirectoryHandle::readFile(const QByteArray& rawName, q
         bytes.append(buffer, static_cast<qsizetype>(got));
     }
     return bytes;
+}
+
+bool DirectoryHandle::readListedFile(DirectoryEntry& entry, qint64 maxSize,
+                                     QByteArray& buffer) const
+{
+    // Opening a file by path looks at what it opens anyway, and the listing gave the times:
+    // there is nothing to spare here.
+    SetLastError(ERROR_SUCCESS);
+    std::optional<QByteArray> bytes = readFile(entry.rawName, maxSize);
+    if (!bytes) {
+        const DWORD error = GetLastError();
+        buffer.clear();
+        errno = error == ERROR_SUCCESS ? EFBIG : errnoFor(error);
+        return false;
+    }
+    buffer = std::move(*bytes);
+    return true;
 }
 
 EntryType DirectoryHandle::entryType(const QByteArray& rawName) const

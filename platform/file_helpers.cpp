@@ -97,11 +97,11 @@ void sortDirectoryEntries(std::vector<DirectoryEntry>& entries)
     std::sort(entries.begin(), entries.end(), [](const DirectoryEntry& a, const DirectoryEntry& b) {
         return a.rawName < b.rawName;
     });
-    std::vector<QString> names;
+    CaseBlindKeys names;
     names.reserve(entries.size());
     for (const DirectoryEntry& entry : entries)
-        names.push_back(entry.name);
-    const std::vector<int> order = caseBlindOrder(names);
+        names.add(entry.name);
+    const std::vector<int> order = names.order();
     std::vector<DirectoryEntry> sorted;
     sorted.reserve(entries.size());
     for (int index : order)

@@ -62,13 +62,16 @@ struct DirectoryEntry
     QString name;
     // A directory, or a symbolic link to one.
     bool isDirectory = false;
+    // A regular file, or a symbolic link to one: what DirectoryHandle::readListedFile() opens.
+    bool isFile = false;
     bool isSymLink = false;
     // The identity of the directory the entry leads to (links followed), for telling a folder
     // from a link back to one of its ancestors; both 0 when unknown.
     quint64 device = 0;
     quint64 inode = 0;
     // Last write and, where the file system keeps it, creation ("birth"), in seconds since 1970
-    // (UTC); only when the listing was asked for times.
+    // (UTC); a plain file has them only where the listing examined it (see
+    // DirectoryHandle::Details).
     std::optional<qint64> writeTime;
     std::optional<qint64> birthTime;
 };
@@ -109,6 +112,10 @@ enum class EntryType {
 class DirectoryHandle
 {
 public:
+    // What a listing examines. Kinds: every entry but a plain file, whose kind the listing tells
+    // by itself (its times, where the system does not list them anyway, come with
+    // readListedFile()); KindsAndTimes: every entry. An entry examined gets its kind (links
+    // followed), a directory's identity, and times.
     enum class Details { Kinds, KindsAndTimes };
     enum class Links { Follow, Refuse };
 
@@ -140,6 +147,14 @@ public:
     // The bytes of the regular file rawName in this directory (links followed). nullopt when it
     // is not a regular file, cannot be read, or is larger than maxSize.
     std::optional<QByteArray> readFile(const QByteArray& rawName, qint64 maxSize) const;
+    // Reads the file of entry, which a listing of this directory found to be a regular file
+    // (DirectoryEntry::isFile), into buffer, whose memory serves again for the next file, and
+    // sets entry's times from what was opened. Unlike readFile() it does not look before it
+    // opens, as the listing has looked: a folder of many small files costs an open, a status of
+    // the open file, one read and a close per file. What was opened is still checked to be a
+    // regular file, opened without blocking and read no further than maxSize. False, with errno
+    // set (ENOENT: no longer there), when it cannot be read or is larger than maxSize.
+    bool readListedFile(DirectoryEntry& entry, qint64 maxSize, QByteArray& buffer) const;
 
     // What stands at rawName; Missing also when that cannot be told (the next step reports why).
     EntryType entryType(const QByteArray& rawName) const;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <unordered_set>
+#include <utility>
 
 namespace orvalink {
 
@@ -55,8 +56,8 @@ public:
     // A subdirectory about to be entered. parent is the id of the folder that holds it, path
     // that folder's path ending in a separator. Returns the id of the new folder.
     virtual int enterFolder(int parent, const QString& path, const DirectoryEntry& entry) = 0;
-    // The number of links in a folder that could be read.
-    virtual void links(int folder, int count) = 0;
+    // The entries of a folder that could be read, in listing order; the visitor may keep them.
+    virtual void listed(int folder, std::vector<DirectoryEntry>&& entries) = 0;
 };
 
 // The one walk the scanner and the loader share, so that they always agree: every directory
@@ -66,9 +67,9 @@ public:
 // links that fan out, each level linking twice to the next, would otherwise make the walk grow
 // exponentially without ever forming a loop.
 //
-// Only the directories on the current path are held open, and of those only the ones that are
-// still needed and cannot be had back through "..": a tree nested thousands of levels deep must
-// not run out of descriptors, nor be reached through paths longer than the system accepts.
+// Only the directories on the current path are held open, and of those no more than a limit: a
+// tree nested thousands of levels deep must not run out of descriptors, nor be reached through
+// paths longer than the system accepts.
 class TreeWalk
 {
 public:
@@ -135,20 +136,16 @@ private:
         std::optional<std::vector<DirectoryEntry>> entries = frame.dir.entries();
         if (!entries)
             return false;
-        int links = 0;
-        for (DirectoryEntry& entry : *entries) {
-            if (entry.isDirectory) {
-                // Identity is unknown only for a directory that cannot be examined, and so
-                // cannot be entered either: it cannot lead back up.
-                const std::optional<DirectoryId> id = identityOf(entry);
-                if (id && m_onPath.contains(*id))
-                    continue;
-                frame.subfolders.push_back(std::move(entry));
-            } else if (isShortcutName(entry.rawName)) {
-                ++links;
-            }
+        for (const DirectoryEntry& entry : *entries) {
+            if (!entry.isDirectory)
+                continue;
+            // Identity is unknown only for a directory that cannot be examined, and so cannot
+            // be entered either: it cannot lead back up.
+            const std::optional<DirectoryId> id = identityOf(entry);
+            if (!(id && m_onPath.contains(*id)))
+                frame.subfolders.push_back(entry);
         }
-        m_visitor.links(frame.id, links);
+        m_visitor.listed(frame.id, std::move(*entries));
         return true;
     }
 
@@ -186,15 +183,14 @@ private:
         releaseParent(top);
     }
 
-    // The folder being read always holds its descriptor; its parent drops its own when the
-    // child leads back to it through "..", which is how it is had back when the child is done
-    // (see pop()). A child reached through a link has another parent on disk, so the parent
-    // stays open then, up to a limit beyond which it is opened again by name when needed.
+    // The folder being read always holds its descriptor, and the folders above it theirs up to
+    // a limit, so that a parent enters its next subfolder without opening itself again. Beyond
+    // the limit the parent drops its own: it is had back through ".." when the child leads back
+    // to it (see pop()), else (the child was reached through a link, and has another parent on
+    // disk) opened again by name when needed.
     void releaseParent(size_t parentIndex)
     {
-        const Frame& child = m_stack.back();
-        const bool childLeadsBack = child.dir.isValid() && !child.viaSymLink;
-        if (childLeadsBack || m_heldOpen > kMaxHeldOpen)
+        if (m_heldOpen > kMaxHeldOpen)
             closeDir(m_stack[parentIndex]);
     }
 
@@ -294,7 +290,23 @@ public:
         if (static_cast<size_t>(row) >= m_rows.size())
             m_rows.resize(static_cast<size_t>(row) + 1);
         const int depth = parent < 0 ? 0 : m_rows[static_cast<size_t>(parent)].depth + 1;
-        m_rows[static_cast<size_t>(row)] = {std::move(rawName), id, depth};
+        m_rows[static_cast<size_t>(row)] = {std::move(rawName), id, depth, {}};
+    }
+
+    // The loader's listing of a folder row, kept until the row is listed: the directory is then
+    // not read a second time. A window lists a folder long after loading, and sees it as the
+    // loader did, as it already sees the subfolders.
+    void keepListing(int row, std::vector<DirectoryEntry>&& entries)
+    {
+        m_rows[static_cast<size_t>(row)].listing = std::move(entries);
+    }
+
+    // The kept listing of row, handed over once.
+    std::optional<std::vector<DirectoryEntry>> takeListing(int row)
+    {
+        if (static_cast<size_t>(row) >= m_rows.size())
+            return std::nullopt;
+        return std::exchange(m_rows[static_cast<size_t>(row)].listing, std::nullopt);
     }
 
     QByteArray rawName(const BookmarkModel& model, int row) const
@@ -330,6 +342,7 @@ private:
         QByteArray rawName;
         std::optional<DirectoryId> id;
         int depth = 0;
+        std::optional<std::vector<DirectoryEntry>> listing;
     };
 
     // Moves m_current up from the folder listed last to the nearest folder that also holds row,
@@ -393,8 +406,12 @@ void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
     if (model.folder(row).LinksLoaded)
         return;
     const DirectoryHandle& dir = directories.open(model, row);
-    const std::optional<std::vector<DirectoryEntry>> entries =
-        dir.entries(DirectoryHandle::Details::KindsAndTimes);
+    if (!dir.isValid())
+        return;
+    // Plain files are not examined: a shortcut's dates come with reading it.
+    std::optional<std::vector<DirectoryEntry>> entries = directories.takeListing(row);
+    if (!entries)
+        entries = dir.entries();
     if (!entries)
         return;
 
@@ -403,8 +420,10 @@ void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
     for (int child : model.tree().children(row))
         subfolderRows.insert(directories.rawName(model, child), child);
 
+    // Shortcuts are small: one buffer serves them all.
+    QByteArray contents;
     model.beginEntries(row);
-    for (const DirectoryEntry& entry : *entries) {
+    for (DirectoryEntry& entry : *entries) {
         LinkRecord record;
         if (entry.isDirectory) {
             const auto subfolder = subfolderRows.constFind(entry.rawName);
@@ -416,17 +435,20 @@ void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
             record.IconIndex = IconIndex::FavoritesFolder;
             model.setFolderDates(*subfolder, fileDates(entry));
         } else if (isShortcutName(entry.rawName)) {
-            const std::optional<QByteArray> contents =
-                dir.readFile(entry.rawName, kMaxShortcutFileSize);
-            InternetShortcut shortcut =
-                contents ? readInternetShortcut(*contents) : InternetShortcut{};
+            const bool read =
+                entry.isFile && dir.readListedFile(entry, kMaxShortcutFileSize, contents);
+            // Removed since the folder was listed: it is no longer there to skip.
+            if (entry.isFile && !read && errno == ENOENT)
+                continue;
+            InternetShortcut shortcut = read ? readInternetShortcut(contents) : InternetShortcut{};
             // Nothing to open: a pipe, a dangling link, a file without "URL=".
             if (shortcut.url.isEmpty()) {
                 model.addSkippedLink();
                 continue;
             }
             record.URL = std::move(shortcut.url);
-            record.Name = entry.name.chopped(4);
+            record.Name = std::move(entry.name);
+            record.Name.chop(4);
             // No shell icons here: every link shows the default link image.
             record.IconIndex = IconIndex::FavoritesLink;
             record.Dates = fileDates(entry);
@@ -455,7 +477,11 @@ public:
             m_handler(path, entry.name);
         return 0;
     }
-    void links(int, int count) override { this->linkCount += count; }
+    void listed(int, std::vector<DirectoryEntry>&& entries) override
+    {
+        for (const DirectoryEntry& entry : entries)
+            linkCount += !entry.isDirectory && isShortcutName(entry.rawName) ? 1 : 0;
+    }
 
     int folders = 0;
     int linkCount = 0;
@@ -483,7 +509,10 @@ public:
         m_progress.step(std::min(row, m_total));
         return row;
     }
-    void links(int, int) override {}
+    void listed(int folder, std::vector<DirectoryEntry>&& entries) override
+    {
+        m_directories.keepListing(folder, std::move(entries));
+    }
 
 private:
     BookmarkModel& m_model;

@@ -43,10 +43,12 @@ private:
 Result<DirectoryHandle> openFavoritesFolder(const QString& folder);
 
 // Loads a Favorites folder: the root row (caption "My Favorites"), then one folder row per
-// directory, depth first in listing order; each folder's entries are listed when first needed
-// (the model's lister is ListFolderEntries). Directories are taken as the scanner takes them, so
-// its counts equal the folder rows below the root and the links listed. expectedFolders (the
-// scanner's count) scales the progress. Fails when the folder does not exist or cannot be read.
+// directory, depth first in listing order. Each directory is read once, here; its entries join
+// the link table, and its shortcuts are read, when the folder is first needed (the model's lister
+// works as ListFolderEntries does, on that listing). Directories are taken as the scanner takes
+// them, so its counts equal the folder rows below the root and the links listed. expectedFolders
+// (the scanner's count) scales the progress. Fails when the folder does not exist or cannot be
+// read.
 Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int expectedFolders,
                                                      Progress& progress);
 

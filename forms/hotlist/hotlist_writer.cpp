@@ -72,12 +72,22 @@ void appendOrder(QByteArray& out, int order)
     out += " \r\n";
 }
 
+// A date field, written straight into the output: no text of its own for every record.
+void appendDate(QByteArray& out, QByteArrayView field, BookmarkTime time)
+{
+    if (!time.isKnown())
+        return;
+    char digits[24];
+    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, time.seconds());
+    out += field;
+    out.append(digits, end.ptr - digits);
+    out += "\r\n";
+}
+
 void appendFields(QByteArray& out, const RecordFields& fields)
 {
-    if (fields.dates.added.isKnown())
-        out += "    CREATED=" + fields.dates.added.toText() + "\r\n";
-    if (fields.dates.visited.isKnown())
-        out += "    VISITED=" + fields.dates.visited.toText() + "\r\n";
+    appendDate(out, "    CREATED=", fields.dates.added);
+    appendDate(out, "    VISITED=", fields.dates.visited);
     if (fields.details && !fields.details->description.isEmpty()) {
         out += "    DESCRIPTION=";
         appendUtf8(out, fields.details->description, 2, escapeDescription);

@@ -2,13 +2,18 @@
 #include "forms/parsed_tree.h"
 #include "model/bookmark_model.h"
 #include "model/entry_order.h"
+#include "model/text_order.h"
 
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
+#include <numeric>
 #include <random>
 
 namespace orvalink {
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // Root
 //   Home <about:home>
@@ -206,6 +211,27 @@ TEST(GetFolderLinks, SortsWithoutRegardToCaseAndLeavesOutSubfoldersAndUncheckedL
 
     model->ApplyEntryCheck(0, 0, true);
     EXPECT_EQ(names(model->GetFolderLinks(0, false)), QStringLiteral("b"));
+}
+
+// Keys are lowered without tables for ASCII texts: the letters' edges, the characters just
+// beside them and texts beyond ASCII must all order as their lowered texts do.
+TEST(CaseBlindOrder, OrdersAsTheLowerCasedTexts)
+{
+    const std::vector<QString> texts{
+        u"Zeta"_s,  u"@home"_s, u"[x]"_s,           u"a"_s,        u"`q"_s,   u"{z}"_s, u"A"_s,
+        u"Émile"_s, u"émile"_s, u"\u0130stanbul"_s, u"istanbul"_s, u"zeta"_s, u""_s,    u"Z"_s};
+    CaseBlindKeys keys;
+    for (const QString& text : texts)
+        keys.add(text);
+    std::vector<int> expected(texts.size());
+    std::iota(expected.begin(), expected.end(), 0);
+    std::stable_sort(expected.begin(), expected.end(), [&](int a, int b) {
+        return texts[size_t(a)].toLower() < texts[size_t(b)].toLower();
+    });
+    for (size_t i = 0; i < texts.size(); ++i)
+        EXPECT_EQ(keys[i], texts[i].toLower()) << texts[i].toStdString();
+    EXPECT_EQ(keys.order(), expected);
+    EXPECT_EQ(caseBlindOrder(texts), expected);
 }
 
 TEST(EntryOrder, SubfoldersLeadByNameAndTrailByDate)

@@ -228,6 +228,32 @@ TEST(FavoritesReader, MissingAndUnreadableFolders)
 #endif
 }
 
+// A folder is listed once, while loading; its shortcuts are read when it is first needed, and
+// what happened to them in between is what the lister meets.
+TEST(FavoritesReader, ShortcutsAreReadWhenTheirFolderIsNeeded)
+{
+    TempTree tree;
+    fill(tree, {"Work/Changed.url", "Work/Gone.url", "Work/Kept.url", "Work/Pipe.url"});
+    std::unique_ptr<BookmarkModel> model = load(tree.path());
+    ASSERT_TRUE(model);
+    tree.write(QStringLiteral("Work/Changed.url"), shortcut(QStringLiteral("http://new")));
+    ASSERT_TRUE(QFile::remove(tree.path(QStringLiteral("Work/Gone.url"))));
+#ifdef Q_OS_UNIX
+    // Listed as a plain file, now a pipe that would block a reader that waits for it.
+    const QString pipe = tree.path(QStringLiteral("Work/Pipe.url"));
+    ASSERT_TRUE(QFile::remove(pipe));
+    ASSERT_EQ(::mkfifo(nativePath(pipe), 0644), 0);
+#endif
+    const int work = rowNamed(*model, QStringLiteral("Work"));
+#ifdef Q_OS_UNIX
+    EXPECT_EQ(entryNames(*model, work), QStringLiteral("Changed,Kept"));
+    EXPECT_EQ(model->skippedLinkCount(), 1);
+#else
+    EXPECT_EQ(entryNames(*model, work), QStringLiteral("Changed,Kept,Pipe"));
+#endif
+    EXPECT_EQ(model->link(model->folder(work).FirstLink).URL, QStringLiteral("http://new"));
+}
+
 TEST(FavoritesReader, CountsAgreeOnGeneratedTrees)
 {
     std::mt19937 random(20240607);
