@@ -46,14 +46,13 @@ bool holdsSourceContent(const QString& path, const ContentTest& test)
 }
 
 Result<std::unique_ptr<BookmarkModel>, UserMessage>
-loadSourceFile(const QString& path, FormId form, const ContentTest& test,
-               ParsedTree (*parse)(QByteArrayView text), Progress& progress)
+loadSourceFile(const QString& path, const ContentTest& test, SourceParser parse, Progress& progress)
 {
     progress.start(1);
     FileContents contents;
     if (Result<void, UserMessage> opened = openSourceFile(contents, path, test); !opened)
         return opened.failure();
-    std::unique_ptr<BookmarkModel> model = TreeToTables(parse(contents.bytes()), form, path);
+    std::unique_ptr<BookmarkModel> model = parse(contents.bytes(), path);
     progress.step(1);
     progress.finish();
     return model;
