@@ -3,6 +3,8 @@
 
 #include "platform/text_decoding.h"
 
+#include <cstring>
+
 namespace orvalink {
 
 namespace {
@@ -17,6 +19,19 @@ bool isBlank(QByteArrayView text)
 }
 
 } // namespace
+
+int countByte(QByteArrayView text, char byte)
+{
+    int count = 0;
+    const char* const end = text.data() + text.size();
+    for (const char* at = text.data(); at < end; ++count) {
+        at = static_cast<const char*>(std::memchr(at, byte, static_cast<size_t>(end - at)));
+        if (!at)
+            break;
+        ++at;
+    }
+    return count;
+}
 
 UserMessage readFailure(const QString& reason)
 {

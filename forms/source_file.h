@@ -35,6 +35,10 @@ Result<void, UserMessage> openSourceFile(FileContents& contents, const QString& 
 // nothing but white space, which every file form would take.
 bool holdsSourceContent(const QString& path, const ContentTest& test);
 
+// How often the byte occurs in the text: a cheap bound on the entries of a file whose entries
+// each take a line, or start with a mark, that readers reserve room for.
+int countByte(QByteArrayView text, char byte);
+
 // A form's reader: the tables of a file's content, read from location.
 using SourceParser = std::unique_ptr<BookmarkModel> (*)(QByteArrayView text,
                                                         const QString& location);

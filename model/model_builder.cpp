@@ -17,6 +17,7 @@ void ModelBuilder::reserve(int folders, int entries)
 {
     m_model->m_folders.reserve(static_cast<size_t>(folders) + 1);
     m_model->m_links.reserve(static_cast<size_t>(entries));
+    m_model->m_details.reserve(static_cast<size_t>(entries));
     m_model->m_tree.reserve(folders + 1);
 }
 

@@ -2,6 +2,7 @@
 #include "forms/bookmark_file/bookmark_file_reader.h"
 
 #include "forms/bookmark_file/html_entities.h"
+#include "forms/source_file.h"
 #include "model/model_builder.h"
 #include "platform/file_contents.h"
 #include "platform/text_decoding.h"
@@ -673,6 +674,8 @@ std::unique_ptr<BookmarkModel> parseBookmarkText(QByteArrayView text, const QStr
     QByteArray converted;
     text = textBytes(text, converted);
     ModelBuilder builder(FormId::BookmarkFile, location, NNGetHeader(text));
+    // An entry takes a line, but for the separators Firefox writes in front of one.
+    builder.reserve(0, countByte(text, '\n') + 1);
     // The details index of the folder or link a description that follows belongs to; none after
     // a separator or a list end. It points into the builder's tables and holds only until the
     // next entry.

@@ -2,6 +2,7 @@
 #include "forms/hotlist/hotlist_reader.h"
 
 #include "forms/address_text.h"
+#include "forms/source_file.h"
 #include "model/model_builder.h"
 #include "platform/file_contents.h"
 #include "platform/text_decoding.h"
@@ -286,7 +287,10 @@ std::unique_ptr<BookmarkModel> parseHotlistText(QByteArrayView text, const QStri
 {
     ModelBuilder builder(FormId::Hotlist, location, QStringLiteral("Opera Hotlist"));
     QByteArray converted;
-    HotlistLexer lexer(textBytes(text, converted));
+    text = textBytes(text, converted);
+    // Every record starts with "#".
+    builder.reserve(0, countByte(text, '#'));
+    HotlistLexer lexer(text);
     HotlistRecord record;
     while (lexer.next(record)) {
         switch (record.kind) {
