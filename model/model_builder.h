@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/bookmark_model.h"
+#include "model/shared_blocks.h"
 
 #include <QString>
 #include <memory>
@@ -45,6 +46,11 @@ public:
     // nothing. The reference holds until the next call.
     EntryDetails& editDetails(int& detailsIndex);
 
+    // Bytes and Latin-1 text to keep in the model, such as icons and plain addresses: stored in
+    // shared blocks rather than one allocation each (see SharedBlocks).
+    QByteArray keptBytes(QByteArrayView bytes) { return m_blocks.copy(bytes); }
+    QString keptLatin1(QByteArrayView bytes) { return m_blocks.fromLatin1(bytes); }
+
     // Closes the folders left open and hands over the model, its root expanded.
     std::unique_ptr<BookmarkModel> finish();
 
@@ -58,6 +64,7 @@ private:
     std::vector<int> m_open;
     // The entries of each open folder by depth; never shrunk, so each level's capacity is reused.
     std::vector<std::vector<LinkRecord>> m_pending;
+    SharedBlocks m_blocks;
 };
 
 } // namespace orvalink

@@ -607,12 +607,28 @@ Result<std::unique_ptr<BookmarkModel>> NNCreateTree(const QString& path)
 
 namespace {
 
+// Whether the bytes decode as they are: ASCII without character references, as most addresses.
+bool isPlainText(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        if ((c & 0x80) != 0 || c == '&')
+            return false;
+    }
+    return true;
+}
+
+// Decoded text the model keeps: plain text goes into the builder's shared blocks.
+QString keptHtml(ModelBuilder& builder, QByteArrayView bytes)
+{
+    return isPlainText(bytes) ? builder.keptLatin1(bytes) : decodeHtml(bytes);
+}
+
 // Sets a text of the entry's details from an attribute, when the tag has it with a value.
 void keepAttribute(ModelBuilder& builder, int& details, const TagAttributes& attributes,
                    Attribute attribute, QString EntryDetails::*field)
 {
     if (attributes.has(attribute) && !attributes.value(attribute).isEmpty())
-        builder.editDetails(details).*field = decodeHtml(attributes.value(attribute));
+        builder.editDetails(details).*field = keptHtml(builder, attributes.value(attribute));
 }
 
 // Keeps the icon's bytes as they are; only a value with character references is decoded.
@@ -624,7 +640,7 @@ void keepIcon(ModelBuilder& builder, int& details, const TagAttributes& attribut
     if (value.isEmpty())
         return;
     builder.editDetails(details).icon =
-        value.contains('&') ? decodeHtml(value).toUtf8() : value.toByteArray();
+        value.contains('&') ? decodeHtml(value).toUtf8() : builder.keptBytes(value);
 }
 
 bool isTrue(const TagAttributes& attributes, Attribute attribute)
@@ -691,7 +707,7 @@ std::unique_ptr<BookmarkModel> parseBookmarkText(QByteArrayView text, const QStr
             break;
         }
         case TokenKind::Link: {
-            LinkRecord& link = builder.addLink(lexer.name(token), decodeHtml(token.url));
+            LinkRecord& link = builder.addLink(lexer.name(token), keptHtml(builder, token.url));
             keepLinkAttributes(builder, link, token.attributes);
             described = &link.Details;
             break;

@@ -270,6 +270,15 @@ QString descriptionText(QByteArrayView value)
     return decodeText(value).replace(QStringLiteral("\x02\x02"), QStringLiteral("\n"));
 }
 
+// Decoded text the model keeps: ASCII, as most addresses are, goes into the builder's shared
+// blocks.
+QString keptText(ModelBuilder& builder, QByteArrayView bytes)
+{
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii ? builder.keptLatin1(bytes) : decodeText(bytes);
+}
+
 // What a folder or link record keeps besides its name and address.
 void keepFields(ModelBuilder& builder, EntryDates& dates, int& details, const HotlistRecord& record)
 {
@@ -302,8 +311,8 @@ std::unique_ptr<BookmarkModel> parseHotlistText(QByteArrayView text, const QStri
         }
         case HotlistRecord::Link:
             if (!hasEmptyUrl(record)) {
-                LinkRecord& link = builder.addLink(decodeText(record.name),
-                                                   record.hasUrl ? decodeText(record.url)
+                LinkRecord& link = builder.addLink(keptText(builder, record.name),
+                                                   record.hasUrl ? keptText(builder, record.url)
                                                                  : QStringLiteral("Undefined"));
                 link.OnToolbar = record.onPersonalBar;
                 keepFields(builder, link.Dates, link.Details, record);

@@ -2,6 +2,7 @@
 #include "model/bookmark_model.h"
 #include "model/entry_order.h"
 #include "model/model_builder.h"
+#include "model/shared_blocks.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -288,6 +289,30 @@ TEST(ModelBuilder, KeepsEachFolderEntriesTogetherAndWhatEachEntryKeeps)
     EXPECT_EQ(link.Dates.visited.seconds(), -5);
     EXPECT_FALSE(link.Dates.added.isKnown());
     EXPECT_EQ(model->details(link.Details).keyword, QStringLiteral("m"));
+}
+
+TEST(SharedBlocks, CopiesStayIndependentAndOutliveTheirBlocks)
+{
+    QByteArray first;
+    QByteArray second;
+    QByteArray copyOfSecond;
+    {
+        SharedBlocks blocks;
+        first = blocks.copy("data:one");
+        second = blocks.copy("data:two");
+        // More than a block holds, and one string too long to share a block.
+        for (int i = 0; i < 5000; ++i)
+            blocks.copy(QByteArray(300, 'x'));
+        EXPECT_EQ(blocks.copy(QByteArray(1 << 20, 'y')).size(), 1 << 20);
+        copyOfSecond = second;
+    }
+    EXPECT_EQ(first, "data:one");
+    EXPECT_EQ(first.constData()[first.size()], '\0');
+    first.append("+more");
+    second[0] = 'D';
+    EXPECT_EQ(first, "data:one+more");
+    EXPECT_EQ(second, "Data:two");
+    EXPECT_EQ(copyOfSecond, "data:two");
 }
 
 } // namespace
