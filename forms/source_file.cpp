@@ -4,6 +4,7 @@
 #include "platform/text_decoding.h"
 
 #include <QCoreApplication>
+#include <cstring>
 
 namespace orvalink {
 
@@ -19,6 +20,19 @@ bool isBlank(QByteArrayView text)
 }
 
 } // namespace
+
+int countByte(QByteArrayView text, char byte)
+{
+    int count = 0;
+    const char* const end = text.data() + text.size();
+    for (const char* at = text.data(); at < end; ++count) {
+        at = static_cast<const char*>(std::memchr(at, byte, static_cast<size_t>(end - at)));
+        if (!at)
+            break;
+        ++at;
+    }
+    return count;
+}
 
 UserMessage readFailure(const QString& reason)
 {
@@ -50,14 +64,13 @@ bool holdsSourceContent(const QString& path, const ContentTest& test)
 }
 
 Result<std::unique_ptr<BookmarkModel>, UserMessage>
-loadSourceFile(const QString& path, FormId form, const ContentTest& test,
-               ParsedTree (*parse)(QByteArrayView text), Progress& progress)
+loadSourceFile(const QString& path, const ContentTest& test, SourceParser parse, Progress& progress)
 {
     progress.start(1);
     FileContents contents;
     if (Result<void, UserMessage> opened = openSourceFile(contents, path, test); !opened)
         return opened.failure();
-    std::unique_ptr<BookmarkModel> model = TreeToTables(parse(contents.bytes()), form, path);
+    std::unique_ptr<BookmarkModel> model = parse(contents.bytes(), path);
     progress.step(1);
     progress.finish();
     return model;

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms/parsed_tree.h"
 #include "model/bookmark_model.h"
 #include "model/progress.h"
 #include "model/result.h"
@@ -36,10 +35,19 @@ Result<void, UserMessage> openSourceFile(FileContents& contents, const QString& 
 // nothing but white space, which every file form would take.
 bool holdsSourceContent(const QString& path, const ContentTest& test);
 
-// Loads a source file of a form: opens it as openSourceFile() does, reads the file's tree with
-// the form's parser and makes the tables of it (see TreeToTables()).
-Result<std::unique_ptr<BookmarkModel>, UserMessage>
-loadSourceFile(const QString& path, FormId form, const ContentTest& test,
-               ParsedTree (*parse)(QByteArrayView text), Progress& progress);
+// How often the byte occurs in the text: a cheap bound on the entries of a file whose entries
+// each take a line, or start with a mark, that readers reserve room for.
+int countByte(QByteArrayView text, char byte);
+
+// A form's reader: the tables of a file's content, read from location.
+using SourceParser = std::unique_ptr<BookmarkModel> (*)(QByteArrayView text,
+                                                        const QString& location);
+
+// Loads a source file of a form: opens it as openSourceFile() does and reads it with the form's
+// parser.
+Result<std::unique_ptr<BookmarkModel>, UserMessage> loadSourceFile(const QString& path,
+                                                                   const ContentTest& test,
+                                                                   SourceParser parse,
+                                                                   Progress& progress);
 
 } // namespace orvalink

@@ -58,7 +58,6 @@ public:
     void beginEntries(int row);
     void appendEntry(LinkRecord entry);
     void endEntries(int row);
-    void reserveEntries(int count) { m_links.reserve(static_cast<size_t>(count)); }
     void addSkippedLink() { ++m_skippedLinkCount; }
     // Sets what a folder's source keeps besides its name.
     void setFolderDates(int row, const EntryDates& dates);
@@ -67,8 +66,6 @@ public:
     // NoDetails for details that hold nothing.
     int addDetails(EntryDetails details);
     void setFolderDetails(int row, int detailsIndex);
-    // Takes over a side table whose indices the records already hold (see TreeToTables()).
-    void adoptDetails(std::vector<EntryDetails> details) { m_details = std::move(details); }
     void setFolderLister(FolderLister lister) { m_lister = std::move(lister); }
     // Lists the folder's entries when that has not happened yet; false when they could not be
     // listed (an unreadable directory), in which case the folder shows no entries.
@@ -120,6 +117,9 @@ public:
     void UncheckAllLinks(int row);
 
 private:
+    // Fills the tables of a file source directly (see model_builder.h).
+    friend class ModelBuilder;
+
     void setFolderCheckBox(int row, bool checked);
     void setLinkSelected(int folderRow, int linkRow, bool selected);
     void refreshBold(int row);

@@ -20,6 +20,13 @@ int FolderTree::addNode(int parent, QString caption, int tag)
     return node;
 }
 
+void FolderTree::reserve(int count)
+{
+    m_nodes.reserve(static_cast<size_t>(count));
+    m_children.reserve(static_cast<size_t>(count));
+    m_childrenSorted.reserve(static_cast<size_t>(count));
+}
+
 void FolderTree::clear()
 {
     m_nodes.clear();

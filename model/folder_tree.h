@@ -29,6 +29,7 @@ public:
     // Adds a node under parent (NoNode for the root, which must come first) and returns it.
     int addNode(int parent, QString caption, int tag);
     void clear();
+    void reserve(int count);
 
     int size() const { return static_cast<int>(m_nodes.size()); }
     bool isEmpty() const { return m_nodes.empty(); }

@@ -2,6 +2,8 @@
 #include "forms/bookmark_file/bookmark_file_reader.h"
 
 #include "forms/bookmark_file/html_entities.h"
+#include "forms/source_file.h"
+#include "model/model_builder.h"
 #include "platform/file_contents.h"
 #include "platform/text_decoding.h"
 
@@ -599,34 +601,50 @@ void cNNFastScanning::scanText(QByteArrayView text)
     m_links = links;
 }
 
-Result<ParsedTree> NNCreateTree(const QString& path)
+Result<std::unique_ptr<BookmarkModel>> NNCreateTree(const QString& path)
 {
     FileContents contents;
     if (Result<void> opened = contents.open(path); !opened)
         return opened.failure();
-    return parseBookmarkText(contents.bytes());
+    return parseBookmarkText(contents.bytes(), path);
 }
 
 namespace {
 
-// Sets a text of the node's details from an attribute, when the tag has it with a value.
-void keepAttribute(ParsedTree& tree, int node, const TagAttributes& attributes, Attribute attribute,
-                   QString EntryDetails::*field)
+// Whether the bytes decode as they are: ASCII without character references, as most addresses.
+bool isPlainText(QByteArrayView bytes)
+{
+    for (const char c : bytes) {
+        if ((c & 0x80) != 0 || c == '&')
+            return false;
+    }
+    return true;
+}
+
+// Decoded text the model keeps: plain text goes into the builder's shared blocks.
+QString keptHtml(ModelBuilder& builder, QByteArrayView bytes)
+{
+    return isPlainText(bytes) ? builder.keptLatin1(bytes) : decodeHtml(bytes);
+}
+
+// Sets a text of the entry's details from an attribute, when the tag has it with a value.
+void keepAttribute(ModelBuilder& builder, int& details, const TagAttributes& attributes,
+                   Attribute attribute, QString EntryDetails::*field)
 {
     if (attributes.has(attribute) && !attributes.value(attribute).isEmpty())
-        tree.editDetails(node).*field = decodeHtml(attributes.value(attribute));
+        builder.editDetails(details).*field = keptHtml(builder, attributes.value(attribute));
 }
 
 // Keeps the icon's bytes as they are; only a value with character references is decoded.
-void keepIcon(ParsedTree& tree, int node, const TagAttributes& attributes)
+void keepIcon(ModelBuilder& builder, int& details, const TagAttributes& attributes)
 {
     if (!attributes.has(Icon))
         return;
     const QByteArrayView value = attributes.value(Icon);
     if (value.isEmpty())
         return;
-    tree.editDetails(node).icon =
-        value.contains('&') ? decodeHtml(value).toUtf8() : value.toByteArray();
+    builder.editDetails(details).icon =
+        value.contains('&') ? decodeHtml(value).toUtf8() : builder.keptBytes(value);
 }
 
 bool isTrue(const TagAttributes& attributes, Attribute attribute)
@@ -635,72 +653,87 @@ bool isTrue(const TagAttributes& attributes, Attribute attribute)
            attributes.value(attribute).trimmed().compare("true", Qt::CaseInsensitive) == 0;
 }
 
-// What a folder's or link's tag keeps besides its name and address.
-void keepAttributes(ParsedTree& tree, int node, const TagAttributes& attributes)
+EntryDates datesOf(const TagAttributes& attributes)
 {
-    ParsedTree::Node& entry = tree.node(node);
-    entry.dates.added = BookmarkTime::fromText(attributes.value(AddDate));
-    entry.dates.modified = BookmarkTime::fromText(attributes.value(LastModified));
-    entry.dates.visited = BookmarkTime::fromText(attributes.value(LastVisit));
-    if (entry.isFolder()) {
-        if (isTrue(attributes, PersonalToolbarFolder))
-            entry.role = FolderRole::Toolbar;
-        else if (isTrue(attributes, UnfiledBookmarksFolder))
-            entry.role = FolderRole::OtherBookmarks;
+    return EntryDates{BookmarkTime::fromText(attributes.value(AddDate)),
+                      BookmarkTime::fromText(attributes.value(LastModified)),
+                      BookmarkTime::fromText(attributes.value(LastVisit))};
+}
+
+// What a folder's tag keeps besides its name.
+void keepFolderAttributes(FolderRecord& folder, const TagAttributes& attributes)
+{
+    folder.Dates = datesOf(attributes);
+    if (isTrue(attributes, PersonalToolbarFolder))
+        folder.Role = FolderRole::Toolbar;
+    else if (isTrue(attributes, UnfiledBookmarksFolder))
+        folder.Role = FolderRole::OtherBookmarks;
+}
+
+// What a link's tag keeps besides its name and address.
+void keepLinkAttributes(ModelBuilder& builder, LinkRecord& link, const TagAttributes& attributes)
+{
+    link.Dates = datesOf(attributes);
+    // Most links have no details: look no further then.
+    constexpr unsigned kDetails = 1u << ShortcutUrl | 1u << PostData | 1u << Tags | 1u << Icon |
+                                  1u << IconUri | 1u << LastCharset;
+    if ((attributes.present & kDetails) == 0)
         return;
-    }
-    keepAttribute(tree, node, attributes, ShortcutUrl, &EntryDetails::keyword);
-    keepAttribute(tree, node, attributes, PostData, &EntryDetails::postData);
-    keepAttribute(tree, node, attributes, Tags, &EntryDetails::tags);
-    keepIcon(tree, node, attributes);
-    keepAttribute(tree, node, attributes, IconUri, &EntryDetails::iconUri);
-    keepAttribute(tree, node, attributes, LastCharset, &EntryDetails::charset);
+    keepAttribute(builder, link.Details, attributes, ShortcutUrl, &EntryDetails::keyword);
+    keepAttribute(builder, link.Details, attributes, PostData, &EntryDetails::postData);
+    keepAttribute(builder, link.Details, attributes, Tags, &EntryDetails::tags);
+    keepIcon(builder, link.Details, attributes);
+    keepAttribute(builder, link.Details, attributes, IconUri, &EntryDetails::iconUri);
+    keepAttribute(builder, link.Details, attributes, LastCharset, &EntryDetails::charset);
 }
 
 } // namespace
 
-ParsedTree parseBookmarkText(QByteArrayView text)
+std::unique_ptr<BookmarkModel> parseBookmarkText(QByteArrayView text, const QString& location)
 {
     QByteArray converted;
     text = textBytes(text, converted);
-    ParsedTree tree(NNGetHeader(text));
-    int current = ParsedTree::root();
-    // The folder or link a description that follows belongs to; none after a separator or a
-    // list end.
-    int described = -1;
+    ModelBuilder builder(FormId::BookmarkFile, location, NNGetHeader(text));
+    // An entry takes a line, but for the separators Firefox writes in front of one.
+    builder.reserve(0, countByte(text, '\n') + 1);
+    // The details index of the folder or link a description that follows belongs to; none after
+    // a separator or a list end. It points into the builder's tables and holds only until the
+    // next entry.
+    int* described = nullptr;
     BookmarkLexer lexer(text);
     Token token;
     while (lexer.next(token)) {
         switch (token.kind) {
-        case TokenKind::Folder:
-            current = tree.addFolder(current, lexer.name(token));
-            keepAttributes(tree, current, token.attributes);
-            described = current;
+        case TokenKind::Folder: {
+            FolderRecord& folder = builder.folder(builder.openFolder(lexer.name(token)));
+            keepFolderAttributes(folder, token.attributes);
+            described = &folder.Details;
             break;
-        case TokenKind::Link:
-            described = tree.addLink(current, lexer.name(token), decodeHtml(token.url));
-            keepAttributes(tree, described, token.attributes);
+        }
+        case TokenKind::Link: {
+            LinkRecord& link = builder.addLink(lexer.name(token), keptHtml(builder, token.url));
+            keepLinkAttributes(builder, link, token.attributes);
+            described = &link.Details;
             break;
+        }
         case TokenKind::Separator:
-            tree.addSeparator(current);
-            described = -1;
+            builder.addSeparator();
+            described = nullptr;
             break;
         case TokenKind::Description:
-            if (described >= 0 && tree.details(described).description.isEmpty()) {
-                if (QString description = lexer.description(token); !description.isEmpty())
-                    tree.editDetails(described).description = std::move(description);
-            }
-            described = -1;
+            if (QString description = described ? lexer.description(token) : QString();
+                !description.isEmpty())
+                builder.editDetails(*described).description = std::move(description);
+            described = nullptr;
             break;
         case TokenKind::FolderEnd:
             // Surplus list ends at the root are ignored.
-            if (current != ParsedTree::root())
-                current = tree.node(current).parent;
-            described = -1;
+            builder.closeFolder();
+            described = nullptr;
             break;
         }
     }
-    return tree;
+    return builder.finish();
 }
 
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms/parsed_tree.h"
+#include "model/bookmark_model.h"
 #include "model/bookmark_tables.h"
 #include "model/result.h"
 #include "model/user_message.h"
@@ -9,6 +9,7 @@
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 namespace orvalink {
@@ -66,13 +67,14 @@ private:
     int m_links = -1;
 };
 
-// Parses a bookmark file into its tree: the root captioned with the file's <H1> header, then
-// its folders and links in file order. Fails when the path is empty or the file cannot be read;
-// any content, however broken, parses.
-Result<ParsedTree> NNCreateTree(const QString& path);
+// Reads a bookmark file into tables and tree: the root captioned with the file's <H1> header,
+// then its folders in file order, each with its entries. Fails when the path is empty or the file
+// cannot be read; any content, however broken, reads.
+Result<std::unique_ptr<BookmarkModel>> NNCreateTree(const QString& path);
 
-// The tree of the file content given.
-ParsedTree parseBookmarkText(QByteArrayView text);
+// The tables of the file content given, read from location.
+std::unique_ptr<BookmarkModel> parseBookmarkText(QByteArrayView text,
+                                                 const QString& location = QString());
 
 // The name of the folder a folder line opens ("" for any other line): the text after its
 // "<H3 ...>" start tag up to "</H3>", or the rest of the line when it has no "</H3>".

@@ -75,7 +75,7 @@ SourceCounts ChromiumForm::count(const QString& location, Progress& progress) co
 Result<std::unique_ptr<BookmarkModel>, UserMessage> ChromiumForm::load(const QString& location, int,
                                                                        Progress& progress) const
 {
-    return loadSourceFile(location, id(), kChromiumContent, &parseChromiumText, progress);
+    return loadSourceFile(location, kChromiumContent, &parseChromiumText, progress);
 }
 
 Result<void, UserMessage> ChromiumForm::checkMerge(const QString& location,

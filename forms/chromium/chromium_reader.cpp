@@ -2,6 +2,9 @@
 #include "forms/chromium/chromium_reader.h"
 
 #include "forms/chromium/chromium_bookmarks.h"
+#include "model/model_builder.h"
+
+#include <vector>
 
 namespace orvalink {
 
@@ -17,39 +20,52 @@ BookmarkTime timeOf(qint64 chromiumTime)
 
 } // namespace
 
-ParsedTree parseChromiumText(QByteArrayView text)
+std::unique_ptr<BookmarkModel> parseChromiumText(QByteArrayView text, const QString& location)
 {
-    ParsedTree tree(QStringLiteral("Bookmarks"));
-    const std::optional<ChromiumBookmarks> file = readChromiumBookmarks(text);
+    ModelBuilder builder(FormId::Chromium, location, QStringLiteral("Bookmarks"));
+    std::optional<ChromiumBookmarks> file = readChromiumBookmarks(text);
     if (!file)
-        return tree;
-    tree.reserve(static_cast<int>(file->nodes.size()) + 1);
-    // The tree node of each file node; parents come before their children.
-    std::vector<int> treeNode(file->nodes.size(), -1);
+        return builder.finish();
+    std::vector<ChromiumNode>& nodes = file->nodes;
+    builder.reserve(0, static_cast<int>(nodes.size()));
+    // Whether a node is in the model: a link's children, which no browser shows, are not.
+    std::vector<bool> shown(nodes.size(), false);
+    // The folders open in the builder, innermost last. Nodes come before their children and
+    // each subtree is one run, so a node's parent is always among them.
+    std::vector<int> open;
     for (int root = 0; root < kChromiumRootCount; ++root) {
         const int first = file->roots[size_t(root)];
         const int end = file->rootEnd(ChromiumRoot(root));
         for (int n = first; n < end; ++n) {
-            const ChromiumNode& node = file->nodes[size_t(n)];
-            if (node.kind == ChromiumNode::Kind::Unusable)
+            ChromiumNode& node = nodes[size_t(n)];
+            const bool underFolder =
+                n == first || (shown[size_t(node.parent)] &&
+                               nodes[size_t(node.parent)].kind == ChromiumNode::Kind::Folder);
+            if (node.kind == ChromiumNode::Kind::Unusable || !underFolder)
                 continue;
-            // ----- What the model holds of a node: the one place that fills it. -----
-            const int parent = n == first ? ParsedTree::root() : treeNode[size_t(node.parent)];
-            int made = -1;
-            if (n == first) {
-                made = tree.addFolder(parent, kChromiumRoots[size_t(root)].shownName.toString());
-                tree.node(made).role = kChromiumRootRoles[size_t(root)];
-            } else if (node.kind == ChromiumNode::Kind::Folder) {
-                made = tree.addFolder(parent, node.name);
-            } else {
-                made = tree.addLink(parent, node.name, QString::fromUtf8(node.url));
+            shown[size_t(n)] = true;
+            const int parent = n == first ? -1 : node.parent;
+            while (!open.empty() && open.back() != parent) {
+                builder.closeFolder();
+                open.pop_back();
             }
-            tree.node(made).dates =
-                EntryDates{timeOf(node.added), timeOf(node.modified), timeOf(node.lastUsed)};
-            treeNode[size_t(n)] = made;
+            // ----- What the model holds of a node: the one place that fills it. -----
+            const EntryDates dates{timeOf(node.added), timeOf(node.modified),
+                                   timeOf(node.lastUsed)};
+            if (node.kind == ChromiumNode::Kind::Folder) {
+                FolderRecord& folder = builder.folder(builder.openFolder(
+                    n == first ? kChromiumRoots[size_t(root)].shownName.toString()
+                               : std::move(node.name)));
+                if (n == first)
+                    folder.Role = kChromiumRootRoles[size_t(root)];
+                folder.Dates = dates;
+                open.push_back(n);
+            } else {
+                builder.addLink(std::move(node.name), QString::fromUtf8(node.url)).Dates = dates;
+            }
         }
     }
-    return tree;
+    return builder.finish();
 }
 
 SourceCounts countChromiumText(QByteArrayView text,

@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms/parsed_tree.h"
 #include "forms/storage_form.h"
+#include "model/bookmark_model.h"
 
 #include <QByteArrayView>
+#include <memory>
 
 namespace orvalink {
 
-// The tree of a Bookmarks file as the browser shows it: "Bookmarks bar", "Other bookmarks" and
-// "Mobile bookmarks" (whatever names the file gives them) and everything below them in file order.
-// Nodes the browser would drop (an unknown type, a link without an address) are left out. Text
-// that is no Bookmarks file gives an empty tree.
-ParsedTree parseChromiumText(QByteArrayView text);
+// The tables of a Bookmarks file, read from location, as the browser shows it: "Bookmarks bar",
+// "Other bookmarks" and "Mobile bookmarks" (whatever names the file gives them) and everything
+// below them in file order. Nodes the browser would drop (an unknown type, a link without an
+// address) are left out. Text that is no Bookmarks file gives an empty root.
+std::unique_ptr<BookmarkModel> parseChromiumText(QByteArrayView text,
+                                                 const QString& location = QString());
 
 // The folders (the three permanent ones included) and links of a Bookmarks file; reports each
 // folder's name as it is counted. Nothing for text that is no Bookmarks file.

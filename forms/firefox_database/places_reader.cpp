@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/firefox_database/places_reader.h"
 
-#include "forms/parsed_tree.h"
+#include "model/model_builder.h"
 
 #include <QHash>
 #include <algorithm>
@@ -175,31 +175,29 @@ FolderRole roleOf(const PlacesRow& row)
     return FolderRole::Ordinary;
 }
 
-// Returns the entry's node; -1 for a row that makes none.
-int addEntry(ParsedTree& parsed, int parent, const PlacesRow& row, const QString& name,
-             const QStringList& tags)
+// Adds the row's entry to the builder's current folder; a folder row's folder becomes the current
+// one. Rows that make no entry are left out.
+void addEntry(ModelBuilder& builder, const PlacesRow& row, const QString& name,
+              const QStringList& tags)
 {
-    int node = -1;
+    const EntryDates dates{timeOf(row.added), timeOf(row.modified), BookmarkTime()};
     if (row.type == Folder) {
-        node = parsed.addFolder(parent, name);
-        parsed.node(node).role = roleOf(row);
+        FolderRecord& folder = builder.folder(builder.openFolder(name));
+        folder.Role = roleOf(row);
+        folder.Dates = dates;
     } else if (row.type == Bookmark && !row.url.isEmpty()) {
-        node = parsed.addLink(parent, name, row.url);
+        LinkRecord& link = builder.addLink(name, row.url);
+        link.Dates = dates;
         if (!row.keyword.isEmpty()) {
-            EntryDetails& details = parsed.editDetails(node);
+            EntryDetails& details = builder.editDetails(link.Details);
             details.keyword = row.keyword;
             details.postData = row.postData;
         }
         if (!tags.isEmpty())
-            parsed.editDetails(node).tags = tags.join(u',');
+            builder.editDetails(link.Details).tags = tags.join(u',');
     } else if (row.type == Separator) {
-        return parsed.addSeparator(parent);
-    } else {
-        return -1;
+        builder.addSeparator();
     }
-    parsed.node(node).dates.added = timeOf(row.added);
-    parsed.node(node).dates.modified = timeOf(row.modified);
-    return node;
 }
 
 } // namespace
@@ -225,39 +223,38 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnaps
         return unknownFirefoxDatabase(snapshot.path());
     const QHash<qint64, QStringList> tags = placeTags(rows, tree);
 
-    ParsedTree parsed(QStringLiteral("Firefox Bookmarks"));
-    parsed.reserve(static_cast<int>(rows.size()));
+    ModelBuilder builder(FormId::FirefoxDatabase, location, QStringLiteral("Firefox Bookmarks"));
+    builder.reserve(0, static_cast<int>(rows.size()));
     // Depth first, so that folders come in the order a bookmark file lists them. Every row has
     // one parent, so only the root could be met twice (a damaged table naming a child of it as
-    // its parent); it is skipped as an entry.
+    // its parent); it is skipped as an entry. The open folders are the builder's, the root first.
     struct OpenFolder
     {
-        int node;
         size_t next;
         size_t end;
     };
     const auto [rootFirst, rootEnd] = tree.children(root->id);
-    std::vector<OpenFolder> open{{ParsedTree::root(), rootFirst, rootEnd}};
+    std::vector<OpenFolder> open{{rootFirst, rootEnd}};
     while (!open.empty()) {
         OpenFolder& folder = open.back();
         if (folder.next == folder.end) {
             open.pop_back();
+            builder.closeFolder();
             continue;
         }
         const PlacesRow& row = rows[folder.next++];
-        const bool isRoot = folder.node == ParsedTree::root();
+        const bool isRoot = open.size() == 1;
         if (row.id == root->id ||
             (isRoot && (row.guid == QLatin1String(kTagsGuid) ||
                         (row.guid == QLatin1String(kMobileGuid) && !tree.hasChildren(row.id)))))
             continue;
-        const int node = addEntry(parsed, folder.node, row, isRoot ? rootName(row) : row.title,
-                                  tags.value(row.place));
+        addEntry(builder, row, isRoot ? rootName(row) : row.title, tags.value(row.place));
         if (row.type == Folder) {
             const auto [first, end] = tree.children(row.id);
-            open.push_back({node, first, end});
+            open.push_back({first, end});
         }
     }
-    return TreeToTables(std::move(parsed), FormId::FirefoxDatabase, location);
+    return builder.finish();
 }
 
 } // namespace orvalink

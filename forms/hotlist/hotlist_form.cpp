@@ -69,7 +69,7 @@ SourceCounts HotlistForm::count(const QString& location, Progress& progress) con
 Result<std::unique_ptr<BookmarkModel>, UserMessage> HotlistForm::load(const QString& location, int,
                                                                       Progress& progress) const
 {
-    return loadSourceFile(location, id(), kHotlistContent, &parseHotlistText, progress);
+    return loadSourceFile(location, kHotlistContent, &parseHotlistText, progress);
 }
 
 Result<void, UserMessage> HotlistForm::checkMerge(const QString& location,

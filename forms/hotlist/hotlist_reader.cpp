@@ -2,6 +2,8 @@
 #include "forms/hotlist/hotlist_reader.h"
 
 #include "forms/address_text.h"
+#include "forms/source_file.h"
+#include "model/model_builder.h"
 #include "platform/file_contents.h"
 #include "platform/text_decoding.h"
 
@@ -256,12 +258,12 @@ void cOperaFastScanning::scanText(QByteArrayView text)
     m_links = links;
 }
 
-Result<ParsedTree> OperaCreateTree(const QString& path)
+Result<std::unique_ptr<BookmarkModel>> OperaCreateTree(const QString& path)
 {
     FileContents file;
     if (Result<void> opened = file.open(path); !opened)
         return Failure{opened.error()};
-    return parseHotlistText(file.bytes());
+    return parseHotlistText(file.bytes(), path);
 }
 
 namespace {
@@ -272,58 +274,64 @@ QString descriptionText(QByteArrayView value)
     return decodeText(value).replace(QStringLiteral("\x02\x02"), QStringLiteral("\n"));
 }
 
-// What a folder or link record keeps besides its name and address.
-void keepFields(ParsedTree& tree, int node, const HotlistRecord& record)
+// Decoded text the model keeps: ASCII, as most addresses are, goes into the builder's shared
+// blocks.
+QString keptText(ModelBuilder& builder, QByteArrayView bytes)
 {
-    ParsedTree::Node& entry = tree.node(node);
-    entry.dates.added = BookmarkTime::fromText(record.created);
-    entry.dates.visited = BookmarkTime::fromText(record.visited);
-    if (entry.isFolder())
-        entry.role = record.onPersonalBar ? FolderRole::Toolbar : FolderRole::Ordinary;
-    else
-        entry.onToolbar = record.onPersonalBar;
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
+    return ascii ? builder.keptLatin1(bytes) : decodeText(bytes);
+}
+
+// What a folder or link record keeps besides its name and address.
+void keepFields(ModelBuilder& builder, EntryDates& dates, int& details, const HotlistRecord& record)
+{
+    dates.added = BookmarkTime::fromText(record.created);
+    dates.visited = BookmarkTime::fromText(record.visited);
     if (!record.description.isEmpty())
-        tree.editDetails(node).description = descriptionText(record.description);
+        builder.editDetails(details).description = descriptionText(record.description);
     if (!record.shortName.isEmpty())
-        tree.editDetails(node).keyword = decodeText(record.shortName);
+        builder.editDetails(details).keyword = decodeText(record.shortName);
 }
 
 } // namespace
 
-ParsedTree parseHotlistText(QByteArrayView text)
+std::unique_ptr<BookmarkModel> parseHotlistText(QByteArrayView text, const QString& location)
 {
-    ParsedTree tree(QStringLiteral("Opera Hotlist"));
-    std::vector<int> open{ParsedTree::root()};
+    ModelBuilder builder(FormId::Hotlist, location, QStringLiteral("Opera Hotlist"));
     QByteArray converted;
-    HotlistLexer lexer(textBytes(text, converted));
+    text = textBytes(text, converted);
+    // Every record starts with "#".
+    builder.reserve(0, countByte(text, '#'));
+    HotlistLexer lexer(text);
     HotlistRecord record;
     while (lexer.next(record)) {
         switch (record.kind) {
         case HotlistRecord::Folder: {
-            const int folder = tree.addFolder(open.back(), decodeText(record.name));
-            keepFields(tree, folder, record);
-            open.push_back(folder);
+            FolderRecord& folder = builder.folder(builder.openFolder(decodeText(record.name)));
+            folder.Role = record.onPersonalBar ? FolderRole::Toolbar : FolderRole::Ordinary;
+            keepFields(builder, folder.Dates, folder.Details, record);
             break;
         }
         case HotlistRecord::Link:
             if (!hasEmptyUrl(record)) {
-                const int link = tree.addLink(open.back(), decodeText(record.name),
-                                              record.hasUrl ? decodeText(record.url)
-                                                            : QStringLiteral("Undefined"));
-                keepFields(tree, link, record);
+                LinkRecord& link = builder.addLink(keptText(builder, record.name),
+                                                   record.hasUrl ? keptText(builder, record.url)
+                                                                 : QStringLiteral("Undefined"));
+                link.OnToolbar = record.onPersonalBar;
+                keepFields(builder, link.Dates, link.Details, record);
             }
             break;
         case HotlistRecord::Separator:
-            tree.addSeparator(open.back());
+            builder.addSeparator();
             break;
         case HotlistRecord::FolderEnd:
             // A folder end at the top level has nothing to close.
-            if (open.size() > 1)
-                open.pop_back();
+            builder.closeFolder();
             break;
         }
     }
-    return tree;
+    return builder.finish();
 }
 
 } // namespace orvalink

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms/parsed_tree.h"
+#include "model/bookmark_model.h"
 #include "model/result.h"
 #include "model/user_message.h"
 
 #include <QByteArrayView>
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace orvalink {
 
@@ -47,16 +48,17 @@ private:
     int m_links = -1;
 };
 
-// Parses an Opera hotlist into its tree, the root captioned "Opera Hotlist": its folders, links
-// and separators in file order. A link with an empty "URL=" (or one of nothing but tabs) is left
-// out; one without "URL=" reads as "Undefined". CREATED and VISITED give the added and visited
-// dates (decimal seconds), DESCRIPTION the description (each pair of 0x02 characters a line
-// break), SHORT NAME the keyword, and "ON PERSONALBAR=YES" puts a link on the toolbar and makes a
-// folder the toolbar folder. Fails when the path is empty or the file cannot be read; any content
-// parses.
-Result<ParsedTree> OperaCreateTree(const QString& path);
+// Reads an Opera hotlist into tables and tree, the root captioned "Opera Hotlist": its folders in
+// file order, each with its links, subfolders and separators. A link with an empty "URL=" (or one
+// of nothing but tabs) is left out; one without "URL=" reads as "Undefined". CREATED and VISITED
+// give the added and visited dates (decimal seconds), DESCRIPTION the description (each pair of
+// 0x02 characters a line break), SHORT NAME the keyword, and "ON PERSONALBAR=YES" puts a link on
+// the toolbar and makes a folder the toolbar folder. Fails when the path is empty or the file
+// cannot be read; any content reads.
+Result<std::unique_ptr<BookmarkModel>> OperaCreateTree(const QString& path);
 
-// The tree of the hotlist content given.
-ParsedTree parseHotlistText(QByteArrayView text);
+// The tables of the hotlist content given, read from location.
+std::unique_ptr<BookmarkModel> parseHotlistText(QByteArrayView text,
+                                                const QString& location = QString());
 
 } // namespace orvalink

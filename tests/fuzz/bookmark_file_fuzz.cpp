@@ -4,6 +4,7 @@
 // bytes keeps every byte and every entry of them. Everything is written into memory.
 #include "forms/bookmark_file/bookmark_file_reader.h"
 #include "forms/bookmark_file/bookmark_file_writer.h"
+#include "model/model_builder.h"
 #include "tests/fuzz/fuzz_support.h"
 
 #include <QStringList>
@@ -22,12 +23,14 @@ QString asItIs(const QString& text)
 }
 
 // A bookmark file keeps every date, detail and folder role.
-QString keptFields(const ParsedTree& tree, int node)
+QString keptFields(const BookmarkModel& model, int linkRow)
 {
-    const ParsedTree::Node& entry = tree.node(node);
-    const EntryDetails& details = tree.details(node);
-    return QStringList{datesText(entry.dates),
-                       QString::number(static_cast<int>(entry.role)),
+    const LinkRecord& entry = model.link(linkRow);
+    const EntryDetails& details = model.entryDetails(linkRow);
+    const FolderRole role =
+        entry.isSubfolder() ? model.folder(entry.SubfolderRow).Role : FolderRole::Ordinary;
+    return QStringList{datesText(model.entryDates(linkRow)),
+                       QString::number(static_cast<int>(role)),
                        details.keyword,
                        details.postData,
                        details.tags,
@@ -38,7 +41,7 @@ QString keptFields(const ParsedTree& tree, int node)
         .join(u'|');
 }
 
-void checkScan(QByteArrayView text, const ParsedTree& tree, const char* invariant)
+void checkScan(QByteArrayView text, const BookmarkModel& tree, const char* invariant)
 {
     const EntryCounts built = countEntries(tree);
     cNNFastScanning counting;
@@ -64,11 +67,11 @@ void checkScan(QByteArrayView text, const ParsedTree& tree, const char* invarian
 
 // Written anew, the file reads back as the tree it was written from, under the header named
 // after the user.
-void checkRoundTrip(const ParsedTree& tree, const FileExportOptions& options)
+void checkRoundTrip(Job& job, const FileExportOptions& options)
 {
-    Job job = jobReading(tree, FormId::BookmarkFile);
+    const BookmarkModel& tree = *job.source();
     // The root's caption stands for the user's name: it comes back in the header.
-    job.UserName = tree.node(ParsedTree::root()).caption;
+    job.UserName = tree.folder(0).Name;
     if (job.UserName.isEmpty())
         job.UserName = QStringLiteral("fuzz");
     Progress quiet;
@@ -78,28 +81,28 @@ void checkRoundTrip(const ParsedTree& tree, const FileExportOptions& options)
     ChunkedOutput out(written);
     check(writeBookmarkFile(*job.source(), {}, forUser, quiet, out, QString()).ok(),
           "a bookmark file can be written");
-    const ParsedTree reread = parseBookmarkText(written);
+    const std::unique_ptr<BookmarkModel> rereadModel = parseBookmarkText(written);
+    const BookmarkModel& reread = *rereadModel;
     checkScan(written, reread, "the scanner counts a written file as its tree");
 
     const QString header = QStringLiteral("Bookmarks for ") + job.UserName;
-    check(reread.node(ParsedTree::root()).caption == header, "the header reads back", [&] {
-        return visible(header) + QStringLiteral(" became ") +
-               visible(reread.node(ParsedTree::root()).caption);
+    check(reread.folder(0).Name == header, "the header reads back", [&] {
+        return visible(header) + QStringLiteral(" became ") + visible(reread.folder(0).Name);
     });
     const int top = exportedTop(reread, options);
     QString difference;
-    check(sameEntries(tree, ParsedTree::root(), reread, top,
-                      Comparison{asItIs, keptFields, options.keepOrder}, difference),
+    check(sameEntries(tree, 0, reread, top, Comparison{asItIs, keptFields, options.keepOrder},
+                      difference),
           "a written bookmark file reads back as its tree", [&] { return difference; });
 }
 
 // Merged into, the old bytes stay as they were with the new ones inserted at one place, and the
 // old entries are all still there beside the new folder. A merge that is refused writes nothing.
-void checkMerge(QByteArrayView oldFile, const ParsedTree& oldTree)
+void checkMerge(QByteArrayView oldFile, const BookmarkModel& oldTree)
 {
-    ParsedTree added{QString()};
-    added.addLink(ParsedTree::root(), QStringLiteral("Merged link"), kMergedUrl);
-    Job job = jobReading(added, FormId::BookmarkFile);
+    ModelBuilder added(FormId::BookmarkFile, QString(), QString());
+    added.addLink(QStringLiteral("Merged link"), kMergedUrl);
+    Job job = jobReading(added.finish());
     FileExportOptions options;
     options.merge = true;
     options.intoNewFolder = true;
@@ -129,12 +132,12 @@ void checkMerge(QByteArrayView oldFile, const ParsedTree& oldTree)
             .arg(old.size());
     });
 
-    const ParsedTree mergedTree = parseBookmarkText(after);
+    const std::unique_ptr<BookmarkModel> mergedTree = parseBookmarkText(after);
     QHash<QString, int> expected = linkAddresses(oldTree);
     ++expected[kMergedUrl];
     const EntryCounts before = countEntries(oldTree);
-    const EntryCounts now = countEntries(mergedTree);
-    check(linkAddresses(mergedTree) == expected && now.folders == before.folders + 1,
+    const EntryCounts now = countEntries(*mergedTree);
+    check(linkAddresses(*mergedTree) == expected && now.folders == before.folders + 1,
           "a merge keeps every old entry and adds its own", [&] {
               return QStringLiteral("%1 folders, %2 links became %3 folders, %4 links")
                   .arg(before.folders)
@@ -153,7 +156,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     using namespace orvalink;
     using namespace orvalink::fuzz;
     const QByteArrayView text(data, static_cast<qsizetype>(size));
-    const ParsedTree tree = parseBookmarkText(text);
+    Job job = jobReading(parseBookmarkText(text));
+    const BookmarkModel& tree = *job.source();
     checkScan(text, tree, "the scanner counts what the tree builder builds");
 
     // The input's length picks the options, so that every input replays the same way.
@@ -162,7 +166,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     options.intoNewFolder = size % 4 >= 2;
     options.keepOrder = size % 8 >= 4;
     options.newFolderName = kNewFolderName;
-    checkRoundTrip(tree, options);
+    checkRoundTrip(job, options);
     checkMerge(text, tree);
     return 0;
 }

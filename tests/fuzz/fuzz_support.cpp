@@ -24,7 +24,8 @@ struct ChildKey
     QString fields;
     // Without order, a folder's whole content: it tells folders of one name apart.
     QString content;
-    int node = 0;
+    // A folder's row.
+    int folder = 0;
 
     bool operator<(const ChildKey& other) const
     {
@@ -39,36 +40,36 @@ struct ChildKey
 };
 
 // The child keys of a folder; contents holds each folder's content when order is not kept.
-std::vector<ChildKey> childKeys(const ParsedTree& tree, int folder, const Comparison& how,
+std::vector<ChildKey> childKeys(const BookmarkModel& model, int folder, const Comparison& how,
                                 const std::vector<QString>& contents)
 {
     std::vector<ChildKey> keys;
-    for (const int child : tree.node(folder).children) {
-        const ParsedTree::Node& node = tree.node(child);
-        if (node.kind == EntryKind::Separator && !how.inOrder)
+    for (int row = model.folder(folder).FirstLink; row <= model.folder(folder).LastLink; ++row) {
+        const LinkRecord& entry = model.link(row);
+        if (entry.isSeparator() && !how.inOrder)
             continue;
-        keys.push_back({node.kind, how.text(node.caption), how.text(node.url),
-                        how.fields ? how.fields(tree, child) : QString(),
-                        node.isFolder() && !how.inOrder ? contents[size_t(child)] : QString(),
-                        child});
+        const int subfolder = entry.SubfolderRow;
+        keys.push_back(
+            {entry.Kind, how.text(entry.Name), how.text(entry.URL),
+             how.fields ? how.fields(model, row) : QString(),
+             entry.isSubfolder() && !how.inOrder ? contents[size_t(subfolder)] : QString(),
+             subfolder});
     }
     if (!how.inOrder)
         std::sort(keys.begin(), keys.end());
     return keys;
 }
 
-// Each folder's content as one text, children before parents (they come later in the tree),
-// so that every subtree is described once; empty when order is kept.
-std::vector<QString> folderContents(const ParsedTree& tree, const Comparison& how)
+// Each folder's content as one text, children before parents (their rows come later), so that
+// every subtree is described once; empty when order is kept.
+std::vector<QString> folderContents(const BookmarkModel& model, const Comparison& how)
 {
-    std::vector<QString> contents(static_cast<size_t>(tree.size()));
+    std::vector<QString> contents(static_cast<size_t>(model.folderCount()));
     if (how.inOrder)
         return contents;
-    for (int n = tree.size() - 1; n >= 0; --n) {
-        if (!tree.node(n).isFolder())
-            continue;
+    for (int n = model.folderCount() - 1; n >= 0; --n) {
         QString content;
-        for (const ChildKey& key : childKeys(tree, n, how, contents)) {
+        for (const ChildKey& key : childKeys(model, n, how, contents)) {
             content += QString::number(static_cast<int>(key.kind)) + u'\x1f' + key.name + u'\x1f' +
                        key.url + u'\x1f' + key.fields + u'\x1f' + key.content + u'\x1e';
         }
@@ -133,15 +134,12 @@ QString consumeText(FuzzedDataProvider& data, size_t maxBytes)
     return utf16 ? utf16Units(view) : QString::fromUtf8(view);
 }
 
-EntryCounts countEntries(const ParsedTree& tree)
+EntryCounts countEntries(const BookmarkModel& model)
 {
     EntryCounts counts;
-    for (int n = 1; n < tree.size(); ++n) {
-        if (tree.node(n).kind == EntryKind::Folder)
-            ++counts.folders;
-        else if (tree.node(n).kind == EntryKind::Link)
-            ++counts.links;
-    }
+    counts.folders = model.folderCount() - 1;
+    for (const LinkRecord& entry : model.links())
+        counts.links += entry.isLink();
     return counts;
 }
 
@@ -152,24 +150,25 @@ QByteArray keptOnMerge(QByteArrayView old)
     return kUtf8Bom.toByteArray() + utf8FromUtf16(old);
 }
 
-QHash<QString, int> linkAddresses(const ParsedTree& tree)
+QHash<QString, int> linkAddresses(const BookmarkModel& model)
 {
     QHash<QString, int> addresses;
-    for (const ParsedTree::Node& node : tree.nodes()) {
-        if (!node.url.isEmpty())
-            ++addresses[node.url];
+    for (const LinkRecord& entry : model.links()) {
+        if (!entry.URL.isEmpty())
+            ++addresses[entry.URL];
     }
     return addresses;
 }
 
-int exportedTop(const ParsedTree& written, const FileExportOptions& options)
+int exportedTop(const BookmarkModel& written, const FileExportOptions& options)
 {
     if (!options.intoNewFolder)
-        return ParsedTree::root();
-    const std::vector<int>& children = written.node(ParsedTree::root()).children;
-    check(children.size() == 1 && written.node(children[0]).caption == options.newFolderName,
+        return 0;
+    const FolderRecord& root = written.folder(0);
+    check(root.entryCount() == 1 && written.link(root.FirstLink).isSubfolder() &&
+              written.link(root.FirstLink).Name == options.newFolderName,
           "everything lands in the new folder");
-    return children[0];
+    return written.link(root.FirstLink).SubfolderRow;
 }
 
 QString datesText(const EntryDates& dates)
@@ -180,37 +179,38 @@ QString datesText(const EntryDates& dates)
     return text(dates.added) + u' ' + text(dates.modified) + u' ' + text(dates.visited);
 }
 
-Job jobReading(const ParsedTree& tree, FormId form)
+Job jobReading(std::unique_ptr<BookmarkModel> model)
 {
     Job job;
-    job.mode = form == FormId::Hotlist ? ExportMode::OperaToFirefox : ExportMode::FirefoxToOpera;
-    job.setSource(TreeToTables(tree, form, QStringLiteral("fuzz")));
+    job.mode =
+        model->form() == FormId::Hotlist ? ExportMode::OperaToFirefox : ExportMode::FirefoxToOpera;
+    job.setSource(std::move(model));
     return job;
 }
 
-bool sameEntries(const ParsedTree& treeA, int a, const ParsedTree& treeB, int b,
+bool sameEntries(const BookmarkModel& modelA, int a, const BookmarkModel& modelB, int b,
                  const Comparison& how, QString& difference)
 {
-    const std::vector<QString> contentsA = folderContents(treeA, how);
-    const std::vector<QString> contentsB = folderContents(treeB, how);
+    const std::vector<QString> contentsA = folderContents(modelA, how);
+    const std::vector<QString> contentsB = folderContents(modelB, how);
     std::vector<std::pair<int, int>> pending{{a, b}};
     while (!pending.empty()) {
         const auto [folderA, folderB] = pending.back();
         pending.pop_back();
-        const std::vector<ChildKey> keysA = childKeys(treeA, folderA, how, contentsA);
-        const std::vector<ChildKey> keysB = childKeys(treeB, folderB, how, contentsB);
+        const std::vector<ChildKey> keysA = childKeys(modelA, folderA, how, contentsA);
+        const std::vector<ChildKey> keysB = childKeys(modelB, folderB, how, contentsB);
         for (size_t i = 0; i < std::max(keysA.size(), keysB.size()); ++i) {
             const bool inA = i < keysA.size();
             const bool inB = i < keysB.size();
             if (!inA || !inB || !(keysA[i] == keysB[i])) {
                 difference = QStringLiteral("in folder \"%1\": %2 against %3")
-                                 .arg(visible(treeA.node(folderA).caption),
+                                 .arg(visible(modelA.folder(folderA).Name),
                                       inA ? describe(keysA[i]) : QStringLiteral("nothing"),
                                       inB ? describe(keysB[i]) : QStringLiteral("nothing"));
                 return false;
             }
             if (keysA[i].kind == EntryKind::Folder)
-                pending.emplace_back(keysA[i].node, keysB[i].node);
+                pending.emplace_back(keysA[i].folder, keysB[i].folder);
         }
     }
     return true;

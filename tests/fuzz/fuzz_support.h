@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "forms/parsed_tree.h"
+#include "model/bookmark_model.h"
 #include "model/export_options.h"
 #include "model/job.h"
 
@@ -10,9 +10,10 @@
 #include <QHash>
 #include <QString>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <memory>
 
 // What the harnesses share: reporting a broken invariant, text made from fuzz bytes, and
-// comparing parsed trees.
+// comparing loaded tables.
 namespace orvalink::fuzz {
 
 // Reports a broken invariant and aborts, so that libFuzzer keeps the input as a reproducer.
@@ -49,32 +50,32 @@ struct EntryCounts
 };
 
 // The folders and links below the root, as the fast scanners count them.
-EntryCounts countEntries(const ParsedTree& tree);
+EntryCounts countEntries(const BookmarkModel& model);
 
 // What a merge into a file of these bytes must keep of them: the bytes as they are, or the same
 // text as UTF-8 after a UTF-8 byte-order mark when they are UTF-16, as the writers add UTF-8.
 QByteArray keptOnMerge(QByteArrayView old);
 
 // How many links have each address.
-QHash<QString, int> linkAddresses(const ParsedTree& tree);
+QHash<QString, int> linkAddresses(const BookmarkModel& model);
 
 // The name of the new folder that writes into one put everything in.
 inline const QString kNewFolderName = QStringLiteral("Fuzzing's own folder");
 
-// Where a tree written with these options has the exported root's entries: the root, or the
-// new folder, its only entry.
-int exportedTop(const ParsedTree& written, const FileExportOptions& options);
+// The folder row where tables written with these options have the exported root's entries: the
+// root, or the new folder, its only entry.
+int exportedTop(const BookmarkModel& written, const FileExportOptions& options);
 
-// A job whose loaded source is the tree, read from a file of that kind.
-Job jobReading(const ParsedTree& tree, FormId form);
+// A job whose loaded source is the model, read from a file of its form.
+Job jobReading(std::unique_ptr<BookmarkModel> model);
 
 // How a form stores a name or an address: the identity for forms that hold any text.
 using TextForm = QString (*)(const QString& text);
-// What a form keeps of a node besides its kind, name and address (dates, details, role), as one
-// text in the form's spelling.
-using KeptFields = QString (*)(const ParsedTree& tree, int node);
+// What a form keeps of an entry (a link table row) besides its kind, name and address (dates,
+// details, role), as one text in the form's spelling.
+using KeptFields = QString (*)(const BookmarkModel& model, int linkRow);
 
-// How two trees are compared: names and addresses as text() gives them, the fields fields()
+// How two models are compared: names and addresses as text() gives them, the fields fields()
 // gives (none when null), and each folder's entries either in order, separators included, or
 // without regard to their order and without separators, as the sorted writers write them.
 struct Comparison
@@ -87,9 +88,9 @@ struct Comparison
 // The dates as one text: "added modified visited", each its seconds or "-" when unknown.
 QString datesText(const EntryDates& dates);
 
-// Whether the subtrees at a and b hold the same entries as compared by how. Otherwise describes
-// the first difference in difference.
-bool sameEntries(const ParsedTree& treeA, int a, const ParsedTree& treeB, int b,
+// Whether the folder rows a and b hold the same entries, down to the bottom, as compared by how.
+// Otherwise describes the first difference in difference.
+bool sameEntries(const BookmarkModel& modelA, int a, const BookmarkModel& modelB, int b,
                  const Comparison& how, QString& difference);
 
 } // namespace orvalink::fuzz

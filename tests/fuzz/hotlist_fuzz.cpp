@@ -4,6 +4,7 @@
 // appended to the bytes keep them whole. Everything is written into memory.
 #include "forms/hotlist/hotlist_reader.h"
 #include "forms/hotlist/hotlist_writer.h"
+#include "model/model_builder.h"
 #include "platform/text_decoding.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -28,19 +29,22 @@ QString asWritten(const QString& text)
 // A hotlist keeps the added and visited dates, the description and keyword (as one-line fields,
 // compared as names are, a description's line breaks and 0x02 characters aside) and the
 // personal bar.
-QString keptFields(const ParsedTree& tree, int node)
+QString keptFields(const BookmarkModel& model, int linkRow)
 {
-    const ParsedTree::Node& entry = tree.node(node);
-    const EntryDetails& details = tree.details(node);
-    const bool onBar = entry.onToolbar || entry.role == FolderRole::Toolbar;
-    return QStringList{datesText(EntryDates{entry.dates.added, {}, entry.dates.visited}),
+    const LinkRecord& entry = model.link(linkRow);
+    const EntryDetails& details = model.entryDetails(linkRow);
+    const EntryDates& dates = model.entryDates(linkRow);
+    const bool onBar =
+        entry.OnToolbar ||
+        (entry.isSubfolder() && model.folder(entry.SubfolderRow).Role == FolderRole::Toolbar);
+    return QStringList{datesText(EntryDates{dates.added, {}, dates.visited}),
                        onBar ? QStringLiteral("bar") : QString(),
                        asWritten(QString(details.description).remove(u'\x02')),
                        asWritten(details.keyword)}
         .join(u'|');
 }
 
-void checkScan(QByteArrayView text, const ParsedTree& tree, const char* invariant)
+void checkScan(QByteArrayView text, const BookmarkModel& tree, const char* invariant)
 {
     const EntryCounts built = countEntries(tree);
     cOperaFastScanning scanner;
@@ -57,30 +61,31 @@ void checkScan(QByteArrayView text, const ParsedTree& tree, const char* invarian
           });
 }
 
-void checkRoundTrip(const ParsedTree& tree, const FileExportOptions& options)
+void checkRoundTrip(Job& job, const FileExportOptions& options)
 {
-    Job job = jobReading(tree, FormId::Hotlist);
+    const BookmarkModel& tree = *job.source();
     Progress quiet;
     QByteArray written;
     ChunkedOutput out(written);
     check(writeOperaHotlist(*job.source(), {}, options, quiet, out, QString()).ok(),
           "a hotlist can be written");
-    const ParsedTree reread = parseHotlistText(written);
+    const std::unique_ptr<BookmarkModel> rereadModel = parseHotlistText(written);
+    const BookmarkModel& reread = *rereadModel;
     checkScan(written, reread, "the scanner counts a written hotlist as its tree");
     const int top = exportedTop(reread, options);
     QString difference;
-    check(sameEntries(tree, ParsedTree::root(), reread, top,
-                      Comparison{asWritten, keptFields, options.keepOrder}, difference),
+    check(sameEntries(tree, 0, reread, top, Comparison{asWritten, keptFields, options.keepOrder},
+                      difference),
           "a written hotlist reads back as its tree", [&] { return difference; });
 }
 
 // Appended to, the old bytes stay as they were at the start, and the old entries are all still
 // there beside the new folder. An append that is refused writes nothing.
-void checkAppend(QByteArrayView old, const ParsedTree& oldTree)
+void checkAppend(QByteArrayView old, const BookmarkModel& oldTree)
 {
-    ParsedTree added{QString()};
-    added.addLink(ParsedTree::root(), QStringLiteral("Appended link"), kAppendedUrl);
-    Job job = jobReading(added, FormId::Hotlist);
+    ModelBuilder added(FormId::Hotlist, QString(), QString());
+    added.addLink(QStringLiteral("Appended link"), kAppendedUrl);
+    Job job = jobReading(added.finish());
     FileExportOptions options;
     options.merge = true;
     options.intoNewFolder = true;
@@ -95,11 +100,11 @@ void checkAppend(QByteArrayView old, const ParsedTree& oldTree)
         check(after.isEmpty(), "a refused append writes nothing");
         return;
     }
-    const ParsedTree appendedTree = parseHotlistText(after);
+    const std::unique_ptr<BookmarkModel> appendedTree = parseHotlistText(after);
     QHash<QString, int> expected = linkAddresses(oldTree);
     ++expected[kAppendedUrl];
-    check(linkAddresses(appendedTree) == expected &&
-              countEntries(appendedTree).folders == countEntries(oldTree).folders + 1,
+    check(linkAddresses(*appendedTree) == expected &&
+              countEntries(*appendedTree).folders == countEntries(oldTree).folders + 1,
           "an append keeps every old entry and adds its own");
     // A file that held nothing (blanks after a byte-order mark at most) gets a new one instead.
     const QByteArray kept = keptOnMerge(old);
@@ -117,7 +122,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     using namespace orvalink;
     using namespace orvalink::fuzz;
     const QByteArrayView text(data, static_cast<qsizetype>(size));
-    const ParsedTree tree = parseHotlistText(text);
+    Job job = jobReading(parseHotlistText(text));
+    const BookmarkModel& tree = *job.source();
     checkScan(text, tree, "the scanner counts what the tree builder builds");
 
     // The input's length picks the options, so that every input replays the same way.
@@ -126,7 +132,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     options.intoNewFolder = size % 4 >= 2;
     options.keepOrder = size % 8 >= 4;
     options.newFolderName = kNewFolderName;
-    checkRoundTrip(tree, options);
+    checkRoundTrip(job, options);
     checkAppend(text, tree);
     return 0;
 }

@@ -6,6 +6,7 @@
 // The input builds the tree: links, separators, folders opened and closed, and the page's
 // options. The page is written into memory.
 #include "forms/menu_page/menu_page_generator.h"
+#include "model/model_builder.h"
 #include "tests/fuzz/fuzz_support.h"
 
 #include <QRegularExpression>
@@ -88,32 +89,31 @@ void checkPage(const QByteArray& page, int itemsWritten)
     }
 }
 
-ParsedTree treeOf(FuzzedDataProvider& data)
+std::unique_ptr<BookmarkModel> treeOf(FuzzedDataProvider& data)
 {
-    ParsedTree tree(QStringLiteral("Bookmarks"));
-    int current = ParsedTree::root();
-    while (data.remaining_bytes() > 0 && tree.size() < 200) {
+    ModelBuilder tree(FormId::BookmarkFile, QStringLiteral("fuzz"), QStringLiteral("Bookmarks"));
+    for (int entries = 0; data.remaining_bytes() > 0 && entries < 200; ++entries) {
         switch (data.ConsumeIntegralInRange(0, 4)) {
         case 0:
-            current = tree.addFolder(current, consumeText(data));
+            tree.openFolder(consumeText(data));
             break;
         case 1:
-            current = current == ParsedTree::root() ? current : tree.node(current).parent;
+            tree.closeFolder();
             break;
         case 2:
-            tree.addSeparator(current);
+            tree.addSeparator();
             break;
         default: {
             const QString name = consumeText(data);
             QString url = consumeText(data, 128);
             if (url.isEmpty())
                 url = QStringLiteral("about:blank");
-            tree.addLink(current, name, url);
+            tree.addLink(name, url);
             break;
         }
         }
     }
-    return tree;
+    return tree.finish();
 }
 
 } // namespace
@@ -147,7 +147,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return folders;
     }();
 
-    Job job = jobReading(treeOf(provider), FormId::BookmarkFile);
+    Job job = jobReading(treeOf(provider));
     BookmarkModel& model = *job.source();
     if (!options.exportAll) {
         for (int row = 1; row < model.folderCount(); ++row) {

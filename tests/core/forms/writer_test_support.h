@@ -167,11 +167,10 @@ inline int rowNamed(const BookmarkModel& model, const QString& name)
 // What our reader of the form makes of a file.
 inline std::unique_ptr<BookmarkModel> reread(FormId kind, const QString& path)
 {
-    Result<ParsedTree> parsed =
+    Result<std::unique_ptr<BookmarkModel>> loaded =
         kind == FormId::BookmarkFile ? NNCreateTree(path) : OperaCreateTree(path);
-    EXPECT_TRUE(parsed.ok());
-    return parsed ? TreeToTables(parsed.value(), kind, path)
-                  : std::make_unique<BookmarkModel>(kind, path);
+    EXPECT_TRUE(loaded.ok());
+    return loaded ? std::move(loaded.value()) : std::make_unique<BookmarkModel>(kind, path);
 }
 
 // Its listing without the root's caption, which each form names its own way.

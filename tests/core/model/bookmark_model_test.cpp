@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/parsed_tree.h"
 #include "model/bookmark_model.h"
 #include "model/entry_order.h"
+#include "model/model_builder.h"
+#include "model/shared_blocks.h"
 #include "model/text_order.h"
 
 #include <algorithm>
@@ -28,15 +29,17 @@ class SelectionTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ParsedTree parsed(QStringLiteral("Root"));
-        parsed.addLink(0, QStringLiteral("Home"), QStringLiteral("about:home"));
-        const int work = parsed.addFolder(0, QStringLiteral("Work"));
-        parsed.addLink(work, QStringLiteral("Wiki"), QStringLiteral("about:wiki"));
-        parsed.addLink(work, QStringLiteral("Mail"), QStringLiteral("about:mail"));
-        const int old = parsed.addFolder(work, QStringLiteral("Old"));
-        parsed.addLink(old, QStringLiteral("Archive"), QStringLiteral("about:archive"));
-        parsed.addFolder(0, QStringLiteral("Empty"));
-        model = TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
+        ModelBuilder built(FormId::BookmarkFile, QStringLiteral("b.html"), QStringLiteral("Root"));
+        built.addLink(QStringLiteral("Home"), QStringLiteral("about:home"));
+        built.openFolder(QStringLiteral("Work"));
+        built.addLink(QStringLiteral("Wiki"), QStringLiteral("about:wiki"));
+        built.addLink(QStringLiteral("Mail"), QStringLiteral("about:mail"));
+        built.openFolder(QStringLiteral("Old"));
+        built.addLink(QStringLiteral("Archive"), QStringLiteral("about:archive"));
+        built.closeFolder();
+        built.closeFolder();
+        built.openFolder(QStringLiteral("Empty"));
+        model = built.finish();
     }
 
     // Rows by name: every folder name and every entry name here is unique.
@@ -138,16 +141,17 @@ TEST_F(SelectionTest, CommandsCountEveryFolderAndLinkOnce)
 TEST(SelectionRules, NoSequenceOfCommandsBreaksTheCounters)
 {
     std::mt19937 random(20261206);
-    ParsedTree parsed(QStringLiteral("Root"));
-    std::vector<int> folders{0};
+    ModelBuilder built(FormId::Hotlist, QStringLiteral("h.adr"), QStringLiteral("Root"));
     for (int i = 0; i < 60; ++i) {
-        const int parent = folders[random() % folders.size()];
-        if (random() % 3 == 0)
-            folders.push_back(parsed.addFolder(parent, QStringLiteral("F%1").arg(i)));
+        const unsigned what = random() % 6;
+        if (what < 2)
+            built.openFolder(QStringLiteral("F%1").arg(i));
+        else if (what == 2)
+            built.closeFolder();
         else
-            parsed.addLink(parent, QStringLiteral("L%1").arg(i), QStringLiteral("about:%1").arg(i));
+            built.addLink(QStringLiteral("L%1").arg(i), QStringLiteral("about:%1").arg(i));
     }
-    auto model = TreeToTables(parsed, FormId::Hotlist, QStringLiteral("h.adr"));
+    auto model = built.finish();
     const auto coin = [&] { return random() % 2 == 1; };
     // Some entries of the folder, any of them a subfolder entry.
     const auto someEntries = [&](int folder) {
@@ -186,14 +190,15 @@ TEST(SelectionRules, NoSequenceOfCommandsBreaksTheCounters)
 
 TEST(GetFolderLinks, SortsWithoutRegardToCaseAndLeavesOutSubfoldersAndUncheckedLinks)
 {
-    ParsedTree parsed(QStringLiteral("Root"));
-    parsed.addLink(0, QStringLiteral("b"), QStringLiteral("u:b"));
-    parsed.addFolder(0, QStringLiteral("Sub"));
-    parsed.addLink(0, QStringLiteral("A"), QStringLiteral("u:A"));
-    parsed.addLink(0, QStringLiteral("a"), QStringLiteral("u:a"));
-    const int only = parsed.addFolder(0, QStringLiteral("OnlyFolders"));
-    parsed.addFolder(only, QStringLiteral("Inner"));
-    auto model = TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
+    ModelBuilder built(FormId::BookmarkFile, QStringLiteral("b.html"), QStringLiteral("Root"));
+    built.addLink(QStringLiteral("b"), QStringLiteral("u:b"));
+    built.openFolder(QStringLiteral("Sub"));
+    built.closeFolder();
+    built.addLink(QStringLiteral("A"), QStringLiteral("u:A"));
+    built.addLink(QStringLiteral("a"), QStringLiteral("u:a"));
+    built.openFolder(QStringLiteral("OnlyFolders"));
+    built.openFolder(QStringLiteral("Inner"));
+    auto model = built.finish();
 
     const auto names = [&](const std::vector<int>& rows) {
         QString joined;
@@ -209,7 +214,7 @@ TEST(GetFolderLinks, SortsWithoutRegardToCaseAndLeavesOutSubfoldersAndUncheckedL
     EXPECT_TRUE(
         model->GetFolderLinks(model->link(model->folder(0).LastLink).SubfolderRow, true).empty());
 
-    model->ApplyEntryCheck(0, 0, true);
+    model->ApplyEntryCheck(0, model->folder(0).FirstLink, true);
     EXPECT_EQ(names(model->GetFolderLinks(0, false)), QStringLiteral("b"));
 }
 
@@ -236,12 +241,13 @@ TEST(CaseBlindOrder, OrdersAsTheLowerCasedTexts)
 
 TEST(EntryOrder, SubfoldersLeadByNameAndTrailByDate)
 {
-    ParsedTree parsed(QStringLiteral("Root"));
-    parsed.addLink(0, QStringLiteral("beta"), QStringLiteral("http://b"));
-    parsed.addFolder(0, QStringLiteral("Zeta folder"));
-    parsed.addLink(0, QStringLiteral("Alpha"), QStringLiteral("http://c"));
-    parsed.addFolder(0, QStringLiteral("alpha folder"));
-    auto model = TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
+    ModelBuilder built(FormId::BookmarkFile, QStringLiteral("b.html"), QStringLiteral("Root"));
+    built.addLink(QStringLiteral("beta"), QStringLiteral("http://b"));
+    built.openFolder(QStringLiteral("Zeta folder"));
+    built.closeFolder();
+    built.addLink(QStringLiteral("Alpha"), QStringLiteral("http://c"));
+    built.openFolder(QStringLiteral("alpha folder"));
+    auto model = built.finish();
     auto names = [&](EntryColumn column, bool descending) {
         QStringList result;
         for (int r : sortedEntryRows(*model, 0, column, descending))
@@ -257,6 +263,82 @@ TEST(EntryOrder, SubfoldersLeadByNameAndTrailByDate)
     // File sources have no dates: the links keep their row order, the subfolders follow.
     EXPECT_EQ(names(EntryColumn::CreationDate, false),
               QStringLiteral("beta,Alpha,Zeta folder,alpha folder"));
+}
+
+TEST(ModelBuilder, KeepsEachFolderEntriesTogetherAndWhatEachEntryKeeps)
+{
+    ModelBuilder built(FormId::Hotlist, QStringLiteral("h.adr"), QStringLiteral("Header"));
+    built.addLink(QStringLiteral("Early"), QStringLiteral("u:early"));
+    FolderRecord& bar = built.folder(built.openFolder(QStringLiteral("Mail")));
+    bar.Role = FolderRole::Toolbar;
+    bar.Dates.added = BookmarkTime::fromSeconds(1700000000);
+    built.editDetails(bar.Details).description = QStringLiteral("Bar");
+    LinkRecord& inside = built.addLink(QStringLiteral("Mail"), QStringLiteral("u:mail"));
+    inside.Dates.visited = BookmarkTime::fromSeconds(-5);
+    inside.OnToolbar = true;
+    built.editDetails(inside.Details).keyword = QStringLiteral("m");
+    built.closeFolder();
+    // A surplus close at the root is ignored.
+    built.closeFolder();
+    built.addSeparator();
+    // Names that once had to be numbered to tell them apart stay as they are.
+    built.addLink(QStringLiteral("Mail"), QStringLiteral("u:other"));
+    built.openFolder(QStringLiteral("Mail"));
+    built.openFolder(QStringLiteral("Left open"));
+    auto model = built.finish();
+
+    ASSERT_EQ(model->folderCount(), 4);
+    EXPECT_TRUE(model->tree().node(0).expanded);
+    const FolderRecord& root = model->folder(0);
+    ASSERT_EQ(root.entryCount(), 5);
+    for (int row = 0; row < model->folderCount(); ++row)
+        EXPECT_TRUE(model->folder(row).LinksLoaded);
+    const LinkRecord& folderEntry = model->link(root.FirstLink + 1);
+    EXPECT_TRUE(folderEntry.isSubfolder());
+    EXPECT_EQ(folderEntry.IconIndex, IconIndex::HotlistFolder);
+    EXPECT_TRUE(model->link(root.FirstLink + 2).isSeparator());
+    EXPECT_EQ(model->link(root.FirstLink + 3).Name, QStringLiteral("Mail"));
+    EXPECT_EQ(model->link(root.FirstLink + 3).IconIndex, IconIndex::HotlistLink);
+    EXPECT_EQ(model->link(root.FirstLink + 3).Details, NoDetails);
+    EXPECT_EQ(model->folder(2).Name, QStringLiteral("Mail"));
+    EXPECT_EQ(model->folder(2).entryCount(), 1);
+    EXPECT_EQ(model->folder(3).Parent, 2);
+    EXPECT_EQ(model->folder(3).entryCount(), 0);
+
+    const FolderRecord& toolbar = model->folder(folderEntry.SubfolderRow);
+    EXPECT_EQ(toolbar.Role, FolderRole::Toolbar);
+    EXPECT_EQ(model->entryDates(root.FirstLink + 1).added, BookmarkTime::fromSeconds(1700000000));
+    EXPECT_EQ(model->entryDetails(root.FirstLink + 1).description, QStringLiteral("Bar"));
+    ASSERT_EQ(toolbar.entryCount(), 1);
+    const LinkRecord& link = model->link(toolbar.FirstLink);
+    EXPECT_TRUE(link.OnToolbar);
+    EXPECT_EQ(link.Dates.visited.seconds(), -5);
+    EXPECT_FALSE(link.Dates.added.isKnown());
+    EXPECT_EQ(model->details(link.Details).keyword, QStringLiteral("m"));
+}
+
+TEST(SharedBlocks, CopiesStayIndependentAndOutliveTheirBlocks)
+{
+    QByteArray first;
+    QByteArray second;
+    QByteArray copyOfSecond;
+    {
+        SharedBlocks blocks;
+        first = blocks.copy("data:one");
+        second = blocks.copy("data:two");
+        // More than a block holds, and one string too long to share a block.
+        for (int i = 0; i < 5000; ++i)
+            blocks.copy(QByteArray(300, 'x'));
+        EXPECT_EQ(blocks.copy(QByteArray(1 << 20, 'y')).size(), 1 << 20);
+        copyOfSecond = second;
+    }
+    EXPECT_EQ(first, "data:one");
+    EXPECT_EQ(first.constData()[first.size()], '\0');
+    first.append("+more");
+    second[0] = 'D';
+    EXPECT_EQ(first, "data:one+more");
+    EXPECT_EQ(second, "Data:two");
+    EXPECT_EQ(copyOfSecond, "data:two");
 }
 
 } // namespace

@@ -21,16 +21,14 @@ namespace {
 
 std::unique_ptr<BookmarkModel> load(const QString& path)
 {
-    Result<ParsedTree> parsed = NNCreateTree(path);
-    EXPECT_TRUE(parsed.ok()) << parsed.error().toStdString();
-    if (!parsed)
-        return nullptr;
-    return TreeToTables(parsed.value(), FormId::BookmarkFile, path);
+    Result<std::unique_ptr<BookmarkModel>> loaded = NNCreateTree(path);
+    EXPECT_TRUE(loaded.ok()) << loaded.error().toStdString();
+    return loaded ? std::move(loaded.value()) : nullptr;
 }
 
 std::unique_ptr<BookmarkModel> loadText(const QByteArray& text)
 {
-    return TreeToTables(parseBookmarkText(text), FormId::BookmarkFile, QString());
+    return parseBookmarkText(text);
 }
 
 // The counts and folder names of the fast scan are those of the loaded tables, in file order.
@@ -79,7 +77,7 @@ TEST(BookmarkFileReader, FailsOnlyWhenTheFileCannotBeOpened)
     test::TempTree dir;
     EXPECT_FALSE(NNCreateTree(QString()).ok());
     const QString missing = dir.path(QStringLiteral("missing.html"));
-    Result<ParsedTree> failed = NNCreateTree(missing);
+    Result<std::unique_ptr<BookmarkModel>> failed = NNCreateTree(missing);
     ASSERT_FALSE(failed.ok());
     EXPECT_TRUE(failed.error().contains(missing)) << failed.error().toStdString();
     EXPECT_FALSE(NNCreateTree(dir.path()).ok());

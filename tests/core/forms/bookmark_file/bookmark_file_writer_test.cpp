@@ -353,7 +353,7 @@ TEST(FileWriters, NoNameOrAddressCanForgeEntries)
     }
 }
 
-ParsedTree parsed(FormId form, QByteArrayView text)
+std::unique_ptr<BookmarkModel> parsed(FormId form, QByteArrayView text)
 {
     return form == FormId::BookmarkFile ? parseBookmarkText(text) : parseHotlistText(text);
 }
@@ -365,7 +365,7 @@ QByteArray writtenAndReread(FormId from, const QByteArray& text, FormId form,
                             const std::function<void(BookmarkModel&)>& choose = {})
 {
     const bool bookmarkFile = form == FormId::BookmarkFile;
-    auto model = TreeToTables(parsed(from, text), from, QString());
+    auto model = parsed(from, text);
     if (choose)
         choose(*model);
     QByteArray bytes;
@@ -374,7 +374,7 @@ QByteArray writtenAndReread(FormId from, const QByteArray& text, FormId form,
     EXPECT_TRUE((bookmarkFile ? writeBookmarkFile(*model, {}, options, quiet, out, QString())
                               : writeOperaHotlist(*model, {}, options, quiet, out, QString()))
                     .ok());
-    const QByteArray listing = test::listing(*TreeToTables(parsed(form, bytes), form, QString()));
+    const QByteArray listing = test::listing(*parsed(form, bytes));
     return listing.mid(listing.indexOf('\n') + 1);
 }
 

@@ -2,7 +2,7 @@
 #include "forms/menu_page/menu_page_generator.h"
 #include "forms/menu_page/menu_scripts.h"
 #include "forms/menu_page/text_width.h"
-#include "forms/parsed_tree.h"
+#include "model/model_builder.h"
 #include "tests/core/forms/writer_test_support.h"
 
 #include <QFile>
@@ -64,9 +64,9 @@ MenuPageOptions fixedOptions()
     return options;
 }
 
-std::unique_ptr<BookmarkModel> modelOf(const ParsedTree& parsed)
+ModelBuilder builderOf(const QString& rootCaption)
 {
-    return TreeToTables(parsed, FormId::BookmarkFile, QStringLiteral("b.html"));
+    return ModelBuilder(FormId::BookmarkFile, QStringLiteral("b.html"), rootCaption);
 }
 
 // Bookmarks (node 1)
@@ -75,20 +75,22 @@ std::unique_ptr<BookmarkModel> modelOf(const ParsedTree& parsed)
 //   Search <find.htm>
 std::unique_ptr<BookmarkModel> smallTree()
 {
-    ParsedTree parsed(QStringLiteral("Bookmarks"));
-    const int news = parsed.addFolder(0, QStringLiteral("News"));
-    parsed.addLink(news, QStringLiteral("Daily"), QStringLiteral("http://daily.example/"));
-    parsed.addFolder(0, QStringLiteral("Empty"));
-    parsed.addLink(0, QStringLiteral("Search"), QStringLiteral("find.htm"));
-    return modelOf(parsed);
+    ModelBuilder built = builderOf(QStringLiteral("Bookmarks"));
+    built.openFolder(QStringLiteral("News"));
+    built.addLink(QStringLiteral("Daily"), QStringLiteral("http://daily.example/"));
+    built.closeFolder();
+    built.openFolder(QStringLiteral("Empty"));
+    built.closeFolder();
+    built.addLink(QStringLiteral("Search"), QStringLiteral("find.htm"));
+    return built.finish();
 }
 
-// A folder holding count links named "Link 01", "Link 02"... (sorting keeps that order).
-void addLinks(ParsedTree& parsed, int folder, int count)
+// Adds count links named "Link 001", "Link 002"... (sorting keeps that order).
+void addLinks(ModelBuilder& built, int count)
 {
     for (int i = 1; i <= count; ++i) {
-        parsed.addLink(folder, QStringLiteral("Link %1").arg(i, 3, 10, QLatin1Char('0')),
-                       QStringLiteral("http://example.org/%1").arg(i));
+        built.addLink(QStringLiteral("Link %1").arg(i, 3, 10, QLatin1Char('0')),
+                      QStringLiteral("http://example.org/%1").arg(i));
     }
 }
 
@@ -161,13 +163,13 @@ TEST_F(MenuPageTest, NamesAndAddressesCannotLeaveTheirScriptStrings)
     EXPECT_EQ(EscapeScriptString(u"</script><b>x"), u8("\\x3C/script\\x3E\\x3Cb\\x3Ex"));
     EXPECT_EQ(EscapeScriptString(u"a\r\nb\\'"), u8("a\\r\\nb\\\\\\'"));
 
-    ParsedTree parsed(u8("R's \\ <b>"));
-    parsed.addLink(0, u8("</script><b>x"), u8("http://x.example/?q=<b>&r='1'"));
-    parsed.addLink(0, u8("Two\r\nlines"), u8("C:\\Pages\\Tom's.htm"));
-    parsed.addLink(0, u8("Bookmarklet"), u8("JavaScript:alert('hi')"));
-    parsed.addLink(0, u8("Not script"), u8("javascrip:x"));
-    parsed.addLink(0, u8("Grüße 日本"), u8("http://例え.jp/"));
-    const QByteArray page = write(modelOf(parsed), fixedOptions());
+    ModelBuilder built = builderOf(u8("R's \\ <b>"));
+    built.addLink(u8("</script><b>x"), u8("http://x.example/?q=<b>&r='1'"));
+    built.addLink(u8("Two\r\nlines"), u8("C:\\Pages\\Tom's.htm"));
+    built.addLink(u8("Bookmarklet"), u8("JavaScript:alert('hi')"));
+    built.addLink(u8("Not script"), u8("javascrip:x"));
+    built.addLink(u8("Grüße 日本"), u8("http://例え.jp/"));
+    const QByteArray page = write(built.finish(), fixedOptions());
     // Script addresses run in the page, even with new windows asked for.
     for (const char* item :
          {"addItem('R\\'s \\\\ \\x3Cb\\x3E', 'm1', 'sm:');",
@@ -234,17 +236,28 @@ TEST_F(MenuPageTest, WritesCheckedFoldersUnderUncheckedOnesWhereTheyShow)
     //   Hidden Too (6)
     //     Programming Weather Software (7), checked
     //   News Reference (8), checked
-    ParsedTree parsed(u8("Root"));
-    const int photos = parsed.addFolder(0, u8("News Photos"));
-    const int zebra = parsed.addFolder(parsed.addFolder(photos, u8("Hidden")), u8("Zebra"));
-    parsed.addLink(zebra, u8("Z1"), u8("z:1"));
-    const int alpha = parsed.addFolder(photos, u8("Alpha"));
-    parsed.addLink(alpha, u8("A1"), u8("a:1"));
-    parsed.addLink(alpha, u8("A2"), u8("a:2"));
-    parsed.addLink(photos, u8("P1"), u8("p:1"));
-    parsed.addFolder(parsed.addFolder(0, u8("Hidden Too")), u8("Programming Weather Software"));
-    parsed.addFolder(0, u8("News Reference"));
-    std::unique_ptr<BookmarkModel> model = modelOf(parsed);
+    const auto build = [] {
+        ModelBuilder built = builderOf(u8("Root"));
+        built.openFolder(u8("News Photos"));
+        built.openFolder(u8("Hidden"));
+        built.openFolder(u8("Zebra"));
+        built.addLink(u8("Z1"), u8("z:1"));
+        built.closeFolder();
+        built.closeFolder();
+        built.openFolder(u8("Alpha"));
+        built.addLink(u8("A1"), u8("a:1"));
+        built.addLink(u8("A2"), u8("a:2"));
+        built.closeFolder();
+        built.addLink(u8("P1"), u8("p:1"));
+        built.closeFolder();
+        built.openFolder(u8("Hidden Too"));
+        built.openFolder(u8("Programming Weather Software"));
+        built.closeFolder();
+        built.closeFolder();
+        built.openFolder(u8("News Reference"));
+        return built.finish();
+    };
+    std::unique_ptr<BookmarkModel> model = build();
     ASSERT_EQ(model->folderCount(), 8);
     for (int row : {1, 3, 4, 6, 7})
         model->ApplyFolderCheck(row, true);
@@ -286,7 +299,7 @@ startMenu('m8', true, 0, 20, 230, subM);
     EXPECT_EQ(items, 10);
 
     // Nothing checked: an empty bar.
-    page = write(modelOf(parsed), options, &items);
+    page = write(build(), options, &items);
     EXPECT_EQ(menus(page), crlf(R"(startMenu('root', false, 10, 0, 17, hBar);
 )"));
     EXPECT_EQ(items, 0);
@@ -309,17 +322,20 @@ QList<QByteArray> submenuLines(const QByteArray& page, const QByteArray& name)
 
 TEST_F(MenuPageTest, BreaksLongSubmenusIntoChains)
 {
-    ParsedTree parsed(u8("Root"));
-    const int many = parsed.addFolder(0, u8("Many"));
-    addLinks(parsed, many, 25);
-    const int ten = parsed.addFolder(0, u8("Ten"));
-    addLinks(parsed, ten, 10);
-    const int four = parsed.addFolder(0, u8("Four"));
-    addLinks(parsed, four, 4);
+    const auto build = [] {
+        ModelBuilder built = builderOf(u8("Root"));
+        for (const auto& [name, links] :
+             {std::pair{u8("Many"), 25}, std::pair{u8("Ten"), 10}, std::pair{u8("Four"), 4}}) {
+            built.openFolder(name);
+            addLinks(built, links);
+            built.closeFolder();
+        }
+        return built.finish();
+    };
 
     MenuPageOptions options = fixedOptions();
     options.breakAfter = 10;
-    QByteArray page = write(modelOf(parsed), options);
+    QByteArray page = write(build(), options);
     QList<QByteArray> expected = {"startMenu('m2', true, 227, 0, 230, subM);"};
     for (int i = 1; i <= 25; ++i) {
         expected << QStringLiteral("addItem('Link %1', 'http://example.org/%2', 'nw:');")
@@ -340,7 +356,7 @@ TEST_F(MenuPageTest, BreaksLongSubmenusIntoChains)
     EXPECT_FALSE(submenuLines(page, "3").join().contains("more..."));
 
     options.breakAfter = 2;
-    page = write(modelOf(parsed), options);
+    page = write(build(), options);
     EXPECT_EQ(submenuLines(page, "4"), (QList<QByteArray>{
                                            "startMenu('m4', true, 227, 0, 230, subM);",
                                            "addItem('Link 001', 'http://example.org/1', 'nw:');",
@@ -354,7 +370,7 @@ TEST_F(MenuPageTest, BreaksLongSubmenusIntoChains)
                                        }));
 
     options.breakAfter.reset();
-    page = write(modelOf(parsed), options);
+    page = write(build(), options);
     EXPECT_FALSE(page.contains("more..."));
 }
 
@@ -362,13 +378,14 @@ TEST_F(MenuPageTest, GivesEveryMenuItsOwnName)
 {
     // Without a separator the continuation of node 1 after entry 98 and that of node 19 after
     // entry 8 would both be called "mmo198".
-    ParsedTree parsed(u8("Root"));
-    addLinks(parsed, 0, 120);
-    int folder = 0;
-    for (int i = 2; i <= 19; ++i)
-        folder = parsed.addFolder(0, QStringLiteral("Folder %1").arg(i, 2, 10, QLatin1Char('0')));
-    addLinks(parsed, folder, 12);
-    std::unique_ptr<BookmarkModel> model = modelOf(parsed);
+    ModelBuilder built = builderOf(u8("Root"));
+    addLinks(built, 120);
+    for (int i = 2; i <= 19; ++i) {
+        built.closeFolder();
+        built.openFolder(QStringLiteral("Folder %1").arg(i, 2, 10, QLatin1Char('0')));
+    }
+    addLinks(built, 12);
+    std::unique_ptr<BookmarkModel> model = built.finish();
     ASSERT_EQ(model->tree().node(18).caption, u8("Folder 19"));
 
     MenuPageOptions options = fixedOptions();
@@ -391,16 +408,18 @@ TEST_F(MenuPageTest, GivesEveryMenuItsOwnName)
 
 TEST_F(MenuPageTest, WritesTenThousandNestedFolders)
 {
-    ParsedTree parsed(u8("Root"));
-    int folder = 0;
-    for (int depth = 1; depth <= 10000; ++depth)
-        folder = parsed.addFolder(folder, QStringLiteral("Level %1").arg(depth));
-    parsed.addLink(folder, u8("Bottom"), u8("http://bottom.example/"));
-    std::unique_ptr<BookmarkModel> model = modelOf(parsed);
+    const auto build = [] {
+        ModelBuilder built = builderOf(u8("Root"));
+        for (int depth = 1; depth <= 10000; ++depth)
+            built.openFolder(QStringLiteral("Level %1").arg(depth));
+        built.addLink(u8("Bottom"), u8("http://bottom.example/"));
+        return built.finish();
+    };
+    std::unique_ptr<BookmarkModel> model = build();
     model->ApplyFolderCheck(model->folderCount() - 1, true);
 
     int items = 0;
-    QByteArray page = write(modelOf(parsed), fixedOptions(), &items);
+    QByteArray page = write(build(), fixedOptions(), &items);
     EXPECT_EQ(items, 10002);
     EXPECT_TRUE(page.contains("startMenu('m10001', true, 227, 0, 230, subM);\r\n"
                               " addItem('Bottom', 'http://bottom.example/', 'nw:');\r\n"));

@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace orvalink {
+
+// Keeps many short strings in a few large blocks instead of one allocation each: a reader that
+// keeps hundreds of thousands of them (a bookmark file's addresses and icons) would otherwise
+// spend most of its time in the allocator. Each string handed out is an ordinary QByteArray or
+// QString that shares its block, so the block lives as long as any of its strings; changing one
+// copies it first, as Qt's implicit sharing always does. Each string is followed by a NUL, as
+// every Qt string's data is.
+class SharedBlocks
+{
+public:
+    QByteArray copy(QByteArrayView bytes);
+    // Latin-1 bytes as text, as QString::fromLatin1() makes it.
+    QString fromLatin1(QByteArrayView bytes);
+
+private:
+    // The block being filled and how much of it is handed out.
+    template <typename Text> struct Pool
+    {
+        Text block;
+        qsizetype used = 0;
+    };
+
+    Pool<QByteArray> m_bytes;
+    Pool<QString> m_texts;
+};
+
+} // namespace orvalink
