@@ -33,12 +33,16 @@ before(async () => {
                                          { context: 'content' });
 });
 
+// A Firefox left running would stay in the way of the tests that need none running.
 after(async () => {
-    await marionette?.quit();
-    await firefox?.stop();
-    await server?.close();
-    if (workDir) {
-        fs.rmSync(workDir, { recursive: true, force: true });
+    try {
+        await marionette?.quit();
+    } finally {
+        await firefox?.stop();
+        await server?.close();
+        if (workDir) {
+            fs.rmSync(workDir, { recursive: true, force: true });
+        }
     }
 });
 
