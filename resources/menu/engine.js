@@ -836,15 +836,26 @@
                 y += 4;
             }
         }
+        var box = header.element;
+        var style = box.style;
+        // In a narrow window a menu taller than the window scrolls inside itself. A scroll bar
+        // that takes room (rather than lying over the items, as on a phone) would narrow the
+        // items and make them scroll sideways: the menu grows by its width, inside the window.
+        var shownH = narrow ? Math.min(header.boxH, view.top + view.height - y) : header.boxH;
+        var scrolls = shownH < header.boxH;
+        style.width = header.boxW + 'px';
+        style.height = shownH + 'px';
+        style.overflowY = scrolls ? 'auto' : '';
+        style.overflowX = scrolls ? 'hidden' : '';
+        if (scrolls && box.offsetWidth > box.clientWidth) {
+            var width = header.boxW + box.offsetWidth - box.clientWidth;
+            style.width = width + 'px';
+            x = Math.max(view.left, Math.min(x, view.left + view.width - width));
+        }
         header.x = x;
         header.y = y;
-        var style = header.element.style;
         style.left = x + 'px';
         style.top = y + 'px';
-        // In a narrow window a menu taller than the window scrolls inside itself.
-        var shownH = narrow ? Math.min(header.boxH, view.top + view.height - y) : header.boxH;
-        style.height = shownH + 'px';
-        style.overflowY = shownH < header.boxH ? 'auto' : '';
         if (!header.fitted && style.display !== 'none') {
             this._fitLabels(items);
         }

@@ -36,8 +36,16 @@ const offlinePrefs = {
 // Writes the profile's user.js: the offline preferences plus the given ones. With a bookmark
 // file, Firefox replaces its bookmarks with that file's at start-up (the restore-on-start-up
 // import, which files PERSONAL_TOOLBAR_FOLDER and UNFILED_BOOKMARKS_FOLDER as its own roots).
-export function writeUserPrefs(profile, { bookmarkFile, marionette } = {}) {
+// With anyWindowSize, the window may be narrower than Firefox's own toolbars allow (500 pixels),
+// as a phone's is; that takes a style sheet of the profile's.
+export function writeUserPrefs(profile, { bookmarkFile, marionette, anyWindowSize } = {}) {
     const prefs = { ...offlinePrefs };
+    if (anyWindowSize) {
+        prefs['toolkit.legacyUserProfileCustomizations.stylesheets'] = true;
+        fs.mkdirSync(path.join(profile, 'chrome'), { recursive: true });
+        fs.writeFileSync(path.join(profile, 'chrome', 'userChrome.css'),
+                         '#main-window { min-width: 0 !important; }\n');
+    }
     if (bookmarkFile) {
         prefs['browser.places.importBookmarksHTML'] = true;
         prefs['browser.bookmarks.file'] = bookmarkFile;
@@ -62,13 +70,16 @@ export function run(command, commandArgs, options = {}) {
 
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
-// Starts firefox-esr headless with the given arguments and HOME, logging to logFile. The
+// Starts firefox-esr headless with the given arguments and HOME, logging to logFile; with
+// screen ([width, height]), on a screen of that size, which its windows cannot outgrow. The
 // returned object tells whether Firefox has ended, builds errors that carry the log, waits for
 // a condition while Firefox runs, and stops it.
-export function startFirefox(firefoxArgs, { home, logFile }) {
+export function startFirefox(firefoxArgs, { home, logFile, screen }) {
     const log = fs.openSync(logFile, 'w');
+    const screenSize = screen ? { MOZ_HEADLESS_WIDTH: String(screen[0]),
+                                  MOZ_HEADLESS_HEIGHT: String(screen[1]) } : {};
     const child = spawn('firefox-esr', ['--headless', '--no-remote', ...firefoxArgs], {
-        env: { ...process.env, HOME: home, MOZ_CRASHREPORTER_DISABLE: '1' },
+        env: { ...process.env, ...screenSize, HOME: home, MOZ_CRASHREPORTER_DISABLE: '1' },
         stdio: ['ignore', log, log],
     });
     let exited = null;

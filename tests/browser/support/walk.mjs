@@ -78,7 +78,7 @@ const pointOf = (item) => [item.rect.left + 8, item.rect.top + item.rect.height 
 
 // Taps (touch) or points at (mouse) every folder item, depth first, and checks each submenu;
 // answers the names of the menus opened.
-export async function walkByPointer(driver, { touch, narrow }) {
+async function walkByPointer(driver, { touch, narrow }) {
     const opened = [];
     const act = (item) => (touch ? driver.tap : driver.hover)(...pointOf(item));
     const visit = async (menu) => {
@@ -109,7 +109,7 @@ export async function walkByPointer(driver, { touch, narrow }) {
 
 // Walks every menu with the arrow keys from the bar's one Tab stop: into each folder and back
 // out with Escape; answers the names of the menus opened.
-export async function walkByKeyboard(driver) {
+async function walkByKeyboard(driver) {
     const opened = [];
     await driver.press('Tab');
     const visit = async (menu, vertical) => {
@@ -137,6 +137,21 @@ export async function walkByKeyboard(driver) {
 }
 
 // Every folder menu of a page, by the names its items open.
-export function allSubmenus(driver) {
+function allSubmenus(driver) {
     return driver.evaluate(() => Object.keys(pMenu.menu).filter((name) => name !== 'root'));
+}
+
+// Opens every menu of the page `name` by touch on a phone, and by mouse and by keyboard on a
+// desktop. open({ width, height, touch }) answers a driver of the page freshly loaded in a window
+// of that many CSS pixels (touch: with a touch screen).
+export async function walkEveryWay(name, open) {
+    const phone = await open({ width: 390, height: 844, touch: true });
+    const all = (await allSubmenus(phone)).sort();
+    assert.deepEqual((await walkByPointer(phone, { touch: true, narrow: true })).sort(), all,
+                     `${name} by touch`);
+    const desktop = await open({ width: 1920, height: 1080 });
+    assert.deepEqual((await walkByPointer(desktop, { narrow: false })).sort(), all,
+                     `${name} by mouse`);
+    const keyboard = await open({ width: 1920, height: 1080 });
+    assert.deepEqual((await walkByKeyboard(keyboard)).sort(), all, `${name} by keyboard`);
 }
