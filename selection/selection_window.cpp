@@ -217,6 +217,8 @@ void Form3::createViews()
     m_treeModel = new FolderTreeModel(m_source, images, this);
     m_tree = new QTreeView(this);
     m_tree->setObjectName(QStringLiteral("TreeView1"));
+    m_tree->setAccessibleName(tr("Folders"));
+    m_tree->setAccessibleDescription(tr("Tick the Folders to Export"));
     ShowChecksClearly(m_tree);
     m_tree->setModel(m_treeModel);
     m_tree->setHeaderHidden(true);
@@ -240,6 +242,8 @@ void Form3::createViews()
     m_listModel = new EntryListModel(m_source, images, this);
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("ListView1"));
+    m_list->setAccessibleName(tr("Links"));
+    m_list->setAccessibleDescription(tr("Tick the Links of the Current Folder to Export"));
     ShowChecksClearly(m_list);
     m_list->setModel(m_listModel);
     m_list->setRootIsDecorated(false);

@@ -234,28 +234,28 @@
         <translation>Bereit</translation>
     </message>
     <message>
-        <source>Go Back to the Main Window</source>
-        <translation>Zurück zum Hauptfenster</translation>
-    </message>
-    <message>
         <source>Go Back to the Main Window (ESC)</source>
         <translation>Zurück zum Hauptfenster (Esc)</translation>
-    </message>
-    <message>
-        <source>Location of Internet Explorer Favorites:</source>
-        <translation>Ort der Internet-Explorer-Favoriten:</translation>
     </message>
     <message>
         <source>Select the Favorites Folder Location</source>
         <translation>Ort des Favoritenordners auswählen</translation>
     </message>
     <message>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
         <source>Auto-Detect the Favorites Folder Location</source>
         <translation>Ort des Favoritenordners automatisch ermitteln</translation>
+    </message>
+    <message>
+        <source>&amp;Go Back to the Main Window</source>
+        <translation>&amp;Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>Location of Internet Explorer &amp;Favorites:</source>
+        <translation>Ort der Internet-Explorer-&amp;Favoriten:</translation>
+    </message>
+    <message>
+        <source>A&amp;uto</source>
+        <translation>A&amp;uto</translation>
     </message>
 </context>
 <context>
@@ -421,32 +421,12 @@
         <translation>Was geschieht mit den alten Lesezeichen:</translation>
     </message>
     <message>
-        <source>Backup Old Bookmarks</source>
-        <translation>Alte Lesezeichen sichern</translation>
-    </message>
-    <message>
-        <source>Overwrite Old Bookmarks</source>
-        <translation>Alte Lesezeichen überschreiben</translation>
-    </message>
-    <message>
         <source>Where to Export:</source>
         <translation>Wohin exportieren:</translation>
     </message>
     <message>
-        <source>Export in the Root Folder</source>
-        <translation>In den Stammordner exportieren</translation>
-    </message>
-    <message>
-        <source>Export in a New Folder</source>
-        <translation>In einen neuen Ordner exportieren</translation>
-    </message>
-    <message>
         <source>Export Links Before Than Folders</source>
         <translation>Links vor Ordnern exportieren</translation>
-    </message>
-    <message>
-        <source>Keep the Order of the Source</source>
-        <translation>Reihenfolge der Quelle beibehalten</translation>
     </message>
     <message>
         <source>Make a Backup of the Bookmark File Before to Change It</source>
@@ -475,6 +455,30 @@
     <message>
         <source>Keep Folders, Links and Separators in the Order of the Source Instead of Sorting Them</source>
         <translation>Ordner, Links und Trennlinien in der Reihenfolge der Quelle belassen, statt sie zu sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Backup Old Bookmarks</source>
+        <translation>Alte Lesezeichen &amp;sichern</translation>
+    </message>
+    <message>
+        <source>O&amp;verwrite Old Bookmarks</source>
+        <translation>Alte Lesezeichen ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>Export in the &amp;Root Folder</source>
+        <translation>In den Stammordner ex&amp;portieren</translation>
+    </message>
+    <message>
+        <source>Export in a &amp;New Folder</source>
+        <translation>In einen &amp;neuen Ordner exportieren</translation>
+    </message>
+    <message>
+        <source>Export &amp;Links Before Than Folders</source>
+        <translation>&amp;Links vor Ordnern exportieren</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Order of the Source</source>
+        <translation>Reihenfolge der &amp;Quelle beibehalten</translation>
     </message>
 </context>
 <context>
@@ -705,18 +709,6 @@
 <context>
     <name>orvalink::Form2</name>
     <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>Merge IE Favorites with Old Bookmarks</source>
-        <translation>IE-Favoriten mit alten Lesezeichen zusammenführen</translation>
-    </message>
-    <message>
         <source>Filenames:</source>
         <translation>Dateinamen:</translation>
     </message>
@@ -757,18 +749,6 @@
         <translation>Wohin sollen die IE-Favoriten exportiert werden?</translation>
     </message>
     <message>
-        <source>Location of Firefox Bookmarks:</source>
-        <translation>Ort der Firefox-Lesezeichen:</translation>
-    </message>
-    <message>
-        <source>Location of Opera Hotlist:</source>
-        <translation>Ort der Opera-Hotlist:</translation>
-    </message>
-    <message>
-        <source>Location of Chromium Bookmarks:</source>
-        <translation>Ort der Chromium-Lesezeichen:</translation>
-    </message>
-    <message>
         <source> (File Exists)</source>
         <translation> (Datei existiert)</translation>
     </message>
@@ -783,6 +763,34 @@
     <message>
         <source>Please, Select a Bookmark File Where to Export IE Favorites.</source>
         <translation>Bitte wählen Sie eine Lesezeichendatei, in die die IE-Favoriten exportiert werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Merge IE Favorites with Old Bookmarks</source>
+        <translation>IE-Favoriten mit alten Lesezeichen zusa&amp;mmenführen</translation>
+    </message>
+    <message>
+        <source>S&amp;tart Exporting</source>
+        <translation>Export s&amp;tarten</translation>
+    </message>
+    <message>
+        <source>Location of Fi&amp;refox Bookmarks:</source>
+        <translation>Ort der Fi&amp;refox-Lesezeichen:</translation>
+    </message>
+    <message>
+        <source>Location of Opera Hot&amp;list:</source>
+        <translation>Ort der Opera-Hot&amp;list:</translation>
+    </message>
+    <message>
+        <source>Location of C&amp;hromium Bookmarks:</source>
+        <translation>Ort der C&amp;hromium-Lesezeichen:</translation>
     </message>
 </context>
 <context>
@@ -887,32 +895,28 @@
         <source>Selected Links</source>
         <translation>Ausgewählte Links</translation>
     </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>Tick the Folders to Export</source>
+        <translation>Die zu exportierenden Ordner markieren</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Tick the Links of the Current Folder to Export</source>
+        <translation>Die zu exportierenden Links des aktuellen Ordners markieren</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form4</name>
     <message>
-        <source>Setting</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
         <source>Filenames:</source>
         <translation>Dateinamen:</translation>
-    </message>
-    <message>
-        <source>Location of Firefox Bookmarks:</source>
-        <translation>Ort der Firefox-Lesezeichen:</translation>
-    </message>
-    <message>
-        <source>Location of Opera Hotlist:</source>
-        <translation>Ort der Opera-Hotlist:</translation>
-    </message>
-    <message>
-        <source>Location of Chromium Bookmarks:</source>
-        <translation>Ort der Chromium-Lesezeichen:</translation>
     </message>
     <message>
         <source>- Please Select a Bookmark File -</source>
@@ -951,18 +955,6 @@
         <translation>Wohin exportieren:</translation>
     </message>
     <message>
-        <source>Export in the Root Folder</source>
-        <translation>In den Stammordner exportieren</translation>
-    </message>
-    <message>
-        <source>Export in a New Folder</source>
-        <translation>In einen neuen Ordner exportieren</translation>
-    </message>
-    <message>
-        <source>Export in a Existing Folder</source>
-        <translation>In einen vorhandenen Ordner exportieren</translation>
-    </message>
-    <message>
         <source>Export Bookmarks in the Root of the Favorites Folder</source>
         <translation>Lesezeichen in die oberste Ebene des Favoritenordners exportieren</translation>
     </message>
@@ -987,10 +979,6 @@
         <translation>Vorhandenen Ordner auswählen, in den die Lesezeichen exportiert werden</translation>
     </message>
     <message>
-        <source>Start Exporting</source>
-        <translation>Export starten</translation>
-    </message>
-    <message>
         <source>Start the Exportation</source>
         <translation>Den Export starten</translation>
     </message>
@@ -1010,13 +998,45 @@
         <source>Please, Select A Bookmark File.</source>
         <translation>Bitte wählen Sie eine Lesezeichendatei.</translation>
     </message>
+    <message>
+        <source>&amp;Setting</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>Location of Fi&amp;refox Bookmarks:</source>
+        <translation>Ort der Fi&amp;refox-Lesezeichen:</translation>
+    </message>
+    <message>
+        <source>Location of Opera Hot&amp;list:</source>
+        <translation>Ort der Opera-Hot&amp;list:</translation>
+    </message>
+    <message>
+        <source>Location of C&amp;hromium Bookmarks:</source>
+        <translation>Ort der C&amp;hromium-Lesezeichen:</translation>
+    </message>
+    <message>
+        <source>Export in the &amp;Root Folder</source>
+        <translation>In den Stammordner ex&amp;portieren</translation>
+    </message>
+    <message>
+        <source>Export in a &amp;New Folder</source>
+        <translation>In einen &amp;neuen Ordner exportieren</translation>
+    </message>
+    <message>
+        <source>Export in a E&amp;xisting Folder</source>
+        <translation>In einen &amp;vorhandenen Ordner exportieren</translation>
+    </message>
+    <message>
+        <source>S&amp;tart Exporting</source>
+        <translation>Export s&amp;tarten</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form5</name>
-    <message>
-        <source>Location of the DHTML Menu:</source>
-        <translation>Ort des DHTML-Menüs:</translation>
-    </message>
     <message>
         <source>Color of the Menu Item Text</source>
         <translation>Textfarbe der Menüeinträge</translation>
@@ -1050,36 +1070,12 @@
         <translation>Farbe der oberen Menüleiste</translation>
     </message>
     <message>
-        <source>Bookmarks</source>
-        <translation>Lesezeichen</translation>
-    </message>
-    <message>
-        <source>Menu Properties</source>
-        <translation>Menüeigenschaften</translation>
-    </message>
-    <message>
-        <source>Page Properties</source>
-        <translation>Seiteneigenschaften</translation>
-    </message>
-    <message>
         <source>Filenames:</source>
         <translation>Dateinamen:</translation>
     </message>
     <message>
         <source>Favorites Folder Location</source>
         <translation>Ort des Favoritenordners</translation>
-    </message>
-    <message>
-        <source>Location of Firefox Bookmarks:</source>
-        <translation>Ort der Firefox-Lesezeichen:</translation>
-    </message>
-    <message>
-        <source>Location of Opera Hotlist:</source>
-        <translation>Ort der Opera-Hotlist:</translation>
-    </message>
-    <message>
-        <source>Location of Chromium Bookmarks:</source>
-        <translation>Ort der Chromium-Lesezeichen:</translation>
     </message>
     <message>
         <source>- Please Select a Bookmark File -</source>
@@ -1134,72 +1130,36 @@
         <translation>Rahmen:</translation>
     </message>
     <message>
-        <source>Menu Color Preset:</source>
-        <translation>Menüfarbvorlage:</translation>
-    </message>
-    <message>
         <source>Choose a Menu Color Preset</source>
         <translation>Eine Menüfarbvorlage wählen</translation>
-    </message>
-    <message>
-        <source>Save Preset...</source>
-        <translation>Vorlage speichern...</translation>
     </message>
     <message>
         <source>Save the Current Colors as a Menu Color Preset</source>
         <translation>Die aktuellen Farben als Menüfarbvorlage speichern</translation>
     </message>
     <message>
-        <source>Delete Preset</source>
-        <translation>Vorlage löschen</translation>
-    </message>
-    <message>
         <source>Delete the Selected Menu Color Preset</source>
         <translation>Die ausgewählte Menüfarbvorlage löschen</translation>
-    </message>
-    <message>
-        <source>Open Links in a New Window</source>
-        <translation>Links in neuem Fenster öffnen</translation>
     </message>
     <message>
         <source>Open the Links in a New Browser Window</source>
         <translation>Die Links in einem neuen Browserfenster öffnen</translation>
     </message>
     <message>
-        <source>Show URL in the StatusBar</source>
-        <translation>URL in der Statusleiste zeigen</translation>
-    </message>
-    <message>
         <source>Show the Link&apos;s URL in the Browser&apos;s StatusBar</source>
         <translation>Die URL des Links in der Statusleiste des Browsers zeigen</translation>
-    </message>
-    <message>
-        <source>Vertical Menu</source>
-        <translation>Senkrechtes Menü</translation>
     </message>
     <message>
         <source>Put the Top Menu Down the Left Side of the Page</source>
         <translation>Das Hauptmenü senkrecht am linken Seitenrand anordnen</translation>
     </message>
     <message>
-        <source>Draw Menu Shadows</source>
-        <translation>Menüschatten zeichnen</translation>
-    </message>
-    <message>
         <source>Draw Shadows Under the Submenus</source>
         <translation>Schatten unter die Untermenüs zeichnen</translation>
     </message>
     <message>
-        <source>Break Submenu After</source>
-        <translation>Untermenü umbrechen nach</translation>
-    </message>
-    <message>
         <source>Continue Long Submenus in a New Submenu</source>
         <translation>Lange Untermenüs in einem neuen Untermenü fortsetzen</translation>
-    </message>
-    <message>
-        <source>Keep the Order of the Source</source>
-        <translation>Reihenfolge der Quelle beibehalten</translation>
     </message>
     <message>
         <source>Keep Folders and Links in the Order of the Source Instead of Sorting Them</source>
@@ -1218,10 +1178,6 @@
         <translation>Seiteneinstellungen:</translation>
     </message>
     <message>
-        <source>Title:</source>
-        <translation>Titel:</translation>
-    </message>
-    <message>
         <source>Title of the Page</source>
         <translation>Titel der Seite</translation>
     </message>
@@ -1234,24 +1190,12 @@
         <translation>Farbe der Menüleiste:</translation>
     </message>
     <message>
-        <source>Show Page Informations</source>
-        <translation>Seiteninformationen zeigen</translation>
-    </message>
-    <message>
         <source>Show the Date and the Number of Folders and Links Below the Menu</source>
         <translation>Datum und Anzahl der Ordner und Links unter dem Menü zeigen</translation>
     </message>
     <message>
-        <source>When finished show in web browser</source>
-        <translation>Danach im Webbrowser zeigen</translation>
-    </message>
-    <message>
         <source>Open the Page in the Web Browser When It Is Done</source>
         <translation>Die Seite nach dem Erstellen im Webbrowser öffnen</translation>
-    </message>
-    <message>
-        <source>Create the Menu</source>
-        <translation>Menü erstellen</translation>
     </message>
     <message>
         <source>Create the DHTML Menu Page</source>
@@ -1313,21 +1257,89 @@
         <source>Please, Select A Bookmark File.</source>
         <translation>Bitte wählen Sie eine Lesezeichendatei.</translation>
     </message>
+    <message>
+        <source>Location of the &amp;DHTML Menu:</source>
+        <translation>Ort des &amp;DHTML-Menüs:</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks</source>
+        <translation>&amp;Lesezeichen</translation>
+    </message>
+    <message>
+        <source>&amp;Menu Properties</source>
+        <translation>&amp;Menüeigenschaften</translation>
+    </message>
+    <message>
+        <source>&amp;Page Properties</source>
+        <translation>&amp;Seiteneigenschaften</translation>
+    </message>
+    <message>
+        <source>Location of Fi&amp;refox Bookmarks:</source>
+        <translation>Ort der Fi&amp;refox-Lesezeichen:</translation>
+    </message>
+    <message>
+        <source>Location of Opera Hot&amp;list:</source>
+        <translation>Ort der &amp;Opera-Hotlist:</translation>
+    </message>
+    <message>
+        <source>Location of C&amp;hromium Bookmarks:</source>
+        <translation>Ort der C&amp;hromium-Lesezeichen:</translation>
+    </message>
+    <message>
+        <source>Menu Color Pr&amp;eset:</source>
+        <translation>Menüfarb&amp;vorlage:</translation>
+    </message>
+    <message>
+        <source>&amp;Save Preset...</source>
+        <translation>Vorlage s&amp;peichern...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>Vorlage lösc&amp;hen</translation>
+    </message>
+    <message>
+        <source>&amp;Open Links in a New Window</source>
+        <translation>Links in neuem &amp;Fenster öffnen</translation>
+    </message>
+    <message>
+        <source>Show &amp;URL in the StatusBar</source>
+        <translation>&amp;URL in der Statusleiste zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical Menu</source>
+        <translation>Senkrech&amp;tes Menü</translation>
+    </message>
+    <message>
+        <source>Draw Menu S&amp;hadows</source>
+        <translation>Menüsch&amp;atten zeichnen</translation>
+    </message>
+    <message>
+        <source>Break Submenu &amp;After</source>
+        <translation>Untermenü umbrechen &amp;nach</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Order of the Source</source>
+        <translation>Reihenfolge der &amp;Quelle beibehalten</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titel:</translation>
+    </message>
+    <message>
+        <source>Show Page &amp;Informations</source>
+        <translation>Seiten&amp;informationen zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;When finished show in web browser</source>
+        <translation>Danach im &amp;Webbrowser zeigen</translation>
+    </message>
+    <message>
+        <source>&amp;Create the Menu</source>
+        <translation>Menü &amp;erstellen</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form6</name>
-    <message>
-        <source>Location of Firefox Bookmarks:</source>
-        <translation>Ort der Firefox-Lesezeichen:</translation>
-    </message>
-    <message>
-        <source>Location of Opera Hotlist:</source>
-        <translation>Ort der Opera-Hotlist:</translation>
-    </message>
-    <message>
-        <source>Location of Chromium Bookmarks:</source>
-        <translation>Ort der Chromium-Lesezeichen:</translation>
-    </message>
     <message>
         <source>- Please Select a Bookmark File -</source>
         <translation>- Bitte eine Lesezeichendatei auswählen -</translation>
@@ -1351,18 +1363,6 @@
     <message>
         <source>Chromium Bookmarks</source>
         <translation>Chromium-Lesezeichen</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Einstellungen</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Optionen</translation>
-    </message>
-    <message>
-        <source>Merge %1 with Old %2</source>
-        <translation>%1 mit alten %2 zusammenführen</translation>
     </message>
     <message>
         <source>Export All Folders and Links contained in the Favorites Folder</source>
@@ -1427,6 +1427,34 @@
     <message>
         <source>Please, Select a Bookmark File Where to Export.</source>
         <translation>Bitte wählen Sie eine Lesezeichendatei, in die exportiert wird.</translation>
+    </message>
+    <message>
+        <source>Location of Fi&amp;refox Bookmarks:</source>
+        <translation>Ort der Fi&amp;refox-Lesezeichen:</translation>
+    </message>
+    <message>
+        <source>Location of Opera Hot&amp;list:</source>
+        <translation>Ort der Opera-Hot&amp;list:</translation>
+    </message>
+    <message>
+        <source>Location of C&amp;hromium Bookmarks:</source>
+        <translation>Ort der C&amp;hromium-Lesezeichen:</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Einstellungen</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Optionen</translation>
+    </message>
+    <message>
+        <source>&amp;Merge %1 with Old %2</source>
+        <translation>%1 mit alten %2 zusa&amp;mmenführen</translation>
+    </message>
+    <message>
+        <source>S&amp;tart Exporting</source>
+        <translation>Export s&amp;tarten</translation>
     </message>
 </context>
 <context>
@@ -1705,18 +1733,6 @@
 <context>
     <name>orvalink::WhatToExportFrame</name>
     <message>
-        <source>Export All Folders &amp;&amp; Links</source>
-        <translation>Alle Ordner &amp;&amp; Links exportieren</translation>
-    </message>
-    <message>
-        <source>Export Selected Folders &amp;&amp; Links</source>
-        <translation>Ausgewählte Ordner &amp;&amp; Links exportieren</translation>
-    </message>
-    <message>
-        <source>Select Links...</source>
-        <translation>Links auswählen...</translation>
-    </message>
-    <message>
         <source>What to Export: (%1 Folders &amp;&amp; %2 Links)</source>
         <translation>Was exportieren: (%1 Ordner &amp;&amp; %2 Links)</translation>
     </message>
@@ -1735,6 +1751,18 @@
     <message>
         <source>Select Folders and Links to Export</source>
         <translation>Zu exportierende Ordner und Links auswählen</translation>
+    </message>
+    <message>
+        <source>Export &amp;All Folders &amp;&amp; Links</source>
+        <translation>&amp;Alle Ordner &amp;&amp; Links exportieren</translation>
+    </message>
+    <message>
+        <source>Export S&amp;elected Folders &amp;&amp; Links</source>
+        <translation>Ausge&amp;wählte Ordner &amp;&amp; Links exportieren</translation>
+    </message>
+    <message>
+        <source>Select Lin&amp;ks...</source>
+        <translation>Lin&amp;ks auswählen...</translation>
     </message>
 </context>
 <context>

@@ -234,28 +234,28 @@
         <translation>Prêt</translation>
     </message>
     <message>
-        <source>Go Back to the Main Window</source>
-        <translation>Revenir à la fenêtre principale</translation>
-    </message>
-    <message>
         <source>Go Back to the Main Window (ESC)</source>
         <translation>Revenir à la fenêtre principale (Échap)</translation>
-    </message>
-    <message>
-        <source>Location of Internet Explorer Favorites:</source>
-        <translation>Emplacement des favoris d’Internet Explorer :</translation>
     </message>
     <message>
         <source>Select the Favorites Folder Location</source>
         <translation>Sélectionner l’emplacement du dossier des favoris</translation>
     </message>
     <message>
-        <source>Auto</source>
-        <translation>Auto</translation>
-    </message>
-    <message>
         <source>Auto-Detect the Favorites Folder Location</source>
         <translation>Détecter automatiquement l’emplacement du dossier des favoris</translation>
+    </message>
+    <message>
+        <source>&amp;Go Back to the Main Window</source>
+        <translation>Re&amp;venir à la fenêtre principale</translation>
+    </message>
+    <message>
+        <source>Location of Internet Explorer &amp;Favorites:</source>
+        <translation>Emplacement des &amp;favoris d’Internet Explorer :</translation>
+    </message>
+    <message>
+        <source>A&amp;uto</source>
+        <translation>A&amp;uto</translation>
     </message>
 </context>
 <context>
@@ -421,32 +421,12 @@
         <translation>Que faire des anciens favoris :</translation>
     </message>
     <message>
-        <source>Backup Old Bookmarks</source>
-        <translation>Sauvegarder les anciens favoris</translation>
-    </message>
-    <message>
-        <source>Overwrite Old Bookmarks</source>
-        <translation>Remplacer les anciens favoris</translation>
-    </message>
-    <message>
         <source>Where to Export:</source>
         <translation>Où exporter :</translation>
     </message>
     <message>
-        <source>Export in the Root Folder</source>
-        <translation>Exporter dans le dossier racine</translation>
-    </message>
-    <message>
-        <source>Export in a New Folder</source>
-        <translation>Exporter dans un nouveau dossier</translation>
-    </message>
-    <message>
         <source>Export Links Before Than Folders</source>
         <translation>Exporter les liens avant les dossiers</translation>
-    </message>
-    <message>
-        <source>Keep the Order of the Source</source>
-        <translation>Garder l’ordre de la source</translation>
     </message>
     <message>
         <source>Make a Backup of the Bookmark File Before to Change It</source>
@@ -475,6 +455,30 @@
     <message>
         <source>Keep Folders, Links and Separators in the Order of the Source Instead of Sorting Them</source>
         <translation>Garder dossiers, liens et séparateurs dans l’ordre de la source au lieu de les trier</translation>
+    </message>
+    <message>
+        <source>&amp;Backup Old Bookmarks</source>
+        <translation>Sauve&amp;garder les anciens favoris</translation>
+    </message>
+    <message>
+        <source>O&amp;verwrite Old Bookmarks</source>
+        <translation>Rem&amp;placer les anciens favoris</translation>
+    </message>
+    <message>
+        <source>Export in the &amp;Root Folder</source>
+        <translation>Exporter dans le dossier ra&amp;cine</translation>
+    </message>
+    <message>
+        <source>Export in a &amp;New Folder</source>
+        <translation>Exporter dans un &amp;nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Export &amp;Links Before Than Folders</source>
+        <translation>Exporter les liens &amp;avant les dossiers</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Order of the Source</source>
+        <translation>Garder l’or&amp;dre de la source</translation>
     </message>
 </context>
 <context>
@@ -705,18 +709,6 @@
 <context>
     <name>orvalink::Form2</name>
     <message>
-        <source>Settings</source>
-        <translation>Réglages</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Merge IE Favorites with Old Bookmarks</source>
-        <translation>Fusionner les favoris IE avec les anciens favoris</translation>
-    </message>
-    <message>
         <source>Filenames:</source>
         <translation>Fichiers :</translation>
     </message>
@@ -757,18 +749,6 @@
         <translation>Choisir où exporter les favoris IE</translation>
     </message>
     <message>
-        <source>Location of Firefox Bookmarks:</source>
-        <translation>Emplacement des favoris Firefox :</translation>
-    </message>
-    <message>
-        <source>Location of Opera Hotlist:</source>
-        <translation>Emplacement de la hotlist Opera :</translation>
-    </message>
-    <message>
-        <source>Location of Chromium Bookmarks:</source>
-        <translation>Emplacement des favoris Chromium :</translation>
-    </message>
-    <message>
         <source> (File Exists)</source>
         <translation> (fichier existant)</translation>
     </message>
@@ -783,6 +763,34 @@
     <message>
         <source>Please, Select a Bookmark File Where to Export IE Favorites.</source>
         <translation>Veuillez sélectionner un fichier de favoris où exporter les favoris IE.</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Merge IE Favorites with Old Bookmarks</source>
+        <translation>F&amp;usionner les favoris IE avec les anciens favoris</translation>
+    </message>
+    <message>
+        <source>S&amp;tart Exporting</source>
+        <translation>&amp;Lancer l’exportation</translation>
+    </message>
+    <message>
+        <source>Location of Fi&amp;refox Bookmarks:</source>
+        <translation>Emplacement des favoris Firefo&amp;x :</translation>
+    </message>
+    <message>
+        <source>Location of Opera Hot&amp;list:</source>
+        <translation>Emplacement de la &amp;hotlist Opera :</translation>
+    </message>
+    <message>
+        <source>Location of C&amp;hromium Bookmarks:</source>
+        <translation>Emplacement des favoris Chro&amp;mium :</translation>
     </message>
 </context>
 <context>
@@ -887,32 +895,28 @@
         <source>Selected Links</source>
         <translation>Liens sélectionnés</translation>
     </message>
+    <message>
+        <source>Folders</source>
+        <translation>Dossiers</translation>
+    </message>
+    <message>
+        <source>Tick the Folders to Export</source>
+        <translation>Cocher les dossiers à exporter</translation>
+    </message>
+    <message>
+        <source>Links</source>
+        <translation>Liens</translation>
+    </message>
+    <message>
+        <source>Tick the Links of the Current Folder to Export</source>
+        <translation>Cocher les liens du dossier courant à exporter</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form4</name>
     <message>
-        <source>Setting</source>
-        <translation>Réglages</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
         <source>Filenames:</source>
         <translation>Fichiers :</translation>
-    </message>
-    <message>
-        <source>Location of Firefox Bookmarks:</source>
-        <translation>Emplacement des favoris Firefox :</translation>
-    </message>
-    <message>
-        <source>Location of Opera Hotlist:</source>
-        <translation>Emplacement de la hotlist Opera :</translation>
-    </message>
-    <message>
-        <source>Location of Chromium Bookmarks:</source>
-        <translation>Emplacement des favoris Chromium :</translation>
     </message>
     <message>
         <source>- Please Select a Bookmark File -</source>
@@ -951,18 +955,6 @@
         <translation>Où exporter :</translation>
     </message>
     <message>
-        <source>Export in the Root Folder</source>
-        <translation>Exporter dans le dossier racine</translation>
-    </message>
-    <message>
-        <source>Export in a New Folder</source>
-        <translation>Exporter dans un nouveau dossier</translation>
-    </message>
-    <message>
-        <source>Export in a Existing Folder</source>
-        <translation>Exporter dans un dossier existant</translation>
-    </message>
-    <message>
         <source>Export Bookmarks in the Root of the Favorites Folder</source>
         <translation>Exporter les favoris à la racine du dossier des favoris</translation>
     </message>
@@ -987,10 +979,6 @@
         <translation>Sélectionner le dossier existant où exporter les favoris</translation>
     </message>
     <message>
-        <source>Start Exporting</source>
-        <translation>Lancer l’exportation</translation>
-    </message>
-    <message>
         <source>Start the Exportation</source>
         <translation>Lancer l’exportation</translation>
     </message>
@@ -1010,13 +998,45 @@
         <source>Please, Select A Bookmark File.</source>
         <translation>Veuillez sélectionner un fichier de favoris.</translation>
     </message>
+    <message>
+        <source>&amp;Setting</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Location of Fi&amp;refox Bookmarks:</source>
+        <translation>Emplacement des favoris Firefo&amp;x :</translation>
+    </message>
+    <message>
+        <source>Location of Opera Hot&amp;list:</source>
+        <translation>Emplacement de la &amp;hotlist Opera :</translation>
+    </message>
+    <message>
+        <source>Location of C&amp;hromium Bookmarks:</source>
+        <translation>Emplacement des favoris Chro&amp;mium :</translation>
+    </message>
+    <message>
+        <source>Export in the &amp;Root Folder</source>
+        <translation>Exporter dans le dossier ra&amp;cine</translation>
+    </message>
+    <message>
+        <source>Export in a &amp;New Folder</source>
+        <translation>Exporter dans un &amp;nouveau dossier</translation>
+    </message>
+    <message>
+        <source>Export in a E&amp;xisting Folder</source>
+        <translation>Exporter dans un dossier e&amp;xistant</translation>
+    </message>
+    <message>
+        <source>S&amp;tart Exporting</source>
+        <translation>&amp;Lancer l’exportation</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form5</name>
-    <message>
-        <source>Location of the DHTML Menu:</source>
-        <translation>Emplacement du menu DHTML :</translation>
-    </message>
     <message>
         <source>Color of the Menu Item Text</source>
         <translation>Couleur du texte des éléments de menu</translation>
@@ -1050,36 +1070,12 @@
         <translation>Couleur de la barre de menus</translation>
     </message>
     <message>
-        <source>Bookmarks</source>
-        <translation>Favoris</translation>
-    </message>
-    <message>
-        <source>Menu Properties</source>
-        <translation>Propriétés du menu</translation>
-    </message>
-    <message>
-        <source>Page Properties</source>
-        <translation>Propriétés de la page</translation>
-    </message>
-    <message>
         <source>Filenames:</source>
         <translation>Fichiers :</translation>
     </message>
     <message>
         <source>Favorites Folder Location</source>
         <translation>Emplacement du dossier des favoris</translation>
-    </message>
-    <message>
-        <source>Location of Firefox Bookmarks:</source>
-        <translation>Emplacement des favoris Firefox :</translation>
-    </message>
-    <message>
-        <source>Location of Opera Hotlist:</source>
-        <translation>Emplacement de la hotlist Opera :</translation>
-    </message>
-    <message>
-        <source>Location of Chromium Bookmarks:</source>
-        <translation>Emplacement des favoris Chromium :</translation>
     </message>
     <message>
         <source>- Please Select a Bookmark File -</source>
@@ -1134,72 +1130,36 @@
         <translation>Bordure :</translation>
     </message>
     <message>
-        <source>Menu Color Preset:</source>
-        <translation>Jeu de couleurs du menu :</translation>
-    </message>
-    <message>
         <source>Choose a Menu Color Preset</source>
         <translation>Choisir un jeu de couleurs de menu</translation>
-    </message>
-    <message>
-        <source>Save Preset...</source>
-        <translation>Enregistrer le jeu...</translation>
     </message>
     <message>
         <source>Save the Current Colors as a Menu Color Preset</source>
         <translation>Enregistrer les couleurs actuelles comme jeu de couleurs de menu</translation>
     </message>
     <message>
-        <source>Delete Preset</source>
-        <translation>Supprimer le jeu</translation>
-    </message>
-    <message>
         <source>Delete the Selected Menu Color Preset</source>
         <translation>Supprimer le jeu de couleurs de menu sélectionné</translation>
-    </message>
-    <message>
-        <source>Open Links in a New Window</source>
-        <translation>Ouvrir les liens dans une nouvelle fenêtre</translation>
     </message>
     <message>
         <source>Open the Links in a New Browser Window</source>
         <translation>Ouvrir les liens dans une nouvelle fenêtre du navigateur</translation>
     </message>
     <message>
-        <source>Show URL in the StatusBar</source>
-        <translation>Afficher l’URL dans la barre d’état</translation>
-    </message>
-    <message>
         <source>Show the Link&apos;s URL in the Browser&apos;s StatusBar</source>
         <translation>Afficher l’URL du lien dans la barre d’état du navigateur</translation>
-    </message>
-    <message>
-        <source>Vertical Menu</source>
-        <translation>Menu vertical</translation>
     </message>
     <message>
         <source>Put the Top Menu Down the Left Side of the Page</source>
         <translation>Placer le menu principal le long du bord gauche de la page</translation>
     </message>
     <message>
-        <source>Draw Menu Shadows</source>
-        <translation>Dessiner les ombres des menus</translation>
-    </message>
-    <message>
         <source>Draw Shadows Under the Submenus</source>
         <translation>Dessiner des ombres sous les sous-menus</translation>
     </message>
     <message>
-        <source>Break Submenu After</source>
-        <translation>Couper les sous-menus après</translation>
-    </message>
-    <message>
         <source>Continue Long Submenus in a New Submenu</source>
         <translation>Continuer les longs sous-menus dans un nouveau sous-menu</translation>
-    </message>
-    <message>
-        <source>Keep the Order of the Source</source>
-        <translation>Garder l’ordre de la source</translation>
     </message>
     <message>
         <source>Keep Folders and Links in the Order of the Source Instead of Sorting Them</source>
@@ -1218,10 +1178,6 @@
         <translation>Réglages de la page :</translation>
     </message>
     <message>
-        <source>Title:</source>
-        <translation>Titre :</translation>
-    </message>
-    <message>
         <source>Title of the Page</source>
         <translation>Titre de la page</translation>
     </message>
@@ -1234,24 +1190,12 @@
         <translation>Couleur de la barre de menus :</translation>
     </message>
     <message>
-        <source>Show Page Informations</source>
-        <translation>Afficher les informations de la page</translation>
-    </message>
-    <message>
         <source>Show the Date and the Number of Folders and Links Below the Menu</source>
         <translation>Afficher la date et le nombre de dossiers et de liens sous le menu</translation>
     </message>
     <message>
-        <source>When finished show in web browser</source>
-        <translation>Afficher ensuite dans le navigateur</translation>
-    </message>
-    <message>
         <source>Open the Page in the Web Browser When It Is Done</source>
         <translation>Ouvrir la page dans le navigateur une fois créée</translation>
-    </message>
-    <message>
-        <source>Create the Menu</source>
-        <translation>Créer le menu</translation>
     </message>
     <message>
         <source>Create the DHTML Menu Page</source>
@@ -1313,21 +1257,89 @@
         <source>Please, Select A Bookmark File.</source>
         <translation>Veuillez sélectionner un fichier de favoris.</translation>
     </message>
+    <message>
+        <source>Location of the &amp;DHTML Menu:</source>
+        <translation>Emplacement du menu &amp;DHTML :</translation>
+    </message>
+    <message>
+        <source>&amp;Bookmarks</source>
+        <translation>Favo&amp;ris</translation>
+    </message>
+    <message>
+        <source>&amp;Menu Properties</source>
+        <translation>Propriétés du &amp;menu</translation>
+    </message>
+    <message>
+        <source>&amp;Page Properties</source>
+        <translation>Propriétés de la &amp;page</translation>
+    </message>
+    <message>
+        <source>Location of Fi&amp;refox Bookmarks:</source>
+        <translation>Emplacement des favoris Firefo&amp;x :</translation>
+    </message>
+    <message>
+        <source>Location of Opera Hot&amp;list:</source>
+        <translation>Emplacement de la &amp;hotlist Opera :</translation>
+    </message>
+    <message>
+        <source>Location of C&amp;hromium Bookmarks:</source>
+        <translation>Emplacement des favoris Chr&amp;omium :</translation>
+    </message>
+    <message>
+        <source>Menu Color Pr&amp;eset:</source>
+        <translation>&amp;Jeu de couleurs du menu :</translation>
+    </message>
+    <message>
+        <source>&amp;Save Preset...</source>
+        <translation>&amp;Enregistrer le jeu...</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Preset</source>
+        <translation>&amp;Supprimer le jeu</translation>
+    </message>
+    <message>
+        <source>&amp;Open Links in a New Window</source>
+        <translation>&amp;Ouvrir les liens dans une nouvelle fenêtre</translation>
+    </message>
+    <message>
+        <source>Show &amp;URL in the StatusBar</source>
+        <translation>Afficher l’&amp;URL dans la barre d’état</translation>
+    </message>
+    <message>
+        <source>&amp;Vertical Menu</source>
+        <translation>Menu ver&amp;tical</translation>
+    </message>
+    <message>
+        <source>Draw Menu S&amp;hadows</source>
+        <translation>Dessiner les om&amp;bres des menus</translation>
+    </message>
+    <message>
+        <source>Break Submenu &amp;After</source>
+        <translation>Couper les sous-menus &amp;après</translation>
+    </message>
+    <message>
+        <source>&amp;Keep the Order of the Source</source>
+        <translation>&amp;Garder l’ordre de la source</translation>
+    </message>
+    <message>
+        <source>&amp;Title:</source>
+        <translation>&amp;Titre :</translation>
+    </message>
+    <message>
+        <source>Show Page &amp;Informations</source>
+        <translation>Afficher les &amp;informations de la page</translation>
+    </message>
+    <message>
+        <source>&amp;When finished show in web browser</source>
+        <translation>Afficher e&amp;nsuite dans le navigateur</translation>
+    </message>
+    <message>
+        <source>&amp;Create the Menu</source>
+        <translation>&amp;Créer le menu</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form6</name>
-    <message>
-        <source>Location of Firefox Bookmarks:</source>
-        <translation>Emplacement des favoris Firefox :</translation>
-    </message>
-    <message>
-        <source>Location of Opera Hotlist:</source>
-        <translation>Emplacement de la hotlist Opera :</translation>
-    </message>
-    <message>
-        <source>Location of Chromium Bookmarks:</source>
-        <translation>Emplacement des favoris Chromium :</translation>
-    </message>
     <message>
         <source>- Please Select a Bookmark File -</source>
         <translation>- Veuillez sélectionner un fichier de favoris -</translation>
@@ -1351,18 +1363,6 @@
     <message>
         <source>Chromium Bookmarks</source>
         <translation>favoris Chromium</translation>
-    </message>
-    <message>
-        <source>Settings</source>
-        <translation>Réglages</translation>
-    </message>
-    <message>
-        <source>Options</source>
-        <translation>Options</translation>
-    </message>
-    <message>
-        <source>Merge %1 with Old %2</source>
-        <translation>Fusionner les %1 avec les anciens %2</translation>
     </message>
     <message>
         <source>Export All Folders and Links contained in the Favorites Folder</source>
@@ -1427,6 +1427,34 @@
     <message>
         <source>Please, Select a Bookmark File Where to Export.</source>
         <translation>Veuillez sélectionner un fichier de favoris où exporter.</translation>
+    </message>
+    <message>
+        <source>Location of Fi&amp;refox Bookmarks:</source>
+        <translation>Emplacement des favoris Firefo&amp;x :</translation>
+    </message>
+    <message>
+        <source>Location of Opera Hot&amp;list:</source>
+        <translation>Emplacement de la &amp;hotlist Opera :</translation>
+    </message>
+    <message>
+        <source>Location of C&amp;hromium Bookmarks:</source>
+        <translation>Emplacement des favoris Chro&amp;mium :</translation>
+    </message>
+    <message>
+        <source>&amp;Settings</source>
+        <translation>&amp;Réglages</translation>
+    </message>
+    <message>
+        <source>&amp;Options</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>&amp;Merge %1 with Old %2</source>
+        <translation>F&amp;usionner les %1 avec les anciens %2</translation>
+    </message>
+    <message>
+        <source>S&amp;tart Exporting</source>
+        <translation>&amp;Lancer l’exportation</translation>
     </message>
 </context>
 <context>
@@ -1705,18 +1733,6 @@
 <context>
     <name>orvalink::WhatToExportFrame</name>
     <message>
-        <source>Export All Folders &amp;&amp; Links</source>
-        <translation>Exporter tous les dossiers &amp;&amp; liens</translation>
-    </message>
-    <message>
-        <source>Export Selected Folders &amp;&amp; Links</source>
-        <translation>Exporter les dossiers &amp;&amp; liens sélectionnés</translation>
-    </message>
-    <message>
-        <source>Select Links...</source>
-        <translation>Sélectionner les liens...</translation>
-    </message>
-    <message>
         <source>What to Export: (%1 Folders &amp;&amp; %2 Links)</source>
         <translation>Quoi exporter : (%1 dossiers &amp;&amp; %2 liens)</translation>
     </message>
@@ -1735,6 +1751,18 @@
     <message>
         <source>Select Folders and Links to Export</source>
         <translation>Sélectionner les dossiers et liens à exporter</translation>
+    </message>
+    <message>
+        <source>Export &amp;All Folders &amp;&amp; Links</source>
+        <translation>Exporter &amp;tous les dossiers &amp;&amp; liens</translation>
+    </message>
+    <message>
+        <source>Export S&amp;elected Folders &amp;&amp; Links</source>
+        <translation>Exporter les dossiers &amp;&amp; liens &amp;sélectionnés</translation>
+    </message>
+    <message>
+        <source>Select Lin&amp;ks...</source>
+        <translation>Sélectionner les l&amp;iens...</translation>
     </message>
 </context>
 <context>

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QTabWidget>
 #include <algorithm>
@@ -64,6 +65,24 @@ ConversionWindow::~ConversionWindow() = default;
 void ConversionWindow::setTag(QWidget* control, const QString& tag)
 {
     control->setProperty("Tag", tag);
+    control->setAccessibleDescription(tag);
+    if (const auto* button = qobject_cast<QAbstractButton*>(control);
+        button && button->text().isEmpty())
+        control->setAccessibleName(tag);
+}
+
+void ConversionWindow::labelField(QLabel* caption, QWidget* field)
+{
+    caption->setBuddy(field);
+    // Read aloud without the mark of the mnemonic ("&&" stands for an ampersand).
+    static const QRegularExpression mnemonicMark(QStringLiteral("&(.)"));
+    field->setAccessibleName(caption->text().replace(mnemonicMark, QStringLiteral("\\1")));
+}
+
+void ConversionWindow::nameByTag(QWidget* field, const QString& tag)
+{
+    setTag(field, tag);
+    field->setAccessibleName(tag);
 }
 
 QString ConversionWindow::conversionTitle() const
@@ -316,7 +335,7 @@ QPushButton* ConversionWindow::buildActionRow(QWidget* row, const ActionRow& nam
     row->setObjectName(names.rowName);
     auto* start = actionButton(names.startName, names.startCaption, conversionIcon(m_mode), row);
     setTag(start, names.startTag);
-    auto* back = actionButton(names.backName, tr("Go Back to the Main Window"), backIcon(), row);
+    auto* back = actionButton(names.backName, tr("&Go Back to the Main Window"), backIcon(), row);
     setTag(back, tr("Go Back to the Main Window (ESC)"));
 
     auto* layout = new QHBoxLayout(row);
@@ -366,16 +385,16 @@ QComboBox* ConversionWindow::locationCombo(const QString& name, int minimumLengt
 ConversionWindow::FavoritesLocation
 ConversionWindow::createFavoritesLocation(QWidget* parent, const FavoritesLocationNames& names)
 {
-    auto* caption = new QLabel(tr("Location of Internet Explorer Favorites:"), parent);
+    auto* caption = new QLabel(tr("Location of Internet Explorer &Favorites:"), parent);
     caption->setObjectName(names.caption);
     auto* field = new QLineEdit(parent);
     field->setObjectName(QStringLiteral("txtIELoc"));
     m_favoritesField = field;
     setTag(field, names.fieldTag);
-    caption->setBuddy(field);
+    labelField(caption, field);
     auto* browse = browseButton(names.browse, folderIcon(FormId::Favorites, true), parent);
     setTag(browse, tr("Select the Favorites Folder Location"));
-    auto* autoButton = new QPushButton(tr("Auto"), parent);
+    auto* autoButton = new QPushButton(tr("A&uto"), parent);
     autoButton->setObjectName(names.autoButton);
     autoButton->setAutoDefault(false);
     autoButton->setFixedHeight(browse->height());

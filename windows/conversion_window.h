@@ -66,8 +66,15 @@ public:
     const StorageForm& sourceForm() const;
     const StorageForm& destinationForm() const;
 
-    // The help text of a control (its "Tag" property).
+    // The help text of a control (its "Tag" property). Screen readers read it as the control's
+    // description, and as its name where the control shows no caption (a picture button).
     static void setTag(QWidget* control, const QString& tag);
+    // Makes caption the label of field: its mnemonic moves the focus there, and screen readers
+    // name the field after it (through the label relation on Linux, by the name elsewhere, where a
+    // combo box would otherwise be announced by its current entry).
+    static void labelField(QLabel* caption, QWidget* field);
+    // The help text of a field that has no label of its own, which is also its name.
+    static void nameByTag(QWidget* field, const QString& tag);
     // The window's title: its forms' names, "FF Bookmarks to Opera Bookmarks - Orvalink".
     QString conversionTitle() const;
     // The text of a window that names one file form (a bookmark file, a hotlist or a Chromium

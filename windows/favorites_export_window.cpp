@@ -28,10 +28,11 @@ Form2::Form2(Job& job, ProgramSettings& settings, Dialogs& dialogs,
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    QTabWidget* tabs = createTabStrip({tr("Settings"), tr("Options")});
+    QTabWidget* tabs = createTabStrip({tr("&Settings"), tr("&Options")});
     layout->addWidget(tabs, 1);
     buildSettingsPage(tabPage(0));
-    m_options = new FileDestinationOptions(tabPage(1), tr("Merge IE Favorites with Old Bookmarks"));
+    m_options =
+        new FileDestinationOptions(tabPage(1), tr("&Merge IE Favorites with Old Bookmarks"));
     auto* bottom = new QWidget(central);
     buildButtons(bottom);
     layout->addWidget(bottom);
@@ -88,7 +89,7 @@ void Form2::buildSettingsPage(QWidget* page)
     m_destinationLabel = new QLabel(destinationCaption(), location);
     m_destinationLabel->setObjectName(QStringLiteral("Label1"));
     QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 50, location);
-    m_destinationLabel->setBuddy(combo);
+    labelField(m_destinationLabel, combo);
     m_destinations =
         new LocationList(combo,
                          textFor(destinationForm(), tr("- Please Select a Bookmark File -"),
@@ -128,7 +129,7 @@ void Form2::buildButtons(QWidget* bottom)
     auto* start =
         buildActionRow(bottom,
                        {QStringLiteral("Frame2"), QStringLiteral("Command10"),
-                        tr("Start Exporting"), tr("Start Exporting"), QStringLiteral("Command8")},
+                        tr("S&tart Exporting"), tr("Start Exporting"), QStringLiteral("Command8")},
                        {findChild<QPushButton*>(QStringLiteral("Command1")),
                         findChild<QPushButton*>(QStringLiteral("Command2"))});
     connect(start, &QPushButton::clicked, this, &Form2::startExporting);
@@ -156,8 +157,8 @@ void Form2::destinationChosen(const QString& entry)
 
 QString Form2::destinationCaption() const
 {
-    return textFor(destinationForm(), tr("Location of Firefox Bookmarks:"),
-                   tr("Location of Opera Hotlist:"), tr("Location of Chromium Bookmarks:"));
+    return textFor(destinationForm(), tr("Location of Fi&refox Bookmarks:"),
+                   tr("Location of Opera Hot&list:"), tr("Location of C&hromium Bookmarks:"));
 }
 
 void Form2::RefreshOptions()

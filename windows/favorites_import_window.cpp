@@ -78,7 +78,7 @@ Form4::Form4(Job& job, ProgramSettings& settings, Dialogs& dialogs,
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    QTabWidget* tabs = createTabStrip({tr("Setting"), tr("Options")});
+    QTabWidget* tabs = createTabStrip({tr("&Setting"), tr("&Options")});
     layout->addWidget(tabs, 1);
     buildSettingsPage(tabPage(0));
     buildOptionsPage(tabPage(1));
@@ -131,13 +131,13 @@ void Form4::buildSettingsPage(QWidget* page)
                                           QStringLiteral("Image3"), QStringLiteral("imgChromium")),
                                   formIcon(sourceForm().id()), location);
 
-    auto* label1 =
-        new QLabel(textFor(sourceForm(), tr("Location of Firefox Bookmarks:"),
-                           tr("Location of Opera Hotlist:"), tr("Location of Chromium Bookmarks:")),
-                   location);
+    auto* label1 = new QLabel(textFor(sourceForm(), tr("Location of Fi&refox Bookmarks:"),
+                                      tr("Location of Opera Hot&list:"),
+                                      tr("Location of C&hromium Bookmarks:")),
+                              location);
     label1->setObjectName(QStringLiteral("Label1"));
     QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 36, location);
-    label1->setBuddy(combo);
+    labelField(label1, combo);
     m_sources = new LocationList(combo,
                                  textFor(sourceForm(), tr("- Please Select a Bookmark File -"),
                                          tr("- Please Select an Opera Hotlist File -"),
@@ -189,9 +189,9 @@ void Form4::buildOptionsPage(QWidget* page)
 {
     auto* frame = new QGroupBox(tr("Where to Export:"), page);
     frame->setObjectName(QStringLiteral("fraNNWhere"));
-    const std::array<QString, 3> captions{tr("Export in the Root Folder"),
-                                          tr("Export in a New Folder"),
-                                          tr("Export in a Existing Folder")};
+    const std::array<QString, 3> captions{tr("Export in the &Root Folder"),
+                                          tr("Export in a &New Folder"),
+                                          tr("Export in a E&xisting Folder")};
     const std::array<QString, 3> tags{tr("Export Bookmarks in the Root of the Favorites Folder"),
                                       tr("Export Bookmarks in a New Folder"),
                                       tr("Export Bookmarks in a Existing Folder")};
@@ -202,10 +202,10 @@ void Form4::buildOptionsPage(QWidget* page)
     }
     m_whereNew = new QLineEdit(frame);
     m_whereNew->setObjectName(QStringLiteral("NNtxtWhereNew"));
-    setTag(m_whereNew, tr("Name of the New Folder Where the Bookmarks Will Be Exported"));
+    nameByTag(m_whereNew, tr("Name of the New Folder Where the Bookmarks Will Be Exported"));
     m_whereExist = new QLineEdit(frame);
     m_whereExist->setObjectName(QStringLiteral("NNtxtWhereExist"));
-    setTag(m_whereExist, tr("Name of the Existing Folder Where the Bookmarks Will Be Exported"));
+    nameByTag(m_whereExist, tr("Name of the Existing Folder Where the Bookmarks Will Be Exported"));
     auto* browseExisting = browseButton(QStringLiteral("NNcmdWhereBrowse"),
                                         folderIcon(FormId::Favorites, true), frame);
     setTag(browseExisting, tr("Select the Existing Folder Where to Export the Bookmarks"));
@@ -242,7 +242,7 @@ void Form4::buildButtons(QWidget* bottom)
 {
     auto* start = buildActionRow(bottom,
                                  {QStringLiteral("Frame2"), QStringLiteral("Command10"),
-                                  tr("Start Exporting"), tr("Start the Exportation"),
+                                  tr("S&tart Exporting"), tr("Start the Exportation"),
                                   QStringLiteral("NNcmdExit")},
                                  {findChild<QPushButton*>(QStringLiteral("NNcmdIEBrowse")),
                                   findChild<QPushButton*>(QStringLiteral("NNcmdNNBrowse"))});

@@ -16,15 +16,15 @@ namespace orvalink {
 FileDestinationOptions::FileDestinationOptions(QWidget* page, const QString& mergeCaption)
     : QObject(page)
     , m_frmOld(new QGroupBox(tr("What About the Old Bookmarks:"), page))
-    , m_backup(new QCheckBox(tr("Backup Old Bookmarks"), m_frmOld))
-    , m_erase(new QRadioButton(tr("Overwrite Old Bookmarks"), m_frmOld))
+    , m_backup(new QCheckBox(tr("&Backup Old Bookmarks"), m_frmOld))
+    , m_erase(new QRadioButton(tr("O&verwrite Old Bookmarks"), m_frmOld))
     , m_merge(new QRadioButton(mergeCaption, m_frmOld))
     , m_frmWhere(new QGroupBox(tr("Where to Export:"), page))
-    , m_root(new QRadioButton(tr("Export in the Root Folder"), m_frmWhere))
-    , m_newFolder(new QRadioButton(tr("Export in a New Folder"), m_frmWhere))
+    , m_root(new QRadioButton(tr("Export in the &Root Folder"), m_frmWhere))
+    , m_newFolder(new QRadioButton(tr("Export in a &New Folder"), m_frmWhere))
     , m_newFolderName(new QLineEdit(m_frmWhere))
-    , m_linksBefore(new QCheckBox(tr("Export Links Before Than Folders"), page))
-    , m_keepOrder(new QCheckBox(tr("Keep the Order of the Source"), page))
+    , m_linksBefore(new QCheckBox(tr("Export &Links Before Than Folders"), page))
+    , m_keepOrder(new QCheckBox(tr("&Keep the Order of the Source"), page))
 {
     m_frmOld->setObjectName(QStringLiteral("frmOld"));
     m_backup->setObjectName(QStringLiteral("chkBackup"));
@@ -43,8 +43,8 @@ FileDestinationOptions::FileDestinationOptions(QWidget* page, const QString& mer
     ConversionWindow::setTag(m_merge, tr("Merge IE Favorites with Old Bookmarks"));
     ConversionWindow::setTag(m_newFolder, tr("Export in the Bookmark File Inside a New Folder"));
     ConversionWindow::setTag(m_root, tr("Export in the Root of the Bookmark File"));
-    ConversionWindow::setTag(m_newFolderName,
-                             tr("Name of the Folder Where the Favorites Will Be Exported"));
+    ConversionWindow::nameByTag(m_newFolderName,
+                                tr("Name of the Folder Where the Favorites Will Be Exported"));
     ConversionWindow::setTag(m_linksBefore, tr("Export Links Before Than Folders"));
     ConversionWindow::setTag(m_keepOrder, tr("Keep Folders, Links and Separators in the Order of "
                                              "the Source Instead of Sorting Them"));

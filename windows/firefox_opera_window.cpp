@@ -26,9 +26,9 @@ namespace {
 QString locationCaption(const StorageForm& form)
 {
     return ConversionWindow::textFor(
-        form, QCoreApplication::translate("orvalink::Form6", "Location of Firefox Bookmarks:"),
-        QCoreApplication::translate("orvalink::Form6", "Location of Opera Hotlist:"),
-        QCoreApplication::translate("orvalink::Form6", "Location of Chromium Bookmarks:"));
+        form, QCoreApplication::translate("orvalink::Form6", "Location of Fi&refox Bookmarks:"),
+        QCoreApplication::translate("orvalink::Form6", "Location of Opera Hot&list:"),
+        QCoreApplication::translate("orvalink::Form6", "Location of C&hromium Bookmarks:"));
 }
 
 QString placeholder(const StorageForm& form)
@@ -60,12 +60,12 @@ Form6::Form6(Job& job, ProgramSettings& settings, Dialogs& dialogs,
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
-    QTabWidget* tabs = createTabStrip({tr("Settings"), tr("Options")});
+    QTabWidget* tabs = createTabStrip({tr("&Settings"), tr("&Options")});
     layout->addWidget(tabs, 1);
     buildSettingsPage(tabPage(0));
     m_options = new FileDestinationOptions(
         tabPage(1),
-        tr("Merge %1 with Old %2").arg(bookmarksOf(sourceForm()), bookmarksOf(destinationForm())));
+        tr("&Merge %1 with Old %2").arg(bookmarksOf(sourceForm()), bookmarksOf(destinationForm())));
     auto* bottom = new QWidget(central);
     buildButtons(bottom);
     layout->addWidget(bottom);
@@ -123,7 +123,7 @@ void Form6::buildSettingsPage(QWidget* page)
     auto* label3 = new QLabel(locationCaption(sourceForm()), location);
     label3->setObjectName(QStringLiteral("Label3"));
     QComboBox* from = locationCombo(QStringLiteral("cboFromLoc"), 50, location);
-    label3->setBuddy(from);
+    labelField(label3, from);
     m_sources = new LocationList(from, placeholder(sourceForm()), this);
     setSourceList(m_sources);
     auto* browseSource = browseButton(QStringLiteral("cmdSelectFrom"),
@@ -135,7 +135,7 @@ void Form6::buildSettingsPage(QWidget* page)
     m_destinationLabel = new QLabel(locationCaption(destinationForm()), location);
     m_destinationLabel->setObjectName(QStringLiteral("Label1"));
     QComboBox* to = locationCombo(QStringLiteral("cboNNLoc"), 50, location);
-    m_destinationLabel->setBuddy(to);
+    labelField(m_destinationLabel, to);
     m_destinations = new LocationList(to, placeholder(destinationForm()), this);
     setDestinationList(m_destinations);
     auto* browseDestination = browseButton(QStringLiteral("Command2"),
@@ -171,7 +171,7 @@ void Form6::buildButtons(QWidget* bottom)
     auto* start =
         buildActionRow(bottom,
                        {QStringLiteral("Frame2"), QStringLiteral("Command10"),
-                        tr("Start Exporting"), tr("Start Exporting"), QStringLiteral("Command8")},
+                        tr("S&tart Exporting"), tr("Start Exporting"), QStringLiteral("Command8")},
                        {findChild<QPushButton*>(QStringLiteral("cmdSelectFrom")),
                         findChild<QPushButton*>(QStringLiteral("Command2"))});
     connect(start, &QPushButton::clicked, this, &Form6::startExporting);

@@ -39,7 +39,7 @@ constexpr int kFewestItems = 2;
 constexpr int kMostItems = 99;
 
 const char* const kMenuLocationCaption =
-    QT_TRANSLATE_NOOP("orvalink::Form5", "Location of the DHTML Menu:");
+    QT_TRANSLATE_NOOP("orvalink::Form5", "Location of the &DHTML Menu:");
 
 // The hover texts of the colour boxes, by slot.
 const std::array<const char*, MenuColorSlotCount> kColorTags{
@@ -101,7 +101,7 @@ Form5::Form5(Job& job, ProgramSettings& settings, Dialogs& dialogs,
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
     QTabWidget* tabs =
-        createTabStrip({tr("Bookmarks"), tr("Menu Properties"), tr("Page Properties")});
+        createTabStrip({tr("&Bookmarks"), tr("&Menu Properties"), tr("&Page Properties")});
     layout->addWidget(tabs, 1);
     buildBookmarksPage(tabPage(kBookmarksTab));
     buildMenuPage(tabPage(kMenuTab));
@@ -185,13 +185,13 @@ void Form5::buildBookmarksPage(QWidget* page)
         grid->addWidget(favorites.autoButton, 1, 2);
         countFavoritesAsEdited(m_favorites);
     } else {
-        auto* caption = new QLabel(textFor(sourceForm(), tr("Location of Firefox Bookmarks:"),
-                                           tr("Location of Opera Hotlist:"),
-                                           tr("Location of Chromium Bookmarks:")),
+        auto* caption = new QLabel(textFor(sourceForm(), tr("Location of Fi&refox Bookmarks:"),
+                                           tr("Location of Opera Hot&list:"),
+                                           tr("Location of C&hromium Bookmarks:")),
                                    location);
         caption->setObjectName(QStringLiteral("lblNNLoc"));
         QComboBox* combo = locationCombo(QStringLiteral("cboNNLoc"), 36, location);
-        caption->setBuddy(combo);
+        labelField(caption, combo);
         m_sources = new LocationList(combo,
                                      textFor(sourceForm(), tr("- Please Select a Bookmark File -"),
                                              tr("- Please Select an Hotlist File -"),
@@ -219,7 +219,7 @@ void Form5::buildBookmarksPage(QWidget* page)
     m_pageLabel = new QLabel(tr(kMenuLocationCaption), location);
     m_pageLabel->setObjectName(QStringLiteral("Label1"));
     QComboBox* pages = locationCombo(QStringLiteral("cboDHTMLLoc"), 36, location);
-    m_pageLabel->setBuddy(pages);
+    labelField(m_pageLabel, pages);
     m_pages = new LocationList(pages, QString(), this);
     setMenuList(pages);
     auto* browsePages =
@@ -265,17 +265,17 @@ void Form5::buildMenuPage(QWidget* page)
     }
     grid->setColumnStretch(3, 1);
 
-    auto* presetCaption = new QLabel(tr("Menu Color Preset:"), colorsFrame);
+    auto* presetCaption = new QLabel(tr("Menu Color Pr&eset:"), colorsFrame);
     presetCaption->setObjectName(QStringLiteral("Label6"));
     m_presetList = new QComboBox(colorsFrame);
     m_presetList->setObjectName(QStringLiteral("cboMenuColor"));
     setTag(m_presetList, tr("Choose a Menu Color Preset"));
-    presetCaption->setBuddy(m_presetList);
-    auto* save = new QPushButton(tr("Save Preset..."), colorsFrame);
+    labelField(presetCaption, m_presetList);
+    auto* save = new QPushButton(tr("&Save Preset..."), colorsFrame);
     save->setObjectName(QStringLiteral("cmdPresetSave"));
     save->setAutoDefault(false);
     setTag(save, tr("Save the Current Colors as a Menu Color Preset"));
-    m_presetDelete = new QPushButton(tr("Delete Preset"), colorsFrame);
+    m_presetDelete = new QPushButton(tr("&Delete Preset"), colorsFrame);
     m_presetDelete->setObjectName(QStringLiteral("cmdPresetDelete"));
     m_presetDelete->setAutoDefault(false);
     setTag(m_presetDelete, tr("Delete the Selected Menu Color Preset"));
@@ -295,17 +295,17 @@ void Form5::buildMenuPage(QWidget* page)
     options->setObjectName(QStringLiteral("fraMenuOptions"));
     auto* optionGrid = new QGridLayout(options);
     optionGrid->setContentsMargins(4, 0, 4, 0);
-    m_openNew = checkBox(QStringLiteral("chkOpenNew"), tr("Open Links in a New Window"),
+    m_openNew = checkBox(QStringLiteral("chkOpenNew"), tr("&Open Links in a New Window"),
                          tr("Open the Links in a New Browser Window"), options);
-    m_showUrl = checkBox(QStringLiteral("chkShowUrl"), tr("Show URL in the StatusBar"),
+    m_showUrl = checkBox(QStringLiteral("chkShowUrl"), tr("Show &URL in the StatusBar"),
                          tr("Show the Link's URL in the Browser's StatusBar"), options);
-    m_vertical = checkBox(QStringLiteral("chkVertical"), tr("Vertical Menu"),
+    m_vertical = checkBox(QStringLiteral("chkVertical"), tr("&Vertical Menu"),
                           tr("Put the Top Menu Down the Left Side of the Page"), options);
-    m_shadows = checkBox(QStringLiteral("chkShadows"), tr("Draw Menu Shadows"),
+    m_shadows = checkBox(QStringLiteral("chkShadows"), tr("Draw Menu S&hadows"),
                          tr("Draw Shadows Under the Submenus"), options);
-    m_breakAfter = checkBox(QStringLiteral("chkMaxItems"), tr("Break Submenu After"),
+    m_breakAfter = checkBox(QStringLiteral("chkMaxItems"), tr("Break Submenu &After"),
                             tr("Continue Long Submenus in a New Submenu"), options);
-    m_keepOrder = checkBox(QStringLiteral("chkKeepOrder"), tr("Keep the Order of the Source"),
+    m_keepOrder = checkBox(QStringLiteral("chkKeepOrder"), tr("&Keep the Order of the Source"),
                            tr("Keep Folders and Links in the Order of the Source "
                               "Instead of Sorting Them"),
                            options);
@@ -329,7 +329,7 @@ void Form5::buildMenuPage(QWidget* page)
     };
     m_maxItems = maxItems;
     m_maxItems->setObjectName(QStringLiteral("txtMaxItems"));
-    setTag(m_maxItems, tr("Number of Items Before a Submenu Continues (2-99)"));
+    nameByTag(m_maxItems, tr("Number of Items Before a Submenu Continues (2-99)"));
     // Digits only, at most two of them (typing over a selection replaces it).
     m_maxItems->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[0-9]{0,2}")), m_maxItems));
@@ -383,23 +383,23 @@ void Form5::buildPagePage(QWidget* page)
     auto* grid = new QGridLayout(settings);
     grid->setVerticalSpacing(8);
 
-    auto* titleCaption = new QLabel(tr("Title:"), settings);
+    auto* titleCaption = new QLabel(tr("&Title:"), settings);
     m_pageTitle = new QLineEdit(QStringLiteral("Bookmarks By Orvalink"), settings);
     m_pageTitle->setObjectName(QStringLiteral("txtPageTitle"));
     setTag(m_pageTitle, tr("Title of the Page"));
-    titleCaption->setBuddy(m_pageTitle);
+    labelField(titleCaption, m_pageTitle);
     grid->addWidget(titleCaption, 0, 0);
     grid->addWidget(m_pageTitle, 0, 1, 1, 2);
     grid->addWidget(new QLabel(tr("Background Color:"), settings), 1, 0);
     grid->addWidget(colorBox(PageBackgroundColor, settings), 1, 1, Qt::AlignLeft);
     grid->addWidget(new QLabel(tr("Top Menu Bar Color:"), settings), 2, 0);
     grid->addWidget(colorBox(MenuBarColor, settings), 2, 1, Qt::AlignLeft);
-    m_showStatistics = checkBox(QStringLiteral("chkShowStatistics"), tr("Show Page Informations"),
+    m_showStatistics = checkBox(QStringLiteral("chkShowStatistics"), tr("Show Page &Informations"),
                                 tr("Show the Date and the Number of Folders and Links "
                                    "Below the Menu"),
                                 settings);
     m_showBrowser =
-        checkBox(QStringLiteral("chkShowBrowser"), tr("When finished show in web browser"),
+        checkBox(QStringLiteral("chkShowBrowser"), tr("&When finished show in web browser"),
                  tr("Open the Page in the Web Browser When It Is Done"), settings);
     grid->addWidget(m_showStatistics, 3, 0, 1, 3);
     grid->addWidget(m_showBrowser, 4, 0, 1, 3);
@@ -414,7 +414,7 @@ void Form5::buildButtons(QWidget* bottom)
 {
     auto* create = buildActionRow(bottom,
                                   {QStringLiteral("fraButtons"), QStringLiteral("cmdCreaDHTML"),
-                                   tr("Create the Menu"), tr("Create the DHTML Menu Page"),
+                                   tr("&Create the Menu"), tr("Create the DHTML Menu Page"),
                                    QStringLiteral("cmdExit")},
                                   {findChild<QPushButton*>(QStringLiteral("cmdIEBrowse")),
                                    findChild<QPushButton*>(QStringLiteral("cmdNNBrowse")),

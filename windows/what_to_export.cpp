@@ -14,9 +14,9 @@ WhatToExportFrame::WhatToExportFrame(ConversionWindow& window, const WhatToExpor
                                      QWidget* parent)
     : QGroupBox(parent)
     , m_window(window)
-    , m_all(new QRadioButton(tr("Export All Folders && Links"), this))
-    , m_selected(new QRadioButton(tr("Export Selected Folders && Links"), this))
-    , m_select(new QPushButton(tr("Select Links..."), this))
+    , m_all(new QRadioButton(tr("Export &All Folders && Links"), this))
+    , m_selected(new QRadioButton(tr("Export S&elected Folders && Links"), this))
+    , m_select(new QPushButton(tr("Select Lin&ks..."), this))
 {
     setObjectName(QStringLiteral("fraWhat"));
     setTitle(kNoSourceWhatCaption.toString());

@@ -150,7 +150,7 @@ private slots:
         QVERIFY(QDir().mkpath(QFileInfo(hotlist).path()));
         m_dialogs->answerSaveFile(hotlist);
         click("Command2");
-        QCOMPARE(get<QLabel>("Label1")->text(), "Location of Opera Hotlist: (New File)"_L1);
+        QCOMPARE(get<QLabel>("Label1")->text(), "Location of Opera Hot&list: (New File)"_L1);
         for (const char* name :
              {"frmOld", "chkBackup", "optOldMerge", "optWhere(1)", "txtWhereNew"})
             QVERIFY2(!get<QWidget>(name)->isEnabled(), name);
@@ -164,7 +164,7 @@ private slots:
                  QStringList{"1 Folders & 1 Links Exported Successfully."_L1});
         QCOMPARE(treeOf(FormId::Hotlist, hotlist),
                  "  [1] Linux\n    Kernel <https://kernel.example/>\n"_L1);
-        QCOMPARE(get<QLabel>("Label1")->text(), "Location of Opera Hotlist: (File Exists)"_L1);
+        QCOMPARE(get<QLabel>("Label1")->text(), "Location of Opera Hot&list: (File Exists)"_L1);
 
         // Overwriting forces the root; merging brings the new folder back.
         auto* newFolder = get<QRadioButton>("optWhere(1)");
@@ -283,7 +283,7 @@ private slots:
         }
         QCOMPARE(itemTexts(*destinations).mid(1), browsed);
         QCOMPARE(m_job->DestinationFileLocation, browsed.first());
-        QCOMPARE(get<QLabel>("Label1")->text(), "Location of Firefox Bookmarks: (New File)"_L1);
+        QCOMPARE(get<QLabel>("Label1")->text(), "Location of Fi&refox Bookmarks: (New File)"_L1);
     }
 
     // What the checks, the backup and the writer refuse reaches the user, and only that: no

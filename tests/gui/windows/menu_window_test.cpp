@@ -76,7 +76,7 @@ private slots:
         for (const QString& path : {page, other, page})
             choosePage(path);
         QCOMPARE(itemTexts(*pages), (QStringList{page, other, firstPage}));
-        QCOMPARE(get<QLabel>("Label1")->text(), "Location of the DHTML Menu: (New File)"_L1);
+        QCOMPARE(get<QLabel>("Label1")->text(), "Location of the &DHTML Menu: (New File)"_L1);
 
         auto* presets = get<QComboBox>("cboMenuColor");
         presets->setCurrentIndex(presets->findText("Steel"_L1));
@@ -87,7 +87,7 @@ private slots:
         const UserMessage done = m_dialogs->last(Kind::Message).message;
         QCOMPARE(done.title, "Exporting Complete"_L1);
         QCOMPARE(done.lines, QStringList{"1 Folders & 2 Links Exported Successfully."_L1});
-        QCOMPARE(get<QLabel>("Label1")->text(), "Location of the DHTML Menu: (File Exists)"_L1);
+        QCOMPARE(get<QLabel>("Label1")->text(), "Location of the &DHTML Menu: (File Exists)"_L1);
         expectPage(page, {"<title>Mine</title>", "bgcolor='#336699'",
                           "startMenu('root', true, 0, 16, 230, hBar);",
                           " addItem('Paper', 'https://news.example/', 'nw:');",
