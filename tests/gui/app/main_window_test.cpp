@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QLocale>
+#include <QMultiHash>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
@@ -24,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QXmlStreamReader>
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -91,6 +93,51 @@ QString addChromiumProfile(const FreshHome& home)
 {
     return test::writeFile(home.path() + u"/.config/chromium/Default/Bookmarks"_s,
                            test::readFixture(u"chromium-profile/Default/Bookmarks"_s));
+}
+
+// A help page as the build tree ships it, "" when it is missing.
+QString helpPageText(const QString& name)
+{
+    QFile file(QStringLiteral(ORVALINK_PROGRAM_DIR "/help/") + name);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The program texts a help page quotes, in order, as a reader sees them.
+QStringList quotedTexts(const QString& page)
+{
+    static const QRegularExpression quote(u"class=\"ui\">(.*?)</"_s,
+                                          QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression lineBreaks(u"\\s+"_s);
+    QStringList texts;
+    for (const auto& match : quote.globalMatch(page)) {
+        QString text = match.captured(1).replace(lineBreaks, u" "_s);
+        text.replace(u"&lt;"_s, u"<"_s).replace(u"&gt;"_s, u">"_s).replace(u"&hellip;"_s, u"…"_s);
+        texts.append(text.replace(u"&amp;"_s, u"&"_s));
+    }
+    return texts;
+}
+
+// What the program shows for each English text of a language's catalogue, mnemonics removed. A
+// text used in several windows may be translated differently in each.
+QMultiHash<QString, QString> shownTranslations(const QString& language)
+{
+    static const QRegularExpression mnemonic(u"&(&?)"_s);
+    QFile file(QStringLiteral(ORVALINK_TRANSLATIONS_DIR "/orvalink_%1.ts").arg(language));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QMultiHash<QString, QString> shown;
+    QXmlStreamReader catalogue(&file);
+    QString source;
+    while (!catalogue.atEnd()) {
+        if (catalogue.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (catalogue.name() == u"source")
+            source = catalogue.readElementText().replace(mnemonic, u"\\1"_s);
+        else if (catalogue.name() == u"translation")
+            shown.insert(source, catalogue.readElementText(QXmlStreamReader::IncludeChildElements)
+                                     .replace(mnemonic, u"\\1"_s));
+    }
+    return shown;
 }
 
 } // namespace
@@ -425,25 +472,48 @@ private slots:
     void everyHelpPageHasTheEnglishAnchors()
     {
         // Links into the page name its anchors, whatever language it is shown in.
-        const auto pageOf = [](const QString& name) {
-            QFile file(QStringLiteral(ORVALINK_PROGRAM_DIR "/help/") + name);
-            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-        };
         const auto matches = [](const QString& page, const QString& pattern) {
             QSet<QString> found;
             for (const auto& match : QRegularExpression(pattern).globalMatch(page))
                 found.insert(match.captured(1));
             return found;
         };
-        const QSet<QString> anchors = matches(pageOf(u"index.html"_s), u" id=\"([^\"]+)\""_s);
+        const QSet<QString> anchors = matches(helpPageText(u"index.html"_s), u" id=\"([^\"]+)\""_s);
         QVERIFY(anchors.contains(u"command-line"_s));
         for (const QString& language : {u"en"_s, u"de"_s, u"fr"_s}) {
             const QString name =
                 language == u"en"_s ? u"index.html"_s : u"index.%1.html"_s.arg(language);
-            const QString page = pageOf(name);
+            const QString page = helpPageText(name);
             QVERIFY2(page.contains(u"<html lang=\"%1\">"_s.arg(language)), qPrintable(name));
             QCOMPARE(matches(page, u" id=\"([^\"]+)\""_s), anchors);
             QVERIFY2(anchors.contains(matches(page, u"href=\"#([^\"]+)\""_s)), qPrintable(name));
+        }
+    }
+
+    void translatedHelpPagesQuoteTheTranslatedProgram()
+    {
+        // Where the English page quotes the program, a translated page quotes what the translated
+        // program shows in that place. Quotes the catalogue does not hold are the reader's to
+        // judge; a caption the program ends with a colon is quoted without it.
+        static const QRegularExpression colon(u"\\s*:$"_s);
+        const QStringList english = quotedTexts(helpPageText(u"index.html"_s));
+        QVERIFY(english.contains(u"Start Exporting"_s));
+        for (const QString& language : {u"de"_s, u"fr"_s}) {
+            const QMultiHash<QString, QString> shown = shownTranslations(language);
+            QVERIFY(!shown.isEmpty());
+            const QStringList quoted = quotedTexts(helpPageText(u"index.%1.html"_s.arg(language)));
+            QCOMPARE(quoted.size(), english.size());
+            for (qsizetype index = 0; index < english.size(); ++index) {
+                QStringList expected = shown.values(english[index]);
+                if (expected.isEmpty()) {
+                    expected = shown.values(english[index] + u':');
+                    expected.replaceInStrings(colon, QString());
+                }
+                QVERIFY2(
+                    expected.isEmpty() || expected.contains(quoted[index]),
+                    qPrintable(u"%1: \"%2\" is quoted as \"%3\", the program shows \"%4\""_s.arg(
+                        language, english[index], quoted[index], expected.join(u"\" or \""_s))));
+            }
         }
     }
 
