@@ -117,14 +117,15 @@ TEST(StreamsAndProgress, StreamsAreRefusedForAFavoritesFolderAndNamedInMessages)
         EXPECT_EQ(run.exitCode, ExitUsage);
         EXPECT_TRUE(run.err.contains(u"standard input or standard output"_s));
     }
-    // The private copy of standard input is never named.
+    // The private copy of standard input is never named. (Into a hotlist: a Firefox someone
+    // else runs on this machine would stop a conversion into a bookmark file first.)
     const ProgramRun garbage =
-        runProgram(QStringList{u"convert"_s, u"--from"_s, u"opera"_s, u"-"_s, u"--to"_s,
-                               u"firefox"_s, dir.path(u"y.html"_s)},
-                   "no hotlist at all");
+        runProgram(QStringList{u"convert"_s, u"--from"_s, u"firefox"_s, u"-"_s, u"--to"_s,
+                               u"opera"_s, dir.path(u"y.adr"_s)},
+                   "no bookmark file at all");
     EXPECT_EQ(garbage.exitCode, ExitFailure);
     EXPECT_TRUE(garbage.err.contains("orvalink-cli: standard input\n")) << garbage.err.data();
-    EXPECT_FALSE(QFile::exists(dir.path(u"y.html"_s)));
+    EXPECT_FALSE(QFile::exists(dir.path(u"y.adr"_s)));
 }
 
 // Large enough that converting it takes longer than the moment before progress is shown.
