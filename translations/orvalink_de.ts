@@ -887,6 +887,14 @@
         <source>Selected Links</source>
         <translation>Ausgewählte Links</translation>
     </message>
+    <message>
+        <source>Find Links by Name or Address</source>
+        <translation>Links nach Name oder Adresse suchen</translation>
+    </message>
+    <message>
+        <source>Find Links</source>
+        <translation>Links suchen</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form4</name>

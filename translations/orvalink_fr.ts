@@ -887,6 +887,14 @@
         <source>Selected Links</source>
         <translation>Liens sélectionnés</translation>
     </message>
+    <message>
+        <source>Find Links by Name or Address</source>
+        <translation>Rechercher des liens par nom ou adresse</translation>
+    </message>
+    <message>
+        <source>Find Links</source>
+        <translation>Rechercher des liens</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form4</name>
