@@ -302,6 +302,13 @@ QLineEdit* Form3::createFilterField()
             m_filterTimer->start();
     });
     connect(m_filterField, &QLineEdit::returnPressed, this, &Form3::applyFilter);
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    QWidget::addAction(find);
+    connect(find, &QAction::triggered, this, [this] {
+        m_filterField->setFocus(Qt::ShortcutFocusReason);
+        m_filterField->selectAll();
+    });
     return m_filterField;
 }
 
