@@ -5,6 +5,29 @@
 
 namespace orvalink {
 
+namespace {
+
+// Simple case folding, character by character in place, with ASCII done inline: it is what the
+// first search spends its time on, and about twice as fast as QString::toCaseFolded() on the
+// mostly ASCII addresses. Names and typed words both pass through it, so they always agree.
+QString foldCase(QString text)
+{
+    for (QChar& c : text) {
+        const char16_t code = c.unicode();
+        if (code < 0x80) {
+            if (code >= u'A' && code <= u'Z')
+                c = QChar(char16_t(code + (u'a' - u'A')));
+        } else if (c.isSurrogate()) {
+            return std::move(text).toCaseFolded();
+        } else {
+            c = c.toCaseFolded();
+        }
+    }
+    return text;
+}
+
+} // namespace
+
 LinkFilter::LinkFilter(const BookmarkModel& source)
     : m_source(source)
 {}
@@ -15,7 +38,7 @@ void LinkFilter::foldNewEntries()
     m_folded.reserve(static_cast<size_t>(count));
     for (int row = static_cast<int>(m_folded.size()); row < count; ++row) {
         const LinkRecord& entry = m_source.link(row);
-        m_folded.push_back((entry.Name + QLatin1Char('\n') + entry.URL).toCaseFolded());
+        m_folded.push_back(foldCase(entry.Name + QLatin1Char('\n') + entry.URL));
     }
 }
 
@@ -30,8 +53,7 @@ bool LinkFilter::matches(const QString& folded) const
 
 void LinkFilter::setText(const QString& text)
 {
-    m_words =
-        text.toCaseFolded().split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+    m_words = foldCase(text).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
     m_entryShown.clear();
     m_folderShown.clear();
     if (!isActive())
