@@ -6,10 +6,11 @@
 
 namespace orvalink {
 
-EntryListModel::EntryListModel(const BookmarkModel& source, const SelectionImages& images,
-                               QObject* parent)
+EntryListModel::EntryListModel(const BookmarkModel& source, const LinkFilter& filter,
+                               const SelectionImages& images, QObject* parent)
     : QAbstractTableModel(parent)
     , m_source(source)
+    , m_filter(filter)
     , m_images(images)
 {
     // Only the weight is set: the view fills in the rest from its own font.
@@ -23,6 +24,19 @@ ShownLook EntryListModel::lookOf(int linkRow) const
     return {m_source.entryChecked(linkRow), bold};
 }
 
+std::vector<int> EntryListModel::shownRows() const
+{
+    std::vector<int> rows = sortedEntryRows(m_source, m_folder, m_column, m_descending);
+    std::erase_if(rows, [&](int linkRow) { return !m_filter.showsEntry(linkRow); });
+    if (m_column == EntryColumn::LinkName) {
+        // Subfolder entries (no URL) stay ahead of the links in ascending order.
+        m_nameOrder.sort(
+            rows, [&](int linkRow) { return m_source.link(linkRow).URL.isEmpty() ? 0 : 1; },
+            [&](int linkRow) { return m_source.link(linkRow).Name; }, m_descending);
+    }
+    return rows;
+}
+
 void EntryListModel::setFolder(int folderRow, EntryColumn column, bool descending)
 {
     const int oldSection = sectionOf(m_column);
@@ -30,7 +44,7 @@ void EntryListModel::setFolder(int folderRow, EntryColumn column, bool descendin
     m_folder = folderRow;
     m_column = column;
     m_descending = descending;
-    m_rows = sortedEntryRows(m_source, folderRow, column, descending);
+    m_rows = shownRows();
     m_shown.clear();
     m_shown.reserve(m_rows.size());
     for (int linkRow : m_rows)
@@ -48,7 +62,7 @@ void EntryListModel::sortBy(EntryColumn column, bool descending)
     if (m_folder >= 0) {
         emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
         const std::vector<int> oldRows = m_rows;
-        m_rows = sortedEntryRows(m_source, m_folder, column, descending);
+        m_rows = shownRows();
         for (size_t i = 0; i < m_rows.size(); ++i)
             m_shown[i] = lookOf(m_rows[i]);
         // Highlighted and current entries follow their rows to their new places.

@@ -3,6 +3,8 @@
 
 #include "model/bookmark_model.h"
 #include "model/entry_order.h"
+#include "selection/link_filter.h"
+#include "selection/natural_order.h"
 #include "selection/selection_images.h"
 #include "selection/shown_look.h"
 
@@ -13,7 +15,8 @@
 namespace orvalink {
 
 // The entries of one folder as a table: "Link Name" with the check box and the entry image,
-// "URL" and "Creation Date", in the order of the list's sort column. Like FolderTreeModel it
+// "URL" and "Creation Date", in the order of the list's sort column (names in natural order),
+// only the entries the filter shows. Like FolderTreeModel it
 // only shows the BookmarkModel: a check box the user changes is handed on as checkRequested(),
 // and the owner applies the rules and calls refresh().
 class EntryListModel : public QAbstractTableModel
@@ -23,11 +26,11 @@ class EntryListModel : public QAbstractTableModel
 public:
     enum Column { NameColumn, UrlColumn, DateColumn, ColumnCount };
 
-    EntryListModel(const BookmarkModel& source, const SelectionImages& images,
-                   QObject* parent = nullptr);
+    EntryListModel(const BookmarkModel& source, const LinkFilter& filter,
+                   const SelectionImages& images, QObject* parent = nullptr);
 
-    // Lists the entries of a folder (listed beforehand; an unlisted folder shows none) sorted
-    // by column.
+    // Lists the entries of a folder (listed beforehand; an unlisted folder shows none) that the
+    // filter shows now, sorted by column.
     void setFolder(int folderRow, EntryColumn column, bool descending);
     int folder() const { return m_folder; }
     // Sorts the listed entries again; highlighted entries stay highlighted.
@@ -55,8 +58,12 @@ private:
     // How an entry looks now.
     ShownLook lookOf(int linkRow) const;
     static int sectionOf(EntryColumn column) { return static_cast<int>(column) - 1; }
+    // The folder's entries the filter shows, in the order of the sort column.
+    std::vector<int> shownRows() const;
 
     const BookmarkModel& m_source;
+    const LinkFilter& m_filter;
+    NaturalOrder m_nameOrder;
     SelectionImages m_images;
     QFont m_boldFont;
     int m_folder = -1;

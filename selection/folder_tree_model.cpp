@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "selection/folder_tree_model.h"
 
+#include "selection/natural_order.h"
+
 #include <QFont>
 
 namespace orvalink {
@@ -14,14 +16,44 @@ FolderTreeModel::FolderTreeModel(const BookmarkModel& source, const SelectionIma
     // Only the weight is set: the view fills in the rest from its own font.
     m_boldFont.setBold(true);
     const FolderTree& tree = m_source.tree();
-    m_rowInParent.assign(static_cast<size_t>(tree.size()), 0);
+    const NaturalOrder order;
+    m_sortedChildren.resize(static_cast<size_t>(tree.size()));
     m_shown.resize(static_cast<size_t>(tree.size()));
     for (int node = 0; node < tree.size(); ++node) {
-        const std::vector<int>& children = tree.children(node);
-        for (size_t i = 0; i < children.size(); ++i)
-            m_rowInParent[static_cast<size_t>(children[i])] = static_cast<int>(i);
+        std::vector<int>& children = m_sortedChildren[static_cast<size_t>(node)];
+        children = tree.children(node);
+        order.sort(
+            children, [](int) { return 0; }, [&](int child) { return tree.node(child).caption; });
         m_shown[static_cast<size_t>(node)] = lookOf(node);
     }
+    m_shownChildren = m_sortedChildren;
+    placeShownChildren();
+}
+
+void FolderTreeModel::placeShownChildren()
+{
+    m_rowInParent.assign(m_sortedChildren.size(), -1);
+    if (!m_source.tree().isEmpty())
+        m_rowInParent[static_cast<size_t>(FolderTree::root())] = 0;
+    for (const std::vector<int>& children : m_shownChildren) {
+        for (size_t i = 0; i < children.size(); ++i)
+            m_rowInParent[static_cast<size_t>(children[i])] = static_cast<int>(i);
+    }
+}
+
+void FolderTreeModel::applyFilter(const LinkFilter& filter)
+{
+    beginResetModel();
+    for (size_t node = 0; node < m_sortedChildren.size(); ++node) {
+        std::vector<int>& shown = m_shownChildren[node];
+        shown.clear();
+        for (int child : m_sortedChildren[node]) {
+            if (filter.showsFolder(child))
+                shown.push_back(child);
+        }
+    }
+    placeShownChildren();
+    endResetModel();
 }
 
 ShownLook FolderTreeModel::lookOf(int node) const
@@ -34,7 +66,8 @@ QModelIndex FolderTreeModel::indexOfNode(int node) const
 {
     if (node < 0 || node >= m_source.tree().size())
         return {};
-    return createIndex(m_rowInParent[static_cast<size_t>(node)], 0, static_cast<quintptr>(node));
+    const int row = m_rowInParent[static_cast<size_t>(node)];
+    return row < 0 ? QModelIndex() : createIndex(row, 0, static_cast<quintptr>(node));
 }
 
 int FolderTreeModel::nodeOf(const QModelIndex& index)
@@ -45,6 +78,8 @@ int FolderTreeModel::nodeOf(const QModelIndex& index)
 void FolderTreeModel::announce(int node)
 {
     const QModelIndex item = indexOfNode(node);
+    if (!item.isValid())
+        return;
     emit dataChanged(item, item, {Qt::CheckStateRole, Qt::FontRole, Qt::DecorationRole});
 }
 
@@ -74,7 +109,11 @@ void FolderTreeModel::refresh()
             if (now == shown)
                 return;
             shown = now;
+            // A hidden folder takes its new look when the filter shows it again: the reset
+            // then reads it.
             const int row = m_rowInParent[static_cast<size_t>(node)];
+            if (row < 0)
+                return;
             first = first == -1 ? row : std::min(first, row);
             last = std::max(last, row);
         };
@@ -82,7 +121,7 @@ void FolderTreeModel::refresh()
             if (!tree.isEmpty())
                 visit(FolderTree::root());
         } else {
-            for (int child : tree.children(parentNode))
+            for (int child : m_sortedChildren[static_cast<size_t>(parentNode)])
                 visit(child);
         }
         if (first == -1)
@@ -100,7 +139,7 @@ QModelIndex FolderTreeModel::index(int row, int column, const QModelIndex& paren
     const FolderTree& tree = m_source.tree();
     if (!parent.isValid())
         return row == 0 && !tree.isEmpty() ? indexOfNode(FolderTree::root()) : QModelIndex();
-    const std::vector<int>& children = tree.children(nodeOf(parent));
+    const std::vector<int>& children = m_shownChildren[static_cast<size_t>(nodeOf(parent))];
     if (row >= static_cast<int>(children.size()))
         return {};
     return createIndex(row, 0, static_cast<quintptr>(children[static_cast<size_t>(row)]));
@@ -121,7 +160,7 @@ int FolderTreeModel::rowCount(const QModelIndex& parent) const
         return tree.isEmpty() ? 0 : 1;
     if (parent.column() != 0)
         return 0;
-    return static_cast<int>(tree.children(nodeOf(parent)).size());
+    return static_cast<int>(m_shownChildren[static_cast<size_t>(nodeOf(parent))].size());
 }
 
 int FolderTreeModel::columnCount(const QModelIndex& /*parent*/) const
@@ -133,7 +172,7 @@ bool FolderTreeModel::hasChildren(const QModelIndex& parent) const
 {
     if (!parent.isValid())
         return !m_source.tree().isEmpty();
-    return parent.column() == 0 && m_source.tree().hasChildren(nodeOf(parent));
+    return parent.column() == 0 && !m_shownChildren[static_cast<size_t>(nodeOf(parent))].empty();
 }
 
 QVariant FolderTreeModel::data(const QModelIndex& index, int role) const

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/bookmark_model.h"
+#include "selection/link_filter.h"
 #include "selection/selection_images.h"
 #include "selection/shown_look.h"
 
@@ -12,7 +13,8 @@
 namespace orvalink {
 
 // The source's folder tree as an item model: one item per tree node, with the folder's check
-// box, its bold mark and its folder image, children in the tree's order. The model only shows
+// box, its bold mark and its folder image, children in natural order of their captions, only the
+// folders the filter shows. The model only shows
 // the BookmarkModel: a check box the user changes is handed on as checkRequested(), and the
 // owner applies the selection rules and calls refresh() so that every item shows the new state.
 class FolderTreeModel : public QAbstractItemModel
@@ -23,7 +25,12 @@ public:
     FolderTreeModel(const BookmarkModel& source, const SelectionImages& images,
                     QObject* parent = nullptr);
 
-    // The item of a tree node, and the node of an item (FolderTree::NoNode for none).
+    // Shows the folders the filter shows now (every folder when it is inactive). The model is
+    // reset: the owner sets the current item and the expanded folders again.
+    void applyFilter(const LinkFilter& filter);
+
+    // The item of a tree node (none for a folder the filter hides), and the node of an item
+    // (FolderTree::NoNode for none).
     QModelIndex indexOfNode(int node) const;
     static int nodeOf(const QModelIndex& index);
 
@@ -50,11 +57,15 @@ private:
     // How an item looks now.
     ShownLook lookOf(int node) const;
     void announce(int node);
+    void placeShownChildren();
 
     const BookmarkModel& m_source;
     SelectionImages m_images;
     QFont m_boldFont;
-    // The position of each node among its siblings; the tree does not change once loaded.
+    // Each node's children in natural order, made once (the tree does not change once loaded);
+    // the ones shown, and the position of each node among its shown siblings (-1 when hidden).
+    std::vector<std::vector<int>> m_sortedChildren;
+    std::vector<std::vector<int>> m_shownChildren;
     std::vector<int> m_rowInParent;
     std::vector<ShownLook> m_shown;
     int m_currentNode = FolderTree::NoNode;

@@ -14,11 +14,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 #include <utility>
@@ -49,6 +51,7 @@ Form3::Form3(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
     , m_settings(settings)
     , m_dialogs(dialogs)
     , m_source(loadedSourceOf(job))
+    , m_filter(m_source)
 {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Select Links - Orvalink"));
@@ -75,6 +78,7 @@ Form3::Form3(Job& job, ProgramSettings& settings, Dialogs& dialogs, QWidget* par
     auto* body = new QVBoxLayout;
     body->setContentsMargins(8, 8, 8, 8);
     body->setSpacing(8);
+    body->addWidget(createFilterField());
     body->addWidget(splitter, 1);
 
     auto* confirm = new QPushButton(tr("&Confirm Selection"), this);
@@ -239,7 +243,7 @@ void Form3::createViews()
             });
     connect(m_tree, &QWidget::customContextMenuRequested, this, &Form3::showTreeMenu);
 
-    m_listModel = new EntryListModel(m_source, images, this);
+    m_listModel = new EntryListModel(m_source, m_filter, images, this);
     m_list = new QTreeView(this);
     m_list->setObjectName(QStringLiteral("ListView1"));
     m_list->setAccessibleName(tr("Links"));
@@ -280,6 +284,73 @@ void Form3::createViews()
     });
     connect(m_list, &QAbstractItemView::doubleClicked, this, &Form3::openEntry);
     connect(m_list, &QWidget::customContextMenuRequested, this, &Form3::showListMenu);
+}
+
+QLineEdit* Form3::createFilterField()
+{
+    m_filterField = new QLineEdit(this);
+    m_filterField->setObjectName(QStringLiteral("txtFilter"));
+    m_filterField->setPlaceholderText(tr("Find Links by Name or Address"));
+    m_filterField->setAccessibleName(tr("Find Links"));
+    m_filterField->setClearButtonEnabled(true);
+    m_filterField->installEventFilter(this);
+    m_filterTimer = new QTimer(this);
+    m_filterTimer->setSingleShot(true);
+    m_filterTimer->setInterval(150);
+    connect(m_filterTimer, &QTimer::timeout, this, &Form3::applyFilter);
+    connect(m_filterField, &QLineEdit::textChanged, this, [this](const QString& text) {
+        // Emptying the field needs no search: everything comes back at once.
+        if (text.trimmed().isEmpty())
+            applyFilter();
+        else
+            m_filterTimer->start();
+    });
+    connect(m_filterField, &QLineEdit::returnPressed, this, &Form3::applyFilter);
+    auto* find = new QAction(this);
+    find->setShortcut(QKeySequence::Find);
+    QWidget::addAction(find);
+    connect(find, &QAction::triggered, this, [this] {
+        m_filterField->setFocus(Qt::ShortcutFocusReason);
+        m_filterField->selectAll();
+    });
+    return m_filterField;
+}
+
+void Form3::applyFilter()
+{
+    m_filterTimer->stop();
+    const QString text = m_filterField->text();
+    const bool wasActive = m_filter.isActive();
+    const int current = currentFolder();
+    cMouse pointer;
+    pointer.SetPointer(Qt::WaitCursor);
+    if (!wasActive) {
+        if (text.trimmed().isEmpty())
+            return;
+        m_expandedBeforeFilter.assign(static_cast<size_t>(m_source.tree().size()), false);
+        for (int node = 0; node < m_source.tree().size(); ++node)
+            m_expandedBeforeFilter[static_cast<size_t>(node)] =
+                m_tree->isExpanded(m_treeModel->indexOfNode(node));
+        // A search covers the whole source: Favorites folders not opened yet are listed now.
+        for (int row = 0; row < m_source.folderCount(); ++row)
+            m_source.ensureListed(row);
+    }
+    m_filter.setText(text);
+    m_treeModel->applyFilter(m_filter);
+    if (m_filter.isActive()) {
+        m_tree->expandAll();
+    } else {
+        for (int node = 0; node < m_source.tree().size(); ++node) {
+            if (m_expandedBeforeFilter[static_cast<size_t>(node)])
+                m_tree->expand(m_treeModel->indexOfNode(node));
+        }
+    }
+    QModelIndex shown = m_treeModel->indexOfNode(current);
+    if (!shown.isValid())
+        shown = m_treeModel->indexOfNode(FolderTree::root());
+    // The reset left the tree without a current item, so this lists the folder anew, filtered.
+    m_tree->setCurrentIndex(shown);
+    m_tree->scrollTo(shown);
 }
 
 int Form3::currentFolder() const
@@ -393,6 +464,13 @@ void Form3::toggleCurrentCheck(QTreeView& view)
 
 bool Form3::eventFilter(QObject* watched, QEvent* event)
 {
+    // Escape in a filled filter field clears it rather than closing the window.
+    if (event->type() == QEvent::KeyPress && watched == m_filterField &&
+        static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&
+        !m_filterField->text().isEmpty()) {
+        m_filterField->clear();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress && (watched == m_tree || watched == m_list)) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "model/job.h"
+#include "selection/link_filter.h"
 #include "settings/program_settings.h"
 #include "ui/dialogs.h"
 
@@ -10,10 +11,12 @@
 
 class QAction;
 class QLabel;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QModelIndex;
 class QPoint;
+class QTimer;
 class QTreeView;
 
 namespace orvalink {
@@ -27,6 +30,9 @@ class FolderTreeModel;
 // rules of the source's BookmarkModel, after which both views and the status bar show the
 // model's state again. Confirming (accept) keeps the choice in the job's source; cancelling
 // (reject) leaves it to the caller to throw away.
+//
+// A filter field above the views narrows both to the entries whose name or address holds the
+// typed words; the checks and the counters always stay those of the whole source.
 //
 // The job's source must be loaded before the window is made; the window never loads it.
 class Form3 : public QDialog
@@ -52,6 +58,10 @@ private:
     QAction* addAction(QMenu& menu, const char* name, const QString& caption);
     QAction* addSeparator(QMenu& menu, const char* name);
     void createViews();
+    QLineEdit* createFilterField();
+    // Shows what the filter field asks for now; an empty field brings back the whole source with
+    // the folders expanded as before and the current folder kept.
+    void applyFilter();
 
     // Lists the entries of a folder, listing a Favorites folder's directory on first need.
     void showFolder(int row);
@@ -74,10 +84,16 @@ private:
     ProgramSettings& m_settings;
     Dialogs& m_dialogs;
     BookmarkModel& m_source;
+    LinkFilter m_filter;
     FolderTreeModel* m_treeModel = nullptr;
     EntryListModel* m_listModel = nullptr;
     QTreeView* m_tree = nullptr;
     QTreeView* m_list = nullptr;
+    QLineEdit* m_filterField = nullptr;
+    // Filters a moment after the last key, so that typing a word searches once.
+    QTimer* m_filterTimer = nullptr;
+    // Which nodes were expanded when the filter took over the tree.
+    std::vector<bool> m_expandedBeforeFilter;
     QLabel* m_folderPanel = nullptr;
     QLabel* m_linkPanel = nullptr;
     QMenu* m_foldersMenu = nullptr;

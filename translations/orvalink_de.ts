@@ -911,6 +911,14 @@
         <source>Tick the Links of the Current Folder to Export</source>
         <translation>Die zu exportierenden Links des aktuellen Ordners markieren</translation>
     </message>
+    <message>
+        <source>Find Links by Name or Address</source>
+        <translation>Links nach Name oder Adresse suchen</translation>
+    </message>
+    <message>
+        <source>Find Links</source>
+        <translation>Links suchen</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form4</name>

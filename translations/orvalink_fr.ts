@@ -911,6 +911,14 @@
         <source>Tick the Links of the Current Folder to Export</source>
         <translation>Cocher les liens du dossier courant à exporter</translation>
     </message>
+    <message>
+        <source>Find Links by Name or Address</source>
+        <translation>Rechercher des liens par nom ou adresse</translation>
+    </message>
+    <message>
+        <source>Find Links</source>
+        <translation>Rechercher des liens</translation>
+    </message>
 </context>
 <context>
     <name>orvalink::Form4</name>

@@ -10,6 +10,7 @@
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QStyle>
@@ -74,6 +75,37 @@ std::unique_ptr<BookmarkModel> sampleSource()
             source->appendEntry(record);
         }
         source->endEntries(folder);
+    }
+    return source;
+}
+
+// Bookmarks: the folders "Folder 10", "Folder 2" and "folder 1", then links named with numbers,
+// all in the root.
+std::unique_ptr<BookmarkModel> numberedSource()
+{
+    auto source = std::make_unique<BookmarkModel>(FormId::BookmarkFile, u"/nowhere/n.html"_s);
+    source->addFolder(-1, u"Bookmarks"_s);
+    const QStringList folders = {u"Folder 10"_s, u"Folder 2"_s, u"folder 1"_s};
+    for (const QString& name : folders)
+        source->addFolder(kRoot, name);
+    source->beginEntries(kRoot);
+    for (int row = 1; row <= folders.size(); ++row) {
+        LinkRecord entry;
+        entry.Name = folders[row - 1];
+        entry.Kind = EntryKind::Folder;
+        entry.SubfolderRow = row;
+        source->appendEntry(entry);
+    }
+    for (const QString& name : {u"Item 10"_s, u"item 9"_s, u"Item 100"_s}) {
+        LinkRecord entry;
+        entry.Name = name;
+        entry.URL = u"https://example.com/"_s;
+        source->appendEntry(entry);
+    }
+    source->endEntries(kRoot);
+    for (int row = 1; row <= folders.size(); ++row) {
+        source->beginEntries(row);
+        source->endEntries(row);
     }
     return source;
 }
@@ -410,6 +442,61 @@ private slots:
         f.showFolder("News");
         QCOMPARE(listedNames(*f.list), names("n1 n2 Deep"));
         QCOMPARE(item(*f.list, "n1", 2).data().toString(), QString());
+    }
+
+    void namesShowInNaturalOrder()
+    {
+        Fixture f(numberedSource(), 3, 3);
+        const QModelIndex root = f.tree->model()->index(0, 0);
+        QStringList folders;
+        for (int row = 0; row < f.tree->model()->rowCount(root); ++row)
+            folders.append(f.tree->model()->index(row, 0, root).data().toString());
+        QCOMPARE(folders, QStringList({u"folder 1"_s, u"Folder 2"_s, u"Folder 10"_s}));
+        QCOMPARE(listedNames(*f.list), QStringList({u"folder 1"_s, u"Folder 2"_s, u"Folder 10"_s,
+                                                    u"item 9"_s, u"Item 10"_s, u"Item 100"_s}));
+        clickHeader(*f.list, 0);
+        QCOMPARE(listedNames(*f.list).first(), u"Item 100"_s);
+        QCOMPARE(listedNames(*f.list).last(), u"folder 1"_s);
+    }
+
+    // Every word must appear, without regard to case, in an entry's name or address. The choice
+    // and the counters stay the whole source's while filtered, and clearing the field brings
+    // everything back around the current folder.
+    void filterNarrowsTheViewsAndKeepsTheChoice()
+    {
+        Fixture f;
+        f.showFolder("News");
+        clickCheckBox(*f.list, item(*f.list, "n1"));
+        auto* field = f.form->findChild<QLineEdit*>(u"txtFilter"_s);
+        QTest::keyClicks(field, u"EXAMPLE D1"_s);
+        QTRY_VERIFY(!item(*f.tree, "Alpha").isValid());
+        // News stays as the way to Deep, but shows none of its own entries.
+        QCOMPARE(f.form->currentFolder(), kNews);
+        QCOMPARE(listedNames(*f.list), QStringList());
+        QVERIFY(isChecked(item(*f.tree, "News")));
+        f.showFolder("Deep");
+        QCOMPARE(listedNames(*f.list), names("d1"));
+        clickCheckBox(*f.list, item(*f.list, "d1"));
+        QCOMPARE(f.panels(), panels(2, 2));
+        QVERIFY(f.viewsShowTheSource());
+
+        // A folder the new words hide gives way to the root.
+        field->setText(u"b.exa"_s);
+        QTRY_COMPARE(listedNames(*f.list), names("Beta"));
+        QCOMPARE(f.form->currentFolder(), kRoot);
+        field->setText(u"d1"_s);
+        QTRY_VERIFY(item(*f.tree, "Deep").isValid());
+        f.showFolder("Deep");
+
+        QTest::keyClick(field, Qt::Key_Escape);
+        QVERIFY(f.form->isVisible() && field->text().isEmpty());
+        QVERIFY(item(*f.tree, "Alpha").isValid());
+        QCOMPARE(f.form->currentFolder(), kDeep);
+        f.showFolder("News");
+        QCOMPARE(listedNames(*f.list), names("Deep n1 n2"));
+        QVERIFY(isChecked(item(*f.list, "n1")) && isChecked(item(*f.list, "Deep")));
+        QCOMPARE(f.panels(), panels(2, 2));
+        QVERIFY(f.viewsShowTheSource());
     }
 
     void doubleClickOpensASubfolderInTheTreeAndALinkInTheBrowser()
