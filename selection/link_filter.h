@@ -13,13 +13,17 @@ namespace orvalink {
 // in its name or its address; a folder is shown when it holds a match, its own name matches, or
 // a folder below it is shown. The root is always shown, so that the tree never goes blank.
 //
-// The case-folded names and addresses are made once, on the first search, and extended when
-// folders are listed later; each search then only compares.
+// The case-folded names and addresses are made once (see prepare()), and extended when folders
+// are listed later; each search then only compares.
 class LinkFilter
 {
 public:
     explicit LinkFilter(const BookmarkModel& source);
 
+    // Folds the names and addresses of every listed entry now, so that the next search only
+    // compares. The window calls it when the search field takes the focus, before the first
+    // word is typed.
+    void prepare() { foldNewEntries(); }
     // Searches for the words of text; text without words shows everything again.
     void setText(const QString& text);
     bool isActive() const { return !m_words.isEmpty(); }

@@ -331,9 +331,7 @@ void Form3::applyFilter()
         for (int node = 0; node < m_source.tree().size(); ++node)
             m_expandedBeforeFilter[static_cast<size_t>(node)] =
                 m_tree->isExpanded(m_treeModel->indexOfNode(node));
-        // A search covers the whole source: Favorites folders not opened yet are listed now.
-        for (int row = 0; row < m_source.folderCount(); ++row)
-            m_source.ensureListed(row);
+        prepareFilter();
     }
     m_filter.setText(text);
     m_treeModel->applyFilter(m_filter);
@@ -462,8 +460,23 @@ void Form3::toggleCurrentCheck(QTreeView& view)
     view.model()->setData(box, checked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
 }
 
+void Form3::prepareFilter()
+{
+    // A search covers the whole source: Favorites folders not opened yet are listed now.
+    for (int row = 0; row < m_source.folderCount(); ++row)
+        m_source.ensureListed(row);
+    m_filter.prepare();
+}
+
 bool Form3::eventFilter(QObject* watched, QEvent* event)
 {
+    // The source is made ready for searching as the field takes the focus, while the user is
+    // still to type: the search itself then answers at once.
+    if (event->type() == QEvent::FocusIn && watched == m_filterField) {
+        cMouse pointer;
+        pointer.SetPointer(Qt::WaitCursor);
+        prepareFilter();
+    }
     // Escape in a filled filter field clears it rather than closing the window.
     if (event->type() == QEvent::KeyPress && watched == m_filterField &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape &&

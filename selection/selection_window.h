@@ -61,6 +61,8 @@ private:
     QLineEdit* createFilterField();
     // Shows what the filter field asks for now; an empty field brings back the whole source with
     // the folders expanded as before and the current folder kept.
+    // Lists every folder and prepares the filter for searching.
+    void prepareFilter();
     void applyFilter();
 
     // Lists the entries of a folder, listing a Favorites folder's directory on first need.
