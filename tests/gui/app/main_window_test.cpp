@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "model/job.h"
 #include "settings/csetting.h"
+#include "tests/gui/app/panel_buttons.h"
 #include "tests/gui/support/gui_test_support.h"
 #include "ui/about_window.h"
 #include "windows/export_window.h"
@@ -32,7 +33,9 @@
 
 using namespace orvalink;
 using orvalink::test::FreshHome;
+using orvalink::test::kFirstLevel;
 using orvalink::test::TestDialogs;
+using orvalink::test::visibleButtons;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -42,16 +45,6 @@ const QString kReady = u"Ready"_s;
 QString tagOf(const QWidget* button)
 {
     return button->property("Tag").toString();
-}
-
-QList<int> visibleButtons(const Form1& window)
-{
-    QList<int> visible;
-    for (int index = 0; index < Form1::kButtonCount; ++index) {
-        if (window.cmdInizio(index)->isVisibleTo(&window))
-            visible.append(index);
-    }
-    return visible;
 }
 
 QStatusBar* statusBarOf(const Form1& window)
@@ -86,7 +79,6 @@ struct PanelFamily
 
 const PanelFamily kFamilies[] = {
     {0, {4, 5, 14, 6}}, {1, {7, 8, 15, 9}}, {2, {10, 11, 16, 12}}, {13, {17, 18, 19, 20}}};
-const QList<int> kFirstLevel{0, 1, 2, 13};
 
 // A Chromium profile in the home, which discovery lists as "<Chromium: Default> path".
 QString addChromiumProfile(const FreshHome& home)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/main_window.h"
 #include "model/job.h"
+#include "tests/gui/app/panel_buttons.h"
 #include "tests/gui/support/gui_test_support.h"
 
 #include <QComboBox>
@@ -15,24 +16,10 @@
 
 using namespace orvalink;
 using orvalink::test::FreshHome;
+using orvalink::test::kFirstLevel;
 using orvalink::test::TestDialogs;
+using orvalink::test::visibleButtons;
 using namespace Qt::Literals::StringLiterals;
-
-namespace {
-
-QList<int> visibleButtons(const Form1& window)
-{
-    QList<int> visible;
-    for (int index = 0; index < Form1::kButtonCount; ++index) {
-        if (window.cmdInizio(index)->isVisibleTo(&window))
-            visible.append(index);
-    }
-    return visible;
-}
-
-const QList<int> kFirstLevel{0, 1, 2, 13};
-
-} // namespace
 
 // A file given to the program opens at its family's conversions, and the export window chosen
 // there starts with it as the source.
