@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // orvalink-corpus: writes a synthetic bookmark collection in the three forms Orvalink reads,
 // the same bytes for the same number of links on every machine.
+#include "bench/bench_output.h"
 #include "bench/corpus_tree.h"
 #include "bench/corpus_writers.h"
 
@@ -13,16 +14,13 @@
 namespace orvalink {
 namespace {
 
-enum Exit : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
+using bench::ExitFailure;
+using bench::ExitSuccess;
+using bench::ExitUsage;
+using bench::print;
 
 // The largest corpus: link numbers and Opera's record identifiers must stay within 32 bits.
 constexpr qint64 kMaxLinks = 50'000'000;
-
-void print(FILE* stream, const QString& text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-    std::fputc('\n', stream);
-}
 
 int usageError(const QCommandLineParser& parser, const QString& message)
 {

@@ -3,6 +3,7 @@
 // preparation the window does as the search field takes the focus (every name and address folded
 // once), the first search and the searches after it, each for a word of one link's name, printed
 // with the number of entries found.
+#include "bench/bench_output.h"
 #include "forms/form_table.h"
 #include "model/progress.h"
 #include "selection/link_filter.h"
@@ -19,13 +20,10 @@
 namespace orvalink {
 namespace {
 
-enum Exit : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
-
-void print(FILE* stream, const QString& text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-    std::fputc('\n', stream);
-}
+using bench::ExitFailure;
+using bench::ExitSuccess;
+using bench::ExitUsage;
+using bench::print;
 
 double millisecondsOf(const QElapsedTimer& timer)
 {

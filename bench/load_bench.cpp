@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // orvalink-load-bench: times loading one source into tables and tree (its form's load, nothing
 // written anywhere) and reports the process's peak memory beside the source's size.
+#include "bench/bench_output.h"
 #include "forms/form_table.h"
 #include "model/progress.h"
 
@@ -17,13 +18,10 @@
 namespace orvalink {
 namespace {
 
-enum Exit : int { ExitSuccess = 0, ExitFailure = 1, ExitUsage = 2 };
-
-void print(FILE* stream, const QString& text)
-{
-    std::fputs(text.toUtf8().constData(), stream);
-    std::fputc('\n', stream);
-}
+using bench::ExitFailure;
+using bench::ExitSuccess;
+using bench::ExitUsage;
+using bench::print;
 
 // The largest resident set the process has had so far, in bytes.
 qint64 peakResidentBytes()
