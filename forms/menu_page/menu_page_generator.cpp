@@ -114,6 +114,7 @@ private:
     void WriteStartMenu(QByteArrayView name, bool vertical, int left, int top, int width,
                         QByteArrayView style);
     void WriteAddItem(const QString& text, QStringView target, ItemKind kind, int width);
+    void writeDescriptions();
     void WriteRootItems(int node);
     void writeRootItem(int node);
     // A submenu's items: folders (their node numbers) and links (their link rows).
@@ -174,22 +175,6 @@ int MenuPageGenerator::writePage()
     writeItemStyles("itemBorder");
     WritePageLine("} ");
     WritePageLine("var pMenu = new PopupMenu('pMenu');");
-    // The menu descriptions are data for the engine, not a script the browser compiles: a
-    // browser takes seconds to compile a hundred thousand calls, the engine reads them as lines
-    // in a fraction of that (see readMenuDescriptions in the engine).
-    WritePageLine("</script>");
-    WritePageLine("<script type=\"text/x-orvalink-menus\">");
-    WritePageLine("with (pMenu)");
-    WritePageLine("{");
-    WritePageLine("");
-    WritePageLine(vertical ? "startMenu('root', true, 0, 16, 230, hBar);"
-                           : "startMenu('root', false, 10, 0, 17, hBar);");
-    if (!m_tree.isEmpty()) {
-        WriteRootItems(FolderTree::root());
-        WriteSubmenus(FolderTree::root());
-    }
-    WritePageLine("hideDelay=1500;");
-    WritePageLine("};");
     WritePageLine("</script>");
     WritePageLine("<script language=\"JavaScript1.2\"><!--");
     if (m_options.shadows)
@@ -233,8 +218,30 @@ int MenuPageGenerator::writePage()
         WritePageLine("</tr>");
         WritePageLine("</table>");
     }
+    writeDescriptions();
     WritePageLine("</body></html>");
     return m_itemsWritten;
+}
+
+// The menu descriptions are data for the engine, not a script the browser compiles: a browser
+// takes seconds to compile a hundred thousand calls, the engine reads them as lines in a fraction
+// of that. They come last, after everything the page shows, since the engine starts reading them
+// while they still arrive: the bars and their first menus appear long before the last lines.
+void MenuPageGenerator::writeDescriptions()
+{
+    WritePageLine("<script type=\"text/x-orvalink-menus\">");
+    WritePageLine("with (pMenu)");
+    WritePageLine("{");
+    WritePageLine("");
+    WritePageLine(m_options.vertical ? "startMenu('root', true, 0, 16, 230, hBar);"
+                                     : "startMenu('root', false, 10, 0, 17, hBar);");
+    if (!m_tree.isEmpty()) {
+        WriteRootItems(FolderTree::root());
+        WriteSubmenus(FolderTree::root());
+    }
+    WritePageLine("hideDelay=1500;");
+    WritePageLine("};");
+    WritePageLine("</script>");
 }
 
 void MenuPageGenerator::WritePageLine(QByteArrayView line)

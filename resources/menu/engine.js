@@ -208,6 +208,8 @@
         this._hovered = null; // the item element under a mouse or pen
         this._hideTimer = 0;
         this._shown = false;
+        this._complete = false; // whether every description has arrived and been read
+        this._awaited = null; // the item whose submenu opens once its lines have arrived
         this._pointerAt = null; // [x, y] of the mouse or pen in the window, once it moved
         this._typed = ''; // the letters of the current type-ahead search
         this._typedAt = 0;
@@ -263,6 +265,8 @@
     };
 
     var DESCRIPTIONS_TYPE = 'text/x-orvalink-menus';
+    // While the page arrives, what came of its descriptions is read this often (milliseconds).
+    var READ_INTERVAL_MS = 10;
     // One argument of a described call and the comma or parenthesis after it: a quoted string,
     // a number, a literal, or the name of one of the page's variables (its item styles).
     var ARGUMENT = /\s*(?:'((?:[^'\\]|\\[^])*)'|(-?\d+(?:\.\d+)?)|(true|false|null)|([A-Za-z_$][\w$]*))\s*([,)])/y;
@@ -315,6 +319,7 @@
     var START_LINE = /^\s*startMenu\s*\(/;
     var DELAY_LINE = /^\s*hideDelay\s*=\s*(\d+)\s*;?\s*$/;
     var FRAME_LINE = /^\s*(with\s*\(\s*[\w$]+\s*\)|[{}];?)?\s*$/;
+    var OWNER_LINE = /^\s*with\s*\(\s*([\w$]+)\s*\)/;
 
     // Runs a line of a description block that is not in one of the shapes the page writes (a
     // page edited by hand) as the script it is, in the set's scope.
@@ -323,25 +328,60 @@
         new Function('set', 'with (set) {\n' + line + '\n}')(this);
     };
 
-    // Takes in the page's description blocks for this set that are not read yet. Only the menus'
-    // headers are read now: a menu's item lines wait until the menu is built (fill), so that the
-    // page's hundred thousand links cost nothing until their menus open.
+    // What has been read of one description block. A block that opens with `with (name)`
+    // describes the set of that name; one that opens otherwise goes on describing the set of the
+    // block before it, so that a page may spread its lines over several blocks.
+    function BlockReader(owner) {
+        this.owner = owner; // the name of the set, null for none
+        // The block's text as far as it has arrived, shared with the unread ranges of its menus.
+        this.source = { text: '' };
+        this.at = 0; // where the first line not read yet starts
+        this.header = null; // the menu whose item lines are still arriving
+        this.done = false;
+    }
+
+    // Whether all of a menu's item lines have arrived.
+    function isDescribed(items) {
+        var unread = items[0].unread;
+        return !unread || unread.to >= 0;
+    }
+
+    // Takes in what arrived of the page's description blocks for this set since the last call.
+    // Only the menus' headers are read now: a menu's item lines wait until the menu is built
+    // (fill), so that the page's hundred thousand links cost nothing until their menus open.
+    // While the page is still arriving, a block's last line may be cut short: it is read by a
+    // later call, and so is the range of the menu it belongs to.
     PopupMenu.prototype.readDescriptions = function () {
+        var loading = document.readyState === 'loading';
         var blocks = document.querySelectorAll('script[type="' + DESCRIPTIONS_TYPE + '"]');
+        var owner = null;
         for (var i = 0; i < blocks.length; i++) {
             var block = blocks[i];
-            var text = block.text;
-            var owner = /^\s*with\s*\(\s*([\w$]+)\s*\)/.exec(text);
-            if (!block.orvalinkRead && owner && global[owner[1]] === this) {
-                block.orvalinkRead = true;
-                this._readHeaders(text);
+            // The parser only adds to the block it is in, the last one so far.
+            var whole = !loading || !!block.nextSibling;
+            var reader = block.orvalinkReader;
+            if (!reader) {
+                var opening = /^\s*([^\n]*)(\n)?/.exec(block.text);
+                if (!opening[2] && !whole) {
+                    break; // whose block it is shows once its first line is whole
+                }
+                var named = OWNER_LINE.exec(opening[1]);
+                reader = block.orvalinkReader = new BlockReader(named ? named[1] : owner);
+            }
+            owner = reader.owner;
+            if (!reader.done && owner && global[owner] === this) {
+                this._readBlock(reader, block.text, whole);
             }
         }
+        this._complete = !loading;
+        this._openAwaited();
     };
 
-    PopupMenu.prototype._readHeaders = function (text) {
-        var header = null;
-        for (var at = 0; at < text.length;) {
+    PopupMenu.prototype._readBlock = function (reader, text, whole) {
+        reader.source.text = text;
+        var stop = whole ? text.length : text.lastIndexOf('\n') + 1;
+        var at = reader.at;
+        while (at < stop) {
             var end = text.indexOf('\n', at);
             if (end < 0) {
                 end = text.length;
@@ -351,12 +391,10 @@
                 var args = START_LINE.test(line) ? callArguments(line, line.indexOf('(')) : null;
                 var delay = DELAY_LINE.exec(line);
                 if (args) {
-                    if (header) {
-                        header.unread.to = at;
-                    }
+                    this._endMenu(reader, at);
                     this.startMenu.apply(this, args);
-                    header = this._current[0];
-                    header.unread = { text: text, from: end + 1, to: text.length };
+                    reader.header = this._current[0];
+                    reader.header.unread = { source: reader.source, from: end + 1, to: -1 };
                 } else if (delay) {
                     this.hideDelay = Number(delay[1]);
                 } else if (!FRAME_LINE.test(line)) {
@@ -364,6 +402,19 @@
                 }
             }
             at = end + 1;
+        }
+        reader.at = at;
+        if (whole) {
+            this._endMenu(reader, text.length);
+            reader.done = true;
+        }
+    };
+
+    // The item lines of the menu being read end at the given index of its block.
+    PopupMenu.prototype._endMenu = function (reader, to) {
+        if (reader.header) {
+            reader.header.unread.to = to;
+            reader.header = null;
         }
     };
 
@@ -377,7 +428,7 @@
         header.unread = null;
         var before = this._current;
         this._current = items;
-        var text = unread.text;
+        var text = unread.source.text;
         for (var at = unread.from; at < unread.to;) {
             var end = text.indexOf('\n', at);
             if (end < 0 || end > unread.to) {
@@ -411,7 +462,28 @@
         }
     };
 
-    // Builds and places the bars. Called once the page has loaded.
+    // Shows the bars as soon as their lines have arrived and reads the rest of the descriptions
+    // as it arrives: a browser takes seconds to receive a page of a hundred thousand links, and
+    // its first menus need not wait for the last.
+    PopupMenu.prototype.start = function () {
+        var self = this;
+        var read = function () {
+            self.show();
+            if (!self._complete) {
+                global.setTimeout(read, READ_INTERVAL_MS);
+            }
+        };
+        if (document.readyState === 'loading') {
+            // The last lines are read the moment the page has all arrived, before it counts as
+            // loaded.
+            document.addEventListener('DOMContentLoaded', function () {
+                self.show();
+            });
+        }
+        read();
+    };
+
+    // Builds and places the bars whose lines have arrived.
     PopupMenu.prototype.show = function () {
         this.readDescriptions();
         if (!document.body) {
@@ -423,11 +495,30 @@
         }
         for (var i = 0; i < this._roots.length; i++) {
             var items = this.menu[this._roots[i]];
-            if (!items[0].element) {
+            if (!items[0].element && isDescribed(items)) {
                 this._build(items);
+                items[0].element.style.display = 'block';
+                this._place(items);
             }
-            items[0].element.style.display = 'block';
-            this._place(items);
+        }
+    };
+
+    // Opens the submenu chosen before its lines arrived, once they have, if its item is still
+    // the chosen one.
+    PopupMenu.prototype._openAwaited = function () {
+        var awaited = this._awaited;
+        if (!awaited) {
+            return;
+        }
+        var items = awaited.items;
+        var sub = this.menu[items[awaited.index].href];
+        if (!this._complete && !(sub && isDescribed(sub))) {
+            return;
+        }
+        this._awaited = null;
+        if (items[0].active === awaited.index && items[0].element &&
+            items[0].element.style.display !== 'none') {
+            this._openSubmenu(items, awaited.index, awaited.focusFirst);
         }
     };
 
@@ -453,6 +544,7 @@
 
     PopupMenu.prototype.hideAll = function () {
         this._cancelHide();
+        this._awaited = null;
         while (this._open.length) {
             this._close(this._open.pop());
         }
@@ -744,6 +836,7 @@
     // Highlights an item and closes the submenus of its neighbours.
     PopupMenu.prototype._activate = function (items, index) {
         var header = items[0];
+        this._awaited = null;
         this._closeBelow(items, index);
         if (header.active && header.active !== index) {
             this._paint(items, header.active, false);
@@ -764,9 +857,24 @@
         items[0].active = 0;
     };
 
-    PopupMenu.prototype._openSubmenu = function (items, index) {
+    // Opens the submenu of an item; with focusFirst its first item takes the focus. A submenu
+    // whose lines are still arriving opens when they have arrived.
+    PopupMenu.prototype._openSubmenu = function (items, index, focusFirst) {
         var item = items[index];
         var sub = item.type === 'sm:' ? this.menu[item.href] : null;
+        if (item.type === 'sm:' && !this._complete && !(sub && isDescribed(sub))) {
+            this._awaited = { items: items, index: index, focusFirst: !!focusFirst };
+            return;
+        }
+        var shown = this._showSubmenu(items, index, sub);
+        if (focusFirst && shown && shown.length > 1) {
+            this._focus(shown, 1);
+        }
+    };
+
+    // Shows the submenu of an item, and answers it.
+    PopupMenu.prototype._showSubmenu = function (items, index, sub) {
+        var item = items[index];
         if (!sub || sub === items || isRootName(sub[0].name)) {
             return null;
         }
@@ -995,10 +1103,7 @@
             this._focus(items, count);
         } else if (item.type === 'sm:' && (key === into || key === 'Enter' || key === ' ')) {
             this._activate(items, index);
-            var sub = this._openSubmenu(items, index);
-            if (sub && sub.length > 1) {
-                this._focus(sub, 1);
-            }
+            this._openSubmenu(items, index, true);
         } else if (key === ' ' || key === 'Enter' && !item.element.hasAttribute('href')) {
             item.element.click(); // a link with an address follows Enter by itself
         } else if (key === 'Escape' ||

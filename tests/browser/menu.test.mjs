@@ -53,7 +53,7 @@ after(async () => {
 const pageText = (name) => fs.readFileSync(path.join(pagesDir, name), 'utf8');
 
 // Opens a page in a fresh context and fails the test on any console or page error.
-async function open(t, name, { width = 1024, height = 700, doctype, hasTouch } = {}) {
+async function open(t, name, { width = 1024, height = 700, doctype, hasTouch, waitUntil } = {}) {
     const context = await browser.newContext({ viewport: { width, height }, hasTouch: !!hasTouch });
     const page = await context.newPage();
     const errors = [];
@@ -63,7 +63,7 @@ async function open(t, name, { width = 1024, height = 700, doctype, hasTouch } =
         await context.close();
         assert.deepEqual(errors, [], 'console or page errors');
     });
-    await page.goto(`${server.url}/pages/${name}${doctype ? '?doctype' : ''}`);
+    await page.goto(`${server.url}/pages/${name}${doctype ? '?doctype' : ''}`, { waitUntil });
     return page;
 }
 
@@ -145,6 +145,19 @@ describe('menu pages', { concurrency: true }, () => {
         const edited = await open(t, 'edited.html');
         assert.deepEqual(await rootItems(edited), await rootItems(await open(t, 'horizontal.html')));
         assert.equal(await edited.evaluate(() => window.editedLineRan), true);
+    });
+
+    test('the bar works while the page arrives: a submenu opens once its lines have', async (t) => {
+        const text = pageText('horizontal.html');
+        // Everything up to the menu after m2, which alone shows where m2's lines end.
+        const next = text.indexOf('startMenu(', text.indexOf("startMenu('m2'") + 1);
+        const release = server.addHeldPage('arriving.html', text, next);
+        const page = await open(t, 'arriving.html', { waitUntil: 'commit' });
+        await page.hover(item('root', 1));
+        assert.equal(await menuBox(page, 'm2'), null);
+        release();
+        await page.waitForSelector('[data-menu="m2"]', { state: 'visible' });
+        assert.equal(await page.locator('[data-menu="m2"] > [data-item]').count(), 5);
     });
 
     test('"more..." opens its continuation lifted so that its last item lines up', async (t) => {
