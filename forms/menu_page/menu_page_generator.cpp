@@ -30,6 +30,10 @@ constexpr int kMenuWidth = 230;
 constexpr int kContinuationLiftPerItem = 21;
 // Submenus without a break still get one after this many entries.
 constexpr int kUnbrokenMaxItems = 1000;
+// The descriptions go on in a new block after a menu once the block holds this many items. A
+// browser parses many small blocks faster than one large one, and it lets the page's script run
+// more often between them while the page arrives.
+constexpr int kItemsPerDescriptionBlock = 200;
 
 enum class ItemKind { Link = 1, Folder = 2 };
 
@@ -135,6 +139,7 @@ private:
     int m_maxItems;
     QByteArray m_date;
     int m_itemsWritten = 0;
+    int m_itemsBeforeBlock = 0; // items written before the current description block
 };
 
 int MenuPageGenerator::writePage()
@@ -375,6 +380,13 @@ void MenuPageGenerator::writeSubmenu(int node)
     const FolderTree::Node& folder = m_tree.node(node);
     m_progress.status(QCoreApplication::translate("orvalink::Progress", "Exporting From Folder: %1")
                           .arg(folder.caption));
+    if (m_itemsWritten - m_itemsBeforeBlock >= kItemsPerDescriptionBlock) {
+        // The lines go on as they are: the engine reads a block that does not name its set as
+        // going on from the block before.
+        WritePageLine("</script>");
+        WritePageLine("<script type=\"text/x-orvalink-menus\">");
+        m_itemsBeforeBlock = m_itemsWritten;
+    }
     WritePageLine("");
     const QByteArray index = QByteArray::number(FolderTree::index(node));
     if (!m_options.vertical && m_isRootItem[static_cast<size_t>(node)])
