@@ -21,10 +21,11 @@
 // The page describes its menus with startMenu() and addItem() calls inside `with (pMenu) {...}`,
 // in a script element of type text/x-orvalink-menus that the browser does not run: compiling a
 // hundred thousand calls takes a browser seconds, while this script reads them as lines in a
-// fraction of that (readDescriptions below). It keeps the descriptions as plain data and builds a
-// menu's elements only when the menu is first shown, so that a page of a hundred thousand links
-// opens about as fast as a small one. It is written for current browsers and behaves the same in quirks mode (the page has no
-// doctype) as in standards mode.
+// fraction of that (readDescriptions below). It reads them as they arrive, so the bars and their
+// first menus work before the page has finished loading, keeps them as plain data and builds a
+// menu's elements only when the menu is first shown: a page of a hundred thousand links opens
+// about as fast as a small one. It is written for current browsers and behaves the same in
+// quirks mode (the page has no doctype) as in standards mode.
 //
 // The page's own code (its item styles, its status hook, a description block that runs as a
 // script) uses `with`, which strict mode forbids, so the strict code lives inside the function
