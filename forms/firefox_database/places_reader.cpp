@@ -2,30 +2,48 @@
 #include "forms/firefox_database/places_reader.h"
 
 #include "model/model_builder.h"
+#include "model/shared_blocks.h"
 
 #include <QHash>
 #include <algorithm>
-#include <sqlite3.h>
+#include <limits>
+#include <span>
+#include <tuple>
 #include <vector>
 
 namespace orvalink {
 
 namespace {
 
-constexpr char kRootGuid[] = "root________";
-constexpr char kTagsGuid[] = "tags________";
-constexpr char kMobileGuid[] = "mobile______";
-
 enum PlacesType : int { Bookmark = 1, Folder = 2, Separator = 3 };
 
-// Each bookmark row once per keyword of its address (almost always none or one), children
-// grouped under their parent in Firefox's order.
+// Firefox's fixed folders, known by their guids.
+enum class FixedFolder : quint8 { None, Root, Menu, Toolbar, Unfiled, Mobile, Tags };
+
+FixedFolder fixedFolderOf(QByteArrayView guid)
+{
+    static constexpr std::pair<QByteArrayView, FixedFolder> kGuids[] = {
+        {"root________", FixedFolder::Root},    {"menu________", FixedFolder::Menu},
+        {"toolbar_____", FixedFolder::Toolbar}, {"unfiled_____", FixedFolder::Unfiled},
+        {"mobile______", FixedFolder::Mobile},  {"tags________", FixedFolder::Tags}};
+    for (const auto& [fixed, folder] : kGuids) {
+        if (guid == fixed)
+            return folder;
+    }
+    return FixedFolder::None;
+}
+
+// Every bookmark in the table's own order, which reads its pages once from first to last; the
+// reader puts children under their parents itself, cheaper than walking the parent index and
+// looking up each row it names.
 constexpr char kTreeQuery[] =
-    "SELECT b.id, b.parent, b.type, b.fk, b.title, b.dateAdded, b.lastModified, b.guid, p.url, "
-    "k.keyword, k.post_data FROM moz_bookmarks b "
-    "LEFT JOIN moz_places p ON p.id = b.fk "
-    "LEFT JOIN moz_keywords k ON b.type = 1 AND k.place_id = b.fk "
-    "ORDER BY b.parent, b.position, b.id";
+    "SELECT b.id, b.parent, b.position, b.type, b.fk, b.title, b.dateAdded, b.lastModified, "
+    "b.guid, p.url FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk";
+
+// The keywords in the order of their index, so that an address with several keeps the same first
+// one whichever way the table was filled.
+constexpr char kKeywordQuery[] =
+    "SELECT place_id, keyword, post_data FROM moz_keywords ORDER BY place_id, post_data, rowid";
 
 // Everything but the root, the tags and their entries, and an empty mobile root.
 constexpr char kCountQuery[] =
@@ -36,113 +54,190 @@ constexpr char kCountQuery[] =
     "AND parent NOT IN tags AND parent NOT IN tagFolders AND NOT (guid = 'mobile______' "
     "AND NOT EXISTS (SELECT 1 FROM moz_bookmarks c WHERE c.parent = b.id))";
 
-// One row of moz_bookmarks with its address and keyword.
+// One row of moz_bookmarks with its address. Its texts are made once, in shared blocks, and move
+// on into the model.
 struct PlacesRow
 {
     qint64 id = 0;
-    qint64 parent = 0;
-    int type = 0;
     qint64 place = 0;
+    EntryDates dates;
     // A null QString where the database holds NULL.
     QString title;
-    // Microseconds since 1970; std::nullopt for NULL.
-    std::optional<qint64> added;
-    std::optional<qint64> modified;
-    QString guid;
     QString url;
+    int type = 0;
+    FixedFolder fixed = FixedFolder::None;
+};
+
+// Where a row stands among its siblings: SQLite's order of parent, position and id, NULL first.
+struct RowPlace
+{
+    qint64 parent;
+    qint64 position;
+    qint64 id;
+    quint32 row;
+
+    bool operator<(const RowPlace& other) const
+    {
+        return std::tie(parent, position, id) < std::tie(other.parent, other.position, other.id);
+    }
+};
+
+constexpr qint64 kNullNumber = std::numeric_limits<qint64>::min();
+
+qint64 numberOrNull(const PlacesStatement& statement, int column)
+{
+    return statement.isNull(column) ? kNullNumber : statement.integer(column);
+}
+
+// Microseconds since 1970 as the model's time; unknown for NULL.
+BookmarkTime timeOf(const PlacesStatement& statement, int column)
+{
+    return statement.isNull(column)
+               ? BookmarkTime()
+               : BookmarkTime::fromSeconds(statement.integer(column) / 1'000'000);
+}
+
+// The first keyword of each address that has one, with the form data it sends.
+struct Keyword
+{
     QString keyword;
     QString postData;
 };
 
-// The names Firefox shows for its roots; the table holds internal ones ("menu", "toolbar").
-QString rootName(const PlacesRow& row)
+// The bookmarks and their tree: the rows as the table holds them, and each parent's children
+// together in Firefox's order.
+class PlacesTree
 {
-    if (row.guid == u"menu________")
-        return QStringLiteral("Bookmarks Menu");
-    if (row.guid == u"toolbar_____")
-        return QStringLiteral("Bookmarks Toolbar");
-    if (row.guid == u"unfiled_____")
-        return QStringLiteral("Other Bookmarks");
-    if (row.guid == QLatin1String(kMobileGuid))
-        return QStringLiteral("Mobile Bookmarks");
-    return row.title;
+public:
+    Result<void, UserMessage> read(const PlacesSnapshot& snapshot);
+
+    const std::vector<PlacesRow>& rows() const { return m_rows; }
+    // The rows of the children of the folder with the given id, in order.
+    std::span<const quint32> children(qint64 id) const
+    {
+        const auto [first, end] = m_children.value(id, {0, 0});
+        return std::span(m_order).subspan(first, end - first);
+    }
+    bool hasChildren(qint64 id) const { return m_children.contains(id); }
+    // The row of a fixed folder, or nullptr.
+    const PlacesRow* fixedRow(FixedFolder folder) const
+    {
+        const auto found = std::find_if(m_fixed.begin(), m_fixed.end(),
+                                        [&](quint32 row) { return m_rows[row].fixed == folder; });
+        return found == m_fixed.end() ? nullptr : &m_rows[*found];
+    }
+    const Keyword* keywordOf(qint64 place) const
+    {
+        const auto found = m_keywords.constFind(place);
+        return found == m_keywords.cend() ? nullptr : &*found;
+    }
+
+private:
+    Result<void, UserMessage> readRows(const PlacesSnapshot& snapshot);
+    Result<void, UserMessage> readKeywords(const PlacesSnapshot& snapshot);
+    QString textOf(const PlacesStatement& statement, int column);
+
+    SharedBlocks m_texts;
+    std::vector<PlacesRow> m_rows;
+    // The rows of Firefox's fixed folders.
+    std::vector<quint32> m_fixed;
+    // The rows grouped by parent, and where each parent's group stands in it.
+    std::vector<quint32> m_order;
+    QHash<qint64, std::pair<size_t, size_t>> m_children;
+    QHash<qint64, Keyword> m_keywords;
+};
+
+QString PlacesTree::textOf(const PlacesStatement& statement, int column)
+{
+    const QByteArrayView bytes = statement.utf8(column);
+    return bytes.isNull() ? QString() : m_texts.fromUtf8(bytes);
 }
 
-std::optional<qint64> optionalInteger(const PlacesStatement& statement, int column)
+Result<void, UserMessage> PlacesTree::read(const PlacesSnapshot& snapshot)
 {
-    if (statement.isNull(column))
-        return std::nullopt;
-    return statement.integer(column);
+    if (Result<void, UserMessage> rows = readRows(snapshot); !rows)
+        return rows;
+    return readKeywords(snapshot);
 }
 
-// The rows in the query's order; each bookmark once, with the first keyword of its address.
-Result<std::vector<PlacesRow>, UserMessage> readRows(const PlacesSnapshot& snapshot)
+Result<void, UserMessage> PlacesTree::readRows(const PlacesSnapshot& snapshot)
 {
     PlacesStatement query(snapshot, kTreeQuery);
     if (!query.isValid())
         return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
-    std::vector<PlacesRow> rows;
+    std::vector<RowPlace> places;
     while (query.next()) {
+        const auto row = static_cast<quint32>(m_rows.size());
         const qint64 id = query.integer(0);
-        if (!rows.empty() && rows.back().id == id)
-            continue;
-        rows.push_back(PlacesRow{.id = id,
-                                 .parent = query.integer(1),
-                                 .type = static_cast<int>(query.integer(2)),
-                                 .place = query.integer(3),
-                                 .title = query.text(4),
-                                 .added = optionalInteger(query, 5),
-                                 .modified = optionalInteger(query, 6),
-                                 .guid = query.text(7),
-                                 .url = query.text(8),
-                                 .keyword = query.text(9),
-                                 .postData = query.text(10)});
+        places.push_back({query.integer(1), numberOrNull(query, 2), id, row});
+        const FixedFolder fixed = fixedFolderOf(query.utf8(8));
+        if (fixed != FixedFolder::None)
+            m_fixed.push_back(row);
+        m_rows.push_back(PlacesRow{.id = id,
+                                   .place = query.integer(4),
+                                   .dates = {timeOf(query, 6), timeOf(query, 7), BookmarkTime()},
+                                   .title = textOf(query, 5),
+                                   .url = textOf(query, 9),
+                                   .type = static_cast<int>(query.integer(3)),
+                                   .fixed = fixed});
     }
     if (query.failed())
         return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
-    return rows;
+
+    std::sort(places.begin(), places.end());
+    m_order.reserve(places.size());
+    for (const RowPlace& place : places) {
+        auto& range = m_children[place.parent];
+        if (range.second == 0)
+            range.first = m_order.size();
+        m_order.push_back(place.row);
+        range.second = m_order.size();
+    }
+    return {};
 }
 
-// The rows' tree: where each parent's children stand in the rows, which are grouped by parent.
-class RowTree
+Result<void, UserMessage> PlacesTree::readKeywords(const PlacesSnapshot& snapshot)
 {
-public:
-    explicit RowTree(const std::vector<PlacesRow>& rows)
-        : m_rows(rows)
-    {
-        for (size_t i = 0; i < rows.size(); ++i) {
-            auto& range = m_children[rows[i].parent];
-            if (range.second == 0)
-                range.first = i;
-            range.second = i + 1;
-        }
+    PlacesStatement query(snapshot, kKeywordQuery);
+    if (!query.isValid())
+        return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
+    while (query.next()) {
+        const qint64 place = query.integer(0);
+        if (!m_keywords.contains(place))
+            m_keywords.insert(place, {textOf(query, 1), textOf(query, 2)});
     }
+    if (query.failed())
+        return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
+    return {};
+}
 
-    std::pair<size_t, size_t> children(qint64 id) const { return m_children.value(id, {0, 0}); }
-    bool hasChildren(qint64 id) const { return m_children.contains(id); }
-    const PlacesRow* rowOf(const QString& guid) const
-    {
-        const auto found = std::find_if(m_rows.begin(), m_rows.end(),
-                                        [&](const PlacesRow& row) { return row.guid == guid; });
-        return found == m_rows.end() ? nullptr : &*found;
+// The names Firefox shows for its roots; the table holds internal ones ("menu", "toolbar").
+QString rootName(const PlacesRow& row)
+{
+    switch (row.fixed) {
+    case FixedFolder::Menu:
+        return QStringLiteral("Bookmarks Menu");
+    case FixedFolder::Toolbar:
+        return QStringLiteral("Bookmarks Toolbar");
+    case FixedFolder::Unfiled:
+        return QStringLiteral("Other Bookmarks");
+    case FixedFolder::Mobile:
+        return QStringLiteral("Mobile Bookmarks");
+    default:
+        return row.title;
     }
-
-private:
-    const std::vector<PlacesRow>& m_rows;
-    QHash<qint64, std::pair<size_t, size_t>> m_children;
-};
+}
 
 // The tags of each tagged address, by place: the titles of the tag folders holding it, sorted.
-QHash<qint64, QStringList> placeTags(const std::vector<PlacesRow>& rows, const RowTree& tree)
+QHash<qint64, QStringList> placeTags(const PlacesTree& tree)
 {
     QHash<qint64, QStringList> tags;
-    const PlacesRow* tagsRoot = tree.rowOf(QLatin1String(kTagsGuid));
+    const PlacesRow* tagsRoot = tree.fixedRow(FixedFolder::Tags);
     if (!tagsRoot)
         return tags;
-    const auto [firstTag, endTag] = tree.children(tagsRoot->id);
-    for (size_t tag = firstTag; tag < endTag; ++tag) {
-        const auto [first, end] = tree.children(rows[tag].id);
-        for (size_t entry = first; entry < end; ++entry) {
+    const std::vector<PlacesRow>& rows = tree.rows();
+    for (const quint32 tag : tree.children(tagsRoot->id)) {
+        for (const quint32 entry : tree.children(rows[tag].id)) {
             if (rows[entry].type == Bookmark)
                 tags[rows[entry].place] << rows[tag].title;
         }
@@ -157,41 +252,37 @@ QHash<qint64, QStringList> placeTags(const std::vector<PlacesRow>& rows, const R
 // fields the model holds.
 // ---------------------------------------------------------------------------------------------
 //
-// Microseconds since 1970 as the model's time; unknown for NULL.
-BookmarkTime timeOf(const std::optional<qint64>& microseconds)
-{
-    return microseconds ? BookmarkTime::fromSeconds(*microseconds / 1'000'000) : BookmarkTime();
-}
-
 // The role Firefox gives a root folder by its fixed guid.
 FolderRole roleOf(const PlacesRow& row)
 {
-    if (row.guid == u"toolbar_____")
+    switch (row.fixed) {
+    case FixedFolder::Toolbar:
         return FolderRole::Toolbar;
-    if (row.guid == u"unfiled_____")
+    case FixedFolder::Unfiled:
         return FolderRole::OtherBookmarks;
-    if (row.guid == u"mobile______")
+    case FixedFolder::Mobile:
         return FolderRole::Mobile;
-    return FolderRole::Ordinary;
+    default:
+        return FolderRole::Ordinary;
+    }
 }
 
 // Adds the row's entry to the builder's current folder; a folder row's folder becomes the current
 // one. Rows that make no entry are left out.
 void addEntry(ModelBuilder& builder, const PlacesRow& row, const QString& name,
-              const QStringList& tags)
+              const Keyword* keyword, const QStringList& tags)
 {
-    const EntryDates dates{timeOf(row.added), timeOf(row.modified), BookmarkTime()};
     if (row.type == Folder) {
         FolderRecord& folder = builder.folder(builder.openFolder(name));
         folder.Role = roleOf(row);
-        folder.Dates = dates;
+        folder.Dates = row.dates;
     } else if (row.type == Bookmark && !row.url.isEmpty()) {
         LinkRecord& link = builder.addLink(name, row.url);
-        link.Dates = dates;
-        if (!row.keyword.isEmpty()) {
+        link.Dates = row.dates;
+        if (keyword && !keyword->keyword.isEmpty()) {
             EntryDetails& details = builder.editDetails(link.Details);
-            details.keyword = row.keyword;
-            details.postData = row.postData;
+            details.keyword = keyword->keyword;
+            details.postData = keyword->postData;
         }
         if (!tags.isEmpty())
             builder.editDetails(link.Details).tags = tags.join(u',');
@@ -213,46 +304,41 @@ SourceCounts countPlaces(const PlacesSnapshot& snapshot)
 Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnapshot& snapshot,
                                                                const QString& location)
 {
-    Result<std::vector<PlacesRow>, UserMessage> read = readRows(snapshot);
-    if (!read)
+    PlacesTree tree;
+    if (Result<void, UserMessage> read = tree.read(snapshot); !read)
         return read.failure();
-    const std::vector<PlacesRow>& rows = read.value();
-    const RowTree tree(rows);
-    const PlacesRow* root = tree.rowOf(QLatin1String(kRootGuid));
+    const PlacesRow* root = tree.fixedRow(FixedFolder::Root);
     if (!root)
         return unknownFirefoxDatabase(snapshot.path());
-    const QHash<qint64, QStringList> tags = placeTags(rows, tree);
+    const QHash<qint64, QStringList> tags = placeTags(tree);
+    const std::vector<PlacesRow>& rows = tree.rows();
 
     ModelBuilder builder(FormId::FirefoxDatabase, location, QStringLiteral("Firefox Bookmarks"));
-    builder.reserve(0, static_cast<int>(rows.size()));
+    const auto folders = std::count_if(rows.begin(), rows.end(),
+                                       [](const PlacesRow& row) { return row.type == Folder; });
+    builder.reserve(static_cast<int>(folders), static_cast<int>(rows.size()));
     // Depth first, so that folders come in the order a bookmark file lists them. Every row has
     // one parent, so only the root could be met twice (a damaged table naming a child of it as
     // its parent); it is skipped as an entry. The open folders are the builder's, the root first.
-    struct OpenFolder
-    {
-        size_t next;
-        size_t end;
-    };
-    const auto [rootFirst, rootEnd] = tree.children(root->id);
-    std::vector<OpenFolder> open{{rootFirst, rootEnd}};
+    std::vector<std::span<const quint32>> open{tree.children(root->id)};
     while (!open.empty()) {
-        OpenFolder& folder = open.back();
-        if (folder.next == folder.end) {
+        std::span<const quint32>& folder = open.back();
+        if (folder.empty()) {
             open.pop_back();
             builder.closeFolder();
             continue;
         }
-        const PlacesRow& row = rows[folder.next++];
+        const PlacesRow& row = rows[folder.front()];
+        folder = folder.subspan(1);
         const bool isRoot = open.size() == 1;
         if (row.id == root->id ||
-            (isRoot && (row.guid == QLatin1String(kTagsGuid) ||
-                        (row.guid == QLatin1String(kMobileGuid) && !tree.hasChildren(row.id)))))
+            (isRoot && (row.fixed == FixedFolder::Tags ||
+                        (row.fixed == FixedFolder::Mobile && !tree.hasChildren(row.id)))))
             continue;
-        addEntry(builder, row, isRoot ? rootName(row) : row.title, tags.value(row.place));
-        if (row.type == Folder) {
-            const auto [first, end] = tree.children(row.id);
-            open.push_back({first, end});
-        }
+        addEntry(builder, row, isRoot ? rootName(row) : row.title,
+                 row.type == Bookmark ? tree.keywordOf(row.place) : nullptr, tags.value(row.place));
+        if (row.type == Folder)
+            open.push_back(tree.children(row.id));
     }
     return builder.finish();
 }

@@ -248,12 +248,18 @@ qint64 PlacesStatement::integer(int column) const
     return sqlite3_column_int64(m_statement, column);
 }
 
-QString PlacesStatement::text(int column) const
+QByteArrayView PlacesStatement::utf8(int column) const
 {
     const auto* bytes = reinterpret_cast<const char*>(sqlite3_column_text(m_statement, column));
     if (!bytes)
-        return QString();
-    return QString::fromUtf8(bytes, sqlite3_column_bytes(m_statement, column));
+        return QByteArrayView();
+    return QByteArrayView(bytes, sqlite3_column_bytes(m_statement, column));
+}
+
+QString PlacesStatement::text(int column) const
+{
+    const QByteArrayView bytes = utf8(column);
+    return bytes.isNull() ? QString() : QString::fromUtf8(bytes);
 }
 
 } // namespace orvalink
