@@ -39,6 +39,8 @@ FixedFolder fixedFolderOf(QByteArrayView guid)
 constexpr char kTreeQuery[] =
     "SELECT b.id, b.parent, b.position, b.type, b.fk, b.title, b.dateAdded, b.lastModified, "
     "b.guid, p.url FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk";
+// How many rows it gives, to make room for them at once; counting them is cheap beside reading.
+constexpr char kRowCountQuery[] = "SELECT count(*) FROM moz_bookmarks";
 
 // The keywords in the order of their index, so that an address with several keeps the same first
 // one whichever way the table was filled.
@@ -112,6 +114,7 @@ public:
     Result<void, UserMessage> read(const PlacesSnapshot& snapshot);
 
     const std::vector<PlacesRow>& rows() const { return m_rows; }
+    int folderCount() const { return m_folders; }
     // The rows of the children of the folder with the given id, in order.
     std::span<const quint32> children(qint64 id) const
     {
@@ -139,6 +142,7 @@ private:
 
     SharedBlocks m_texts;
     std::vector<PlacesRow> m_rows;
+    int m_folders = 0;
     // The rows of Firefox's fixed folders.
     std::vector<quint32> m_fixed;
     // The rows grouped by parent, and where each parent's group stands in it.
@@ -162,10 +166,15 @@ Result<void, UserMessage> PlacesTree::read(const PlacesSnapshot& snapshot)
 
 Result<void, UserMessage> PlacesTree::readRows(const PlacesSnapshot& snapshot)
 {
+    PlacesStatement count(snapshot, kRowCountQuery);
     PlacesStatement query(snapshot, kTreeQuery);
-    if (!query.isValid())
+    if (!count.isValid() || !query.isValid())
         return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
     std::vector<RowPlace> places;
+    if (count.next()) {
+        places.reserve(static_cast<size_t>(count.integer(0)));
+        m_rows.reserve(places.capacity());
+    }
     while (query.next()) {
         const auto row = static_cast<quint32>(m_rows.size());
         const qint64 id = query.integer(0);
@@ -173,12 +182,14 @@ Result<void, UserMessage> PlacesTree::readRows(const PlacesSnapshot& snapshot)
         const FixedFolder fixed = fixedFolderOf(query.utf8(8));
         if (fixed != FixedFolder::None)
             m_fixed.push_back(row);
+        const auto type = static_cast<int>(query.integer(3));
+        m_folders += type == Folder;
         m_rows.push_back(PlacesRow{.id = id,
                                    .place = query.integer(4),
                                    .dates = {timeOf(query, 6), timeOf(query, 7), BookmarkTime()},
                                    .title = textOf(query, 5),
                                    .url = textOf(query, 9),
-                                   .type = static_cast<int>(query.integer(3)),
+                                   .type = type,
                                    .fixed = fixed});
     }
     if (query.failed())
@@ -186,6 +197,7 @@ Result<void, UserMessage> PlacesTree::readRows(const PlacesSnapshot& snapshot)
 
     std::sort(places.begin(), places.end());
     m_order.reserve(places.size());
+    m_children.reserve(m_folders);
     for (const RowPlace& place : places) {
         auto& range = m_children[place.parent];
         if (range.second == 0)
@@ -314,9 +326,7 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnaps
     const std::vector<PlacesRow>& rows = tree.rows();
 
     ModelBuilder builder(FormId::FirefoxDatabase, location, QStringLiteral("Firefox Bookmarks"));
-    const auto folders = std::count_if(rows.begin(), rows.end(),
-                                       [](const PlacesRow& row) { return row.type == Folder; });
-    builder.reserve(static_cast<int>(folders), static_cast<int>(rows.size()));
+    builder.reserve(tree.folderCount(), static_cast<int>(rows.size()));
     // Depth first, so that folders come in the order a bookmark file lists them. Every row has
     // one parent, so only the root could be met twice (a damaged table naming a child of it as
     // its parent); it is skipped as an entry. The open folders are the builder's, the root first.
