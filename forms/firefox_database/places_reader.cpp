@@ -99,11 +99,14 @@ BookmarkTime timeOf(const PlacesStatement& statement, int column)
                : BookmarkTime::fromSeconds(statement.integer(column) / 1'000'000);
 }
 
-// The first keyword of each address that has one, with the form data it sends.
-struct Keyword
+// What Firefox keeps of an address besides the bookmarks themselves, shared by all its bookmarks.
+struct PlaceDetails
 {
+    // The first keyword of the address, with the form data it sends.
     QString keyword;
     QString postData;
+    // The titles of the tag folders holding the address, sorted and joined by commas.
+    QString tags;
 };
 
 // The bookmarks and their tree: the rows as the table holds them, and each parent's children
@@ -129,15 +132,17 @@ public:
                                         [&](quint32 row) { return m_rows[row].fixed == folder; });
         return found == m_fixed.end() ? nullptr : &m_rows[*found];
     }
-    const Keyword* keywordOf(qint64 place) const
+    // The keyword and tags of an address, or nullptr when it has neither.
+    const PlaceDetails* detailsOf(qint64 place) const
     {
-        const auto found = m_keywords.constFind(place);
-        return found == m_keywords.cend() ? nullptr : &*found;
+        const auto found = m_details.constFind(place);
+        return found == m_details.cend() ? nullptr : &*found;
     }
 
 private:
     Result<void, UserMessage> readRows(const PlacesSnapshot& snapshot);
     Result<void, UserMessage> readKeywords(const PlacesSnapshot& snapshot);
+    void collectTags();
     QString textOf(const PlacesStatement& statement, int column);
 
     SharedBlocks m_texts;
@@ -148,7 +153,7 @@ private:
     // The rows grouped by parent, and where each parent's group stands in it.
     std::vector<quint32> m_order;
     QHash<qint64, std::pair<size_t, size_t>> m_children;
-    QHash<qint64, Keyword> m_keywords;
+    QHash<qint64, PlaceDetails> m_details;
 };
 
 QString PlacesTree::textOf(const PlacesStatement& statement, int column)
@@ -161,7 +166,10 @@ Result<void, UserMessage> PlacesTree::read(const PlacesSnapshot& snapshot)
 {
     if (Result<void, UserMessage> rows = readRows(snapshot); !rows)
         return rows;
-    return readKeywords(snapshot);
+    if (Result<void, UserMessage> keywords = readKeywords(snapshot); !keywords)
+        return keywords;
+    collectTags();
+    return {};
 }
 
 Result<void, UserMessage> PlacesTree::readRows(const PlacesSnapshot& snapshot)
@@ -215,8 +223,8 @@ Result<void, UserMessage> PlacesTree::readKeywords(const PlacesSnapshot& snapsho
         return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
     while (query.next()) {
         const qint64 place = query.integer(0);
-        if (!m_keywords.contains(place))
-            m_keywords.insert(place, {textOf(query, 1), textOf(query, 2)});
+        if (!m_details.contains(place))
+            m_details.insert(place, {textOf(query, 1), textOf(query, 2), QString()});
     }
     if (query.failed())
         return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
@@ -240,23 +248,23 @@ QString rootName(const PlacesRow& row)
     }
 }
 
-// The tags of each tagged address, by place: the titles of the tag folders holding it, sorted.
-QHash<qint64, QStringList> placeTags(const PlacesTree& tree)
+// A tag is a folder in the tags root holding one bookmark for each address it tags.
+void PlacesTree::collectTags()
 {
-    QHash<qint64, QStringList> tags;
-    const PlacesRow* tagsRoot = tree.fixedRow(FixedFolder::Tags);
+    const PlacesRow* tagsRoot = fixedRow(FixedFolder::Tags);
     if (!tagsRoot)
-        return tags;
-    const std::vector<PlacesRow>& rows = tree.rows();
-    for (const quint32 tag : tree.children(tagsRoot->id)) {
-        for (const quint32 entry : tree.children(rows[tag].id)) {
-            if (rows[entry].type == Bookmark)
-                tags[rows[entry].place] << rows[tag].title;
+        return;
+    QHash<qint64, QStringList> tags;
+    for (const quint32 tag : children(tagsRoot->id)) {
+        for (const quint32 entry : children(m_rows[tag].id)) {
+            if (m_rows[entry].type == Bookmark)
+                tags[m_rows[entry].place] << m_rows[tag].title;
         }
     }
-    for (QStringList& list : tags)
-        list.sort();
-    return tags;
+    for (auto [place, titles] : tags.asKeyValueRange()) {
+        titles.sort();
+        m_details[place].tags = titles.join(u',');
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -282,7 +290,7 @@ FolderRole roleOf(const PlacesRow& row)
 // Adds the row's entry to the builder's current folder; a folder row's folder becomes the current
 // one. Rows that make no entry are left out.
 void addEntry(ModelBuilder& builder, const PlacesRow& row, const QString& name,
-              const Keyword* keyword, const QStringList& tags)
+              const PlaceDetails* place)
 {
     if (row.type == Folder) {
         FolderRecord& folder = builder.folder(builder.openFolder(name));
@@ -291,13 +299,15 @@ void addEntry(ModelBuilder& builder, const PlacesRow& row, const QString& name,
     } else if (row.type == Bookmark && !row.url.isEmpty()) {
         LinkRecord& link = builder.addLink(name, row.url);
         link.Dates = row.dates;
-        if (keyword && !keyword->keyword.isEmpty()) {
+        if (!place)
+            return;
+        if (!place->keyword.isEmpty()) {
             EntryDetails& details = builder.editDetails(link.Details);
-            details.keyword = keyword->keyword;
-            details.postData = keyword->postData;
+            details.keyword = place->keyword;
+            details.postData = place->postData;
         }
-        if (!tags.isEmpty())
-            builder.editDetails(link.Details).tags = tags.join(u',');
+        if (!place->tags.isEmpty())
+            builder.editDetails(link.Details).tags = place->tags;
     } else if (row.type == Separator) {
         builder.addSeparator();
     }
@@ -322,7 +332,6 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnaps
     const PlacesRow* root = tree.fixedRow(FixedFolder::Root);
     if (!root)
         return unknownFirefoxDatabase(snapshot.path());
-    const QHash<qint64, QStringList> tags = placeTags(tree);
     const std::vector<PlacesRow>& rows = tree.rows();
 
     ModelBuilder builder(FormId::FirefoxDatabase, location, QStringLiteral("Firefox Bookmarks"));
@@ -346,7 +355,7 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnaps
                         (row.fixed == FixedFolder::Mobile && !tree.hasChildren(row.id)))))
             continue;
         addEntry(builder, row, isRoot ? rootName(row) : row.title,
-                 row.type == Bookmark ? tree.keywordOf(row.place) : nullptr, tags.value(row.place));
+                 row.type == Bookmark ? tree.detailsOf(row.place) : nullptr);
         if (row.type == Folder)
             open.push_back(tree.children(row.id));
     }
