@@ -33,12 +33,12 @@ FixedFolder fixedFolderOf(QByteArrayView guid)
     return FixedFolder::None;
 }
 
-// Every bookmark in the table's own order, which reads its pages once from first to last; the
-// reader puts children under their parents itself, cheaper than walking the parent index and
+// Every bookmark in the table's own order, by id, which reads its pages once from first to last;
+// the reader puts children under their parents itself, cheaper than walking the parent index and
 // looking up each row it names.
 constexpr char kTreeQuery[] =
     "SELECT b.id, b.parent, b.position, b.type, b.fk, b.title, b.dateAdded, b.lastModified, "
-    "b.guid, p.url FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk";
+    "b.guid, p.url FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk ORDER BY b.id";
 // How many rows it gives, to make room for them at once; counting them is cheap beside reading.
 constexpr char kRowCountQuery[] = "SELECT count(*) FROM moz_bookmarks";
 
@@ -71,16 +71,16 @@ struct PlacesRow
 };
 
 // Where a row stands among its siblings: SQLite's order of parent, position and id, NULL first.
+// The rows come by id, so their order stands for it.
 struct RowPlace
 {
     qint64 parent;
     qint64 position;
-    qint64 id;
     quint32 row;
 
     bool operator<(const RowPlace& other) const
     {
-        return std::tie(parent, position, id) < std::tie(other.parent, other.position, other.id);
+        return std::tie(parent, position, row) < std::tie(other.parent, other.position, other.row);
     }
 };
 
@@ -186,7 +186,7 @@ Result<void, UserMessage> PlacesTree::readRows(const PlacesSnapshot& snapshot)
     while (query.next()) {
         const auto row = static_cast<quint32>(m_rows.size());
         const qint64 id = query.integer(0);
-        places.push_back({query.integer(1), numberOrNull(query, 2), id, row});
+        places.push_back({query.integer(1), numberOrNull(query, 2), row});
         const FixedFolder fixed = fixedFolderOf(query.utf8(8));
         if (fixed != FixedFolder::None)
             m_fixed.push_back(row);
