@@ -39,7 +39,8 @@ FixedFolder fixedFolderOf(QByteArrayView guid)
 constexpr char kTreeQuery[] =
     "SELECT b.id, b.parent, b.position, b.type, b.fk, b.title, b.dateAdded, b.lastModified, "
     "b.guid, p.url FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk ORDER BY b.id";
-// How many rows it gives, to make room for them at once; counting them is cheap beside reading.
+// How many rows it gives, to make room for them at once; counting them is cheap beside reading
+// them, and growing would copy them and touch twice the memory.
 constexpr char kRowCountQuery[] = "SELECT count(*) FROM moz_bookmarks";
 
 // The keywords in the order of their index, so that an address with several keeps the same first
@@ -174,15 +175,18 @@ Result<void, UserMessage> PlacesTree::read(const PlacesSnapshot& snapshot)
 
 Result<void, UserMessage> PlacesTree::readRows(const PlacesSnapshot& snapshot)
 {
-    PlacesStatement count(snapshot, kRowCountQuery);
-    PlacesStatement query(snapshot, kTreeQuery);
-    if (!count.isValid() || !query.isValid())
-        return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
     std::vector<RowPlace> places;
-    if (count.next()) {
-        places.reserve(static_cast<size_t>(count.integer(0)));
-        m_rows.reserve(places.capacity());
+    {
+        PlacesStatement count(snapshot, kRowCountQuery);
+        if (count.isValid() && count.next()) {
+            const auto rows = static_cast<size_t>(count.integer(0));
+            places.reserve(rows);
+            m_rows.reserve(rows);
+        }
     }
+    PlacesStatement query(snapshot, kTreeQuery);
+    if (!query.isValid())
+        return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
     while (query.next()) {
         const auto row = static_cast<quint32>(m_rows.size());
         const qint64 id = query.integer(0);
