@@ -118,6 +118,8 @@ public:
     Result<void, UserMessage> read(const PlacesSnapshot& snapshot);
 
     const std::vector<PlacesRow>& rows() const { return m_rows; }
+    // The rows for handing their texts on: each is added to the model once at most.
+    std::vector<PlacesRow>& rows() { return m_rows; }
     int folderCount() const { return m_folders; }
     // The rows of the children of the folder with the given id, in order.
     std::span<const quint32> children(qint64 id) const
@@ -291,17 +293,16 @@ FolderRole roleOf(const PlacesRow& row)
     }
 }
 
-// Adds the row's entry to the builder's current folder; a folder row's folder becomes the current
-// one. Rows that make no entry are left out.
-void addEntry(ModelBuilder& builder, const PlacesRow& row, const QString& name,
-              const PlaceDetails* place)
+// Adds the row's entry to the builder's current folder, moving its texts there; a folder row's
+// folder becomes the current one. Rows that make no entry are left out.
+void addEntry(ModelBuilder& builder, PlacesRow& row, QString name, const PlaceDetails* place)
 {
     if (row.type == Folder) {
-        FolderRecord& folder = builder.folder(builder.openFolder(name));
+        FolderRecord& folder = builder.folder(builder.openFolder(std::move(name)));
         folder.Role = roleOf(row);
         folder.Dates = row.dates;
     } else if (row.type == Bookmark && !row.url.isEmpty()) {
-        LinkRecord& link = builder.addLink(name, row.url);
+        LinkRecord& link = builder.addLink(std::move(name), std::move(row.url));
         link.Dates = row.dates;
         if (!place)
             return;
@@ -336,7 +337,7 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnaps
     const PlacesRow* root = tree.fixedRow(FixedFolder::Root);
     if (!root)
         return unknownFirefoxDatabase(snapshot.path());
-    const std::vector<PlacesRow>& rows = tree.rows();
+    std::vector<PlacesRow>& rows = tree.rows();
 
     ModelBuilder builder(FormId::FirefoxDatabase, location, QStringLiteral("Firefox Bookmarks"));
     builder.reserve(tree.folderCount(), static_cast<int>(rows.size()));
@@ -351,14 +352,14 @@ Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnaps
             builder.closeFolder();
             continue;
         }
-        const PlacesRow& row = rows[folder.front()];
+        PlacesRow& row = rows[folder.front()];
         folder = folder.subspan(1);
         const bool isRoot = open.size() == 1;
         if (row.id == root->id ||
             (isRoot && (row.fixed == FixedFolder::Tags ||
                         (row.fixed == FixedFolder::Mobile && !tree.hasChildren(row.id)))))
             continue;
-        addEntry(builder, row, isRoot ? rootName(row) : row.title,
+        addEntry(builder, row, isRoot ? rootName(row) : std::move(row.title),
                  row.type == Bookmark ? tree.detailsOf(row.place) : nullptr);
         if (row.type == Folder)
             open.push_back(tree.children(row.id));
