@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/shared_blocks.h"
 
+#include <QStringDecoder>
 #include <algorithm>
 #include <utility>
 
@@ -12,7 +13,8 @@ namespace {
 // small enough that the unused end of the last one does not matter.
 constexpr qsizetype kBlockSize = 1 << 19;
 
-// Hands out size characters of the pool's block, written by fill(where).
+// Hands out at most size characters of the pool's block, written by fill(where), which returns
+// how many it wrote.
 template <typename Text, typename Pool, typename Fill>
 Text carve(Pool& pool, qsizetype size, Fill fill)
 {
@@ -20,7 +22,7 @@ Text carve(Pool& pool, qsizetype size, Fill fill)
     // A long string would waste much of a block: it gets an allocation of its own.
     if (needed > kBlockSize / 16) {
         Text own(size, Qt::Uninitialized);
-        fill(own.data_ptr().data());
+        own.truncate(fill(own.data_ptr().data()));
         return own;
     }
     if (pool.block.isNull() || pool.used + needed > pool.block.size()) {
@@ -31,11 +33,11 @@ Text carve(Pool& pool, qsizetype size, Fill fill)
     // these characters belong to no string handed out yet.
     typename Text::DataPointer shared = pool.block.data_ptr();
     auto* const at = shared.data() + pool.used;
-    fill(at);
-    at[size] = 0;
-    pool.used += needed;
+    const qsizetype written = fill(at);
+    at[written] = 0;
+    pool.used += written + 1;
     shared.ptr = at;
-    shared.size = size;
+    shared.size = written;
     return Text(std::move(shared));
 }
 
@@ -43,8 +45,10 @@ Text carve(Pool& pool, qsizetype size, Fill fill)
 
 QByteArray SharedBlocks::copy(QByteArrayView bytes)
 {
-    return carve<QByteArray>(m_bytes, bytes.size(),
-                             [&](char* to) { std::copy(bytes.begin(), bytes.end(), to); });
+    return carve<QByteArray>(m_bytes, bytes.size(), [&](char* to) {
+        std::copy(bytes.begin(), bytes.end(), to);
+        return bytes.size();
+    });
 }
 
 QString SharedBlocks::fromLatin1(QByteArrayView bytes)
@@ -52,6 +56,18 @@ QString SharedBlocks::fromLatin1(QByteArrayView bytes)
     return carve<QString>(m_texts, bytes.size(), [&](auto* to) {
         for (const char c : bytes)
             *to++ = static_cast<unsigned char>(c);
+        return bytes.size();
+    });
+}
+
+QString SharedBlocks::fromUtf8(QByteArrayView bytes)
+{
+    // UTF-8 never takes fewer bytes than UTF-16 takes code units. Each string is decoded on its
+    // own, a leading byte order mark dropped, as QString::fromUtf8() does.
+    return carve<QString>(m_texts, bytes.size(), [&](char16_t* to) {
+        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+        return decoder.appendToBuffer(reinterpret_cast<QChar*>(to), bytes) -
+               reinterpret_cast<QChar*>(to);
     });
 }
 

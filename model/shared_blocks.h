@@ -19,6 +19,8 @@ public:
     QByteArray copy(QByteArrayView bytes);
     // Latin-1 bytes as text, as QString::fromLatin1() makes it.
     QString fromLatin1(QByteArrayView bytes);
+    // UTF-8 bytes as text, as QString::fromUtf8() makes it.
+    QString fromUtf8(QByteArrayView bytes);
 
 private:
     // The block being filled and how much of it is handed out.

@@ -19,7 +19,7 @@ namespace orvalink {
 // The folders and links of the tree, counted with one query; nothing when it fails.
 SourceCounts countPlaces(const PlacesSnapshot& snapshot);
 
-// Loads the tree with one query over the bookmarks, their addresses and keywords.
+// Loads the tree with one pass over the bookmarks and their addresses, and one over the keywords.
 Result<std::unique_ptr<BookmarkModel>, UserMessage> readPlaces(const PlacesSnapshot& snapshot,
                                                                const QString& location);
 

@@ -93,6 +93,8 @@ public:
     qint64 integer(int column) const;
     // UTF-8 text; a null QString for NULL.
     QString text(int column) const;
+    // The same as SQLite holds it, valid until the statement moves on; a null view for NULL.
+    QByteArrayView utf8(int column) const;
 
 private:
     sqlite3_stmt* m_statement = nullptr;

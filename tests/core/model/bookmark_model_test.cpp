@@ -341,5 +341,26 @@ TEST(SharedBlocks, CopiesStayIndependentAndOutliveTheirBlocks)
     EXPECT_EQ(copyOfSecond, "data:two");
 }
 
+// Text decoded into a block reads as QString::fromUtf8() makes it, whatever the bytes, and ends
+// where its own characters do.
+TEST(SharedBlocks, DecodesUtf8AsQtDoes)
+{
+    SharedBlocks blocks;
+    const QByteArray cases[] = {"",
+                                "plain",
+                                "caf\xc3\xa9 \xe2\x80\x94 \xf0\x9f\x94\x96",
+                                "\xef\xbb\xbfmarked",
+                                "cut \xe2\x80",
+                                "\xc0\xafover\xff\xfelong\xed\xa0\x80",
+                                QByteArray("nul\0in", 6),
+                                QByteArray(70000, '\xc3').replace(1, 1, "\xa9"),
+                                QByteArray(70000, 'a') + "\xc3\xa9"};
+    for (const QByteArray& bytes : cases) {
+        const QString decoded = blocks.fromUtf8(bytes);
+        EXPECT_EQ(decoded, QString::fromUtf8(bytes)) << bytes.left(40).toHex().toStdString();
+        EXPECT_EQ(decoded.constData()[decoded.size()], u'\0');
+    }
+}
+
 } // namespace
 } // namespace orvalink
