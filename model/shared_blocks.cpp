@@ -12,15 +12,16 @@ namespace {
 // small enough that the unused end of the last one does not matter.
 constexpr qsizetype kBlockSize = 1 << 19;
 
-// Hands out size characters of the pool's block, written by fill(where).
+// Hands out at most capacity characters of the pool's block, written by fill(where), which
+// returns how many it wrote.
 template <typename Text, typename Pool, typename Fill>
-Text carve(Pool& pool, qsizetype size, Fill fill)
+Text carve(Pool& pool, qsizetype capacity, Fill fill)
 {
-    const qsizetype needed = size + 1;
+    const qsizetype needed = capacity + 1;
     // A long string would waste much of a block: it gets an allocation of its own.
     if (needed > kBlockSize / 16) {
-        Text own(size, Qt::Uninitialized);
-        fill(own.data_ptr().data());
+        Text own(capacity, Qt::Uninitialized);
+        own.truncate(fill(own.data_ptr().data()));
         return own;
     }
     if (pool.block.isNull() || pool.used + needed > pool.block.size()) {
@@ -31,9 +32,9 @@ Text carve(Pool& pool, qsizetype size, Fill fill)
     // these characters belong to no string handed out yet.
     typename Text::DataPointer shared = pool.block.data_ptr();
     auto* const at = shared.data() + pool.used;
-    fill(at);
+    const qsizetype size = fill(at);
     at[size] = 0;
-    pool.used += needed;
+    pool.used += size + 1;
     shared.ptr = at;
     shared.size = size;
     return Text(std::move(shared));
@@ -43,8 +44,10 @@ Text carve(Pool& pool, qsizetype size, Fill fill)
 
 QByteArray SharedBlocks::copy(QByteArrayView bytes)
 {
-    return carve<QByteArray>(m_bytes, bytes.size(),
-                             [&](char* to) { std::copy(bytes.begin(), bytes.end(), to); });
+    return carve<QByteArray>(m_bytes, bytes.size(), [&](char* to) {
+        std::copy(bytes.begin(), bytes.end(), to);
+        return bytes.size();
+    });
 }
 
 QString SharedBlocks::fromLatin1(QByteArrayView bytes)
@@ -52,6 +55,15 @@ QString SharedBlocks::fromLatin1(QByteArrayView bytes)
     return carve<QString>(m_texts, bytes.size(), [&](auto* to) {
         for (const char c : bytes)
             *to++ = static_cast<unsigned char>(c);
+        return bytes.size();
+    });
+}
+
+QString SharedBlocks::fromUtf8(QByteArrayView bytes)
+{
+    return carve<QString>(m_texts, m_utf8.requiredSpace(bytes.size()), [&](char16_t* to) {
+        QChar* const begin = reinterpret_cast<QChar*>(to);
+        return m_utf8.appendToBuffer(begin, bytes) - begin;
     });
 }
 

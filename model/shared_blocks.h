@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 
 namespace orvalink {
 
@@ -19,6 +20,8 @@ public:
     QByteArray copy(QByteArrayView bytes);
     // Latin-1 bytes as text, as QString::fromLatin1() makes it.
     QString fromLatin1(QByteArrayView bytes);
+    // UTF-8 bytes as text, as QString::fromUtf8() makes it.
+    QString fromUtf8(QByteArrayView bytes);
 
 private:
     // The block being filled and how much of it is handed out.
@@ -30,6 +33,9 @@ private:
 
     Pool<QByteArray> m_bytes;
     Pool<QString> m_texts;
+    // Each string is decoded on its own, as QString::fromUtf8() decodes it: a sequence cut off at
+    // its end stands for nothing, and a byte-order mark at its start is dropped.
+    QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
 };
 
 } // namespace orvalink

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <numeric>
 #include <random>
+#include <vector>
 
 namespace orvalink {
 namespace {
@@ -339,6 +340,26 @@ TEST(SharedBlocks, CopiesStayIndependentAndOutliveTheirBlocks)
     EXPECT_EQ(first, "data:one+more");
     EXPECT_EQ(second, "Data:two");
     EXPECT_EQ(copyOfSecond, "data:two");
+}
+
+TEST(SharedBlocks, DecodesUtf8AsQtDoes)
+{
+    // Decoded text is often shorter than its bytes: each string must end where its text does.
+    const QByteArray cases[] = {"caf\xC3\xA9 \xF0\x9F\x8E\x89",
+                                "\xEF\xBB\xBF"
+                                "bom",
+                                "bad \xFF\xC0\x80 bytes",
+                                "cut \xE2\x82",
+                                "",
+                                QByteArray(40000, 'a') + "\xC3\xA9"};
+    SharedBlocks blocks;
+    std::vector<QString> decoded;
+    for (const QByteArray& bytes : cases)
+        decoded.push_back(blocks.fromUtf8(bytes));
+    for (size_t i = 0; i < decoded.size(); ++i) {
+        EXPECT_EQ(decoded[i], QString::fromUtf8(cases[i])) << i;
+        EXPECT_EQ(decoded[i].constData()[decoded[i].size()], QChar(0)) << i;
+    }
 }
 
 } // namespace
