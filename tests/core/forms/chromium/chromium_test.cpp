@@ -133,8 +133,8 @@ protected:
     void expectConsistent(const ChromiumBookmarks& file)
     {
         std::set<QByteArray> ids;
-        for (const ChromiumNode& node : file.nodes)
-            EXPECT_TRUE(ids.insert(node.id).second) << node.id.constData();
+        for (const ChromiumFileNode& node : file.nodes)
+            EXPECT_TRUE(ids.insert(node.id.toByteArray()).second) << node.id.toByteArray().data();
         const QRegularExpression guid(u8("\"guid\": \"[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-"
                                          "[0-9a-f]{4}-[0-9a-f]{12}\""));
         EXPECT_EQ(written.count("\"guid\""), QString::fromUtf8(written).count(guid));
