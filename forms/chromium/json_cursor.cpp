@@ -94,6 +94,9 @@ void JsonCursor::skipSpace()
         return;
     for (; size - pos >= 8; pos += 8) {
         const Word w = wordAt(text + pos);
+        // Most words of an indentation are spaces only.
+        if (w == kEveryByte * ' ')
+            continue;
         const Word space =
             bytesEqual(w, ' ') | bytesEqual(w, '\n') | bytesEqual(w, '\r') | bytesEqual(w, '\t');
         if (const Word other = ~space & (kEveryByte << 7)) {
