@@ -35,7 +35,12 @@ class BookmarksReader
 public:
     explicit BookmarksReader(QByteArrayView text)
         : m_cursor(text)
-    {}
+    {
+        // A node as the browser writes it, pretty-printed with its dates, guid, id, name and
+        // type, takes some 200 bytes or more: room for as many nodes as that allows costs address
+        // space only, and spares copying the list each time it grows. A denser file's list grows.
+        m_file.nodes.reserve(static_cast<size_t>(text.size() / 200));
+    }
 
     std::optional<ChromiumBookmarks> read();
 
