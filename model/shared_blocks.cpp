@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/shared_blocks.h"
 
-#include <QStringDecoder>
 #include <algorithm>
 #include <utility>
 
@@ -13,15 +12,15 @@ namespace {
 // small enough that the unused end of the last one does not matter.
 constexpr qsizetype kBlockSize = 1 << 19;
 
-// Hands out at most size characters of the pool's block, written by fill(where), which returns
-// how many it wrote.
+// Hands out at most capacity characters of the pool's block, written by fill(where), which
+// returns how many it wrote.
 template <typename Text, typename Pool, typename Fill>
-Text carve(Pool& pool, qsizetype size, Fill fill)
+Text carve(Pool& pool, qsizetype capacity, Fill fill)
 {
-    const qsizetype needed = size + 1;
+    const qsizetype needed = capacity + 1;
     // A long string would waste much of a block: it gets an allocation of its own.
     if (needed > kBlockSize / 16) {
-        Text own(size, Qt::Uninitialized);
+        Text own(capacity, Qt::Uninitialized);
         own.truncate(fill(own.data_ptr().data()));
         return own;
     }
@@ -33,11 +32,11 @@ Text carve(Pool& pool, qsizetype size, Fill fill)
     // these characters belong to no string handed out yet.
     typename Text::DataPointer shared = pool.block.data_ptr();
     auto* const at = shared.data() + pool.used;
-    const qsizetype written = fill(at);
-    at[written] = 0;
-    pool.used += written + 1;
+    const qsizetype size = fill(at);
+    at[size] = 0;
+    pool.used += size + 1;
     shared.ptr = at;
-    shared.size = written;
+    shared.size = size;
     return Text(std::move(shared));
 }
 
@@ -62,12 +61,9 @@ QString SharedBlocks::fromLatin1(QByteArrayView bytes)
 
 QString SharedBlocks::fromUtf8(QByteArrayView bytes)
 {
-    // UTF-8 never takes fewer bytes than UTF-16 takes code units. Each string is decoded on its
-    // own, a leading byte order mark dropped, as QString::fromUtf8() does.
-    return carve<QString>(m_texts, bytes.size(), [&](char16_t* to) {
-        QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
-        return decoder.appendToBuffer(reinterpret_cast<QChar*>(to), bytes) -
-               reinterpret_cast<QChar*>(to);
+    return carve<QString>(m_texts, m_utf8.requiredSpace(bytes.size()), [&](char16_t* to) {
+        QChar* const begin = reinterpret_cast<QChar*>(to);
+        return m_utf8.appendToBuffer(begin, bytes) - begin;
     });
 }
 

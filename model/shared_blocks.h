@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
 
 namespace orvalink {
 
@@ -32,6 +33,9 @@ private:
 
     Pool<QByteArray> m_bytes;
     Pool<QString> m_texts;
+    // Each string is decoded on its own, as QString::fromUtf8() decodes it: a sequence cut off at
+    // its end stands for nothing, and a byte-order mark at its start is dropped.
+    QStringDecoder m_utf8{QStringDecoder::Utf8, QStringDecoder::Flag::Stateless};
 };
 
 } // namespace orvalink

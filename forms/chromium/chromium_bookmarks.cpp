@@ -35,14 +35,24 @@ class BookmarksReader
 public:
     explicit BookmarksReader(QByteArrayView text)
         : m_cursor(text)
-    {}
+    {
+        // A node as the browser writes it, pretty-printed with its dates, guid, id, name and
+        // type, takes some 200 bytes or more: room for as many nodes as that allows costs address
+        // space only, and spares copying the list each time it grows. A denser file's list grows.
+        m_file.nodes.reserve(static_cast<size_t>(text.size() / 200));
+    }
 
     std::optional<ChromiumBookmarks> read();
 
 private:
+    // What a node's "type" says.
+    enum class Type { Absent, Folder, Url, Other };
+
     bool readRoots();
     bool readNodeTree(ChromiumRoot root);
-    void finishNode(ChromiumNode& node, QByteArrayView type);
+    // A string value read last, kept as long as the nodes are.
+    QByteArrayView kept(QByteArrayView value);
+    static void finishNode(ChromiumFileNode& node, Type type);
 
     JsonCursor m_cursor;
     ChromiumBookmarks m_file;
@@ -91,10 +101,12 @@ std::optional<ChromiumBookmarks> BookmarksReader::read()
             return std::nullopt;
     }
     // What lies below a link or an unusable node is unusable too; parents come first.
-    for (ChromiumNode& node : m_file.nodes) {
+    for (ChromiumFileNode& node : m_file.nodes) {
         if (node.parent >= 0 &&
             m_file.nodes[size_t(node.parent)].kind != ChromiumNode::Kind::Folder)
             node.kind = ChromiumNode::Kind::Unusable;
+        m_file.folders += node.kind == ChromiumNode::Kind::Folder;
+        m_file.links += node.kind == ChromiumNode::Kind::Link;
     }
     return std::move(m_file);
 }
@@ -127,13 +139,13 @@ bool BookmarksReader::readNodeTree(ChromiumRoot root)
         // The node's "children" list is being read.
         bool inChildren = false;
         bool hadChild = false;
-        QByteArray type{};
+        Type type = Type::Absent;
     };
     std::vector<Open> open;
     auto beginNode = [&](int parent) {
         if (!m_cursor.enterObject())
             return false;
-        m_file.nodes.push_back(ChromiumNode{.parent = parent});
+        m_file.nodes.push_back(ChromiumFileNode{.parent = parent});
         open.push_back(Open{static_cast<int>(m_file.nodes.size()) - 1});
         return true;
     };
@@ -167,7 +179,7 @@ bool BookmarksReader::readNodeTree(ChromiumRoot root)
             open.pop_back();
             continue;
         }
-        ChromiumNode& node = m_file.nodes[size_t(top.node)];
+        ChromiumFileNode& node = m_file.nodes[size_t(top.node)];
         if (key == "children" && m_cursor.peek() == JsonCursor::Kind::Array) {
             m_cursor.enterArray();
             top.inChildren = true;
@@ -183,13 +195,13 @@ bool BookmarksReader::readNodeTree(ChromiumRoot root)
         if (!m_cursor.readString(value, m_valueScratch))
             return false;
         if (key == "name") {
-            node.name = QString::fromUtf8(value);
+            node.name = kept(value);
         } else if (key == "url") {
-            node.url = value.toByteArray();
+            node.url = kept(value);
         } else if (key == "type") {
-            top.type = value.toByteArray();
+            top.type = value == "folder" ? Type::Folder : value == "url" ? Type::Url : Type::Other;
         } else if (key == "id") {
-            node.id = value.toByteArray();
+            node.id = kept(value);
             if (const std::optional<qint64> id = decimal(value); id && *id > m_file.highestId)
                 m_file.highestId = *id;
         } else if (key == "date_added") {
@@ -203,12 +215,22 @@ bool BookmarksReader::readNodeTree(ChromiumRoot root)
     return true;
 }
 
-void BookmarksReader::finishNode(ChromiumNode& node, QByteArrayView type)
+QByteArrayView BookmarksReader::kept(QByteArrayView value)
+{
+    // Only a string that held escapes is no view of the text: it is in the scratch copy, which
+    // the next string overwrites.
+    if (value.constData() != m_valueScratch.constData())
+        return value;
+    m_file.unescaped.push_back(value.toByteArray());
+    return m_file.unescaped.back();
+}
+
+void BookmarksReader::finishNode(ChromiumFileNode& node, Type type)
 {
     // A permanent folder is a folder whatever its type says.
-    if (node.parent < 0 || type == "folder")
+    if (node.parent < 0 || type == Type::Folder)
         node.kind = ChromiumNode::Kind::Folder;
-    else if (type == "url" && !node.url.isEmpty())
+    else if (type == Type::Url && !node.url.isEmpty())
         node.kind = ChromiumNode::Kind::Link;
 }
 
@@ -281,6 +303,17 @@ void ChromiumChecksum::addLink(QByteArrayView id, QStringView name, QByteArrayVi
     addIdAndName(id, name);
     m_md5.addData("url");
     m_md5.addData(url);
+}
+
+void ChromiumChecksum::addNodes(const std::vector<ChromiumFileNode>& nodes, int first, int end)
+{
+    for (int n = first; n < end; ++n) {
+        const ChromiumFileNode& node = nodes[size_t(n)];
+        if (node.kind == ChromiumNode::Kind::Folder)
+            addFolder(node.id, QString::fromUtf8(node.name));
+        else if (node.kind == ChromiumNode::Kind::Link)
+            addLink(node.id, QString::fromUtf8(node.name), node.url);
+    }
 }
 
 void ChromiumChecksum::addNodes(const std::vector<ChromiumNode>& nodes, int first, int end)

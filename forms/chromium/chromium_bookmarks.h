@@ -42,7 +42,7 @@ inline constexpr std::array<ChromiumRootInfo, kChromiumRootCount> kChromiumRoots
 inline constexpr std::array<FolderRole, kChromiumRootCount> kChromiumRootRoles{
     FolderRole::Toolbar, FolderRole::OtherBookmarks, FolderRole::Mobile};
 
-// One node of the file: a permanent folder, a folder or a link.
+// One node to write: a permanent folder, a folder or a link.
 struct ChromiumNode
 {
     enum class Kind { Folder, Link, Unusable };
@@ -56,9 +56,27 @@ struct ChromiumNode
     // UTF-8, as the file holds it.
     QByteArray url{};
     QByteArray id{};
-    // Lower-case UUID. Read files keep theirs in their text, so only written nodes have one here.
+    // Lower-case UUID.
     QByteArray guid{};
     // Microseconds since 1601-01-01 UTC as the file writes them; 0 when absent or zero.
+    qint64 added = 0;
+    qint64 modified = 0;
+    qint64 lastUsed = 0;
+};
+
+// One node of a file as read. Its texts are UTF-8 views of the file's text, or of the copies
+// ChromiumBookmarks keeps of the strings that held escapes: nothing is copied until a reader
+// needs it, and the views hold while the text and the ChromiumBookmarks do. Read files keep
+// their guids in their text, so a read node has none.
+struct ChromiumFileNode
+{
+    using Kind = ChromiumNode::Kind;
+
+    int parent = -1;
+    Kind kind = Kind::Unusable;
+    QByteArrayView name{};
+    QByteArrayView url{};
+    QByteArrayView id{};
     qint64 added = 0;
     qint64 modified = 0;
     qint64 lastUsed = 0;
@@ -88,7 +106,12 @@ struct ChromiumMergePoints
 // permanent folder's subtree one run), where each permanent folder stands, and what a merge needs.
 struct ChromiumBookmarks
 {
-    std::vector<ChromiumNode> nodes;
+    std::vector<ChromiumFileNode> nodes;
+    // The strings the nodes' texts view that held escapes, unescaped.
+    std::vector<QByteArray> unescaped;
+    // How many of the nodes are folders and links.
+    int folders = 0;
+    int links = 0;
     // The node of each permanent folder, -1 when the file lacks it.
     std::array<int, kChromiumRootCount> roots{-1, -1, -1};
     // The highest numeric id in the file; new nodes take the ids after it.
@@ -104,7 +127,8 @@ struct ChromiumBookmarks
 bool isChromiumContent(QByteArrayView text);
 
 // Reads a Bookmarks file (a UTF-8 byte-order mark allowed); nullopt when the text is not one (see
-// isChromiumContent()) or is no valid JSON.
+// isChromiumContent()) or is no valid JSON. The nodes' texts are views of text (see
+// ChromiumFileNode).
 std::optional<ChromiumBookmarks> readChromiumBookmarks(QByteArrayView text);
 
 // The checksum the browser keeps in the file: MD5 over every node of the three permanent folders'
@@ -117,6 +141,7 @@ public:
     void addLink(QByteArrayView id, QStringView name, QByteArrayView url);
     // Every usable node of nodes[first, end).
     void addNodes(const std::vector<ChromiumNode>& nodes, int first, int end);
+    void addNodes(const std::vector<ChromiumFileNode>& nodes, int first, int end);
     // The lower-case hex digest.
     QByteArray hex() const { return m_md5.result().toHex(); }
 

@@ -75,7 +75,24 @@ SourceCounts ChromiumForm::count(const QString& location, Progress& progress) co
 Result<std::unique_ptr<BookmarkModel>, UserMessage> ChromiumForm::load(const QString& location, int,
                                                                        Progress& progress) const
 {
-    return loadSourceFile(location, kChromiumContent, &parseChromiumText, progress);
+    progress.start(1);
+    FileContents contents;
+    if (Result<void> opened = contents.open(location); !opened)
+        return readFailure(opened.error());
+    // Reading the file checks it as well: what reads is a Bookmarks file. A file that does not
+    // read is refused unless the content test takes it (white space only, or a Bookmarks file of
+    // another shape than the one the reader follows); then it is a source without bookmarks.
+    std::unique_ptr<BookmarkModel> model = parseChromiumText(contents.bytes(), location);
+    if (!model) {
+        FileContents checked;
+        if (Result<void, UserMessage> opened = openSourceFile(checked, location, kChromiumContent);
+            !opened)
+            return opened.failure();
+        model = emptyChromiumModel(location);
+    }
+    progress.step(1);
+    progress.finish();
+    return model;
 }
 
 Result<void, UserMessage> ChromiumForm::checkMerge(const QString& location,

@@ -18,16 +18,27 @@ BookmarkTime timeOf(qint64 chromiumTime)
     return seconds ? BookmarkTime::fromSeconds(*seconds) : BookmarkTime();
 }
 
+ModelBuilder chromiumModelBuilder(const QString& location)
+{
+    return ModelBuilder(FormId::Chromium, location, QStringLiteral("Bookmarks"));
+}
+
 } // namespace
+
+std::unique_ptr<BookmarkModel> emptyChromiumModel(const QString& location)
+{
+    return chromiumModelBuilder(location).finish();
+}
 
 std::unique_ptr<BookmarkModel> parseChromiumText(QByteArrayView text, const QString& location)
 {
-    ModelBuilder builder(FormId::Chromium, location, QStringLiteral("Bookmarks"));
-    std::optional<ChromiumBookmarks> file = readChromiumBookmarks(text);
+    const std::optional<ChromiumBookmarks> file = readChromiumBookmarks(text);
     if (!file)
-        return builder.finish();
-    std::vector<ChromiumNode>& nodes = file->nodes;
-    builder.reserve(0, static_cast<int>(nodes.size()));
+        return nullptr;
+    ModelBuilder builder = chromiumModelBuilder(location);
+    const std::vector<ChromiumFileNode>& nodes = file->nodes;
+    // Each folder is an entry of its parent's too.
+    builder.reserve(file->folders, file->folders + file->links);
     // Whether a node is in the model: a link's children, which no browser shows, are not.
     std::vector<bool> shown(nodes.size(), false);
     // The folders open in the builder, innermost last. Nodes come before their children and
@@ -37,7 +48,7 @@ std::unique_ptr<BookmarkModel> parseChromiumText(QByteArrayView text, const QStr
         const int first = file->roots[size_t(root)];
         const int end = file->rootEnd(ChromiumRoot(root));
         for (int n = first; n < end; ++n) {
-            ChromiumNode& node = nodes[size_t(n)];
+            const ChromiumFileNode& node = nodes[size_t(n)];
             const bool underFolder =
                 n == first || (shown[size_t(node.parent)] &&
                                nodes[size_t(node.parent)].kind == ChromiumNode::Kind::Folder);
@@ -55,13 +66,14 @@ std::unique_ptr<BookmarkModel> parseChromiumText(QByteArrayView text, const QStr
             if (node.kind == ChromiumNode::Kind::Folder) {
                 FolderRecord& folder = builder.folder(builder.openFolder(
                     n == first ? kChromiumRoots[size_t(root)].shownName.toString()
-                               : std::move(node.name)));
+                               : builder.keptUtf8(node.name)));
                 if (n == first)
                     folder.Role = kChromiumRootRoles[size_t(root)];
                 folder.Dates = dates;
                 open.push_back(n);
             } else {
-                builder.addLink(std::move(node.name), QString::fromUtf8(node.url)).Dates = dates;
+                builder.addLink(builder.keptUtf8(node.name), builder.keptUtf8(node.url)).Dates =
+                    dates;
             }
         }
     }
@@ -79,11 +91,11 @@ SourceCounts countChromiumText(QByteArrayView text,
         const int first = file->roots[size_t(root)];
         const int end = file->rootEnd(ChromiumRoot(root));
         for (int n = first; n < end; ++n) {
-            const ChromiumNode& node = file->nodes[size_t(n)];
+            const ChromiumFileNode& node = file->nodes[size_t(n)];
             if (node.kind == ChromiumNode::Kind::Folder) {
                 ++counts.folders;
                 onFolder(n == first ? kChromiumRoots[size_t(root)].shownName.toString()
-                                    : node.name);
+                                    : QString::fromUtf8(node.name));
             } else if (node.kind == ChromiumNode::Kind::Link) {
                 ++counts.links;
             }

@@ -2,6 +2,8 @@
 #include "forms/chromium/json_cursor.h"
 
 #include <QChar>
+#include <QtEndian>
+#include <bit>
 #include <cstring>
 
 namespace orvalink {
@@ -11,6 +13,31 @@ namespace {
 bool isSpace(char c)
 {
     return c == ' ' || c == '\n' || c == '\r' || c == '\t';
+}
+
+// Text is scanned eight bytes at a time where it comes in long runs: the indentation of a
+// pretty-printed file, and strings.
+using Word = quint64;
+constexpr Word kEveryByte = 0x0101010101010101;
+constexpr Word kLow7Bits = 0x7F7F7F7F7F7F7F7F;
+
+// The eight bytes at p, the first in the lowest byte.
+Word wordAt(const char* p)
+{
+    return qFromLittleEndian<Word>(p);
+}
+
+// The high bit of each byte of w that equals c, and no other bit.
+Word bytesEqual(Word w, char c)
+{
+    const Word x = w ^ (kEveryByte * static_cast<unsigned char>(c));
+    return ~(((x & kLow7Bits) + kLow7Bits) | x | kLow7Bits);
+}
+
+// The index of the first byte marked in a nonzero result of bytesEqual().
+qsizetype firstMarked(Word marks)
+{
+    return std::countr_zero(marks) / 8;
 }
 
 int hexValue(char c)
@@ -60,8 +87,26 @@ bool JsonCursor::nextIs(char c)
 
 void JsonCursor::skipSpace()
 {
-    while (m_pos < m_text.size() && isSpace(m_text[m_pos]))
-        ++m_pos;
+    const char* const text = m_text.data();
+    const qsizetype size = m_text.size();
+    qsizetype pos = m_pos;
+    if (pos == size || !isSpace(text[pos]))
+        return;
+    for (; size - pos >= 8; pos += 8) {
+        const Word w = wordAt(text + pos);
+        // Most words of an indentation are spaces only.
+        if (w == kEveryByte * ' ')
+            continue;
+        const Word space =
+            bytesEqual(w, ' ') | bytesEqual(w, '\n') | bytesEqual(w, '\r') | bytesEqual(w, '\t');
+        if (const Word other = ~space & (kEveryByte << 7)) {
+            m_pos = pos + firstMarked(other);
+            return;
+        }
+    }
+    while (pos < size && isSpace(text[pos]))
+        ++pos;
+    m_pos = pos;
 }
 
 bool JsonCursor::fail()
@@ -177,6 +222,13 @@ bool JsonCursor::scanString(QByteArrayView& value, QByteArray& scratch)
     const qsizetype size = m_text.size();
     const qsizetype start = ++m_pos;
     // Most strings hold no escape: they are a view of the text.
+    for (; size - m_pos >= 8; m_pos += 8) {
+        const Word w = wordAt(text + m_pos);
+        if (const Word ends = bytesEqual(w, '"') | bytesEqual(w, '\\')) {
+            m_pos += firstMarked(ends);
+            break;
+        }
+    }
     while (m_pos < size && text[m_pos] != '"' && text[m_pos] != '\\')
         ++m_pos;
     if (m_pos == size)
@@ -186,7 +238,7 @@ bool JsonCursor::scanString(QByteArrayView& value, QByteArray& scratch)
         ++m_pos;
         return true;
     }
-    scratch.clear();
+    scratch.resize(0);
     scratch.append(text + start, m_pos - start);
     while (m_pos < size) {
         const char c = text[m_pos++];
@@ -321,8 +373,9 @@ bool JsonCursor::skipValue()
         return skipScalar();
     }
     // A container: followed through its members and elements with a stack of the ends expected.
-    QByteArray ends;
-    QByteArray scratch;
+    QByteArray& ends = m_skippedEnds;
+    ends.resize(0);
+    QByteArray& scratch = m_skippedKey;
     QByteArrayView key;
     do {
         const char end = ends.isEmpty() ? 0 : ends.back();

@@ -61,6 +61,10 @@ private:
     bool m_failed = false;
     // A container was just entered: its first member or element comes without a ",".
     bool m_justEntered = false;
+    // skipValue()'s stack of the containers open and its copy of a key with escapes, kept from
+    // call to call so that skipping a small object allocates nothing.
+    QByteArray m_skippedEnds;
+    QByteArray m_skippedKey;
 };
 
 } // namespace orvalink

@@ -86,9 +86,21 @@ TEST(ChromiumBookmarks, RecognisesOnlyBookmarksFiles)
         {"{\"version\":1,\"x\":" + QByteArray(200000, '[') + QByteArray(200000, ']') +
              ",\"roots\":{\"synced\":{},\"other\":{},\"bookmark_bar\":{}}}",
          true},
+        // Of the form, but of a shape the reader cannot follow: a source without bookmarks.
+        {"{\"version\":1,\"roots\":{\"synced\":{},\"other\":5,\"bookmark_bar\":{}}}", true},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(isChromiumContent(c.text), c.recognised) << c.text.left(80).constData();
+    test::TempTree tree;
+    Progress silent;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.left(80).constData());
+        EXPECT_EQ(isChromiumContent(c.text), c.recognised);
+        // A load reads the file without checking it first, and must refuse and take alike.
+        const auto loaded = ChromiumForm().load(tree.write(u8("Bookmarks"), c.text), 0, silent);
+        ASSERT_EQ(loaded.ok(), c.recognised);
+        if (!loaded) {
+            EXPECT_EQ(loaded.failure().title, u8("Not a Chromium Bookmark File"));
+        }
+    }
 }
 
 TEST(ChromiumBookmarks, ReadsTheTreeAsTheBrowserShowsIt)
@@ -133,8 +145,8 @@ protected:
     void expectConsistent(const ChromiumBookmarks& file)
     {
         std::set<QByteArray> ids;
-        for (const ChromiumNode& node : file.nodes)
-            EXPECT_TRUE(ids.insert(node.id).second) << node.id.constData();
+        for (const ChromiumFileNode& node : file.nodes)
+            EXPECT_TRUE(ids.insert(node.id.toByteArray()).second) << node.id.toByteArray().data();
         const QRegularExpression guid(u8("\"guid\": \"[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-"
                                          "[0-9a-f]{4}-[0-9a-f]{12}\""));
         EXPECT_EQ(written.count("\"guid\""), QString::fromUtf8(written).count(guid));
