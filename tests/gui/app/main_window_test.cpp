@@ -80,13 +80,6 @@ struct PanelFamily
 const PanelFamily kFamilies[] = {
     {0, {4, 5, 14, 6}}, {1, {7, 8, 15, 9}}, {2, {10, 11, 16, 12}}, {13, {17, 18, 19, 20}}};
 
-// A Chromium profile in the home, which discovery lists as "<Chromium: Default> path".
-QString addChromiumProfile(const FreshHome& home)
-{
-    return test::writeFile(home.path() + u"/.config/chromium/Default/Bookmarks"_s,
-                           test::readFixture(u"chromium-profile/Default/Bookmarks"_s));
-}
-
 // A help page as the build tree ships it, "" when it is missing.
 QString helpPageText(const QString& name)
 {
@@ -345,7 +338,7 @@ private slots:
             [button](const PanelFamily& each) { return each.conversions.contains(button); });
         const auto otherFamily =
             std::next(family) == std::end(kFamilies) ? std::begin(kFamilies) : std::next(family);
-        const QString profile = chromiumList.isEmpty() ? QString() : addChromiumProfile(*m_home);
+        const QString profile = chromiumList.isEmpty() ? QString() : m_home->addChromiumProfile();
 
         enum class Route { Button, MenuFromFirstLevel, MenuFromOtherGroup };
         for (Route route : {Route::Button, Route::MenuFromFirstLevel, Route::MenuFromOtherGroup}) {
