@@ -451,9 +451,6 @@ TEST(ConvertCommand, AFailedCheckBackupOrWriteExitsOneWithItsMessageAndWritesNot
     const QString favorites = oldDestination(dir, kIe);
     const QString hotlistDest = oldDestination(dir, kOpera);
     dir.mkdir(u"Outside"_s);
-    const QString readOnlyFile = dir.write(u"locked.adr"_s, kOldHotlist);
-    ASSERT_TRUE(
-        QFile::setPermissions(readOnlyFile, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
     const QString missingFolder = dir.path(u"missing/dest.html"_s);
     // A folder where the backup or the new file goes is never replaced by a file; an old file to
     // merge into that is no bookmark file or hotlist is left alone, and not even backed up.
@@ -478,8 +475,6 @@ TEST(ConvertCommand, AFailedCheckBackupOrWriteExitsOneWithItsMessageAndWritesNot
          "Bookmark File Does Not Exist", "The Selected Bookmark File Does Not Exist Anymore."},
         {convertArguments(kIe, dir.path(u"Gone"_s), kFirefox, file),
          "Selected Folder Does Not Exist", "The Selected Folder Does Not Exist."},
-        {convertArguments(kFirefox, file, kOpera, readOnlyFile), "Read-Only Bookmark File",
-         "The Selected Bookmark File is Read-Only."},
         {convertArguments(kOpera, hotlist, kMenu, dir.path(u"missing/menu.html"_s)), "Warning",
          "The Path of the Selected DHTML Menu File Does Not Exists."},
         {convertArguments(kOpera, hotlist, kIe, dir.path(u"Gone"_s)), subfolderMissing,
@@ -650,25 +645,16 @@ TEST(ConvertCommand, TheRealProgramRefusesASourceOfAnotherForm)
     }
 }
 
-// A Firefox profile folder is read as its bookmark database and names the completion's added line
-// once a bookmark file is written; the database, or a profile folder, is never a destination.
+// A Firefox profile folder is read as its bookmark database; the database, or a profile folder, is
+// never a destination.
 TEST(ConvertCommand, AFirefoxProfileIsASourceAndNeverADestination)
 {
     test::TempTree dir;
     const QString profile =
         test::fixturePath(u"firefox-profile/home/.config/mozilla/firefox/2r0y743k.orvalink"_s);
-    const QString html = dir.path(u"bookmarks.html"_s);
     const CliRun toOpera = convert(kFirefox, profile, kOpera, dir.path(u"out.adr"_s));
     EXPECT_EQ(toOpera.exitCode, ExitSuccess) << toOpera.err.toStdString();
     EXPECT_EQ(toOpera.out, u"11 Folders & 18 Links Exported Successfully.\n"_s);
-    // A sorted hotlist keeps no separators (the entries with an empty name).
-    QStringList withoutSeparators = treeOf(kFirefox, profile);
-    withoutSeparators.removeIf([](const QString& entry) { return entry.endsWith(u"//"); });
-    EXPECT_EQ(withoutSeparators, treeOf(kOpera, dir.path(u"out.adr"_s)));
-
-    const CliRun toFirefox = convert(kOpera, dir.path(u"out.adr"_s), kFirefox, html);
-    EXPECT_EQ(toFirefox.exitCode, ExitSuccess);
-    EXPECT_EQ(toFirefox.err, kTakeIntoFirefox);
 
     const QString copy = dir.write(
         u"profile/places.sqlite"_s,
