@@ -7,9 +7,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <pty.h>
+#include <unistd.h>
 
 namespace orvalink::test {
 
@@ -54,6 +58,69 @@ CliRun runInProcess(const QStringList& arguments)
     run.out = QString::fromUtf8(out);
     run.err = QString::fromUtf8(err);
     return run;
+}
+
+ProgramRun runProgram(const QStringList& arguments, const QByteArray& input, bool onTerminal,
+                      const QString& folder)
+{
+    int terminal = -1;
+    int screen = -1;
+    if (onTerminal && ::openpty(&terminal, &screen, nullptr, nullptr, nullptr) != 0) {
+        ADD_FAILURE() << "no pseudo-terminal";
+        return {};
+    }
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    if (onTerminal) {
+        process.setChildProcessModifier([screen] { ::dup2(screen, STDERR_FILENO); });
+        ::fcntl(terminal, F_SETFL, O_NONBLOCK);
+    }
+    process.start(QStringLiteral(ORVALINK_CLI_PATH), arguments);
+    EXPECT_TRUE(process.waitForStarted());
+    if (onTerminal)
+        ::close(screen);
+    process.write(input);
+    process.closeWriteChannel();
+    ProgramRun run;
+    // The terminal is read while the program runs, so that it never blocks on a full one.
+    const auto readScreen = [&] {
+        char block[4096];
+        for (ssize_t got; terminal >= 0 && (got = ::read(terminal, block, sizeof block)) > 0;)
+            run.err.append(block, got);
+    };
+    while (!process.waitForFinished(50))
+        readScreen();
+    readScreen();
+    if (onTerminal)
+        ::close(terminal);
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
+    run.out = process.readAllStandardOutput();
+    if (!onTerminal)
+        run.err = process.readAllStandardError();
+    return run;
+}
+
+QByteArray generatedSource(const QString& form, int links, const QByteArray& tag)
+{
+    constexpr int linksPerFolder = 1000;
+    const bool hotlist = form == QStringLiteral("opera");
+    QByteArray text = hotlist ? "Opera Hotlist version 2.0\nOptions: encoding = utf8\n\n"
+                              : "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
+    const QByteArray folderEnd = hotlist ? "-\n\n" : "</DL><p>\n";
+    for (int i = 0; i < links; ++i) {
+        const QByteArray n = QByteArray::number(i);
+        if (i % linksPerFolder == 0) {
+            if (i > 0)
+                text += folderEnd;
+            const QByteArray name = tag + ' ' + QByteArray::number(i / linksPerFolder);
+            text += hotlist ? "#FOLDER\n\tNAME=" + name + "\n\n"
+                            : "<DT><H3>" + name + "</H3>\n<DL><p>\n";
+        }
+        const QByteArray url = "https://" + tag + ".example/" + n;
+        text += hotlist ? "#URL\n\tNAME=" + tag + ' ' + n + "\n\tURL=" + url + "\n\n"
+                        : "<DT><A HREF=\"" + url + "\">" + tag + ' ' + n + "</A>\n";
+    }
+    return text + folderEnd + (hotlist ? "" : "</DL><p>\n");
 }
 
 QStringList treeOf(const QString& form, const QString& path, LinkFormat format)

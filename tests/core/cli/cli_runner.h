@@ -23,6 +23,23 @@ ProgramSettings& cliSettings();
 // open on the machine that runs the tests cannot fail a conversion.
 CliRun runInProcess(const QStringList& arguments);
 
+// What one run of the real orvalink-cli wrote, byte for byte; exitCode is -1 after a crash.
+struct ProgramRun
+{
+    int exitCode = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+// Runs the real program in folder ("" for the test's own) with input on its standard input; with
+// a pseudo-terminal as its standard error when onTerminal, whose screen is then err.
+ProgramRun runProgram(const QStringList& arguments, const QByteArray& input = {},
+                      bool onTerminal = false, const QString& folder = {});
+
+// A bookmark file ("firefox") or hotlist ("opera") of folders of a thousand links each, every
+// name starting with tag: large enough to take a while to convert.
+QByteArray generatedSource(const QString& form, int links, const QByteArray& tag);
+
 // Arguments written as one line; none of them holds a blank.
 inline QStringList words(const char* line)
 {

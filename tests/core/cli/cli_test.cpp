@@ -3,12 +3,12 @@
 #include "cli/command_help.h"
 #include "forms/form_table.h"
 #include "tests/core/cli/cli_runner.h"
+#include "tests/support/scoped_environment.h"
 #include "tests/support/temp_tree.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QProcess>
-#include <QProcessEnvironment>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
 #include <utility>
@@ -157,20 +157,12 @@ TEST(CommandLine, SpeaksTheSessionLanguage)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale.toStdString());
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(u"LANG"_s, c.locale);
-        environment.insert(u"LC_ALL"_s, c.locale);
-        environment.remove(u"LANGUAGE"_s);
-        const auto run = [&](const QStringList& arguments) {
-            QProcess process;
-            process.setProcessEnvironment(environment);
-            process.start(QStringLiteral(ORVALINK_CLI_PATH), arguments);
-            EXPECT_TRUE(process.waitForFinished(60000));
-            return std::pair{process.readAllStandardOutput(), process.readAllStandardError()};
-        };
-        EXPECT_TRUE(run({u"--help"_s}).first.contains(c.helpHeading));
+        const test::ScopedEnvironment lang("LANG", c.locale);
+        const test::ScopedEnvironment all("LC_ALL", c.locale);
+        const test::ScopedEnvironment language("LANGUAGE", QString());
+        EXPECT_TRUE(test::runProgram({u"--help"_s}).out.contains(c.helpHeading));
         const QString error =
-            QString::fromUtf8(run(words("count --from opera") << notAHotlist).second);
+            QString::fromUtf8(test::runProgram(words("count --from opera") << notAHotlist).err);
         EXPECT_TRUE(error.contains(c.wrongForm)) << error.toStdString();
     }
 }

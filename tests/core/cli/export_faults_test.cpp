@@ -21,30 +21,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-constexpr int kLinksPerFolder = 1000;
-
-// A hotlist or bookmark file of folders of a thousand links each, every name starting with tag.
-QByteArray generated(const QString& form, int links, const QByteArray& tag)
-{
-    const bool hotlist = form == u"opera"_s;
-    QByteArray text = hotlist ? "Opera Hotlist version 2.0\nOptions: encoding = utf8\n\n"
-                              : "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
-    const QByteArray folderEnd = hotlist ? "-\n\n" : "</DL><p>\n";
-    for (int i = 0; i < links; ++i) {
-        const QByteArray n = QByteArray::number(i);
-        if (i % kLinksPerFolder == 0) {
-            if (i > 0)
-                text += folderEnd;
-            const QByteArray name = tag + ' ' + QByteArray::number(i / kLinksPerFolder);
-            text += hotlist ? "#FOLDER\n\tNAME=" + name + "\n\n"
-                            : "<DT><H3>" + name + "</H3>\n<DL><p>\n";
-        }
-        const QByteArray url = "https://" + tag + ".example/" + n;
-        text += hotlist ? "#URL\n\tNAME=" + tag + ' ' + n + "\n\tURL=" + url + "\n\n"
-                        : "<DT><A HREF=\"" + url + "\">" + tag + ' ' + n + "</A>\n";
-    }
-    return text + folderEnd + (hotlist ? "" : "</DL><p>\n");
-}
+using test::generatedSource;
 
 QStringList mergeArguments(const QString& source, const QString& to, const QString& dest,
                            const QString& folder)
@@ -68,8 +45,9 @@ int finish(QProcess& process)
 TEST(ExportFaults, AMergeKilledAnywhereLeavesTheOldFileOrTheWholeNewOneAndNoHalfBackup)
 {
     test::TempTree dir;
-    const QString source = dir.write(u"source.html"_s, generated(u"firefox"_s, 100000, "new"));
-    const QByteArray oldBytes = generated(u"opera"_s, 50000, "old");
+    const QString source =
+        dir.write(u"source.html"_s, generatedSource(u"firefox"_s, 100000, "new"));
+    const QByteArray oldBytes = generatedSource(u"opera"_s, 50000, "old");
     const QString dest = dir.write(u"dest.adr"_s, oldBytes);
     const QString backup = dir.path(u"Backup_of_dest.adr"_s);
     const QStringList arguments = mergeArguments(source, u"opera"_s, dest, u"New"_s);
@@ -114,11 +92,11 @@ TEST(ExportFaults, TwoMergesIntoOneFileAtOnceLoseNothingUnnoticed)
         SCOPED_TRACE(to.toStdString());
         test::TempTree dir;
         const QString from = to == u"opera"_s ? u"firefox"_s : u"opera"_s;
-        const QString dest = dir.write(u"dest"_s, generated(to, 10, "old"));
+        const QString dest = dir.write(u"dest"_s, generatedSource(to, 10, "old"));
         const QString folders[] = {u"First"_s, u"Second"_s};
         QStringList sources;
         for (const QString& folder : folders)
-            sources << dir.write(folder, generated(from, 20000, folder.toUtf8()));
+            sources << dir.write(folder, generatedSource(from, 20000, folder.toUtf8()));
         QProcess processes[2];
         for (int i = 0; i < 2; ++i)
             start(processes[i], mergeArguments(sources[i], to, dest, folders[i]));
@@ -163,7 +141,7 @@ TEST(ExportFaults, TwoConversionsIntoAFileNotThereYetBothEndUpInIt)
         ASSERT_TRUE(held.acquire().ok());
         for (int i = 0; i < 2; ++i) {
             const QString source =
-                dir.write(tags[i], generated(u"firefox"_s, 200, tags[i].toUtf8()));
+                dir.write(tags[i], generatedSource(u"firefox"_s, 200, tags[i].toUtf8()));
             start(processes[i],
                   {u"convert"_s, u"--from"_s, u"firefox"_s, source, u"--to"_s, u"opera"_s, dest});
         }

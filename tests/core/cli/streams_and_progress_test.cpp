@@ -7,11 +7,7 @@
 #include "tests/support/temp_tree.h"
 
 #include <QFile>
-#include <QProcess>
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <pty.h>
-#include <unistd.h>
 
 namespace orvalink {
 namespace {
@@ -20,53 +16,8 @@ using namespace Qt::StringLiterals;
 using test::CliRun;
 using test::runInProcess;
 
-struct ProgramRun
-{
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-// Runs the real program with input on its standard input; with a pseudo-terminal as its standard
-// error when onTerminal, whose screen is then err.
-ProgramRun runProgram(const QStringList& arguments, const QByteArray& input = {},
-                      bool onTerminal = false)
-{
-    int terminal = -1;
-    int screen = -1;
-    if (onTerminal && ::openpty(&terminal, &screen, nullptr, nullptr, nullptr) != 0) {
-        ADD_FAILURE() << "no pseudo-terminal";
-        return {};
-    }
-    QProcess process;
-    if (onTerminal) {
-        process.setChildProcessModifier([screen] { ::dup2(screen, STDERR_FILENO); });
-        ::fcntl(terminal, F_SETFL, O_NONBLOCK);
-    }
-    process.start(QStringLiteral(ORVALINK_CLI_PATH), arguments);
-    EXPECT_TRUE(process.waitForStarted());
-    if (onTerminal)
-        ::close(screen);
-    process.write(input);
-    process.closeWriteChannel();
-    ProgramRun run;
-    // The terminal is read while the program runs, so that it never blocks on a full one.
-    const auto readScreen = [&] {
-        char block[4096];
-        for (ssize_t got; terminal >= 0 && (got = ::read(terminal, block, sizeof block)) > 0;)
-            run.err.append(block, got);
-    };
-    while (!process.waitForFinished(50))
-        readScreen();
-    readScreen();
-    if (onTerminal)
-        ::close(terminal);
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    if (!onTerminal)
-        run.err = process.readAllStandardError();
-    return run;
-}
+using test::ProgramRun;
+using test::runProgram;
 
 QByteArray readBytes(const QString& path)
 {
@@ -128,25 +79,12 @@ TEST(StreamsAndProgress, StreamsAreRefusedForAFavoritesFolderAndNamedInMessages)
     EXPECT_FALSE(QFile::exists(dir.path(u"y.adr"_s)));
 }
 
-// Large enough that converting it takes longer than the moment before progress is shown.
-QByteArray largeBookmarkFile()
-{
-    QByteArray text = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL><p>\n";
-    for (int folder = 0; folder < 100; ++folder) {
-        text += "<DT><H3>Folder " + QByteArray::number(folder) + "</H3>\n<DL><p>\n";
-        for (int link = 0; link < 500; ++link) {
-            const QByteArray n = QByteArray::number(folder * 500 + link);
-            text += "<DT><A HREF=\"https://e.example/" + n + "\">Link " + n + "</A>\n";
-        }
-        text += "</DL><p>\n";
-    }
-    return text + "</DL><p>\n";
-}
-
 TEST(StreamsAndProgress, ProgressIsShownOnATerminalOnlyAndNotWhenQuiet)
 {
     test::TempTree dir;
-    const QString source = dir.write(u"large.html"_s, largeBookmarkFile());
+    // Large enough that converting it takes longer than the moment before progress is shown.
+    const QString source =
+        dir.write(u"large.html"_s, test::generatedSource(u"firefox"_s, 50000, "Link"));
     const auto arguments = [&](const QString& dest) {
         return QStringList{u"convert"_s, u"--from"_s, u"firefox"_s,  source,
                            u"--to"_s,    u"opera"_s,  dir.path(dest)};
@@ -156,7 +94,7 @@ TEST(StreamsAndProgress, ProgressIsShownOnATerminalOnlyAndNotWhenQuiet)
     EXPECT_TRUE(terminal.err.contains("\rWriting: folder ")) << terminal.err.data();
     // The line is wiped before the result.
     EXPECT_TRUE(terminal.err.endsWith(" \r")) << terminal.err.data();
-    EXPECT_EQ(terminal.out, "100 Folders & 50000 Links Exported Successfully.\n");
+    EXPECT_EQ(terminal.out, "50 Folders & 50000 Links Exported Successfully.\n");
 
     const ProgramRun pipe = runProgram(arguments(u"b.adr"_s));
     EXPECT_EQ(pipe.exitCode, ExitSuccess);

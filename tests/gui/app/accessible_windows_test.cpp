@@ -2,15 +2,11 @@
 #include "app/main_window.h"
 #include "model/bookmark_model.h"
 #include "model/job.h"
-#include "platform/processes.h"
 #include "platform/translations.h"
 #include "selection/selection_window.h"
 #include "tests/gui/support/gui_test_support.h"
 #include "ui/about_window.h"
 #include "windows/export_window.h"
-#include "windows/favorites_export_window.h"
-#include "windows/favorites_import_window.h"
-#include "windows/firefox_opera_window.h"
 #include "windows/menu_window.h"
 
 #include <QAbstractButton>
@@ -143,20 +139,6 @@ std::unique_ptr<BookmarkModel> oneLinkSource()
     return source;
 }
 
-// The export window of the job's mode, as the main window opens it.
-std::unique_ptr<ConversionWindow> exportWindow(Job& job, test::FreshHome& home, Dialogs& dialogs)
-{
-    auto processes = std::make_unique<ListedProcessTable>(QStringList());
-    ProgramSettings& settings = home.settings();
-    if (DestIsMenu(job.mode))
-        return std::make_unique<Form5>(job, settings, dialogs, std::move(processes));
-    if (DestIsIE(job.mode))
-        return std::make_unique<Form4>(job, settings, dialogs, std::move(processes));
-    if (SourceIsIE(job.mode))
-        return std::make_unique<Form2>(job, settings, dialogs, std::move(processes));
-    return std::make_unique<Form6>(job, settings, dialogs, std::move(processes));
-}
-
 } // namespace
 
 // Each window as assistive technology meets it, in the session's language (ctest runs this
@@ -189,7 +171,8 @@ private slots:
               OperaToFirefox, OperaToChromium, ChromiumToFirefox, ChromiumToOpera}) {
             Job job;
             job.mode = mode;
-            const std::unique_ptr<ConversionWindow> window = exportWindow(job, home, dialogs);
+            const std::unique_ptr<ConversionWindow> window =
+                test::makeExportWindow(job, home.settings(), dialogs);
             window->setAttribute(Qt::WA_DeleteOnClose, false);
             faults << faultsWithEachTab(*window);
         }

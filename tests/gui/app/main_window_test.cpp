@@ -80,13 +80,6 @@ struct PanelFamily
 const PanelFamily kFamilies[] = {
     {0, {4, 5, 14, 6}}, {1, {7, 8, 15, 9}}, {2, {10, 11, 16, 12}}, {13, {17, 18, 19, 20}}};
 
-// A Chromium profile in the home, which discovery lists as "<Chromium: Default> path".
-QString addChromiumProfile(const FreshHome& home)
-{
-    return test::writeFile(home.path() + u"/.config/chromium/Default/Bookmarks"_s,
-                           test::readFixture(u"chromium-profile/Default/Bookmarks"_s));
-}
-
 // A help page as the build tree ships it, "" when it is missing.
 QString helpPageText(const QString& name)
 {
@@ -345,7 +338,7 @@ private slots:
             [button](const PanelFamily& each) { return each.conversions.contains(button); });
         const auto otherFamily =
             std::next(family) == std::end(kFamilies) ? std::begin(kFamilies) : std::next(family);
-        const QString profile = chromiumList.isEmpty() ? QString() : addChromiumProfile(*m_home);
+        const QString profile = chromiumList.isEmpty() ? QString() : m_home->addChromiumProfile();
 
         enum class Route { Button, MenuFromFirstLevel, MenuFromOtherGroup };
         for (Route route : {Route::Button, Route::MenuFromFirstLevel, Route::MenuFromOtherGroup}) {
@@ -429,13 +422,17 @@ private slots:
         QVERIFY(!window.isVisible());
     }
 
-    void helpPageShipsWithTheProgram()
+    void helpPageShipsInEachLanguage()
     {
         // Beside the program in the build tree.
         const QString built = helpPagePath(QStringLiteral(ORVALINK_PROGRAM_DIR), {u"en"_s});
         QVERIFY2(QFile::exists(built), qPrintable(built));
         QCOMPARE(QFileInfo(built).absolutePath(),
                  QDir(QStringLiteral(ORVALINK_PROGRAM_DIR "/help")).absolutePath());
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const QString german = helpPagePath(QStringLiteral(ORVALINK_PROGRAM_DIR));
+        QLocale::setDefault(QLocale::system());
+        QCOMPARE(QFileInfo(german).fileName(), u"index.de.html"_s);
 
         // Below share/orvalink when installed; without its translation, a German reader gets
         // the English page rather than a missing one.
@@ -445,15 +442,6 @@ private slots:
         const QString installed = prefix.filePath(u"share/orvalink/help/index.html"_s);
         QVERIFY(QFile::copy(built, installed));
         QCOMPARE(helpPagePath(prefix.filePath(u"bin"_s), {u"de-DE"_s}), installed);
-    }
-
-    void helpPageFollowsTheUsersLanguage()
-    {
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const QString german = helpPagePath(QStringLiteral(ORVALINK_PROGRAM_DIR));
-        QLocale::setDefault(QLocale::system());
-        QCOMPARE(QFileInfo(german).fileName(), u"index.de.html"_s);
-        QVERIFY2(QFile::exists(german), qPrintable(german));
 
         // The first language the page is written in wins, English included.
         QCOMPARE(helpPageName({u"it-IT"_s, u"fr-CA"_s, u"de"_s}), u"index.fr.html"_s);
@@ -461,39 +449,35 @@ private slots:
         QCOMPARE(helpPageName({u"pt_BR"_s}), u"index.html"_s);
     }
 
-    void everyHelpPageHasTheEnglishAnchors()
+    // A translated page has the English page's anchors, which links into it name, and where the
+    // English page quotes the program it quotes what the translated program shows in that place.
+    // Quotes the catalogue does not hold are the reader's to judge; a caption the program ends
+    // with a colon is quoted without it.
+    void translatedHelpPagesMatchTheEnglishOne()
     {
-        // Links into the page name its anchors, whatever language it is shown in.
         const auto matches = [](const QString& page, const QString& pattern) {
             QSet<QString> found;
             for (const auto& match : QRegularExpression(pattern).globalMatch(page))
                 found.insert(match.captured(1));
             return found;
         };
-        const QSet<QString> anchors = matches(helpPageText(u"index.html"_s), u" id=\"([^\"]+)\""_s);
-        QVERIFY(anchors.contains(u"command-line"_s));
-        for (const QString& language : {u"en"_s, u"de"_s, u"fr"_s}) {
-            const QString name =
-                language == u"en"_s ? u"index.html"_s : u"index.%1.html"_s.arg(language);
-            const QString page = helpPageText(name);
-            QVERIFY2(page.contains(u"<html lang=\"%1\">"_s.arg(language)), qPrintable(name));
-            QCOMPARE(matches(page, u" id=\"([^\"]+)\""_s), anchors);
-            QVERIFY2(anchors.contains(matches(page, u"href=\"#([^\"]+)\""_s)), qPrintable(name));
-        }
-    }
-
-    void translatedHelpPagesQuoteTheTranslatedProgram()
-    {
-        // Where the English page quotes the program, a translated page quotes what the translated
-        // program shows in that place. Quotes the catalogue does not hold are the reader's to
-        // judge; a caption the program ends with a colon is quoted without it.
         static const QRegularExpression colon(u"\\s*:$"_s);
-        const QStringList english = quotedTexts(helpPageText(u"index.html"_s));
+        const QString englishPage = helpPageText(u"index.html"_s);
+        const QSet<QString> anchors = matches(englishPage, u" id=\"([^\"]+)\""_s);
+        QVERIFY(anchors.contains(u"command-line"_s));
+        QVERIFY(englishPage.contains(u"<html lang=\"en\">"_s));
+        QVERIFY(anchors.contains(matches(englishPage, u"href=\"#([^\"]+)\""_s)));
+        const QStringList english = quotedTexts(englishPage);
         QVERIFY(english.contains(u"Start Exporting"_s));
         for (const QString& language : {u"de"_s, u"fr"_s}) {
+            const QString page = helpPageText(u"index.%1.html"_s.arg(language));
+            QVERIFY2(page.contains(u"<html lang=\"%1\">"_s.arg(language)), qPrintable(language));
+            QCOMPARE(matches(page, u" id=\"([^\"]+)\""_s), anchors);
+            QVERIFY2(anchors.contains(matches(page, u"href=\"#([^\"]+)\""_s)),
+                     qPrintable(language));
             const QMultiHash<QString, QString> shown = shownTranslations(language);
             QVERIFY(!shown.isEmpty());
-            const QStringList quoted = quotedTexts(helpPageText(u"index.%1.html"_s.arg(language)));
+            const QStringList quoted = quotedTexts(page);
             QCOMPARE(quoted.size(), english.size());
             for (qsizetype index = 0; index < english.size(); ++index) {
                 QStringList expected = shown.values(english[index]);

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "forms/bookmark_file/bookmark_file_reader.h"
 #include "forms/form_table.h"
 #include "selection/selection_window.h"
 #include "tests/gui/support/gui_test_support.h"
@@ -6,7 +7,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDateTime>
 #include <QHash>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,88 +26,50 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Folder rows of the hand-made source below.
+// Folder rows of the sample source below.
 constexpr int kRoot = 0;
 constexpr int kNews = 1;
-constexpr int kAlpha = 2;
-constexpr int kDeep = 3;
+constexpr int kDeep = 2;
+constexpr int kAlpha = 3;
 
 // Bookmarks: News (n1, n2, Deep (d1)), Alpha (empty), zeta, Beta: three folders below the root,
-// five links. The root's entries carry dates so that the date sort has something to order.
+// five links. The root's entries carry dates, noon of New Year's Day of 2001 to 2004, so that the
+// date sort has something to order.
 std::unique_ptr<BookmarkModel> sampleSource()
 {
-    auto source =
-        std::make_unique<BookmarkModel>(FormId::BookmarkFile, u"/nowhere/bookmarks.html"_s);
-    for (auto [parent, name] :
-         {std::pair{-1, "Bookmarks"}, {kRoot, "News"}, {kRoot, "Alpha"}, {kNews, "Deep"}})
-        source->addFolder(parent, QLatin1String(name));
-    source->setExpanded(kRoot, true);
-    // Folder, name, URL (none for a subfolder entry), subfolder row, year.
-    const std::tuple<int, const char*, const char*, int, int> entries[] = {
-        {kRoot, "News", nullptr, kNews, 2001},
-        {kRoot, "Alpha", nullptr, kAlpha, 2003},
-        {kRoot, "zeta", "https://a.example/", -1, 2002},
-        {kRoot, "Beta", "https://b.example/", -1, 2004},
-        {kNews, "n1", "https://n1.example/", -1, 0},
-        {kNews, "n2", "https://n2.example/", -1, 0},
-        {kNews, "Deep", nullptr, kDeep, 0},
-        {kDeep, "d1", "https://d1.example/", -1, 0}};
-    for (const int folder : {kRoot, kNews, kAlpha, kDeep}) {
-        source->beginEntries(folder);
-        for (const auto& [parent, name, url, subfolder, year] : entries) {
-            if (parent != folder)
-                continue;
-            // Noon, so that the local date is New Year's Day in every time zone.
-            const BookmarkTime added =
-                year ? BookmarkTime::fromSeconds(
-                           QDateTime(QDate(year, 1, 1), QTime(12, 0)).toSecsSinceEpoch())
-                     : BookmarkTime();
-            LinkRecord record;
-            record.Name = QLatin1String(name);
-            record.URL = url ? QString::fromLatin1(url) : QString();
-            record.SubfolderRow = subfolder;
-            record.Kind = url ? EntryKind::Link : EntryKind::Folder;
-            record.IconIndex = url ? IconIndex::BookmarkFileLink : IconIndex::BookmarkFileFolder;
-            if (url)
-                record.Dates.added = added;
-            else
-                source->setFolderDates(subfolder, EntryDates{added, {}, {}});
-            source->appendEntry(record);
-        }
-        source->endEntries(folder);
-    }
-    return source;
+    return parseBookmarkText(R"(<!DOCTYPE NETSCAPE-Bookmark-file-1>
+<TITLE>Bookmarks</TITLE><H1>Bookmarks</H1>
+<DL><p>
+<DT><H3 ADD_DATE="978350400">News</H3>
+<DL><p>
+<DT><A HREF="https://n1.example/">n1</A>
+<DT><A HREF="https://n2.example/">n2</A>
+<DT><H3>Deep</H3>
+<DL><p>
+<DT><A HREF="https://d1.example/">d1</A>
+</DL><p>
+</DL><p>
+<DT><H3 ADD_DATE="1041422400">Alpha</H3>
+<DL><p>
+</DL><p>
+<DT><A HREF="https://a.example/" ADD_DATE="1009886400">zeta</A>
+<DT><A HREF="https://b.example/" ADD_DATE="1072958400">Beta</A>
+</DL><p>
+)",
+                             u"/nowhere/bookmarks.html"_s);
 }
 
 // Bookmarks: the folders "Folder 10", "Folder 2" and "folder 1", then links named with numbers,
 // all in the root.
 std::unique_ptr<BookmarkModel> numberedSource()
 {
-    auto source = std::make_unique<BookmarkModel>(FormId::BookmarkFile, u"/nowhere/n.html"_s);
-    source->addFolder(-1, u"Bookmarks"_s);
-    const QStringList folders = {u"Folder 10"_s, u"Folder 2"_s, u"folder 1"_s};
-    for (const QString& name : folders)
-        source->addFolder(kRoot, name);
-    source->beginEntries(kRoot);
-    for (int row = 1; row <= folders.size(); ++row) {
-        LinkRecord entry;
-        entry.Name = folders[row - 1];
-        entry.Kind = EntryKind::Folder;
-        entry.SubfolderRow = row;
-        source->appendEntry(entry);
-    }
-    for (const QString& name : {u"Item 10"_s, u"item 9"_s, u"Item 100"_s}) {
-        LinkRecord entry;
-        entry.Name = name;
-        entry.URL = u"https://example.com/"_s;
-        source->appendEntry(entry);
-    }
-    source->endEntries(kRoot);
-    for (int row = 1; row <= folders.size(); ++row) {
-        source->beginEntries(row);
-        source->endEntries(row);
-    }
-    return source;
+    QByteArray text =
+        "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>B</TITLE><H1>Bookmarks</H1>\n<DL><p>\n";
+    for (const char* folder : {"Folder 10", "Folder 2", "folder 1"})
+        text += "<DT><H3>"_ba + folder + "</H3>\n<DL><p>\n</DL><p>\n";
+    for (const char* link : {"Item 10", "item 9", "Item 100"})
+        text += "<DT><A HREF=\"https://example.com/\">"_ba + link + "</A>\n";
+    return parseBookmarkText(text + "</DL><p>\n", u"/nowhere/n.html"_s);
 }
 
 // A click on an item's check box, where the item delegate looks for it.

@@ -1,15 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/gui/support/gui_test_support.h"
 
+#include "forms/form_table.h"
+#include "forms/tree_listing.h"
 #include "selection/selection_window.h"
+#include "tests/support/listing_fields.h"
+#include "windows/favorites_export_window.h"
+#include "windows/favorites_import_window.h"
+#include "windows/firefox_opera_window.h"
+#include "windows/menu_window.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QEnterEvent>
 #include <QFile>
 #include <QFileInfo>
+#include <QGroupBox>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -36,6 +45,28 @@ FreshHome::FreshHome()
     m_home = std::make_unique<ScopedEnvironment>("HOME", m_folder.path());
     m_config = std::make_unique<ScopedEnvironment>("XDG_CONFIG_HOME",
                                                    m_folder.path() + QStringLiteral("/.config"));
+}
+
+QString FreshHome::addFirefoxProfile(const QByteArray& bookmarks) const
+{
+    writeFile(path() + QStringLiteral("/.mozilla/firefox/profiles.ini"),
+              "[Profile0]\nName=default\nIsRelative=1\nPath=p.default\n");
+    return writeFile(path() + QStringLiteral("/.mozilla/firefox/p.default/bookmarks.html"),
+                     bookmarks);
+}
+
+QString FreshHome::addOperaHotlist(const QByteArray& hotlist) const
+{
+    const QString file = writeFile(path() + QStringLiteral("/opera/bookmarks.adr"), hotlist);
+    writeFile(path() + QStringLiteral("/.opera/operaprefs.ini"),
+              "[User Prefs]\nHot List File Ver2=" + file.toUtf8() + '\n');
+    return file;
+}
+
+QString FreshHome::addChromiumProfile() const
+{
+    return writeFile(path() + QStringLiteral("/.config/chromium/Default/Bookmarks"),
+                     readFixture(QStringLiteral("chromium-profile/Default/Bookmarks")));
 }
 
 TestDialogs::TestDialogs()
@@ -66,6 +97,12 @@ QString writeFile(const QString& path, const QByteArray& bytes)
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() ? path : QString();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 QByteArray readFixture(const QString& relative)
@@ -100,6 +137,86 @@ void chooseItem(QComboBox& combo, int index)
 {
     combo.setCurrentIndex(index);
     emit combo.activated(index);
+}
+
+QString treeOf(FormId form, const QString& path)
+{
+    Progress quiet;
+    Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded = formOf(form).load(path, 0, quiet);
+    if (!loaded)
+        return QStringLiteral("unreadable: ") + loaded.failure().text();
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    writeTreeListing(*loaded.value(), buffer);
+    const QString listing = QString::fromUtf8(buffer.data());
+    return withoutFields(listing.mid(listing.indexOf(u'\n') + 1));
+}
+
+std::unique_ptr<ConversionWindow> makeExportWindow(Job& job, ProgramSettings& settings,
+                                                   Dialogs& dialogs, const QStringList& running)
+{
+    auto processes = std::make_unique<ListedProcessTable>(running);
+    if (DestIsMenu(job.mode))
+        return std::make_unique<Form5>(job, settings, dialogs, std::move(processes));
+    if (DestIsIE(job.mode))
+        return std::make_unique<Form4>(job, settings, dialogs, std::move(processes));
+    if (SourceIsIE(job.mode))
+        return std::make_unique<Form2>(job, settings, dialogs, std::move(processes));
+    return std::make_unique<Form6>(job, settings, dialogs, std::move(processes));
+}
+
+void ExportWindowFixture::startWindows()
+{
+    m_home = std::make_unique<FreshHome>();
+    m_dialogs = std::make_unique<TestDialogs>();
+    m_job = std::make_unique<Job>();
+}
+
+void ExportWindowFixture::endWindows()
+{
+    if (m_window)
+        m_window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCOMPARE(m_dialogs->unusedAnswers(), 0);
+    m_job.reset();
+    m_dialogs.reset();
+    m_home.reset();
+}
+
+void ExportWindowFixture::open(ExportMode mode, const QStringList& running)
+{
+    if (m_window)
+        QVERIFY(m_window->close());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    m_job->mode = mode;
+    m_window = makeExportWindow(*m_job, m_home->settings(), *m_dialogs, running).release();
+    m_window->show();
+    QApplication::setActiveWindow(m_window);
+    if (!QTest::qWaitForWindowActive(m_window))
+        qWarning("the window did not become active");
+}
+
+void ExportWindowFixture::click(const char* name) const
+{
+    QTest::mouseClick(get(name), Qt::LeftButton);
+}
+
+QString ExportWindowFixture::caption() const
+{
+    return get<QGroupBox>("fraWhat")->title();
+}
+
+QString ExportWindowFixture::home(const QString& relative) const
+{
+    return m_home->path() + u'/' + relative;
+}
+
+QString ExportWindowFixture::write(const QString& path, const QByteArray& bytes) const
+{
+    const QString written = writeFile(QDir(m_home->path()).filePath(path), bytes);
+    if (written.isEmpty())
+        qFatal("cannot write %s", qPrintable(path));
+    return written;
 }
 
 void confirmSelectionWith(std::function<void(Form3&)> work)

@@ -1,26 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "forms/form_table.h"
-#include "forms/tree_listing.h"
-#include "model/job.h"
 #include "selection/selection_window.h"
 #include "settings/exported_items.h"
 #include "tests/gui/support/gui_test_support.h"
-#include "tests/support/listing_fields.h"
-#include "windows/favorites_import_window.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 using namespace orvalink;
-using orvalink::test::writeFile;
+using namespace orvalink::test;
 using namespace Qt::Literals::StringLiterals;
 using Kind = ScriptedDialogs::Kind;
 
@@ -31,77 +22,51 @@ const QByteArray kBookmarkFile = test::readFixture(u"samples/news_deep.html"_s);
 // One folder ("Papers") and three links.
 const QByteArray kHotlist = test::readFixture(u"samples/papers.adr"_s);
 
-// A Favorites folder as its reader sees it, without the dates its files happened to get.
-QString favoritesListing(const QString& folder)
-{
-    Progress quiet;
-    auto loaded = formOf(FormId::Favorites).load(folder, 0, quiet);
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    if (loaded)
-        writeTreeListing(*loaded.value(), out);
-    return test::withoutFields(QString::fromUtf8(out.data()));
-}
-
 } // namespace
 
-class FavoritesImportWindowTest : public QObject
+class FavoritesImportWindowTest : public QObject, private ExportWindowFixture
 {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        m_home = std::make_unique<test::FreshHome>();
-        m_favorites = m_home->path() + "/Favorites"_L1;
+        startWindows();
+        m_favorites = home(u"Favorites"_s);
         QVERIFY(QDir().mkpath(m_favorites));
-        m_dialogs = std::make_unique<test::TestDialogs>();
-        m_job = std::make_unique<Job>();
     }
-
-    void cleanup()
-    {
-        if (m_window)
-            m_window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_job.reset();
-        m_dialogs.reset();
-        m_home.reset();
-    }
+    void cleanup() { endWindows(); }
 
     // Firefox: the profile's file found by discovery, "Deep" alone ticked in the selection window
     // (it lands straight in the new folder), then reopening takes the file from the history.
     void bookmarkFileScenario()
     {
-        const QString file =
-            writeFile(m_home->path() + "/.mozilla/firefox/p/bookmarks.html"_L1, kBookmarkFile);
-        writeFile(m_home->path() + "/.mozilla/firefox/profiles.ini"_L1,
-                  "[Profile0]\nName=default\nIsRelative=1\nPath=p\n");
+        const QString file = m_home->addFirefoxProfile(kBookmarkFile);
         open(ExportMode::FirefoxToIE);
         QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), "<default> "_L1 + file);
 
-        test::confirmSelectionWith([this](Form3&) { m_job->source()->ApplyFolderCheck(2, true); });
+        confirmSelectionWith([this](Form3&) { m_job->source()->ApplyFolderCheck(2, true); });
         click("NNcmdSelect");
-        QCOMPARE(whatCaption(), "What to Export: (1 Folders && 1 Links)"_L1);
+        QCOMPARE(caption(), "What to Export: (1 Folders && 1 Links)"_L1);
         QString newFolder = get<QLineEdit>("NNtxtWhereNew")->text();
         QVERIFY(newFolder.startsWith("Imported from FF ("_L1));
         click("Command10");
         expectCompletion({"1 Folders & 1 Links Exported Successfully."_L1},
                          MessageIcon::Information);
-        QCOMPARE(favoritesListing(m_favorites + u'/' + newFolder.replace(u'/', u'-')),
-                 "[0] My Favorites\n  [1] Deep\n    Deep <https://deep.example/>\n"_L1);
+        QCOMPARE(treeOf(FormId::Favorites, m_favorites + u'/' + newFolder.replace(u'/', u'-')),
+                 "  [1] Deep\n    Deep <https://deep.example/>\n"_L1);
         QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 2);
 
         // Reopening keeps the file and the choice but not the selection.
         click("NNoptWhere(0)");
-        reopen(ExportMode::FirefoxToIE);
+        open(ExportMode::FirefoxToIE);
         QCOMPARE(m_job->SourceFileLocation, file);
-        QCOMPARE(whatCaption(), "What to Export: (2 Folders && 3 Links)"_L1);
+        QCOMPARE(caption(), "What to Export: (2 Folders && 3 Links)"_L1);
         QVERIFY(get<QRadioButton>("NNoptWhere(0)")->isChecked());
 
         // No saved folder and none to be found: the user is asked to type one.
         QVERIFY(QDir(m_favorites).removeRecursively());
-        reopen(ExportMode::FirefoxToIE);
+        open(ExportMode::FirefoxToIE);
         QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Unable to Autolocate IE Folder"_L1);
     }
 
@@ -116,7 +81,7 @@ private slots:
         open(ExportMode::OperaToIE);
         browse(hotlist);
         QCOMPARE(m_dialogs->last(Kind::OpenFile).file.title, "Select an Opera Hotlist File"_L1);
-        QCOMPARE(whatCaption(), "What to Export: (1 Folders && 3 Links)"_L1);
+        QCOMPARE(caption(), "What to Export: (1 Folders && 3 Links)"_L1);
         // The next file dialog opens at the file chosen, not wherever the last one was.
         browse(hotlist);
         QCOMPARE(m_dialogs->last(Kind::OpenFile).file.initialPath, hotlist);
@@ -132,7 +97,7 @@ private slots:
         QVERIFY(QFile::exists(inner + "/Papers/Weekly.URL"_L1));
         QVERIFY(QFile::exists(inner + "/Top (2).URL"_L1));
 
-        reopen(ExportMode::OperaToIE);
+        open(ExportMode::OperaToIE);
         QCOMPARE(m_job->SourceFileLocation, hotlist);
     }
 
@@ -169,7 +134,7 @@ private slots:
         click("Command10");
         QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Bookmark File Does Not Exist"_L1);
         QCOMPARE(combo->currentIndex(), 0);
-        QCOMPARE(whatCaption(), "What to Export: (0 Folders && 0 Links)"_L1);
+        QCOMPARE(caption(), "What to Export: (0 Folders && 0 Links)"_L1);
 
         browse(browsed.at(1));
         auto* newName = get<QLineEdit>("NNtxtWhereNew");
@@ -207,30 +172,11 @@ private slots:
     }
 
 private:
-    void open(ExportMode mode)
-    {
-        m_job->mode = mode;
-        m_window = new Form4(*m_job, m_home->settings(), *m_dialogs,
-                             std::make_unique<ListedProcessTable>(QStringList()));
-        m_window->show();
-    }
-    void reopen(ExportMode mode)
-    {
-        QVERIFY(m_window->close());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        open(mode);
-    }
-    template <typename T = QAbstractButton> T* get(const char* name) const
-    {
-        return test::child<T>(*m_window, QLatin1String(name));
-    }
-    void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
     void browse(const QString& file)
     {
         m_dialogs->answerOpenFile(file);
         click("NNcmdNNBrowse");
     }
-    QString whatCaption() const { return get<QGroupBox>("fraWhat")->title(); }
     // The lines of the last message box.
     QStringList shownLines() const { return m_dialogs->last(Kind::Message).message.lines; }
     void expectCompletion(const QStringList& lines, MessageIcon icon)
@@ -241,11 +187,7 @@ private:
         QCOMPARE(shown.icon, icon);
     }
 
-    std::unique_ptr<test::FreshHome> m_home;
     QString m_favorites;
-    std::unique_ptr<test::TestDialogs> m_dialogs;
-    std::unique_ptr<Job> m_job;
-    QPointer<Form4> m_window;
 };
 
 ORVALINK_GUI_TEST(FavoritesImportWindowTest)

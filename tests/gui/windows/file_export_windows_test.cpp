@@ -1,16 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "conversion/export_checks.h"
-#include "forms/form_table.h"
-#include "forms/tree_listing.h"
-#include "model/job.h"
 #include "selection/selection_window.h"
 #include "settings/exported_items.h"
 #include "tests/gui/support/gui_test_support.h"
-#include "tests/support/listing_fields.h"
-#include "windows/favorites_export_window.h"
-#include "windows/firefox_opera_window.h"
 
-#include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -18,7 +11,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QTest>
@@ -41,50 +33,15 @@ const QByteArray kHotlist =
     "#FOLDER\n\tNAME=Late\n\n#URL\n\tNAME=Owl\n\tURL=https://owl.example/\n\n"
     "-\n-\n#URL\n\tNAME=Weather\n\tURL=https://weather.example/\n\n";
 
-QByteArray read(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// The tree of a written file below its root line, as the readers see it, without the dates a
-// Favorites source's files happened to get.
-QString treeOf(FormId kind, const QString& path)
-{
-    Progress quiet;
-    Result<std::unique_ptr<BookmarkModel>, UserMessage> loaded = formOf(kind).load(path, 0, quiet);
-    if (!loaded)
-        return "unreadable: "_L1 + loaded.failure().text();
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    writeTreeListing(*loaded.value(), buffer);
-    const QString listing = QString::fromUtf8(buffer.data());
-    return test::withoutFields(listing.mid(listing.indexOf(u'\n') + 1));
-}
-
 } // namespace
 
-class FileExportWindowsTest : public QObject
+class FileExportWindowsTest : public QObject, private ExportWindowFixture
 {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        m_home = std::make_unique<FreshHome>();
-        m_dialogs = std::make_unique<TestDialogs>();
-        m_job = std::make_unique<Job>();
-    }
-
-    void cleanup()
-    {
-        if (m_window)
-            m_window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_job.reset();
-        m_dialogs.reset();
-        m_home.reset();
-    }
+    void init() { startWindows(); }
+    void cleanup() { endWindows(); }
 
     // Favorites to Firefox: the user's Favorites and the one Firefox profile are found, the
     // Favorites are merged into a new folder with a backup first (a shortcut without an address
@@ -93,13 +50,10 @@ private slots:
     {
         writeFavorites(home(u"Favorites"_s));
         write(u"Favorites/News/Blank.url"_s, "[InternetShortcut]\r\n");
-        write(u".mozilla/firefox/profiles.ini"_s,
-              "[Profile0]\nName=default\nIsRelative=1\nPath=abc.default\n");
-        const QString bookmarks =
-            write(u".mozilla/firefox/abc.default/bookmarks.html"_s, kOldBookmarks);
+        const QString bookmarks = m_home->addFirefoxProfile(kOldBookmarks);
         const QString entry = "<default> "_L1 + bookmarks;
 
-        open<Form2>(ExportMode::IEToFirefox);
+        open(ExportMode::IEToFirefox);
         QCOMPARE(caption(), "What to Export: (2 Folders && 4 Links)"_L1);
         QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), entry);
         QCOMPARE(m_job->UserName, "default"_L1);
@@ -115,7 +69,8 @@ private slots:
             shown.lines,
             QStringList({"2 Folders & 3 Links Exported."_L1, "1 Links Could Not Be Written."_L1,
                          "Reason: Their Internet Shortcuts Have No Address."_L1}));
-        QCOMPARE(read(QFileInfo(bookmarks).path() + "/Backup_of_bookmarks.html"_L1), kOldBookmarks);
+        QCOMPARE(readFile(QFileInfo(bookmarks).path() + "/Backup_of_bookmarks.html"_L1),
+                 kOldBookmarks);
         QCOMPARE(treeOf(FormId::BookmarkFile, bookmarks),
                  u"  Old <https://old.example/>\n  [1] %1\n    Top <https://top.example/>\n"
                  "    [2] Linux\n      Kernel <https://kernel.example/>\n    [3] News\n"
@@ -123,7 +78,7 @@ private slots:
         QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 5);
 
         // The shared choices and the bookmark file history, in the other window.
-        open<Form6>(ExportMode::OperaToFirefox);
+        open(ExportMode::OperaToFirefox);
         QVERIFY(get<QCheckBox>("chkLinksBefore")->isChecked());
         // In the source's order, links and folders are not sorted apart.
         get<QCheckBox>("chkKeepOrder")->click();
@@ -139,7 +94,7 @@ private slots:
         QVERIFY(QDir(m_home->path()).mkpath(u"Favorites"_s));
         const QString favorites = home(u"Elsewhere"_s);
         writeFavorites(favorites);
-        open<Form2>(ExportMode::IEToOpera);
+        open(ExportMode::IEToOpera);
         m_dialogs->answerPickFolder(favorites);
         click("Command1");
         QCOMPARE(m_dialogs->last(Kind::PickFolder).folder.prompt, "Please, Select a Folder."_L1);
@@ -184,11 +139,9 @@ private slots:
         const QString bookmarks =
             write(u"b/bookmarks.html"_s, QByteArray(kOldBookmarks).replace("Old", "Fresh"));
         write(m_home->optionsFile(), "[Settings]\r\n0NNLocation=" + bookmarks.toUtf8() + "\r\n");
-        const QString hotlist = write(u"opera/bookmarks.adr"_s, kHotlist);
-        write(u".opera/operaprefs.ini"_s,
-              "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
+        const QString hotlist = m_home->addOperaHotlist(kHotlist);
 
-        open<Form6>(ExportMode::FirefoxToOpera);
+        open(ExportMode::FirefoxToOpera);
         click("optOldErase");
         click("Command10");
         QCOMPARE(m_dialogs->messageTexts(),
@@ -201,21 +154,19 @@ private slots:
     // had, in the source's order, and the message counts what that folder holds.
     void operaToChromium()
     {
-        const QString hotlist = write(u"opera/bookmarks.adr"_s, kHotlist);
-        write(u".opera/operaprefs.ini"_s,
-              "[User Prefs]\nHot List File Ver2=" + hotlist.toUtf8() + "\n");
-        const QByteArray old = readFixture(u"chromium-profile/Default/Bookmarks"_s);
-        const QString bookmarks = write(u".config/chromium/Default/Bookmarks"_s, old);
+        const QString hotlist = m_home->addOperaHotlist(kHotlist);
+        const QString bookmarks = m_home->addChromiumProfile();
+        const QByteArray old = readFile(bookmarks);
         const QString oldTree = treeOf(FormId::Chromium, bookmarks);
 
-        open<Form6>(ExportMode::OperaToChromium, {u"chromium"_s});
+        open(ExportMode::OperaToChromium, {u"chromium"_s});
         QCOMPARE(get<QComboBox>("cboNNLoc")->currentText(), u"<Chromium: Default> "_s + bookmarks);
         click("Command10");
         QCOMPARE(m_dialogs->count(Kind::Message), 1);
         QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Chromium is running"_L1);
-        QCOMPARE(read(bookmarks), old);
+        QCOMPARE(readFile(bookmarks), old);
 
-        open<Form6>(ExportMode::OperaToChromium);
+        open(ExportMode::OperaToChromium);
         get<QCheckBox>("chkKeepOrder")->click();
         const QString folder = get<QLineEdit>("txtWhereNew")->text();
         click("Command10");
@@ -242,7 +193,7 @@ private slots:
     // back, and the sixth browsed destination pushes out the oldest.
     void operaToFirefox()
     {
-        open<Form6>(ExportMode::OperaToFirefox);
+        open(ExportMode::OperaToFirefox);
         auto* sources = get<QComboBox>("cboFromLoc");
         m_dialogs->answerOpenFile(write(u"empty.adr"_s, "Opera Hotlist version 2.0\n"));
         click("cmdSelectFrom");
@@ -303,14 +254,7 @@ private slots:
                        : u"several"_s;
         };
 
-        open<Form6>(ExportMode::FirefoxToOpera, {u"firefox"_s, u"OPERA"_s});
-        QCOMPARE(exportShows(), "Opera is running"_L1);
-
-        open<Form6>(ExportMode::FirefoxToOpera);
-        QFile::setPermissions(hotlist, QFile::ReadOwner | QFile::ReadGroup);
-        QCOMPARE(exportShows(), "Read-Only Bookmark File"_L1);
-        QFile::setPermissions(hotlist, QFile::ReadOwner | QFile::WriteOwner);
-
+        open(ExportMode::FirefoxToOpera);
         const QString backup = home(u"o/Backup_of_bookmarks.adr"_s);
         QVERIFY(QDir().mkpath(backup));
         QVERIFY(exportShows() != "Exporting Complete"_L1);
@@ -319,7 +263,7 @@ private slots:
         // A merge into a file that is no hotlist is refused by the writer.
         write(hotlist, "no hotlist\n");
         QVERIFY(exportShows() != "Exporting Complete"_L1);
-        QCOMPARE(read(hotlist), QByteArray("no hotlist\n"));
+        QCOMPARE(readFile(hotlist), QByteArray("no hotlist\n"));
         QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 0);
 
         // A merge into a file that has gone: the destination list starts over.
@@ -340,24 +284,13 @@ private slots:
         // A source of another form is refused as the window takes it from its history.
         write(bookmarks, kHotlist);
         m_dialogs->clear();
-        open<Form6>(ExportMode::FirefoxToOpera);
+        open(ExportMode::FirefoxToOpera);
         QCOMPARE(m_dialogs->last(Kind::Message).message.title, "Not a Bookmark File"_L1);
         QCOMPARE(get<QComboBox>("cboFromLoc")->currentIndex(), 0);
         QCOMPARE(caption(), kNoSourceWhatCaption.toString());
     }
 
 private:
-    QString home(const QString& relative) const { return m_home->path() + u'/' + relative; }
-
-    // Writes a file, a relative path in the home folder.
-    QString write(const QString& path, const QByteArray& bytes) const
-    {
-        const QString written = writeFile(QDir(m_home->path()).filePath(path), bytes);
-        if (written.isEmpty())
-            qFatal("cannot write %s", qPrintable(path));
-        return written;
-    }
-
     // A Favorites folder: News (BBC), Linux (Kernel) and the link Top: two folders, three links.
     void writeFavorites(const QString& folder) const
     {
@@ -367,29 +300,6 @@ private:
             write(folder + QLatin1String(file),
                   "[InternetShortcut]\r\nURL=https://"_ba + url + ".example/\r\n");
     }
-
-    // Opens the window for mode, closing the one before.
-    template <typename Window> void open(ExportMode mode, const QStringList& processes = {})
-    {
-        if (m_window)
-            QVERIFY(m_window->close());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_job->mode = mode;
-        m_window = new Window(*m_job, m_home->settings(), *m_dialogs,
-                              std::make_unique<ListedProcessTable>(processes));
-        m_window->show();
-    }
-    template <typename T = QAbstractButton> T* get(const char* name) const
-    {
-        return child<T>(*m_window, QLatin1String(name));
-    }
-    void click(const char* name) const { get(name)->click(); }
-    QString caption() const { return get<QGroupBox>("fraWhat")->title(); }
-
-    std::unique_ptr<FreshHome> m_home;
-    std::unique_ptr<TestDialogs> m_dialogs;
-    std::unique_ptr<Job> m_job;
-    QPointer<QWidget> m_window;
 };
 
 ORVALINK_GUI_TEST(FileExportWindowsTest)

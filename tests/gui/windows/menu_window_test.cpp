@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/job.h"
-#include "platform/processes.h"
 #include "selection/selection_window.h"
 #include "settings/csetting.h"
 #include "settings/exported_items.h"
@@ -8,14 +6,11 @@
 #include "windows/menu_color_widgets.h"
 #include "windows/menu_window.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -33,34 +28,23 @@ const QString kRangeMessage = u"Please, insert a number in range [2-99]"_s;
 
 } // namespace
 
-class MenuWindowTest : public QObject
+class MenuWindowTest : public QObject, private ExportWindowFixture
 {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        m_home = std::make_unique<FreshHome>();
-        const QString favorites = m_home->path() + "/Favorites"_L1;
-        writeFile(favorites + "/News/Paper.url"_L1,
-                  "[InternetShortcut]\r\nURL=https://news.example/\r\n");
-        writeFile(favorites + "/Search.url"_L1,
-                  "[InternetShortcut]\r\nURL=https://find.example/\r\n");
+        startWindows();
+        write(u"Favorites/News/Paper.url"_s, "[InternetShortcut]\r\nURL=https://news.example/\r\n");
+        write(u"Favorites/Search.url"_s, "[InternetShortcut]\r\nURL=https://find.example/\r\n");
         m_files = std::make_unique<QTemporaryDir>();
-        m_dialogs = std::make_unique<TestDialogs>();
-        m_job = std::make_unique<Job>();
     }
 
     void cleanup()
     {
-        if (m_window)
-            m_window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCOMPARE(m_dialogs->unusedAnswers(), 0);
-        m_job.reset();
-        m_dialogs.reset();
+        endWindows();
         m_files.reset();
-        m_home.reset();
     }
 
     // Favorites to a vertical menu in the "Steel" colours; the page list keeps one entry per
@@ -108,10 +92,7 @@ private slots:
     void bookmarkFileScenario()
     {
         const QString bookmarks =
-            writeFile(m_home->path() + "/.mozilla/firefox/p.default/bookmarks.html"_L1,
-                      readFixture(u"samples/news_deep.html"_s));
-        writeFile(m_home->path() + "/.mozilla/firefox/profiles.ini"_L1,
-                  "[Profile0]\nName=default\nIsRelative=1\nPath=p.default\n");
+            m_home->addFirefoxProfile(readFixture(u"samples/news_deep.html"_s));
         const QString page = file("firefox.html");
         writeFile(m_home->optionsFile(), "[Settings]\r\n0MenuLocation=" + page.toUtf8() + "\r\n");
 
@@ -129,7 +110,7 @@ private slots:
         expectPage(page,
                    {"startMenu('root', false, 10, 0, 17, hBar);", " addItem('Deep', 'm3', 'sm:');",
                     " addItem('Deep', 'https://deep.example/', 'nw:');"});
-        QVERIFY(!readFile(page).contains("'News'"_L1));
+        QVERIFY(!readFile(page).contains("'News'"));
     }
 
     // An Opera hotlist picked with the file dialog after one without links was refused, long
@@ -275,9 +256,9 @@ private slots:
         QCOMPARE(m_dialogs->messageTexts().last(), kRangeMessage);
         QVERIFY(!QFile::exists(page));
         items->setText(u"99"_s);
-        QCOMPARE(m_window->pageOptions().breakAfter, std::nullopt);
+        QCOMPARE(window().pageOptions().breakAfter, std::nullopt);
         breakAfter->setChecked(true);
-        QCOMPARE(m_window->pageOptions().breakAfter, std::optional<int>(99));
+        QCOMPARE(window().pageOptions().breakAfter, std::optional<int>(99));
     }
 
     // The preview follows the pointer and picks the colour of the part clicked.
@@ -300,12 +281,12 @@ private slots:
         QTRY_COMPARE(background(item), defaultColor(ItemBackgroundOverColor));
         QCOMPARE(textColor(item), defaultColor(ItemTextOverColor));
         QCOMPARE(background(border), defaultColor(ItemBorderOverColor));
-        QCOMPARE(m_window->statusBar()->currentMessage(),
+        QCOMPARE(window().statusBar()->currentMessage(),
                  "Preview of the Menuitems on the Mouseover Status"_L1);
         QTest::mouseMove(page, QPoint(page->width() - 2, page->height() - 2));
         QTRY_COMPARE(background(item), defaultColor(ItemBackgroundColor));
         QCOMPARE(textColor(item), defaultColor(ItemTextColor));
-        QCOMPARE(m_window->statusBar()->currentMessage(),
+        QCOMPARE(window().statusBar()->currentMessage(),
                  "Preview of the Menuitems on the Mouseout Status"_L1);
 
         // Shift with the right button: the text colour; Control picks nothing.
@@ -328,54 +309,26 @@ private slots:
     }
 
 private:
-    // Opens the window for mode (active, as a user's would be), closing the one before.
-    void open(ExportMode mode)
-    {
-        if (m_window)
-            QVERIFY(m_window->close());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        m_job->mode = mode;
-        m_window = new Form5(*m_job, m_home->settings(), *m_dialogs,
-                             std::make_unique<ListedProcessTable>(QStringList{}));
-        m_window->show();
-        QApplication::setActiveWindow(m_window);
-        if (!QTest::qWaitForWindowActive(m_window))
-            qWarning("the window did not become active");
-    }
-    template <typename T = QWidget> T* get(const char* name) const
-    {
-        return child<T>(*m_window, QLatin1String(name));
-    }
+    Form5& window() const { return *qobject_cast<Form5*>(m_window.data()); }
     ColorBox* colorBox(int slot) const
     {
         return child<ColorBox>(*m_window, u"picColor(%1)"_s.arg(slot));
     }
-    void click(const char* name) { QTest::mouseClick(get(name), Qt::LeftButton); }
-    QString caption() const { return get<QGroupBox>("fraWhat")->title(); }
     QString file(const char* name) const { return m_files->filePath(QLatin1String(name)); }
     void choosePage(const QString& path)
     {
         m_dialogs->answerSaveFile(path);
         click("cmdMenuFilename");
     }
-    static QString readFile(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
-    }
     // The page holds each of these texts.
     static void expectPage(const QString& path, std::initializer_list<const char*> texts)
     {
-        const QString written = readFile(path);
+        const QString written = QString::fromUtf8(readFile(path));
         for (const char* text : texts)
             QVERIFY2(written.contains(QLatin1String(text)), text);
     }
 
-    std::unique_ptr<FreshHome> m_home;
     std::unique_ptr<QTemporaryDir> m_files;
-    std::unique_ptr<TestDialogs> m_dialogs;
-    std::unique_ptr<Job> m_job;
-    QPointer<Form5> m_window;
 };
 
 ORVALINK_GUI_TEST(MenuWindowTest)

@@ -6,10 +6,6 @@
 #include "settings/csetting.h"
 #include "tests/gui/support/gui_test_support.h"
 #include "ui/window_placement.h"
-#include "windows/favorites_export_window.h"
-#include "windows/favorites_import_window.h"
-#include "windows/firefox_opera_window.h"
-#include "windows/menu_window.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -121,21 +117,11 @@ private slots:
         QVERIFY(!test::writeFile(m_home->optionsFile(), file).isEmpty());
 
         for (const Conversion& conversion : kConversions) {
-            const ExportMode mode = conversion.mode;
             Job job;
-            job.mode = mode;
+            job.mode = conversion.mode;
             test::TestDialogs dialogs;
-            auto processes = std::make_unique<ListedProcessTable>(QStringList());
-            ProgramSettings& settings = m_home->settings();
-            QWidget* window = nullptr;
-            if (DestIsMenu(mode))
-                window = new Form5(job, settings, dialogs, std::move(processes));
-            else if (DestIsIE(mode))
-                window = new Form4(job, settings, dialogs, std::move(processes));
-            else if (SourceIsIE(mode))
-                window = new Form2(job, settings, dialogs, std::move(processes));
-            else
-                window = new Form6(job, settings, dialogs, std::move(processes));
+            ConversionWindow* window =
+                test::makeExportWindow(job, m_home->settings(), dialogs).release();
             window->show();
             QCOMPARE(window->pos(), QPoint(100, 120));
             QVERIFY(window->close());
