@@ -487,4 +487,15 @@ bool DirectoryHandle::writeFile(const QByteArray& rawName, QByteArrayView conten
     return true;
 }
 
+// Windows offers no queue that opens files: every file is read by itself.
+class ListedFileReader::Queue
+{};
+
+ListedFileReader::ListedFileReader(Method) {}
+
+ListedFileReader::~ListedFileReader() = default;
+
+void ListedFileReader::readBatched(const DirectoryHandle&, std::span<DirectoryEntry* const>, qint64)
+{}
+
 } // namespace orvalink

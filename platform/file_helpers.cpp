@@ -109,6 +109,38 @@ void sortDirectoryEntries(std::vector<DirectoryEntry>& entries)
     entries = std::move(sorted);
 }
 
+void ListedFileReader::read(const DirectoryHandle& dir, std::span<DirectoryEntry* const> entries,
+                            qint64 maxSize)
+{
+    m_buffer.resize(0);
+    m_files.assign(entries.size(), File{});
+    if (m_queue)
+        readBatched(dir, entries, maxSize);
+    for (size_t index = 0; index < entries.size(); ++index) {
+        if (m_files[index].error == kUnread)
+            readOne(dir, *entries[index], maxSize, m_files[index]);
+    }
+}
+
+void ListedFileReader::readOne(const DirectoryHandle& dir, DirectoryEntry& entry, qint64 maxSize,
+                               File& file)
+{
+    if (!dir.readListedFile(entry, maxSize, m_scratch)) {
+        file.error = errno;
+        return;
+    }
+    file = File{m_buffer.size(), m_scratch.size(), 0};
+    m_buffer.append(m_scratch);
+}
+
+std::optional<QByteArrayView> ListedFileReader::contents(size_t index) const
+{
+    const File& file = m_files[index];
+    if (file.error != 0)
+        return std::nullopt;
+    return QByteArrayView(m_buffer).sliced(file.offset, file.size);
+}
+
 QString systemErrorText(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));

@@ -401,8 +401,21 @@ EntryDates fileDates(const DirectoryEntry& entry)
     return dates;
 }
 
-void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
+// What lists the folders of one loaded Favorites folder: the way to each directory, and the
+// reader of the shortcuts in it.
+struct FolderLister
 {
+    explicit FolderLister(QString rootLocation)
+        : directories(std::move(rootLocation))
+    {}
+
+    FolderDirectories directories;
+    ListedFileReader shortcuts;
+};
+
+void listFolder(BookmarkModel& model, int row, FolderLister& lister)
+{
+    FolderDirectories& directories = lister.directories;
     if (model.folder(row).LinksLoaded)
         return;
     const DirectoryHandle& dir = directories.open(model, row);
@@ -420,8 +433,16 @@ void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
     for (int child : model.tree().children(row))
         subfolderRows.insert(directories.rawName(model, child), child);
 
-    // Shortcuts are small: one buffer serves them all.
-    QByteArray contents;
+    // The shortcuts are read all together, then taken in listing order.
+    std::vector<DirectoryEntry*> shortcutFiles;
+    for (DirectoryEntry& entry : *entries) {
+        if (entry.isFile && isShortcutName(entry.rawName))
+            shortcutFiles.push_back(&entry);
+    }
+    ListedFileReader& reader = lister.shortcuts;
+    reader.read(dir, shortcutFiles, kMaxShortcutFileSize);
+    size_t nextFile = 0;
+
     model.beginEntries(row);
     for (DirectoryEntry& entry : *entries) {
         LinkRecord record;
@@ -435,12 +456,16 @@ void listFolder(BookmarkModel& model, int row, FolderDirectories& directories)
             record.IconIndex = IconIndex::FavoritesFolder;
             model.setFolderDates(*subfolder, fileDates(entry));
         } else if (isShortcutName(entry.rawName)) {
-            const bool read =
-                entry.isFile && dir.readListedFile(entry, kMaxShortcutFileSize, contents);
-            // Removed since the folder was listed: it is no longer there to skip.
-            if (entry.isFile && !read && errno == ENOENT)
-                continue;
-            InternetShortcut shortcut = read ? readInternetShortcut(contents) : InternetShortcut{};
+            std::optional<QByteArrayView> contents;
+            if (entry.isFile) {
+                const size_t file = nextFile++;
+                contents = reader.contents(file);
+                // Removed since the folder was listed: it is no longer there to skip.
+                if (!contents && reader.error(file) == ENOENT)
+                    continue;
+            }
+            InternetShortcut shortcut =
+                contents ? readInternetShortcut(*contents) : InternetShortcut{};
             // Nothing to open: a pipe, a dangling link, a file without "URL=".
             if (shortcut.url.isEmpty()) {
                 model.addSkippedLink();
@@ -567,12 +592,13 @@ Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int 
     auto model = std::make_unique<BookmarkModel>(FormId::Favorites, location);
     model->addFolder(-1, QString(), QStringLiteral("My Favorites"));
     model->setExpanded(0, true);
-    auto directories = std::make_shared<FolderDirectories>(location);
-    directories->addRow(0, -1, QByteArray(), identityOf(root));
+    auto lister = std::make_shared<FolderLister>(location);
+    FolderDirectories& directories = lister->directories;
+    directories.addRow(0, -1, QByteArray(), identityOf(root));
 
     const int total = std::max(expectedFolders, 1);
     progress.start(total);
-    LoadingVisitor visitor(*model, *directories, progress, total);
+    LoadingVisitor visitor(*model, directories, progress, total);
     const bool readable = TreeWalk(folder, visitor).run(std::move(root));
     const int error = errno;
     progress.finish();
@@ -584,14 +610,14 @@ Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int 
     }
 
     model->setFolderLister(
-        [directories](BookmarkModel& loaded, int row) { listFolder(loaded, row, *directories); });
+        [lister](BookmarkModel& loaded, int row) { listFolder(loaded, row, *lister); });
     return model;
 }
 
 void ListFolderEntries(BookmarkModel& model, int row)
 {
-    FolderDirectories directories(model.location());
-    listFolder(model, row, directories);
+    FolderLister lister(model.location());
+    listFolder(model, row, lister);
 }
 
 } // namespace orvalink

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstring>
 #include <gtest/gtest.h>
 #include <random>
 
@@ -296,6 +297,50 @@ TEST(FileHelpers, PathsFoldersAndFiles)
     EXPECT_TRUE(FolderExists(tree.path(QStringLiteral("Link"))));
     EXPECT_FALSE(FileExists(tree.path(QStringLiteral("fifo"))));
 #endif
+}
+
+// Files read together come out as files read one after the other: across batches, and for
+// every way a listed file can fail by the time it is read.
+TEST(FileHelpers, ListedFilesReadTogetherAsOneByOne)
+{
+    TempTree tree;
+    for (int size = 0; size < 70; ++size)
+        tree.write(QStringLiteral("f%1").arg(size, 2, 10, QLatin1Char('0')), QByteArray(size, 'x'));
+    tree.write(QStringLiteral("large"), QByteArray(100, 'x'));
+    const QString gone = tree.write(QStringLiteral("gone"), "x");
+    const QString pipe = tree.write(QStringLiteral("pipe"), "x");
+    const DirectoryHandle dir = DirectoryHandle::open(tree.path());
+    const std::vector<DirectoryEntry> listed = dir.entries().value();
+    ASSERT_TRUE(QFile::remove(gone) && QFile::remove(pipe));
+#ifdef Q_OS_UNIX
+    ASSERT_EQ(::mkfifo(nativePath(pipe), 0644), 0);
+#endif
+
+    QStringList outcomes;
+    for (ListedFileReader::Method method :
+         {ListedFileReader::Method::Batched, ListedFileReader::Method::OneByOne}) {
+        std::vector<DirectoryEntry> entries = listed;
+        std::vector<DirectoryEntry*> files;
+        for (DirectoryEntry& entry : entries)
+            files.push_back(&entry);
+        ListedFileReader reader(method);
+        reader.read(dir, files, 80);
+        QStringList outcome;
+        for (size_t index = 0; index < files.size(); ++index) {
+            const std::optional<QByteArrayView> contents = reader.contents(index);
+            outcome << files[index]->name + QLatin1Char(' ') +
+                           (contents && *contents == QByteArray(contents->size(), 'x') &&
+                                    files[index]->writeTime
+                                ? QString::number(contents->size())
+                                : QString::fromLocal8Bit(std::strerror(reader.error(index))));
+        }
+        outcomes << outcome.join(u',');
+    }
+    EXPECT_EQ(outcomes[0], outcomes[1]);
+    EXPECT_TRUE(outcomes[0].startsWith(QStringLiteral("f00 0,f01 1,")));
+    EXPECT_TRUE(outcomes[0].contains(QStringLiteral(",f69 69,")));
+    for (int error : {ENOENT, EFBIG})
+        EXPECT_TRUE(outcomes[0].contains(QString::fromLocal8Bit(std::strerror(error))));
 }
 
 // Symbolic links, FIFOs, permissions and names that are not text: what POSIX systems have.
