@@ -50,6 +50,11 @@ public:
     // shared blocks rather than one allocation each (see SharedBlocks).
     QByteArray keptBytes(QByteArrayView bytes) { return m_blocks.copy(bytes); }
     QString keptLatin1(QByteArrayView bytes) { return m_blocks.fromLatin1(bytes); }
+    // Text a reader decodes straight into the shared blocks (see SharedBlocks::text()).
+    template <typename Write> QString keptText(qsizetype capacity, Write write)
+    {
+        return m_blocks.text(capacity, write);
+    }
 
     // Closes the folders left open and hands over the model, its root expanded.
     std::unique_ptr<BookmarkModel> finish();

@@ -12,28 +12,33 @@ namespace {
 // small enough that the unused end of the last one does not matter.
 constexpr qsizetype kBlockSize = 1 << 19;
 
-// Hands out size characters of the pool's block, written by fill(where).
-template <typename Text, typename Pool, typename Fill>
-Text carve(Pool& pool, qsizetype size, Fill fill)
+// A long string would waste much of a block: it gets an allocation of its own.
+bool needsOwnAllocation(qsizetype size)
+{
+    return size + 1 > kBlockSize / 16;
+}
+
+// Room for size characters and their NUL at the end of the pool's block, a new block when the
+// current one is full.
+template <typename Pool> auto* reserveIn(Pool& pool, qsizetype size)
 {
     const qsizetype needed = size + 1;
-    // A long string would waste much of a block: it gets an allocation of its own.
-    if (needed > kBlockSize / 16) {
-        Text own(size, Qt::Uninitialized);
-        fill(own.data_ptr().data());
-        return own;
-    }
     if (pool.block.isNull() || pool.used + needed > pool.block.size()) {
-        pool.block = Text(kBlockSize, Qt::Uninitialized);
+        pool.block = decltype(pool.block)(kBlockSize, Qt::Uninitialized);
         pool.used = 0;
     }
     // Written through the block's own pointer: data() would copy the block once it is shared, and
     // these characters belong to no string handed out yet.
+    return pool.block.data_ptr().data() + pool.used;
+}
+
+// Hands out the size characters written at the pool's reserved place.
+template <typename Text, typename Pool> Text handOut(Pool& pool, qsizetype size)
+{
     typename Text::DataPointer shared = pool.block.data_ptr();
     auto* const at = shared.data() + pool.used;
-    fill(at);
     at[size] = 0;
-    pool.used += needed;
+    pool.used += size + 1;
     shared.ptr = at;
     shared.size = size;
     return Text(std::move(shared));
@@ -43,16 +48,36 @@ Text carve(Pool& pool, qsizetype size, Fill fill)
 
 QByteArray SharedBlocks::copy(QByteArrayView bytes)
 {
-    return carve<QByteArray>(m_bytes, bytes.size(),
-                             [&](char* to) { std::copy(bytes.begin(), bytes.end(), to); });
+    if (needsOwnAllocation(bytes.size()))
+        return bytes.toByteArray();
+    std::copy(bytes.begin(), bytes.end(), reserveIn(m_bytes, bytes.size()));
+    return handOut<QByteArray>(m_bytes, bytes.size());
 }
 
 QString SharedBlocks::fromLatin1(QByteArrayView bytes)
 {
-    return carve<QString>(m_texts, bytes.size(), [&](auto* to) {
-        for (const char c : bytes)
-            *to++ = static_cast<unsigned char>(c);
+    return text(bytes.size(), [&](QChar* to) {
+        std::transform(bytes.begin(), bytes.end(), to, [](char c) { return QLatin1Char(c); });
+        return bytes.size();
     });
+}
+
+QChar* SharedBlocks::beginText(qsizetype capacity)
+{
+    if (needsOwnAllocation(capacity)) {
+        m_ownText = QString(capacity, Qt::Uninitialized);
+        return m_ownText.data();
+    }
+    return reinterpret_cast<QChar*>(reserveIn(m_texts, capacity));
+}
+
+QString SharedBlocks::endText(qsizetype size)
+{
+    if (!m_ownText.isNull()) {
+        m_ownText.truncate(size);
+        return std::exchange(m_ownText, QString());
+    }
+    return handOut<QString>(m_texts, size);
 }
 
 } // namespace orvalink
