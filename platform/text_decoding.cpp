@@ -87,10 +87,17 @@ qsizetype decodedTextCapacity(qsizetype byteCount)
 
 qsizetype decodeTextTo(QByteArrayView bytes, QChar* out)
 {
-    if (isAscii(bytes)) {
-        std::transform(bytes.begin(), bytes.end(), out, [](char c) { return QLatin1Char(c); });
-        return bytes.size();
+    // Most text is ASCII: widened in one pass that also notes whether any byte was not, a loop
+    // without an early exit that the compiler turns into vector code.
+    unsigned char highBits = 0;
+    char16_t* const units = reinterpret_cast<char16_t*>(out);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        units[i] = byte;
+        highBits |= byte;
     }
+    if (highBits < 0x80)
+        return bytes.size();
     QStringDecoder utf8(QStringConverter::Utf8, kUtf8Flags);
     const QChar* const end = utf8.appendToBuffer(out, bytes);
     if (!utf8.hasError())

@@ -621,21 +621,9 @@ Result<std::unique_ptr<BookmarkModel>> NNCreateTree(const QString& path)
 
 namespace {
 
-// Whether the bytes decode as they are: ASCII without character references, as most addresses.
-bool isPlainText(QByteArrayView bytes)
-{
-    for (const char c : bytes) {
-        if ((c & 0x80) != 0 || c == '&')
-            return false;
-    }
-    return true;
-}
-
 // Decoded text the model keeps, decoded straight into the builder's shared blocks.
 QString keptHtml(ModelBuilder& builder, QByteArrayView bytes)
 {
-    if (isPlainText(bytes))
-        return builder.keptLatin1(bytes);
     return builder.keptText(decodedTextCapacity(bytes.size()), [&](QChar* to) {
         return decodeCharacterReferencesInPlace(to, decodeTextTo(bytes, to));
     });
