@@ -341,5 +341,24 @@ TEST(SharedBlocks, CopiesStayIndependentAndOutliveTheirBlocks)
     EXPECT_EQ(copyOfSecond, "data:two");
 }
 
+TEST(SharedBlocks, TextsKeepWhatWasWrittenOfTheirRoom)
+{
+    SharedBlocks blocks;
+    // A decoder writes fewer characters than it asked room for, in a block and on its own.
+    const auto halfOf = [&](qsizetype capacity) {
+        return blocks.text(capacity, [&](QChar* to) {
+            std::fill(to, to + capacity, QChar(u'é'));
+            return capacity / 2;
+        });
+    };
+    const QString inBlock = halfOf(8);
+    const QString next = halfOf(6);
+    const QString onItsOwn = halfOf(1 << 20);
+    EXPECT_EQ(inBlock, QString(4, QChar(u'é')));
+    EXPECT_EQ(next, QString(3, QChar(u'é')));
+    EXPECT_EQ(inBlock.constData()[inBlock.size()], QChar(0));
+    EXPECT_EQ(onItsOwn.size(), 1 << 19);
+}
+
 } // namespace
 } // namespace orvalink
