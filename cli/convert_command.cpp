@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <memory>
+#include <optional>
 #include <tuple>
 
 namespace orvalink::cli {
@@ -422,12 +423,21 @@ int ConvertCommand::run(const QStringList& arguments)
     request.favorites.exportAll = exportAll;
     request.menu.exportAll = exportAll;
 
-    // The export window counts its source as soon as it is chosen.
+    // The export window counts its source as soon as it is chosen. A file read whole counts as
+    // it loads, which spares reading it twice; but a progress line names the totals while the file
+    // is read, so on a terminal the count comes first. A source that does not load is counted
+    // (as nothing) all the same and left to the export, whose checks come before its load.
     Progress& progress = m_output.progress();
     TerminalProgress* progressLine = m_output.progressLine();
+    std::optional<SourceCounts> loadedCounts;
+    if (!progressLine && source->countedByLoading()) {
+        if (Result<BookmarkModel*, UserMessage> loaded = loadedSource(job, progress))
+            loadedCounts = countLoaded(*loaded.value());
+    }
     if (progressLine)
         progressLine->startCounting();
-    const SourceCounts counts = source->count(job.sourceLocation(), progress);
+    const SourceCounts counts =
+        loadedCounts ? *loadedCounts : source->count(job.sourceLocation(), progress);
     job.TotalFolderCount = counts.folders;
     job.TotalLinkCount = counts.links;
     if (progressLine)

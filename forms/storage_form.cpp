@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QLocale>
+#include <algorithm>
 #include <utility>
 
 namespace orvalink {
@@ -33,6 +34,14 @@ StorageForm::~StorageForm() = default;
 Result<void, UserMessage> StorageForm::recognise(const QString&) const
 {
     return notReadable(*this);
+}
+
+SourceCounts countLoaded(const BookmarkModel& source)
+{
+    const LinkTable& links = source.links();
+    return {source.folderCount() - 1,
+            static_cast<int>(std::count_if(links.begin(), links.end(),
+                                           [](const LinkRecord& link) { return link.isLink(); }))};
 }
 
 SourceCounts StorageForm::count(const QString&, Progress&) const

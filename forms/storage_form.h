@@ -26,6 +26,9 @@ struct SourceCounts
     int links = 0;
 };
 
+// The counts of a source loaded whole: its folders but the root, and its links.
+SourceCounts countLoaded(const BookmarkModel& source);
+
 // What the file dialogs offer for a form's files: "HTML Files" and "*.html;*.htm".
 struct FileFilter
 {
@@ -122,6 +125,10 @@ public:
         // For a file form.
         FileFilter fileFilter;
         std::optional<RunningBrowser> browser;
+        // The load builds exactly the folders and links the count finds, so a caller that loads
+        // the source anyway counts the loaded tables (see countLoaded()) rather than reading the
+        // source twice.
+        bool countedByLoading = false;
     };
 
     explicit StorageForm(Traits traits);
@@ -141,6 +148,7 @@ public:
     OptionsPart optionsPart() const { return m_traits.optionsPart; }
     const FileFilter& fileFilter() const { return m_traits.fileFilter; }
     const std::optional<RunningBrowser>& browser() const { return m_traits.browser; }
+    bool countedByLoading() const { return m_traits.countedByLoading; }
 
     // --- Reading ---
 

@@ -46,11 +46,15 @@ public:
     // nothing. The reference holds until the next call.
     EntryDetails& editDetails(int& detailsIndex);
 
-    // Bytes, Latin-1 and UTF-8 text to keep in the model, such as icons and plain addresses: stored
+    // Bytes and UTF-8 text to keep in the model, such as icons and plain addresses: stored
     // in shared blocks rather than one allocation each (see SharedBlocks).
     QByteArray keptBytes(QByteArrayView bytes) { return m_blocks.copy(bytes); }
-    QString keptLatin1(QByteArrayView bytes) { return m_blocks.fromLatin1(bytes); }
     QString keptUtf8(QByteArrayView bytes) { return m_blocks.fromUtf8(bytes); }
+    // Text a reader decodes straight into the shared blocks (see SharedBlocks::text()).
+    template <typename Write> QString keptText(qsizetype capacity, Write write)
+    {
+        return m_blocks.text(capacity, write);
+    }
 
     // Closes the folders left open and hands over the model, its root expanded.
     std::unique_ptr<BookmarkModel> finish();

@@ -12,27 +12,31 @@ namespace {
 // small enough that the unused end of the last one does not matter.
 constexpr qsizetype kBlockSize = 1 << 19;
 
-// Hands out at most capacity characters of the pool's block, written by fill(where), which
-// returns how many it wrote.
-template <typename Text, typename Pool, typename Fill>
-Text carve(Pool& pool, qsizetype capacity, Fill fill)
+// A long string would waste much of a block: it gets an allocation of its own.
+bool needsOwnAllocation(qsizetype size)
 {
-    const qsizetype needed = capacity + 1;
-    // A long string would waste much of a block: it gets an allocation of its own.
-    if (needed > kBlockSize / 16) {
-        Text own(capacity, Qt::Uninitialized);
-        own.truncate(fill(own.data_ptr().data()));
-        return own;
-    }
+    return size + 1 > kBlockSize / 16;
+}
+
+// Room for size characters and their NUL at the end of the pool's block, a new block when the
+// current one is full.
+template <typename Pool> auto* reserveIn(Pool& pool, qsizetype size)
+{
+    const qsizetype needed = size + 1;
     if (pool.block.isNull() || pool.used + needed > pool.block.size()) {
-        pool.block = Text(kBlockSize, Qt::Uninitialized);
+        pool.block = decltype(pool.block)(kBlockSize, Qt::Uninitialized);
         pool.used = 0;
     }
     // Written through the block's own pointer: data() would copy the block once it is shared, and
     // these characters belong to no string handed out yet.
+    return pool.block.data_ptr().data() + pool.used;
+}
+
+// Hands out the size characters written at the pool's reserved place.
+template <typename Text, typename Pool> Text handOut(Pool& pool, qsizetype size)
+{
     typename Text::DataPointer shared = pool.block.data_ptr();
     auto* const at = shared.data() + pool.used;
-    const qsizetype size = fill(at);
     at[size] = 0;
     pool.used += size + 1;
     shared.ptr = at;
@@ -44,27 +48,34 @@ Text carve(Pool& pool, qsizetype capacity, Fill fill)
 
 QByteArray SharedBlocks::copy(QByteArrayView bytes)
 {
-    return carve<QByteArray>(m_bytes, bytes.size(), [&](char* to) {
-        std::copy(bytes.begin(), bytes.end(), to);
-        return bytes.size();
-    });
-}
-
-QString SharedBlocks::fromLatin1(QByteArrayView bytes)
-{
-    return carve<QString>(m_texts, bytes.size(), [&](auto* to) {
-        for (const char c : bytes)
-            *to++ = static_cast<unsigned char>(c);
-        return bytes.size();
-    });
+    if (needsOwnAllocation(bytes.size()))
+        return bytes.toByteArray();
+    std::copy(bytes.begin(), bytes.end(), reserveIn(m_bytes, bytes.size()));
+    return handOut<QByteArray>(m_bytes, bytes.size());
 }
 
 QString SharedBlocks::fromUtf8(QByteArrayView bytes)
 {
-    return carve<QString>(m_texts, m_utf8.requiredSpace(bytes.size()), [&](char16_t* to) {
-        QChar* const begin = reinterpret_cast<QChar*>(to);
-        return m_utf8.appendToBuffer(begin, bytes) - begin;
-    });
+    return text(m_utf8.requiredSpace(bytes.size()),
+                [&](QChar* to) { return m_utf8.appendToBuffer(to, bytes) - to; });
+}
+
+QChar* SharedBlocks::beginText(qsizetype capacity)
+{
+    if (needsOwnAllocation(capacity)) {
+        m_ownText = QString(capacity, Qt::Uninitialized);
+        return m_ownText.data();
+    }
+    return reinterpret_cast<QChar*>(reserveIn(m_texts, capacity));
+}
+
+QString SharedBlocks::endText(qsizetype size)
+{
+    if (!m_ownText.isNull()) {
+        m_ownText.truncate(size);
+        return std::exchange(m_ownText, QString());
+    }
+    return handOut<QString>(m_texts, size);
 }
 
 } // namespace orvalink

@@ -17,6 +17,11 @@ inline QString caseBlindKey(const QString& text)
 {
     return text.toLower();
 }
+// The same for a text no one else holds, lowered in place rather than into a copy.
+inline QString caseBlindKey(QString&& text)
+{
+    return std::move(text).toLower();
+}
 
 // The case-blind keys of a list of texts, each computed once and all kept in one buffer: sorting
 // a folder of many names then costs no allocation per name, nor any per comparison. Lowering an

@@ -2,6 +2,7 @@
 #include "platform/text_decoding.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
 
 namespace orvalink {
@@ -71,16 +72,49 @@ QString FromUtf8Pairs(QString text)
     return result;
 }
 
+namespace {
+
+constexpr QStringConverter::Flags kUtf8Flags =
+    QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom;
+
+} // namespace
+
+qsizetype decodedTextCapacity(qsizetype byteCount)
+{
+    return std::max(QStringDecoder(QStringConverter::Utf8, kUtf8Flags).requiredSpace(byteCount),
+                    byteCount);
+}
+
+qsizetype decodeTextTo(QByteArrayView bytes, QChar* out)
+{
+    // Most text is ASCII: widened in one pass that also notes whether any byte was not, a loop
+    // without an early exit that the compiler turns into vector code.
+    unsigned char highBits = 0;
+    char16_t* const units = reinterpret_cast<char16_t*>(out);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        units[i] = byte;
+        highBits |= byte;
+    }
+    if (highBits < 0x80)
+        return bytes.size();
+    QStringDecoder utf8(QStringConverter::Utf8, kUtf8Flags);
+    const QChar* const end = utf8.appendToBuffer(out, bytes);
+    if (!utf8.hasError())
+        return end - out;
+    // Neither form is longer than the bytes: one character a byte, fewer for the pairs.
+    const QString text = FromUtf8Pairs(decodeWindows1252(bytes));
+    std::copy(text.begin(), text.end(), out);
+    return text.size();
+}
+
 QString decodeText(QByteArrayView bytes)
 {
     if (isAscii(bytes))
         return QString::fromLatin1(bytes);
-    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless |
-                                                    QStringConverter::Flag::ConvertInitialBom);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return FromUtf8Pairs(decodeWindows1252(bytes));
+    QString text(decodedTextCapacity(bytes.size()), Qt::Uninitialized);
+    text.truncate(decodeTextTo(bytes, text.data()));
+    return text;
 }
 
 bool isUtf16Text(QByteArrayView bytes)

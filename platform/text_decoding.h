@@ -12,6 +12,12 @@ namespace orvalink {
 // both encodings, and this way no byte is lost.
 QString decodeText(QByteArrayView bytes);
 
+// The room decodeTextTo() needs for that many bytes: never less than the byte count.
+qsizetype decodedTextCapacity(qsizetype byteCount);
+// What decodeText() gives, written to out, which has room for decodedTextCapacity(bytes.size())
+// characters; returns how many it wrote. For readers that keep text in storage of their own.
+qsizetype decodeTextTo(QByteArrayView bytes, QChar* out);
+
 // Each byte as its Windows-1252 character; the five bytes that code page leaves undefined keep
 // their own code point, as Windows itself maps them.
 QString decodeWindows1252(QByteArrayView bytes);

@@ -42,6 +42,7 @@ BookmarkFileForm::BookmarkFileForm()
                          .defaultExtension = QStringLiteral("htm")},
           .browser = RunningBrowser{QStringLiteral("firefox.exe"), QStringLiteral("Firefox"),
                                     ExportCheck::FirefoxRunning},
+          .countedByLoading = true,
       })
 {}
 

@@ -366,10 +366,20 @@ public:
 
     QString name(const Token& token) const
     {
+        QByteArray joined;
+        return decodeHtml(nameBytes(token, joined));
+    }
+
+    // The name's bytes still to be decoded; joined holds them when the name spans lines.
+    QByteArrayView nameBytes(const Token& token, QByteArray& joined) const
+    {
         if (token.nameIsUrl)
-            return decodeHtml(token.url);
+            return token.url;
         const QByteArrayView raw = m_text.sliced(token.nameBegin, token.nameEnd - token.nameBegin);
-        return token.nameSpansLines ? decodeHtml(joinLines(raw)) : decodeHtml(raw);
+        if (!token.nameSpansLines)
+            return raw;
+        joined = joinLines(raw);
+        return joined;
     }
 
     // A description's text: the rest of its line and the lines that carry it on, each line break
@@ -611,20 +621,18 @@ Result<std::unique_ptr<BookmarkModel>> NNCreateTree(const QString& path)
 
 namespace {
 
-// Whether the bytes decode as they are: ASCII without character references, as most addresses.
-bool isPlainText(QByteArrayView bytes)
-{
-    for (const char c : bytes) {
-        if ((c & 0x80) != 0 || c == '&')
-            return false;
-    }
-    return true;
-}
-
-// Decoded text the model keeps: plain text goes into the builder's shared blocks.
+// Decoded text the model keeps, decoded straight into the builder's shared blocks.
 QString keptHtml(ModelBuilder& builder, QByteArrayView bytes)
 {
-    return isPlainText(bytes) ? builder.keptLatin1(bytes) : decodeHtml(bytes);
+    return builder.keptText(decodedTextCapacity(bytes.size()), [&](QChar* to) {
+        return decodeCharacterReferencesInPlace(to, decodeTextTo(bytes, to));
+    });
+}
+
+QString keptName(ModelBuilder& builder, const BookmarkLexer& lexer, const Token& token)
+{
+    QByteArray joined;
+    return keptHtml(builder, lexer.nameBytes(token, joined));
 }
 
 // Sets a text of the entry's details from an attribute, when the tag has it with a value.
@@ -705,13 +713,15 @@ std::unique_ptr<BookmarkModel> parseBookmarkText(QByteArrayView text, const QStr
     while (lexer.next(token)) {
         switch (token.kind) {
         case TokenKind::Folder: {
-            FolderRecord& folder = builder.folder(builder.openFolder(lexer.name(token)));
+            FolderRecord& folder =
+                builder.folder(builder.openFolder(keptName(builder, lexer, token)));
             keepFolderAttributes(folder, token.attributes);
             described = &folder.Details;
             break;
         }
         case TokenKind::Link: {
-            LinkRecord& link = builder.addLink(lexer.name(token), keptHtml(builder, token.url));
+            LinkRecord& link =
+                builder.addLink(keptName(builder, lexer, token), keptHtml(builder, token.url));
             keepLinkAttributes(builder, link, token.attributes);
             described = &link.Details;
             break;

@@ -29,19 +29,19 @@ bool isAsciiAlphanumeric(char16_t c)
     return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-void appendCodePoint(QString& out, char32_t codePoint)
+void writeCodePoint(QChar*& out, char32_t codePoint)
 {
     if (QChar::requiresSurrogates(codePoint)) {
-        out += QChar(QChar::highSurrogate(codePoint));
-        out += QChar(QChar::lowSurrogate(codePoint));
+        *out++ = QChar(QChar::highSurrogate(codePoint));
+        *out++ = QChar(QChar::lowSurrogate(codePoint));
     } else {
-        out += QChar(static_cast<char16_t>(codePoint));
+        *out++ = QChar(static_cast<char16_t>(codePoint));
     }
 }
 
-// A numeric reference whose "#" stands at pos. Appends its character and returns the position
+// A numeric reference whose "#" stands at pos. Writes its character and returns the position
 // after it, or returns -1 when no digit follows (the "&" then stays as written).
-qsizetype decodeNumeric(QStringView text, qsizetype pos, QString& out)
+qsizetype decodeNumeric(QStringView text, qsizetype pos, QChar*& out)
 {
     qsizetype i = pos + 1;
     int base = 10;
@@ -76,13 +76,13 @@ qsizetype decodeNumeric(QStringView text, qsizetype pos, QString& out)
         const char byte = static_cast<char>(value);
         codePoint = decodeWindows1252(QByteArrayView(&byte, 1)).at(0).unicode();
     }
-    appendCodePoint(out, codePoint);
+    writeCodePoint(out, codePoint);
     return i;
 }
 
-// A named reference whose name starts at pos. Appends its characters and returns the position
+// A named reference whose name starts at pos. Writes its characters and returns the position
 // after its ";", or returns -1 when it is no known name closed by ";".
-qsizetype decodeNamed(QStringView text, qsizetype pos, QString& out)
+qsizetype decodeNamed(QStringView text, qsizetype pos, QChar*& out)
 {
     qsizetype end = pos;
     while (end < text.size() && end - pos <= kLongestNamedReference &&
@@ -103,39 +103,48 @@ qsizetype decodeNamed(QStringView text, qsizetype pos, QString& out)
                                            std::string_view key) { return entry.name < key; });
     if (found == table.end() || found->name != name)
         return -1;
-    appendCodePoint(out, found->first);
+    writeCodePoint(out, found->first);
     if (found->second != 0)
-        appendCodePoint(out, found->second);
+        writeCodePoint(out, found->second);
     return end + 1;
 }
 
 } // namespace
 
-QString decodeCharacterReferences(const QString& text)
+qsizetype decodeCharacterReferencesInPlace(QChar* text, qsizetype size)
 {
-    qsizetype ampersand = text.indexOf(u'&');
+    // Everything before a reference is read before its characters are written, and they take
+    // no more room than it, so the writing never overtakes the reading.
+    const QStringView view(text, size);
+    qsizetype ampersand = view.indexOf(u'&');
     if (ampersand < 0)
-        return text;
-
-    const QStringView view(text);
-    QString decoded;
-    decoded.reserve(text.size());
-    qsizetype copied = 0;
+        return size;
+    QChar* out = text + ampersand;
     while (ampersand >= 0) {
-        decoded += view.sliced(copied, ampersand - copied);
         qsizetype next = -1;
-        if (ampersand + 1 < view.size()) {
-            next = view[ampersand + 1] == u'#' ? decodeNumeric(view, ampersand + 1, decoded)
-                                               : decodeNamed(view, ampersand + 1, decoded);
+        if (ampersand + 1 < size) {
+            next = view[ampersand + 1] == u'#' ? decodeNumeric(view, ampersand + 1, out)
+                                               : decodeNamed(view, ampersand + 1, out);
         }
         if (next < 0) {
-            decoded += u'&';
+            *out++ = u'&';
             next = ampersand + 1;
         }
-        copied = next;
-        ampersand = text.indexOf(u'&', copied);
+        ampersand = view.indexOf(u'&', next);
+        const qsizetype copyEnd = ampersand < 0 ? size : ampersand;
+        if (out != text + next)
+            std::copy(text + next, text + copyEnd, out);
+        out += copyEnd - next;
     }
-    decoded += view.sliced(copied);
+    return out - text;
+}
+
+QString decodeCharacterReferences(const QString& text)
+{
+    if (!text.contains(u'&'))
+        return text;
+    QString decoded = text;
+    decoded.truncate(decodeCharacterReferencesInPlace(decoded.data(), decoded.size()));
     return decoded;
 }
 

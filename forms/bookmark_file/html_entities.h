@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QChar>
 #include <QString>
 #include <span>
 #include <string_view>
@@ -15,6 +16,9 @@ namespace orvalink {
 //   "?a=1&region=us" keeps its URL, and so does every "&" that starts no known name.
 // Each reference is replaced once, so "&amp;amp;" gives "&amp;".
 QString decodeCharacterReferences(const QString& text);
+// The same in place, for text[0, size) that is kept elsewhere: no reference takes less room
+// than its characters. Returns the size of the text left.
+qsizetype decodeCharacterReferencesInPlace(QChar* text, qsizetype size);
 
 // One named reference: its name without "&" and ";", and the one or two code points it stands
 // for (second is 0 for one).

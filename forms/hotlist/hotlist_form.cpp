@@ -41,6 +41,7 @@ HotlistForm::HotlistForm()
                          .defaultExtension = QStringLiteral("adr")},
           .browser = RunningBrowser{QStringLiteral("opera.exe"), QStringLiteral("Opera"),
                                     ExportCheck::OperaRunning},
+          .countedByLoading = true,
       })
 {}
 

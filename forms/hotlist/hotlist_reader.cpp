@@ -274,13 +274,11 @@ QString descriptionText(QByteArrayView value)
     return decodeText(value).replace(QStringLiteral("\x02\x02"), QStringLiteral("\n"));
 }
 
-// Decoded text the model keeps: ASCII, as most addresses are, goes into the builder's shared
-// blocks.
+// Decoded text the model keeps, decoded straight into the builder's shared blocks.
 QString keptText(ModelBuilder& builder, QByteArrayView bytes)
 {
-    const bool ascii =
-        std::all_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) == 0; });
-    return ascii ? builder.keptLatin1(bytes) : decodeText(bytes);
+    return builder.keptText(decodedTextCapacity(bytes.size()),
+                            [&](QChar* to) { return decodeTextTo(bytes, to); });
 }
 
 // What a folder or link record keeps besides its name and address.

@@ -40,7 +40,7 @@ TEST(CharacterReferences, DecodesNamedOnesOnlyWithTheirSemicolon)
     EXPECT_EQ(decoded("&amp;amp; &amp;lt;"), QStringLiteral("&amp; &lt;"));
 }
 
-TEST(CharacterReferences, TableIsSortedForItsBinarySearch)
+TEST(CharacterReferences, TableIsSortedAndNoNameDecodesLongerThanItIsWritten)
 {
     const auto table = namedCharacterReferences();
     ASSERT_GT(table.size(), 2000u);
@@ -50,6 +50,10 @@ TEST(CharacterReferences, TableIsSortedForItsBinarySearch)
             EXPECT_LT(table[i - 1].name, table[i].name) << table[i].name;
         }
         longest = std::max(longest, table[i].name.size());
+        // Decoding in place relies on it.
+        const char32_t points[] = {table[i].first, table[i].second};
+        const QString characters = QString::fromUcs4(points, table[i].second != 0 ? 2 : 1);
+        EXPECT_LE(size_t(characters.size()), table[i].name.size() + 2) << table[i].name;
     }
     EXPECT_EQ(longest, size_t(kLongestNamedReference));
 }
