@@ -19,18 +19,12 @@ static void PrintTo(const QByteArray& bytes, std::ostream* out)
 namespace orvalink {
 namespace {
 
+using test::crlf;
 using test::TempTree;
 
 QString u8(const char* text)
 {
     return QString::fromUtf8(text);
-}
-
-// The text with each line ended by CR LF, and "$" at a line's end standing for a blank that
-// editors would strip.
-QByteArray crlf(const char* text)
-{
-    return QByteArray(text).replace("$\n", " \n").replace("\n", "\r\n");
 }
 
 // A whole page as written under tests/fixtures/written, its lines ended by CR LF, where
@@ -223,7 +217,6 @@ TEST(MenuRootItems, AreWidenedAcrossTheTopOnlyForLongTexts)
     EXPECT_EQ(rootItemWidth(81, false), 122);
     EXPECT_EQ(rootItemWidth(83, false), 124);
     EXPECT_EQ(rootItemWidth(100, true), 0);
-    EXPECT_EQ(ColorToHtml(0x123456), u8("#563412"));
 }
 
 TEST_F(MenuPageTest, WritesCheckedFoldersUnderUncheckedOnesWhereTheyShow)
