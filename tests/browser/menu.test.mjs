@@ -69,6 +69,13 @@ async function open(t, name, { width = 1024, height = 700, doctype, hasTouch, wa
 
 const item = (menuName, n) => `[data-menu="${menuName}"] > [data-item="${n}"]`;
 
+// Opens a page as open() does and points at the nth item of its bar.
+async function openAt(t, name, n, options) {
+    const page = await open(t, name, options);
+    await page.hover(item('root', n));
+    return page;
+}
+
 // Where a menu stands in the page, or null while it is not shown.
 function menuBox(page, name) {
     return page.evaluate((menuName) => {
@@ -152,8 +159,7 @@ describe('menu pages', { concurrency: true }, () => {
         // Everything up to the menu after m2, which alone shows where m2's lines end.
         const next = text.indexOf('startMenu(', text.indexOf("startMenu('m2'") + 1);
         const release = server.addHeldPage('arriving.html', text, next);
-        const page = await open(t, 'arriving.html', { waitUntil: 'commit' });
-        await page.hover(item('root', 1));
+        const page = await openAt(t, 'arriving.html', 1, { waitUntil: 'commit' });
         assert.equal(await menuBox(page, 'm2'), null);
         release();
         await page.waitForSelector('[data-menu="m2"]', { state: 'visible' });
@@ -168,8 +174,7 @@ describe('menu pages', { concurrency: true }, () => {
             ['vertical-more.html', [227, 40], 229, [454, 40], [681, 103]],
         ];
         for (const [name, first, moreTop, second, third] of layouts) {
-            const page = await open(t, name);
-            await page.hover(item('root', 2));
+            const page = await openAt(t, name, 2);
             await assertAt(page, 'm6', ...first);
             const top = async (menuName, n) => (await page.locator(item(menuName, n)).boundingBox()).y;
             assert.equal(await top('m6', 10), moreTop);
@@ -185,8 +190,7 @@ describe('menu pages', { concurrency: true }, () => {
     });
 
     test('items act by type: "" follows, "nw:" opens a window, "js:" runs', async (t) => {
-        const page = await open(t, 'horizontal.html');
-        await page.hover(item('root', 1));
+        const page = await openAt(t, 'horizontal.html', 1);
         await page.click(item('m2', 3));
         // The bookmarklet returns a text: the page stays, rather than showing it.
         await page.waitForFunction(() => window.bookmarkletRuns === 1);
@@ -205,8 +209,7 @@ describe('menu pages', { concurrency: true }, () => {
         assert.equal(await page.evaluate(() => window.status), '');
         await Promise.all([page.waitForURL(/target\.html\?local$/), page.click(item('m2', 4))]);
 
-        const left = await open(t, 'vertical.html');
-        await left.hover(item('root', 1));
+        const left = await openAt(t, 'vertical.html', 1);
         const [popup] = await Promise.all([left.context().waitForEvent('page'),
                                            left.click(item('m2', 2))]);
         await popup.waitForURL(/target\.html\?intranet$/);
@@ -219,8 +222,7 @@ describe('menu pages', { concurrency: true }, () => {
     });
 
     test('shadows lie behind submenus only, and only when the page asks for them', async (t) => {
-        const page = await open(t, 'horizontal.html');
-        await page.hover(item('root', 1));
+        const page = await openAt(t, 'horizontal.html', 1);
         const box = await menuBox(page, 'm2');
         assert.deepEqual([box.width, box.height], [235, 111]); // 5 items of 21 px and 1, plus 5
         // Right of the items, inside the menu's grown size, lies the darkest layer in front.
@@ -232,16 +234,14 @@ describe('menu pages', { concurrency: true }, () => {
         assert.equal(await page.locator('[data-menu="root"] > div').count(), 0);
         assert.equal(await page.locator('[data-menu="m2"] > div').count(), 3);
 
-        const left = await open(t, 'vertical.html');
-        await left.hover(item('root', 1));
+        const left = await openAt(t, 'vertical.html', 1);
         const plain = await menuBox(left, 'm2');
         assert.deepEqual([plain.width, plain.height], [230, 64]); // 3 items, no shadow
         assert.equal(await left.locator('[data-menu="m2"] > div').count(), 0);
     });
 
     test('wide windows: submenus stay inside, also while the page scrolls and resizes', async (t) => {
-        const page = await open(t, 'vertical.html', { width: 600, height: 300 });
-        await page.hover(item('root', 1));
+        const page = await openAt(t, 'vertical.html', 1, { width: 600, height: 300 });
         await page.hover(item('m2', 1));
         await assertAt(page, 'm3', 8, 20); // left of its parent and 4 px lower
         await page.hover(item('m3', 1));
@@ -363,8 +363,7 @@ describe('menu timing', () => {
 
     // How fast it opens is measured by the benchmarks; here it must simply work.
     test('a page of 100,000 links in 5,000 folders opens its submenus', async (t) => {
-        const page = await open(t, 'big.html');
-        await page.hover(item('root', 1));
+        const page = await openAt(t, 'big.html', 1);
         await page.waitForSelector('[data-menu="m1"]', { state: 'visible' });
         // Only what was shown has been built.
         assert.equal(await page.locator('[data-menu]').count(), 2);

@@ -23,6 +23,33 @@ import { withChromium } from './chromium.mjs';
 const nodeFields = ['id', 'parentId', 'index', 'title', 'url', 'dateAdded', 'dateGroupModified',
                     'folderType'];
 
+// The nodes of a Bookmarks file as chrome.bookmarks reports them, without the API's root "0";
+// Chromium hides an empty Mobile bookmarks folder. With canonicalUrls, addresses in the
+// canonical form Chromium keeps of what another program wrote.
+export function fileNodes(bookmarks, { canonicalUrls = false } = {}) {
+    const folderTypes = { bookmark_bar: 'bookmarks-bar', other: 'other', synced: 'mobile' };
+    const unixMs = (value) => Number((BigInt(value) - 11644473600000000n) / 1000n);
+    const nodes = [];
+    const walk = (node, parentId, index, folderType) => {
+        nodes.push({
+            id: node.id, parentId, index, title: node.name,
+            url: node.url === undefined || !canonicalUrls ? node.url : new URL(node.url).href,
+            dateAdded: unixMs(node.date_added),
+            dateGroupModified: node.type === 'folder' && node.date_modified !== '0'
+                ? unixMs(node.date_modified) : undefined,
+            folderType,
+        });
+        node.children?.forEach((child, position) => walk(child, node.id, position));
+    };
+    Object.entries(bookmarks.roots)
+        .filter(([key, root]) => key !== 'synced' || root.children.length)
+        .forEach(([key, root], position) => walk(root, '0', position, folderTypes[key]));
+    return nodes.map((node) => JSON.parse(JSON.stringify(node))); // drops what is undefined
+}
+
+// readTree's nodes without the API's root, as fileNodes gives them.
+export const withoutRoot = (nodes) => nodes.filter((node) => node.id !== '0');
+
 export async function readTree(bookmarksFile, { executable, timeoutMs } = {}) {
     const original = fs.readFileSync(bookmarksFile);
     const userDataDir = fs.mkdtempSync(path.join(os.tmpdir(), 'orvalink-chromium-judge-'));

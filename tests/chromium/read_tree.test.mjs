@@ -9,61 +9,36 @@ import path from 'node:path';
 import { after, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
 
-import { readTree } from './read_tree.mjs';
+import { fileNodes, readTree, withoutRoot } from './read_tree.mjs';
 
 const here = path.dirname(fileURLToPath(import.meta.url));
 const fixture = path.join(here, '..', 'fixtures', 'chromium-profile', 'Default', 'Bookmarks');
 const workDir = fs.mkdtempSync(path.join(os.tmpdir(), 'orvalink-chromium-judge-test-'));
 after(() => fs.rmSync(workDir, { recursive: true, force: true }));
 
-// The nodes of a Bookmarks file as chrome.bookmarks reports them, without the API's root "0".
-// Chromium hides an empty Mobile bookmarks folder.
-function fileNodes(bookmarks) {
-    const folderTypes = { bookmark_bar: 'bookmarks-bar', other: 'other', synced: 'mobile' };
-    const unixMs = (value) => Number((BigInt(value) - 11644473600000000n) / 1000n);
-    const nodes = [];
-    const walk = (node, parentId, index, folderType) => {
-        nodes.push({
-            id: node.id, parentId, index, title: node.name, url: node.url,
-            dateAdded: unixMs(node.date_added),
-            dateGroupModified: node.type === 'folder' && node.date_modified !== '0'
-                ? unixMs(node.date_modified) : undefined,
-            folderType,
-        });
-        node.children?.forEach((child, position) => walk(child, node.id, position));
-    };
-    Object.entries(bookmarks.roots)
-        .filter(([key, root]) => key !== 'synced' || root.children.length)
-        .forEach(([key, root], position) => walk(root, '0', position, folderTypes[key]));
-    return nodes.map((node) => JSON.parse(JSON.stringify(node))); // drops what is undefined
-}
-
 const original = JSON.parse(fs.readFileSync(fixture, 'utf8'));
-const withoutRoot = (nodes) => nodes.filter((node) => node.id !== '0');
 
-async function judge(name, bookmarks) {
+function writeCopy(name, bookmarks) {
     const file = path.join(workDir, name);
     fs.writeFileSync(file, JSON.stringify(bookmarks, null, 3));
-    return readTree(file);
+    return file;
 }
 
-test('Chromium reads its own file as written and leaves it alone', async () => {
-    const { nodes, rewritten } = await readTree(fixture);
-    assert.deepEqual(withoutRoot(nodes), fileNodes(original));
-    assert.equal(rewritten, null);
-});
-
-test('a wrong checksum keeps every id, and Chromium does not rewrite the file', async () => {
-    const { nodes, rewritten } = await judge('wrong-checksum', { ...original, checksum: '0'.repeat(32) });
-    assert.deepEqual(withoutRoot(nodes), fileNodes(original));
-    assert.equal(rewritten, null);
+test('Chromium reads its own file, and one with a wrong checksum, as written and leaves it alone',
+     async () => {
+    const wrongChecksum = writeCopy('wrong-checksum', { ...original, checksum: '0'.repeat(32) });
+    for (const file of [fixture, wrongChecksum]) {
+        const { nodes, rewritten } = await readTree(file);
+        assert.deepEqual(withoutRoot(nodes), fileNodes(original), file);
+        assert.equal(rewritten, null, file);
+    }
 });
 
 test('a duplicate id is replaced by the next free one, and the file rewritten', async () => {
     const edited = structuredClone(original);
     const [first, second] = edited.roots.bookmark_bar.children;
     second.id = first.id;
-    const { nodes, rewritten } = await judge('duplicate-id', edited);
+    const { nodes, rewritten } = await readTree(writeCopy('duplicate-id', edited));
 
     const expected = fileNodes(original);
     const highest = Math.max(...expected.map((node) => Number(node.id)));

@@ -5,6 +5,8 @@ import { spawn, spawnSync } from 'node:child_process';
 import fs from 'node:fs';
 import path from 'node:path';
 
+import { connectMarionette } from './marionette.mjs';
+
 // The profile stays off the network (no DNS, updates, telemetry, studies, remote settings, safe
 // browsing, captive portal or connectivity checks) and away from first-run pages.
 const offPrefs = `network.captive-portal-service.enabled network.connectivity-service.enabled
@@ -68,6 +70,10 @@ export function run(command, commandArgs, options = {}) {
     return result.stdout;
 }
 
+// The rows a query of an SQLite database answers, as objects.
+export const queryDatabase = (database, sql) =>
+    JSON.parse(run('sqlite3', ['-json', database, sql]) || '[]');
+
 export const sleep = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 
 // Starts firefox-esr headless with the given arguments and HOME, logging to logFile; with
@@ -129,4 +135,11 @@ export function waitForImport(firefox, profile, timeoutMs = 90_000) {
     const done = 'user_pref("browser.places.importBookmarksHTML", false);';
     return firefox.waitFor('import the bookmark file', timeoutMs, () =>
         fs.existsSync(prefsFile) && fs.readFileSync(prefsFile, 'utf8').includes(done));
+}
+
+// Waits until Firefox, started with --marionette on the profile, listens, and connects to it.
+export async function connectWhenListening(firefox, profile, options) {
+    const portFile = path.join(profile, 'MarionetteActivePort');
+    await firefox.waitFor('open Marionette', 60_000, () => fs.existsSync(portFile));
+    return connectMarionette(Number(fs.readFileSync(portFile, 'utf8')), options);
 }

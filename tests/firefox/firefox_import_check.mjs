@@ -14,7 +14,7 @@ import os from 'node:os';
 import path from 'node:path';
 import { parseArgs } from 'node:util';
 
-import { run, startFirefox, waitForImport, writeUserPrefs } from './firefox.mjs';
+import { queryDatabase, run, startFirefox, waitForImport, writeUserPrefs } from './firefox.mjs';
 
 const { values: args } = parseArgs({
     options: { cli: { type: 'string' }, 'source-dir': { type: 'string' },
@@ -64,13 +64,13 @@ async function importWithFirefox(bookmarkFile, caseDir) {
 // {title, url, added, modified, keyword} (dates in seconds), separators as {separator: true}.
 // With withSeparators false they are left out, for comparisons about folders and links.
 function readPlaces(profile, { withSeparators = false } = {}) {
-    const rows = JSON.parse(run('sqlite3', ['-json', path.join(profile, 'places.sqlite'),
+    const rows = queryDatabase(path.join(profile, 'places.sqlite'),
         `SELECT b.id, b.parent, b.type, b.guid, IFNULL(b.title, '') AS title, p.url,
                 b.dateAdded / 1000000 AS added, b.lastModified / 1000000 AS modified,
                 k.keyword
            FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk
                 LEFT JOIN moz_keywords k ON k.place_id = b.fk
-          ORDER BY b.parent, b.position`]) || '[]');
+          ORDER BY b.parent, b.position`);
     const build = (row) => {
         if (row.type === 3)
             return { separator: true };
@@ -131,7 +131,11 @@ function outline(roots) {
         .join('\n') + '\n';
 }
 
-// Writes the case's bookmark file and reads it back. orvalink-cli refuses to write a bookmark
+// The tree orvalink-cli reads from a bookmark file.
+const listed = (file) => JSON.parse(run(cli, ['list', '--from', 'firefox', file, '--json']));
+
+// Writes the case's bookmark file and reads it back; answers its folder and the outline Firefox
+// must store. orvalink-cli refuses to write a bookmark
 // file while Firefox runs, so every file is written before the first Firefox starts.
 function writeCase(testCase, workDir) {
     const caseDir = path.join(workDir, testCase.name);
@@ -143,20 +147,15 @@ function writeCase(testCase, workDir) {
               'firefox', file, ...(testCase.options || [])]);
     // Firefox gets a copy: the file we compare against stays exactly as we wrote it.
     fs.copyFileSync(file, path.join(caseDir, 'imported.html'));
-    const listing = JSON.parse(run(cli, ['list', '--from', 'firefox', file, '--json']));
-    fs.writeFileSync(path.join(caseDir, 'expected.txt'),
-                     outline(expectedRoots(listing, fs.readFileSync(file, 'utf8'))));
-    return caseDir;
+    const expected = outline(expectedRoots(listed(file), fs.readFileSync(file, 'utf8')));
+    return { caseDir, expected };
 }
 
-async function checkCase(caseDir) {
+async function checkCase({ caseDir, expected }) {
     const profile = await importWithFirefox(path.join(caseDir, 'imported.html'), caseDir);
-    fs.writeFileSync(path.join(caseDir, 'firefox.txt'), outline(readPlaces(profile)));
-    const diff = spawnSync('diff', ['-u', '--label', 'read by orvalink', '--label',
-                                    'stored by Firefox', path.join(caseDir, 'expected.txt'),
-                                    path.join(caseDir, 'firefox.txt')], { encoding: 'utf8' });
-    if (diff.status !== 0)
-        throw new Error(`Firefox differs from our reading:\n${diff.stdout}${diff.stderr}`);
+    const diff = compare(expected, outline(readPlaces(profile)), caseDir, 'places');
+    if (diff)
+        throw new Error(`Firefox differs from our reading:\n${diff}`);
     return true;
 }
 
@@ -241,7 +240,6 @@ function writeChain(chain, workDir) {
     run(cli, ['convert', '--from', 'firefox', path.join(repo, firefoxExport), '--to', chain.via,
               middle, ...(chain.via === 'ie' ? ['--where', 'root'] : order)]);
     run(cli, ['convert', '--from', chain.via, middle, '--to', 'firefox', back, ...order]);
-    const listed = (file) => JSON.parse(run(cli, ['list', '--from', 'firefox', file, '--json']));
     const diff = compare(listingOutline(listed(path.join(repo, firefoxExport)), chain, 'expected'),
                          listingOutline(listed(back), chain, 'actual'), caseDir, 'listing');
     if (diff)
@@ -288,8 +286,8 @@ for (const testCase of cases)
 const chainDirs = [];
 for (const chain of chains)
     chainDirs.push([chain, await step(chain.name, () => writeChain(chain, workDir))]);
-for (const [name, caseDir] of caseDirs)
-    if (caseDir && (await step(name, () => checkCase(caseDir))))
+for (const [name, written] of caseDirs)
+    if (written && (await step(name, () => checkCase(written))))
         console.log(`${name}: passed`);
 // What Firefox makes of the export itself is what the chains must give it again.
 const original = await step('firefox_export', async () => {

@@ -19,8 +19,8 @@ import path from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { parseArgs } from 'node:util';
 
-import { run, startFirefox, waitForImport, writeUserPrefs } from './firefox.mjs';
-import { connectMarionette } from './marionette.mjs';
+import { connectWhenListening, queryDatabase, run, startFirefox, waitForImport, writeUserPrefs }
+    from './firefox.mjs';
 
 const { values: args } = parseArgs({ options: { keep: { type: 'boolean' } } });
 const here = path.dirname(fileURLToPath(import.meta.url));
@@ -63,16 +63,14 @@ function profilePath(folder) {
 // Runs Firefox with Marionette on the given profile (it fails if Firefox chose another), hands
 // the connection to `work`, then quits Firefox cleanly.
 async function withFirefox(firefoxArgs, { home, profile, logFile, bookmarkFile }, work) {
-    const portFile = path.join(profile, 'MarionetteActivePort');
-    fs.rmSync(portFile, { force: true });
+    fs.rmSync(path.join(profile, 'MarionetteActivePort'), { force: true });
     writeUserPrefs(profile, { bookmarkFile, marionette: true });
     const firefox = startFirefox(['--marionette', '-remote-allow-system-access', ...firefoxArgs],
                                  { home, logFile });
     try {
         if (bookmarkFile)
             await waitForImport(firefox, profile);
-        await firefox.waitFor('open Marionette', 60_000, () => fs.existsSync(portFile));
-        const marionette = await connectMarionette(Number(fs.readFileSync(portFile, 'utf8')));
+        const marionette = await connectWhenListening(firefox, profile);
         const used = await marionette.evaluate(
             'return Services.dirsvc.get("ProfD", Ci.nsIFile).path;');
         if (path.resolve(used) !== path.resolve(profile))
@@ -108,7 +106,7 @@ async function addMobileBookmarks(marionette) {
 // Every row of moz_bookmarks as a tree from the root, with its place's URL, its keyword and the
 // names of the tags on its place.
 function dumpPlaces(database) {
-    const query = (sql) => JSON.parse(run('sqlite3', ['-json', database, sql]) || '[]');
+    const query = (sql) => queryDatabase(database, sql);
     const rows = query(`SELECT b.id, b.guid, b.parent, b.position, b.type, b.title, p.url,
                                b.dateAdded, b.lastModified, b.fk
                           FROM moz_bookmarks b LEFT JOIN moz_places p ON p.id = b.fk

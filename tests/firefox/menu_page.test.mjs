@@ -9,8 +9,7 @@ import { after, before, test } from 'node:test';
 import { generatePages } from '../browser/support/pages.mjs';
 import { startServer } from '../browser/support/server.mjs';
 import { walkEveryWay } from '../browser/support/walk.mjs';
-import { startFirefox, writeUserPrefs } from './firefox.mjs';
-import { connectMarionette } from './marionette.mjs';
+import { connectWhenListening, startFirefox, writeUserPrefs } from './firefox.mjs';
 
 let workDir;
 let server;
@@ -27,10 +26,7 @@ before(async () => {
     firefox = startFirefox(['--marionette', '--profile', profile],
                            { home: workDir, logFile: path.join(workDir, 'firefox.log'),
                              screen: [2560, 1600] });
-    const portFile = path.join(profile, 'MarionetteActivePort');
-    await firefox.waitFor('open Marionette', 60_000, () => fs.existsSync(portFile));
-    marionette = await connectMarionette(Number(fs.readFileSync(portFile, 'utf8')),
-                                         { context: 'content' });
+    marionette = await connectWhenListening(firefox, profile, { context: 'content' });
 });
 
 // A Firefox left running would stay in the way of the tests that need none running.

@@ -4,7 +4,6 @@
 // bytes keeps every byte and every entry of them. Everything is written into memory.
 #include "forms/bookmark_file/bookmark_file_reader.h"
 #include "forms/bookmark_file/bookmark_file_writer.h"
-#include "model/model_builder.h"
 #include "tests/fuzz/fuzz_support.h"
 
 #include <QStringList>
@@ -41,30 +40,6 @@ QString keptFields(const BookmarkModel& model, int linkRow)
         .join(u'|');
 }
 
-void checkScan(QByteArrayView text, const BookmarkModel& tree, const char* invariant)
-{
-    const EntryCounts built = countEntries(tree);
-    cNNFastScanning counting;
-    counting.scanText(text);
-    // The scanner cuts the folder names only when someone listens: it must count the same.
-    cNNFastScanning naming;
-    int named = 0;
-    naming.setFolderScanHandler([&](const QString&) { ++named; });
-    naming.scanText(text);
-    check(counting.nTotalFolders() == built.folders && counting.nTotalLinks() == built.links &&
-              naming.nTotalFolders() == built.folders && naming.nTotalLinks() == built.links &&
-              named == built.folders,
-          invariant, [&] {
-              return QStringLiteral("tree %1 folders, %2 links; scan %3, %4; naming scan %5, %6")
-                  .arg(built.folders)
-                  .arg(built.links)
-                  .arg(counting.nTotalFolders())
-                  .arg(counting.nTotalLinks())
-                  .arg(naming.nTotalFolders())
-                  .arg(naming.nTotalLinks());
-          });
-}
-
 // Written anew, the file reads back as the tree it was written from, under the header named
 // after the user.
 void checkRoundTrip(Job& job, const FileExportOptions& options)
@@ -83,7 +58,7 @@ void checkRoundTrip(Job& job, const FileExportOptions& options)
           "a bookmark file can be written");
     const std::unique_ptr<BookmarkModel> rereadModel = parseBookmarkText(written);
     const BookmarkModel& reread = *rereadModel;
-    checkScan(written, reread, "the scanner counts a written file as its tree");
+    checkScan<cNNFastScanning>(written, reread, "the scanner counts a written file as its tree");
 
     const QString header = QStringLiteral("Bookmarks for ") + job.UserName;
     check(reread.folder(0).Name == header, "the header reads back", [&] {
@@ -100,13 +75,7 @@ void checkRoundTrip(Job& job, const FileExportOptions& options)
 // old entries are all still there beside the new folder. A merge that is refused writes nothing.
 void checkMerge(QByteArrayView oldFile, const BookmarkModel& oldTree)
 {
-    ModelBuilder added(FormId::BookmarkFile, QString(), QString());
-    added.addLink(QStringLiteral("Merged link"), kMergedUrl);
-    Job job = jobReading(added.finish());
-    FileExportOptions options;
-    options.merge = true;
-    options.intoNewFolder = true;
-    options.newFolderName = kNewFolderName;
+    auto [job, options] = mergingOneLink(FormId::BookmarkFile, kMergedUrl);
     Progress quiet;
     QByteArray after;
     ChunkedOutput out(after);
@@ -118,33 +87,15 @@ void checkMerge(QByteArrayView oldFile, const BookmarkModel& oldTree)
         return;
     }
     const QByteArray old = keptOnMerge(oldFile);
-    qsizetype prefix = 0;
-    while (prefix < old.size() && prefix < after.size() && old[prefix] == after[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < old.size() - prefix && suffix < after.size() - prefix &&
-           old[old.size() - 1 - suffix] == after[after.size() - 1 - suffix])
-        ++suffix;
-    check(prefix + suffix == old.size(), "a merge keeps every byte of the old file", [&] {
+    const CommonEnds kept = commonEnds(old, after);
+    check(kept.prefix + kept.suffix == old.size(), "a merge keeps every byte of the old file", [&] {
         return QStringLiteral("kept %1 bytes at the start and %2 at the end of %3")
-            .arg(prefix)
-            .arg(suffix)
+            .arg(kept.prefix)
+            .arg(kept.suffix)
             .arg(old.size());
     });
 
-    const std::unique_ptr<BookmarkModel> mergedTree = parseBookmarkText(after);
-    QHash<QString, int> expected = linkAddresses(oldTree);
-    ++expected[kMergedUrl];
-    const EntryCounts before = countEntries(oldTree);
-    const EntryCounts now = countEntries(*mergedTree);
-    check(linkAddresses(*mergedTree) == expected && now.folders == before.folders + 1,
-          "a merge keeps every old entry and adds its own", [&] {
-              return QStringLiteral("%1 folders, %2 links became %3 folders, %4 links")
-                  .arg(before.folders)
-                  .arg(before.links)
-                  .arg(now.folders)
-                  .arg(now.links);
-          });
+    checkMergeKeepsEntries(oldTree, *parseBookmarkText(after), kMergedUrl);
 }
 
 } // namespace
@@ -158,15 +109,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArrayView text(data, static_cast<qsizetype>(size));
     Job job = jobReading(parseBookmarkText(text));
     const BookmarkModel& tree = *job.source();
-    checkScan(text, tree, "the scanner counts what the tree builder builds");
+    checkScan<cNNFastScanning>(text, tree, "the scanner counts what the tree builder builds");
 
-    // The input's length picks the options, so that every input replays the same way.
-    FileExportOptions options;
-    options.linksBefore = size % 2 == 1;
-    options.intoNewFolder = size % 4 >= 2;
-    options.keepOrder = size % 8 >= 4;
-    options.newFolderName = kNewFolderName;
-    checkRoundTrip(job, options);
+    checkRoundTrip(job, optionsForLength(size));
     checkMerge(text, tree);
     return 0;
 }

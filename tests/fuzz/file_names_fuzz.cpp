@@ -45,18 +45,17 @@ bool isDeviceName(const QString& name)
 
 void checkName(const QString& name, QStringView extension, const FileNameRules& rules)
 {
-    check(!name.isEmpty() && name != u"." && name != u"..", "a name is a file name",
-          [&] { return visible(name); });
+    const auto shown = [&] { return visible(name); };
+    check(!name.isEmpty() && name != u"." && name != u"..", "a name is a file name", shown);
     for (const QChar c : name)
-        check(!isRefused(c.unicode()), "a name holds no separator or control character",
-              [&] { return visible(name); });
-    check(!hasLoneSurrogate(name), "a name is valid Unicode", [&] { return visible(name); });
+        check(!isRefused(c.unicode()), "a name holds no separator or control character", shown);
+    check(!hasLoneSurrogate(name), "a name is valid Unicode", shown);
     check(!name.endsWith(u'.') && !name.endsWith(u' '), "a name ends in neither dot nor space",
-          [&] { return visible(name); });
-    check(name.toUtf8().size() <= 255, "a name fits in 255 bytes", [&] { return visible(name); });
-    check(name.endsWith(extension), "a name keeps its extension", [&] { return visible(name); });
+          shown);
+    check(name.toUtf8().size() <= 255, "a name fits in 255 bytes", shown);
+    check(name.endsWith(extension), "a name keeps its extension", shown);
     if (rules.avoidDeviceNames)
-        check(!isDeviceName(name), "a name is no device", [&] { return visible(name); });
+        check(!isDeviceName(name), "a name is no device", shown);
 }
 
 // The names taken so far, each in the three ways of ignoring case that file systems use:

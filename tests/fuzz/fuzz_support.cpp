@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/fuzz/fuzz_support.h"
 
+#include "model/model_builder.h"
 #include "platform/text_decoding.h"
 
 #include <algorithm>
@@ -158,6 +159,44 @@ QHash<QString, int> linkAddresses(const BookmarkModel& model)
             ++addresses[entry.URL];
     }
     return addresses;
+}
+
+FileExportOptions optionsForLength(size_t size)
+{
+    FileExportOptions options;
+    options.linksBefore = size % 2 == 1;
+    options.intoNewFolder = size % 4 >= 2;
+    options.keepOrder = size % 8 >= 4;
+    options.newFolderName = kNewFolderName;
+    return options;
+}
+
+std::pair<Job, FileExportOptions> mergingOneLink(FormId form, const QString& url)
+{
+    ModelBuilder added(form, QString(), QString());
+    added.addLink(QStringLiteral("Merged link"), url);
+    FileExportOptions options;
+    options.merge = true;
+    options.intoNewFolder = true;
+    options.newFolderName = kNewFolderName;
+    return {jobReading(added.finish()), options};
+}
+
+void checkMergeKeepsEntries(const BookmarkModel& oldTree, const BookmarkModel& newTree,
+                            const QString& url)
+{
+    QHash<QString, int> expected = linkAddresses(oldTree);
+    ++expected[url];
+    const EntryCounts before = countEntries(oldTree);
+    const EntryCounts now = countEntries(newTree);
+    check(linkAddresses(newTree) == expected && now.folders == before.folders + 1,
+          "a merge keeps every old entry and adds its own", [&] {
+              return QStringLiteral("%1 folders, %2 links became %3 folders, %4 links")
+                  .arg(before.folders)
+                  .arg(before.links)
+                  .arg(now.folders)
+                  .arg(now.links);
+          });
 }
 
 int exportedTop(const BookmarkModel& written, const FileExportOptions& options)

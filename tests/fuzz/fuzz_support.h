@@ -11,6 +11,7 @@
 #include <QString>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
+#include <utility>
 
 // What the harnesses share: reporting a broken invariant, text made from fuzz bytes, and
 // comparing loaded tables.
@@ -52,6 +53,35 @@ struct EntryCounts
 // The folders and links below the root, as the fast scanners count them.
 EntryCounts countEntries(const BookmarkModel& model);
 
+// Checks that the fast scanner counts the folders and links the tree builder built from the
+// text, whether or not someone listens for folder names (it cuts them only then), and names every
+// folder.
+template <typename Scanner>
+void checkScan(QByteArrayView text, const BookmarkModel& tree, const char* invariant)
+{
+    const EntryCounts built = countEntries(tree);
+    Scanner counting;
+    counting.scanText(text);
+    Scanner naming;
+    int named = 0;
+    naming.setFolderScanHandler([&](const QString&) { ++named; });
+    naming.scanText(text);
+    check(counting.nTotalFolders() == built.folders && counting.nTotalLinks() == built.links &&
+              naming.nTotalFolders() == built.folders && naming.nTotalLinks() == built.links &&
+              named == built.folders,
+          invariant, [&] {
+              return QStringLiteral("tree %1 folders, %2 links; scan %3, %4; naming scan %5, %6, "
+                                    "%7 names")
+                  .arg(built.folders)
+                  .arg(built.links)
+                  .arg(counting.nTotalFolders())
+                  .arg(counting.nTotalLinks())
+                  .arg(naming.nTotalFolders())
+                  .arg(naming.nTotalLinks())
+                  .arg(named);
+          });
+}
+
 // What a merge into a file of these bytes must keep of them: the bytes as they are, or the same
 // text as UTF-8 after a UTF-8 byte-order mark when they are UTF-16, as the writers add UTF-8.
 QByteArray keptOnMerge(QByteArrayView old);
@@ -61,6 +91,37 @@ QHash<QString, int> linkAddresses(const BookmarkModel& model);
 
 // The name of the new folder that writes into one put everything in.
 inline const QString kNewFolderName = QStringLiteral("Fuzzing's own folder");
+
+// Options picked by the input's length, so that every input replays the same way.
+FileExportOptions optionsForLength(size_t size);
+
+// A merge of a source of the form holding one link to url into a new folder of a file: answers
+// the job and the options.
+std::pair<Job, FileExportOptions> mergingOneLink(FormId form, const QString& url);
+
+// Checks that a merge of the link to url into oldTree's file gave newTree: every old link and
+// the new one, and one folder more.
+void checkMergeKeepsEntries(const BookmarkModel& oldTree, const BookmarkModel& newTree,
+                            const QString& url);
+
+// How many elements two lists share at their start, and how many more at their end.
+struct CommonEnds
+{
+    qsizetype prefix = 0;
+    qsizetype suffix = 0;
+};
+
+template <typename List> CommonEnds commonEnds(const List& a, const List& b)
+{
+    qsizetype prefix = 0;
+    while (prefix < a.size() && prefix < b.size() && a[prefix] == b[prefix])
+        ++prefix;
+    qsizetype suffix = 0;
+    while (suffix < a.size() - prefix && suffix < b.size() - prefix &&
+           a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
+        ++suffix;
+    return {prefix, suffix};
+}
 
 // The folder row where tables written with these options have the exported root's entries: the
 // root, or the new folder, its only entry.

@@ -4,7 +4,6 @@
 // appended to the bytes keep them whole. Everything is written into memory.
 #include "forms/hotlist/hotlist_reader.h"
 #include "forms/hotlist/hotlist_writer.h"
-#include "model/model_builder.h"
 #include "platform/text_decoding.h"
 #include "tests/fuzz/fuzz_support.h"
 
@@ -44,23 +43,6 @@ QString keptFields(const BookmarkModel& model, int linkRow)
         .join(u'|');
 }
 
-void checkScan(QByteArrayView text, const BookmarkModel& tree, const char* invariant)
-{
-    const EntryCounts built = countEntries(tree);
-    cOperaFastScanning scanner;
-    int named = 0;
-    scanner.setFolderScanHandler([&](const QString&) { ++named; });
-    scanner.scanText(text);
-    check(scanner.nTotalFolders() == built.folders && scanner.nTotalLinks() == built.links,
-          invariant, [&] {
-              return QStringLiteral("tree %1 folders, %2 links; scan %3, %4")
-                  .arg(built.folders)
-                  .arg(built.links)
-                  .arg(scanner.nTotalFolders())
-                  .arg(scanner.nTotalLinks());
-          });
-}
-
 void checkRoundTrip(Job& job, const FileExportOptions& options)
 {
     const BookmarkModel& tree = *job.source();
@@ -71,7 +53,8 @@ void checkRoundTrip(Job& job, const FileExportOptions& options)
           "a hotlist can be written");
     const std::unique_ptr<BookmarkModel> rereadModel = parseHotlistText(written);
     const BookmarkModel& reread = *rereadModel;
-    checkScan(written, reread, "the scanner counts a written hotlist as its tree");
+    checkScan<cOperaFastScanning>(written, reread,
+                                  "the scanner counts a written hotlist as its tree");
     const int top = exportedTop(reread, options);
     QString difference;
     check(sameEntries(tree, 0, reread, top, Comparison{asWritten, keptFields, options.keepOrder},
@@ -83,13 +66,7 @@ void checkRoundTrip(Job& job, const FileExportOptions& options)
 // there beside the new folder. An append that is refused writes nothing.
 void checkAppend(QByteArrayView old, const BookmarkModel& oldTree)
 {
-    ModelBuilder added(FormId::Hotlist, QString(), QString());
-    added.addLink(QStringLiteral("Appended link"), kAppendedUrl);
-    Job job = jobReading(added.finish());
-    FileExportOptions options;
-    options.merge = true;
-    options.intoNewFolder = true;
-    options.newFolderName = kNewFolderName;
+    auto [job, options] = mergingOneLink(FormId::Hotlist, kAppendedUrl);
     Progress quiet;
     QByteArray after;
     ChunkedOutput out(after);
@@ -100,12 +77,7 @@ void checkAppend(QByteArrayView old, const BookmarkModel& oldTree)
         check(after.isEmpty(), "a refused append writes nothing");
         return;
     }
-    const std::unique_ptr<BookmarkModel> appendedTree = parseHotlistText(after);
-    QHash<QString, int> expected = linkAddresses(oldTree);
-    ++expected[kAppendedUrl];
-    check(linkAddresses(*appendedTree) == expected &&
-              countEntries(*appendedTree).folders == countEntries(oldTree).folders + 1,
-          "an append keeps every old entry and adds its own");
+    checkMergeKeepsEntries(oldTree, *parseHotlistText(after), kAppendedUrl);
     // A file that held nothing (blanks after a byte-order mark at most) gets a new one instead.
     const QByteArray kept = keptOnMerge(old);
     const QByteArrayView text = QByteArrayView(kept).sliced(kept.startsWith(kUtf8Bom) ? 3 : 0);
@@ -124,15 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArrayView text(data, static_cast<qsizetype>(size));
     Job job = jobReading(parseHotlistText(text));
     const BookmarkModel& tree = *job.source();
-    checkScan(text, tree, "the scanner counts what the tree builder builds");
+    checkScan<cOperaFastScanning>(text, tree, "the scanner counts what the tree builder builds");
 
-    // The input's length picks the options, so that every input replays the same way.
-    FileExportOptions options;
-    options.linksBefore = size % 2 == 1;
-    options.intoNewFolder = size % 4 >= 2;
-    options.keepOrder = size % 8 >= 4;
-    options.newFolderName = kNewFolderName;
-    checkRoundTrip(job, options);
+    checkRoundTrip(job, optionsForLength(size));
     checkAppend(text, tree);
     return 0;
 }

@@ -63,13 +63,7 @@ void checkOtherLinesKept(QByteArrayView before, QByteArrayView after)
 {
     const QList<QByteArrayView> old = linesOf(before);
     const QList<QByteArrayView> now = linesOf(after);
-    qsizetype prefix = 0;
-    while (prefix < old.size() && prefix < now.size() && old[prefix] == now[prefix])
-        ++prefix;
-    qsizetype suffix = 0;
-    while (suffix < old.size() - prefix && suffix < now.size() - prefix &&
-           old[old.size() - 1 - suffix] == now[now.size() - 1 - suffix])
-        ++suffix;
+    const auto [prefix, suffix] = commonEnds(old, now);
     const qsizetype changed = old.size() - prefix - suffix;
     const qsizetype added = now.size() - prefix - suffix - changed;
     bool kept = changed <= 1 && added >= 0 && added <= 3;

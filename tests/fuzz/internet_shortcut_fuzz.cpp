@@ -41,15 +41,14 @@ void checkWrittenShortcut(const QString& url)
 {
     const QByteArray contents = internetShortcutContents(url);
     const QList<QByteArray> lines = contents.split('\n');
+    const auto shown = [&] { return visible(QString::fromLatin1(contents)); };
     // Two lines for an ASCII address, six with the ".A" and ".W" sections: each ends in CR LF
     // and no value can start a line of its own.
     check((lines.size() == 3 || lines.size() == 7) && lines.back().isEmpty(),
-          "a written shortcut has only its own lines",
-          [&] { return visible(QString::fromLatin1(contents)); });
+          "a written shortcut has only its own lines", shown);
     for (qsizetype i = 0; i + 1 < lines.size(); ++i) {
         check(lines[i].endsWith('\r') && lines[i].count('\r') == 1,
-              "a written shortcut has only its own lines",
-              [&] { return visible(QString::fromLatin1(contents)); });
+              "a written shortcut has only its own lines", shown);
     }
     for (const char c : contents)
         check(static_cast<unsigned char>(c) < 0x80, "a written shortcut is ASCII",

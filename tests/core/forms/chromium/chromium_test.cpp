@@ -3,13 +3,12 @@
 #include "forms/chromium/chromium_form.h"
 #include "forms/chromium/chromium_profiles.h"
 #include "forms/chromium/chromium_writer.h"
-#include "forms/tree_listing.h"
 #include "platform/profile_lock.h"
+#include "tests/support/fixture_cases.h"
 #include "tests/support/listing_fields.h"
 #include "tests/support/scoped_environment.h"
 #include "tests/support/temp_tree.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -37,15 +36,6 @@ QByteArray checksumOf(const ChromiumBookmarks& file)
     for (int root = 0; root < kChromiumRootCount; ++root)
         checksum.addNodes(file.nodes, file.roots[size_t(root)], file.rootEnd(ChromiumRoot(root)));
     return checksum.hex();
-}
-
-// The tree's names and addresses, without the dates and roles after them.
-QString listing(BookmarkModel& model)
-{
-    QBuffer out;
-    out.open(QIODevice::WriteOnly);
-    writeTreeListing(model, out);
-    return test::withoutFields(QString::fromUtf8(out.data()));
 }
 
 std::unique_ptr<BookmarkModel> load(const QString& path)
@@ -99,6 +89,11 @@ TEST(ChromiumBookmarks, RecognisesOnlyBookmarksFiles)
         ASSERT_EQ(loaded.ok(), c.recognised);
         if (!loaded) {
             EXPECT_EQ(loaded.failure().title, u8("Not a Chromium Bookmark File"));
+            // Nor is anything merged into it.
+            const Result<void, UserMessage> merge =
+                CanMergeIntoChromiumBookmarks(tree.path(u8("Bookmarks")));
+            ASSERT_FALSE(merge.ok());
+            EXPECT_EQ(merge.failure().title, u8("Not a Chromium Bookmark File"));
         }
     }
 }
@@ -119,9 +114,11 @@ TEST(ChromiumBookmarks, ReadsTheTreeAsTheBrowserShowsIt)
     test::TempTree tree;
     const auto model = load(tree.write(u8("Bookmarks"), text));
     ASSERT_TRUE(model);
-    EXPECT_EQ(listing(*model), u8("[0] Bookmarks\n  [1] Bookmarks bar\n    [2] F\n"
-                                  "      Aé🎉\" <https://a/>\n  [3] Other bookmarks\n"
-                                  "  [4] Mobile bookmarks\n"));
+    // The tree's names and addresses, without the dates and roles after them.
+    EXPECT_EQ(test::withoutFields(QString::fromUtf8(test::listing(*model))),
+              u8("[0] Bookmarks\n  [1] Bookmarks bar\n    [2] F\n"
+                 "      Aé🎉\" <https://a/>\n  [3] Other bookmarks\n"
+                 "  [4] Mobile bookmarks\n"));
     EXPECT_EQ(model->folder(1).Role, FolderRole::Toolbar);
     EXPECT_EQ(model->folder(4).Role, FolderRole::Mobile);
 }
@@ -169,13 +166,7 @@ TEST_F(ChromiumWriterTest, NewFileReadsBackTheSameTree)
     for (const ChromiumRootInfo& root : kChromiumRoots)
         EXPECT_TRUE(written.contains("\"guid\": \"" + root.guid.toByteArray() + '"'));
     // Each permanent folder of the source gives its entries and dates to the same one here.
-    QBuffer source;
-    QBuffer back;
-    source.open(QIODevice::WriteOnly);
-    back.open(QIODevice::WriteOnly);
-    writeTreeListing(*load(test::fixturePath(kFixture)), source);
-    writeTreeListing(*load(path), back);
-    EXPECT_EQ(QString::fromUtf8(back.data()), QString::fromUtf8(source.data()));
+    EXPECT_EQ(test::listing(*load(path)), test::listing(*load(test::fixturePath(kFixture))));
     EXPECT_TRUE(written.contains(R"("name": "\u003Cb>Bold\u003C/b> & \"double\" 'single'")"));
 }
 
@@ -213,14 +204,6 @@ TEST_F(ChromiumWriterTest, MergeKeepsTheOldFileAndDropsItsStaleSha256)
     // Old bytes stay: the merge changes the checksum and adds, nothing else.
     EXPECT_TRUE(written.startsWith("{\n   \n   \"checksum\"") ||
                 written.startsWith("{\n   \"checksum\""));
-}
-
-TEST_F(ChromiumWriterTest, MergeRefusesWhatIsNoBookmarksFile)
-{
-    const QString path = tree.write(u8("Bookmarks"), "{\"version\": 1}");
-    const Result<void, UserMessage> refused = CanMergeIntoChromiumBookmarks(path);
-    ASSERT_FALSE(refused.ok());
-    EXPECT_EQ(refused.failure().title, u8("Not a Chromium Bookmark File"));
 }
 
 TEST(ChromiumRunning, ProfileLockAndProcesses)

@@ -19,18 +19,12 @@ static void PrintTo(const QByteArray& bytes, std::ostream* out)
 namespace orvalink {
 namespace {
 
+using test::crlf;
 using test::TempTree;
 
 QString u8(const char* text)
 {
     return QString::fromUtf8(text);
-}
-
-// The text with each line ended by CR LF, and "$" at a line's end standing for a blank that
-// editors would strip.
-QByteArray crlf(const char* text)
-{
-    return QByteArray(text).replace("$\n", " \n").replace("\n", "\r\n");
 }
 
 // A whole page as written under tests/fixtures/written, its lines ended by CR LF, where
@@ -159,10 +153,6 @@ TEST_F(MenuPageTest, WritesTheWholePageDownTheSideWithEveryOption)
 
 TEST_F(MenuPageTest, NamesAndAddressesCannotLeaveTheirScriptStrings)
 {
-    EXPECT_EQ(EscapeScriptString(u"Tom's \\ page"), u8("Tom\\'s \\\\ page"));
-    EXPECT_EQ(EscapeScriptString(u"</script><b>x"), u8("\\x3C/script\\x3E\\x3Cb\\x3Ex"));
-    EXPECT_EQ(EscapeScriptString(u"a\r\nb\\'"), u8("a\\r\\nb\\\\\\'"));
-
     ModelBuilder built = builderOf(u8("R's \\ <b>"));
     built.addLink(u8("</script><b>x"), u8("http://x.example/?q=<b>&r='1'"));
     built.addLink(u8("Two\r\nlines"), u8("C:\\Pages\\Tom's.htm"));
@@ -223,7 +213,6 @@ TEST(MenuRootItems, AreWidenedAcrossTheTopOnlyForLongTexts)
     EXPECT_EQ(rootItemWidth(81, false), 122);
     EXPECT_EQ(rootItemWidth(83, false), 124);
     EXPECT_EQ(rootItemWidth(100, true), 0);
-    EXPECT_EQ(ColorToHtml(0x123456), u8("#563412"));
 }
 
 TEST_F(MenuPageTest, WritesCheckedFoldersUnderUncheckedOnesWhereTheyShow)
