@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/model_builder.h"
 
+#include "model/huge_pages.h"
+
 #include <iterator>
 #include <utility>
 
@@ -19,6 +21,9 @@ void ModelBuilder::reserve(int folders, int entries)
     m_model->m_links.reserve(static_cast<size_t>(entries));
     m_model->m_details.reserve(static_cast<size_t>(entries));
     m_model->m_tree.reserve(folders + 1);
+    preferHugePages(m_model->m_links.data(), m_model->m_links.capacity() * sizeof(LinkRecord));
+    preferHugePages(m_model->m_details.data(),
+                    m_model->m_details.capacity() * sizeof(m_model->m_details[0]));
 }
 
 int ModelBuilder::openFolder(QString name)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/shared_blocks.h"
 
+#include "model/huge_pages.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -8,9 +10,10 @@ namespace orvalink {
 
 namespace {
 
-// Characters of a block: large enough that allocating blocks costs nothing beside filling them,
-// small enough that the unused end of the last one does not matter.
-constexpr qsizetype kBlockSize = 1 << 19;
+// Characters of a block: large enough that allocating blocks costs nothing beside filling them
+// and that each holds whole huge pages, small enough that the unused end of the last one does
+// not matter.
+constexpr qsizetype kBlockSize = 1 << 21;
 
 // A long string would waste much of a block: it gets an allocation of its own.
 bool needsOwnAllocation(qsizetype size)
@@ -26,6 +29,7 @@ template <typename Pool> auto* reserveIn(Pool& pool, qsizetype size)
     if (pool.block.isNull() || pool.used + needed > pool.block.size()) {
         pool.block = decltype(pool.block)(kBlockSize, Qt::Uninitialized);
         pool.used = 0;
+        preferHugePages(pool.block.constData(), kBlockSize * sizeof(*pool.block.constData()));
     }
     // Written through the block's own pointer: data() would copy the block once it is shared, and
     // these characters belong to no string handed out yet.
