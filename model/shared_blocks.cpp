@@ -4,21 +4,22 @@
 #include "model/huge_pages.h"
 
 #include <algorithm>
+#include <type_traits>
 #include <utility>
 
 namespace orvalink {
 
 namespace {
 
-// Characters of a block: large enough that allocating blocks costs nothing beside filling them
-// and that each holds whole huge pages, small enough that the unused end of the last one does
-// not matter.
-constexpr qsizetype kBlockSize = 1 << 21;
+// Bytes of a block: large enough that allocating blocks costs nothing beside filling them and
+// that most of each lies in whole huge pages (the allocation itself is not aligned to them), small
+// enough that the unused end of the last one does not matter.
+constexpr qsizetype kBlockBytes = qsizetype(8) << 20;
 
 // A long string would waste much of a block: it gets an allocation of its own.
 bool needsOwnAllocation(qsizetype size)
 {
-    return size + 1 > kBlockSize / 16;
+    return size + 1 > (qsizetype(1) << 15);
 }
 
 // Room for size characters and their NUL at the end of the pool's block, a new block when the
@@ -27,9 +28,10 @@ template <typename Pool> auto* reserveIn(Pool& pool, qsizetype size)
 {
     const qsizetype needed = size + 1;
     if (pool.block.isNull() || pool.used + needed > pool.block.size()) {
-        pool.block = decltype(pool.block)(kBlockSize, Qt::Uninitialized);
+        using Unit = std::remove_reference_t<decltype(*pool.block.constData())>;
+        pool.block = decltype(pool.block)(kBlockBytes / qsizetype(sizeof(Unit)), Qt::Uninitialized);
         pool.used = 0;
-        preferHugePages(pool.block.constData(), kBlockSize * sizeof(*pool.block.constData()));
+        preferHugePages(pool.block.constData(), kBlockBytes);
     }
     // Written through the block's own pointer: data() would copy the block once it is shared, and
     // these characters belong to no string handed out yet.
