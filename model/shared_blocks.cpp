@@ -11,10 +11,11 @@ namespace orvalink {
 
 namespace {
 
-// Bytes of a block: large enough that allocating blocks costs nothing beside filling them and
-// that most of each lies in whole huge pages (the allocation itself is not aligned to them), small
-// enough that the unused end of the last one does not matter.
-constexpr qsizetype kBlockBytes = qsizetype(8) << 20;
+// Bytes of a block: large enough that allocating blocks costs nothing beside filling them, small
+// enough that the unused end of the last one does not matter; whole huge pages (see
+// hugePageFill()). The first block is small, so that a small source takes little memory.
+constexpr qsizetype kFirstBlockBytes = qsizetype(1) << 18;
+constexpr qsizetype kBlockBytes = qsizetype(hugePageFill(std::size_t(8) << 20));
 
 // A long string would waste much of a block: it gets an allocation of its own.
 bool needsOwnAllocation(qsizetype size)
@@ -29,9 +30,10 @@ template <typename Pool> auto* reserveIn(Pool& pool, qsizetype size)
     const qsizetype needed = size + 1;
     if (pool.block.isNull() || pool.used + needed > pool.block.size()) {
         using Unit = std::remove_reference_t<decltype(*pool.block.constData())>;
-        pool.block = decltype(pool.block)(kBlockBytes / qsizetype(sizeof(Unit)), Qt::Uninitialized);
+        const qsizetype bytes = pool.block.isNull() ? kFirstBlockBytes : kBlockBytes;
+        pool.block = decltype(pool.block)(bytes / qsizetype(sizeof(Unit)), Qt::Uninitialized);
         pool.used = 0;
-        preferHugePages(pool.block.constData(), kBlockBytes);
+        preferHugePages(pool.block.constData(), size_t(bytes));
     }
     // Written through the block's own pointer: data() would copy the block once it is shared, and
     // these characters belong to no string handed out yet.
