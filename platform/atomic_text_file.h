@@ -45,7 +45,7 @@ public:
 private:
     void writeAll(QByteArrayView bytes);
 
-    static constexpr qsizetype kChunkSize = qsizetype(1) << 20;
+    static constexpr qsizetype kChunkSize = qsizetype(1) << 17;
     // Most files written are small; the buffer grows towards a chunk only for those that are not.
     static constexpr qsizetype kFirstReserve = qsizetype(1) << 14;
 
