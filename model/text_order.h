@@ -24,9 +24,10 @@ inline QString caseBlindKey(QString&& text)
 }
 
 // The case-blind keys of a list of texts, each computed once and all kept in one buffer: sorting
-// a folder of many names then costs no allocation per name, nor any per comparison. Lowering an
-// ASCII text needs no tables; any other text is lowered by caseBlindKey(), so every key equals
-// caseBlindKey() of its text.
+// a folder of many names then costs no allocation per name, nor any per comparison. Each key is
+// lowered in place, character by character; that equals caseBlindKey() of its text for every
+// character but U+0130 (capital I with dot above), whose lower case is two characters, so a text
+// holding it is lowered by caseBlindKey() itself.
 class CaseBlindKeys
 {
 public:
@@ -35,17 +36,11 @@ public:
     void add(QStringView text)
     {
         const qsizetype start = m_units.size();
-        const bool ascii =
-            std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-        if (ascii) {
-            m_units.resize(start + text.size());
-            QChar* out = m_units.data() + start;
-            for (QChar c : text) {
-                const char16_t unit = c.unicode();
-                *out++ = QChar(unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit);
-            }
-        } else {
+        if (text.contains(QChar(0x130))) {
             m_units += caseBlindKey(text.toString());
+        } else {
+            m_units.resize(start + text.size());
+            lowerInto(text, m_units.data() + start);
         }
         m_spans.emplace_back(start, m_units.size() - start);
     }
@@ -70,6 +65,27 @@ public:
     }
 
 private:
+    // Writes text lowered to out, which has room for as many units: ASCII without tables, other
+    // characters (a surrogate pair as one) by their simple lower-case mapping.
+    static void lowerInto(QStringView text, QChar* out)
+    {
+        const qsizetype size = text.size();
+        for (qsizetype i = 0; i < size; ++i) {
+            const char16_t unit = text[i].unicode();
+            if (unit < 0x80) {
+                out[i] = QChar(unit >= u'A' && unit <= u'Z' ? unit + (u'a' - u'A') : unit);
+            } else if (QChar::isHighSurrogate(unit) && i + 1 < size &&
+                       text[i + 1].isLowSurrogate()) {
+                const char32_t lower =
+                    QChar::toLower(QChar::surrogateToUcs4(unit, text[i + 1].unicode()));
+                out[i] = QChar(QChar::highSurrogate(lower));
+                out[++i] = QChar(QChar::lowSurrogate(lower));
+            } else {
+                out[i] = QChar(QChar::toLower(unit));
+            }
+        }
+    }
+
     QString m_units;
     std::vector<std::pair<qsizetype, qsizetype>> m_spans;
 };

@@ -218,13 +218,20 @@ TEST(GetFolderLinks, SortsWithoutRegardToCaseAndLeavesOutSubfoldersAndUncheckedL
     EXPECT_EQ(names(model->GetFolderLinks(0, false)), QStringLiteral("b"));
 }
 
-// Keys are lowered without tables for ASCII texts: the letters' edges, the characters just
-// beside them and texts beyond ASCII must all order as their lowered texts do.
+// Keys are lowered in place, character by character: the ASCII letters' edges, the characters
+// just beside them, every other character (the one that lowers to two apart) and texts beyond
+// ASCII must all order as their lowered texts do.
 TEST(CaseBlindOrder, OrdersAsTheLowerCasedTexts)
 {
-    const std::vector<QString> texts{
+    std::vector<QString> texts{
         u"Zeta"_s,  u"@home"_s, u"[x]"_s,           u"a"_s,        u"`q"_s,   u"{z}"_s, u"A"_s,
         u"Émile"_s, u"émile"_s, u"\u0130stanbul"_s, u"istanbul"_s, u"zeta"_s, u""_s,    u"Z"_s};
+    QString everyCharacter;
+    for (char32_t c = 0x80; c < 0x110000; ++c) {
+        if (c != 0x130 && !(c >= 0xD800 && c < 0xE000))
+            everyCharacter += QString::fromUcs4(&c, 1);
+    }
+    texts.push_back(everyCharacter);
     CaseBlindKeys keys;
     for (const QString& text : texts)
         keys.add(text);
