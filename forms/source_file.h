@@ -39,8 +39,9 @@ bool holdsSourceContent(const QString& path, const ContentTest& test);
 // each take a line, or start with a mark, that readers reserve room for.
 int countByte(QByteArrayView text, char byte);
 
-// A form's reader: the tables of a file's content, read from location.
-using SourceParser = std::unique_ptr<BookmarkModel> (*)(QByteArrayView text,
+// A form's reader: the tables of a file's content, read from location. The model may keep parts
+// of the array (see ModelBuilder::shareSource()).
+using SourceParser = std::unique_ptr<BookmarkModel> (*)(const QByteArray& file,
                                                         const QString& location);
 
 // Loads a source file of a form: opens it as openSourceFile() does and reads it with the form's

@@ -46,9 +46,12 @@ public:
     // nothing. The reference holds until the next call.
     EntryDetails& editDetails(int& detailsIndex);
 
+    // The text the reader walks, when an array of its own holds it: bytes kept from it are then
+    // views of it instead of copies (see SharedBlocks::share()).
+    void shareSource(const QByteArray& text) { m_blocks.share(text); }
     // Bytes and UTF-8 text to keep in the model, such as icons and plain addresses: stored
     // in shared blocks rather than one allocation each (see SharedBlocks).
-    QByteArray keptBytes(QByteArrayView bytes) { return m_blocks.copy(bytes); }
+    QByteArray keptBytes(QByteArrayView bytes) { return m_blocks.keep(bytes); }
     QString keptUtf8(QByteArrayView bytes) { return m_blocks.fromUtf8(bytes); }
     // Text a reader decodes straight into the shared blocks (see SharedBlocks::text()).
     template <typename Write> QString keptText(qsizetype capacity, Write write)

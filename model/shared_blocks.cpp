@@ -4,6 +4,7 @@
 #include "model/huge_pages.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <type_traits>
 #include <utility>
 
@@ -54,8 +55,24 @@ template <typename Text, typename Pool> Text handOut(Pool& pool, qsizetype size)
 
 } // namespace
 
-QByteArray SharedBlocks::copy(QByteArrayView bytes)
+void SharedBlocks::share(const QByteArray& source)
 {
+    m_source = source;
+    if (!m_source.data_ptr().d_ptr())
+        m_source = QByteArray();
+}
+
+QByteArray SharedBlocks::keep(QByteArrayView bytes)
+{
+    const auto source = reinterpret_cast<std::uintptr_t>(m_source.constData());
+    const auto start = reinterpret_cast<std::uintptr_t>(bytes.data());
+    if (!m_source.isEmpty() && start >= source &&
+        start + size_t(bytes.size()) <= source + size_t(m_source.size())) {
+        QByteArray::DataPointer view = m_source.data_ptr();
+        view.ptr = const_cast<char*>(bytes.data());
+        view.size = bytes.size();
+        return QByteArray(std::move(view));
+    }
     if (needsOwnAllocation(bytes.size()))
         return bytes.toByteArray();
     std::copy(bytes.begin(), bytes.end(), reserveIn(m_bytes, bytes.size()));

@@ -17,7 +17,14 @@ namespace orvalink {
 class SharedBlocks
 {
 public:
-    QByteArray copy(QByteArrayView bytes);
+    // Bytes that keep() hands out views of, rather than copies, when asked for a part of them:
+    // the whole text a reader walks, held in an array of its own. The views keep all of it alive
+    // and, unlike copies, are not followed by a NUL. An array that does not own its bytes (see
+    // QByteArray::fromRawData()) is not shared.
+    void share(const QByteArray& source);
+    // The bytes as a byte array: a view of the shared source when they lie in it, else a copy in
+    // a block.
+    QByteArray keep(QByteArrayView bytes);
     // UTF-8 bytes as text, as QString::fromUtf8() makes it.
     QString fromUtf8(QByteArrayView bytes);
     // Text of at most capacity characters, written in place by write(QChar* to), which returns
@@ -40,6 +47,7 @@ private:
         qsizetype used = 0;
     };
 
+    QByteArray m_source;
     Pool<QByteArray> m_bytes;
     Pool<QString> m_texts;
     // A text too long to share a block, between beginText() and endText().

@@ -118,7 +118,7 @@ Result<QByteArray, UserMessage> readFileToMerge(const QString& path)
     FileContents contents;
     if (Result<void> opened = contents.open(path); !opened)
         return fileWriteFailure(path, opened.error());
-    return contents.bytes().toByteArray();
+    return contents.bytes();
 }
 
 QByteArrayView textToMergeInto(QByteArrayView bytes, QByteArray& storage)

@@ -17,7 +17,7 @@ public:
     // Opens and reads the file; fails with a message naming it when it is no regular file (see
     // openRegularFileForReading) or cannot be read.
     Result<void> open(const QString& path);
-    QByteArrayView bytes() const { return m_bytes; }
+    const QByteArray& bytes() const { return m_bytes; }
 
 private:
     QFile m_file;

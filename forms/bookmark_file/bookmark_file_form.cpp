@@ -71,7 +71,7 @@ SourceCounts BookmarkFileForm::count(const QString& location, Progress& progress
 Result<std::unique_ptr<BookmarkModel>, UserMessage>
 BookmarkFileForm::load(const QString& location, int, Progress& progress) const
 {
-    return loadSourceFile(location, kBookmarkFileContent, &parseBookmarkText, progress);
+    return loadSourceFile(location, kBookmarkFileContent, &parseBookmarkFile, progress);
 }
 
 bool BookmarkFileForm::offersAsDestination(const QString& location) const

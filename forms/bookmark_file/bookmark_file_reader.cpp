@@ -616,7 +616,7 @@ Result<std::unique_ptr<BookmarkModel>> NNCreateTree(const QString& path)
     FileContents contents;
     if (Result<void> opened = contents.open(path); !opened)
         return opened.failure();
-    return parseBookmarkText(contents.bytes(), path);
+    return parseBookmarkFile(contents.bytes(), path);
 }
 
 namespace {
@@ -699,9 +699,15 @@ void keepLinkAttributes(ModelBuilder& builder, LinkRecord& link, const TagAttrib
 
 std::unique_ptr<BookmarkModel> parseBookmarkText(QByteArrayView text, const QString& location)
 {
+    return parseBookmarkFile(QByteArray::fromRawData(text.data(), text.size()), location);
+}
+
+std::unique_ptr<BookmarkModel> parseBookmarkFile(const QByteArray& file, const QString& location)
+{
     QByteArray converted;
-    text = textBytes(text, converted);
+    const QByteArrayView text = textBytes(file, converted);
     ModelBuilder builder(FormId::BookmarkFile, location, NNGetHeader(text));
+    builder.shareSource(converted.isNull() ? file : converted);
     // An entry takes a line, but for the separators Firefox writes in front of one.
     builder.reserve(0, countByte(text, '\n') + 1);
     // The details index of the folder or link a description that follows belongs to; none after

@@ -75,6 +75,9 @@ Result<std::unique_ptr<BookmarkModel>> NNCreateTree(const QString& path);
 // The tables of the file content given, read from location.
 std::unique_ptr<BookmarkModel> parseBookmarkText(QByteArrayView text,
                                                  const QString& location = QString());
+// The same for a whole file read into an array: the icons, often most of a bookmark file, are
+// then kept as views of it instead of copies.
+std::unique_ptr<BookmarkModel> parseBookmarkFile(const QByteArray& file, const QString& location);
 
 // The name of the folder a folder line opens ("" for any other line): the text after its
 // "<H3 ...>" start tag up to "</H3>", or the rest of the line when it has no "</H3>".

@@ -70,7 +70,10 @@ SourceCounts HotlistForm::count(const QString& location, Progress& progress) con
 Result<std::unique_ptr<BookmarkModel>, UserMessage> HotlistForm::load(const QString& location, int,
                                                                       Progress& progress) const
 {
-    return loadSourceFile(location, kHotlistContent, &parseHotlistText, progress);
+    return loadSourceFile(
+        location, kHotlistContent,
+        [](const QByteArray& file, const QString& path) { return parseHotlistText(file, path); },
+        progress);
 }
 
 Result<void, UserMessage> HotlistForm::checkMerge(const QString& location,

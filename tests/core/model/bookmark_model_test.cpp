@@ -324,20 +324,33 @@ TEST(ModelBuilder, KeepsEachFolderEntriesTogetherAndWhatEachEntryKeeps)
     EXPECT_EQ(model->details(link.Details).keyword, QStringLiteral("m"));
 }
 
-TEST(SharedBlocks, CopiesStayIndependentAndOutliveTheirBlocks)
+TEST(SharedBlocks, KeptBytesStayIndependentAndOutliveTheirBlocksAndSource)
 {
     QByteArray first;
     QByteArray second;
     QByteArray copyOfSecond;
+    QByteArray view;
+    QByteArray fromRaw;
     {
         SharedBlocks blocks;
-        first = blocks.copy("data:one");
-        second = blocks.copy("data:two");
+        first = blocks.keep("data:one");
+        second = blocks.keep("data:two");
         // More than a block holds, and one string too long to share a block.
         for (int i = 0; i < 5000; ++i)
-            blocks.copy(QByteArray(300, 'x'));
-        EXPECT_EQ(blocks.copy(QByteArray(1 << 20, 'y')).size(), 1 << 20);
+            blocks.keep(QByteArray(300, 'x'));
+        EXPECT_EQ(blocks.keep(QByteArray(1 << 20, 'y')).size(), 1 << 20);
         copyOfSecond = second;
+
+        // Part of a shared source is a view of it, which keeps it alive; raw bytes are copied.
+        QByteArray source("<A ICON=\"data:icon\">");
+        blocks.share(source);
+        view = blocks.keep(QByteArrayView(source).sliced(9, 9));
+        EXPECT_EQ(view.constData(), source.constData() + 9);
+        static const char raw[] = "data:raw";
+        const QByteArray rawSource = QByteArray::fromRawData(raw, sizeof raw - 1);
+        blocks.share(rawSource);
+        fromRaw = blocks.keep(rawSource);
+        EXPECT_NE(fromRaw.constData(), raw);
     }
     EXPECT_EQ(first, "data:one");
     EXPECT_EQ(first.constData()[first.size()], '\0');
@@ -346,6 +359,10 @@ TEST(SharedBlocks, CopiesStayIndependentAndOutliveTheirBlocks)
     EXPECT_EQ(first, "data:one+more");
     EXPECT_EQ(second, "Data:two");
     EXPECT_EQ(copyOfSecond, "data:two");
+    EXPECT_EQ(view, "data:icon");
+    view[0] = 'D';
+    EXPECT_EQ(view, "Data:icon");
+    EXPECT_EQ(fromRaw, "data:raw");
 }
 
 // Text decoded into a block reads as QString::fromUtf8() makes it, whatever the bytes, and ends
