@@ -95,17 +95,12 @@ Result<QByteArray, UserMessage> readFileToMerge(const QString& path);
 // text as UTF-8 after a UTF-8 byte-order mark (made in storage), as the writers add UTF-8 to it.
 QByteArrayView textToMergeInto(QByteArrayView bytes, QByteArray& storage);
 
-// Appends text as UTF-8. For each ASCII character c, escape(dst, c, previous) may write a form of
-// its own at dst, advance dst and return true; previous is the UTF-16 unit before c (0 at the
-// start). An escape writes at most maxEscapeLength bytes. A surrogate without its partner
-// becomes U+FFFD, as QString::toUtf8() makes it.
-template <typename Escape>
-void appendUtf8(QByteArray& out, QStringView text, qsizetype maxEscapeLength, Escape escape)
+// Writes text as UTF-8 at dst and advances dst. For each ASCII character c, escape(dst, c,
+// previous) may write a form of its own at dst, advance dst and return true; previous is the
+// UTF-16 unit before c (0 at the start). A surrogate without its partner becomes U+FFFD, as
+// QString::toUtf8() makes it. dst must have room for utf8Room() bytes.
+template <typename Escape> void writeUtf8(char*& dst, QStringView text, Escape escape)
 {
-    const qsizetype start = out.size();
-    // Room for the worst case up front, so the loop writes through a plain pointer.
-    out.resize(start + text.size() * std::max<qsizetype>(3, maxEscapeLength));
-    char* dst = out.data() + start;
     const char16_t* p = text.utf16();
     const char16_t* const end = p + text.size();
     char16_t previous = 0;
@@ -134,10 +129,27 @@ void appendUtf8(QByteArray& out, QStringView text, qsizetype maxEscapeLength, Es
         }
         previous = c;
     }
+}
+
+// The most writeUtf8() writes for text with an escape that writes at most maxEscapeLength bytes.
+inline qsizetype utf8Room(QStringView text, qsizetype maxEscapeLength)
+{
+    return text.size() * std::max<qsizetype>(3, maxEscapeLength);
+}
+
+// Appends text as UTF-8, as writeUtf8() writes it.
+template <typename Escape>
+void appendUtf8(QByteArray& out, QStringView text, qsizetype maxEscapeLength, Escape escape)
+{
+    const qsizetype start = out.size();
+    // Room for the worst case up front, so the loop writes through a plain pointer.
+    out.resize(start + utf8Room(text, maxEscapeLength));
+    char* dst = out.data() + start;
+    writeUtf8(dst, text, escape);
     out.resize(dst - out.constData());
 }
 
-// Writes an ASCII replacement at dst, for escape functions of appendUtf8().
+// Writes an ASCII replacement at dst, for escape functions of writeUtf8().
 template <size_t N> inline void putAscii(char*& dst, const char (&text)[N])
 {
     std::memcpy(dst, text, N - 1);

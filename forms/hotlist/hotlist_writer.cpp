@@ -31,11 +31,6 @@ bool escapeLineBreak(char*& dst, char16_t c, char16_t previous)
     return false;
 }
 
-void appendField(QByteArray& out, QStringView text)
-{
-    appendUtf8(out, text, 1, escapeLineBreak);
-}
-
 // A description's line breaks (CR LF, CR or LF) as Opera keeps them: two 0x02 characters. A 0x02
 // of the text would read back as half a line break, so it is left out.
 bool escapeDescription(char*& dst, char16_t c, char16_t previous)
@@ -55,52 +50,81 @@ bool dropFromAddress(char*&, char16_t c, char16_t)
     return isDroppedFromAddress(c);
 }
 
-void appendAddress(QByteArray& out, QStringView address)
+// Writes one record through a plain pointer: room for the most the record can take is made in
+// the output once and its size set once at the end, where appending piece by piece would check
+// the room and end the array with a NUL at every piece of every record.
+class RecordWriter
 {
-    appendUtf8(out, address, 0, dropFromAddress);
-}
+public:
+    // The keys, numbers and line ends of the longest record, besides its texts.
+    static constexpr qsizetype kFixedRoom = 256;
 
-// As a formatted print of a number writes it: a space or a minus sign, the digits, a space.
-void appendOrder(QByteArray& out, int order)
-{
-    char digits[16];
-    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, order);
-    out += "    ORDER = ";
-    if (order >= 0)
-        out += ' ';
-    out.append(digits, end.ptr - digits);
-    out += " \r\n";
-}
-
-// A date field, written straight into the output: no text of its own for every record.
-void appendDate(QByteArray& out, QByteArrayView field, BookmarkTime time)
-{
-    if (!time.isKnown())
-        return;
-    char digits[24];
-    const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, time.seconds());
-    out += field;
-    out.append(digits, end.ptr - digits);
-    out += "\r\n";
-}
-
-void appendFields(QByteArray& out, const RecordFields& fields)
-{
-    appendDate(out, "    CREATED=", fields.dates.added);
-    appendDate(out, "    VISITED=", fields.dates.visited);
-    if (fields.details && !fields.details->description.isEmpty()) {
-        out += "    DESCRIPTION=";
-        appendUtf8(out, fields.details->description, 2, escapeDescription);
-        out += "\r\n";
+    RecordWriter(QByteArray& out, qsizetype textRoom)
+        : m_out(out)
+    {
+        const qsizetype start = out.size();
+        out.resize(start + kFixedRoom + textRoom);
+        m_at = out.data() + start;
     }
-    if (fields.details && !fields.details->keyword.isEmpty()) {
-        out += "    SHORT NAME=";
-        appendField(out, fields.details->keyword);
-        out += "\r\n";
+    RecordWriter(const RecordWriter&) = delete;
+    RecordWriter& operator=(const RecordWriter&) = delete;
+    ~RecordWriter() { m_out.resize(m_at - m_out.constData()); }
+
+    // The room the texts of a record with these fields take at most.
+    static qsizetype fieldsRoom(const RecordFields& fields)
+    {
+        if (!fields.details)
+            return 0;
+        return utf8Room(fields.details->description, 2) + utf8Room(fields.details->keyword, 1);
     }
-    if (fields.onPersonalBar)
-        out += "    ON PERSONALBAR=YES\r\n";
-}
+
+    template <size_t N> void put(const char (&text)[N]) { putAscii(m_at, text); }
+    // A field's text, on one line.
+    void putField(QStringView text) { writeUtf8(m_at, text, escapeLineBreak); }
+    void putAddress(QStringView address) { writeUtf8(m_at, address, dropFromAddress); }
+
+    // The fields every record may have after its name (and address).
+    void putFields(const RecordFields& fields)
+    {
+        putDate("    CREATED=", fields.dates.added);
+        putDate("    VISITED=", fields.dates.visited);
+        if (fields.details && !fields.details->description.isEmpty()) {
+            put("    DESCRIPTION=");
+            writeUtf8(m_at, fields.details->description, escapeDescription);
+            put("\r\n");
+        }
+        if (fields.details && !fields.details->keyword.isEmpty()) {
+            put("    SHORT NAME=");
+            putField(fields.details->keyword);
+            put("\r\n");
+        }
+        if (fields.onPersonalBar)
+            put("    ON PERSONALBAR=YES\r\n");
+    }
+
+    // As a formatted print of a number writes it: a space or a minus sign, the digits, a space.
+    void putOrder(int order)
+    {
+        put("    ORDER = ");
+        if (order >= 0)
+            *m_at++ = ' ';
+        m_at = std::to_chars(m_at, m_at + 16, order).ptr;
+        put(" \r\n");
+    }
+
+private:
+    template <size_t N> void putDate(const char (&key)[N], BookmarkTime time)
+    {
+        if (!time.isKnown())
+            return;
+        put(key);
+        m_at = std::to_chars(m_at, m_at + 24, time.seconds()).ptr;
+        put("\r\n");
+    }
+
+    QByteArray& m_out;
+    char* m_at;
+};
 
 class HotlistVisitor final : public ExportVisitor
 {
@@ -167,25 +191,28 @@ Result<void, UserMessage> CanMergeIntoHotlist(const QString& filePath)
 
 void WriteFolderRecord(QByteArray& out, QStringView name, int order, const RecordFields& fields)
 {
-    out += "#FOLDER\r\n    NAME=";
-    appendField(out, name);
-    out += "\r\n";
-    appendFields(out, fields);
-    appendOrder(out, order);
-    out += "\r\n";
+    RecordWriter record(out, utf8Room(name, 1) + RecordWriter::fieldsRoom(fields));
+    record.put("#FOLDER\r\n    NAME=");
+    record.putField(name);
+    record.put("\r\n");
+    record.putFields(fields);
+    record.putOrder(order);
+    record.put("\r\n");
 }
 
 void WriteUrlRecord(QByteArray& out, QStringView name, QStringView url, int order,
                     const RecordFields& fields)
 {
-    out += "#URL\r\n    NAME=";
-    appendField(out, name);
-    out += "\r\n    URL=";
-    appendAddress(out, url);
-    out += "\r\n";
-    appendFields(out, fields);
-    appendOrder(out, order);
-    out += "\r\n";
+    RecordWriter record(out,
+                        utf8Room(name, 1) + utf8Room(url, 0) + RecordWriter::fieldsRoom(fields));
+    record.put("#URL\r\n    NAME=");
+    record.putField(name);
+    record.put("\r\n    URL=");
+    record.putAddress(url);
+    record.put("\r\n");
+    record.putFields(fields);
+    record.putOrder(order);
+    record.put("\r\n");
 }
 
 void WriteOperaFolder(BookmarkModel& model, int node, const FileExportOptions& options,
