@@ -132,7 +132,6 @@ private slots:
         QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 123);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QCOMPARE(about.findChild<QLabel*>(u"lblVersion"_s)->text(), u"Orvalink - Version 2.41"_s);
         for (const char* name : {"lblVersion", "lblTotalItemsExported", "lblMenuCredit"}) {
             const auto* label = about.findChild<QLabel*>(QString::fromLatin1(name));
             QVERIFY2(label->alignment() & Qt::AlignHCenter, name);
