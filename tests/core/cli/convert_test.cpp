@@ -390,7 +390,8 @@ TEST(ConvertCommand, MenuPageOptionsShowInThePage)
     EXPECT_EQ(convert(kOpera, source, kMenu, page, words("--max-items 99")).exitCode, ExitSuccess);
 }
 
-TEST(ConvertCommand, BadArgumentsExitTwoWithOneLineAndWriteNothing)
+// Every command's refusal of its arguments: one line, then where to read how it is used.
+TEST(ConvertCommand, BadArgumentsOfEveryCommandExitTwoWithOneLineAndWriteNothing)
 {
     test::TempTree dir;
     const QString source = writeSmallSource(dir, kOpera);
@@ -401,7 +402,23 @@ TEST(ConvertCommand, BadArgumentsExitTwoWithOneLineAndWriteNothing)
         return convertArguments(kOpera, source, to, dest, words(options));
     };
     const char* range = "Please, insert a number in range [2-99]";
-    const std::pair<QStringList, const char*> cases[] = {
+    struct Case
+    {
+        QStringList arguments;
+        const char* problem; // a part of the first line
+        const char* help = "convert --help";
+    };
+    const Case cases[] = {
+        {words(""), "", "--help"},
+        {words("frobnicate"), "", "--help"},
+        {words("help frobnicate"), "", "--help"},
+        {words("count x.adr"), "", "count --help"},
+        {words("count --from chrome x"), "", "count --help"},
+        {words("list --from opera"), "", "list --help"},
+        {words("list --from opera a b"), "", "list --help"},
+        {words("list --stats --from opera a"), "", "list --help"},
+        {words("discover x"), "", "discover --help"},
+        {words("convert --title"), ""},
         {args(kOpera, dir.path(u"x.adr"_s)), "same form"},
         {{u"convert"_s, u"--from"_s, kOpera, source, file}, "--to"},
         {args(kFirefox, file, "extra"), "source and a destination"},
@@ -429,15 +446,17 @@ TEST(ConvertCommand, BadArgumentsExitTwoWithOneLineAndWriteNothing)
     };
     const std::string before = snapshot(dir.path());
     const qint32 totalBefore = storedTotal();
-    for (const auto& [arguments, problem] : cases) {
-        SCOPED_TRACE(text(arguments.mid(5)));
-        const CliRun run = runInProcess(arguments);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(text(c.arguments));
+        const CliRun run = runInProcess(c.arguments);
         EXPECT_EQ(run.exitCode, ExitUsage);
         EXPECT_EQ(run.out, QString());
-        EXPECT_TRUE(run.err.startsWith(u"orvalink-cli: "_s) &&
-                    run.err.section(u'\n', 0, 0).contains(QLatin1String(problem)))
+        const QStringList lines = run.err.split(u'\n');
+        ASSERT_EQ(lines.size(), 3) << run.err.toStdString();
+        EXPECT_TRUE(lines[0].startsWith(u"orvalink-cli: "_s) &&
+                    lines[0].contains(QLatin1String(c.problem)))
             << run.err.toStdString();
-        EXPECT_TRUE(run.err.endsWith(u"\nTry 'orvalink-cli convert --help'.\n"_s));
+        EXPECT_EQ(lines[1], u"Try 'orvalink-cli %1'."_s.arg(QLatin1String(c.help)));
         EXPECT_EQ(snapshot(dir.path()), before);
     }
     EXPECT_EQ(storedTotal(), totalBefore);
