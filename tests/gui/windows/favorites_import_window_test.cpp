@@ -88,6 +88,7 @@ private slots:
         m_dialogs->answerPickFolder(inner);
         click("NNoptWhere(2)");
         QCOMPARE(m_dialogs->last(Kind::PickFolder).folder.rootPath, m_favorites);
+        QCOMPARE(m_dialogs->last(Kind::PickFolder).folder.initialFolder, m_favorites);
         QCOMPARE(get<QLineEdit>("NNtxtWhereExist")->text(),
                  QDir::toNativeSeparators("Sub/Inner"_L1));
         click("Command10");

@@ -92,6 +92,11 @@ private slots:
         open(ExportMode::IEToOpera);
         m_dialogs->answerPickFolder(favorites);
         click("Command1");
+        // The whole file system, opening at the Favorites folder known so far, over the window.
+        const ScriptedDialogs::Call picker = m_dialogs->last(Kind::PickFolder);
+        QCOMPARE(picker.folder.rootPath, QString());
+        QCOMPARE(picker.folder.initialFolder, home(u"Favorites"_s));
+        QCOMPARE(picker.parent.data(), static_cast<QWidget*>(m_window.data()));
         QCOMPARE(get<QLineEdit>("txtIELoc")->text(), favorites);
         QCOMPARE(m_job->TotalLinkCount, 3);
 
