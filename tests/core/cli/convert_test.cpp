@@ -420,6 +420,10 @@ TEST(ConvertCommand, BadArgumentsOfEveryCommandExitTwoWithOneLineAndWriteNothing
         {words("discover x"), "", "discover --help"},
         {words("convert --title"), ""},
         {args(kOpera, dir.path(u"x.adr"_s)), "same form"},
+        // A Favorites folder is never a stream.
+        {convertArguments(kIe, u"-"_s, kFirefox, dir.path(u"x.html"_s)),
+         "standard input or standard output"},
+        {convertArguments(kFirefox, file, kIe, u"-"_s), "standard input or standard output"},
         {{u"convert"_s, u"--from"_s, kOpera, source, file}, "--to"},
         {args(kFirefox, file, "extra"), "source and a destination"},
         {args(u"chrome"_s, file), "--to"},
