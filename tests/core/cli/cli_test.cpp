@@ -11,7 +11,6 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
-#include <utility>
 
 #ifdef Q_OS_UNIX
 #include <sys/stat.h>
@@ -58,31 +57,6 @@ TEST(CommandLine, CountsAndListsASourceInSourceOrderAsTextAndAsJson)
               "\n");
     const CliRun countJson = runInProcess(words("count --json --from opera") << hotlist);
     EXPECT_EQ(countJson.out, u"{\"folders\": 2, \"links\": 2}\n"_s);
-}
-
-TEST(CommandLine, RefusesBadArgumentsInOneLineAndExitsTwo)
-{
-    const std::pair<const char*, const char*> cases[] = {
-        {"", "--help"},
-        {"frobnicate", "--help"},
-        {"help frobnicate", "--help"},
-        {"count x.adr", "count --help"},
-        {"count --from chrome x", "count --help"},
-        {"list --from opera", "list --help"},
-        {"list --from opera a b", "list --help"},
-        {"list --stats --from opera a", "list --help"},
-        {"discover x", "discover --help"},
-        {"convert --title", "convert --help"},
-    };
-    for (const auto& [bad, help] : cases) {
-        const CliRun run = runInProcess(words(bad));
-        EXPECT_EQ(run.exitCode, ExitUsage) << bad;
-        EXPECT_TRUE(run.out.isEmpty());
-        const QStringList lines = run.err.split(u'\n');
-        ASSERT_EQ(lines.size(), 3) << run.err.toStdString();
-        EXPECT_TRUE(lines[0].startsWith(u"orvalink-cli: "_s)) << bad;
-        EXPECT_EQ(lines[1], u"Try 'orvalink-cli %1'."_s.arg(QLatin1String(help)));
-    }
 }
 
 TEST(CommandLine, HelpIsPerCommandAndAnOptionsValueNeverAsksForIt)
@@ -152,8 +126,6 @@ TEST(CommandLine, SpeaksTheSessionLanguage)
     } cases[] = {
         {u"C"_s, "\nCommands:\n", u"The Selected File Is Not an Opera Hotlist."_s},
         {u"de_DE.UTF-8"_s, "\nBefehle:\n", u"Die ausgewählte Datei ist keine Opera-Hotlist."_s},
-        {u"fr_FR.UTF-8"_s, "\nCommandes :\n",
-         u"Le fichier sélectionné n’est pas une hotlist Opera."_s},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.locale.toStdString());

@@ -6,10 +6,7 @@
 
 #include <QDialogButtonBox>
 #include <QLocale>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QStatusBar>
 #include <QTest>
 #include <memory>
 
@@ -19,12 +16,11 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 // What the main window shows in one language: ctest starts this program once per language, with
-// LANG, LC_ALL and LANGUAGE set as a user's session sets them.
+// LANG, LC_ALL and LANGUAGE set as a user's session sets them. One text of each catalogue shows
+// it was loaded; that every text is translated is the catalogue check's.
 struct ShownTexts
 {
-    QString fileMenu;
     QString firstButton;
-    QString ready;
     // A standard button, from Qt's own catalogue.
     QString cancel;
 };
@@ -39,11 +35,11 @@ ShownTexts expectedTexts()
 {
     switch (sessionLanguage()) {
     case QLocale::German:
-        return {u"&Datei"_s, u"IE-Favoriten"_s, u"Bereit"_s, u"Abbrechen"_s};
+        return {u"IE-Favoriten"_s, u"Abbrechen"_s};
     case QLocale::French:
-        return {u"&Fichier"_s, u"Favoris IE"_s, u"Prêt"_s, u"Annuler"_s};
+        return {u"Favoris IE"_s, u"Annuler"_s};
     default:
-        return {u"&File"_s, u"IE Favorites"_s, u"Ready"_s, u"Cancel"_s};
+        return {u"IE Favorites"_s, u"Cancel"_s};
     }
 }
 
@@ -66,9 +62,7 @@ private slots:
         test::TestDialogs dialogs;
         Job job;
         Form1 window(job, home.settings(), dialogs);
-        QCOMPARE(window.menuBar()->actions().first()->text(), expected.fileMenu);
         QCOMPARE(window.cmdInizio(0)->text(), expected.firstButton);
-        QCOMPARE(window.findChild<QStatusBar*>(u"StatusBar1"_s)->currentMessage(), expected.ready);
         // The tag is compared as the English text and shown translated.
         QVERIFY(window.cmdInizio(0)->property("Tag").toString().startsWith(u"Export Favorites"_s));
 

@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
 using namespace orvalink;
@@ -158,21 +157,6 @@ private slots:
             differingRows(picture(*makeButton(u"Browse..."_s, QIcon())), nothing);
         QVERIFY(onlyTop >= 0);
         QVERIFY(qAbs((onlyTop + onlyBottom) / 2.0 - m_button->height() / 2.0) <= 3.0);
-    }
-
-    void staysAnOrdinaryButton()
-    {
-        QSignalSpy clicked(m_button, &QAbstractButton::clicked);
-        QTest::mouseClick(m_button, Qt::LeftButton);
-        QCOMPARE(clicked.size(), 1);
-        m_button->setFocus();
-        QTest::keyClick(m_button, Qt::Key_Space);
-        QCOMPARE(clicked.size(), 2);
-        // Applying the theme twice installs nothing more.
-        const int filters = m_button->findChildren<QObject*>().size();
-        ApplyButtonTheme(m_button);
-        QCOMPARE(m_button->findChildren<QObject*>().size(), filters);
-        ApplyButtonTheme(nullptr);
     }
 
 private:

@@ -132,7 +132,6 @@ private slots:
         QCOMPARE(AddTotalItemsExported(m_home->settings(), 0), 123);
         about.show();
         QVERIFY(QTest::qWaitForWindowExposed(&about));
-        QCOMPARE(about.findChild<QLabel*>(u"lblVersion"_s)->text(), u"Orvalink - Version 2.41"_s);
         for (const char* name : {"lblVersion", "lblTotalItemsExported", "lblMenuCredit"}) {
             const auto* label = about.findChild<QLabel*>(QString::fromLatin1(name));
             QVERIFY2(label->alignment() & Qt::AlignHCenter, name);
@@ -166,32 +165,11 @@ private slots:
         QVERIFY(!picker.setRootFolder(38).ok() && !picker.setRootFolder(-1).ok());
         QCOMPARE(picker.RootFolder(), 37);
 
-        // Rooted at the drives: the whole file system, opening at the initial folder.
+        // What the windows' pickers ask for (root, initial folder, owner) their tests see; here,
+        // the picker's own refusals.
         test::TestDialogs dialogs;
-        QWidget owner;
-        picker.setHwnd(&owner);
-        QVERIFY(picker.setRootFolder(cBrowseForFolder::Drives).ok());
-        picker.setInitialFolder(m_home->path());
-        dialogs.answerPickFolder(m_home->path() + u"/Favorites"_s);
-        picker.Show(dialogs);
-        QCOMPARE(picker.FolderName(), m_home->path() + u"/Favorites"_s);
-        QCOMPARE(dialogs.calls().size(), 1);
-        const auto request = dialogs.last(Kind::PickFolder).folder;
-        QCOMPARE(request.prompt, u"Please, Select a Folder."_s);
-        QCOMPARE(request.rootPath, QString());
-        QCOMPARE(request.initialFolder, m_home->path());
-        QCOMPARE(dialogs.last(Kind::PickFolder).parent.data(), &owner);
-
-        // A root path takes precedence over the special folder; cancelling gives "".
-        picker.setSRootFolderPath(m_home->path());
-        dialogs.answerPickFolder(QString());
-        picker.Show(dialogs);
-        QCOMPARE(dialogs.last(Kind::PickFolder).folder.rootPath, m_home->path());
-        QCOMPARE(picker.FolderName(), QString());
-
         // A root path that is no folder is reported; the picker opens without a limit. Without
         // an owner the user is told so first.
-        dialogs.clear();
         cBrowseForFolder orphan;
         QVERIFY(orphan.setDialogTitle(u"Please, Select a Folder."_s).ok());
         orphan.setSRootFolderPath(m_home->path() + u"/missing"_s);

@@ -24,28 +24,6 @@ private slots:
     void init() { m_home = std::make_unique<test::FreshHome>(); }
     void cleanup() { m_home.reset(); }
 
-    void firstStartOpensWhereItAlwaysDid()
-    {
-        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-        const auto part = [&](double share) {
-            return screen.topLeft() +
-                   QPoint(qRound(screen.width() * share), qRound(screen.height() * share));
-        };
-        SettingsReader reader(m_home->settings());
-        QWidget main;
-        main.resize(272, 200);
-        LoadWindowPosition(SavedWindow::Main, main, reader);
-        QCOMPARE(main.pos(), part(1 / 3.0));
-        QWidget selection;
-        LoadWindowPosition(SavedWindow::Selection, selection, reader);
-        QCOMPARE(selection.geometry(), QRect(50, 100, 700, 400));
-        QWidget exporter;
-        exporter.resize(400, 300);
-        LoadWindowPosition(SavedWindow::Export, exporter, reader);
-        QCOMPARE(exporter.pos(), part(1 / 5.0));
-        QVERIFY(!QFile::exists(m_home->optionsFile()));
-    }
-
     void placeWindowKeepsTheWindowOnItsScreen()
     {
         // Flush right from too far right or above; a window wider than the screen ends with a
