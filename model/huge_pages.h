@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 namespace orvalink {
 
@@ -33,5 +34,13 @@ constexpr std::size_t hugePageFill(std::size_t bytes)
 // fit, including the page that holds an allocation's headers before data. Only advice: nothing
 // changes where such pages are not offered.
 void preferHugePages(const void* data, std::size_t bytes);
+
+// Room for at least count elements in a table a reader is about to fill: in whole huge pages
+// when it is that large.
+template <typename T> void reserveInHugePages(std::vector<T>& table, std::size_t count)
+{
+    table.reserve(hugePageFill(count * sizeof(T)) / sizeof(T));
+    preferHugePages(table.data(), table.capacity() * sizeof(T));
+}
 
 } // namespace orvalink

@@ -15,22 +15,11 @@ ModelBuilder::ModelBuilder(FormId form, QString location, QString rootCaption)
     , m_pending(1)
 {}
 
-namespace {
-
-// Room for at least count rows in a table the loader is about to fill, in whole huge pages.
-template <typename Row> void reserveRows(std::vector<Row>& table, size_t count)
-{
-    table.reserve(hugePageFill(count * sizeof(Row)) / sizeof(Row));
-    preferHugePages(table.data(), table.capacity() * sizeof(Row));
-}
-
-} // namespace
-
 void ModelBuilder::reserve(int folders, int entries)
 {
-    m_model->m_folders.reserve(static_cast<size_t>(folders) + 1);
-    reserveRows(m_model->m_links, static_cast<size_t>(entries));
-    reserveRows(m_model->m_details, static_cast<size_t>(entries));
+    reserveInHugePages(m_model->m_folders, static_cast<size_t>(folders) + 1);
+    reserveInHugePages(m_model->m_links, static_cast<size_t>(entries));
+    reserveInHugePages(m_model->m_details, static_cast<size_t>(entries));
     m_model->m_tree.reserve(folders + 1);
 }
 

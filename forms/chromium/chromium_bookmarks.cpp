@@ -2,6 +2,7 @@
 #include "forms/chromium/chromium_bookmarks.h"
 
 #include "forms/chromium/json_cursor.h"
+#include "model/huge_pages.h"
 
 #include <QtEndian>
 #include <charconv>
@@ -39,7 +40,7 @@ public:
         // A node as the browser writes it, pretty-printed with its dates, guid, id, name and
         // type, takes some 200 bytes or more: room for as many nodes as that allows costs address
         // space only, and spares copying the list each time it grows. A denser file's list grows.
-        m_file.nodes.reserve(static_cast<size_t>(text.size() / 200));
+        reserveInHugePages(m_file.nodes, static_cast<size_t>(text.size() / 200));
     }
 
     std::optional<ChromiumBookmarks> read();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/firefox_database/places_reader.h"
 
+#include "model/huge_pages.h"
 #include "model/model_builder.h"
 #include "model/shared_blocks.h"
 
@@ -182,8 +183,8 @@ Result<void, UserMessage> PlacesTree::readRows(const PlacesSnapshot& snapshot)
         PlacesStatement count(snapshot, kRowCountQuery);
         if (count.isValid() && count.next()) {
             const auto rows = static_cast<size_t>(count.integer(0));
-            places.reserve(rows);
-            m_rows.reserve(rows);
+            reserveInHugePages(places, rows);
+            reserveInHugePages(m_rows, rows);
         }
     }
     PlacesStatement query(snapshot, kTreeQuery);
@@ -210,7 +211,7 @@ Result<void, UserMessage> PlacesTree::readRows(const PlacesSnapshot& snapshot)
         return unreadableFirefoxDatabase(snapshot.path(), snapshot.lastError());
 
     std::sort(places.begin(), places.end());
-    m_order.reserve(places.size());
+    reserveInHugePages(m_order, places.size());
     m_children.reserve(m_folders);
     for (const RowPlace& place : places) {
         auto& range = m_children[place.parent];
