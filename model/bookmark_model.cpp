@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/bookmark_model.h"
 
+#include "model/huge_pages.h"
 #include "model/text_order.h"
 
 #include <utility>
@@ -23,6 +24,12 @@ int BookmarkModel::addFolder(int parentRow, QString name, QString caption)
     m_folders.push_back(std::move(record));
     m_tree.addNode(parentRow, std::move(caption), row);
     return row;
+}
+
+void BookmarkModel::reserveEntries(size_t count)
+{
+    reserveInHugePages(m_links, count);
+    reserveInHugePages(m_details, count);
 }
 
 void BookmarkModel::beginEntries(int row)

@@ -54,6 +54,10 @@ public:
     // is what the tree shows, which differs from the name only for the Favorites root.
     int addFolder(int parentRow, QString name, QString caption);
     int addFolder(int parentRow, const QString& name) { return addFolder(parentRow, name, name); }
+    // Room for count entries in all, and details for as many: a hint only. Reserving what goes
+    // unused costs address space only, while growing the tables would copy them and touch twice
+    // the memory.
+    void reserveEntries(size_t count);
     // A folder's entries are appended between these two calls, in source order.
     void beginEntries(int row);
     void appendEntry(LinkRecord entry);

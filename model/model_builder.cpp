@@ -18,8 +18,7 @@ ModelBuilder::ModelBuilder(FormId form, QString location, QString rootCaption)
 void ModelBuilder::reserve(int folders, int entries)
 {
     reserveInHugePages(m_model->m_folders, static_cast<size_t>(folders) + 1);
-    reserveInHugePages(m_model->m_links, static_cast<size_t>(entries));
-    reserveInHugePages(m_model->m_details, static_cast<size_t>(entries));
+    m_model->reserveEntries(static_cast<size_t>(entries));
     m_model->m_tree.reserve(folders + 1);
 }
 

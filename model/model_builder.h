@@ -22,9 +22,8 @@ public:
     // rootCaption: the name of row 0, the source's root, which is open from the start.
     ModelBuilder(FormId form, QString location, QString rootCaption);
 
-    // Room for what a count of the source found, or a bound on it; a hint only. Each entry may
-    // have details, so they get room for as many: reserving what goes unused costs address space
-    // only, while growing the tables would copy them and touch twice the memory.
+    // Room for what a count of the source found, or a bound on it; a hint only (see
+    // BookmarkModel::reserveEntries()).
     void reserve(int folders, int entries);
 
     // Adds a folder entry to the current folder, makes a row for it and makes it the current

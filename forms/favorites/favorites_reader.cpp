@@ -301,6 +301,15 @@ public:
         m_rows[static_cast<size_t>(row)].listing = std::move(entries);
     }
 
+    // How many entries the kept listings hold.
+    size_t listedEntries() const
+    {
+        size_t count = 0;
+        for (const Row& row : m_rows)
+            count += row.listing ? row.listing->size() : 0;
+        return count;
+    }
+
     // The kept listing of row, handed over once.
     std::optional<std::vector<DirectoryEntry>> takeListing(int row)
     {
@@ -609,6 +618,7 @@ Result<std::unique_ptr<BookmarkModel>> LoadFavorites(const QString& folder, int 
                 .arg(folder, systemErrorText(error))};
     }
 
+    model->reserveEntries(directories.listedEntries());
     model->setFolderLister(
         [lister](BookmarkModel& loaded, int row) { listFolder(loaded, row, *lister); });
     return model;
