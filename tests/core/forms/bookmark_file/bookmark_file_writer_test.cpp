@@ -36,39 +36,6 @@ TEST(BookmarkFileWriter, WritesTheWorkedExample)
                                               QStringLiteral("Exporting From Folder: Work")}));
 }
 
-TEST(BookmarkFileWriter, EscapesMarkupAndWritesUtf8)
-{
-    TempTree dir;
-    Job job = test::favoritesJob(
-        dir, {"Tom & Jerry's <\"best\">/a&b=\"c\".url", "àèéìòù È ü 中文 😀.url"});
-    job.UserName = QStringLiteral("<me> & 'you'");
-    const FileExportOptions intoFolder{.intoNewFolder = true,
-                                       .newFolderName = QStringLiteral("\"new\" & <old>")};
-    const QString out = dir.path(QStringLiteral("bookmarks.html"));
-    Progress quiet;
-    ASSERT_TRUE(test::writeBookmarkFile(job, out, intoFolder, quiet).ok());
-
-    const QByteArray utf8Name = QStringLiteral("àèéìòù È ü 中文 😀").toUtf8();
-    const QByteArray written = test::withoutDates(dir.read(QStringLiteral("bookmarks.html")));
-    EXPECT_TRUE(written.contains("<TITLE>Bookmarks for &lt;me&gt; &amp; &#39;you&#39;</TITLE>"));
-    EXPECT_TRUE(written.contains(crlf(R"(<DL><p>
-<DT><H3 FOLDED ADD_DATE="">&quot;new&quot; &amp; &lt;old&gt;</H3>
-<DL><p>
-    <DT><H3 FOLDED ADD_DATE="">Tom &amp; Jerry&#39;s &lt;&quot;best&quot;&gt;</H3>
-    <DL><p>
-        <DT><A HREF="about:a&amp;b=&quot;c&quot;">a&amp;b=&quot;c&quot;</A>
-    </DL><p>
-    <DT><A HREF="about:)") + utf8Name +
-                                 "\">" + utf8Name + "</A>"))
-        << written.toStdString();
-
-    // Without a name the file is for the logon user.
-    job.UserName.clear();
-    ASSERT_TRUE(test::writeBookmarkFile(job, out, FileExportOptions{}, quiet).ok());
-    EXPECT_TRUE(test::withoutDates(dir.read(QStringLiteral("bookmarks.html")))
-                    .contains("<TITLE>Bookmarks for " + GetLogonUserName().toUtf8()));
-}
-
 TEST(BookmarkFileWriter, WritesOnlyCheckedFoldersAndLinks)
 {
     TempTree dir;
@@ -315,7 +282,8 @@ TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)
 }
 
 // A shortcut whose name and (Unicode) address hold line breaks, controls and markup: written
-// into either form it reads back as the one link it is, never as entries of its own.
+// into either form it reads back as the one link it is, never as entries of its own. A user's
+// name in markup reads back as the bookmark file's header; without a name it is the logon user's.
 TEST(FileWriters, NoNameOrAddressCanForgeEntries)
 {
     TempTree dir;
@@ -341,8 +309,13 @@ TEST(FileWriters, NoNameOrAddressCanForgeEntries)
         ASSERT_EQ(back->folderCount(), 1);
         ASSERT_EQ(back->LinkCount(), 1);
         if (writer.form == FormId::BookmarkFile) {
+            EXPECT_EQ(back->folder(0).Name, u"Bookmarks for "_s + GetLogonUserName());
             EXPECT_EQ(back->link(0).Name, name);
             EXPECT_EQ(back->link(0).URL, url);
+            job.UserName = u"<me> & 'you'"_s;
+            ASSERT_TRUE(writer.write(job, out, FileExportOptions{}, quiet).ok());
+            EXPECT_EQ(test::reread(writer.form, out)->folder(0).Name,
+                      u"Bookmarks for <me> & 'you'"_s);
         } else {
             // A hotlist has no escape: a name's line breaks become spaces, and the address
             // loses what browsers drop from it anyway.
