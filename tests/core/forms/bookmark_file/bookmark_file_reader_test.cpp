@@ -170,24 +170,6 @@ TEST(FileSources, Utf16WithByteOrderMarkReadsLikeUtf8)
     }
 }
 
-TEST(BookmarkFileReader, TellsBookmarkFilesFromOtherContent)
-{
-    QStringEncoder utf16(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
-    const std::pair<QByteArray, bool> cases[] = {
-        {test::readFixture(QStringLiteral("bookmark-file/firefox_export/input.html")), true},
-        {"\xEF\xBB\xBF \r\n<!doctype netscape-bookmark-file-1>", true},
-        {utf16.encode(u"<!DOCTYPE NETSCAPE-Bookmark-file-1>"), true},
-        {"<html><h1 class=x>Mine</h1><dl>\n<dt><a href=x>x</a></dl>", true},
-        {QByteArray("<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<DL>") + '\0', false},
-        {"Opera Hotlist version 2.0\n#URL\n\tURL=<DL><DT>", false},
-        {"<title>Glossary</title><dl><dd>No terms</dd></dl>", false},
-        {"<dl><dt>List</dt></dl><title>Title after the list</title>", false},
-        {"<H1x>Not a header</H1x><DL><DT>", false},
-    };
-    for (const auto& [bytes, expected] : cases)
-        EXPECT_EQ(isBookmarkFileContent(bytes), expected) << bytes.toStdString();
-}
-
 TEST(BookmarkFileReader, LineHelpersCutNamesUrlsAndTheHeader)
 {
     EXPECT_EQ(NNGetFolderName("    <DT><H3 FOLDED ADD_DATE=\"\">Work &amp; Play</H3>"),
