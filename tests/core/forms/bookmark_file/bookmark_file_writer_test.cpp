@@ -187,20 +187,13 @@ int outcomeOf(const Result<void, UserMessage>& result)
 {
     if (result.ok())
         return Written;
-    const UserMessage& message = result.failure();
-    const QString permission =
-        QStringLiteral("Please, Check You Have the Permission to Write this File.");
-    if (message.title != QStringLiteral("Error") || message.icon != MessageIcon::Critical ||
-        message.lines.size() != 2 || message.lines[1].isEmpty())
+    // The second line says what the system reported, or asks to check the permission.
+    const QStringList& lines = result.failure().lines;
+    if (lines.size() != 2 || lines[1].isEmpty())
         return OtherMessage;
-    if (message.lines ==
-        QStringList{QStringLiteral("Error Opening the Bookmark File."), permission})
+    if (lines[0] == u"Error Opening the Bookmark File."_s)
         return PermissionRefused;
-    // The second line says what the system reported.
-    return message.lines[0] == QStringLiteral("Error Writing the Bookmark File.") &&
-                   message.lines[1] != permission
-               ? WriteError
-               : OtherMessage;
+    return lines[0] == u"Error Writing the Bookmark File."_s ? WriteError : OtherMessage;
 }
 
 TEST(FileWriters, FailuresLeaveTheDestinationAsItWasAndPermissionsSurvive)

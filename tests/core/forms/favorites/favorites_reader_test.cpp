@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/favorites/favorites_reader.h"
 #include "platform/file_helpers.h"
-#include "tests/support/temp_tree.h"
+#include "tests/core/forms/writer_test_support.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -10,8 +10,6 @@
 #include <gtest/gtest.h>
 
 #ifdef Q_OS_UNIX
-#include "tests/core/forms/writer_test_support.h"
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,6 +18,7 @@
 namespace orvalink {
 namespace {
 
+using test::rowNamed;
 using test::TempTree;
 
 QByteArray shortcut(const QString& url)
@@ -58,16 +57,6 @@ QString entryNames(BookmarkModel& model, int row)
         names << (entry.isSubfolder() ? entry.Name + QLatin1Char('/') : entry.Name);
     }
     return names.join(QLatin1Char(','));
-}
-
-int rowNamed(const BookmarkModel& model, const QString& name)
-{
-    for (int row = 0; row < model.folderCount(); ++row) {
-        if (model.folder(row).Name == name)
-            return row;
-    }
-    ADD_FAILURE() << "no folder " << name.toStdString();
-    return 0;
 }
 
 // The scanner, the loader and the lister see the same tree; the lister leaves out the links
