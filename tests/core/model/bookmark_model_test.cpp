@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/bookmark_model.h"
-#include "model/entry_order.h"
 #include "model/model_builder.h"
 #include "model/shared_blocks.h"
 #include "model/text_order.h"
@@ -208,32 +207,6 @@ TEST(CaseBlindOrder, OrdersAsTheLowerCasedTexts)
         EXPECT_EQ(keys[i], texts[i].toLower()) << texts[i].toStdString();
     EXPECT_EQ(keys.order(), expected);
     EXPECT_EQ(caseBlindOrder(texts), expected);
-}
-
-TEST(EntryOrder, SubfoldersLeadByNameAndTrailByDate)
-{
-    ModelBuilder built(FormId::BookmarkFile, QStringLiteral("b.html"), QStringLiteral("Root"));
-    built.addLink(QStringLiteral("beta"), QStringLiteral("http://b"));
-    built.openFolder(QStringLiteral("Zeta folder"));
-    built.closeFolder();
-    built.addLink(QStringLiteral("Alpha"), QStringLiteral("http://c"));
-    built.openFolder(QStringLiteral("alpha folder"));
-    auto model = built.finish();
-    auto names = [&](EntryColumn column, bool descending) {
-        QStringList result;
-        for (int r : sortedEntryRows(*model, 0, column, descending))
-            result << model->link(r).Name;
-        return result.join(QLatin1Char(','));
-    };
-    EXPECT_EQ(names(EntryColumn::LinkName, false),
-              QStringLiteral("alpha folder,Zeta folder,Alpha,beta"));
-    EXPECT_EQ(names(EntryColumn::LinkName, true),
-              QStringLiteral("beta,Alpha,Zeta folder,alpha folder"));
-    EXPECT_EQ(names(EntryColumn::URL, false),
-              QStringLiteral("Zeta folder,alpha folder,beta,Alpha"));
-    // File sources have no dates: the links keep their row order, the subfolders follow.
-    EXPECT_EQ(names(EntryColumn::CreationDate, false),
-              QStringLiteral("beta,Alpha,Zeta folder,alpha folder"));
 }
 
 TEST(ModelBuilder, KeepsEachFolderEntriesTogetherAndWhatEachEntryKeeps)
