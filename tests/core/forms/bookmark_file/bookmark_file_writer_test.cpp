@@ -319,31 +319,6 @@ TEST(FileWriters, NoNameOrAddressCanForgeEntries)
     }
 }
 
-std::unique_ptr<BookmarkModel> parsed(FormId form, QByteArrayView text)
-{
-    return form == FormId::BookmarkFile ? parseBookmarkText(text) : parseHotlistText(text);
-}
-
-// A tree read from text in one form, written in another into memory, and read again: its
-// listing below the root, whose caption is the writer's own.
-QByteArray writtenAndReread(FormId from, const QByteArray& text, FormId form,
-                            const FileExportOptions& options,
-                            const std::function<void(BookmarkModel&)>& choose = {})
-{
-    const bool bookmarkFile = form == FormId::BookmarkFile;
-    auto model = parsed(from, text);
-    if (choose)
-        choose(*model);
-    QByteArray bytes;
-    ChunkedOutput out(bytes);
-    Progress quiet;
-    EXPECT_TRUE((bookmarkFile ? writeBookmarkFile(*model, {}, options, quiet, out, QString())
-                              : writeOperaHotlist(*model, {}, options, quiet, out, QString()))
-                    .ok());
-    const QByteArray listing = test::listing(*parsed(form, bytes));
-    return listing.mid(listing.indexOf('\n') + 1);
-}
-
 // Only the checked, in the source's order: a folder that is not exported leaves its exported
 // subfolder where it stood; separators go wherever their folder goes.
 TEST(FileWriters, KeepTheSourcesOrderForOnlyTheChecked)
@@ -367,14 +342,18 @@ TEST(FileWriters, KeepTheSourcesOrderForOnlyTheChecked)
 </DL><p>
 )";
     FileExportOptions checkedOnly;
-    checkedOnly.keepOrder = true;
     checkedOnly.exportAll = false;
-    const auto choose = [](BookmarkModel& model) {
-        model.ApplyFolderCheck(1, true);
-        model.ApplyFolderCheck(3, true);
-    };
-    for (const FormId form : {FormId::BookmarkFile, FormId::Hotlist}) {
-        EXPECT_EQ(writtenAndReread(FormId::BookmarkFile, mixed, form, checkedOnly, choose),
+    checkedOnly.keepOrder = true;
+    test::TempTree dir;
+    Job job;
+    job.mode = ExportMode::FirefoxToOpera;
+    job.SourceFileLocation = dir.write(u"mixed.html"_s, mixed);
+    test::loaded(job).ApplyFolderCheck(1, true);
+    test::loaded(job).ApplyFolderCheck(3, true);
+    for (const WriterCase& writer : kWriters) {
+        Progress quiet;
+        ASSERT_TRUE(writer.write(job, dir.path(u"out"_s), checkedOnly, quiet).ok());
+        EXPECT_EQ(test::rereadListing(writer.form, dir.path(u"out"_s)),
                   "  [1] Mixed\n    z <about:z>\n    ----\n    [2] Kept\n      in <about:in>\n"
                   "    a <about:a>\n");
     }

