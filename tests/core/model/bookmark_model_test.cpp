@@ -16,48 +16,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-// Root
-//   Home <about:home>
-//   Work
-//     Wiki <about:wiki>
-//     Mail <about:mail>
-//     Old
-//       Archive <about:archive>
-//   Empty
-class SelectionTest : public ::testing::Test
-{
-protected:
-    void SetUp() override
-    {
-        ModelBuilder built(FormId::BookmarkFile, QStringLiteral("b.html"), QStringLiteral("Root"));
-        built.addLink(QStringLiteral("Home"), QStringLiteral("about:home"));
-        built.openFolder(QStringLiteral("Work"));
-        built.addLink(QStringLiteral("Wiki"), QStringLiteral("about:wiki"));
-        built.addLink(QStringLiteral("Mail"), QStringLiteral("about:mail"));
-        built.openFolder(QStringLiteral("Old"));
-        built.addLink(QStringLiteral("Archive"), QStringLiteral("about:archive"));
-        built.closeFolder();
-        built.closeFolder();
-        built.openFolder(QStringLiteral("Empty"));
-        model = built.finish();
-    }
-
-    // Rows by name: every folder name and every entry name here is unique.
-    template <typename Table> static int named(const Table& table, const char* name)
-    {
-        for (size_t r = 0; r < table.size(); ++r) {
-            if (table[r].Name == QLatin1String(name))
-                return static_cast<int>(r);
-        }
-        ADD_FAILURE() << "nothing named " << name;
-        return 0;
-    }
-    int row(const char* name) const { return named(model->folders(), name); }
-    int linkRow(const char* name) const { return named(model->links(), name); }
-
-    std::unique_ptr<BookmarkModel> model;
-};
-
 // Everything the selection rules promise, recomputed from scratch.
 void expectConsistent(const BookmarkModel& model)
 {
@@ -85,59 +43,8 @@ void expectConsistent(const BookmarkModel& model)
     EXPECT_EQ(model.SelectedLinkCount(), checkedLinks);
 }
 
-// Each command with the counts it leaves, in turn; after each the selection rules must hold.
-TEST_F(SelectionTest, CommandsCountEveryFolderAndLinkOnce)
-{
-    const int work = row("Work");
-    const int old = row("Old");
-    const struct
-    {
-        std::function<void()> command;
-        int folders;
-        int links;
-    } steps[] = {
-        // The root's links count, the root itself never does.
-        {[&] { model->ApplyFolderCheck(0, true); }, 0, 1},
-        {[&] { model->CheckAllFolders(); }, 3, 4},
-        // Checking again what is already checked never counts twice.
-        {[&] {
-             model->CheckAllLinks(0);
-             model->CheckAllLinks(work);
-             model->CheckFolderAndAllSubs(0);
-         },
-         3, 4},
-        {[&] { model->UncheckAllFolders(); }, 0, 0},
-        // One link checks its folder, not its neighbours; the last one unchecked unchecks it.
-        {[&] { model->ApplyEntryCheck(work, linkRow("Wiki"), true); }, 1, 1},
-        {[&] { model->ApplyEntryCheck(work, linkRow("Wiki"), false); }, 0, 0},
-        // Links checked only below leave Work unchecked, but bold.
-        {[&] { model->ApplyFolderCheck(old, true); }, 1, 1},
-        // A subfolder entry's check box is its folder's.
-        {[&] { model->ApplyEntryCheck(work, linkRow("Old"), false); }, 0, 0},
-        // An empty folder counts, without links and without being bold.
-        {[&] {
-             model->ApplyFolderCheck(old, true);
-             model->ApplyFolderCheck(row("Empty"), true);
-         },
-         2, 1},
-        {[&] { model->CheckFolderAndAllSubs(work); }, 3, 3},
-        {[&] { model->UncheckFolderAndAllSubs(work); }, 1, 0},
-        // "Check Selected" takes links and subfolder entries alike.
-        {[&] {
-             model->CheckEntries(work, {linkRow("Mail"), linkRow("Old")}, true);
-         },
-         3, 2},
-        {[&] { model->UncheckAllLinks(work); }, 2, 1},
-    };
-    for (size_t i = 0; i < std::size(steps); ++i) {
-        steps[i].command();
-        EXPECT_EQ(model->SelectedFolderCount(), steps[i].folders) << "step " << i;
-        EXPECT_EQ(model->SelectedLinkCount(), steps[i].links) << "step " << i;
-        expectConsistent(*model);
-    }
-    EXPECT_TRUE(model->entryChecked(linkRow("Old")));
-}
-
+// What each command checks, with the counts it leaves, is the selection window's test; here no
+// sequence of commands may break the rules.
 TEST(SelectionRules, NoSequenceOfCommandsBreaksTheCounters)
 {
     std::mt19937 random(20261206);

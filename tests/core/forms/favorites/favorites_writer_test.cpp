@@ -116,11 +116,11 @@ TEST(FileNames, CutCharactersNeverBytesOrMarksApart)
     EXPECT_EQ(safeFileName(decomposed, 1, {}), QString(252, u'a'));
 }
 
-FavoritesExportOptions into(FavoritesWhere where, bool exportAll = true)
+// Only the checked items, under the nearest checked folder, are the Favorites window's test.
+FavoritesExportOptions into(FavoritesWhere where)
 {
     FavoritesExportOptions options;
     options.where = where;
-    options.exportAll = exportAll;
     return options;
 }
 
@@ -155,19 +155,6 @@ TEST(FavoritesWriter, WritesIntoTheRootOrAnExistingFolderAndNeverWithoutFavorite
     newFolder.newFolderName = QStringLiteral("x");
     EXPECT_FALSE(test::exportToFav(job, newFolder, progress).ok());
     EXPECT_FALSE(QFileInfo::exists(job.IELocation));
-}
-
-TEST(FavoritesWriter, WritesOnlyCheckedItemsUnderTheNearestCheckedFolder)
-{
-    TempTree dir;
-    Job job = bookmarkFileJob(dir, test::twoFolders());
-    BookmarkModel& model = test::loaded(job);
-    // Deep is checked with its link; Work, its parent, is not; of the root only Home.
-    model.ApplyFolderCheck(test::rowNamed(model, QStringLiteral("Deep")), true);
-    model.ApplyEntryCheck(0, model.folder(0).FirstLink, true);
-    Progress quiet;
-    ASSERT_TRUE(test::exportToFav(job, into(FavoritesWhere::Root, false), quiet).ok());
-    EXPECT_EQ(test::entriesBelow(job.IELocation), QStringLiteral("Deep/,Deep/Bottom.URL,Home.URL"));
 }
 
 TEST(FavoritesWriter, KeepsEveryEntryWhenNamesClash)
