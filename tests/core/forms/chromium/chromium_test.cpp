@@ -20,10 +20,7 @@
 namespace orvalink {
 namespace {
 
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using test::u8;
 
 const QString kFixture = u8("chromium-profile/Default/Bookmarks");
 

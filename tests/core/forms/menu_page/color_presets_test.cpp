@@ -8,10 +8,7 @@
 namespace orvalink {
 namespace {
 
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using test::u8;
 
 class ColorPresetTest : public ::testing::Test
 {

@@ -22,10 +22,7 @@ namespace {
 using test::crlf;
 using test::TempTree;
 
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using test::u8;
 
 // A whole page as written under tests/fixtures/written, its lines ended by CR LF, where
 // "@Engine@", "@Shadows@" and "@Events@" lines stand for those scripts (they are their files'
