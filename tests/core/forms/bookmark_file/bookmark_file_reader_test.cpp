@@ -228,28 +228,5 @@ TEST(BookmarkFileReader, ReadsHostileInputInLinearTime)
     EXPECT_EQ(model->link(0).URL, QStringLiteral("attr"));
 }
 
-TEST(BookmarkFileReader, LoadsAndListsTenThousandNestedFolders)
-{
-    const int depth = 10000;
-    QByteArray text = "<TITLE>t</TITLE><H1>Deep</H1>\n<DL><p>\n";
-    for (int i = 0; i < depth; ++i)
-        text += "<DT><H3>Level " + QByteArray::number(i) + "</H3>\n<DL><p>\n";
-    text += "<DT><A HREF=\"about:bottom\">Bottom</A>\n";
-    for (int i = 0; i < depth; ++i)
-        text += "</DL><p>\n";
-    text += "<DT><A HREF=\"about:top\">Top</A>\n";
-
-    auto model = loadText(text);
-    const QByteArray listing = test::listing(*model);
-
-    EXPECT_EQ(model->folderCount(), depth + 1);
-    EXPECT_EQ(model->folder(0).entryCount(), 2);
-    EXPECT_EQ(model->link(model->folder(depth).FirstLink).Name, QStringLiteral("Bottom"));
-    EXPECT_TRUE(listing.endsWith("\n  Top <about:top>\n"));
-    // Indented no deeper than 100 levels, the listing grows with the depth, not its square.
-    EXPECT_TRUE(listing.contains("\n" + QByteArray(200, ' ') + "Bottom <about:bottom>\n"));
-    EXPECT_LT(listing.size(), 4 << 20);
-}
-
 } // namespace
 } // namespace orvalink

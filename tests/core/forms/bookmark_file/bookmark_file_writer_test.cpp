@@ -359,16 +359,21 @@ TEST(FileWriters, KeepTheSourcesOrderForOnlyTheChecked)
     }
 }
 
+// Ten thousand nested folders and a link back at the top after them: each form reads and
+// writes them, and a listing indents no deeper than 100 levels, so that it grows with the depth,
+// not its square.
 TEST(FileWriters, WriteTenThousandNestedFolders)
 {
     constexpr int depth = 10000;
     QByteArray nested;
     for (int i = 1; i <= depth; ++i)
         nested += "#FOLDER\nNAME=F" + QByteArray::number(i) + "\n";
+    nested += "#URL\nNAME=x\nURL=about:x\n" + QByteArray("-\n").repeated(depth) +
+              "#URL\nNAME=Top\nURL=about:top\n";
     test::TempTree dir;
     Job job;
     job.mode = ExportMode::OperaToFirefox;
-    job.SourceFileLocation = dir.write(QStringLiteral("deep.adr"), nested + "#URL\nURL=about:x\n");
+    job.SourceFileLocation = dir.write(QStringLiteral("deep.adr"), nested);
     for (const WriterCase& writer : kWriters) {
         SCOPED_TRACE(writer.name);
         const QString out = dir.path(QStringLiteral("out"));
@@ -377,8 +382,11 @@ TEST(FileWriters, WriteTenThousandNestedFolders)
         auto back = test::reread(writer.form, out);
         ASSERT_EQ(back->folderCount(), depth + 1);
         EXPECT_EQ(back->folder(depth).Name, QStringLiteral("F10000"));
-        EXPECT_EQ(back->link(back->GetFolderLinks(depth, true).at(0)).URL,
-                  QStringLiteral("about:x"));
+        EXPECT_EQ(back->folder(0).entryCount(), 2);
+        const QByteArray listing = test::listing(*back);
+        EXPECT_TRUE(listing.contains("\n" + QByteArray(200, ' ') + "x <about:x>\n"));
+        EXPECT_TRUE(listing.endsWith("\n  Top <about:top>\n"));
+        EXPECT_LT(listing.size(), 4 << 20);
     }
 }
 
