@@ -38,14 +38,6 @@ QByteArray expectedPage(const char* name)
     return page;
 }
 
-Job jobWith(std::unique_ptr<BookmarkModel> model)
-{
-    Job job;
-    job.mode = ExportMode::FirefoxToMenu;
-    job.setSource(std::move(model));
-    return job;
-}
-
 // A page on a fixed day in a fixed locale, so that every run writes the same bytes.
 MenuPageOptions fixedOptions()
 {
@@ -92,9 +84,8 @@ protected:
     QByteArray write(std::unique_ptr<BookmarkModel> model, const MenuPageOptions& options,
                      int* itemsWritten = nullptr)
     {
-        Job job = jobWith(std::move(model));
         const Result<int, UserMessage> written =
-            CreateMenuPage(*job.source(), pagePath(), options, progress);
+            CreateMenuPage(*model, pagePath(), options, progress);
         EXPECT_TRUE(written.ok());
         if (written.ok() && itemsWritten)
             *itemsWritten = written.value();
@@ -414,10 +405,8 @@ startMenu('m10001', true, 0, 20, 230, subM);
 
 TEST_F(MenuPageTest, LeavesTheOldPageWhenTheNewOneCannotBeWritten)
 {
-    Job missingFolder = jobWith(smallTree());
-    const Result<int, UserMessage> failed =
-        CreateMenuPage(*missingFolder.source(), dir.path(u8("no/such/folder/menu.html")),
-                       fixedOptions(), progress);
+    const Result<int, UserMessage> failed = CreateMenuPage(
+        *smallTree(), dir.path(u8("no/such/folder/menu.html")), fixedOptions(), progress);
     ASSERT_FALSE(failed.ok());
     // The second line says what the system reported.
     EXPECT_FALSE(failed.failure().lines.value(1).isEmpty());
@@ -427,9 +416,8 @@ TEST_F(MenuPageTest, LeavesTheOldPageWhenTheNewOneCannotBeWritten)
     const int outcome = test::inChild([&] {
         if (!test::limitFileSize(600))
             return 10;
-        Job job = jobWith(smallTree());
         const Result<int, UserMessage> result =
-            CreateMenuPage(*job.source(), pagePath(), fixedOptions(), progress);
+            CreateMenuPage(*smallTree(), pagePath(), fixedOptions(), progress);
         if (result.ok())
             return 11;
         return result.failure().lines.value(0) == u8("Error Writing the Menu Page.") ? 0 : 12;
