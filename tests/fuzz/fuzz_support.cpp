@@ -4,10 +4,9 @@
 #include "model/model_builder.h"
 #include "platform/text_decoding.h"
 
-#include <algorithm>
+#include <QStringList>
 #include <cstdio>
 #include <cstdlib>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -15,83 +14,45 @@ namespace orvalink::fuzz {
 
 namespace {
 
-// One child as it is compared: its kind, then its name, address and kept fields in the form's
-// spelling.
-struct ChildKey
-{
-    EntryKind kind = EntryKind::Link;
-    QString name;
-    QString url;
-    QString fields;
-    // Without order, a folder's whole content: it tells folders of one name apart.
-    QString content;
-    // A folder's row.
-    int folder = 0;
+// The name of the new folder that writes into one put everything in.
+const QString kNewFolderName = QStringLiteral("Fuzzing's own folder");
 
-    bool operator<(const ChildKey& other) const
-    {
-        return std::tie(kind, name, url, fields, content) <
-               std::tie(other.kind, other.name, other.url, other.fields, other.content);
-    }
-    bool operator==(const ChildKey& other) const
-    {
-        return std::tie(kind, name, url, fields, content) ==
-               std::tie(other.kind, other.name, other.url, other.fields, other.content);
-    }
-};
-
-// The child keys of a folder; contents holds each folder's content when order is not kept.
-std::vector<ChildKey> childKeys(const BookmarkModel& model, int folder, const Comparison& how,
-                                const std::vector<QString>& contents)
+// Every folder's entries as one text, children before parents (their rows come later); a
+// subfolder's entry holds the number its content has in ids, so that equal numbers are equal
+// trees and no text grows with the depth. Without order, entries are sorted and separators left
+// out. texts receives each folder's text.
+std::vector<int> contentIds(const BookmarkModel& model, const Comparison& how,
+                            QHash<QString, int>& ids, std::vector<QString>& texts)
 {
-    std::vector<ChildKey> keys;
-    for (int row = model.folder(folder).FirstLink; row <= model.folder(folder).LastLink; ++row) {
-        const LinkRecord& entry = model.link(row);
-        if (entry.isSeparator() && !how.inOrder)
-            continue;
-        const int subfolder = entry.SubfolderRow;
-        keys.push_back(
-            {entry.Kind, how.text(entry.Name), how.text(entry.URL),
-             how.fields ? how.fields(model, row) : QString(),
-             entry.isSubfolder() && !how.inOrder ? contents[size_t(subfolder)] : QString(),
-             subfolder});
-    }
-    if (!how.inOrder)
-        std::sort(keys.begin(), keys.end());
-    return keys;
-}
-
-// Each folder's content as one text, children before parents (their rows come later), so that
-// every subtree is described once; empty when order is kept.
-std::vector<QString> folderContents(const BookmarkModel& model, const Comparison& how)
-{
-    std::vector<QString> contents(static_cast<size_t>(model.folderCount()));
-    if (how.inOrder)
-        return contents;
+    std::vector<int> result(static_cast<size_t>(model.folderCount()));
+    texts.assign(result.size(), QString());
     for (int n = model.folderCount() - 1; n >= 0; --n) {
-        QString content;
-        for (const ChildKey& key : childKeys(model, n, how, contents)) {
-            content += QString::number(static_cast<int>(key.kind)) + u'\x1f' + key.name + u'\x1f' +
-                       key.url + u'\x1f' + key.fields + u'\x1f' + key.content + u'\x1e';
+        QStringList entries;
+        for (int row = model.folder(n).FirstLink; row <= model.folder(n).LastLink; ++row) {
+            const LinkRecord& entry = model.link(row);
+            const QString fields = QStringLiteral(" {") +
+                                   (how.fields ? visible(how.fields(model, row)) : QString()) +
+                                   u'}';
+            if (entry.isSeparator()) {
+                if (how.inOrder)
+                    entries << QStringLiteral("separator");
+            } else if (entry.isSubfolder()) {
+                entries << QStringLiteral("folder \"%1\"%2 #%3")
+                               .arg(visible(how.text(entry.Name)), fields)
+                               .arg(result[static_cast<size_t>(entry.SubfolderRow)]);
+            } else {
+                entries << QStringLiteral("link \"%1\" <%2>%3")
+                               .arg(visible(how.text(entry.Name)), visible(how.text(entry.URL)),
+                                    fields);
+            }
         }
-        contents[static_cast<size_t>(n)] = u'{' + content + u'}';
+        if (!how.inOrder)
+            entries.sort();
+        QString& text = texts[static_cast<size_t>(n)];
+        text = entries.join(u'\n');
+        result[static_cast<size_t>(n)] = *ids.insert(text, ids.value(text, int(ids.size())));
     }
-    return contents;
-}
-
-QString describe(const ChildKey& key)
-{
-    switch (key.kind) {
-    case EntryKind::Separator:
-        return QStringLiteral("separator");
-    case EntryKind::Folder:
-        return QStringLiteral("folder \"") + visible(key.name) + QStringLiteral("\" {") +
-               visible(key.fields) + u'}';
-    case EntryKind::Link:
-        break;
-    }
-    return QStringLiteral("link \"") + visible(key.name) + QStringLiteral("\" <") +
-           visible(key.url) + QStringLiteral("> {") + visible(key.fields) + u'}';
+    return result;
 }
 
 } // namespace
@@ -151,16 +112,6 @@ QByteArray keptOnMerge(QByteArrayView old)
     return kUtf8Bom.toByteArray() + utf8FromUtf16(old);
 }
 
-QHash<QString, int> linkAddresses(const BookmarkModel& model)
-{
-    QHash<QString, int> addresses;
-    for (const LinkRecord& entry : model.links()) {
-        if (!entry.URL.isEmpty())
-            ++addresses[entry.URL];
-    }
-    return addresses;
-}
-
 FileExportOptions optionsForLength(size_t size)
 {
     FileExportOptions options;
@@ -171,25 +122,34 @@ FileExportOptions optionsForLength(size_t size)
     return options;
 }
 
-std::pair<Job, FileExportOptions> mergingOneLink(FormId form, const QString& url)
+QByteArray checkMerge(const FileForm& form, QByteArrayView old, const BookmarkModel& oldTree)
 {
-    ModelBuilder added(form, QString(), QString());
+    const QString url = QStringLiteral("http://merged.example/fuzzing");
+    ModelBuilder added(form.id, QString(), QString());
     added.addLink(QStringLiteral("Merged link"), url);
-    FileExportOptions options;
-    options.merge = true;
-    options.intoNewFolder = true;
-    options.newFolderName = kNewFolderName;
-    return {jobReading(added.finish()), options};
-}
-
-void checkMergeKeepsEntries(const BookmarkModel& oldTree, const BookmarkModel& newTree,
-                            const QString& url)
-{
-    QHash<QString, int> expected = linkAddresses(oldTree);
+    const FileExportOptions options{
+        .merge = true, .intoNewFolder = true, .newFolderName = kNewFolderName};
+    Progress quiet;
+    QByteArray after;
+    ChunkedOutput out(after);
+    if (!form.write(*added.finish(), old, options, quiet, out, QStringLiteral("merged")).ok()) {
+        check(after.isEmpty(), "a refused merge writes nothing");
+        return after;
+    }
+    const auto addresses = [](const BookmarkModel& model) {
+        QHash<QString, int> counts;
+        for (const LinkRecord& entry : model.links()) {
+            if (!entry.URL.isEmpty())
+                ++counts[entry.URL];
+        }
+        return counts;
+    };
+    const std::unique_ptr<BookmarkModel> merged = form.parse(after, QString());
+    QHash<QString, int> expected = addresses(oldTree);
     ++expected[url];
     const EntryCounts before = countEntries(oldTree);
-    const EntryCounts now = countEntries(newTree);
-    check(linkAddresses(newTree) == expected && now.folders == before.folders + 1,
+    const EntryCounts now = countEntries(*merged);
+    check(addresses(*merged) == expected && now.folders == before.folders + 1,
           "a merge keeps every old entry and adds its own", [&] {
               return QStringLiteral("%1 folders, %2 links became %3 folders, %4 links")
                   .arg(before.folders)
@@ -197,6 +157,7 @@ void checkMergeKeepsEntries(const BookmarkModel& oldTree, const BookmarkModel& n
                   .arg(now.folders)
                   .arg(now.links);
           });
+    return after;
 }
 
 int exportedTop(const BookmarkModel& written, const FileExportOptions& options)
@@ -218,41 +179,21 @@ QString datesText(const EntryDates& dates)
     return text(dates.added) + u' ' + text(dates.modified) + u' ' + text(dates.visited);
 }
 
-Job jobReading(std::unique_ptr<BookmarkModel> model)
-{
-    Job job;
-    job.mode =
-        model->form() == FormId::Hotlist ? ExportMode::OperaToFirefox : ExportMode::FirefoxToOpera;
-    job.setSource(std::move(model));
-    return job;
-}
-
 bool sameEntries(const BookmarkModel& modelA, int a, const BookmarkModel& modelB, int b,
                  const Comparison& how, QString& difference)
 {
-    const std::vector<QString> contentsA = folderContents(modelA, how);
-    const std::vector<QString> contentsB = folderContents(modelB, how);
-    std::vector<std::pair<int, int>> pending{{a, b}};
-    while (!pending.empty()) {
-        const auto [folderA, folderB] = pending.back();
-        pending.pop_back();
-        const std::vector<ChildKey> keysA = childKeys(modelA, folderA, how, contentsA);
-        const std::vector<ChildKey> keysB = childKeys(modelB, folderB, how, contentsB);
-        for (size_t i = 0; i < std::max(keysA.size(), keysB.size()); ++i) {
-            const bool inA = i < keysA.size();
-            const bool inB = i < keysB.size();
-            if (!inA || !inB || !(keysA[i] == keysB[i])) {
-                difference = QStringLiteral("in folder \"%1\": %2 against %3")
-                                 .arg(visible(modelA.folder(folderA).Name),
-                                      inA ? describe(keysA[i]) : QStringLiteral("nothing"),
-                                      inB ? describe(keysB[i]) : QStringLiteral("nothing"));
-                return false;
-            }
-            if (keysA[i].kind == EntryKind::Folder)
-                pending.emplace_back(keysA[i].folder, keysB[i].folder);
-        }
-    }
-    return true;
+    QHash<QString, int> ids;
+    std::vector<QString> textsA;
+    std::vector<QString> textsB;
+    const int idA = contentIds(modelA, how, ids, textsA)[static_cast<size_t>(a)];
+    const int idB = contentIds(modelB, how, ids, textsB)[static_cast<size_t>(b)];
+    if (idA == idB)
+        return true;
+    // A subfolder shows as the number of its content.
+    difference = QStringLiteral("folder \"%1\" holds\n%2\nagainst\n%3")
+                     .arg(visible(modelA.folder(a).Name), textsA[static_cast<size_t>(a)].left(4000),
+                          textsB[static_cast<size_t>(b)].left(4000));
+    return false;
 }
 
 } // namespace orvalink::fuzz

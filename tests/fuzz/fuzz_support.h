@@ -3,15 +3,16 @@
 
 #include "model/bookmark_model.h"
 #include "model/export_options.h"
-#include "model/job.h"
+#include "model/progress.h"
+#include "model/result.h"
+#include "model/user_message.h"
+#include "platform/atomic_text_file.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <QString>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
-#include <utility>
 
 // What the harnesses share: reporting a broken invariant, text made from fuzz bytes, and
 // comparing loaded tables.
@@ -86,23 +87,23 @@ void checkScan(QByteArrayView text, const BookmarkModel& tree, const char* invar
 // text as UTF-8 after a UTF-8 byte-order mark when they are UTF-16, as the writers add UTF-8.
 QByteArray keptOnMerge(QByteArrayView old);
 
-// How many links have each address.
-QHash<QString, int> linkAddresses(const BookmarkModel& model);
-
-// The name of the new folder that writes into one put everything in.
-inline const QString kNewFolderName = QStringLiteral("Fuzzing's own folder");
-
 // Options picked by the input's length, so that every input replays the same way.
 FileExportOptions optionsForLength(size_t size);
 
-// A merge of a source of the form holding one link to url into a new folder of a file: answers
-// the job and the options.
-std::pair<Job, FileExportOptions> mergingOneLink(FormId form, const QString& url);
+// A file form as the harnesses write and read it, in memory.
+struct FileForm
+{
+    FormId id;
+    Result<void, UserMessage> (*write)(BookmarkModel& model, QByteArrayView old,
+                                       const FileExportOptions& options, Progress& progress,
+                                       ChunkedOutput& out, const QString& filePath);
+    std::unique_ptr<BookmarkModel> (*parse)(QByteArrayView text, const QString& location);
+};
 
-// Checks that a merge of the link to url into oldTree's file gave newTree: every old link and
-// the new one, and one folder more.
-void checkMergeKeepsEntries(const BookmarkModel& oldTree, const BookmarkModel& newTree,
-                            const QString& url);
+// A merge of one link into a new folder of a file of the bytes old, whose tree is oldTree: a
+// refused merge writes nothing; otherwise the old links are all still there beside the new folder.
+// Answers what was written, empty when refused.
+QByteArray checkMerge(const FileForm& form, QByteArrayView old, const BookmarkModel& oldTree);
 
 // How many elements two lists share at their start, and how many more at their end.
 struct CommonEnds
@@ -127,9 +128,6 @@ template <typename List> CommonEnds commonEnds(const List& a, const List& b)
 // root, or the new folder, its only entry.
 int exportedTop(const BookmarkModel& written, const FileExportOptions& options);
 
-// A job whose loaded source is the model, read from a file of its form.
-Job jobReading(std::unique_ptr<BookmarkModel> model);
-
 // How a form stores a name or an address: the identity for forms that hold any text.
 using TextForm = QString (*)(const QString& text);
 // What a form keeps of an entry (a link table row) besides its kind, name and address (dates,
@@ -150,8 +148,28 @@ struct Comparison
 QString datesText(const EntryDates& dates);
 
 // Whether the folder rows a and b hold the same entries, down to the bottom, as compared by how.
-// Otherwise describes the first difference in difference.
+// Otherwise describes the difference in difference.
 bool sameEntries(const BookmarkModel& modelA, int a, const BookmarkModel& modelB, int b,
                  const Comparison& how, QString& difference);
+
+// The tree written anew into memory and read back: Scanner counts the bytes as their tree, which
+// holds the tree's entries as how compares them (in the new folder when the options ask for one,
+// and in order when they keep it). Answers the tree read back.
+template <typename Scanner>
+std::unique_ptr<BookmarkModel> checkRoundTrip(const FileForm& form, BookmarkModel& tree,
+                                              const FileExportOptions& options, Comparison how)
+{
+    Progress quiet;
+    QByteArray written;
+    ChunkedOutput out(written);
+    check(form.write(tree, {}, options, quiet, out, QString()).ok(), "a file can be written");
+    std::unique_ptr<BookmarkModel> reread = form.parse(written, QString());
+    checkScan<Scanner>(written, *reread, "the scanner counts a written file as its tree");
+    how.inOrder = options.keepOrder;
+    QString difference;
+    check(sameEntries(tree, 0, *reread, exportedTop(*reread, options), how, difference),
+          "a written file reads back as its tree", [&] { return difference; });
+    return reread;
+}
 
 } // namespace orvalink::fuzz

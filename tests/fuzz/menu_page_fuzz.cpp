@@ -147,8 +147,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return folders;
     }();
 
-    Job job = jobReading(treeOf(provider));
-    BookmarkModel& model = *job.source();
+    const std::unique_ptr<BookmarkModel> tree = treeOf(provider);
+    BookmarkModel& model = *tree;
     if (!options.exportAll) {
         for (int row = 1; row < model.folderCount(); ++row) {
             if (checks[static_cast<size_t>(row) % checks.size()])

@@ -25,6 +25,12 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Text from a UTF-8 literal, as the tests' sources are.
+inline QString u8(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
 // The path of a file under tests/fixtures.
 QString fixturePath(const QString& relative);
 QByteArray readFixture(const QString& relative);

@@ -10,10 +10,7 @@
 namespace orvalink {
 namespace {
 
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using test::u8;
 
 // Discovery in a home folder of the test's own making.
 class BrowserDiscoveryTest : public ::testing::Test

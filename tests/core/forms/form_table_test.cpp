@@ -38,6 +38,7 @@ TEST(FormRecognition, FileFormsTakeOnlyTheirOwnContent)
     const QByteArray binary("#URL\n\0\x01\xff<DL><DT>", 15);
     QStringEncoder utf16(QStringConverter::Utf16LE, QStringConverter::Flag::WriteBom);
     const QByteArray bookmarkFileInUtf16 = utf16.encode(QString::fromUtf8(bookmarkFile));
+    QStringEncoder utf16be(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
 
     struct Case
     {
@@ -50,6 +51,14 @@ TEST(FormRecognition, FileFormsTakeOnlyTheirOwnContent)
         {FormId::BookmarkFile, handMade, true},
         {FormId::BookmarkFile, bookmarkFileInUtf16, true},
         {FormId::BookmarkFile, " \r\n", true},
+        {FormId::BookmarkFile, "\xEF\xBB\xBF \r\n<!doctype netscape-bookmark-file-1>", true},
+        {FormId::BookmarkFile, utf16be.encode(u"<!DOCTYPE NETSCAPE-Bookmark-file-1>"), true},
+        {FormId::BookmarkFile, "<html><h1 class=x>Mine</h1><dl>\n<dt><a href=x>x</a></dl>", true},
+        {FormId::BookmarkFile, bookmarkFile + '\0', false},
+        {FormId::BookmarkFile, "Opera Hotlist version 2.0\n#URL\n\tURL=<DL><DT>", false},
+        {FormId::BookmarkFile, "<title>Glossary</title><dl><dd>No terms</dd></dl>", false},
+        {FormId::BookmarkFile, "<dl><dt>List</dt></dl><title>Title after the list</title>", false},
+        {FormId::BookmarkFile, "<H1x>Not a header</H1x><DL><DT>", false},
         {FormId::BookmarkFile, hotlist, false},
         {FormId::BookmarkFile, json, false},
         {FormId::BookmarkFile, passwd, false},

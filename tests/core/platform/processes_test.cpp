@@ -10,10 +10,7 @@
 namespace orvalink {
 namespace {
 
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using test::u8;
 
 bool running(const char* exeName, const QStringList& names)
 {

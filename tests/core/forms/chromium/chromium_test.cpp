@@ -13,19 +13,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <QSysInfo>
 #include <gtest/gtest.h>
-#include <set>
 #include <unistd.h>
 
 namespace orvalink {
 namespace {
 
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using test::u8;
 
 const QString kFixture = u8("chromium-profile/Default/Bookmarks");
 
@@ -123,33 +118,18 @@ TEST(ChromiumBookmarks, ReadsTheTreeAsTheBrowserShowsIt)
     EXPECT_EQ(model->folder(4).Role, FolderRole::Mobile);
 }
 
+// What Chromium checks of every node written, new or merged (unique ids, guids, the checksum),
+// is Chromium's own judgement (tests/chromium).
 class ChromiumWriterTest : public ::testing::Test
 {
 protected:
     // Writes the fixture's tree to path, new or merged.
-    ChromiumBookmarks write(const QString& path, FileExportOptions options)
+    void write(const QString& path, FileExportOptions options)
     {
         const auto model = load(test::fixturePath(kFixture));
         Progress silent;
         EXPECT_TRUE(WriteChromiumBookmarks(*model, path, options, silent).ok());
         written = tree.read(QFileInfo(path).fileName());
-        std::optional<ChromiumBookmarks> file = readChromiumBookmarks(written);
-        EXPECT_TRUE(file);
-        return file.value_or(ChromiumBookmarks{});
-    }
-
-    // What Chromium checks of every node: unique ids, lower-case guids, the checksum.
-    void expectConsistent(const ChromiumBookmarks& file)
-    {
-        std::set<QByteArray> ids;
-        for (const ChromiumFileNode& node : file.nodes)
-            EXPECT_TRUE(ids.insert(node.id.toByteArray()).second) << node.id.toByteArray().data();
-        const QRegularExpression guid(u8("\"guid\": \"[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-"
-                                         "[0-9a-f]{4}-[0-9a-f]{12}\""));
-        EXPECT_EQ(written.count("\"guid\""), QString::fromUtf8(written).count(guid));
-        const QJsonObject json = QJsonDocument::fromJson(written).object();
-        EXPECT_EQ(json.value(u8("checksum")).toString().toUtf8(), checksumOf(file));
-        EXPECT_EQ(json.value(u8("version")).toInt(), 1);
     }
 
     test::TempTree tree;
@@ -161,10 +141,7 @@ TEST_F(ChromiumWriterTest, NewFileReadsBackTheSameTree)
     const QString path = tree.path(u8("Bookmarks"));
     FileExportOptions options;
     options.keepOrder = true;
-    const ChromiumBookmarks file = write(path, options);
-    expectConsistent(file);
-    for (const ChromiumRootInfo& root : kChromiumRoots)
-        EXPECT_TRUE(written.contains("\"guid\": \"" + root.guid.toByteArray() + '"'));
+    write(path, options);
     // Each permanent folder of the source gives its entries and dates to the same one here.
     EXPECT_EQ(test::listing(*load(path)), test::listing(*load(test::fixturePath(kFixture))));
     EXPECT_TRUE(written.contains(R"("name": "\u003Cb>Bold\u003C/b> & \"double\" 'single'")"));
@@ -180,25 +157,19 @@ TEST_F(ChromiumWriterTest, MergeKeepsTheOldFileAndDropsItsStaleSha256)
     options.merge = true;
     options.intoNewFolder = true;
     options.newFolderName = u8("Imported");
-    const ChromiumBookmarks file = write(path, options);
-    expectConsistent(file);
-
+    write(path, options);
     const QJsonObject before = QJsonDocument::fromJson(old).object();
     const QJsonObject after = QJsonDocument::fromJson(written).object();
     EXPECT_FALSE(after.contains(u8("checksum_sha256")));
     EXPECT_EQ(after.value(u8("sync_metadata")), before.value(u8("sync_metadata")));
-    const QJsonObject oldRoots = before.value(u8("roots")).toObject();
-    const QJsonObject newRoots = after.value(u8("roots")).toObject();
-    EXPECT_EQ(newRoots.value(u8("bookmark_bar")), oldRoots.value(u8("bookmark_bar")));
-    EXPECT_EQ(newRoots.value(u8("synced")), oldRoots.value(u8("synced")));
-    const QJsonArray oldOther =
-        oldRoots.value(u8("other")).toObject().value(u8("children")).toArray();
-    const QJsonArray newOther =
-        newRoots.value(u8("other")).toObject().value(u8("children")).toArray();
-    ASSERT_EQ(newOther.size(), oldOther.size() + 1);
-    for (qsizetype i = 0; i < oldOther.size(); ++i)
-        EXPECT_EQ(newOther[i], oldOther[i]);
-    const QJsonObject imported = newOther.last().toObject();
+    // That every old node stays as it was is Chromium's judgement too.
+    const QJsonArray other = after.value(u8("roots"))
+                                 .toObject()
+                                 .value(u8("other"))
+                                 .toObject()
+                                 .value(u8("children"))
+                                 .toArray();
+    const QJsonObject imported = other.last().toObject();
     EXPECT_EQ(imported.value(u8("name")).toString(), u8("Imported"));
     EXPECT_EQ(imported.value(u8("id")).toString(), u8("20"));
     // Old bytes stay: the merge changes the checksum and adds, nothing else.

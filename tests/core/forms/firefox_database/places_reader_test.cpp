@@ -60,24 +60,25 @@ QJsonObject loadedTree(const QString& location)
 // dates in seconds, keywords, and tags joined by commas.
 QJsonValue expectedEntry(const QJsonObject& entry, bool isRoot)
 {
-    static const QHash<QString, QString> rootNames{{u"menu________"_s, u"Bookmarks Menu"_s},
-                                                   {u"toolbar_____"_s, u"Bookmarks Toolbar"_s},
-                                                   {u"unfiled_____"_s, u"Other Bookmarks"_s},
-                                                   {u"mobile______"_s, u"Mobile Bookmarks"_s}};
+    // Each root's name and the mark of its folder.
+    static const QHash<QString, std::pair<QString, QString>> roots{
+        {u"menu________"_s, {u"Bookmarks Menu"_s, QString()}},
+        {u"toolbar_____"_s, {u"Bookmarks Toolbar"_s, u"toolbar"_s}},
+        {u"unfiled_____"_s, {u"Other Bookmarks"_s, u"otherBookmarks"_s}},
+        {u"mobile______"_s, {u"Mobile Bookmarks"_s, u"mobile"_s}}};
     const int type = entry[u"type"].toInt();
     if (type == 3)
         return QJsonObject{{u"separator"_s, true}};
-    const QString title =
-        isRoot ? rootNames.value(entry[u"guid"].toString()) : entry[u"title"].toString();
-    QJsonObject shown{{u"title"_s, title},
+    const auto [rootName, mark] = roots.value(entry[u"guid"].toString());
+    QJsonObject shown{{u"title"_s, isRoot ? rootName : entry[u"title"].toString()},
                       {u"added"_s, entry[u"dateAdded"].toInteger() / 1'000'000},
                       {u"modified"_s, entry[u"lastModified"].toInteger() / 1'000'000}};
     if (type == 1) {
         shown[u"url"_s] = entry[u"url"];
-        if (!entry[u"keyword"].toString().isEmpty())
-            shown[u"keyword"_s] = entry[u"keyword"];
-        if (!entry[u"postData"].toString().isEmpty())
-            shown[u"postData"_s] = entry[u"postData"];
+        for (const QString& key : {u"keyword"_s, u"postData"_s}) {
+            if (!entry[key].toString().isEmpty())
+                shown[key] = entry[key];
+        }
         QStringList tags;
         for (const QJsonValue tag : entry[u"tags"].toArray())
             tags << tag.toString();
@@ -87,12 +88,8 @@ QJsonValue expectedEntry(const QJsonObject& entry, bool isRoot)
     }
     if (type != 2)
         return QJsonValue::Undefined;
-    if (entry[u"guid"] == u"toolbar_____"_s)
-        shown[u"toolbar"_s] = true;
-    if (entry[u"guid"] == u"unfiled_____"_s)
-        shown[u"otherBookmarks"_s] = true;
-    if (entry[u"guid"] == u"mobile______"_s)
-        shown[u"mobile"_s] = true;
+    if (!mark.isEmpty())
+        shown[mark] = true;
     QJsonArray children;
     for (const QJsonValue child : entry[u"children"].toArray()) {
         const QJsonValue listed = expectedEntry(child.toObject(), false);

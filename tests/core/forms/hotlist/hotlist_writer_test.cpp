@@ -93,29 +93,15 @@ TEST(HotlistWriter, AppendsWithoutHeaderAfterEndingTheOldLastLine)
     EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("opera6.adr"))), html);
 }
 
-TEST(HotlistWriter, KeepsEachNameOnOneLineAndOnlyCheckedFolders)
+// A name's line breaks and the checked folders alone are the writers' shared tests'; links only,
+// in the top level, need no folder record and no folder end.
+TEST(HotlistWriter, WritesLinksAloneWithoutFolderRecords)
 {
     TempTree dir;
-    Job job = test::favoritesJob(
-        dir, {"A.url", "Outer/O.url", "Outer/Inner\nfolder/two\r\nline\r\n\r\nCaffè.url"});
-    BookmarkModel& model = test::loaded(job);
-    model.ApplyFolderCheck(test::rowNamed(model, QStringLiteral("Inner\nfolder")), true);
-    const FileExportOptions selected{
-        .intoNewFolder = true, .newFolderName = QStringLiteral("cr\ronly"), .exportAll = false};
+    Job job = test::favoritesJob(dir, {"b.url", "A.url"});
     const QString out = dir.path(QStringLiteral("opera6.adr"));
     Progress quiet;
-    // The unchecked folders are left out, the checked one below them is not.
-    ASSERT_TRUE(test::writeOperaHotlist(job, out, selected, quiet).ok());
-    EXPECT_EQ(
-        test::withoutDates(dir.read(QStringLiteral("opera6.adr"))),
-        kHeader + folderRecord("cr only") + folderRecord("Inner folder") +
-            crlf("#URL\n    NAME=two line  Caff\xC3\xA8\n    URL=about:two\n    ORDER =  0 \n\n"
-                 "-\n-\n"));
-
-    // Links only, in the top level: no folder record and no folder end.
-    TempTree flat;
-    Job flatJob = test::favoritesJob(flat, {"b.url", "A.url"});
-    ASSERT_TRUE(test::writeOperaHotlist(flatJob, out, FileExportOptions{}, quiet).ok());
+    ASSERT_TRUE(test::writeOperaHotlist(job, out, FileExportOptions{}, quiet).ok());
     EXPECT_EQ(test::withoutDates(dir.read(QStringLiteral("opera6.adr"))),
               kHeader + urlRecord("A") + urlRecord("b"));
 }

@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/menu_page/text_width.h"
+#include "tests/support/temp_tree.h"
 
 #include <gtest/gtest.h>
 
 namespace orvalink {
 namespace {
 
-QString u8(const char* text)
-{
-    return QString::fromUtf8(text);
-}
+using test::u8;
 
 TEST(TextWidth, AddsVerdanaAdvancesAndRoundsOnce)
 {
