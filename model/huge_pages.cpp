@@ -23,16 +23,16 @@ void preferHugePages(const void* data, std::size_t bytes)
         return;
     ::madvise(reinterpret_cast<void*>(begin), end - begin, MADV_HUGEPAGE);
     // The allocator wrote before the advice (Qt its header at the start, and the terminating
-    // NUL at the end), so the first and last huge pages' worth of memory may already have a
+    // NUL at the end), so the first and last whole huge pages of the range may already have a
     // small page each; they are made huge pages now (MADV_COLLAPSE, from Linux 6.1; older
     // kernels refuse it), or the rest of them would fault in small pages.
     constexpr int kCollapse = 25;
-    const std::uintptr_t first = begin & ~(kHugePageBytes - 1);
-    const std::uintptr_t last = (end - 1) & ~(kHugePageBytes - 1);
-    if (first + kHugePageBytes <= end)
+    const std::uintptr_t first = (begin + kHugePageBytes - 1) & ~(kHugePageBytes - 1);
+    const std::uintptr_t wholeEnd = end & ~(kHugePageBytes - 1);
+    if (first + kHugePageBytes <= wholeEnd)
         ::madvise(reinterpret_cast<void*>(first), kHugePageBytes, kCollapse);
-    if (last != first && last >= begin)
-        ::madvise(reinterpret_cast<void*>(last), kHugePageBytes, kCollapse);
+    if (first + 2 * kHugePageBytes <= wholeEnd)
+        ::madvise(reinterpret_cast<void*>(wholeEnd - kHugePageBytes), kHugePageBytes, kCollapse);
 #else
     static_cast<void>(data);
     static_cast<void>(bytes);
