@@ -192,10 +192,11 @@ private:
 // Reads the small files of one directory many at a time, each as
 // DirectoryHandle::readListedFile() reads one: opened without blocking, checked to be a regular
 // file no larger than the limit, read whole, its times set on its entry. Where the system offers
-// a submission queue (io_uring on Linux), the files of a batch are opened, examined, read and
-// closed together: a few system calls for the batch instead of four for every file. Elsewhere,
-// or where the system refuses the queue, the files are read one after the other. One reader
-// serves many directories: the queue is set up once.
+// a submission queue (io_uring on Linux), the files of a batch are opened, read and closed
+// together, and only examined one by one: a few system calls for the batch and one for every
+// file, instead of four for every file. Elsewhere, or where the system refuses the queue, the
+// files are read one after the other. One reader serves many directories: the queue is set up
+// once.
 class ListedFileReader
 {
 public:

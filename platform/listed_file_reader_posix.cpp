@@ -13,11 +13,13 @@
 #define ORVALINK_SUBMISSION_QUEUE 1
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <climits>
 #include <cstring>
 #include <linux/io_uring.h>
 #include <sys/mman.h>
 #include <sys/syscall.h>
+#include <thread>
 #endif
 
 namespace orvalink {
@@ -93,19 +95,20 @@ public:
                 else if (taken == 0)
                     errno = EIO;
                 failed = taken <= 0;
-            } else if (completed < submitted) {
+            } else if (completed < submitted && !m_broken) {
                 failed = ::syscall(__NR_io_uring_enter, m_fd, 0, 1, IORING_ENTER_GETEVENTS, nullptr,
                                    0) < 0;
+            } else if (completed < submitted) {
+                // The requests the queue took still read into the caller's buffer, or open files,
+                // when it can no longer be waited on: they are awaited on the completion ring,
+                // which the kernel fills without being asked.
+                std::this_thread::sleep_for(std::chrono::microseconds(50));
             } else {
                 break;
             }
-            // Requests the queue did not take are given up, and the queue with them; those it
-            // took still complete and are waited for.
-            if (failed && errno != EINTR && errno != EAGAIN && errno != EBUSY) {
+            // Requests the queue did not take are given up, and the queue with them.
+            if (failed && errno != EINTR && errno != EAGAIN && errno != EBUSY)
                 m_broken = true;
-                if (submitted == count)
-                    break;
-            }
             completed += reap(results);
         }
     }
@@ -152,7 +155,7 @@ private:
         return true;
     }
 
-    // Kernels before 5.6 have the queue without opening, examining or closing files.
+    // Kernels before 5.6 have the queue without opening or closing files.
     bool supportsReaderOperations() const
     {
         constexpr unsigned kOperations = 256;
@@ -162,8 +165,7 @@ private:
         auto* probe = reinterpret_cast<io_uring_probe*>(storage.data());
         if (::syscall(__NR_io_uring_register, m_fd, IORING_REGISTER_PROBE, probe, kOperations) < 0)
             return false;
-        for (const int operation :
-             {IORING_OP_OPENAT, IORING_OP_STATX, IORING_OP_READ, IORING_OP_CLOSE}) {
+        for (const int operation : {IORING_OP_OPENAT, IORING_OP_READ, IORING_OP_CLOSE}) {
             if (operation > probe->last_op ||
                 (probe->ops[operation].flags & IO_URING_OP_SUPPORTED) == 0)
                 return false;
@@ -244,17 +246,15 @@ void ListedFileReader::readBatched(const DirectoryHandle& dir,
                 fileOf(index).error = -results[index];
         }
 
-        // What was opened counts, the entry may have been replaced since it was listed.
+        // What was opened counts, the entry may have been replaced since it was listed. Examined
+        // by direct calls: the queue would hand every examination to a worker thread, which
+        // costs more than the call. A file the call cannot examine is read by itself afterwards.
         for (unsigned member = 0; member < opened; ++member) {
-            io_uring_sqe& examining = m_queue->prepare();
-            examining.opcode = IORING_OP_STATX;
-            examining.fd = descriptors[members[member]];
-            examining.addr = reinterpret_cast<quint64>("");
-            examining.statx_flags = AT_EMPTY_PATH;
-            examining.len = STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME;
-            examining.off = reinterpret_cast<quint64>(&statuses[members[member]]);
+            const bool examined = ::statx(descriptors[members[member]], "", AT_EMPTY_PATH,
+                                          STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME,
+                                          &statuses[members[member]]) == 0;
+            results[member] = examined ? 0 : Queue::kNotRun;
         }
-        m_queue->run(results);
         std::array<unsigned, Queue::kCapacity> readable{};
         unsigned reads = 0;
         for (unsigned member = 0; member < opened; ++member) {
@@ -263,9 +263,7 @@ void ListedFileReader::readBatched(const DirectoryHandle& dir,
             File& file = fileOf(index);
             if (results[member] == Queue::kNotRun)
                 continue;
-            if (results[member] < 0)
-                file.error = -results[member];
-            else if (!S_ISREG(status.stx_mode))
+            if (!S_ISREG(status.stx_mode))
                 file.error = EINVAL;
             else if (qint64(status.stx_size) > maxSize)
                 file.error = EFBIG;
