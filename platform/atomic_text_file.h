@@ -15,6 +15,10 @@
 #include <algorithm>
 #include <cstring>
 
+#ifdef __SSE2__
+#include <emmintrin.h>
+#endif
+
 namespace orvalink {
 
 // Where a writer puts the bytes it writes: a device, handed the bytes in large pieces (a million
@@ -95,6 +99,36 @@ Result<QByteArray, UserMessage> readFileToMerge(const QString& path);
 // text as UTF-8 after a UTF-8 byte-order mark (made in storage), as the writers add UTF-8 to it.
 QByteArrayView textToMergeInto(QByteArrayView bytes, QByteArray& storage);
 
+// Writes the UTF-16 unit at p (with its partner, for a surrogate pair) as UTF-8 at dst, advancing
+// both; see writeUtf8().
+template <typename Escape>
+void writeUtf8Unit(char*& dst, const char16_t*& p, const char16_t* end, char16_t previous,
+                   Escape escape)
+{
+    const char16_t c = *p++;
+    if (c < 0x80) {
+        if (!escape(dst, c, previous))
+            *dst++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *dst++ = static_cast<char>(0xC0 | (c >> 6));
+        *dst++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (QChar::isHighSurrogate(c) && p < end && QChar::isLowSurrogate(*p)) {
+        const char32_t u = QChar::surrogateToUcs4(c, *p++);
+        *dst++ = static_cast<char>(0xF0 | (u >> 18));
+        *dst++ = static_cast<char>(0x80 | ((u >> 12) & 0x3F));
+        *dst++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
+        *dst++ = static_cast<char>(0x80 | (u & 0x3F));
+    } else if (QChar::isSurrogate(c)) {
+        *dst++ = '\xEF';
+        *dst++ = '\xBF';
+        *dst++ = '\xBD';
+    } else {
+        *dst++ = static_cast<char>(0xE0 | (c >> 12));
+        *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *dst++ = static_cast<char>(0x80 | (c & 0x3F));
+    }
+}
+
 // Writes text as UTF-8 at dst and advances dst. For each ASCII character c, escape(dst, c,
 // previous) may write a form of its own at dst, advance dst and return true; previous is the
 // UTF-16 unit before c (0 at the start). A surrogate without its partner becomes U+FFFD, as
@@ -103,31 +137,48 @@ template <typename Escape> void writeUtf8(char*& dst, QStringView text, Escape e
 {
     const char16_t* p = text.utf16();
     const char16_t* const end = p + text.size();
+    for (char16_t previous = 0; p < end; previous = p[-1])
+        writeUtf8Unit(dst, p, end, previous, escape);
+}
+
+// True when the eight UTF-16 units at p are all printable ASCII (U+0020 to U+007E); then their
+// bytes are written at dst.
+inline bool copyPrintableAscii8(char* dst, const char16_t* p)
+{
+#ifdef __SSE2__
+    const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    // Signed comparisons: units from U+8000 up count as below U+0020.
+    const __m128i outside = _mm_or_si128(_mm_cmplt_epi16(units, _mm_set1_epi16(0x20)),
+                                         _mm_cmpgt_epi16(units, _mm_set1_epi16(0x7E)));
+    if (_mm_movemask_epi8(outside) != 0)
+        return false;
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(dst), _mm_packus_epi16(units, units));
+    return true;
+#else
+    for (int i = 0; i < 8; ++i) {
+        if (p[i] < 0x20 || p[i] > 0x7E)
+            return false;
+    }
+    std::copy(p, p + 8, dst);
+    return true;
+#endif
+}
+
+// As writeUtf8(), for an escape that acts on control characters alone (below U+0020): runs of
+// printable ASCII, most of a name or an address, are copied eight characters at a time.
+template <typename Escape> void writeUtf8Line(char*& dst, QStringView text, Escape escape)
+{
+    const char16_t* p = text.utf16();
+    const char16_t* const end = p + text.size();
     char16_t previous = 0;
     while (p < end) {
-        const char16_t c = *p++;
-        if (c < 0x80) {
-            if (!escape(dst, c, previous))
-                *dst++ = static_cast<char>(c);
-        } else if (c < 0x800) {
-            *dst++ = static_cast<char>(0xC0 | (c >> 6));
-            *dst++ = static_cast<char>(0x80 | (c & 0x3F));
-        } else if (QChar::isHighSurrogate(c) && p < end && QChar::isLowSurrogate(*p)) {
-            const char32_t u = QChar::surrogateToUcs4(c, *p++);
-            *dst++ = static_cast<char>(0xF0 | (u >> 18));
-            *dst++ = static_cast<char>(0x80 | ((u >> 12) & 0x3F));
-            *dst++ = static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            *dst++ = static_cast<char>(0x80 | (u & 0x3F));
-        } else if (QChar::isSurrogate(c)) {
-            *dst++ = '\xEF';
-            *dst++ = '\xBF';
-            *dst++ = '\xBD';
+        if (end - p >= 8 && copyPrintableAscii8(dst, p)) {
+            dst += 8;
+            p += 8;
         } else {
-            *dst++ = static_cast<char>(0xE0 | (c >> 12));
-            *dst++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            *dst++ = static_cast<char>(0x80 | (c & 0x3F));
+            writeUtf8Unit(dst, p, end, previous, escape);
         }
-        previous = c;
+        previous = p[-1];
     }
 }
 

@@ -19,9 +19,11 @@ constexpr QByteArrayView kHeader = "Opera Hotlist version 2.0\r\n"
                                    "\r\n";
 constexpr QByteArrayView kFolderEnd = "-\r\n";
 
+// The escapes are lambdas, each of a type of its own, so that the writing loops call them
+// directly.
+
 // A field is one line: a CR, an LF or a CR LF inside it becomes one space.
-bool escapeLineBreak(char*& dst, char16_t c, char16_t previous)
-{
+constexpr auto escapeLineBreak = [](char*& dst, char16_t c, char16_t previous) {
     if (c == u'\n' && previous == u'\r')
         return true;
     if (c == u'\r' || c == u'\n') {
@@ -29,12 +31,11 @@ bool escapeLineBreak(char*& dst, char16_t c, char16_t previous)
         return true;
     }
     return false;
-}
+};
 
 // A description's line breaks (CR LF, CR or LF) as Opera keeps them: two 0x02 characters. A 0x02
 // of the text would read back as half a line break, so it is left out.
-bool escapeDescription(char*& dst, char16_t c, char16_t previous)
-{
+constexpr auto escapeDescription = [](char*& dst, char16_t c, char16_t previous) {
     if (c == u'\x02' || (c == u'\n' && previous == u'\r'))
         return true;
     if (c == u'\r' || c == u'\n') {
@@ -43,12 +44,11 @@ bool escapeDescription(char*& dst, char16_t c, char16_t previous)
         return true;
     }
     return false;
-}
+};
 
-bool dropFromAddress(char*&, char16_t c, char16_t)
-{
+constexpr auto dropFromAddress = [](char*&, char16_t c, char16_t) {
     return isDroppedFromAddress(c);
-}
+};
 
 // Writes one record through a plain pointer: room for the most the record can take is made in
 // the output once and its size set once at the end, where appending piece by piece would check
@@ -80,8 +80,8 @@ public:
 
     template <size_t N> void put(const char (&text)[N]) { putAscii(m_at, text); }
     // A field's text, on one line.
-    void putField(QStringView text) { writeUtf8(m_at, text, escapeLineBreak); }
-    void putAddress(QStringView address) { writeUtf8(m_at, address, dropFromAddress); }
+    void putField(QStringView text) { writeUtf8Line(m_at, text, escapeLineBreak); }
+    void putAddress(QStringView address) { writeUtf8Line(m_at, address, dropFromAddress); }
 
     // The fields every record may have after its name (and address).
     void putFields(const RecordFields& fields)
@@ -90,7 +90,7 @@ public:
         putDate("    VISITED=", fields.dates.visited);
         if (fields.details && !fields.details->description.isEmpty()) {
             put("    DESCRIPTION=");
-            writeUtf8(m_at, fields.details->description, escapeDescription);
+            writeUtf8Line(m_at, fields.details->description, escapeDescription);
             put("\r\n");
         }
         if (fields.details && !fields.details->keyword.isEmpty()) {

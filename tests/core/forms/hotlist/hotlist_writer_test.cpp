@@ -106,5 +106,36 @@ TEST(HotlistWriter, WritesLinksAloneWithoutFolderRecords)
               kHeader + urlRecord("A") + urlRecord("b"));
 }
 
+// Printable ASCII is copied eight characters at a time: a line break, a tab, a character beyond
+// ASCII or a lone surrogate is written the same wherever it falls in or after such a run.
+TEST(HotlistWriter, WritesEveryCharacterTheSameWhereverItFalls)
+{
+    const QString printable = QStringLiteral("abcdefghijklmnopq");
+    const struct
+    {
+        QString inserted;
+        QString asName;
+        QString asAddress;
+    } cases[] = {{QStringLiteral("\r\n"), QStringLiteral(" "), QString()},
+                 {QStringLiteral("\n"), QStringLiteral(" "), QString()},
+                 {QStringLiteral("\t~\x7F"), QStringLiteral("\t~\x7F"), QStringLiteral("~\x7F")},
+                 {QStringLiteral("\u00E9\u65E5\U0001F600"),
+                  QStringLiteral("\u00E9\u65E5\U0001F600"),
+                  QStringLiteral("\u00E9\u65E5\U0001F600")},
+                 {QString(QChar(0xD800)), QStringLiteral("\uFFFD"), QStringLiteral("\uFFFD")}};
+    for (const auto& [inserted, asName, asAddress] : cases) {
+        for (qsizetype at = 0; at <= printable.size(); ++at) {
+            const QString text = QString(printable).insert(at, inserted);
+            QByteArray record;
+            WriteUrlRecord(record, text, text, 0);
+            EXPECT_TRUE(record.startsWith(
+                crlf("#URL\n    NAME=") + QString(printable).insert(at, asName).toUtf8() +
+                crlf("\n    URL=") + QString(printable).insert(at, asAddress).toUtf8() +
+                crlf("\n")))
+                << at << ": " << record.constData();
+        }
+    }
+}
+
 } // namespace
 } // namespace orvalink
