@@ -36,11 +36,10 @@ public:
     void add(QStringView text)
     {
         const qsizetype start = m_units.size();
-        if (text.contains(QChar(0x130))) {
+        m_units.resize(start + text.size());
+        if (!lowerInto(text, m_units.data() + start)) {
+            m_units.truncate(start);
             m_units += caseBlindKey(text.toString());
-        } else {
-            m_units.resize(start + text.size());
-            lowerInto(text, m_units.data() + start);
         }
         m_spans.emplace_back(start, m_units.size() - start);
     }
@@ -66,8 +65,9 @@ public:
 
 private:
     // Writes text lowered to out, which has room for as many units: ASCII without tables, other
-    // characters (a surrogate pair as one) by their simple lower-case mapping.
-    static void lowerInto(QStringView text, QChar* out)
+    // characters (a surrogate pair as one) by their simple lower-case mapping. False, with out
+    // written in part, at a U+0130, whose lower case takes two units.
+    static bool lowerInto(QStringView text, QChar* out)
     {
         const qsizetype size = text.size();
         for (qsizetype i = 0; i < size; ++i) {
@@ -80,10 +80,13 @@ private:
                     QChar::toLower(QChar::surrogateToUcs4(unit, text[i + 1].unicode()));
                 out[i] = QChar(QChar::highSurrogate(lower));
                 out[++i] = QChar(QChar::lowSurrogate(lower));
+            } else if (unit == 0x130) {
+                return false;
             } else {
                 out[i] = QChar(QChar::toLower(unit));
             }
         }
+        return true;
     }
 
     QString m_units;
