@@ -29,10 +29,13 @@ bool needsOwnAllocation(qsizetype size)
 template <typename Pool> auto* reserveIn(Pool& pool, qsizetype size)
 {
     const qsizetype needed = size + 1;
-    if (pool.block.isNull() || pool.used + needed > pool.block.size()) {
+    if (pool.block.isNull() || pool.used + needed > pool.block.capacity()) {
         using Unit = std::remove_reference_t<decltype(*pool.block.constData())>;
         const qsizetype bytes = pool.block.isNull() ? kFirstBlockBytes : kBlockBytes;
-        pool.block = decltype(pool.block)(bytes / qsizetype(sizeof(Unit)), Qt::Uninitialized);
+        // Reserved rather than sized, which would write a NUL at the end: the end of the last
+        // block is often never used, and then never touched.
+        pool.block = decltype(pool.block)();
+        pool.block.reserve(bytes / qsizetype(sizeof(Unit)));
         pool.used = 0;
         preferHugePages(pool.block.constData(), size_t(bytes));
     }
