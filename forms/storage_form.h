@@ -125,9 +125,9 @@ public:
         // For a file form.
         FileFilter fileFilter;
         std::optional<RunningBrowser> browser;
-        // The load builds exactly the folders and links the count finds, so a caller that loads
-        // the source anyway counts the loaded tables (see countLoaded()) rather than reading the
-        // source twice.
+        // The load builds the folders and links the count finds (of a damaged source, those it
+        // can reach), so a caller that loads the source anyway counts the loaded tables (see
+        // countLoaded()) rather than reading the source twice.
         bool countedByLoading = false;
     };
 

@@ -30,6 +30,10 @@ FirefoxDatabaseForm::FirefoxDatabaseForm()
                          .patterns = QStringLiteral("places.sqlite"),
                          .defaultExtension = QString()},
           .browser = std::nullopt,
+          // Counting and loading each copy the whole database first. A row cut off from the root
+          // (in a damaged table) is found by the count alone; the loaded tables are then the
+          // truer count.
+          .countedByLoading = true,
       })
 {}
 
