@@ -172,6 +172,14 @@ std::string snapshot(const QString& root)
     return text(sorted(lines));
 }
 
+// The listing of a source below its root line, whose caption names the user, without the
+// fields after each line (a Favorites source's dates are its files' times).
+QString listingBelowRoot(const QString& form, const QString& path)
+{
+    const QString listing = runInProcess({u"list"_s, u"--from"_s, form, path}).out;
+    return test::withoutFields(listing.mid(listing.indexOf(u'\n') + 1));
+}
+
 // The folder row that "list" prints before a folder's name.
 QString folderRow(const QString& form, const QString& path, const QString& name)
 {
@@ -184,8 +192,9 @@ QString folderRow(const QString& form, const QString& path, const QString& name)
 // What each form holds after a conversion is the round-trip scenario's; here, what the command
 // adds: a new file is written whole, at its top level and without backup, whatever the options;
 // Favorites go into a new folder named after the source, whose date loses the "/" a folder name
-// cannot hold; --only writes just the chosen folders, one whose parent is left out moving up to
-// the top level; a menu page counts its items; every conversion adds what it wrote to the total.
+// cannot hold; sorted with --links-before, each folder's links come before its subfolders; --only
+// writes just the chosen folders, one whose parent is left out moving up to the top level; a menu
+// page counts its items; every conversion adds what it wrote to the total.
 TEST(ConvertCommand, ANewDestinationGetsTheSourceOrTheChosenFoldersAndAddsThemToTheTotal)
 {
     const QStringList ignored[] = {words("--overwrite"), words("--top-level"), words("--folder X")};
@@ -200,8 +209,9 @@ TEST(ConvertCommand, ANewDestinationGetsTheSourceOrTheChosenFoldersAndAddsThemTo
         const QString source = writeSmallSource(dir, from);
         const QString dest = newDestination(dir, to);
         const qint32 totalBefore = storedTotal();
-        QStringList options =
-            to == kFirefox || to == kOpera ? ignored[conversion++ % 3] : QStringList();
+        QStringList options;
+        if (to == kFirefox || to == kOpera)
+            options = ignored[conversion++ % 3] + words("--links-before");
         if (only) {
             options = {u"--only"_s, folderRow(from, source, u"Local"_s), u"--only"_s,
                        folderRow(from, source, u"Empty"_s)};
@@ -235,6 +245,16 @@ TEST(ConvertCommand, ANewDestinationGetsTheSourceOrTheChosenFoldersAndAddsThemTo
         if (to != kIe) {
             EXPECT_EQ(QDir(dir.path()).entryList({u"*dest*"_s}),
                       QStringList{QFileInfo(dest).fileName()});
+            if (!only) {
+                EXPECT_EQ(listingBelowRoot(to, dest),
+                          u"  Home <https://home.example/>\n"
+                          "  [1] Empty\n"
+                          "  [2] News\n"
+                          "    Daily <https://daily.example/>\n"
+                          "    Weekly <https://weekly.example/?a=1&b=2>\n"
+                          "    [3] Local\n"
+                          "      Town <https://town.example/>\n"_s);
+            }
         }
         EXPECT_EQ(storedTotal() - totalBefore, only ? 3 : 3 + 4);
     }
@@ -274,34 +294,6 @@ TEST(ConvertCommand, AnExistingFileIsMergedIntoANewFolderOrOverwrittenAndBackedU
             // A backup replaces an older one; without one the older one stays.
             EXPECT_EQ(readBytes(backup), c.backup ? oldBytes : QByteArray("stale"));
         }
-    }
-}
-
-// The listing of a source below its root line, whose caption names the user, without the
-// fields after each line (a Favorites source's dates are its files' times).
-QString listingBelowRoot(const QString& form, const QString& path)
-{
-    const QString listing = runInProcess({u"list"_s, u"--from"_s, form, path}).out;
-    return test::withoutFields(listing.mid(listing.indexOf(u'\n') + 1));
-}
-
-// Sorted, a folder's subfolders come first; with --links-before its links do, in a new file too.
-TEST(ConvertCommand, LinksBeforePutsEachFoldersLinksBeforeItsSubfoldersAlsoInANewFile)
-{
-    for (const QString& to : {kFirefox, kOpera}) {
-        SCOPED_TRACE(to.toStdString());
-        test::TempTree dir;
-        const QString linksFirst = dir.path(u"links-first."_s + to);
-        ASSERT_EQ(convert(kIe, writeSmallSource(dir, kIe), to, linksFirst, words("--links-before"))
-                      .exitCode,
-                  ExitSuccess);
-        EXPECT_EQ(listingBelowRoot(to, linksFirst), u"  Home <https://home.example/>\n"
-                                                    "  [1] Empty\n"
-                                                    "  [2] News\n"
-                                                    "    Daily <https://daily.example/>\n"
-                                                    "    Weekly <https://weekly.example/?a=1&b=2>\n"
-                                                    "    [3] Local\n"
-                                                    "      Town <https://town.example/>\n"_s);
     }
 }
 
