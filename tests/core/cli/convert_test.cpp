@@ -21,6 +21,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace orvalink {
 namespace {
@@ -171,46 +172,91 @@ std::string snapshot(const QString& root)
     return text(sorted(lines));
 }
 
+// The listing of a source below its root line, whose caption names the user, without the
+// fields after each line (a Favorites source's dates are its files' times).
+QString listingBelowRoot(const QString& form, const QString& path)
+{
+    const QString listing = runInProcess({u"list"_s, u"--from"_s, form, path}).out;
+    return test::withoutFields(listing.mid(listing.indexOf(u'\n') + 1));
+}
+
+// The folder row that "list" prints before a folder's name.
+QString folderRow(const QString& form, const QString& path, const QString& name)
+{
+    const QString listing = runInProcess({u"list"_s, u"--from"_s, form, path}).out;
+    return QRegularExpression(u"\\[(\\d+)\\] "_s + name + u"( \\{[^\\n]*\\})?\n"_s)
+        .match(listing)
+        .captured(1);
+}
+
 // What each form holds after a conversion is the round-trip scenario's; here, what the command
 // adds: a new file is written whole, at its top level and without backup, whatever the options;
 // Favorites go into a new folder named after the source, whose date loses the "/" a folder name
-// cannot hold; a menu page counts its items; every conversion adds to the total.
-TEST(ConvertCommand, ANewDestinationIsWrittenWholeAndEachConversionAddsToTheTotal)
+// cannot hold; sorted with --links-before, each folder's links come before its subfolders; --only
+// writes just the chosen folders, one whose parent is left out moving up to the top level; a menu
+// page counts its items; every conversion adds what it wrote to the total.
+TEST(ConvertCommand, ANewDestinationGetsTheSourceOrTheChosenFoldersAndAddsThemToTheTotal)
 {
     const QStringList ignored[] = {words("--overwrite"), words("--top-level"), words("--folder X")};
-    const std::pair<QString, QString> conversions[] = {
-        {kIe, kFirefox}, {kFirefox, kOpera}, {kOpera, kFirefox}, {kOpera, kIe}, {kIe, kMenu}};
+    const std::tuple<QString, QString, bool> conversions[] = {
+        {kIe, kFirefox, false}, {kFirefox, kOpera, false}, {kOpera, kFirefox, false},
+        {kOpera, kIe, false},   {kIe, kMenu, false},       {kOpera, kFirefox, true},
+        {kIe, kOpera, true},    {kFirefox, kIe, true},     {kIe, kMenu, true}};
     int conversion = 0;
-    for (const auto& [from, to] : conversions) {
-        SCOPED_TRACE(from.toStdString() + " to " + to.toStdString());
+    for (const auto& [from, to, only] : conversions) {
+        SCOPED_TRACE(from.toStdString() + " to " + to.toStdString() + (only ? " --only" : ""));
         test::TempTree dir;
+        const QString source = writeSmallSource(dir, from);
         const QString dest = newDestination(dir, to);
         const qint32 totalBefore = storedTotal();
-        const QStringList options =
-            to == kFirefox || to == kOpera ? ignored[conversion++ % 3] : QStringList();
-        const CliRun run = convert(from, writeSmallSource(dir, from), to, dest, options);
-        EXPECT_EQ(run.exitCode, ExitSuccess) << text(options);
-        EXPECT_EQ(run.out, kSmallDone);
+        QStringList options;
+        if (to == kFirefox || to == kOpera)
+            options = ignored[conversion++ % 3] + words("--links-before");
+        if (only) {
+            options = {u"--only"_s, folderRow(from, source, u"Local"_s), u"--only"_s,
+                       folderRow(from, source, u"Empty"_s)};
+            ASSERT_FALSE(options[1].isEmpty() || options[3].isEmpty());
+            if (to == kIe)
+                options << u"--where"_s << u"root"_s;
+        }
+        const CliRun run = convert(from, source, to, dest, options);
+        EXPECT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
+        EXPECT_EQ(run.out, only ? u"2 Folders & 1 Links Exported Successfully.\n"_s : kSmallDone);
         EXPECT_EQ(run.err, to == kFirefox ? kTakeIntoFirefox : QString());
         if (to == kMenu) {
             const QByteArray html = readBytes(dest);
-            EXPECT_TRUE(
-                html.contains("addItem('Weekly', 'https://weekly.example/?a=1&b=2', 'nw:');"));
+            EXPECT_TRUE(html.contains("addItem('Town'"));
+            EXPECT_EQ(html.contains("addItem('Home'"), !only);
+            EXPECT_EQ(html.contains("addItem('Weekly', 'https://weekly.example/?a=1&b=2', 'nw:');"),
+                      !only);
             EXPECT_TRUE(html.contains("addItem('(Empty)', '#'"));
-            // The root item, the root's three entries, News's three, Town and "(Empty)".
-            EXPECT_EQ(html.count("\r\n addItem('"), 9);
-            EXPECT_EQ(storedTotal() - totalBefore, 9);
+            // The root item, the root's three entries, News's three, Town and "(Empty)"; with
+            // --only, Empty, Local and their items.
+            EXPECT_EQ(html.count("\r\n addItem('"), only ? 4 : 9);
+            EXPECT_EQ(storedTotal() - totalBefore, html.count("\r\n addItem('"));
             continue;
         }
-        const QStringList expected =
-            to == kIe ? inFolder(defaultFolderName(from).replace(u'/', u'-'), kSmallTree)
-                      : kSmallTree;
+        QStringList expected = kSmallTree;
+        if (only)
+            expected = {u"Empty/"_s, u"Local/"_s, u"Local/Town <https://town.example/>"_s};
+        else if (to == kIe)
+            expected = inFolder(defaultFolderName(from).replace(u'/', u'-'), kSmallTree);
         EXPECT_EQ(text(treeOf(to, dest)), text(expected));
         if (to != kIe) {
             EXPECT_EQ(QDir(dir.path()).entryList({u"*dest*"_s}),
                       QStringList{QFileInfo(dest).fileName()});
+            if (!only) {
+                EXPECT_EQ(listingBelowRoot(to, dest),
+                          u"  Home <https://home.example/>\n"
+                          "  [1] Empty\n"
+                          "  [2] News\n"
+                          "    Daily <https://daily.example/>\n"
+                          "    Weekly <https://weekly.example/?a=1&b=2>\n"
+                          "    [3] Local\n"
+                          "      Town <https://town.example/>\n"_s);
+            }
         }
-        EXPECT_EQ(storedTotal() - totalBefore, 3 + 4);
+        EXPECT_EQ(storedTotal() - totalBefore, only ? 3 : 3 + 4);
     }
 }
 
@@ -251,34 +297,6 @@ TEST(ConvertCommand, AnExistingFileIsMergedIntoANewFolderOrOverwrittenAndBackedU
     }
 }
 
-// The listing of a source below its root line, whose caption names the user, without the
-// fields after each line (a Favorites source's dates are its files' times).
-QString listingBelowRoot(const QString& form, const QString& path)
-{
-    const QString listing = runInProcess({u"list"_s, u"--from"_s, form, path}).out;
-    return test::withoutFields(listing.mid(listing.indexOf(u'\n') + 1));
-}
-
-// Sorted, a folder's subfolders come first; with --links-before its links do, in a new file too.
-TEST(ConvertCommand, LinksBeforePutsEachFoldersLinksBeforeItsSubfoldersAlsoInANewFile)
-{
-    for (const QString& to : {kFirefox, kOpera}) {
-        SCOPED_TRACE(to.toStdString());
-        test::TempTree dir;
-        const QString linksFirst = dir.path(u"links-first."_s + to);
-        ASSERT_EQ(convert(kIe, writeSmallSource(dir, kIe), to, linksFirst, words("--links-before"))
-                      .exitCode,
-                  ExitSuccess);
-        EXPECT_EQ(listingBelowRoot(to, linksFirst), u"  Home <https://home.example/>\n"
-                                                    "  [1] Empty\n"
-                                                    "  [2] News\n"
-                                                    "    Daily <https://daily.example/>\n"
-                                                    "    Weekly <https://weekly.example/?a=1&b=2>\n"
-                                                    "    [3] Local\n"
-                                                    "      Town <https://town.example/>\n"_s);
-    }
-}
-
 TEST(ConvertCommand, FavoritesGoIntoTheRootANewFolderOrAnExistingSubfolder)
 {
     const std::pair<QStringList, QString> cases[] = {
@@ -299,49 +317,6 @@ TEST(ConvertCommand, FavoritesGoIntoTheRootANewFolderOrAnExistingSubfolder)
         expected += folder.isEmpty() ? kSmallTree : inFolder(folder, kSmallTree);
         expected.removeDuplicates();
         EXPECT_EQ(text(treeOf(kIe, favorites)), text(sorted(expected)));
-    }
-}
-
-// The folder row that "list" prints before a folder's name.
-QString folderRow(const QString& form, const QString& path, const QString& name)
-{
-    const QString listing = runInProcess({u"list"_s, u"--from"_s, form, path}).out;
-    return QRegularExpression(u"\\[(\\d+)\\] "_s + name + u"( \\{[^\\n]*\\})?\n"_s)
-        .match(listing)
-        .captured(1);
-}
-
-TEST(ConvertCommand, OnlyExportsTheChosenFoldersAndCountsThem)
-{
-    const std::pair<QString, QString> conversions[] = {
-        {kOpera, kFirefox}, {kIe, kOpera}, {kFirefox, kIe}, {kIe, kMenu}};
-    for (const auto& [from, to] : conversions) {
-        SCOPED_TRACE(from.toStdString() + " to " + to.toStdString());
-        test::TempTree dir;
-        const QString source = writeSmallSource(dir, from);
-        const QString local = folderRow(from, source, u"Local"_s);
-        const QString empty = folderRow(from, source, u"Empty"_s);
-        ASSERT_FALSE(local.isEmpty() || empty.isEmpty());
-        const QString dest = newDestination(dir, to);
-        const qint32 totalBefore = storedTotal();
-        QStringList options{u"--only"_s, local, u"--only"_s, empty};
-        if (to == kIe)
-            options << u"--where"_s << u"root"_s;
-        const CliRun run = convert(from, source, to, dest, options);
-        EXPECT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
-        EXPECT_EQ(run.out, u"2 Folders & 1 Links Exported Successfully.\n"_s);
-        if (to == kMenu) {
-            const QByteArray html = readBytes(dest);
-            EXPECT_TRUE(html.contains("addItem('Town'"));
-            EXPECT_FALSE(html.contains("addItem('Daily'"));
-            EXPECT_FALSE(html.contains("addItem('Home'"));
-            EXPECT_EQ(storedTotal() - totalBefore, html.count("\r\n addItem('"));
-            continue;
-        }
-        // Local, whose parent is not exported, moves up to the top level.
-        EXPECT_EQ(text(treeOf(to, dest)),
-                  text({u"Empty/"_s, u"Local/"_s, u"Local/Town <https://town.example/>"_s}));
-        EXPECT_EQ(storedTotal() - totalBefore, 3);
     }
 }
 
@@ -478,6 +453,8 @@ TEST(ConvertCommand, AFailedCheckOrWriteExitsOneWithItsMessageAndWritesNothing)
     const QString missingFolder = dir.path(u"missing/dest.html"_s);
     // An old file to merge into that is no bookmark file is left alone, and not even backed up.
     const QString notes = dir.write(u"notes.html"_s, "just notes");
+    const QString oldHotlist = oldDestination(dir, kOpera);
+    dir.write(u"Backup_of_dest.adr"_s, "an older backup");
     struct Case
     {
         QStringList arguments;
@@ -494,6 +471,12 @@ TEST(ConvertCommand, AFailedCheckOrWriteExitsOneWithItsMessageAndWritesNothing)
          "Selected Subfolder Does Not Exist",
          "The Selected Subfolder Where To Export The Bookmarks"},
         {convertArguments(kOpera, hotlist, kFirefox, notes), "Not a Bookmark File",
+         "The Selected File Is Not a Bookmark File."},
+        // A source of another form: the hotlist it was to go into and that one's backup stay.
+        {convertArguments(kFirefox, hotlist, kOpera, oldHotlist), "Not a Bookmark File",
+         "The Selected File Is Not a Bookmark File."},
+        {{u"count"_s, u"--from"_s, kFirefox, hotlist},
+         "Not a Bookmark File",
          "The Selected File Is Not a Bookmark File."},
     };
     const std::string before = snapshot(dir.path());
@@ -585,13 +568,6 @@ TEST(ConvertCommand, DiscoverListsEachFormsFilesAndTakesThemApartInJson)
                           entry("Chromium", u"Person 1"_s, "chromium", bookmarks)}));
 }
 
-// Runs the real orvalink-cli in a folder.
-CliRun runProgram(const QString& folder, const QStringList& arguments)
-{
-    const test::ProgramRun run = test::runProgram(arguments, {}, false, folder);
-    return {run.exitCode, QString::fromUtf8(run.out), QString::fromUtf8(run.err)};
-}
-
 // The real program in a folder of its own (its channels and exit statuses are the streams test's).
 TEST(ConvertCommand, TheRealProgramTakesRelativePathsAndNamesBeyondAscii)
 {
@@ -601,40 +577,10 @@ TEST(ConvertCommand, TheRealProgramTakesRelativePathsAndNamesBeyondAscii)
     // program looks for running browsers, and a Firefox may be open where the tests run: this run
     // writes a hotlist.)
     const QString name = u"Lesezeichen \u00dcbersicht.adr"_s;
-    const CliRun run = runProgram(dir.path(), convertArguments(kIe, u"Source"_s, kOpera, name));
+    const test::ProgramRun run =
+        test::runProgram(convertArguments(kIe, u"Source"_s, kOpera, name), {}, false, dir.path());
     EXPECT_EQ(run.exitCode, ExitSuccess) << run.err.toStdString();
     EXPECT_EQ(text(treeOf(kOpera, dir.path(name))), text(kSmallTree));
-}
-
-// A file that is no bookmark file given as one (text, binary, a hotlist, Chromium's JSON) is
-// refused by the real program with a message that names it, and nothing is written: the hotlist it
-// was to go into and that hotlist's backup stay as they were.
-TEST(ConvertCommand, TheRealProgramRefusesASourceOfAnotherForm)
-{
-    test::TempTree dir;
-    const QString dest = oldDestination(dir, kOpera);
-    dir.write(u"Backup_of_dest.adr"_s, "an older backup");
-    QByteArray binary;
-    for (int i = 0; i < 4096; ++i)
-        binary += static_cast<char>(i * 7919);
-    const QStringList sources{
-        u"/etc/passwd"_s, dir.write(u"binary.html"_s, binary), writeSmallSource(dir, kOpera),
-        dir.write(u"Bookmarks"_s, R"({"roots": {"bookmark_bar": {"children": [], "type": "folder",)"
-                                  R"( "name": "Bookmarks bar"}}, "version": 1})")};
-    const std::string before = snapshot(dir.path());
-    for (const QString& source : sources) {
-        SCOPED_TRACE(source.toStdString());
-        const CliRun run = runProgram(dir.path(), convertArguments(kFirefox, source, kOpera, dest));
-        EXPECT_EQ(run.exitCode, ExitFailure);
-        EXPECT_EQ(run.out, QString());
-        EXPECT_EQ(run.err, u"orvalink-cli: Not a Bookmark File\norvalink-cli: "_s +
-                               QDir::toNativeSeparators(source) +
-                               u"\norvalink-cli: The Selected File Is Not a Bookmark File.\n"
-                               "orvalink-cli: Please, Select Another Bookmark File.\n"_s);
-        EXPECT_EQ(snapshot(dir.path()), before);
-        // Counting refuses it alike.
-        EXPECT_EQ(runInProcess({u"count"_s, u"--from"_s, kFirefox, source}).exitCode, ExitFailure);
-    }
 }
 
 // A Firefox profile folder is read as its bookmark database; the database, or a profile folder, is

@@ -80,6 +80,34 @@ struct PanelFamily
 const PanelFamily kFamilies[] = {
     {0, {4, 5, 14, 6}}, {1, {7, 8, 15, 9}}, {2, {10, 11, 16, 12}}, {13, {17, 18, 19, 20}}};
 
+// Each conversion: its button, its menu item, the export window it opens and, where it reads or
+// writes Chromium's Bookmarks, the list that discovery fills with the home's Chromium profile.
+const struct ConversionRow
+{
+    int button;
+    const char* menuItem;
+    ExportMode mode;
+    const char* windowName;
+    const char* chromiumList = "";
+} kConversionRows[] = {
+    {4, "mnuFileIE(1)", ExportMode::IEToFirefox, "Form2"},
+    {5, "mnuFileIE(2)", ExportMode::IEToOpera, "Form2"},
+    {6, "mnuFileIE(3)", ExportMode::IEToMenu, "Form5"},
+    {7, "mnuFileNN(1)", ExportMode::FirefoxToIE, "Form4"},
+    {8, "mnuFileNN(2)", ExportMode::FirefoxToOpera, "Form6"},
+    {9, "mnuFileNN(3)", ExportMode::FirefoxToMenu, "Form5"},
+    {10, "mnuFileOp(1)", ExportMode::OperaToIE, "Form4"},
+    {11, "mnuFileOp(2)", ExportMode::OperaToFirefox, "Form6"},
+    {12, "mnuFileOp(3)", ExportMode::OperaToMenu, "Form5"},
+    {14, "mnuFileIE(4)", ExportMode::IEToChromium, "Form2", "cboNNLoc"},
+    {15, "mnuFileNN(4)", ExportMode::FirefoxToChromium, "Form6", "cboNNLoc"},
+    {16, "mnuFileOp(4)", ExportMode::OperaToChromium, "Form6", "cboNNLoc"},
+    {17, "mnuFileCr(1)", ExportMode::ChromiumToIE, "Form4", "cboNNLoc"},
+    {18, "mnuFileCr(2)", ExportMode::ChromiumToFirefox, "Form6", "cboFromLoc"},
+    {19, "mnuFileCr(3)", ExportMode::ChromiumToOpera, "Form6", "cboFromLoc"},
+    {20, "mnuFileCr(4)", ExportMode::ChromiumToMenu, "Form5", "cboNNLoc"},
+};
+
 // A help page as the build tree ships it, "" when it is missing.
 QString helpPageText(const QString& name)
 {
@@ -268,41 +296,9 @@ private slots:
 
     void conversions_data()
     {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<QString>("menuItem");
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<QString>("windowName");
-        // The list that discovery fills with the home's Chromium profile.
-        QTest::addColumn<QString>("chromiumList");
-        const struct
-        {
-            int button;
-            const char* menuItem;
-            ExportMode mode;
-            const char* windowName;
-            const char* chromiumList = "";
-        } rows[] = {
-            {4, "mnuFileIE(1)", ExportMode::IEToFirefox, "Form2"},
-            {5, "mnuFileIE(2)", ExportMode::IEToOpera, "Form2"},
-            {6, "mnuFileIE(3)", ExportMode::IEToMenu, "Form5"},
-            {7, "mnuFileNN(1)", ExportMode::FirefoxToIE, "Form4"},
-            {8, "mnuFileNN(2)", ExportMode::FirefoxToOpera, "Form6"},
-            {9, "mnuFileNN(3)", ExportMode::FirefoxToMenu, "Form5"},
-            {10, "mnuFileOp(1)", ExportMode::OperaToIE, "Form4"},
-            {11, "mnuFileOp(2)", ExportMode::OperaToFirefox, "Form6"},
-            {12, "mnuFileOp(3)", ExportMode::OperaToMenu, "Form5"},
-            {14, "mnuFileIE(4)", ExportMode::IEToChromium, "Form2", "cboNNLoc"},
-            {15, "mnuFileNN(4)", ExportMode::FirefoxToChromium, "Form6", "cboNNLoc"},
-            {16, "mnuFileOp(4)", ExportMode::OperaToChromium, "Form6", "cboNNLoc"},
-            {17, "mnuFileCr(1)", ExportMode::ChromiumToIE, "Form4", "cboNNLoc"},
-            {18, "mnuFileCr(2)", ExportMode::ChromiumToFirefox, "Form6", "cboFromLoc"},
-            {19, "mnuFileCr(3)", ExportMode::ChromiumToOpera, "Form6", "cboFromLoc"},
-            {20, "mnuFileCr(4)", ExportMode::ChromiumToMenu, "Form5", "cboNNLoc"},
-        };
-        for (const auto& row : rows)
-            QTest::newRow(row.menuItem)
-                << row.button << QString::fromLatin1(row.menuItem) << static_cast<int>(row.mode)
-                << QString::fromLatin1(row.windowName) << QString::fromLatin1(row.chromiumList);
+        QTest::addColumn<int>("row");
+        for (int row = 0; row < int(std::size(kConversionRows)); ++row)
+            QTest::newRow(kConversionRows[row].menuItem) << row;
     }
 
     // Each conversion by its button, and by its menu item from the first level and from a
@@ -310,20 +306,17 @@ private slots:
     // main window unavailable while the window is open and back when it closes.
     void conversions()
     {
-        QFETCH(int, button);
-        QFETCH(QString, menuItem);
-        QFETCH(int, mode);
-        QFETCH(QString, windowName);
-        QFETCH(QString, chromiumList);
+        QFETCH(int, row);
+        const auto& [button, menuItem, mode, windowName, chromiumList] = kConversionRows[row];
         Form1& window = *m_window;
-        auto* action = window.findChild<QAction*>(menuItem);
+        auto* action = window.findChild<QAction*>(QLatin1String(menuItem));
         QVERIFY(action);
         const auto family = std::find_if(
             std::begin(kFamilies), std::end(kFamilies),
             [button](const PanelFamily& each) { return each.conversions.contains(button); });
         const auto otherFamily =
             std::next(family) == std::end(kFamilies) ? std::begin(kFamilies) : std::next(family);
-        const QString profile = chromiumList.isEmpty() ? QString() : m_home->addChromiumProfile();
+        const QString profile = *chromiumList ? m_home->addChromiumProfile() : QString();
 
         enum class Route { Button, MenuFromFirstLevel, MenuFromOtherGroup };
         for (Route route : {Route::Button, Route::MenuFromFirstLevel, Route::MenuFromOtherGroup}) {
@@ -336,13 +329,14 @@ private slots:
                 QTest::mouseClick(window.cmdInizio(button), Qt::LeftButton);
             else
                 action->trigger();
-            QCOMPARE(static_cast<int>(m_job->mode), mode);
+            QCOMPARE(m_job->mode, mode);
             ExportWindow* exportWindow = window.ActiveExportWindow();
             QVERIFY(exportWindow);
             QCOMPARE(openExportWindows(), QList<ExportWindow*>{exportWindow});
-            QCOMPARE(exportWindow->objectName(), windowName);
+            QCOMPARE(exportWindow->objectName(), QLatin1String(windowName));
             if (!profile.isEmpty()) {
-                const auto* list = test::child<QComboBox>(*exportWindow, chromiumList);
+                const auto* list =
+                    test::child<QComboBox>(*exportWindow, QLatin1String(chromiumList));
                 QVERIFY(test::itemTexts(*list).contains(u"<Chromium: Default> "_s + profile));
             }
             // The choice leaves the panel as it was.
@@ -361,26 +355,6 @@ private slots:
             if (visibleButtons(window).contains(3))
                 QTest::mouseClick(window.cmdInizio(3), Qt::LeftButton);
         }
-    }
-
-    void exportWindowExistsOnce()
-    {
-        Form1& window = *m_window;
-        window.cmdInizio_Click(4);
-        QPointer<ExportWindow> favoritesExport = window.ActiveExportWindow();
-        QVERIFY(favoritesExport);
-        // The other conversion of the same window finds it open: no second one.
-        window.cmdInizio_Click(5);
-        QCOMPARE(window.ActiveExportWindow(), favoritesExport.data());
-        QCOMPARE(m_job->mode, ExportMode::IEToOpera);
-        QCOMPARE(openExportWindows().size(), 1);
-
-        // Once closed, it is made anew.
-        QVERIFY(favoritesExport->close());
-        QTRY_VERIFY(favoritesExport.isNull());
-        window.cmdInizio_Click(4);
-        QCOMPARE(openExportWindows().size(), 1);
-        QCOMPARE(m_job->mode, ExportMode::IEToFirefox);
     }
 
     void exitAndHelpAndAbout()

@@ -37,25 +37,7 @@ constexpr int kAlpha = 3;
 // date sort has something to order.
 std::unique_ptr<BookmarkModel> sampleSource()
 {
-    return parseBookmarkText(R"(<!DOCTYPE NETSCAPE-Bookmark-file-1>
-<TITLE>Bookmarks</TITLE><H1>Bookmarks</H1>
-<DL><p>
-<DT><H3 ADD_DATE="978350400">News</H3>
-<DL><p>
-<DT><A HREF="https://n1.example/">n1</A>
-<DT><A HREF="https://n2.example/">n2</A>
-<DT><H3>Deep</H3>
-<DL><p>
-<DT><A HREF="https://d1.example/">d1</A>
-</DL><p>
-</DL><p>
-<DT><H3 ADD_DATE="1041422400">Alpha</H3>
-<DL><p>
-</DL><p>
-<DT><A HREF="https://a.example/" ADD_DATE="1009886400">zeta</A>
-<DT><A HREF="https://b.example/" ADD_DATE="1072958400">Beta</A>
-</DL><p>
-)",
+    return parseBookmarkText(test::readFixture(u"samples/selection.html"_s),
                              u"/nowhere/bookmarks.html"_s);
 }
 

@@ -26,12 +26,8 @@ const QByteArray kOldBookmarks = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<TITLE>Bo
                                  "<H1>Bookmarks</H1>\n<DL><p>\n"
                                  "<DT><A HREF=\"https://old.example/\">Old</A>\n</DL><p>\n";
 
-// Two folders, three links.
-const QByteArray kHotlist =
-    "Opera Hotlist version 2.0\n\n#FOLDER\n\tNAME=Radio\n\n"
-    "#URL\n\tNAME=Jazz\n\tURL=https://jazz.example/\n\n"
-    "#FOLDER\n\tNAME=Late\n\n#URL\n\tNAME=Owl\n\tURL=https://owl.example/\n\n"
-    "-\n-\n#URL\n\tNAME=Weather\n\tURL=https://weather.example/\n\n";
+// Radio (Jazz, Late (Owl)) and Weather: two folders, three links.
+const QByteArray kHotlist = readFixture(u"samples/radio.adr"_s);
 
 } // namespace
 

@@ -319,35 +319,17 @@ TEST(FileWriters, NoNameOrAddressCanForgeEntries)
     }
 }
 
-// Only the checked, in the source's order: a folder that is not exported leaves its exported
-// subfolder where it stood; separators go wherever their folder goes.
+// Only the checked, in the source's order: a folder that is not exported ("Skipped") leaves its
+// exported subfolder ("Kept") where it stood; separators go wherever their folder goes.
 TEST(FileWriters, KeepTheSourcesOrderForOnlyTheChecked)
 {
-    const QByteArray mixed = R"(<!DOCTYPE NETSCAPE-Bookmark-file-1>
-<DL><p>
-<DT><H3>Mixed</H3>
-<DL><p>
-<DT><A HREF="about:z">z</A>
-<HR>
-<DT><H3>Skipped</H3>
-<DL><p>
-<DT><A HREF="about:gone">gone</A>
-<DT><H3>Kept</H3>
-<DL><p>
-<DT><A HREF="about:in">in</A>
-</DL><p>
-</DL><p>
-<DT><A HREF="about:a">a</A>
-</DL><p>
-</DL><p>
-)";
     FileExportOptions checkedOnly;
     checkedOnly.exportAll = false;
     checkedOnly.keepOrder = true;
     test::TempTree dir;
     Job job;
     job.mode = ExportMode::FirefoxToOpera;
-    job.SourceFileLocation = dir.write(u"mixed.html"_s, mixed);
+    job.SourceFileLocation = test::fixturePath(u"samples/mixed.html"_s);
     test::loaded(job).ApplyFolderCheck(1, true);
     test::loaded(job).ApplyFolderCheck(3, true);
     for (const WriterCase& writer : kWriters) {
