@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 // Every test process runs with a home and an options folder of its own, so that nothing a test
-// forgets to redirect can read or touch the user's files, and runs under Qt's offscreen
-// platform, so that no test needs a display.
+// forgets to redirect can read or touch the user's files, under Qt's offscreen platform, so that
+// no test needs a display, and in the neutral locale whatever the developer's session asks for,
+// as the tests compare the program's English texts (a test of another language sets its own).
 int main(int argc, char** argv)
 {
+    qputenv("LANG", "C.UTF-8");
+    qunsetenv("LC_ALL");
+    qunsetenv("LANGUAGE");
     QTemporaryDir home;
     if (!home.isValid())
         return 1;
