@@ -43,9 +43,10 @@ ReadOutcome readAt(int fd, char* data, qint64 size, qint64 offset)
 }
 #endif
 
-// Reads the first size bytes of a large file into data, fewer where it ends sooner. A second
-// thread reads the second half: the copy into fresh memory is mostly the first touch of its
-// pages, which a virtual machine makes dear, and two processors touch them twice as fast.
+// Reads the first size bytes of a large file into data, fewer where it ends sooner. On POSIX
+// systems a second thread reads the second half: the copy into fresh memory is mostly the first
+// touch of its pages, which a virtual machine makes dear, and two processors touch them twice as
+// fast.
 ReadOutcome readLarge(QFile& file, char* data, qint64 size)
 {
 #ifdef Q_OS_UNIX
