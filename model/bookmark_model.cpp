@@ -21,6 +21,7 @@ int BookmarkModel::addFolder(int parentRow, QString name, QString caption)
     record.Parent = parentRow;
     record.FirstLink = LinkCount();
     record.LastLink = record.FirstLink - 1;
+    growInHugePages(m_folders);
     m_folders.push_back(std::move(record));
     m_tree.addNode(parentRow, std::move(caption), row);
     return row;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/folder_tree.h"
 
+#include "model/huge_pages.h"
 #include "model/text_order.h"
 
 #include <utility>
@@ -10,6 +11,8 @@ namespace orvalink {
 int FolderTree::addNode(int parent, QString caption, int tag)
 {
     const int node = size();
+    growInHugePages(m_nodes);
+    growInHugePages(m_children);
     m_nodes.push_back(Node{std::move(caption), tag, parent, false, false, false});
     m_children.emplace_back();
     m_childrenSorted.push_back(true);

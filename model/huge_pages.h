@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -41,6 +42,15 @@ template <typename T> void reserveInHugePages(std::vector<T>& table, std::size_t
 {
     table.reserve(hugePageFill(count * sizeof(T)) / sizeof(T));
     preferHugePages(table.data(), table.capacity() * sizeof(T));
+}
+
+// Room for one more element in a table filled one at a time to a size no reader knew in advance
+// (the folders of most sources): doubled, as push_back() does, but in whole huge pages once it
+// is that large.
+template <typename T> void growInHugePages(std::vector<T>& table)
+{
+    if (table.size() == table.capacity())
+        reserveInHugePages(table, std::max<std::size_t>(16, table.capacity() * 2));
 }
 
 } // namespace orvalink

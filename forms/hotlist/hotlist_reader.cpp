@@ -268,17 +268,27 @@ Result<std::unique_ptr<BookmarkModel>> OperaCreateTree(const QString& path)
 
 namespace {
 
-// Opera keeps a description on its one line with each line break as two 0x02 characters.
-QString descriptionText(QByteArrayView value)
-{
-    return decodeText(value).replace(QStringLiteral("\x02\x02"), QStringLiteral("\n"));
-}
-
 // Decoded text the model keeps, decoded straight into the builder's shared blocks.
 QString keptText(ModelBuilder& builder, QByteArrayView bytes)
 {
     return builder.keptText(decodedTextCapacity(bytes.size()),
                             [&](QChar* to) { return decodeTextTo(bytes, to); });
+}
+
+// A description as the model keeps it: each pair of 0x02 characters, Opera's line break, a line
+// feed. Replaced in place, as the writing never overtakes the reading.
+QString keptDescription(ModelBuilder& builder, QByteArrayView bytes)
+{
+    return builder.keptText(decodedTextCapacity(bytes.size()), [&](QChar* to) {
+        const qsizetype size = decodeTextTo(bytes, to);
+        qsizetype kept = 0;
+        for (qsizetype i = 0; i < size; ++i) {
+            const bool lineBreak = to[i] == u'\x02' && i + 1 < size && to[i + 1] == u'\x02';
+            to[kept++] = lineBreak ? QChar(u'\n') : to[i];
+            i += lineBreak ? 1 : 0;
+        }
+        return kept;
+    });
 }
 
 // What a folder or link record keeps besides its name and address.
@@ -287,9 +297,9 @@ void keepFields(ModelBuilder& builder, EntryDates& dates, int& details, const Ho
     dates.added = BookmarkTime::fromText(record.created);
     dates.visited = BookmarkTime::fromText(record.visited);
     if (!record.description.isEmpty())
-        builder.editDetails(details).description = descriptionText(record.description);
+        builder.editDetails(details).description = keptDescription(builder, record.description);
     if (!record.shortName.isEmpty())
-        builder.editDetails(details).keyword = decodeText(record.shortName);
+        builder.editDetails(details).keyword = keptText(builder, record.shortName);
 }
 
 } // namespace
@@ -306,7 +316,8 @@ std::unique_ptr<BookmarkModel> parseHotlistText(QByteArrayView text, const QStri
     while (lexer.next(record)) {
         switch (record.kind) {
         case HotlistRecord::Folder: {
-            FolderRecord& folder = builder.folder(builder.openFolder(decodeText(record.name)));
+            FolderRecord& folder =
+                builder.folder(builder.openFolder(keptText(builder, record.name)));
             folder.Role = record.onPersonalBar ? FolderRole::Toolbar : FolderRole::Ordinary;
             keepFields(builder, folder.Dates, folder.Details, record);
             break;
