@@ -24,20 +24,20 @@ bool hasAt(QByteArrayView text, qsizetype pos, QByteArrayView word)
            text.sliced(pos, word.size()).compare(word, Qt::CaseInsensitive) == 0;
 }
 
-// The ">" that ends the tag whose name starts at pos; -1 when the text ends first. A ">" inside a
-// quoted attribute value does not end the tag: Firefox writes icons such as "data:...Y>1" raw.
-qsizetype endOfTag(QByteArrayView text, qsizetype pos)
+// The ">" that ends the tag whose name starts at pos, before end; -1 when none does. A ">" inside
+// a quoted attribute value does not end the tag: Firefox writes icons such as "data:...Y>1" raw.
+qsizetype endOfTag(QByteArrayView text, qsizetype pos, qsizetype end)
 {
-    for (; pos < text.size(); ++pos) {
+    for (; pos < end; ++pos) {
         if (text[pos] == '>')
             return pos;
         if (text[pos] != '=')
             continue;
         qsizetype value = pos + 1;
-        while (value < text.size() && isSpace(text[value]))
+        while (value < end && isSpace(text[value]))
             ++value;
-        if (value < text.size() && (text[value] == '"' || text[value] == '\'')) {
-            pos = text.indexOf(text[value], value + 1);
+        if (value < end && (text[value] == '"' || text[value] == '\'')) {
+            pos = text.first(end).indexOf(text[value], value + 1);
             if (pos < 0)
                 return -1;
         }
@@ -74,6 +74,7 @@ MergePoint findMergePoint(QByteArrayView text)
     int depth = 0;
     bool sawList = false;
     qsizetype pos = 0;
+    qsizetype lineEnd = -1;
     while ((pos = text.indexOf('<', pos)) >= 0) {
         const qsizetype tag = pos;
         if (hasAt(text, tag, "<!--")) {
@@ -94,7 +95,17 @@ MergePoint findMergePoint(QByteArrayView text)
             pos = tag + 1;
             continue;
         }
-        const qsizetype close = element ? endOfTag(text, name) : text.indexOf('>', name);
+        // The reader takes a file line by line: a tag, and a quote left open in it, end with
+        // their line at the latest. The new lists must never go inside what it reads as a tag.
+        // (The line's end is looked for once a line, however many tags it holds.)
+        if (lineEnd < name) {
+            lineEnd = text.indexOf('\n', name);
+            if (lineEnd < 0)
+                lineEnd = text.size();
+        }
+        qsizetype close = element ? endOfTag(text, name, lineEnd) : text.indexOf('>', name);
+        if (close < 0 && element && lineEnd < text.size())
+            close = lineEnd;
         if (close < 0)
             return {MergePoint::Kind::EndsInsideMarkup};
         pos = close + 1;

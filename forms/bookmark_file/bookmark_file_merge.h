@@ -6,8 +6,9 @@
 namespace orvalink {
 
 // Where the new lists go in the text of an old bookmark file, found by following its lists: the
-// "<DL>" and "</DL>" tags in any case, outside comments, quoted attribute values and the text of
-// elements such as <script> and <title>, which is never markup.
+// "<DL>" and "</DL>" tags in any case, outside comments, tags (each ending with its line at the
+// latest, as the reader takes them) and the text of elements such as <script> and <title>, which
+// is never markup.
 struct MergePoint
 {
     enum class Kind {
