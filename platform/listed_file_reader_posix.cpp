@@ -249,20 +249,15 @@ void ListedFileReader::readBatched(const DirectoryHandle& dir,
         // What was opened counts, the entry may have been replaced since it was listed. Examined
         // by direct calls: the queue would hand every examination to a worker thread, which
         // costs more than the call. A file the call cannot examine is read by itself afterwards.
-        for (unsigned member = 0; member < opened; ++member) {
-            const bool examined = ::statx(descriptors[members[member]], "", AT_EMPTY_PATH,
-                                          STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME,
-                                          &statuses[members[member]]) == 0;
-            results[member] = examined ? 0 : Queue::kNotRun;
-        }
         std::array<unsigned, Queue::kCapacity> readable{};
         unsigned reads = 0;
         for (unsigned member = 0; member < opened; ++member) {
             const unsigned index = members[member];
-            const struct statx& status = statuses[index];
-            File& file = fileOf(index);
-            if (results[member] == Queue::kNotRun)
+            struct statx& status = statuses[index];
+            if (::statx(descriptors[index], "", AT_EMPTY_PATH,
+                        STATX_TYPE | STATX_SIZE | STATX_MTIME | STATX_BTIME, &status) != 0)
                 continue;
+            File& file = fileOf(index);
             if (!S_ISREG(status.stx_mode))
                 file.error = EINVAL;
             else if (qint64(status.stx_size) > maxSize)
