@@ -119,6 +119,17 @@ std::vector<int> BookmarkModel::GetFolderLinks(int row, bool exportAll) const
     const FolderRecord& record = folder(row);
     if (!record.LinksLoaded)
         return rows;
+    size_t count = 0;
+    qsizetype units = 0;
+    for (int r = record.FirstLink; r <= record.LastLink; ++r) {
+        const LinkRecord& entry = link(r);
+        if (entry.isLink() && (exportAll || entry.Selected)) {
+            ++count;
+            units += entry.Name.size();
+        }
+    }
+    rows.reserve(count);
+    names.reserve(count, units);
     for (int r = record.FirstLink; r <= record.LastLink; ++r) {
         const LinkRecord& entry = link(r);
         if (entry.isLink() && (exportAll || entry.Selected)) {

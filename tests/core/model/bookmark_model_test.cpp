@@ -103,6 +103,11 @@ TEST(CaseBlindOrder, OrdersAsTheLowerCasedTexts)
     std::vector<QString> texts{
         u"Zeta"_s,  u"@home"_s, u"[x]"_s,           u"a"_s,        u"`q"_s,   u"{z}"_s, u"A"_s,
         u"Émile"_s, u"émile"_s, u"\u0130stanbul"_s, u"istanbul"_s, u"zeta"_s, u""_s,    u"Z"_s};
+    // Keys that share their first units, or begin one another, a NUL unit among them, and runs of
+    // ASCII broken by other characters.
+    texts.insert(texts.end(), {u"abcdEFGHi"_s, u"ABCDefghH"_s, u"abcd"_s, u"abc"_s, u"ABCD"_s,
+                               u"ab"_s + QChar(0), u"ab"_s, u"NEWSLETTER\u00c9t\u00c9"_s,
+                               u"newsletter\u00e9t"_s, u"\u65e5\u672c ABCDEFGHIJ"_s});
     QString everyCharacter;
     for (char32_t c = 0x80; c < 0x110000; ++c) {
         if (c != 0x130 && !(c >= 0xD800 && c < 0xE000))
