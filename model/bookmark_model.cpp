@@ -115,28 +115,24 @@ bool BookmarkModel::entryChecked(int linkRow) const
 std::vector<int> BookmarkModel::GetFolderLinks(int row, bool exportAll) const
 {
     std::vector<int> rows;
-    CaseBlindKeys names;
     const FolderRecord& record = folder(row);
     if (!record.LinksLoaded)
         return rows;
-    size_t count = 0;
+    const auto wanted = [exportAll](const LinkRecord& entry) {
+        return entry.isLink() && (exportAll || entry.Selected);
+    };
+    // The rows first, so that their keys go into one buffer of the right size.
     qsizetype units = 0;
     for (int r = record.FirstLink; r <= record.LastLink; ++r) {
-        const LinkRecord& entry = link(r);
-        if (entry.isLink() && (exportAll || entry.Selected)) {
-            ++count;
-            units += entry.Name.size();
-        }
-    }
-    rows.reserve(count);
-    names.reserve(count, units);
-    for (int r = record.FirstLink; r <= record.LastLink; ++r) {
-        const LinkRecord& entry = link(r);
-        if (entry.isLink() && (exportAll || entry.Selected)) {
+        if (wanted(link(r))) {
             rows.push_back(r);
-            names.add(entry.Name);
+            units += link(r).Name.size();
         }
     }
+    CaseBlindKeys names;
+    names.reserve(rows.size(), units);
+    for (int r : rows)
+        names.add(link(r).Name);
     std::vector<int> sorted;
     sorted.reserve(rows.size());
     for (int position : names.order())
