@@ -116,7 +116,7 @@ private:
             }
             const char16_t unit = in[i];
             if (unit < 0x80) {
-                out[i] = unit >= u'A' && unit <= u'Z' ? char16_t(unit + (u'a' - u'A')) : unit;
+                out[i] = lowerAscii(unit);
             } else if (isCaseless(unit)) {
                 out[i] = unit;
             } else if (QChar::isHighSurrogate(unit) && i + 1 < size &&
@@ -132,6 +132,11 @@ private:
             ++i;
         }
         return true;
+    }
+
+    static char16_t lowerAscii(char16_t unit)
+    {
+        return unit >= u'A' && unit <= u'Z' ? char16_t(unit + (u'a' - u'A')) : unit;
     }
 
     // Blocks of scripts without case, which the names of many languages are written in: Hebrew
@@ -162,7 +167,7 @@ private:
                 return false;
         }
         for (int i = 0; i < 8; ++i)
-            out[i] = in[i] >= u'A' && in[i] <= u'Z' ? char16_t(in[i] + (u'a' - u'A')) : in[i];
+            out[i] = lowerAscii(in[i]);
         return true;
 #endif
     }
